@@ -1,0 +1,14 @@
+// The program's fonts: the classic Windows faces mapped to installed ones, at fixed pixel heights.
+#pragma once
+
+#include <QFont>
+
+// Maps "MS Sans Serif", "Arial CE" and "Times New Roman CE" to installed faces; call once at start.
+void InstallFontSubstitutes();
+
+// A font of the given family with a character height of `pixelHeight` pixels.
+QFont PixelFont(const QString& family, int pixelHeight, bool bold = false, bool italic = false,
+                bool underline = false);
+
+// "MS Sans Serif", 11 pixels: the font of every window.
+QFont DialogFont();

@@ -1,0 +1,60 @@
+// Fills the result grids from the record exactly as the dialogs show them.
+#include "Tabulky.h"
+
+namespace {
+
+const long double KrokSkluzu = 0.05L;
+
+GridRow Grouped(const char* caption, long double x, long double y)
+{
+    return {caption, NumberToGroupedText(x), NumberToGroupedText(y)};
+}
+
+GridRow Value(const char* caption, long double v, const char* unit)
+{
+    return {caption, NumberToGroupedText(v), unit};
+}
+
+} // namespace
+
+GridRows CoordinateRows(const TKonstrukce& k)
+{
+    return {
+        {"", "X", "Y"},
+        Grouped("Bod naprázdno Ao", k.Ao.x, k.Ao.y),
+        Grouped("Bod nakrátko Ak", k.Ak.x, k.Ak.y),
+        Grouped("Přímka výkonu (rozdíl X a Y)", k.PrimkaVykonu.x, k.PrimkaVykonu.y),
+        Grouped("Bod poměru R21f a R1f", k.BodPomeru.x, k.BodPomeru.y),
+        Grouped("Střed přímky výkonu", k.StredPrimky.x, k.StredPrimky.y),
+        Grouped("Střed kružnice S", k.StredKruznice.x, k.Ao.y),
+        Grouped("Bod A nekonečno", k.AInf.x, k.AInf.y),
+    };
+}
+
+GridRows ValueRows(const TKonstrukce& k)
+{
+    return {
+        {"", "Hodnota", "Jedn."},
+        Value("Odpor R1f", k.R1f, "Ohmů"),
+        Value("Odpor R21f", k.R21f, "Ohmů"),
+        Value("Odpor Rf", k.Rf, "Ohmů"),
+        Value("Délka přímky výkonu", k.DelkaPrimky, "mm"),
+        Value("Poloměr kružnice (pomocí Ao)", k.Polomer, "mm"),
+        Value("Poloměr kružnice (pomocí Ak)", k.PolomerPomociAk, "mm"),
+    };
+}
+
+GridRows TorqueRows(const TKonstrukce& k)
+{
+    GridRows rows{
+        {"Skluz", "Omega", "Moment"},
+        {"", "s na -1", "Nm"},
+        {NumberToFixedText(0.0L, 1, 2), NumberToFixedText(k.OmegaSynchr, 1, 3), NumberToFixedText(std::int32_t{0}, 0)},
+    };
+    for (int i = 1; i <= PocetSkluzu; ++i) {
+        const long double skluz = static_cast<long double>(i) * KrokSkluzu;
+        rows.push_back({NumberToFixedText(skluz, 1, 2), NumberToFixedText(k.OmegaSkluzu[i], 3, 3),
+                        NumberToFixedText(k.MomentSkluzu[i], 3, 3)});
+    }
+    return rows;
+}

@@ -1,0 +1,4 @@
+// Reads the user's decimal and thousands separators from the locale (needs QtCore).
+#pragma once
+
+void LoadNumberSeparators();

@@ -1,0 +1,30 @@
+// Conversions between numbers and the texts the user types and reads, with the locale's separators.
+#pragma once
+
+#include <cfloat>
+#include <cstdint>
+#include <string>
+
+#include "Errors.h"
+
+static_assert(LDBL_MANT_DIG == 64, "the calculation needs the 80-bit extended format");
+
+// Process-wide separators, one Unicode character each; LoadNumberSeparators sets them from the locale.
+extern char32_t DecimalSeparator;  // '.' until loaded
+extern char32_t ThousandSeparator; // ',' until loaded
+
+// The value of a typed text; raises EConvertError for anything but a plain decimal number.
+long double TextToNumber(const std::string& text);
+
+// At most 8 significant digits, exactly 4 decimals, grouped with the locale's separators.
+std::string NumberToGroupedText(long double value);
+
+// Plain fixed-point form with '.', right-aligned in at least `width` characters.
+std::string NumberToFixedText(long double value, int width, int decimals);
+std::string NumberToFixedText(std::int32_t value, int width);
+
+// value × 10^n with the correctly rounded extended powers of ten, at most three roundings.
+long double ScaleByPowerOfTen(long double value, int n);
+
+// UTF-8 bytes of one separator character.
+std::string SeparatorText(char32_t separator);
