@@ -12,3 +12,12 @@ QFont PixelFont(const QString& family, int pixelHeight, bool bold = false, bool 
 
 // "MS Sans Serif", 11 pixels: the font of every window.
 QFont DialogFont();
+
+// The text height every window was laid out for: the cell height of the 11-pixel window font.
+constexpr int DesignTextHeight = 13;
+
+// The measured text height of a font: its cell height (ascent + descent) in pixels.
+int TextHeight(const QFont& font);
+
+// Factor by which a window laid out for DesignTextHeight scales its controls and client size.
+double DesignScale(const QFont& font);

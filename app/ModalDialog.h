@@ -6,6 +6,18 @@
 
 class QPushButton;
 
+// How a dialog unit uses this class:
+//   1. Derive from ModalDialog; the constructor has already set DialogFont() on the dialog.
+//   2. Create every control as a child (of the dialog or of a panel/group box) and place it with
+//      setGeometry() in the design pixels of its layout table (a 13-pixel text height); no QLayouts.
+//      Set special fonts (PixelFont) before step 4 so they are in place when the dialog is measured.
+//   3. SetButtonResult() for each result button, setDefault(true) on the default one,
+//      SetCancelButton() on the Esc button; put hints in setStatusTip().
+//   4. Call SetDesignClientSize(w, h) LAST in the constructor with the design client width and
+//      height. It fixes the client size and, when the dialog font is taller than the design text
+//      height, scales every control's geometry (not the fonts) by TextHeight/13. With the Liberation
+//      faces at 96 dpi the factor is 1, so the design geometry stands as written.
+//   5. Override Activate() for the activation handler; it runs once per ShowModal().
 class ModalDialog : public QDialog {
     Q_OBJECT
 public:
@@ -42,10 +54,26 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // QDialog's accept()/reject()/done() only set the result here; the modal loop hides the dialog.
+    void done(int result) override;
 
 private:
+    void EndLoopWhenDecided();
+
     int modalResult_ = mrNone;
     QPushButton* cancelButton_ = nullptr;
     bool activationPending_ = false;
     bool positioned_ = false;
+    bool inModalLoop_ = false;
+    int loopLevel_ = 0;
+    class QEventLoop* loop_ = nullptr;
 };
+
+// Moves a top-level window so that its outer frame is centred on its screen (never off the top
+// or left edge); `outerSize` is the size including the frame.
+void CentreOnScreen(QWidget* window, QSize outerSize);
+
+// The outer size a top-level window has or will have: its frame size once known, else its size
+// plus the frame margins of another visible window of the program.
+QSize OuterSize(const QWidget* window);

@@ -1,0 +1,107 @@
+// The two ways errors reach the user: the "Error" message dialog and the unhandled-error box.
+#include "ErrorDisplay.h"
+
+#include "Fonts.h"
+#include "HintTracker.h"
+#include "ModalDialog.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace {
+
+// Message dialog layout in dialog units (a quarter of the average letter width, an eighth of the
+// letter height).
+constexpr int MarginUnits = 8;
+constexpr int SpacingUnits = 10;
+constexpr int ButtonWidthUnits = 50;
+constexpr int ButtonHeightUnits = 14;
+constexpr int IconSize = 32;
+
+class ErrorMessageDialog : public ModalDialog {
+public:
+    explicit ErrorMessageDialog(const QString& text)
+    {
+        setWindowTitle(QStringLiteral("Error"));
+        setFont(QApplication::font("QMessageBox"));
+        const QFontMetrics metrics(font());
+        const int letters = metrics.horizontalAdvance(
+            QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+        const int baseX = (letters / 26 + 1) / 2; // the average letter width, rounded
+        const int baseY = metrics.height();
+        auto horizontal = [baseX](int units) { return (units * baseX + 2) / 4; };
+        auto vertical = [baseY](int units) { return (units * baseY + 4) / 8; };
+
+        auto* icon = new QLabel(this);
+        icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxCritical).pixmap(IconSize, IconSize));
+        auto* message = new QLabel(this);
+        message->setObjectName(QStringLiteral("ErrorText"));
+        // Messages can quote what the user typed: never interpret them as markup.
+        message->setTextFormat(Qt::PlainText);
+        message->setText(text);
+        message->setWordWrap(true);
+        message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        auto* ok = new QPushButton(QStringLiteral("OK"), this);
+        ok->setDefault(true);
+        SetButtonResult(ok, mrOk);
+        SetCancelButton(ok);
+
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const int maxTextWidth = screen->geometry().width() / 2;
+        const QRect textRect = metrics.boundingRect(QRect(0, 0, maxTextWidth, 100000),
+                                                    Qt::TextWordWrap | Qt::AlignLeft, text);
+        const int margin = horizontal(MarginUnits);
+        const int marginY = vertical(MarginUnits);
+        const int gap = horizontal(SpacingUnits);
+        const int blockWidth = IconSize + gap + textRect.width();
+        const int blockHeight = std::max(textRect.height(), IconSize);
+        const QSize button(horizontal(ButtonWidthUnits), vertical(ButtonHeightUnits));
+        const int clientWidth = std::max(blockWidth, button.width()) + 2 * margin;
+        const int buttonTop = marginY + blockHeight + vertical(SpacingUnits);
+        const int clientHeight = buttonTop + button.height() + marginY;
+
+        icon->setGeometry(margin, marginY, IconSize, IconSize);
+        message->setGeometry(margin + IconSize + gap, marginY, textRect.width(), textRect.height());
+        ok->setGeometry((clientWidth - button.width()) / 2, buttonTop, button.width(), button.height());
+        setFixedSize(clientWidth, clientHeight);
+    }
+};
+
+} // namespace
+
+void ShowErrorMessage(const QString& text)
+{
+    ErrorMessageDialog dialog(text);
+    dialog.ShowModal();
+}
+
+QString UnhandledErrorText(const QString& message)
+{
+    constexpr char16_t Period = u'.';
+    if (!message.isEmpty() && message.back().unicode() > Period)
+        return message + QChar(Period);
+    return message;
+}
+
+void ShowUnhandledError(const std::exception& error)
+{
+    if (QWidget* grabber = QWidget::mouseGrabber())
+        grabber->releaseMouse();
+    QPointer<QWidget> previous = QApplication::activeWindow();
+
+    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
+                    UnhandledErrorText(QString::fromUtf8(error.what())), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    // The box's own loop has no idle step: the status line stays as it is while it is open.
+    HintTracker::Suspender quiet;
+    box.exec();
+    if (previous)
+        previous->activateWindow();
+}

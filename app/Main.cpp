@@ -1,0 +1,260 @@
+// Unit Main: the main window with its menus and status line, and the creation of all windows.
+#include "Main.h"
+
+#include "AutPrava.h"
+#include "ErrorDisplay.h"
+#include "Fonts.h"
+#include "HintTracker.h"
+#include "Info.h"
+#include "Moment.h"
+#include "ProgramIcon.h"
+#include "SourBod.h"
+#include "Zadani.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QWindow>
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+constexpr QSize OuterDesignSize(656, 448);
+// Frame of a sizeable window with caption on the system the layout was made for, used until the
+// window system tells the real one.
+constexpr QMargins DesignFrame(4, 23, 4, 4);
+constexpr int StatusBarHeight = 20;
+
+const QString ProgramHint = QStringLiteral("Zadání vstupních hodnot pro výpočet");
+const QString CoordinatesHint =
+    QStringLiteral("Vypočtené souřadnice všech bodů které jsou potřeba pro konstrukci");
+const QString TorqueHint =
+    QStringLiteral("Vypočtené hodnoty momentu pro jednotlivé skluzy od 0 do 1 (po 0,05)");
+
+QAction* AddSeparator(QMenu* menu)
+{
+    return menu->addSeparator();
+}
+
+void ShowDialog(ModalDialog* dialog)
+{
+    if (dialog != nullptr)
+        dialog->ShowModal(); // the result is of no interest here
+}
+
+} // namespace
+
+TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
+{
+    setWindowTitle(QStringLiteral("Orbitek asynchronního motoru"));
+    setWindowIcon(QIcon(ProgramIconPixmap()));
+    setFont(DialogFont());
+    setCentralWidget(new QWidget(this));
+    centralWidget()->installEventFilter(this);
+
+    StavovaRadka = new QStatusBar(this);
+    StavovaRadka->setObjectName(QStringLiteral("StavovaRadka"));
+    StavovaRadka->setSizeGripEnabled(false);
+    StavovaRadka->setFixedHeight(qRound(StatusBarHeight * DesignScale(font())));
+    StavovaRadka->setStatusTip(QStringLiteral("Stavová řádka s nápovědou"));
+    StavovaRadka->installEventFilter(this);
+    setStatusBar(StavovaRadka);
+
+    HlavniMenu = new QMenuBar(this);
+    HlavniMenu->setObjectName(QStringLiteral("HlavniMenu"));
+    HlavniMenu->setFont(font());
+    setMenuBar(HlavniMenu);
+
+    auto newMenu = [this](const QString& caption) {
+        auto* menu = new QMenu(caption, this);
+        menu->setFont(font());
+        menu->setToolTipsVisible(false);
+        HintTracker::Instance().TrackMenu(menu);
+        return menu;
+    };
+    QMenu* xx = newMenu(QStringLiteral("&XX"));
+    QMenu* diagram = newMenu(QStringLiteral("&Diagram"));
+    QMenu* help = newMenu(QStringLiteral("&Nápověda"));
+    Zadn1 = HlavniMenu->addMenu(xx);
+    Vsledky1 = HlavniMenu->addMenu(diagram);
+    Npovda1 = HlavniMenu->addMenu(help);
+    HintTracker::Instance().TrackMenuBar(HlavniMenu);
+
+    Konec1 = AddItem(xx, QStringLiteral("&Konec"), QStringLiteral("Ukončení programu"), &TMainForm::Konec1Click);
+    Konec1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_K));
+
+    Vstupnhodnoty1 = AddItem(diagram, QStringLiteral("&Vstupní hodnoty..."), ProgramHint,
+                             &TMainForm::Vstupnhodnoty1Click);
+    N1 = AddSeparator(diagram);
+    Souradnice = AddItem(diagram, QStringLiteral("&Souřadnice bodů pro konstrukci"), CoordinatesHint,
+                         &TMainForm::SouradniceClick);
+    Momentovka = AddItem(diagram, QStringLiteral("&Momentová charakteristika"), TorqueHint,
+                         &TMainForm::MomentovkaClick);
+
+    Licennujednn1 = AddItem(help, QStringLiteral("&Licenční ujednání"),
+                            QStringLiteral("Podmínky pro používání tohoto programu"),
+                            &TMainForm::Licennujednn1Click);
+    N3 = AddSeparator(help);
+    Copyright1 = AddItem(help, QStringLiteral("&Copyright"), QStringLiteral("Informace o autorovi"),
+                         &TMainForm::Copyright1Click);
+
+    PodMenu1 = newMenu(QString());
+    PodMenu1->setObjectName(QStringLiteral("PodMenu1"));
+    Vstupnhodnoty3 = AddItem(PodMenu1, QStringLiteral("&Vstupní hodnoty..."), ProgramHint,
+                             &TMainForm::Vstupnhodnoty1Click);
+    N2 = AddSeparator(PodMenu1);
+    Souadnicebodprokonstrukci1 = AddItem(PodMenu1, QStringLiteral("&Souřadnice bodů pro konstrukci"),
+                                         CoordinatesHint, &TMainForm::SouradniceClick);
+    Momentovcharakteristika1 = AddItem(PodMenu1, QStringLiteral("&Momentová charakteristika"),
+                                       TorqueHint, &TMainForm::MomentovkaClick);
+
+    // Both menus show F2, but one key press must run the handler once: the popup item, which the
+    // key reaches first, owns the shortcut (an action of the window, so it works while the popup is
+    // closed); the main menu's item only shows the shortcut text.
+    Vstupnhodnoty3->setShortcut(QKeySequence(Qt::Key_F2));
+    Vstupnhodnoty3->setShortcutContext(Qt::WindowShortcut);
+    addAction(Vstupnhodnoty3);
+    Vstupnhodnoty1->setText(Vstupnhodnoty1->text() + QStringLiteral("\tF2"));
+
+    GuardHandler([this] { FormCreate(this); });
+}
+
+QAction* TMainForm::AddItem(QMenu* menu, const QString& caption, const QString& hint,
+                            void (TMainForm::*handler)(QObject*))
+{
+    QAction* action = menu->addAction(caption);
+    action->setStatusTip(hint);
+    connect(action, &QAction::triggered, this,
+            [this, action, handler] { GuardHandler([this, action, handler] { (this->*handler)(action); }); });
+    return action;
+}
+
+void TMainForm::FormCreate(QObject*)
+{
+    connect(&HintTracker::Instance(), &HintTracker::HintChanged, this, [this] { ShowHint(this); });
+}
+
+void TMainForm::ShowHint(QObject*)
+{
+    const QString& hint = HintTracker::Instance().Hint();
+    if (StavovaRadka->currentMessage() != hint)
+        StavovaRadka->showMessage(hint);
+}
+
+void TMainForm::Konec1Click(QObject*)
+{
+    close();
+}
+
+void TMainForm::Copyright1Click(QObject*)
+{
+    ShowDialog(AboutBox);
+}
+
+void TMainForm::Vstupnhodnoty1Click(QObject*)
+{
+    ShowDialog(ZadaniDlg);
+}
+
+void TMainForm::MomentovkaClick(QObject*)
+{
+    ShowDialog(Tabulka1);
+}
+
+void TMainForm::PriStartu(QObject*)
+{
+}
+
+void TMainForm::Licennujednn1Click(QObject*)
+{
+    ShowDialog(LicPodm);
+}
+
+void TMainForm::SouradniceClick(QObject*)
+{
+    ShowDialog(SouradniceDlg);
+}
+
+void TMainForm::PlaceForFirstShow()
+{
+    winId(); // the native window exists from creation on; its frame may be known now
+    QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull())
+        frame = DesignFrame;
+    resize(OuterDesignSize.shrunkBy(frame));
+    CentreOnScreen(this, OuterDesignSize);
+}
+
+bool TMainForm::event(QEvent* event)
+{
+    // The status line shows only what the hint tracker decides.
+    if (event->type() == QEvent::StatusTip)
+        return true;
+    if (event->type() == QEvent::WindowActivate)
+        GuardHandler([this] { PriStartu(this); });
+    return QMainWindow::event(event);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == centralWidget() || watched == StavovaRadka) &&
+        event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            OpenPopup(mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The mouse opens the popup on the button's release (eventFilter); only the Menu key is used here.
+    if (event->reason() == QContextMenuEvent::Keyboard &&
+        (event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0)
+        OpenPopup(centralWidget()->mapToGlobal(QPoint(0, 0)));
+    event->accept();
+}
+
+void TMainForm::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+}
+
+void TMainForm::OpenPopup(const QPoint& globalPos)
+{
+    PodMenu1->popup(globalPos);
+}
+
+void CreateWindows()
+{
+    GuardHandler([] { MainForm = new TMainForm; });
+    QWidget* owner = MainForm;
+    GuardHandler([owner] { AboutBox = new TAboutBox(owner); });
+    GuardHandler([owner] { ZadaniDlg = new TZadaniDlg(owner); });
+    GuardHandler([owner] { Tabulka1 = new TTabulka1(owner); });
+    GuardHandler([owner] { LicPodm = new TLicPodm(owner); });
+    GuardHandler([owner] { SouradniceDlg = new TSouradniceDlg(owner); });
+}
+
+void DestroyWindows()
+{
+    delete SouradniceDlg;
+    SouradniceDlg = nullptr;
+    delete LicPodm;
+    LicPodm = nullptr;
+    delete Tabulka1;
+    Tabulka1 = nullptr;
+    delete ZadaniDlg;
+    ZadaniDlg = nullptr;
+    delete AboutBox;
+    AboutBox = nullptr;
+    delete MainForm;
+    MainForm = nullptr;
+}

@@ -1,0 +1,66 @@
+// Unit Main: the main window with its menus and status line, and the creation of all windows.
+#pragma once
+
+#include <QMainWindow>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QStatusBar;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+
+    QStatusBar* StavovaRadka;
+    QMenuBar* HlavniMenu;
+    QAction* Zadn1;
+    QAction* Vsledky1;
+    QAction* Npovda1;
+    QAction* Vstupnhodnoty1;
+    QAction* Souradnice;
+    QAction* Momentovka;
+    QAction* Copyright1;
+    QAction* Konec1;
+    QAction* N1;
+    QMenu* PodMenu1;
+    QAction* Licennujednn1;
+    QAction* N3;
+    QAction* Momentovcharakteristika1;
+    QAction* Souadnicebodprokonstrukci1;
+    QAction* Vstupnhodnoty3;
+    QAction* N2;
+
+    void FormCreate(QObject* Sender);
+    void ShowHint(QObject* Sender);
+    void Konec1Click(QObject* Sender);
+    void Copyright1Click(QObject* Sender);
+    void Vstupnhodnoty1Click(QObject* Sender);
+    void MomentovkaClick(QObject* Sender);
+    void PriStartu(QObject* Sender);
+    void Licennujednn1Click(QObject* Sender);
+    void SouradniceClick(QObject* Sender);
+
+    // Resizes the window to its outer design size and centres it on the screen; before first showing.
+    void PlaceForFirstShow();
+
+protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    QAction* AddItem(QMenu* menu, const QString& caption, const QString& hint,
+                     void (TMainForm::*handler)(QObject*));
+    void OpenPopup(const QPoint& globalPos);
+};
+
+extern TMainForm* MainForm;
+
+// Start-up step 2: the six windows, once each, in their fixed order; sets the window globals.
+// An error raised while one is created is shown and creation goes on with the next.
+void CreateWindows();
+// Destroys the six windows (after the loop) and clears the globals.
+void DestroyWindows();

@@ -1,0 +1,218 @@
+// The modal dialog protocol shared by every dialog of the program.
+#include "ModalDialog.h"
+
+#include "ErrorDisplay.h"
+#include "Fonts.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QThread>
+#include <QWindow>
+
+namespace {
+
+constexpr Qt::KeyboardModifiers BlockingModifiers =
+    Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+
+bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+bool CanPress(const QPushButton* button)
+{
+    return button != nullptr && button->isVisible() && button->isEnabled();
+}
+
+QMargins KnownFrameMargins(const QWidget* except)
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == except || !w->isVisible() || w->windowHandle() == nullptr)
+            continue;
+        QMargins m = w->windowHandle()->frameMargins();
+        if (!m.isNull())
+            return m;
+    }
+    return {};
+}
+
+} // namespace
+
+QSize OuterSize(const QWidget* window)
+{
+    if (window->isVisible() && window->frameGeometry().size() != window->size())
+        return window->frameGeometry().size();
+    QMargins m = KnownFrameMargins(window);
+    return window->size().grownBy(m);
+}
+
+void CentreOnScreen(QWidget* window, QSize outerSize)
+{
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    QRect area = screen->geometry();
+    // Truncating division, then never past the top-left corner of the screen.
+    int left = std::max(0, (area.width() - outerSize.width()) / 2);
+    int top = std::max(0, (area.height() - outerSize.height()) / 2);
+    window->move(area.x() + left, area.y() + top);
+}
+
+ModalDialog::ModalDialog(QWidget* parent) : QDialog(parent)
+{
+    setFont(DialogFont());
+    // Pop-up tool tips are not used; hints go to the main window's status line.
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+int ModalDialog::ShowModal()
+{
+    if (inModalLoop_)
+        return mrNone;
+    QPointer<QWidget> previous = QApplication::activeWindow();
+    setWindowModality(Qt::ApplicationModal);
+    if (!positioned_) {
+        CentreOnScreen(this, OuterSize(this));
+        positioned_ = true;
+    }
+
+    activationPending_ = true;
+    show(); // runs the activation handler synchronously (showEvent), then resets the result
+    raise();
+    activateWindow();
+
+    QEventLoop loop;
+    loop_ = &loop;
+    inModalLoop_ = true;
+    loopLevel_ = QThread::currentThread()->loopLevel() + 1;
+    // The result is tested each time this loop has run out of events, i.e. after every handler has
+    // fully returned; nested loops (message boxes) opened by a handler do not end this one.
+    QMetaObject::Connection idle = connect(QAbstractEventDispatcher::instance(),
+        &QAbstractEventDispatcher::aboutToBlock, this, &ModalDialog::EndLoopWhenDecided);
+    if (modalResult_ == mrNone)
+        loop.exec(QEventLoop::DialogExec);
+    disconnect(idle);
+    inModalLoop_ = false;
+    loop_ = nullptr;
+    // The loop also ends when the program is being terminated.
+    if (modalResult_ == mrNone)
+        modalResult_ = mrCancel;
+
+    hide();
+    if (previous)
+        previous->activateWindow();
+    return modalResult_;
+}
+
+void ModalDialog::EndLoopWhenDecided()
+{
+    if (loop_ != nullptr && modalResult_ != mrNone && QThread::currentThread()->loopLevel() == loopLevel_)
+        loop_->exit();
+}
+
+void ModalDialog::SetDesignClientSize(int w, int h)
+{
+    const double scale = DesignScale(font());
+    auto scaled = [scale](int v) { return qRound(v * scale); };
+    if (scale != 1.0) {
+        for (QWidget* child : findChildren<QWidget*>()) {
+            QWidget* parent = child->parentWidget();
+            if (child->isWindow() || (parent != nullptr && parent->layout() != nullptr))
+                continue;
+            QRect g = child->geometry();
+            child->setGeometry(scaled(g.x()), scaled(g.y()), scaled(g.width()), scaled(g.height()));
+        }
+    }
+    setFixedSize(scaled(w), scaled(h));
+}
+
+void ModalDialog::SetButtonResult(QPushButton* button, int result, std::function<void()> handler)
+{
+    connect(button, &QPushButton::clicked, this, [this, result, handler = std::move(handler)] {
+        modalResult_ = result;
+        if (handler)
+            GuardHandler(handler);
+    });
+}
+
+void ModalDialog::SetCancelButton(QPushButton* button)
+{
+    cancelButton_ = button;
+}
+
+void ModalDialog::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->modifiers() & BlockingModifiers) == 0) {
+        if (IsEnterKey(event->key())) {
+            QPushButton* button = qobject_cast<QPushButton*>(focusWidget());
+            if (button == nullptr) {
+                for (QPushButton* candidate : findChildren<QPushButton*>())
+                    if (candidate->isDefault()) {
+                        button = candidate;
+                        break;
+                    }
+            }
+            if (CanPress(button))
+                button->click();
+            return;
+        }
+        if (event->key() == Qt::Key_Escape) {
+            if (CanPress(cancelButton_))
+                cancelButton_->click();
+            return;
+        }
+    }
+    // Not QDialog's: its Esc would reject a dialog that has no cancel button.
+    QWidget::keyPressEvent(event);
+}
+
+bool ModalDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    // A focused push button clicks itself on Enter even with Shift, Ctrl or Alt held; those are not
+    // presses here.
+    if (event->type() == QEvent::KeyPress && qobject_cast<QPushButton*>(watched) != nullptr) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (IsEnterKey(key->key()) && (key->modifiers() & BlockingModifiers) != 0)
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ModalDialog::closeEvent(QCloseEvent* event)
+{
+    if (inModalLoop_) {
+        // Close box, Alt+F4, system menu: the loop hides the dialog with result 2.
+        modalResult_ = mrCancel;
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void ModalDialog::done(int result)
+{
+    if (result == QDialog::Accepted)
+        modalResult_ = mrOk;
+    else if (result == QDialog::Rejected)
+        modalResult_ = mrCancel;
+    else
+        modalResult_ = result;
+    if (!inModalLoop_)
+        QDialog::done(result);
+}
+
+void ModalDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    for (QPushButton* button : findChildren<QPushButton*>())
+        button->installEventFilter(this);
+    if (!event->spontaneous() && activationPending_) {
+        activationPending_ = false;
+        GuardHandler([this] { Activate(); });
+        // A result set by the activation handler does not count.
+        modalResult_ = mrNone;
+    }
+}

@@ -1,0 +1,25 @@
+// The application object: the last safety net for errors and the separators' re-reading.
+#include "OrbitekApplication.h"
+
+#include "ErrorDisplay.h"
+#include "LoadNumberSeparators.h"
+
+OrbitekApplication::OrbitekApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool OrbitekApplication::notify(QObject* receiver, QEvent* event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowUnhandledError(error);
+        return true;
+    }
+}
+
+bool OrbitekApplication::event(QEvent* event)
+{
+    // The user changed the regional settings: typed and shown numbers follow the new separators.
+    if (event->type() == QEvent::LocaleChange)
+        LoadNumberSeparators();
+    return QApplication::event(event);
+}
