@@ -1,0 +1,155 @@
+// The circle-diagram construction and the torque characteristic, step by step in the order of the
+// classical hand construction. Every operation is a checked extended operation (CheckedMath.h),
+// evaluated left to right exactly as written: the printed digits depend on that order, so never
+// regroup a formula or hoist a common factor.
+#include "SpoctiKonstrukci.h"
+
+#include "CheckedMath.h"
+
+using namespace fpcheck;
+
+namespace {
+
+constexpr long double Pi = 3.14159265358979323846264338327950288L;
+constexpr long double Half = 0.5L;
+constexpr long double SlipStep = 0.05L; // slip per entry of the characteristic, and 1/20 of the slip line
+// ω_s = π · n_s · 0.02 · 5/3 = π · n_s / 30, in this order of products.
+constexpr long double Fiftieth = 0.02L;
+constexpr long double FiveThirds = 1.66666666666666666666666666667L;
+// Torque per watt of air-gap power over ω_s as the hand method rounds 60/2π; kept for its results.
+constexpr long double TorqueFactor = 9.55L;
+
+// arccos as atan2(√(1 − x²), x), the form the construction has always used.
+long double Arccos(long double x)
+{
+    return Atan2(Sqrt(X(1.0L) - X(x) * x), x);
+}
+
+struct Line {
+    long double k; // slope
+    long double q; // ordinate at x = 0
+};
+
+Line LineThrough(long double x1, long double y1, long double x2, long double y2)
+{
+    Line line;
+    line.k = (X(y2) - y1) / (X(x2) - x1);
+    line.q = (-X(x1) * y2 + X(y1) * x2) / (X(x2) - x1);
+    return line;
+}
+
+} // namespace
+
+void CurrentPoint(Bod& bod, long double proud, long double ucinik)
+{
+    const long double fi = Arccos(ucinik);
+    bod.x = X(proud) * Sin(fi);
+    bod.y = X(proud) * Cos(fi);
+}
+
+long double BodNaPrimce(long double x, long double x1, long double y1, long double x2, long double y2)
+{
+    const Line line = LineThrough(x1, y1, x2, y2);
+    return X(line.k) * x + line.q;
+}
+
+long double PrusecikSKruznici(long double x1, long double y1, long double x2, long double y2, long double xs,
+                              long double ys, long double r)
+{
+    const Line line = LineThrough(x1, y1, x2, y2);
+    const long double k = line.k;
+    const long double q = line.q;
+
+    // y = k·x + q put into (x − xs)² + (y − ys)² = r² gives A·x² + B·x + C = 0.
+    const long double A = X(k) * k + 1.0L;
+    const long double B = X(-2.0L) * xs + X(2.0L) * k * q - X(2.0L) * k * ys;
+    const long double C = X(xs) * xs + X(ys) * ys - X(r) * r - X(2.0L) * q * ys + X(q) * q;
+    const long double D = X(B) * B - X(4.0L) * A * C;
+    const long double xa = (-X(B) + Sqrt(D)) / (X(2.0L) * A);
+    const long double xb = (-X(B) - Sqrt(D)) / (X(2.0L) * A);
+
+    // One root is P1 itself up to rounding; the other differs from it by more than 1 %.
+    const long double odchylkaA = Abs(X(xa) - x1);
+    const long double procentA = X(odchylkaA) / x1 * 100.0L;
+    if (procentA > 1)
+        return xa;
+    const long double odchylkaB = Abs(X(xb) - x1);
+    const long double procentB = X(odchylkaB) / x1 * 100.0L;
+    if (procentB > 1)
+        return xb;
+    // A steep line meets the circle again within 1 % of P1: the farther root is still the other point.
+    return odchylkaA >= odchylkaB ? xa : xb;
+}
+
+void SpoctiKonstrukci(TKonstrukce& k)
+{
+    const Bod& Ao = k.Ao;
+    const Bod& Ak = k.Ak;
+    const long double& dX = k.PrimkaVykonu.x;
+    const long double& dY = k.PrimkaVykonu.y;
+    const Bod& T = k.BodPomeru;
+    const Bod& M = k.StredPrimky;
+    const long double& Sx = k.StredKruznice.x; // S.y is Ao.y
+    const long double& R = k.Polomer;
+    Bod& P = k.PrimkaSkluzu.zacatek;
+    Bod& Q = k.PrimkaSkluzu.konec;
+    const Bod& krok = k.KrokSkluzu;
+
+    // No-load point Ao and short-circuit point Ak.
+    CurrentPoint(k.Ao, k.PrNapr, k.UcNapr);
+    CurrentPoint(k.Ak, k.PrNakr, k.UcNakr);
+
+    // The power line Ao–Ak.
+    k.PrimkaVykonu.x = Abs(X(Ao.x) - Ak.x);
+    k.PrimkaVykonu.y = Abs(X(Ao.y) - Ak.y);
+    k.DelkaPrimky = Sqrt(X(dX) * dX + X(dY) * dY);
+
+    // T divides the short-circuit ordinate in the ratio R1f : Rf, the quotient first.
+    k.BodPomeru.x = Ak.x;
+    k.BodPomeru.y = X(k.R1f) / (X(k.R1f) + k.R21f) * Ak.y;
+
+    // Midpoint of the power line, from the absolute differences.
+    k.StredPrimky.x = X(dX) * Half + Ao.x;
+    k.StredPrimky.y = X(dY) * Half + Ao.y;
+
+    // Circle centre S on the horizontal through Ao, and the radius from the half chord.
+    k.StredKruznice.x = Square(X(M.y) - Ao.y) / (X(M.x) - Ao.x) + M.x;
+    k.Polomer = Sqrt(Square(Abs(X(Ao.y) - M.y)) + Square(Abs(X(Sx) - M.x)) + Square(X(k.DelkaPrimky) * Half));
+
+    // The torque line Ao–T meets the circle again at the point for infinite slip.
+    k.AInf.x = PrusecikSKruznici(Ao.x, Ao.y, T.x, T.y, Sx, Ao.y, R);
+    k.AInf.y = BodNaPrimce(k.AInf.x, Ao.x, Ao.y, T.x, T.y);
+
+    // The slip line: the torque line shifted up so that it passes through Ak.
+    P.x = Ao.x;
+    P.y = X(Ak.y) - T.y + Ao.y;
+    Q.x = Ak.x;
+    Q.y = Ak.y;
+
+    k.PolomerPomociAk = X(Sx) - Ao.x;
+
+    // One twentieth of the slip line, signed, so that the twentieth division point is Ak whatever
+    // the direction of the line.
+    k.KrokSkluzu.x = (X(Q.x) - P.x) * SlipStep;
+    k.KrokSkluzu.y = (X(Q.y) - P.y) * SlipStep;
+
+    k.OmegaSynchr = X(Pi) * k.SynchrOtacky * Fiftieth * FiveThirds;
+
+    for (int i = 1; i <= PocetSkluzu; ++i) {
+        const long double n = i;
+        k.SkluzX[i] = X(n) * krok.x + P.x;
+        k.SkluzY[i] = X(n) * krok.y + P.y;
+
+        // The line from Ao through the division point meets the circle at the operating point.
+        k.KruzniceX[i] = PrusecikSKruznici(Ao.x, Ao.y, k.SkluzX[i], k.SkluzY[i], Sx, Ao.y, R);
+        k.KruzniceY[i] = BodNaPrimce(k.KruzniceX[i], Ao.x, Ao.y, k.SkluzX[i], k.SkluzY[i]);
+
+        // The ordinate between the torque line and the operating point, scaled to newton-metres.
+        const long double podMomentovouPrimkou = BodNaPrimce(k.KruzniceX[i], Ao.x, Ao.y, k.AInf.x, k.AInf.y);
+        k.MomentSkluzu[i] = X(k.KruzniceY[i]) - podMomentovouPrimkou;
+        k.MeritkoMomentu = X(k.Spotrebic) * k.FazoveNapeti / k.SynchrOtacky * TorqueFactor;
+        k.MomentSkluzu[i] = X(k.MomentSkluzu[i]) * k.MeritkoMomentu;
+
+        k.OmegaSkluzu[i] = (X(1.0L) - X(n) * SlipStep) * k.OmegaSynchr;
+    }
+}

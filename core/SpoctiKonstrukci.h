@@ -1,0 +1,21 @@
+// The circle-diagram construction, the torque characteristic and their two geometric helpers.
+#pragma once
+
+#include "Konstrukce.h"
+
+// Fills every construction field and the characteristic of `k` from its inputs, storing each value
+// as soon as it is computed. Raises EZeroDivide, EInvalidOp or EOverflow at the first floating-point
+// fault; the fields computed before it keep their new values.
+void SpoctiKonstrukci(TKonstrukce& k = Konstrukce);
+
+// The abscissa of the intersection other than P1 = (x1, y1) of the line P1-P2 with the circle of
+// centre (xs, ys) and radius r. P1 is expected to lie on the circle, right of the y axis.
+long double PrusecikSKruznici(long double x1, long double y1, long double x2, long double y2, long double xs,
+                              long double ys, long double r);
+
+// The ordinate at abscissa x of the line through (x1, y1) and (x2, y2).
+long double BodNaPrimce(long double x, long double x1, long double y1, long double x2, long double y2);
+
+// The current `proud` at power factor `ucinik` as a point (I · sin φ, I · cos φ); x is stored first.
+// Shared by the construction and the acceptance check on where the short-circuit point lies.
+void CurrentPoint(Bod& bod, long double proud, long double ucinik);
