@@ -196,7 +196,12 @@ bool ParseNumberText(const std::string& text, ParsedNumber& out)
 }
 
 // Kept out of line and opaque to the optimiser so that no step moves across the mode switches.
-__attribute__((noipa)) long double ValueOf(const ParsedNumber& number)
+#if defined(__clang__)
+__attribute__((noinline, optnone))
+#else
+__attribute__((noipa))
+#endif
+long double ValueOf(const ParsedNumber& number)
 {
     long double v = 0.0L;
     for (char d : number.digits) {

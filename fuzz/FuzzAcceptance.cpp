@@ -1,0 +1,70 @@
+// Six arbitrary texts and two arbitrary indices into acceptance: never a crash, never a half-updated record.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "Prijeti.h"
+#include "RecordBits.h"
+#include "SpoctiKonstrukci.h"
+
+namespace {
+
+// A record that already holds the worked example, so that "untouched" is not just "all zero".
+TKonstrukce PreviousCalculation()
+{
+    TKonstrukce k;
+    DecimalSeparator = U',';
+    ZadaneHodnoty z{"15", "0,11", "177", "0,41", "220", "0,25", 1, 3};
+    PrijmiZadani(z, k);
+    return k;
+}
+
+// Splits the input at '\n' into six texts; the first two bytes are the radio indices.
+ZadaneHodnoty Split(const std::uint8_t* data, std::size_t size)
+{
+    ZadaneHodnoty z;
+    z.Spotrebic = static_cast<std::int8_t>(data[0]);
+    z.SynchrOtacky = static_cast<std::int8_t>(data[1]);
+    std::string* fields[] = {&z.PrNapr, &z.UcNapr, &z.PrNakr, &z.UcNakr, &z.FazoveNapeti, &z.R1f};
+    std::size_t field = 0;
+    for (std::size_t i = 2; i < size; ++i) {
+        if (data[i] == '\n' && field + 1 < std::size(fields))
+            ++field;
+        else
+            fields[field]->push_back(static_cast<char>(data[i]));
+    }
+    return z;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static const TKonstrukce previous = PreviousCalculation();
+    if (size < 2)
+        return 0;
+    DecimalSeparator = (data[0] & 0x80) ? U'.' : U',';
+
+    TKonstrukce record = previous;
+    bool accepted = false;
+    try {
+        accepted = !PrijmiZadani(Split(data, size), record).has_value();
+    } catch (const EConvertError&) {
+    } catch (const EMathError&) {
+    }
+
+    if (!accepted) {
+        if (!SameBits(record, previous))
+            std::abort();
+        return 0;
+    }
+    // One whole new calculation: the construction run again on the new inputs gives the same record.
+    TKonstrukce again = record;
+    SpoctiKonstrukci(again);
+    if (!SameBits(again, record))
+        std::abort();
+    return 0;
+}

@@ -1,0 +1,22 @@
+// Bit-for-bit comparison of two motor records, value bytes only (an extended value's padding is undefined).
+#pragma once
+
+#include <cstddef>
+#include <cstring>
+#include <type_traits>
+
+#include "Konstrukce.h"
+
+inline bool SameBits(const TKonstrukce& a, const TKonstrukce& b)
+{
+    // The record is nothing but extended values, laid out one after another.
+    static_assert(std::is_standard_layout_v<TKonstrukce>);
+    static_assert(sizeof(TKonstrukce) % sizeof(long double) == 0);
+    constexpr std::size_t valueBytes = 10;
+    const auto* pa = reinterpret_cast<const unsigned char*>(&a);
+    const auto* pb = reinterpret_cast<const unsigned char*>(&b);
+    for (std::size_t i = 0; i < sizeof(TKonstrukce); i += sizeof(long double))
+        if (std::memcmp(pa + i, pb + i, valueBytes) != 0)
+            return false;
+    return true;
+}
