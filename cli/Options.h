@@ -1,0 +1,32 @@
+// Command-line options of the headless calculator and their parsing.
+#pragma once
+
+#include <string>
+#include <variant>
+
+#include "Prijeti.h"
+
+enum class OutputFormat { Text, Csv, Json };
+
+struct CalcOptions {
+    ZadaneHodnoty vstup; // texts and radio indices, exactly as the input dialog would hand them over
+    OutputFormat format = OutputFormat::Text;
+};
+
+struct HelpRequested {};
+
+struct UsageError {
+    std::string message; // one line, without the usage text
+};
+
+using ParseResult = std::variant<CalcOptions, HelpRequested, UsageError>;
+
+// The input dialog's defaults, with the fractional texts in the current DecimalSeparator.
+ZadaneHodnoty DefaultInput();
+
+// Reads argv[1..argc-1]. Option values are taken verbatim from the next argument, so negative
+// numbers and texts the acceptance will reject still reach it; a repeated option keeps its last value.
+ParseResult ParseOptions(int argc, const char* const argv[]);
+
+// Synopsis, option meanings and defaults; ends with a newline.
+std::string UsageText();

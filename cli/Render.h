@@ -1,0 +1,25 @@
+// The calculator's three output forms: TAB-separated text, CSV and JSON.
+#pragma once
+
+#include <string>
+
+#include "Konstrukce.h"
+#include "Tabulky.h"
+
+// The three result grids as the dialogs show them.
+struct ResultGrids {
+    GridRows souradnice; // Tabulka2
+    GridRows hodnoty;    // Tabulka3
+    GridRows moment;     // TabulkaM01
+};
+
+ResultGrids GridsOf(const TKonstrukce& k);
+
+std::string RenderText(const ResultGrids& g);
+std::string RenderCsv(const ResultGrids& g);
+std::string RenderJson(const TKonstrukce& k, const ResultGrids& g);
+
+// Pieces with rules of their own.
+std::string CsvField(const std::string& cell);
+std::string JsonString(const std::string& text);
+std::string JsonNumber(long double value);

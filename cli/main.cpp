@@ -1,0 +1,76 @@
+// orbitek-calc: the circle-diagram calculation on the command line, with the dialogs' texts.
+#include <cstdio>
+#include <exception>
+#include <iostream>
+#include <string>
+
+#include "LoadNumberSeparators.h"
+#include "Options.h"
+#include "Prijeti.h"
+#include "Render.h"
+
+namespace {
+
+// Exit statuses; 64 and 74 follow the BSD sysexits convention.
+constexpr int ExitRejected = 2;
+constexpr int ExitMathFault = 3;
+constexpr int ExitUsage = 64;
+constexpr int ExitCannotWrite = 74;
+constexpr int ExitInternal = 70;
+
+int Fail(int status, const std::string& message)
+{
+    std::cerr << message << '\n';
+    return status;
+}
+
+// The whole output is written at once and checked, so a full disk or closed pipe is never a success.
+int Emit(const std::string& text)
+{
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+    if (std::fflush(stdout) != 0 || !written || std::ferror(stdout))
+        return Fail(ExitCannotWrite, "orbitek-calc: cannot write the output");
+    return 0;
+}
+
+std::string Render(OutputFormat format, const TKonstrukce& k)
+{
+    const ResultGrids grids = GridsOf(k);
+    switch (format) {
+    case OutputFormat::Csv: return RenderCsv(grids);
+    case OutputFormat::Json: return RenderJson(k, grids);
+    case OutputFormat::Text: break;
+    }
+    return RenderText(grids);
+}
+
+int Run(const CalcOptions& options)
+{
+    try {
+        if (const auto rejection = PrijmiZadani(options.vstup, Konstrukce))
+            return Fail(ExitRejected, rejection->zprava);
+    } catch (const EConvertError& e) {
+        return Fail(ExitRejected, e.what());
+    } catch (const EMathError& e) {
+        return Fail(ExitMathFault, e.what());
+    }
+    return Emit(Render(options.format, Konstrukce));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    try {
+        // Never setlocale: the C library stays in the "C" locale; only our separators follow the user's.
+        LoadNumberSeparators();
+        const ParseResult parsed = ParseOptions(argc, argv);
+        if (std::holds_alternative<HelpRequested>(parsed))
+            return Emit(UsageText());
+        if (const auto* error = std::get_if<UsageError>(&parsed))
+            return Fail(ExitUsage, "orbitek-calc: " + error->message + "\n" + UsageText());
+        return Run(std::get<CalcOptions>(parsed));
+    } catch (const std::exception& e) {
+        return Fail(ExitInternal, std::string("orbitek-calc: ") + e.what());
+    }
+}

@@ -1,0 +1,260 @@
+// Runs orbitek-calc as a user would: explicit environment, captured output, exit status.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Konstrukce.h"
+#include "NumText.h"
+
+namespace {
+
+struct Outcome {
+    int status = -1;
+    std::string out, err;
+};
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// LANG alone decides the locale: LC_ALL and LC_NUMERIC are left unset. Standard output goes to a
+// temporary file, or to `stdoutDevice` when given.
+Outcome Calc(const std::string& lang, std::vector<std::string> args, const char* stdoutDevice = nullptr)
+{
+    char outPath[] = "/tmp/orbitek-calc-out-XXXXXX";
+    char errPath[] = "/tmp/orbitek-calc-err-XXXXXX";
+    const int outFd = mkstemp(outPath);
+    const int errFd = mkstemp(errPath);
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    if (stdoutDevice)
+        posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, stdoutDevice, O_WRONLY, 0);
+    else
+        posix_spawn_file_actions_adddup2(&files, outFd, STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&files, errFd, STDERR_FILENO);
+
+    args.insert(args.begin(), ORBITEK_CALC);
+    std::vector<char*> argv;
+    for (std::string& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    std::string langVar = "LANG=" + lang;
+    char* envp[] = {langVar.data(), nullptr};
+
+    Outcome o;
+    pid_t pid = 0;
+    if (posix_spawn(&pid, ORBITEK_CALC, &files, nullptr, argv.data(), envp) == 0) {
+        int wstatus = 0;
+        waitpid(pid, &wstatus, 0);
+        o.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+    }
+    posix_spawn_file_actions_destroy(&files);
+    close(outFd);
+    close(errFd);
+    o.out = ReadFile(outPath);
+    o.err = ReadFile(errPath);
+    unlink(outPath);
+    unlink(errPath);
+    return o;
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+constexpr const char* Czech = "cs_CZ.UTF-8";
+constexpr const char* Plain = "C";
+
+// The worked example, byte for byte, in both separator settings and in CSV.
+TEST(OrbitekCalc, DefaultsMatchGoldenFiles)
+{
+    const struct {
+        const char* lang;
+        std::vector<std::string> args;
+        const char* golden;
+    } cases[] = {
+        {Czech, {}, "defaults_cs.txt"},
+        {Plain, {}, "defaults_c.txt"},
+        {Czech, {"--format", "csv"}, "defaults_cs.csv"},
+    };
+    for (const auto& c : cases) {
+        const Outcome o = Calc(c.lang, c.args);
+        EXPECT_EQ(o.status, 0) << c.golden;
+        EXPECT_EQ(o.err, "") << c.golden;
+        EXPECT_EQ(o.out, ReadFile(std::string(GOLDEN_DIR) + "/" + c.golden)) << c.golden;
+    }
+}
+
+TEST(OrbitekCalc, ExitStatusAndMessages)
+{
+    const struct {
+        const char* name;
+        const char* lang;
+        std::vector<std::string> args;
+        int status;
+        std::string errStart; // stdout stays empty on every failure
+    } cases[] = {
+        {"check a", Czech, {"--i0", "0,5"}, 2, "Chybné zadání proudu naprázdno.\n"},
+        {"check f", Czech, {"--r1", "0,51"}, 2, "R1f ? R21f ? Rf ?\n"},
+        {"Ak not right of Ao", Czech, {"--i0", "100", "--cos0", "0,1", "--ik", "110", "--cosk", "0,5"}, 2,
+         "Bod nakrátko Ak musí ležet zřetelně vpravo od bodu naprázdno Ao.\n"},
+        {"conversion", Czech, {"--cosk", "abc"}, 2, "'abc' is not a valid floating point value\n"},
+        {"point in Czech locale", Czech, {"--r1", "0.25"}, 2, "'0.25' is not a valid floating point value\n"},
+        {"comma in C locale", Plain, {"--r1", "0,25"}, 2, "'0,25' is not a valid floating point value\n"},
+        {"unknown option", Czech, {"--bogus"}, 64, "orbitek-calc: unknown option '--bogus'\nUsage: "},
+        {"stray argument", Czech, {"15"}, 64, "orbitek-calc: unknown option '15'\nUsage: "},
+        {"missing value", Czech, {"--i0", "15", "--r1"}, 64, "orbitek-calc: missing value for --r1\nUsage: "},
+        {"bad phases", Czech, {"--phases", "2"}, 64, "orbitek-calc: invalid value '2' for --phases\nUsage: "},
+        {"bad poles", Czech, {"--poles", "7"}, 64, "orbitek-calc: invalid value '7' for --poles\nUsage: "},
+        {"bad format", Czech, {"--format", "xml"}, 64, "orbitek-calc: invalid value 'xml' for --format\nUsage: "},
+    };
+    for (const auto& c : cases) {
+        const Outcome o = Calc(c.lang, c.args);
+        EXPECT_EQ(o.status, c.status) << c.name;
+        EXPECT_EQ(o.err.substr(0, c.errStart.size()), c.errStart) << c.name;
+        EXPECT_EQ(o.out, "") << c.name;
+    }
+}
+
+TEST(OrbitekCalc, HelpGoesToStandardOutput)
+{
+    const Outcome o = Calc(Czech, {"--i0", "15", "--help"});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.err, "");
+    EXPECT_EQ(o.out.rfind("Usage: orbitek-calc", 0), 0u);
+    EXPECT_NE(o.out.find("(default 0,11)"), std::string::npos) << "defaults in the locale's form";
+}
+
+// A full disk must not pass for a finished calculation.
+TEST(OrbitekCalc, UnwritableOutputIsAnError)
+{
+    for (const std::vector<std::string>& args : {std::vector<std::string>{}, std::vector<std::string>{"--help"}}) {
+        const Outcome o = Calc(Plain, args, "/dev/full");
+        EXPECT_EQ(o.status, 74);
+        EXPECT_EQ(o.err, "orbitek-calc: cannot write the output\n");
+    }
+}
+
+// Phases and pole counts reach the calculation as the dialog's radio indices.
+TEST(OrbitekCalc, PhasesAndPolesSelectTheTables)
+{
+    const struct {
+        std::vector<std::string> args;
+        std::string synchronousRow, slip025Row;
+    } cases[] = {
+        {{"--poles", "2"}, "0.00\t314.159\t0", "0.25\t235.619\t150.983"},
+        {{"--poles", "14"}, "0.00\t44.872\t0", "0.25\t33.654\t1057.059"},
+        {{"--poles", "18"}, "0.00\t34.907\t0", "0.25\t26.180\t1358.850"},
+        {{"--poles", "20", "--phases", "1"}, "0.00\t31.416\t0", "0.25\t23.562\t503.277"},
+        {{"--phases", "1", "--phases", "3"}, "0.00\t78.540\t0", "0.25\t58.905\t603.933"},
+    };
+    for (const auto& c : cases) {
+        const Outcome o = Calc(Plain, c.args);
+        ASSERT_EQ(o.status, 0) << o.err;
+        const std::vector<std::string> lines = Lines(o.out);
+        ASSERT_EQ(lines.size(), 40u);
+        EXPECT_EQ(lines[19], c.synchronousRow) << c.args[1];
+        EXPECT_EQ(lines[24], c.slip025Row) << c.args[1];
+    }
+}
+
+// Splits RFC 4180 CSV (CRLF records, quoted fields) into rows of fields.
+std::vector<std::vector<std::string>> ParseCsv(const std::string& csv)
+{
+    std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
+    bool quoted = false;
+    for (std::size_t i = 0; i < csv.size(); ++i) {
+        const char ch = csv[i];
+        if (quoted && ch == '"' && i + 1 < csv.size() && csv[i + 1] == '"')
+            rows.back().back() += csv[++i];
+        else if (ch == '"')
+            quoted = !quoted;
+        else if (!quoted && ch == ',')
+            rows.back().emplace_back();
+        else if (!quoted && ch == '\r' && i + 1 < csv.size() && csv[i + 1] == '\n' && ++i)
+            rows.emplace_back(1);
+        else
+            rows.back().back() += ch;
+    }
+    rows.pop_back(); // after the last CRLF
+    return rows;
+}
+
+// The number after the keys `path`, each searched from where the previous one was found.
+long double JsonValue(const std::string& json, std::initializer_list<std::string> path, int arrayIndex = -1)
+{
+    std::size_t at = 0;
+    for (const std::string& key : path)
+        at = json.find("\"" + key + "\":", at) + key.size() + 3;
+    for (int i = 0; i <= arrayIndex; ++i)
+        at = json.find_first_of(i == 0 ? "[" : ",", at) + 1;
+    return std::strtold(json.c_str() + at, nullptr);
+}
+
+// One calculation, three formats: CSV and JSON carry the text output's cells and the values behind them.
+TEST(OrbitekCalc, FormatsAgree)
+{
+    // A circle large enough for grouped numbers, whose ',' thousands separator CSV must quote.
+    const std::vector<std::string> input{"--i0", "1", "--cos0", "0.01", "--ik", "1000", "--cosk", "0.99", "--r1", "0.1"};
+    auto with = [&](const char* format) {
+        std::vector<std::string> args = input;
+        args.insert(args.end(), {"--format", format});
+        const Outcome o = Calc(Plain, args);
+        EXPECT_EQ(o.status, 0) << o.err;
+        return o.out;
+    };
+    const std::string text = with("text"), csv = with("csv"), json = with("json");
+
+    std::vector<std::vector<std::string>> textRows;
+    for (const std::string& line : Lines(text)) {
+        textRows.emplace_back(1);
+        for (char ch : line) {
+            if (ch == '\t')
+                textRows.back().emplace_back();
+            else
+                textRows.back().back() += ch;
+        }
+    }
+    EXPECT_EQ(ParseCsv(csv), textRows);
+    EXPECT_NE(csv.find('"'), std::string::npos) << "a grouped number should need quoting";
+
+    for (const std::vector<std::string>& row : textRows) {
+        if (row.size() == 3) {
+            const std::string jsonRow = "[\"" + row[0] + "\", \"" + row[1] + "\", \"" + row[2] + "\"]";
+            EXPECT_NE(json.find(jsonRow), std::string::npos) << jsonRow;
+        }
+    }
+
+    DecimalSeparator = U'.';
+    ThousandSeparator = U',';
+    EXPECT_EQ(NumberToGroupedText(JsonValue(json, {"Ao", "x"})), textRows[1][1]);
+    EXPECT_EQ(NumberToGroupedText(JsonValue(json, {"AInf", "y"})), textRows[7][2]);
+    EXPECT_EQ(NumberToGroupedText(JsonValue(json, {"StredKruznice", "x"})), textRows[6][1]);
+    EXPECT_EQ(NumberToGroupedText(JsonValue(json, {"DelkaPrimky"})), textRows[13][1]);
+    EXPECT_EQ(NumberToFixedText(JsonValue(json, {"OmegaSynchr"}), 1, 3), textRows[19][1]);
+    for (int i = 1; i <= PocetSkluzu; ++i) {
+        EXPECT_EQ(NumberToFixedText(JsonValue(json, {"OmegaSkluzu"}, i - 1), 3, 3), textRows[19 + i][1]) << i;
+        EXPECT_EQ(NumberToFixedText(JsonValue(json, {"MomentSkluzu"}, i - 1), 3, 3), textRows[19 + i][2]) << i;
+    }
+}
+
+} // namespace
