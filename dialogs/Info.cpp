@@ -1,10 +1,97 @@
 // The about box.
 #include "Info.h"
 
+#include <QCursor>
+#include <QEvent>
+#include <QPushButton>
+#include <QToolTip>
+
+#include "Controls.h"
+#include "Fonts.h"
+#include "ProgramIcon.h"
+
 TAboutBox* AboutBox = nullptr;
+
+namespace {
+const QString TitleFace = QStringLiteral("Times New Roman CE");
+constexpr int TitleHeight = 29;
+constexpr QRgb Maroon = 0xFF800000;
+constexpr QRgb Navy = 0xFF000080;
+
+void SetTextColor(QLabel* label, QColor color)
+{
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, color);
+    label->setPalette(pal);
+}
+} // namespace
+
+HintedImage::HintedImage(QWidget* parent) : QLabel(parent)
+{
+    setMouseTracking(true);
+    restTimer_.setSingleShot(true);
+    restTimer_.setInterval(ShowDelayMs);
+    connect(&restTimer_, &QTimer::timeout, this,
+            [this] { QToolTip::showText(QCursor::pos(), statusTip(), this, rect(), ShowTimeMs); });
+}
+
+bool HintedImage::event(QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::Enter:
+    case QEvent::MouseMove:
+        if (!QToolTip::isVisible())
+            restTimer_.start();
+        break;
+    case QEvent::Leave:
+    case QEvent::Hide:
+    case QEvent::MouseButtonPress:
+        restTimer_.stop();
+        QToolTip::hideText();
+        break;
+    case QEvent::ToolTip:
+        // The tip opens on our own timing, not Qt's default delay.
+        return true;
+    default:
+        break;
+    }
+    return QLabel::event(e);
+}
 
 TAboutBox::TAboutBox(QWidget* parent) : ModalDialog(parent)
 {
     setWindowTitle(QStringLiteral("Copyright"));
+
+    Panel1 = new Panel(this, QRect(8, 8, 385, 145));
+    Datum = PlaceLabel(Panel1, QRect(73, 126, 113, 13), QStringLiteral("Datum a čas této verze:"), Qt::AlignHCenter | Qt::AlignTop);
+    CasDatum = PlaceLabel(Panel1, 209, 126, QStringLiteral("19.4.1998 - 15:01"),
+                          PixelFont(QStringLiteral("MS Sans Serif"), 11, true));
+    SetTextColor(CasDatum, QColor::fromRgba(Maroon));
+
+    Panel2 = new Panel(this, QRect(16, 16, 369, 113), Panel::bvLowered, Panel::bvRaised);
+    ProgramIcon = new HintedImage(Panel2);
+    ProgramIcon->setPixmap(ProgramIconPixmap());
+    ProgramIcon->move(8, 68);
+    ProgramIcon->adjustSize();
+    ProgramIcon->setStatusTip(QStringLiteral("Ikona Kalmira pro Windows 95"));
+
+    const QFont titleFont = PixelFont(TitleFace, TitleHeight, true, true);
+    ProductName = PlaceLabel(Panel2, 8, 4, QStringLiteral("Orbitek"), titleFont);
+    SetTextColor(ProductName, Qt::black);
+    Label2 = PlaceLabel(Panel2, QRect(120, 39, 242, 33), QStringLiteral("pro Windows 95/NT"),
+                        Qt::AlignRight | Qt::AlignTop);
+    Label2->setFont(titleFont);
+    SetTextColor(Label2, Qt::black);
+    Version = PlaceLabel(Panel2, QRect(306, 20, 53, 16), QStringLiteral("verze 1.1"), Qt::AlignRight | Qt::AlignTop);
+    Version->setFont(PixelFont(QStringLiteral("Arial CE"), 13, false, true));
+    SetTextColor(Version, QColor::fromRgba(Navy));
+    Version->setAutoFillBackground(true);
+    Copyright = PlaceLabel(Panel2, 81, 88, QStringLiteral("© autoři programu Orbitek"),
+                           PixelFont(TitleFace, 16, true));
+    SetTextColor(Copyright, Qt::black);
+
+    TlacitkoOK = PlaceButton(this, QRect(145, 160, 109, 25), QStringLiteral("&Beru na vědomí"), true);
+    SetButtonResult(TlacitkoOK, mrOk);
+
     SetDesignClientSize(400, 190);
 }

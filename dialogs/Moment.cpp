@@ -1,10 +1,48 @@
 // The torque characteristic dialog.
 #include "Moment.h"
 
+#include <QKeySequence>
+#include <QLabel>
+#include <QPushButton>
+#include <QShortcut>
+
+#include "Controls.h"
+#include "Fonts.h"
+#include "GridFill.h"
+#include "StringGrid.h"
+#include "Tabulky.h"
+
 TTabulka1* Tabulka1 = nullptr;
+
+namespace {
+constexpr int ColumnWidth = 60;
+constexpr int RowHeight = 14;
+constexpr int RowCount = 23;
+} // namespace
 
 TTabulka1::TTabulka1(QWidget* parent) : ModalDialog(parent)
 {
     setWindowTitle(QStringLiteral("Momentová charakteristika"));
+
+    Panel1 = new Panel(this, QRect(8, 10, 217, 393));
+    Label1 = PlaceLabel(Panel1, 16, 8, QStringLiteral("Pro s = [ 0 ÷ 1 ]:"),
+                        PixelFont(QStringLiteral("Arial CE"), 13, true, false, true));
+    TabulkaM01 = new StringGrid(Panel1, QRect(16, 28, 186, 348), {ColumnWidth, ColumnWidth, ColumnWidth},
+                                RowCount, RowHeight, 1, 2);
+    TabulkaM01->setStatusTip(QStringLiteral("Tabulka vypočtených hodnot"));
+    // A table to read, not to walk through: no focus, no mouse, no keys.
+    TabulkaM01->setEnabled(false);
+    TlacitkoOK = PlaceButton(this, QRect(63, 412, 109, 25), QStringLiteral("&Beru na vědomí"), true);
+    SetButtonResult(TlacitkoOK, mrOk);
+
+    // The grid itself takes no keys, so the window copies it.
+    auto* copy = new QShortcut(QKeySequence::Copy, this);
+    connect(copy, &QShortcut::activated, TabulkaM01, &StringGrid::CopyToClipboard);
+
     SetDesignClientSize(234, 445);
+}
+
+void TTabulka1::Vlozeni()
+{
+    FillGrid(TabulkaM01, TorqueRows(Konstrukce));
 }

@@ -3,10 +3,28 @@
 
 #include "ModalDialog.h"
 
+class QLabel;
+class QPushButton;
+class Panel;
+class StringGrid;
+
 class TSouradniceDlg : public ModalDialog {
     Q_OBJECT
 public:
     explicit TSouradniceDlg(QWidget* parent = nullptr);
+
+    Panel* Panel2;
+    QLabel* Label22;
+    QLabel* Label1;
+    StringGrid* Tabulka2;
+    StringGrid* Tabulka3;
+    QPushButton* TlacitkoOK;
+
+    // Activation: every cell afresh from Konstrukce.
+    void VlozSouradnice();
+
+protected:
+    void Activate() override { VlozSouradnice(); }
 };
 
 extern TSouradniceDlg* SouradniceDlg;

@@ -1,10 +1,248 @@
 // The input dialog: the motor's test data.
 #include "Zadani.h"
 
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "Controls.h"
+#include "ErrorDisplay.h"
+#include "NumText.h"
+
 TZadaniDlg* ZadaniDlg = nullptr;
+
+namespace {
+
+// Design text height the windows were laid out for; SetDesignClientSize scales from it.
+constexpr int DesignTextHeight = 13;
+
+constexpr std::array<const char*, PocetFazi> SpotrebicCaptions{"1-fázový", "3-fázový"};
+constexpr std::array<const char*, PocetOtacek> SynchrOtackyCaptions{
+    "2p=2  »  3000", "2p=4  »  1500", "2p=6  »  1000", "2p=8  »  750",  "2p=10  »  600",
+    "2p=12  »  500", "2p=14  »  428", "2p=16  »  375", "2p=18  »  333", "2p=20  »  300",
+};
+
+constexpr int DefaultSpotrebic = 1;    // three phases
+constexpr int DefaultSynchrOtacky = 3; // 750 1/min
+
+QLineEdit* PlaceEdit(QWidget* parent, const QRect& geometry, const QString& hint)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setGeometry(geometry);
+    edit->setStatusTip(hint);
+    return edit;
+}
+
+// A radio group is a single tab stop, at its selected item; the others take focus by click or arrow.
+void KeepOneTabStop(QButtonGroup* group)
+{
+    for (QAbstractButton* button : group->buttons())
+        button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+// Arrow keys step through a group's items in index order, wrapping, and select the item reached.
+class RadioArrowKeys : public QObject {
+public:
+    explicit RadioArrowKeys(QButtonGroup* group) : QObject(group), group_(group) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            return false;
+        int step = 0;
+        if (key->key() == Qt::Key_Down || key->key() == Qt::Key_Right)
+            step = 1;
+        else if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Left)
+            step = -1;
+        else
+            return false;
+        const int count = static_cast<int>(group_->buttons().size());
+        const int index = group_->id(static_cast<QAbstractButton*>(watched));
+        QAbstractButton* next = group_->button((index + step + count) % count);
+        next->setChecked(true);
+        next->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+
+private:
+    QButtonGroup* group_;
+};
+
+template <std::size_t N>
+QGroupBox* PlaceRadioGroup(QWidget* parent, const QRect& geometry, const QString& title, const QString& hint,
+                           int columns, const std::array<const char*, N>& captions,
+                           std::array<QRadioButton*, N>& items, QButtonGroup*& group)
+{
+    auto* box = new QGroupBox(title, parent);
+    box->setGeometry(geometry);
+    box->setStatusTip(hint);
+    group = new QButtonGroup(box);
+    for (std::size_t k = 0; k < N; ++k) {
+        items[k] = new QRadioButton(QString::fromUtf8(captions[k]), box);
+        items[k]->setGeometry(RadioItemRect(static_cast<int>(k), static_cast<int>(N), columns,
+                                            geometry.size(), DesignTextHeight));
+        group->addButton(items[k], static_cast<int>(k));
+    }
+    auto* arrows = new RadioArrowKeys(group);
+    for (QRadioButton* item : items)
+        item->installEventFilter(arrows);
+    QObject::connect(group, &QButtonGroup::buttonToggled, box, [group] { KeepOneTabStop(group); });
+    KeepOneTabStop(group);
+    return box;
+}
+
+// Decimal defaults follow the separator the conversion expects, so they are accepted as they stand.
+QString DecimalDefault(const char* whole, const char* fraction)
+{
+    return QString::fromUtf8(std::string(whole) + SeparatorText(DecimalSeparator) + fraction);
+}
+
+void SelectIndex(QButtonGroup* group, int index)
+{
+    if (QAbstractButton* button = group->button(index))
+        button->setChecked(true);
+}
+
+} // namespace
+
+QRect RadioItemRect(int k, int n, int columns, QSize group, int textHeight)
+{
+    const int perColumn = (n + columns - 1) / columns;
+    const int buttonWidth = (group.width() - 10) / columns;
+    const int inner = group.height() - textHeight - 5;
+    const int buttonHeight = inner / perColumn;
+    const int topMargin = textHeight + 1 + (inner % perColumn) / 2;
+    return QRect((k / perColumn) * buttonWidth + 8, (k % perColumn) * buttonHeight + topMargin, buttonWidth,
+                 buttonHeight);
+}
 
 TZadaniDlg::TZadaniDlg(QWidget* parent) : ModalDialog(parent)
 {
     setWindowTitle(QStringLiteral("Zadání vstupních hodnot"));
+
+    Panel1 = new Panel(this, QRect(8, 8, 385, 249));
+    Label1 = PlaceLabel(Panel1, 16, 16, QStringLiteral("Proud naprázdno"));
+    XPrNapr = PlaceEdit(Panel1, QRect(112, 14, 49, 21), QStringLiteral("Zadej proud naprázdno"));
+    Label2 = PlaceLabel(Panel1, 168, 16, QStringLiteral("A"));
+    Label3 = PlaceLabel(Panel1, 16, 40, QStringLiteral("Proud nakrátko"));
+    XPrNakr = PlaceEdit(Panel1, QRect(112, 38, 49, 21), QStringLiteral("Zadej proud nakrátko"));
+    Label4 = PlaceLabel(Panel1, 168, 40, QStringLiteral("A"));
+    Label5 = PlaceLabel(Panel1, 216, 16, QStringLiteral("Účiník naprázdno"));
+    XUcNapr = PlaceEdit(Panel1, QRect(312, 14, 49, 21), QStringLiteral("Účiník naprázdno"));
+    Label6 = PlaceLabel(Panel1, 216, 40, QStringLiteral("Účiník nakrátko"));
+    XUcNakr = PlaceEdit(Panel1, QRect(312, 38, 49, 21), QStringLiteral("Účiník nakrátko"));
+    Label7 = PlaceLabel(Panel1, 216, 72, QStringLiteral("Fázové napětí"));
+    XFazoveNapeti = PlaceEdit(Panel1, QRect(312, 70, 49, 21), QStringLiteral("Fázové napětí"));
+    Label8 = PlaceLabel(Panel1, 368, 72, QStringLiteral("V"));
+    Label9 = PlaceLabel(Panel1, 216, 96, QStringLiteral("Odpor R1f"));
+    XR1f = PlaceEdit(Panel1, QRect(312, 94, 49, 21), QStringLiteral("Odpor R1f"));
+    Label10 = PlaceLabel(Panel1, 368, 96, QStringLiteral("Ω"));
+    XSpotrebic = PlaceRadioGroup(Panel1, QRect(16, 72, 89, 49), QStringLiteral("Spotřebič"),
+                                 QStringLiteral("Počet fází motoru"), 1, SpotrebicCaptions, SpotrebicItems,
+                                 spotrebicGroup_);
+    XSynchrOtacky = PlaceRadioGroup(Panel1, QRect(16, 136, 225, 97), QStringLiteral("Synchronní otáčky"),
+                                    QStringLiteral("Vyber synchronní otáčky motoru"), 2, SynchrOtackyCaptions,
+                                    SynchrOtackyItems, synchrOtackyGroup_);
+    OKBtn = PlaceButton(Panel1, QRect(295, 172, 75, 25), QStringLiteral("OK"), true);
+    OKBtn->setStatusTip(QStringLiteral("Akceptování zadaných hodnot"));
+    CancelBtn = PlaceButton(Panel1, QRect(295, 212, 75, 25), QStringLiteral("Storno"), false);
+    CancelBtn->setStatusTip(QStringLiteral("Zavření dialogu beze změn"));
+
+    // The OK button first, the short-circuit current last.
+    QWidget* chain[] = {OKBtn, CancelBtn, XPrNapr, XUcNapr, XUcNakr};
+    QWidget* previous = nullptr;
+    auto append = [&previous](QWidget* next) {
+        if (previous)
+            QWidget::setTabOrder(previous, next);
+        previous = next;
+    };
+    for (QWidget* w : chain)
+        append(w);
+    for (QRadioButton* item : SpotrebicItems)
+        append(item);
+    append(XFazoveNapeti);
+    for (QRadioButton* item : SynchrOtackyItems)
+        append(item);
+    append(XR1f);
+    append(XPrNakr);
+
+    SetButtonResult(OKBtn, mrOk, [this] { ZmacknutoOK(); });
+    SetButtonResult(CancelBtn, mrCancel);
+    SetCancelButton(CancelBtn);
+
     SetDesignClientSize(401, 265);
+    OKBtn->setFocus();
+}
+
+int TZadaniDlg::SpotrebicIndex() const { return spotrebicGroup_->checkedId(); }
+int TZadaniDlg::SynchrOtackyIndex() const { return synchrOtackyGroup_->checkedId(); }
+void TZadaniDlg::SetSpotrebicIndex(int index) { SelectIndex(spotrebicGroup_, index); }
+void TZadaniDlg::SetSynchrOtackyIndex(int index) { SelectIndex(synchrOtackyGroup_, index); }
+
+QLineEdit* TZadaniDlg::FieldOf(Vstup pole) const
+{
+    switch (pole) {
+    case Vstup::PrNapr: return XPrNapr;
+    case Vstup::UcNapr: return XUcNapr;
+    case Vstup::PrNakr: return XPrNakr;
+    case Vstup::UcNakr: return XUcNakr;
+    case Vstup::FazoveNapeti: return XFazoveNapeti;
+    case Vstup::R1f: return XR1f;
+    }
+    return nullptr;
+}
+
+void TZadaniDlg::ImplicitniHodnoty()
+{
+    XPrNapr->setText(QStringLiteral("15"));
+    XUcNapr->setText(DecimalDefault("0", "11"));
+    XPrNakr->setText(QStringLiteral("177"));
+    XUcNakr->setText(DecimalDefault("0", "41"));
+    XFazoveNapeti->setText(QStringLiteral("220"));
+    XR1f->setText(DecimalDefault("0", "25"));
+    SetSpotrebicIndex(DefaultSpotrebic);
+    SetSynchrOtackyIndex(DefaultSynchrOtacky);
+}
+
+void TZadaniDlg::ZmacknutoOK()
+{
+    ZadaneHodnoty z;
+    z.PrNapr = XPrNapr->text().toStdString();
+    z.UcNapr = XUcNapr->text().toStdString();
+    z.PrNakr = XPrNakr->text().toStdString();
+    z.UcNakr = XUcNakr->text().toStdString();
+    z.FazoveNapeti = XFazoveNapeti->text().toStdString();
+    z.R1f = XR1f->text().toStdString();
+    z.Spotrebic = SpotrebicIndex();
+    z.SynchrOtacky = SynchrOtackyIndex();
+
+    // Caught here rather than by the guard so the result can be reset once the box is gone.
+    try {
+        if (const std::optional<Odmitnuti> odmitnuti = PrijmiZadani(z, Konstrukce)) {
+            ShowErrorMessage(QString::fromStdString(odmitnuti->zprava));
+            StayOpenAt(FieldOf(odmitnuti->pole));
+        }
+    } catch (const EFieldConvertError& error) {
+        ShowUnhandledError(error);
+        StayOpenAt(FieldOf(error.pole));
+    } catch (const EMathError& error) {
+        ShowUnhandledError(error);
+        StayOpenAt(nullptr);
+    }
+}
+
+void TZadaniDlg::StayOpenAt(QLineEdit* field)
+{
+    SetModalResult(mrNone);
+    if (!field)
+        return;
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
 }

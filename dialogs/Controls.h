@@ -1,0 +1,38 @@
+// Small pieces the dialogs share: bevelled panels and controls placed at design pixels.
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+// A flat container with the classic one-pixel raised or lowered bevels and an optional centred caption.
+class Panel : public QWidget {
+    Q_OBJECT
+public:
+    enum Bevel { bvNone, bvRaised, bvLowered };
+
+    Panel(QWidget* parent, const QRect& geometry, Bevel outer = bvRaised, Bevel inner = bvNone,
+          const QString& caption = {});
+
+    QString Caption() const { return caption_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Bevel outer_;
+    Bevel inner_;
+    QString caption_;
+};
+
+// A label sized to its text with its top-left corner at (x, y).
+QLabel* PlaceLabel(QWidget* parent, int x, int y, const QString& text);
+QLabel* PlaceLabel(QWidget* parent, int x, int y, const QString& text, const QFont& font);
+
+// A label of fixed size with the given alignment.
+QLabel* PlaceLabel(QWidget* parent, const QRect& geometry, const QString& text, Qt::Alignment alignment);
+
+QPushButton* PlaceButton(QWidget* parent, const QRect& geometry, const QString& caption, bool isDefault);

@@ -1,0 +1,60 @@
+// Saves a picture of each dialog after the default calculation: dialog_screenshots OUTPUT_DIR.
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+
+#include "AutPrava.h"
+#include "Fonts.h"
+#include "Info.h"
+#include "Main.h"
+#include "Moment.h"
+#include "NumText.h"
+#include "OrbitekApplication.h"
+#include "SourBod.h"
+#include "Zadani.h"
+
+namespace {
+
+// Grabs the dialog once it is up, then presses `button` to close it.
+void ShowAndGrab(ModalDialog* dialog, QPushButton* button, const QString& path)
+{
+    QTimer::singleShot(300, dialog, [dialog, button, path] {
+        if (!dialog->grab().save(path))
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        button->click();
+    });
+    dialog->ShowModal();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    OrbitekApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: dialog_screenshots OUTPUT_DIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QApplication::setApplicationDisplayName(QStringLiteral("Orbitek pro Windows 95/NT"));
+    InstallFontSubstitutes();
+    QApplication::setFont(DialogFont());
+    // Czech separators, as an engineer in Prague sees the tables.
+    DecimalSeparator = U',';
+    ThousandSeparator = U'\u00A0';
+
+    CreateWindows();
+    MainForm->PlaceForFirstShow();
+    MainForm->show();
+
+    ShowAndGrab(ZadaniDlg, ZadaniDlg->OKBtn, out.filePath(QStringLiteral("zadani.png")));
+    ShowAndGrab(SouradniceDlg, SouradniceDlg->TlacitkoOK, out.filePath(QStringLiteral("souradnice.png")));
+    ShowAndGrab(Tabulka1, Tabulka1->TlacitkoOK, out.filePath(QStringLiteral("moment.png")));
+    ShowAndGrab(AboutBox, AboutBox->TlacitkoOK, out.filePath(QStringLiteral("copyright.png")));
+    ShowAndGrab(LicPodm, LicPodm->TlacitkoOK, out.filePath(QStringLiteral("licence.png")));
+
+    DestroyWindows();
+    return 0;
+}
