@@ -222,11 +222,6 @@ void TMainForm::contextMenuEvent(QContextMenuEvent* event)
     event->accept();
 }
 
-void TMainForm::changeEvent(QEvent* event)
-{
-    QMainWindow::changeEvent(event);
-}
-
 void TMainForm::OpenPopup(const QPoint& globalPos)
 {
     PodMenu1->popup(globalPos);

@@ -49,7 +49,6 @@ protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     QAction* AddItem(QMenu* menu, const QString& caption, const QString& hint,

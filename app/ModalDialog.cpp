@@ -74,13 +74,17 @@ int ModalDialog::ShowModal()
         return mrNone;
     QPointer<QWidget> previous = QApplication::activeWindow();
     setWindowModality(Qt::ApplicationModal);
-    if (!positioned_) {
-        CentreOnScreen(this, OuterSize(this));
+    const bool firstShowing = !positioned_;
+    const QSize predictedOuter = OuterSize(this);
+    if (firstShowing) {
+        CentreOnScreen(this, predictedOuter);
         positioned_ = true;
     }
 
     activationPending_ = true;
     show(); // runs the activation handler synchronously (showEvent), then resets the result
+    if (firstShowing && frameGeometry().size() != predictedOuter)
+        CentreOnScreen(this, frameGeometry().size()); // the frame became known only now
     raise();
     activateWindow();
 
