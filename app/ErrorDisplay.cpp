@@ -26,7 +26,7 @@ constexpr int IconSize = 32;
 
 class ErrorMessageDialog : public ModalDialog {
 public:
-    explicit ErrorMessageDialog(const QString& text)
+    ErrorMessageDialog(const QString& text, QWidget* owner) : ModalDialog(owner)
     {
         setWindowTitle(QStringLiteral("Error"));
         setFont(QApplication::font("QMessageBox"));
@@ -77,7 +77,8 @@ public:
 
 void ShowErrorMessage(const QString& text)
 {
-    ErrorMessageDialog dialog(text);
+    // Owned by the active window so that the window system keeps it above that window.
+    ErrorMessageDialog dialog(text, QApplication::activeWindow());
     dialog.ShowModal();
 }
 

@@ -36,6 +36,10 @@ void HintTracker::IdleStep()
 {
     if (suspended_ > 0 || QApplication::activePopupWidget() != nullptr)
         return;
+    // A menu bar driven by the keyboard (Alt, F10) is an open menu too.
+    for (const QPointer<QMenuBar>& bar : bars_)
+        if (bar && bar->hasFocus())
+            return;
     SetHint(LongHint(HintOf(QApplication::widgetAt(QCursor::pos()))));
 }
 
@@ -48,6 +52,7 @@ void HintTracker::TrackMenu(QMenu* menu)
 
 void HintTracker::TrackMenuBar(QMenuBar* bar)
 {
+    bars_.append(bar);
     connect(bar, &QMenuBar::hovered, this,
             [this](QAction* action) { SetHint(action ? LongHint(action->statusTip()) : QString()); });
 }

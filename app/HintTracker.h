@@ -1,7 +1,9 @@
 // The current hint text of the program and the three places that set it.
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 class QMenu;
@@ -48,4 +50,5 @@ private:
 
     QString hint_;
     int suspended_ = 0;
+    QList<QPointer<QMenuBar>> bars_;
 };

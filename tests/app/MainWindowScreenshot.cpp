@@ -2,6 +2,7 @@
 #include "Fonts.h"
 #include "Main.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -31,9 +32,10 @@ int main(int argc, char** argv)
         // The whole screen: the window and the drop-down are separate native windows.
         QScreen* screen = QGuiApplication::primaryScreen();
         QPixmap shot = screen->grabWindow(0);
-        QRect area = MainForm->frameGeometry().united(MainForm->Vsledky1->menu()->geometry()).adjusted(-4, -4, 4, 4);
+        QRect area = MainForm->frameGeometry().united(MainForm->Vsledky1->menu()->geometry());
         status = shot.copy(area).save(file) ? 0 : 1;
-        QApplication::quit();
+        MainForm->Konec1->trigger(); // closing the main window must end the loop
+
     });
     QApplication::exec();
     DestroyWindows();

@@ -1,4 +1,5 @@
 // The main window: menus, shortcuts, the popup menu and the status-line hints.
+#include "ErrorDisplay.h"
 #include "Fonts.h"
 #include "HintTracker.h"
 #include "Main.h"
@@ -235,6 +236,25 @@ private slots:
         QCOMPARE(StatusText(), QStringLiteral("Ukončení programu"));
         xx->hide();
         QCOMPARE(StatusText(), QString());
+        RunEventLoop();
+        QCOMPARE(StatusText(), QStringLiteral("Stavová řádka s nápovědou"));
+    }
+
+    void statusLineStandsStillWhileTheUnhandledErrorBoxIsOpen()
+    {
+        QCursor::setPos(CentreOf(MainForm->centralWidget()));
+        RunEventLoop();
+        QCOMPARE(StatusText(), QString());
+        QString underBox = QStringLiteral("unset");
+        QObject scope;
+        Later(&scope, 20, [&] {
+            QCursor::setPos(CentreOf(MainForm->StavovaRadka));
+            RunEventLoop();
+            underBox = StatusText();
+            QApplication::activeModalWidget()->close();
+        });
+        ShowUnhandledError(std::runtime_error("Floating point overflow"));
+        QCOMPARE(underBox, QString());
         RunEventLoop();
         QCOMPARE(StatusText(), QStringLiteral("Stavová řádka s nápovědou"));
     }

@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(second, QPoint(5, 7));
     }
 
-    void taller_fonts_scale_the_layout_and_the_window_font_does_not()
+    void tallerFontsScaleTheLayout()
     {
         QCOMPARE(DesignScale(DialogFont()), 1.0);
         ModalDialog dialog;
