@@ -18,6 +18,15 @@ constexpr int TitleHeight = 29;
 constexpr QRgb Maroon = 0xFF800000;
 constexpr QRgb Navy = 0xFF000080;
 
+// A centred label whose text came out wider than its box grows evenly on both sides: the
+// substituted face is a little wider than the one the box was measured for.
+void WidenAroundCentre(QLabel* label)
+{
+    const int missing = label->fontMetrics().horizontalAdvance(label->text()) - label->width();
+    if (missing > 0)
+        label->setGeometry(label->geometry().adjusted(-(missing + 1) / 2, 0, missing / 2 + 1, 0));
+}
+
 void SetTextColor(QLabel* label, QColor color)
 {
     QPalette pal = label->palette();
@@ -63,7 +72,9 @@ TAboutBox::TAboutBox(QWidget* parent) : ModalDialog(parent)
     setWindowTitle(QStringLiteral("Copyright"));
 
     Panel1 = new Panel(this, QRect(8, 8, 385, 145));
-    Datum = PlaceLabel(Panel1, QRect(73, 126, 113, 13), QStringLiteral("Datum a čas této verze:"), Qt::AlignHCenter | Qt::AlignTop);
+    Datum = PlaceLabel(Panel1, QRect(73, 126, 113, 13), QStringLiteral("Datum a čas této verze:"),
+                       Qt::AlignHCenter | Qt::AlignTop);
+    WidenAroundCentre(Datum);
     CasDatum = PlaceLabel(Panel1, 209, 126, QStringLiteral("19.4.1998 - 15:01"),
                           PixelFont(QStringLiteral("MS Sans Serif"), 11, true));
     SetTextColor(CasDatum, QColor::fromRgba(Maroon));

@@ -1,0 +1,213 @@
+// The whole job through the real windows: F2, Enter, then the coordinates and the torque table.
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+
+#include "DialogTestSupport.h"
+#include "AutPrava.h"
+#include "Info.h"
+#include "Moment.h"
+#include "NumText.h"
+#include "SourBod.h"
+#include "StringGrid.h"
+#include "Zadani.h"
+
+namespace {
+
+struct CellProbe {
+    QString grid; // "Tabulka2", "Tabulka3" or "TabulkaM01"
+    int col;
+    int row;
+};
+
+StringGrid* GridNamed(const QString& name)
+{
+    if (name == "Tabulka2")
+        return SouradniceDlg->Tabulka2;
+    if (name == "Tabulka3")
+        return SouradniceDlg->Tabulka3;
+    return Tabulka1->TabulkaM01;
+}
+
+ModalDialog* DialogOf(const QString& grid)
+{
+    return grid == "TabulkaM01" ? static_cast<ModalDialog*>(Tabulka1) : SouradniceDlg;
+}
+
+QPushButton* ButtonOf(const QString& grid)
+{
+    return grid == "TabulkaM01" ? Tabulka1->TlacitkoOK : SouradniceDlg->TlacitkoOK;
+}
+
+// Reads one cell of a result dialog as a showing of it displays it.
+QString ShownCell(const QString& grid, int col, int row)
+{
+    QString text;
+    RunModal(DialogOf(grid), [&] {
+        text = GridNamed(grid)->Cell(col, row);
+        ButtonOf(grid)->click();
+    });
+    return text;
+}
+
+// F2 in the main window, then Enter in the input dialog: the default calculation.
+void ComputeDefaultsFromTheKeyboard()
+{
+    // Keys go to the active window; a transient dialog's focus would otherwise count as the main window's.
+    MainForm->activateWindow();
+    QTRY_VERIFY(QApplication::activeWindow() == MainForm);
+    QTimer::singleShot(0, ZadaniDlg, [] {
+        WaitUntil([] { return QApplication::activeModalWidget() == ZadaniDlg; });
+        QTest::keyClick(ZadaniDlg->focusWidget(), Qt::Key_Return);
+    });
+    QTest::keyClick(MainForm, Qt::Key_F2);
+}
+
+} // namespace
+
+class ResultDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        StartProgram();
+        DecimalSeparator = U',';
+        ThousandSeparator = U'\u00A0';
+    }
+    void cleanupTestCase() { DestroyWindows(); }
+
+    void cells_data()
+    {
+        QTest::addColumn<bool>("computed");
+        QTest::addColumn<QString>("grid");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("expected");
+        // Before any calculation (the first rows) every value is zero, the slips are there.
+        QTest::newRow("zero: Ao.x") << false << "Tabulka2" << 1 << 1 << "0,0000";
+        QTest::newRow("zero: Rf") << false << "Tabulka3" << 1 << 3 << "0,0000";
+        QTest::newRow("zero: synchronous speed") << false << "TabulkaM01" << 1 << 2 << "0.000";
+        QTest::newRow("zero: torque at slip 0") << false << "TabulkaM01" << 2 << 2 << "0";
+        QTest::newRow("zero: slip 0.25") << false << "TabulkaM01" << 0 << 7 << "0.25";
+        QTest::newRow("zero: torque at slip 1") << false << "TabulkaM01" << 2 << 22 << "0.000";
+        QTest::newRow("Ao.x") << true << "Tabulka2" << 1 << 1 << "14,9090";
+        QTest::newRow("Ao.y") << true << "Tabulka2" << 2 << 1 << "1,6500";
+        QTest::newRow("centre's y is Ao.y") << true << "Tabulka2" << 2 << 6 << "1,6500";
+        QTest::newRow("power-line length") << true << "Tabulka3" << 1 << 4 << "162,7905";
+        QTest::newRow("unit of a length") << true << "Tabulka3" << 2 << 4 << "mm";
+        QTest::newRow("slip 0, speed") << true << "TabulkaM01" << 1 << 2 << "78.540";
+        QTest::newRow("slip 0.25, speed") << true << "TabulkaM01" << 1 << 7 << "58.905";
+        QTest::newRow("slip 0.25, torque") << true << "TabulkaM01" << 2 << 7 << "603.933";
+        QTest::newRow("slip 1, speed") << true << "TabulkaM01" << 1 << 22 << "0.000";
+        QTest::newRow("slip 1, torque") << true << "TabulkaM01" << 2 << 22 << "310.686";
+        QTest::newRow("slip 1") << true << "TabulkaM01" << 0 << 22 << "1.00";
+    }
+    void cells()
+    {
+        QFETCH(bool, computed);
+        QFETCH(QString, grid);
+        QFETCH(int, col);
+        QFETCH(int, row);
+        QFETCH(QString, expected);
+        if (computed && Konstrukce.OmegaSynchr == 0) {
+            ComputeDefaultsFromTheKeyboard();
+            QCOMPARE(Konstrukce.SynchrOtacky, 750.0L);
+        }
+        QCOMPARE(ShownCell(grid, col, row), expected);
+    }
+
+    // Separators are read when a showing starts, not when the dialog was made.
+    void groupingFollowsTheSeparators()
+    {
+        DecimalSeparator = U'.';
+        ThousandSeparator = U',';
+        const QString length = ShownCell("Tabulka3", 1, 4);
+        DecimalSeparator = U',';
+        ThousandSeparator = U'\u00A0';
+        QCOMPARE(length, QStringLiteral("162.7905"));
+    }
+
+    void coordinatesGridHasTheFocusFirst()
+    {
+        QWidget* focused = nullptr;
+        RunModal(SouradniceDlg, [&] {
+            focused = SouradniceDlg->focusWidget();
+            SouradniceDlg->TlacitkoOK->click();
+        });
+        QCOMPARE(focused, static_cast<QWidget*>(SouradniceDlg->Tabulka2));
+    }
+
+    void escDoesNotCloseAResultDialog()
+    {
+        bool openAfterEsc = false;
+        const int result = RunModal(Tabulka1, [&] {
+            QTest::keyClick(Tabulka1->focusWidget(), Qt::Key_Escape);
+            QTest::qWait(20);
+            openAfterEsc = Tabulka1->isVisible() && Tabulka1->ModalResult() == ModalDialog::mrNone;
+            QTest::keyClick(Tabulka1->focusWidget(), Qt::Key_Return);
+        });
+        QVERIFY(openAfterEsc);
+        QCOMPARE(result, int(ModalDialog::mrOk));
+    }
+
+    void torqueTableCopiesFromTheWindow()
+    {
+        QString copied;
+        RunModal(Tabulka1, [&] {
+            QApplication::clipboard()->clear();
+            QTest::keyClick(Tabulka1->focusWidget(), Qt::Key_C, Qt::ControlModifier);
+            copied = QApplication::clipboard()->text();
+            Tabulka1->TlacitkoOK->click();
+        });
+        const QStringList lines = copied.split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 24); // 23 rows, each ended by a line break
+        QCOMPARE(lines.at(0), QStringLiteral("Skluz\tOmega\tMoment"));
+        QCOMPARE(lines.at(22), QStringLiteral("1.00\t0.000\t310.686"));
+    }
+
+    // Substituted faces are a little wider than the ones the windows were laid out for.
+    void noTextIsClipped_data()
+    {
+        QTest::addColumn<QWidget*>("window");
+        QTest::newRow("input dialog") << static_cast<QWidget*>(ZadaniDlg);
+        QTest::newRow("coordinates dialog") << static_cast<QWidget*>(SouradniceDlg);
+        QTest::newRow("torque dialog") << static_cast<QWidget*>(Tabulka1);
+        QTest::newRow("about box") << static_cast<QWidget*>(AboutBox);
+        QTest::newRow("terms of use") << static_cast<QWidget*>(LicPodm);
+    }
+    void noTextIsClipped()
+    {
+        QFETCH(QWidget*, window);
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (label->text().isEmpty())
+                continue;
+            const QRect g = label->geometry();
+            const QString what = label->text();
+            QVERIFY2(label->parentWidget()->rect().contains(g), qPrintable(what + " sticks out"));
+            if (label->wordWrap())
+                QVERIFY2(label->heightForWidth(g.width()) <= g.height(), qPrintable(what + " is cut off"));
+            else
+                QVERIFY2(label->fontMetrics().horizontalAdvance(what) <= g.width(), qPrintable(what + " is cut off"));
+        }
+        for (StringGrid* grid : window->findChildren<StringGrid*>())
+            for (int r = 0; r < grid->RowCount(); ++r)
+                for (int c = 0; c < grid->ColCount(); ++c) {
+                    const int room = grid->CellRect(c, r).width() - StringGrid::TextInset;
+                    QVERIFY2(grid->fontMetrics().horizontalAdvance(grid->Cell(c, r)) <= room,
+                             qPrintable(grid->Cell(c, r) + " is cut off"));
+                }
+    }
+
+    void conditionsAreNumberedWithTwoBlanks()
+    {
+        for (int i = 0; i < TLicPodm::ConditionCount; ++i)
+            QVERIFY(LicPodm->Conditions[i]->text().startsWith(QString::number(i + 1) + QStringLiteral(")  ")));
+    }
+};
+
+QTEST_MAIN(ResultDialogsTest)
+#include "ResultDialogsTest.moc"
