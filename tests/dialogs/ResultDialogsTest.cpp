@@ -2,12 +2,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
+#include <QEnterEvent>
+#include <QToolTip>
 #include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 
 #include "DialogTestSupport.h"
+#include "HintTracker.h"
 #include "AutPrava.h"
 #include "Info.h"
 #include "Moment.h"
@@ -200,6 +206,57 @@ private slots:
                     QVERIFY2(grid->fontMetrics().horizontalAdvance(grid->Cell(c, r)) <= room,
                              qPrintable(grid->Cell(c, r) + " is cut off"));
                 }
+    }
+
+    void hintUnderThePointerReachesTheStatusLine_data()
+    {
+        QTest::addColumn<QWidget*>("target");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("disabled torque grid") << static_cast<QWidget*>(Tabulka1->TabulkaM01)
+                                              << "Tabulka vypočtených hodnot";
+        QTest::newRow("radio item: its group's hint") << static_cast<QWidget*>(ZadaniDlg->SynchrOtackyItems[7])
+                                                      << "Vyber synchronní otáčky motoru";
+        QTest::newRow("edit box") << static_cast<QWidget*>(ZadaniDlg->XPrNakr) << "Zadej proud nakrátko";
+        QTest::newRow("label: nothing") << static_cast<QWidget*>(ZadaniDlg->Label1) << "";
+        QTest::newRow("about icon") << static_cast<QWidget*>(AboutBox->ProgramIcon)
+                                    << "Ikona Kalmira pro Windows 95";
+    }
+    void hintUnderThePointerReachesTheStatusLine()
+    {
+        QFETCH(QWidget*, target);
+        QFETCH(QString, hint);
+        auto* dialog = static_cast<ModalDialog*>(target->window());
+        QString shown = QStringLiteral("(not reached)");
+        RunModal(dialog, [&] {
+            HintTracker::Instance().SetHint(QStringLiteral("(stale)"));
+            QCursor::setPos(target->mapToGlobal(target->rect().center()));
+            HintTracker::Instance().IdleStep();
+            shown = MainForm->StavovaRadka->currentMessage();
+            dialog->SetModalResult(ModalDialog::mrCancel);
+        });
+        QCOMPARE(shown, hint);
+    }
+
+    void iconTipOpensAfterARestAndCloses()
+    {
+        bool earlyTip = true, tipShown = false, tipGone = false;
+        QString text;
+        RunModal(AboutBox, [&] {
+            HintedImage* icon = AboutBox->ProgramIcon;
+            QCursor::setPos(icon->mapToGlobal(icon->rect().center()));
+            QEnterEvent enter(icon->rect().center(), icon->rect().center(), QCursor::pos());
+            QApplication::sendEvent(icon, &enter);
+            QTest::qWait(HintedImage::ShowDelayMs / 2);
+            earlyTip = QToolTip::isVisible();
+            tipShown = QTest::qWaitFor([] { return QToolTip::isVisible(); }, HintedImage::ShowDelayMs);
+            text = QToolTip::text();
+            tipGone = QTest::qWaitFor([] { return !QToolTip::isVisible(); }, HintedImage::ShowTimeMs + 1000);
+            AboutBox->TlacitkoOK->click();
+        });
+        QVERIFY2(!earlyTip, "the tip opened before the pointer had rested");
+        QVERIFY(tipShown);
+        QCOMPARE(text, QStringLiteral("Ikona Kalmira pro Windows 95"));
+        QVERIFY2(tipGone, "the tip stayed open");
     }
 
     void conditionsAreNumberedWithTwoBlanks()
