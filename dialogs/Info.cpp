@@ -96,6 +96,7 @@ TAboutBox::TAboutBox(QWidget* parent) : ModalDialog(parent)
     Version = PlaceLabel(Panel2, QRect(306, 20, 53, 16), QStringLiteral("verze 1.1"), Qt::AlignRight | Qt::AlignTop);
     Version->setFont(PixelFont(QStringLiteral("Arial CE"), 13, false, true));
     SetTextColor(Version, QColor::fromRgba(Navy));
+    Version->setBackgroundRole(QPalette::Button);
     Version->setAutoFillBackground(true);
     Copyright = PlaceLabel(Panel2, 81, 88, QStringLiteral("© autoři programu Orbitek"),
                            PixelFont(TitleFace, 16, true));
