@@ -23,3 +23,8 @@ bool OrbitekApplication::event(QEvent* event)
         LoadNumberSeparators();
     return QApplication::event(event);
 }
+
+void SetApplicationTitle()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Orbitek pro Windows 95/NT"));
+}

@@ -14,3 +14,8 @@ public:
 protected:
     bool event(QEvent* event) override;
 };
+
+// Sets the application title, the program's taskbar text and the caption of the unhandled-error box.
+// It is Qt's application name, which applicationDisplayName() also returns: setting the display
+// name itself would make X11 append it to every window caption.
+void SetApplicationTitle();

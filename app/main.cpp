@@ -9,7 +9,7 @@
 int main(int argc, char** argv)
 {
     OrbitekApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Orbitek pro Windows 95/NT"));
+    SetApplicationTitle();
     InstallFontSubstitutes();
     QApplication::setFont(DialogFont());
     LoadNumberSeparators();

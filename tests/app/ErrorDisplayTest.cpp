@@ -1,4 +1,5 @@
 // The two error displays: the "Error" message dialog and the unhandled-error box.
+#include "OrbitekApplication.h"
 #include "ErrorDisplay.h"
 #include "Errors.h"
 #include "Fonts.h"
@@ -128,7 +129,7 @@ private slots:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Orbitek pro Windows 95/NT"));
+    SetApplicationTitle();
     InstallFontSubstitutes();
     ErrorDisplayTest test;
     return QTest::qExec(&test, argc, argv);

@@ -1,6 +1,7 @@
 // Saves a picture of the main window with its "Diagram" menu open: main_window_screenshot FILE.png
 #include "Fonts.h"
 #include "Main.h"
+#include "OrbitekApplication.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,7 +15,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main-window.png");
-    QApplication::setApplicationDisplayName(QStringLiteral("Orbitek pro Windows 95/NT"));
+    SetApplicationTitle();
     InstallFontSubstitutes();
     QApplication::setFont(DialogFont());
     CreateWindows();

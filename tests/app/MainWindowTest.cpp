@@ -1,4 +1,5 @@
 // The main window: menus, shortcuts, the popup menu and the status-line hints.
+#include "OrbitekApplication.h"
 #include "ErrorDisplay.h"
 #include "Fonts.h"
 #include "HintTracker.h"
@@ -142,6 +143,7 @@ private slots:
     void windowLooks()
     {
         QCOMPARE(MainForm->windowTitle(), QStringLiteral("Orbitek asynchronního motoru"));
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Orbitek pro Windows 95/NT"));
         QVERIFY(!MainForm->windowIcon().isNull());
         QCOMPARE(MainForm->StavovaRadka->height(), 20);
         QVERIFY(!MainForm->StavovaRadka->isSizeGripEnabled());
@@ -315,7 +317,7 @@ private slots:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Orbitek pro Windows 95/NT"));
+    SetApplicationTitle();
     InstallFontSubstitutes();
     MainWindowTest test;
     return QTest::qExec(&test, argc, argv);

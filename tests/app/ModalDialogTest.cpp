@@ -1,4 +1,5 @@
 // The modal dialog protocol: activation, results, Enter and Esc, the close box, errors in handlers.
+#include "OrbitekApplication.h"
 #include "ErrorDisplay.h"
 #include "Errors.h"
 #include "Fonts.h"
@@ -215,7 +216,7 @@ private slots:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Orbitek pro Windows 95/NT"));
+    SetApplicationTitle();
     InstallFontSubstitutes();
     ModalDialogTest test;
     return QTest::qExec(&test, argc, argv);

@@ -13,11 +13,12 @@
 #include "Fonts.h"
 #include "Main.h"
 #include "ModalDialog.h"
+#include "OrbitekApplication.h"
 
 // What start-up does before the windows exist, then the six windows.
 inline void StartProgram()
 {
-    QApplication::setApplicationDisplayName(QStringLiteral("Orbitek pro Windows 95/NT"));
+    SetApplicationTitle();
     InstallFontSubstitutes();
     QApplication::setFont(DialogFont());
     CreateWindows();
