@@ -23,8 +23,44 @@ void RaiseFault(int flags)
         throw EOverflow();
 }
 
+thread_local int scopeDepth = 0;
+
 } // namespace
 
+// Flags only accumulate and inexact, underflow and denormal are no faults, so the caller's flags are
+// cleared only when they include a fault; and when the calculation raised nothing new (or the caller
+// had nothing) giving them back is cheap.
+FaultScope::FaultScope()
+{
+    if (scopeDepth++ > 0)
+        return;
+    outermost_ = true;
+    x87Flags_ = x87::Status() & x87::FlagBits;
+    if ((x87Flags_ & x87::FaultBits) != 0)
+        x87::ClearFlags();
+    mxcsr_ = x87::Mxcsr();
+    if ((mxcsr_ & x87::FaultBits) != 0)
+        x87::SetMxcsr(mxcsr_ & ~x87::FlagBits);
+}
+
+FaultScope::~FaultScope()
+{
+    --scopeDepth;
+    if (!outermost_)
+        return;
+    const std::uint16_t flags = x87::Status() & x87::FlagBits;
+    if (flags != x87Flags_) {
+        if (x87Flags_ == 0)
+            x87::ClearFlags();
+        else
+            x87::SetFlags(x87Flags_);
+    }
+    if (x87::Mxcsr() != mxcsr_)
+        x87::SetMxcsr(mxcsr_);
+}
+
+// Used only to find which operation of a formula faulted, so it may be slow: each operation starts
+// from clear flags, whatever an earlier comparison or the caller left in them.
 // The operands and the result go through volatile storage so that the compiler cannot move the
 // operation to the other side of the flag calls.
 long double Apply(Op op, long double a, long double b)

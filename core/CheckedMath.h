@@ -1,13 +1,20 @@
 // Extended arithmetic that raises the first floating-point fault at the operation where it happens.
 //
-// Linux does not trap on floating-point faults, so each operation clears the fault flags, runs, and
-// tests them. Formulas are written as usual (`X(a) - b`, `Sqrt(x)`): they build a small expression
-// that is evaluated when it is converted to long double, left operand before right operand, so the
-// first fault in reading order decides which error is raised. C++ itself leaves the order of the two
-// operands of + - * / unspecified, which is why plain operator overloads would not do.
+// Linux does not trap on floating-point faults, so faults are found in the sticky flags. Formulas are
+// written as usual (`X(a) - b`, `Sqrt(x)`): they build a small expression that is evaluated when it
+// is converted to long double. C++ itself leaves the order of the two operands of + - * / unspecified,
+// which is why plain operator overloads would not do.
+//
+// A formula is first run straight through and the fault flags read once at its end. Only when a flag
+// is up is it run again, one checked operation at a time (Apply), left operand before right operand,
+// so the first fault in reading order decides which error is raised. Both runs do the very same
+// operations on the same operands, so the values are the same bits either way. RunStraight takes the
+// same idea one level up, for a whole calculation that can simply be run again.
 #pragma once
 
+#include <cmath>
 #include <concepts>
+#include <cstdint>
 #include <utility>
 
 namespace fpcheck {
@@ -15,10 +22,110 @@ namespace fpcheck {
 enum class Op { Add, Sub, Mul, Div, Atan2 };
 enum class Fn { Neg, Abs, Square, Sqrt, Sin, Cos };
 
-// One rounded operation; raises EZeroDivide, EInvalidOp or EOverflow when it faults. Underflow,
-// denormal operands and inexact results pass.
+// One rounded operation from clear fault flags; raises EZeroDivide, EInvalidOp or EOverflow when it
+// faults. Underflow, denormal operands and inexact results pass.
 long double Apply(Op op, long double a, long double b);
 long double Apply(Fn fn, long double a);
+
+// Clears the fault flags for one whole calculation and gives the caller back its own flags (x87 and
+// SSE) at the end, also when a fault is raised: the straight runs then meet clear flags. Only the
+// outermost scope of a thread does anything, so a calculation may call another.
+class FaultScope {
+public:
+    FaultScope();
+    ~FaultScope();
+    FaultScope(const FaultScope&) = delete;
+    FaultScope& operator=(const FaultScope&) = delete;
+
+private:
+    bool outermost_ = false;
+    std::uint16_t x87Flags_ = 0;
+    std::uint32_t mxcsr_ = 0;
+};
+
+namespace x87 {
+
+// The only inline assembly of the checked arithmetic.
+constexpr unsigned FaultBits = 0x01 | 0x04 | 0x08; // invalid, zero divide, overflow: same bits in both units
+
+// Makes a value opaque and fixes its place among the other volatile statements: no operation on it
+// can be moved before an earlier flag test, merged with another or rewritten (e.g. -(a·b) for (-a)·b).
+inline long double Pin(long double v)
+{
+    __asm__ volatile("" : "+t"(v));
+    return v;
+}
+
+// True when a fault flag is up once `result` exists; the SSE flags only matter after a libm call.
+template <bool WithSse>
+inline bool FaultRaised(long double result)
+{
+    std::uint16_t status;
+    __asm__ volatile("fnstsw %0" : "=a"(status) : "t"(result));
+    unsigned flags = status;
+    if constexpr (WithSse) {
+        std::uint32_t mxcsr;
+        __asm__ volatile("stmxcsr %0" : "=m"(mxcsr));
+        flags |= mxcsr;
+    }
+    return (flags & FaultBits) != 0;
+}
+
+constexpr unsigned FlagBits = 0x3F; // every exception flag, in the x87 status word as in MXCSR
+
+inline std::uint16_t Status()
+{
+    std::uint16_t status;
+    __asm__ volatile("fnstsw %0" : "=a"(status));
+    return status;
+}
+inline void ClearFlags() { __asm__ volatile("fnclex"); }
+inline std::uint32_t Mxcsr()
+{
+    std::uint32_t mxcsr;
+    __asm__ volatile("stmxcsr %0" : "=m"(mxcsr));
+    return mxcsr;
+}
+inline void SetMxcsr(std::uint32_t mxcsr) { __asm__ volatile("ldmxcsr %0" : : "m"(mxcsr)); }
+
+// Sets the x87 flags to `flags` through the whole environment, the one way to raise a flag without
+// an operation: slow, and needed only for callers that come with flags up.
+inline void SetFlags(std::uint16_t flags)
+{
+    struct {
+        std::uint16_t control, unused1, status, unused2;
+        std::uint32_t rest[5];
+    } environment;
+    __asm__ volatile("fnstenv %0" : "=m"(environment));
+    environment.status = static_cast<std::uint16_t>((environment.status & ~FlagBits) | (flags & FlagBits));
+    __asm__ volatile("fldenv %0" : : "m"(environment));
+}
+
+} // namespace x87
+
+// Set while RunStraight runs a calculation: its formulas then leave the flags to be read at the end.
+inline thread_local bool straight = false;
+
+// Runs `calculation` with no flag test per formula and returns true when no fault flag came up, in
+// which case every value is what the checked run gives. Otherwise the caller must undo what it wrote
+// and run it again checked (outside RunStraight) to raise the first fault. Needs a FaultScope.
+template <class Calculation>
+bool RunStraight(Calculation&& calculation)
+{
+    if ((x87::Status() & x87::FaultBits) != 0)
+        x87::ClearFlags();
+    if (const std::uint32_t mxcsr = x87::Mxcsr(); (mxcsr & x87::FaultBits) != 0)
+        x87::SetMxcsr(mxcsr & ~x87::FlagBits);
+    struct Mode {
+        Mode() { straight = true; }
+        ~Mode() { straight = false; }
+    };
+    {
+        const Mode mode;
+        calculation();
+    }
+    return !x87::FaultRaised<true>(0.0L);
+}
 
 struct Node {};
 
@@ -30,31 +137,73 @@ concept Operand = Expr<T> || std::same_as<T, long double>;
 // Evaluates on conversion, so `long double y = X(a) * b;` runs the checked multiplication.
 template <class Derived>
 struct Expression : Node {
-    operator long double() const { return static_cast<const Derived&>(*this).Eval(); }
+    operator long double() const
+    {
+        const Derived& self = static_cast<const Derived&>(*this);
+        const long double value = self.Run();
+        if (straight)
+            return value;
+        if (x87::FaultRaised<Derived::CallsLibm>(value)) [[unlikely]]
+            return self.Eval(); // again, op by op: throws at the first fault (or clears a stale flag)
+        return value;
+    }
 };
 
 struct Leaf : Expression<Leaf> {
+    static constexpr bool CallsLibm = false;
     long double v;
     long double Eval() const { return v; }
+    long double Run() const { return x87::Pin(v); }
 };
 
-template <class A>
-struct Unary : Expression<Unary<A>> {
-    Fn fn;
+template <Fn F, class A>
+struct Unary : Expression<Unary<F, A>> {
+    static constexpr bool CallsLibm = A::CallsLibm || F == Fn::Sqrt || F == Fn::Sin || F == Fn::Cos;
     A a;
-    long double Eval() const { return Apply(fn, a.Eval()); }
+    long double Eval() const { return Apply(F, a.Eval()); }
+    long double Run() const
+    {
+        const long double v = a.Run();
+        if constexpr (F == Fn::Neg)
+            return x87::Pin(-v);
+        else if constexpr (F == Fn::Abs)
+            return x87::Pin(fabsl(v));
+        else if constexpr (F == Fn::Square)
+            return x87::Pin(v * v);
+        else if constexpr (F == Fn::Sqrt)
+            return x87::Pin(sqrtl(v));
+        else if constexpr (F == Fn::Sin)
+            return x87::Pin(sinl(v));
+        else
+            return x87::Pin(cosl(v));
+    }
 };
 
-template <class L, class R>
-struct Binary : Expression<Binary<L, R>> {
-    Op op;
+template <Op O, class L, class R>
+struct Binary : Expression<Binary<O, L, R>> {
+    static constexpr bool CallsLibm = L::CallsLibm || R::CallsLibm || O == Op::Atan2;
     L l;
     R r;
     long double Eval() const
     {
         const long double a = l.Eval(); // left before right: the fault met first is the one raised
         const long double b = r.Eval();
-        return Apply(op, a, b);
+        return Apply(O, a, b);
+    }
+    long double Run() const
+    {
+        const long double a = l.Run();
+        const long double b = r.Run();
+        if constexpr (O == Op::Add)
+            return x87::Pin(a + b);
+        else if constexpr (O == Op::Sub)
+            return x87::Pin(a - b);
+        else if constexpr (O == Op::Mul)
+            return x87::Pin(a * b);
+        else if constexpr (O == Op::Div)
+            return x87::Pin(a / b);
+        else
+            return x87::Pin(atan2l(a, b));
     }
 };
 
@@ -72,38 +221,38 @@ auto Wrap(T t)
 template <class T>
 using Wrapped = decltype(Wrap(std::declval<T>()));
 
-template <Operand A>
-auto Call(Fn fn, A a)
+template <Fn F, Operand A>
+auto Call(A a)
 {
-    return Unary<Wrapped<A>>{{}, fn, Wrap(a)};
+    return Unary<F, Wrapped<A>>{{}, Wrap(a)};
 }
-template <Operand L, Operand R>
-auto Call(Op op, L l, R r)
+template <Op O, Operand L, Operand R>
+auto Call(L l, R r)
 {
-    return Binary<Wrapped<L>, Wrapped<R>>{{}, op, Wrap(l), Wrap(r)};
+    return Binary<O, Wrapped<L>, Wrapped<R>>{{}, Wrap(l), Wrap(r)};
 }
 
-template <Operand A> auto Abs(A a) { return Call(Fn::Abs, a); }
-template <Operand A> auto Square(A a) { return Call(Fn::Square, a); } // a evaluated once, then a*a
-template <Operand A> auto Sqrt(A a) { return Call(Fn::Sqrt, a); }
-template <Operand A> auto Sin(A a) { return Call(Fn::Sin, a); }
-template <Operand A> auto Cos(A a) { return Call(Fn::Cos, a); }
-template <Operand Y, Operand Z> auto Atan2(Y y, Z x) { return Call(Op::Atan2, y, x); }
+template <Operand A> auto Abs(A a) { return Call<Fn::Abs>(a); }
+template <Operand A> auto Square(A a) { return Call<Fn::Square>(a); } // a evaluated once, then a*a
+template <Operand A> auto Sqrt(A a) { return Call<Fn::Sqrt>(a); }
+template <Operand A> auto Sin(A a) { return Call<Fn::Sin>(a); }
+template <Operand A> auto Cos(A a) { return Call<Fn::Cos>(a); }
+template <Operand Y, Operand Z> auto Atan2(Y y, Z x) { return Call<Op::Atan2>(y, x); }
 
-template <Expr A> auto operator-(A a) { return Call(Fn::Neg, a); }
+template <Expr A> auto operator-(A a) { return Call<Fn::Neg>(a); }
 
 template <Operand L, Operand R>
     requires(Expr<L> || Expr<R>)
-auto operator+(L l, R r) { return Call(Op::Add, l, r); }
+auto operator+(L l, R r) { return Call<Op::Add>(l, r); }
 template <Operand L, Operand R>
     requires(Expr<L> || Expr<R>)
-auto operator-(L l, R r) { return Call(Op::Sub, l, r); }
+auto operator-(L l, R r) { return Call<Op::Sub>(l, r); }
 template <Operand L, Operand R>
     requires(Expr<L> || Expr<R>)
-auto operator*(L l, R r) { return Call(Op::Mul, l, r); }
+auto operator*(L l, R r) { return Call<Op::Mul>(l, r); }
 template <Operand L, Operand R>
     requires(Expr<L> || Expr<R>)
-auto operator/(L l, R r) { return Call(Op::Div, l, r); }
+auto operator/(L l, R r) { return Call<Op::Div>(l, r); }
 
 // Comparing two formulas would evaluate them in an unspecified order: name the values first.
 template <Operand L, Operand R>

@@ -69,6 +69,7 @@ std::optional<Odmitnuti> Check(TKonstrukce& k)
 
 std::optional<Odmitnuti> PrijmiZadani(const ZadaneHodnoty& z, TKonstrukce& cil)
 {
+    const FaultScope faultScope; // the caller's floating-point flags come back as they were
     // Everything happens on a copy: a rejection or an error leaves `cil` exactly as it was.
     TKonstrukce k = cil;
 

@@ -81,7 +81,10 @@ long double PrusecikSKruznici(long double x1, long double y1, long double x2, lo
     return odchylkaA >= odchylkaB ? xa : xb;
 }
 
-void SpoctiKonstrukci(TKonstrukce& k)
+namespace {
+
+// The construction proper; SpoctiKonstrukci decides how its faults are found.
+void Construct(TKonstrukce& k)
 {
     const Bod& Ao = k.Ao;
     const Bod& Ak = k.Ak;
@@ -152,4 +155,19 @@ void SpoctiKonstrukci(TKonstrukce& k)
 
         k.OmegaSkluzu[i] = (X(1.0L) - X(n) * SlipStep) * k.OmegaSynchr;
     }
+}
+
+} // namespace
+
+void SpoctiKonstrukci(TKonstrukce& k)
+{
+    const FaultScope faultScope;
+    // Faults are rare: run it once with a single flag test, and only after a fault run it again from
+    // the record as it came, op by op, so that the first fault is raised and only the fields computed
+    // before it hold new values.
+    const TKonstrukce before = k;
+    if (RunStraight([&k] { Construct(k); }))
+        return;
+    k = before;
+    Construct(k);
 }
