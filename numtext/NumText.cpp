@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cfenv>
 #include <cmath>
 #include <cstring>
 #include <fpu_control.h>
@@ -56,26 +55,118 @@ bool SignBit(long double x) { return std::signbit(x); }
 // floor(k · log10 2) with the 16-bit approximation; >> is a true floor for negative k.
 int DecimalExponentEstimate(int k) { return (k * kLog10Of2Times65536) >> 16; }
 
-// Exactly `count` decimal digits of an integral value below 10^count.
-std::string DigitsOf(unsigned long long value, int count)
+// UTF-8 bytes of one separator character, at most four.
+struct SeparatorBytes {
+    char bytes[4];
+    std::size_t size;
+};
+
+SeparatorBytes Encode(char32_t separator)
 {
-    std::string digits(count, '0');
+    char32_t c = separator;
+    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        c = 0xFFFD; // not a character: never write broken UTF-8
+    if (c < 0x80)
+        return {{static_cast<char>(c)}, 1};
+    if (c < 0x800)
+        return {{static_cast<char>(0xC0 | (c >> 6)), static_cast<char>(0x80 | (c & 0x3F))}, 2};
+    if (c < 0x10000)
+        return {{static_cast<char>(0xE0 | (c >> 12)), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+                 static_cast<char>(0x80 | (c & 0x3F))},
+                3};
+    return {{static_cast<char>(0xF0 | (c >> 18)), static_cast<char>(0x80 | ((c >> 12) & 0x3F)),
+             static_cast<char>(0x80 | ((c >> 6) & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))},
+            4};
+}
+
+// Significand and sign-and-exponent field of an extended value.
+struct ExtendedBits {
+    std::uint64_t significand;
+    std::uint16_t signAndExponent;
+};
+
+ExtendedBits BitsOf(long double x)
+{
+    ExtendedBits b;
+    std::memcpy(&b.significand, &x, sizeof b.significand);
+    std::memcpy(&b.signAndExponent, reinterpret_cast<const char*>(&x) + sizeof b.significand,
+                sizeof b.signAndExponent);
+    return b;
+}
+
+// The nearest integer, halves to even, exactly as roundevenl gives it for finite values, but read off
+// the bits without a library call and whatever the rounding mode.
+long double RoundHalfEven(long double x)
+{
+    const ExtendedBits b = BitsOf(x);
+    const int e = (b.signAndExponent & 0x7FFF) - kExponentBias;
+    if (e >= 63)
+        return x; // integral already (or not finite)
+    std::uint64_t integral = 0;
+    if (e == -1) {
+        integral = b.significand != (1ULL << 63) ? 1 : 0; // 0.5 goes to 0, anything above to 1
+    } else if (e >= 0) {
+        const int fractionBits = 63 - e;
+        integral = b.significand >> fractionBits;
+        const std::uint64_t fraction = b.significand << (64 - fractionBits);
+        constexpr std::uint64_t half = 1ULL << 63;
+        if (fraction > half || (fraction == half && (integral & 1) != 0))
+            ++integral;
+    }
+    const long double r = static_cast<long double>(integral); // exact: at most 2^63
+    return (b.signAndExponent & 0x8000) != 0 ? -r : r;
+}
+
+// The value of an integral extended 0 ≤ y < 2^64, without the slow x87 integer conversion.
+std::uint64_t IntegralValue(long double y)
+{
+    const ExtendedBits b = BitsOf(y);
+    const int e = (b.signAndExponent & 0x7FFF) - kExponentBias;
+    if (e < 0)
+        return 0;
+    return b.significand >> (63 - e);
+}
+
+// Exactly `count` decimal digits of an integral value below 10^count, written to `out`.
+void WriteDigits(char* out, unsigned long long value, int count)
+{
     for (int i = count - 1; i >= 0; --i) {
-        digits[i] = static_cast<char>('0' + value % 10);
+        out[i] = static_cast<char>('0' + value % 10);
         value /= 10;
     }
-    return digits;
 }
 
-std::string PadLeft(std::string body, int width)
-{
-    if (width > static_cast<int>(body.size()))
-        body.insert(0, width - body.size(), ' ');
-    return body;
-}
+// A text under construction in a fixed buffer; every form here is bounded well below its size.
+class TextBuffer {
+public:
+    void Put(char c) { text_[size_++] = c; }
+    void Put(const char* p, std::size_t n)
+    {
+        std::memcpy(text_ + size_, p, n);
+        size_ += n;
+    }
+    void Put(const SeparatorBytes& s) { Put(s.bytes, s.size); }
+    void PutDigits(unsigned long long value, int count)
+    {
+        WriteDigits(text_ + size_, value, count);
+        size_ += static_cast<std::size_t>(count);
+    }
+    // Right-aligned in at least `width` characters.
+    std::string PaddedTo(int width) const
+    {
+        const std::size_t padding = width > static_cast<int>(size_) ? width - size_ : 0;
+        std::string out(padding + size_, ' ');
+        std::memcpy(out.data() + padding, text_, size_);
+        return out;
+    }
+
+private:
+    char text_[2 * 256];
+    std::size_t size_ = 0;
+};
 
 // Adds one to the decimal digit at `pos`, carrying leftwards; returns true if the carry ran out at 0.
-bool IncrementDigits(std::string& digits, int pos)
+bool IncrementDigits(char* digits, int pos)
 {
     for (int i = pos; i >= 0; --i) {
         if (digits[i] != '9') {
@@ -91,26 +182,8 @@ bool IncrementDigits(std::string& digits, int pos)
 
 std::string SeparatorText(char32_t separator)
 {
-    char32_t c = separator;
-    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-        c = 0xFFFD; // not a character: never write broken UTF-8
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
+    const SeparatorBytes s = Encode(separator);
+    return std::string(s.bytes, s.size);
 }
 
 long double ScaleByPowerOfTen(long double value, int n)
@@ -137,11 +210,14 @@ long double ScaleByPowerOfTen(long double value, int n)
 
 namespace {
 
-// What the grammar found in an accepted text.
+// What the grammar found in an accepted text; the digits stay in the text.
 struct ParsedNumber {
     bool negative = false;
-    std::string digits;    // every mantissa digit, integer and fraction part, in order
-    long long scale = 0;   // exponent minus the number of fraction digits
+    const char* integerDigits = nullptr;
+    std::size_t integerCount = 0;
+    const char* fractionDigits = nullptr;
+    std::size_t fractionCount = 0;
+    long long scale = 0; // exponent minus the number of fraction digits
 };
 
 bool Blank(char c) { return c == ' '; }
@@ -149,50 +225,74 @@ bool Digit(char c) { return c >= '0' && c <= '9'; }
 
 bool ParseNumberText(const std::string& text, ParsedNumber& out)
 {
-    // A zero byte ends the text as its end does.
-    const std::size_t end = std::min(text.find('\0'), text.size());
-    const std::string separator = SeparatorText(DecimalSeparator);
-    std::size_t i = 0;
-    while (i < end && Blank(text[i]))
-        ++i;
-    if (i < end && (text[i] == '+' || text[i] == '-'))
-        out.negative = text[i++] == '-';
+    // A zero byte ends the text as its end does: no rule takes one, so the scan stops there.
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const SeparatorBytes separator = Encode(DecimalSeparator);
+    const char* p = begin;
+    while (p != end && Blank(*p))
+        ++p;
+    if (p != end && (*p == '+' || *p == '-'))
+        out.negative = *p++ == '-';
 
-    bool mantissaSeen = false;
-    while (i < end && Digit(text[i])) {
-        out.digits += text[i++];
+    out.integerDigits = p;
+    while (p != end && Digit(*p))
+        ++p;
+    out.integerCount = static_cast<std::size_t>(p - out.integerDigits);
+    out.fractionDigits = p; // none so far
+    bool mantissaSeen = out.integerCount > 0;
+    if (p != end && *p != '\0' && *p == separator.bytes[0] && static_cast<std::size_t>(end - p) >= separator.size &&
+        std::equal(separator.bytes + 1, separator.bytes + separator.size, p + 1)) {
+        p += separator.size;
         mantissaSeen = true;
-    }
-    long long fractionDigits = 0;
-    if (end - i >= separator.size() && text.compare(i, separator.size(), separator) == 0) {
-        i += separator.size();
-        mantissaSeen = true;
-        while (i < end && Digit(text[i])) {
-            out.digits += text[i++];
-            ++fractionDigits;
-        }
+        out.fractionDigits = p;
+        while (p != end && Digit(*p))
+            ++p;
+        out.fractionCount = static_cast<std::size_t>(p - out.fractionDigits);
     }
     if (!mantissaSeen)
         return false;
 
     long long exponent = 0;
-    if (i < end && (text[i] == 'E' || text[i] == 'e')) {
-        ++i;
+    if (p != end && (*p == 'E' || *p == 'e')) {
+        ++p;
         bool exponentNegative = false;
-        if (i < end && (text[i] == '+' || text[i] == '-'))
-            exponentNegative = text[i++] == '-';
+        if (p != end && (*p == '+' || *p == '-'))
+            exponentNegative = *p++ == '-';
         // Once the exponent reaches 500 a further digit is not taken and so becomes a stray character.
-        while (i < end && Digit(text[i]) && exponent < kExponentDigitStop)
-            exponent = exponent * 10 + (text[i++] - '0');
+        while (p != end && Digit(*p) && exponent < kExponentDigitStop)
+            exponent = exponent * 10 + (*p++ - '0');
         if (exponentNegative)
             exponent = -exponent;
     }
-    while (i < end && Blank(text[i]))
-        ++i;
-    if (i != end)
+    while (p != end && Blank(*p))
+        ++p;
+    if (p != end && *p != '\0')
         return false;
-    out.scale = exponent - fractionDigits;
+    out.scale = exponent - static_cast<long long>(out.fractionCount);
     return true;
+}
+
+// v·10 + digit per digit: two rounded operations, in this order.
+long double AppendDigits(long double v, const char* digits, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        v = v * 10;
+        v = v + (digits[i] - '0');
+    }
+    return v;
+}
+
+// The same steps while the value stays below 10^19 < 2^64: there both operations are exact in the
+// 64-bit significand, so whole numbers give the very same bits, raise no flag, and do not wait on the
+// x87 unit for every digit. Returns how many digits it took.
+std::size_t AppendExactDigits(std::uint64_t& u, const char* digits, std::size_t count)
+{
+    constexpr std::uint64_t kExactBelow = 1'000'000'000'000'000'000ULL; // u·10 + 9 < 10^19
+    std::size_t i = 0;
+    for (; i < count && u < kExactBelow; ++i)
+        u = u * 10 + static_cast<std::uint64_t>(digits[i] - '0');
+    return i;
 }
 
 // Kept out of line and opaque to the optimiser so that no step moves across the mode switches.
@@ -203,11 +303,14 @@ __attribute__((noipa))
 #endif
 long double ValueOf(const ParsedNumber& number)
 {
-    long double v = 0.0L;
-    for (char d : number.digits) {
-        v = v * 10;                // two rounded operations per digit, in this order
-        v = v + (d - '0');
-    }
+    std::uint64_t u = 0;
+    const std::size_t integerTaken = AppendExactDigits(u, number.integerDigits, number.integerCount);
+    const std::size_t fractionTaken = integerTaken < number.integerCount
+                                          ? 0
+                                          : AppendExactDigits(u, number.fractionDigits, number.fractionCount);
+    long double v = static_cast<long double>(u); // exact
+    v = AppendDigits(v, number.integerDigits + integerTaken, number.integerCount - integerTaken);
+    v = AppendDigits(v, number.fractionDigits + fractionTaken, number.fractionCount - fractionTaken);
     long long scale = number.scale;
     if (scale > kScaleLimit)
         scale = kScaleLimit;
@@ -217,19 +320,74 @@ long double ValueOf(const ParsedNumber& number)
     return number.negative ? -v : v;
 }
 
-// Runs ValueOf masked, extended, to nearest, from clear flags; leaves the caller's environment as it was.
+// The x87 unit, where ValueOf computes (it uses no SSE arithmetic, so MXCSR is left alone). All the
+// inline assembly of the conversions is here; "memory" keeps the call to ValueOf between the switches.
+namespace x87 {
+
+constexpr std::uint16_t kFlagBits = 0x3F;         // the six exception flags of the status word
+constexpr std::uint16_t kFaultBits = 0x01 | 0x08; // invalid, overflow: the text is no number
+constexpr std::uint16_t kExtendedNearestMasked = _FPU_DEFAULT;
+
+std::uint16_t ControlWord()
+{
+    std::uint16_t cw;
+    __asm__ volatile("fnstcw %0" : "=m"(cw) : : "memory");
+    return cw;
+}
+void SetControlWord(std::uint16_t cw) { __asm__ volatile("fldcw %0" : : "m"(cw) : "memory"); }
+std::uint16_t Flags()
+{
+    std::uint16_t sw;
+    __asm__ volatile("fnstsw %0" : "=a"(sw) : : "memory");
+    return sw & kFlagBits;
+}
+void ClearFlags() { __asm__ volatile("fnclex" : : : "memory"); }
+
+// Sets flags and control word at once through the whole environment: slow, the one way to raise a
+// flag without an operation.
+void SetFlagsAndControlWord(std::uint16_t flags, std::uint16_t cw)
+{
+    struct {
+        std::uint16_t control, unused1, status, unused2;
+        std::uint32_t rest[5];
+    } environment;
+    __asm__ volatile("fnstenv %0" : "=m"(environment) : : "memory");
+    environment.control = cw;
+    environment.status = static_cast<std::uint16_t>((environment.status & ~kFlagBits) | flags);
+    __asm__ volatile("fldenv %0" : : "m"(environment) : "memory");
+}
+
+} // namespace x87
+
+// Runs ValueOf masked, extended, to nearest, and tells whether it overflowed or was invalid; leaves
+// the caller's control word and flags exactly as they were. Flags only accumulate, so the work need
+// not start from clear flags unless the caller already has one of the two it looks for; and when
+// the work raised nothing new (or the caller had nothing) restoring them is cheap.
 bool ComputeMasked(const ParsedNumber& number, long double& result)
 {
-    std::fenv_t caller;
-    std::fegetenv(&caller);
-    std::fesetenv(FE_DFL_ENV); // clears the flags and masks every exception in both units
-    fpu_control_t extendedNearestMasked = _FPU_DEFAULT;
-    _FPU_SETCW(extendedNearestMasked);
-    volatile long double value = ValueOf(number);
-    const bool faulted = std::fetestexcept(FE_OVERFLOW | FE_INVALID) != 0;
-    std::fesetenv(&caller);
+    const std::uint16_t callerControl = x87::ControlWord();
+    const std::uint16_t callerFlags = x87::Flags();
+    const bool cleared = (callerFlags & x87::kFaultBits) != 0;
+    if (cleared)
+        x87::ClearFlags();
+    // Loading the control word stalls the unit: skip it when the caller's is the one needed.
+    const bool switched = callerControl != x87::kExtendedNearestMasked;
+    if (switched)
+        x87::SetControlWord(x87::kExtendedNearestMasked);
+    const long double value = ValueOf(number);
+    const std::uint16_t flags = x87::Flags();
+    if (!cleared && flags == callerFlags) {
+        if (switched)
+            x87::SetControlWord(callerControl);
+    } else if (callerFlags == 0) {
+        x87::ClearFlags(); // before the caller's control word may unmask what the work raised
+        if (switched)
+            x87::SetControlWord(callerControl);
+    } else {
+        x87::SetFlagsAndControlWord(callerFlags, callerControl);
+    }
     result = value;
-    return !faulted;
+    return (flags & x87::kFaultBits) == 0;
 }
 
 [[noreturn]] void RejectNumberText(const std::string& text)
@@ -264,7 +422,8 @@ constexpr int kExpansionDigits = 18;
 struct DecimalExpansion {
     int exponent = 0;
     bool negative = false;
-    std::string digits;
+    int count = 0;
+    char digits[kExpansionDigits];
 };
 
 DecimalExpansion Expand(long double x)
@@ -274,14 +433,15 @@ DecimalExpansion Expand(long double x)
     if (field == 0)
         return d;
     d.exponent = DecimalExponentEstimate(field - kExponentBias) + 1;
-    long double y = ::roundevenl(ScaleByPowerOfTen(std::fabs(x), kExpansionDigits - d.exponent));
+    long double y = RoundHalfEven(ScaleByPowerOfTen(std::fabs(x), kExpansionDigits - d.exponent));
     if (y >= kTenTo18) {
         y = y / 10;
         ++d.exponent;
     }
-    y = ::roundevenl(y); // below 10^18: the estimate of E is never more than one too small
+    y = RoundHalfEven(y); // below 10^18: the estimate of E is never more than one too small
     d.negative = SignBit(x);
-    d.digits = DigitsOf(static_cast<unsigned long long>(y), kExpansionDigits);
+    WriteDigits(d.digits, IntegralValue(y), kExpansionDigits);
+    d.count = kExpansionDigits;
     return d;
 }
 
@@ -292,52 +452,62 @@ void RoundForDisplay(DecimalExpansion& d)
         d = DecimalExpansion{};
         return;
     }
-    if (d.digits.empty())
+    if (d.count == 0)
         return;
     const int n = std::min(d.exponent + kDecimals, kPrecision);
     const bool roundUp = d.digits[n] >= '5';
-    d.digits.resize(n);
+    d.count = n;
     if (roundUp && (n == 0 || IncrementDigits(d.digits, n - 1))) {
-        d.digits = "1";
+        d.digits[0] = '1';
+        d.count = 1;
         ++d.exponent;
     }
-    while (!d.digits.empty() && d.digits.back() == '0')
-        d.digits.pop_back();
+    while (d.count > 0 && d.digits[d.count - 1] == '0')
+        --d.count;
 }
 
 std::string ExponentForm(const DecimalExpansion& d)
 {
-    std::string out = d.negative ? "-" : "";
-    out += d.digits.empty() ? '0' : d.digits[0];
-    if (d.digits.size() > 1)
-        out += SeparatorText(DecimalSeparator) + d.digits.substr(1);
-    return out + 'E' + std::to_string(d.exponent - 1);
+    TextBuffer out;
+    if (d.negative)
+        out.Put('-');
+    out.Put(d.count == 0 ? '0' : d.digits[0]);
+    if (d.count > 1) {
+        out.Put(Encode(DecimalSeparator));
+        out.Put(d.digits + 1, static_cast<std::size_t>(d.count - 1));
+    }
+    out.Put('E');
+    const std::string exponent = std::to_string(d.exponent - 1);
+    out.Put(exponent.data(), exponent.size());
+    return out.PaddedTo(0);
 }
 
 std::string GroupedForm(const DecimalExpansion& d)
 {
-    const std::string thousands = SeparatorText(ThousandSeparator);
-    std::size_t next = 0; // next digit of the expansion to write
-    auto take = [&]() { return next < d.digits.size() ? d.digits[next++] : (++next, '0'); };
+    const SeparatorBytes thousands = Encode(ThousandSeparator);
+    int next = 0; // next digit of the expansion to write
+    auto take = [&]() { return next < d.count ? d.digits[next++] : (++next, '0'); };
 
-    std::string out = d.negative ? "-" : "";
+    TextBuffer out;
+    if (d.negative)
+        out.Put('-');
     if (d.exponent <= 0) {
-        out += '0';
+        out.Put('0');
     } else {
         for (int i = 0; i < d.exponent; ++i) {
             if (i > 0 && (d.exponent - i) % 3 == 0)
-                out += thousands;
-            out += take();
+                out.Put(thousands);
+            out.Put(take());
         }
     }
-    out += SeparatorText(DecimalSeparator);
+    out.Put(Encode(DecimalSeparator));
     int written = 0;
     if (d.exponent < 0)
         for (; written < std::min(-d.exponent, kDecimals); ++written)
-            out += '0';
+            out.Put('0');
     for (; written < kDecimals; ++written)
-        out += take();
-    return out;
+        out.Put(take());
+    return out.PaddedTo(0);
 }
 
 } // namespace
@@ -372,39 +542,54 @@ int ScaleToUnits(long double& a)
     return p;
 }
 
-// "0" or "1" followed by the 18 digits of a × 10^17 beyond 10^18; for 1 ≤ a < 16 that is 19 characters.
-std::string DigitString(long double a)
-{
-    long double v = ::roundevenl(a * kTenTo17);
-    std::string b = "0";
-    if (v >= kTenTo18) {
-        b = "1";
-        v = v - kTenTo18;
+// "0" or "1" followed by the 18 digits of a × 10^17 beyond 10^18; for 1 ≤ a < 16 that is 19 characters,
+// and room follows for the zeros the widest fixed text appends.
+struct DigitString {
+    static constexpr int kLength = kExpansionDigits + 1;
+    char b[kLength + kMaxExponentDigits + 1 + kMaxDecimals];
+
+    explicit DigitString(long double a)
+    {
+        long double v = RoundHalfEven(a * kTenTo17);
+        b[0] = '0';
+        if (v >= kTenTo18) {
+            b[0] = '1';
+            v = v - kTenTo18;
+        }
+        WriteDigits(b + 1, IntegralValue(v), kExpansionDigits);
     }
-    return b + DigitsOf(static_cast<unsigned long long>(v), kExpansionDigits);
-}
+};
 
 std::string ScientificForm(long double a, bool negative, int p, int width)
 {
     const int g = std::clamp(width - 8, 2, 18);
-    std::string b = DigitString(a);
+    DigitString digits(a);
+    char* const b = digits.b;
     int start = b[0] == '1' ? 0 : 1;
     const int after = start + g;
-    if (after < static_cast<int>(b.size()) && b[after] >= '5') {
+    if (after < DigitString::kLength && b[after] >= '5') {
         IncrementDigits(b, after - 1);
         if (b[0] != '0')
             start = 0;
     }
     if (start == 0)
         ++p;
-    std::string body = negative ? "-" : " ";
-    body += b[start];
-    body += '.';
-    body += b.substr(start + 1, g - 1);
-    body += 'E';
-    body += p >= 0 ? '+' : '-';
-    body += DigitsOf(static_cast<unsigned long long>(std::abs(p)), 4);
-    return PadLeft(body, width);
+    TextBuffer body;
+    body.Put(negative ? '-' : ' ');
+    body.Put(b[start]);
+    body.Put('.');
+    body.Put(b + start + 1, static_cast<std::size_t>(g - 1));
+    body.Put('E');
+    body.Put(p >= 0 ? '+' : '-');
+    body.PutDigits(static_cast<unsigned long long>(std::abs(p)), 4);
+    return body.PaddedTo(width);
+}
+
+std::string PadLeft(const char* text, int width)
+{
+    TextBuffer body;
+    body.Put(text, std::strlen(text));
+    return body.PaddedTo(width);
 }
 
 } // namespace
@@ -427,23 +612,32 @@ std::string NumberToFixedText(long double value, int width, int decimals)
     if (p > kMaxExponentDigits)
         return ScientificForm(a, negative, p, width);
 
-    std::string b = DigitString(a);
+    DigitString digits(a);
+    char* const b = digits.b;
     const int m = p + 1 + decimals;
     if (m >= kExpansionDigits)
-        b.append(m - kExpansionDigits, '0');
+        std::memset(b + DigitString::kLength, '0', static_cast<std::size_t>(m - kExpansionDigits));
     else if (b[m + 1] >= '5')
         IncrementDigits(b, m);
     const int intStart = b[0] == '1' ? 0 : 1;
-    std::string body = negative ? "-" : "";
-    body += b.substr(intStart, p + 2 - intStart);
-    if (decimals > 0)
-        body += '.' + b.substr(p + 2, decimals);
-    return PadLeft(body, width);
+    TextBuffer body;
+    if (negative)
+        body.Put('-');
+    body.Put(b + intStart, static_cast<std::size_t>(p + 2 - intStart));
+    if (decimals > 0) {
+        body.Put('.');
+        body.Put(b + p + 2, static_cast<std::size_t>(decimals));
+    }
+    return body.PaddedTo(width);
 }
 
 std::string NumberToFixedText(std::int32_t value, int width)
 {
     const long long n = value;
-    std::string body = (n < 0 ? "-" : "") + std::to_string(n < 0 ? -n : n);
-    return PadLeft(body, std::min(width, kMaxWidth));
+    const std::string digits = std::to_string(n < 0 ? -n : n);
+    TextBuffer body;
+    if (n < 0)
+        body.Put('-');
+    body.Put(digits.data(), digits.size());
+    return body.PaddedTo(std::min(width, kMaxWidth));
 }
