@@ -33,7 +33,8 @@ long double Convert(const std::string& text, Vstup pole)
     }
 }
 
-// The checks in their fixed order; the first failure is the one reported. Stores Rf and R21f.
+// The checks in their fixed order; the first failure is the one reported. Stores Rf and R21f, and
+// Ao and Ak for the last check.
 std::optional<Odmitnuti> Check(TKonstrukce& k)
 {
     if (!InRange(k.PrNapr, MinCurrent, MaxCurrent))
@@ -53,13 +54,11 @@ std::optional<Odmitnuti> Check(TKonstrukce& k)
         return Odmitnuti{"R1f ? R21f ? Rf ?", Vstup::R1f};
 
     // With Ak not clearly right of Ao the circle's centre is undefined or far off and the diagram
-    // meaningless (or a division by zero): refuse it like any other bad input.
-    Bod Ao;
-    Bod Ak;
-    CurrentPoint(Ao, k.PrNapr, k.UcNapr);
-    CurrentPoint(Ak, k.PrNakr, k.UcNakr);
-    const long double mezera = X(Ak.x) - Ao.x;
-    const long double nejmensiMezera = X(Hundredth) * Ao.x;
+    // meaningless (or a division by zero): refuse it like any other bad input. The construction
+    // goes on from these very points.
+    SpoctiBodyAoAk(k);
+    const long double mezera = X(k.Ak.x) - k.Ao.x;
+    const long double nejmensiMezera = X(Hundredth) * k.Ao.x;
     if (!(mezera > nejmensiMezera))
         return Odmitnuti{"Bod nakrátko Ak musí ležet zřetelně vpravo od bodu naprázdno Ao.", Vstup::PrNakr};
     return std::nullopt;
@@ -89,7 +88,7 @@ std::optional<Odmitnuti> PrijmiZadani(const ZadaneHodnoty& z, TKonstrukce& cil)
     if (std::optional<Odmitnuti> odmitnuti = Check(k))
         return odmitnuti;
 
-    SpoctiKonstrukci(k);
+    DokonciKonstrukci(k);
     cil = k;
     return std::nullopt;
 }

@@ -83,8 +83,15 @@ long double PrusecikSKruznici(long double x1, long double y1, long double x2, lo
 
 namespace {
 
-// The construction proper; SpoctiKonstrukci decides how its faults are found.
-void Construct(TKonstrukce& k)
+// Steps 1 and 2: the no-load point Ao and the short-circuit point Ak.
+void ConstructTestPoints(TKonstrukce& k)
+{
+    CurrentPoint(k.Ao, k.PrNapr, k.UcNapr);
+    CurrentPoint(k.Ak, k.PrNakr, k.UcNakr);
+}
+
+// Everything after Ao and Ak.
+void ConstructFromTestPoints(TKonstrukce& k)
 {
     const Bod& Ao = k.Ao;
     const Bod& Ak = k.Ak;
@@ -97,10 +104,6 @@ void Construct(TKonstrukce& k)
     Bod& P = k.PrimkaSkluzu.zacatek;
     Bod& Q = k.PrimkaSkluzu.konec;
     const Bod& krok = k.KrokSkluzu;
-
-    // No-load point Ao and short-circuit point Ak.
-    CurrentPoint(k.Ao, k.PrNapr, k.UcNapr);
-    CurrentPoint(k.Ak, k.PrNakr, k.UcNakr);
 
     // The power line Ao–Ak.
     k.PrimkaVykonu.x = Abs(X(Ao.x) - Ak.x);
@@ -157,17 +160,36 @@ void Construct(TKonstrukce& k)
     }
 }
 
+// Faults are rare: run a part once with a single flag test, and only after a fault run it again from
+// the record as it came, op by op, so that the first fault is raised and only the fields computed
+// before it hold new values.
+template <class Part>
+void RunChecked(TKonstrukce& k, Part part)
+{
+    const FaultScope faultScope;
+    const TKonstrukce before = k;
+    if (RunStraight([&k, &part] { part(k); }))
+        return;
+    k = before;
+    part(k);
+}
+
 } // namespace
 
 void SpoctiKonstrukci(TKonstrukce& k)
 {
-    const FaultScope faultScope;
-    // Faults are rare: run it once with a single flag test, and only after a fault run it again from
-    // the record as it came, op by op, so that the first fault is raised and only the fields computed
-    // before it hold new values.
-    const TKonstrukce before = k;
-    if (RunStraight([&k] { Construct(k); }))
-        return;
-    k = before;
-    Construct(k);
+    RunChecked(k, [](TKonstrukce& r) {
+        ConstructTestPoints(r);
+        ConstructFromTestPoints(r);
+    });
+}
+
+void SpoctiBodyAoAk(TKonstrukce& k)
+{
+    RunChecked(k, ConstructTestPoints);
+}
+
+void DokonciKonstrukci(TKonstrukce& k)
+{
+    RunChecked(k, ConstructFromTestPoints);
 }

@@ -8,6 +8,11 @@
 // fault; the fields computed before it keep their new values.
 void SpoctiKonstrukci(TKonstrukce& k = Konstrukce);
 
+// The construction in its two parts, in the same order: steps 1 and 2 (Ao and Ak), then the rest.
+// Acceptance checks where Ak lies between them, on the very points the construction goes on with.
+void SpoctiBodyAoAk(TKonstrukce& k);
+void DokonciKonstrukci(TKonstrukce& k);
+
 // The abscissa of the intersection other than P1 = (x1, y1) of the line P1-P2 with the circle of
 // centre (xs, ys) and radius r. P1 is expected to lie on the circle, right of the y axis.
 long double PrusecikSKruznici(long double x1, long double y1, long double x2, long double y2, long double xs,
