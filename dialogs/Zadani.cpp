@@ -11,14 +11,12 @@
 
 #include "Controls.h"
 #include "ErrorDisplay.h"
+#include "Fonts.h"
 #include "NumText.h"
 
 TZadaniDlg* ZadaniDlg = nullptr;
 
 namespace {
-
-// Design text height the windows were laid out for; SetDesignClientSize scales from it.
-constexpr int DesignTextHeight = 13;
 
 constexpr std::array<const char*, PocetFazi> SpotrebicCaptions{"1-fázový", "3-fázový"};
 constexpr std::array<const char*, PocetOtacek> SynchrOtackyCaptions{
