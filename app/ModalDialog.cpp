@@ -24,6 +24,24 @@ constexpr Qt::KeyboardModifiers BlockingModifiers =
 
 bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
+// User input, which a dialog whose result is decided no longer takes.
+bool IsInput(QEvent::Type type)
+{
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool CanPress(const QPushButton* button)
 {
     return button != nullptr && button->isVisible() && button->isEnabled();
@@ -96,8 +114,12 @@ int ModalDialog::ShowModal()
     // fully returned; nested loops (message boxes) opened by a handler do not end this one.
     QMetaObject::Connection idle = connect(QAbstractEventDispatcher::instance(),
         &QAbstractEventDispatcher::aboutToBlock, this, &ModalDialog::EndLoopWhenDecided);
+    // The loop ends only once it has run out of events; input still queued by then (Esc, then Enter
+    // typed at once) must not reach a dialog that is already decided.
+    qApp->installEventFilter(this);
     if (modalResult_ == mrNone)
         loop.exec(QEventLoop::DialogExec);
+    qApp->removeEventFilter(this);
     disconnect(idle);
     inModalLoop_ = false;
     loop_ = nullptr;
@@ -175,6 +197,9 @@ void ModalDialog::keyPressEvent(QKeyEvent* event)
 
 bool ModalDialog::eventFilter(QObject* watched, QEvent* event)
 {
+    if (inModalLoop_ && modalResult_ != mrNone && IsInput(event->type()) && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this)
+        return true;
     // A focused push button clicks itself on Enter even with Shift, Ctrl or Alt held; those are not
     // presses here.
     if (event->type() == QEvent::KeyPress && qobject_cast<QPushButton*>(watched) != nullptr) {

@@ -124,6 +124,50 @@ private slots:
         QCOMPARE(!stillOpen, closesByKey);
     }
 
+    void inputAfterTheDecisionIsNotHandled_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<int>("okRuns");
+        QTest::newRow("Esc, then Enter before the loop is idle") << "Esc" << "Enter" << 2 << 0;
+        QTest::newRow("Enter, then Esc") << "Enter" << "Esc" << 1 << 1;
+        QTest::newRow("Enter twice") << "Enter" << "Enter" << 1 << 1;
+        QTest::newRow("Storno clicked, then OK clicked") << "click Storno" << "click OK" << 2 << 0;
+        QTest::newRow("close box, then Enter") << "close" << "Enter" << 2 << 0;
+    }
+
+    // Input queued behind the one that decided the result must not reach the closing dialog: a
+    // cancelled input dialog would otherwise still run its OK handler and store a calculation.
+    void inputAfterTheDecisionIsNotHandled()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(int, result);
+        QFETCH(int, okRuns);
+        TestDialog dialog;
+        int runs = 0;
+        dialog.okHandler = [&runs] { ++runs; };
+        auto act = [&dialog](const QString& what) {
+            if (what == "Esc" || what == "Enter")
+                QTest::keyClick(dialog.edit, what == "Esc" ? Qt::Key_Escape : Qt::Key_Return);
+            else if (what == "close")
+                dialog.close();
+            else
+                QTest::mouseClick(what == "click OK" ? dialog.ok : dialog.cancel, Qt::LeftButton);
+        };
+        Later(&dialog, 10, [&] {
+            dialog.edit->setFocus();
+            act(first);
+            act(second); // in the same pass of the loop, before it runs out of events
+        });
+        bool stillOpen = false;
+        CloseStragglerLater(&dialog, &stillOpen);
+        QCOMPARE(dialog.ShowModal(), result);
+        QCOMPARE(runs, okRuns);
+        QVERIFY(!stillOpen);
+    }
+
     void buttonResultIsSetBeforeItsHandlerRuns()
     {
         TestDialog dialog;
