@@ -1,0 +1,643 @@
+// A seeded random walk through the windows: menu commands, shortcut keys, typing, radio choices,
+// Enter, Esc, Tab, arrows, close boxes and the message boxes they bring up. After every step the
+// program must still respond, show at most one dialog (plus one message box on it), hold either the
+// last accepted record or one whole new calculation, and show the current hint in its status line.
+// ORBITEK_MONKEY_SEED and ORBITEK_MONKEY_STEPS override the seed and the number of steps.
+#include "DialogTestSupport.h"
+#include "ErrorDisplay.h"
+#include "HintTracker.h"
+#include "RecordBits.h"
+#include "ShellTestSupport.h"
+
+#include "AutPrava.h"
+#include "Info.h"
+#include "Moment.h"
+#include "NumText.h"
+#include "Prijeti.h"
+#include "SourBod.h"
+#include "Zadani.h"
+
+#include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QtTest>
+
+#include <array>
+#include <deque>
+#include <random>
+
+namespace {
+
+constexpr quint64 DefaultSeed = 20240611;
+constexpr int DefaultSteps = 3000;
+
+quint64 EnvNumber(const char* name, quint64 fallback)
+{
+    bool ok = false;
+    const quint64 value = qEnvironmentVariable(name).toULongLong(&ok, 0);
+    return ok ? value : fallback;
+}
+
+// What is on top, i.e. which actions make sense now.
+enum State : unsigned { MainWindow = 1, InputDialog = 2, ResultDialog = 4, MessageBox = 8, Popup = 16 };
+
+std::array<ModalDialog*, 5> ProgramDialogs()
+{
+    return {ZadaniDlg, SouradniceDlg, Tabulka1, AboutBox, LicPodm};
+}
+
+bool IsProgramDialog(const QWidget* w)
+{
+    for (ModalDialog* d : ProgramDialogs())
+        if (w == d)
+            return true;
+    return false;
+}
+
+// The validation "Error" dialog and the unhandled-error box; both are modal windows of their own.
+bool IsMessageBox(const QWidget* w)
+{
+    return w != nullptr && w->isWindow() && !IsProgramDialog(w) && w != MainForm &&
+           (qobject_cast<const QMessageBox*>(w) != nullptr || qobject_cast<const ModalDialog*>(w) != nullptr);
+}
+
+QList<QWidget*> VisibleMessageBoxes()
+{
+    QList<QWidget*> boxes;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && IsMessageBox(w))
+            boxes << w;
+    return boxes;
+}
+
+ZadaneHodnoty TypedInput()
+{
+    ZadaneHodnoty z;
+    z.PrNapr = ZadaniDlg->XPrNapr->text().toStdString();
+    z.UcNapr = ZadaniDlg->XUcNapr->text().toStdString();
+    z.PrNakr = ZadaniDlg->XPrNakr->text().toStdString();
+    z.UcNakr = ZadaniDlg->XUcNakr->text().toStdString();
+    z.FazoveNapeti = ZadaniDlg->XFazoveNapeti->text().toStdString();
+    z.R1f = ZadaniDlg->XR1f->text().toStdString();
+    z.Spotrebic = ZadaniDlg->SpotrebicIndex();
+    z.SynchrOtacky = ZadaniDlg->SynchrOtackyIndex();
+    return z;
+}
+
+// The offscreen platform's notes on raise() and size hints would, over thousands of steps, use
+// up the test log's warning allowance and hide the summary.
+QtMessageHandler previousHandler = nullptr;
+void QuietPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (!message.startsWith(QLatin1String("This plugin does not support")))
+        previousHandler(type, context, message);
+}
+
+class Monkey;
+
+struct Action {
+    const char* name;
+    unsigned states; // where it applies
+    int weight;
+    void (*run)(Monkey&);
+};
+
+class Monkey : public QObject {
+public:
+    Monkey(quint64 seed, int steps) : rng_(seed), steps_(steps)
+    {
+        connect(MainForm->Vstupnhodnoty3, &QAction::triggered, this, [this] { ++f2Runs_; });
+        connect(MainForm->Konec1, &QAction::triggered, this, [this] { ++konecRuns_; });
+        // Connected after the dialog's own handler, so this runs once the OK handler has returned:
+        // the texts a calculation came from, before later steps type over them.
+        connect(ZadaniDlg->OKBtn, &QPushButton::clicked, this, [this] {
+            if (ZadaniDlg->ModalResult() == ModalDialog::mrOk)
+                acceptedTexts_ = TypedInput();
+        });
+    }
+
+    void Start(std::function<void()> whenDone)
+    {
+        whenDone_ = std::move(whenDone);
+        QTimer::singleShot(0, this, [this] { Tick(); });
+    }
+    bool Finished() const { return finished_; }
+    const QString& Failure() const { return failure_; }
+    QString Usage() const
+    {
+        QStringList parts;
+        for (auto it = used_.begin(); it != used_.end(); ++it)
+            parts << QStringLiteral("%1 %2").arg(it.key()).arg(it.value());
+        return parts.join(QStringLiteral(", "));
+    }
+
+    int step = 0;
+    int accepted = 0, cancelled = 0, rejections = 0, errors = 0, f2Opened = 0, blockedShortcuts = 0;
+
+    // --- helpers for the actions ---
+    std::mt19937_64& Rng() { return rng_; }
+    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    bool Chance(int percent) { return Pick(100) < percent; }
+
+    // Where a key typed now goes: the open popup, else the focus widget of the top window.
+    static QWidget* KeyTarget()
+    {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            return popup;
+        QWidget* top = QApplication::activeModalWidget();
+        if (top == nullptr)
+            top = MainForm;
+        QWidget* focus = top->focusWidget();
+        return focus != nullptr && focus->isVisible() ? focus : top;
+    }
+
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(KeyTarget(), key, modifiers);
+    }
+
+    // F2 and Alt+K with a dialog or message box on top must run nothing.
+    void ShortcutWhileModal(Qt::Key key, Qt::KeyboardModifiers modifiers)
+    {
+        const int f2Before = f2Runs_;
+        Key(key, modifiers);
+        if (f2Runs_ != f2Before)
+            Fail(QStringLiteral("a main-window shortcut ran while a dialog was open"));
+        ++blockedShortcuts;
+    }
+
+    void Fail(const QString& what)
+    {
+        if (!failure_.isEmpty())
+            return;
+        failure_ = QStringLiteral("step %1: %2\nlast actions: %3").arg(step).arg(what, recent_.join(QStringLiteral(", ")));
+    }
+
+    void ExpectF2ToOpen() { expectF2Open_ = true; }
+
+private:
+    State Now() const
+    {
+        if (QApplication::activePopupWidget() != nullptr)
+            return Popup;
+        QWidget* top = QApplication::activeModalWidget();
+        if (top == nullptr)
+            return MainWindow;
+        if (top == ZadaniDlg)
+            return InputDialog;
+        if (IsProgramDialog(top))
+            return ResultDialog;
+        return MessageBox;
+    }
+
+    void Tick();
+    void Check();
+    bool IsCalculationOfTheTexts();
+    void Unwind();
+    bool Settle();
+
+    std::mt19937_64 rng_;
+    int steps_;
+    bool finished_ = false;
+    std::function<void()> whenDone_;
+    QString failure_;
+    QStringList recent_;
+    QMap<QString, int> used_;
+
+    TKonstrukce lastAccepted_ = Konstrukce;
+    bool inputWasOpen_ = false;
+    bool acceptedThisShowing_ = false;
+    ZadaneHodnoty acceptedTexts_;
+    QPointer<QWidget> lastBox_;
+    bool boxOverInput_ = false;
+    int f2Runs_ = 0;
+    int konecRuns_ = 0;
+    bool expectF2Open_ = false;
+};
+
+// --- what the monkey types ---
+
+QString PlausibleNumber(Monkey& m, long double low, long double high)
+{
+    std::uniform_real_distribution<double> value(static_cast<double>(low), static_cast<double>(high));
+    QString text = QString::number(value(m.Rng()), 'f', m.Pick(4));
+    return text.replace(u'.', QChar(static_cast<char16_t>(DecimalSeparator)));
+}
+
+QString JunkText(Monkey& m)
+{
+    static const QString pieces[] = {
+        "0", "1", "7", "42", "999", "1000", "0,5", "0.5", ",", ".", "e", "E", "e5", "e-3", "+", "-", " ",
+        "  ", "abc", "x", "1e4000", "1e-4000", "NaN", "inf", "1 000", "1,2,3", "--1", "0,00001",
+    };
+    QString text;
+    const int count = 1 + m.Pick(5);
+    for (int i = 0; i < count; ++i)
+        text += pieces[m.Pick(static_cast<int>(std::size(pieces)))];
+    return text;
+}
+
+QString LongText(Monkey& m)
+{
+    const int length = 2000 + m.Pick(5000);
+    QString text;
+    text.reserve(length);
+    static const char alphabet[] = "0123456789,. e+-x";
+    const bool digitsOnly = m.Chance(50);
+    for (int i = 0; i < length; ++i)
+        text += QChar(digitsOnly ? '0' + m.Pick(10) : alphabet[m.Pick(static_cast<int>(sizeof alphabet - 1))]);
+    return text;
+}
+
+QLineEdit* RandomEdit(Monkey& m)
+{
+    QLineEdit* edits[] = {ZadaniDlg->XPrNapr, ZadaniDlg->XUcNapr, ZadaniDlg->XPrNakr,
+                          ZadaniDlg->XUcNakr, ZadaniDlg->XFazoveNapeti, ZadaniDlg->XR1f};
+    return edits[m.Pick(6)];
+}
+
+// Clicks into an edit, sometimes selecting all first, and types `text` key by key.
+void TypeInto(Monkey& m, QLineEdit* edit, const QString& text)
+{
+    QTest::mouseClick(edit, Qt::LeftButton, Qt::NoModifier, QPoint(2 + m.Pick(edit->width() - 4), edit->height() / 2));
+    if (m.Chance(70))
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, text);
+}
+
+// Plausible values in each field's accepted range, so that whole calculations happen often.
+void TypePlausible(Monkey& m)
+{
+    struct Range {
+        QLineEdit* TZadaniDlg::*edit;
+        long double low, high;
+    };
+    static const Range ranges[] = {
+        {&TZadaniDlg::XPrNapr, 1, 60},        {&TZadaniDlg::XUcNapr, 0.01L, 0.3L},
+        {&TZadaniDlg::XPrNakr, 60, 1000},     {&TZadaniDlg::XUcNakr, 0.3L, 0.99L},
+        {&TZadaniDlg::XFazoveNapeti, 10, 1000}, {&TZadaniDlg::XR1f, 0.05L, 0.5L},
+    };
+    const Range& r = ranges[m.Pick(static_cast<int>(std::size(ranges)))];
+    QLineEdit* edit = ZadaniDlg->*(r.edit);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, PlausibleNumber(m, r.low, r.high));
+}
+
+void TypeJunk(Monkey& m) { TypeInto(m, RandomEdit(m), JunkText(m)); }
+
+// Several thousand characters at once, the way a paste brings them.
+void PasteLong(Monkey& m)
+{
+    QLineEdit* edit = RandomEdit(m);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QGuiApplication::clipboard()->setText(LongText(m));
+    QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+}
+
+void EraseSome(Monkey& m)
+{
+    QLineEdit* edit = RandomEdit(m);
+    QTest::mouseClick(edit, Qt::LeftButton);
+    const int count = 1 + m.Pick(6);
+    for (int i = 0; i < count; ++i)
+        QTest::keyClick(edit, m.Chance(50) ? Qt::Key_Backspace : Qt::Key_Delete);
+}
+
+void ChooseRadio(Monkey& m)
+{
+    QRadioButton* item = m.Chance(30) ? ZadaniDlg->SpotrebicItems[m.Pick(PocetFazi)]
+                                      : ZadaniDlg->SynchrOtackyItems[m.Pick(PocetOtacek)];
+    QTest::mouseClick(item, Qt::LeftButton, Qt::NoModifier, QPoint(6, item->height() / 2));
+}
+
+QPushButton* DefaultButtonOf(QWidget* dialog)
+{
+    for (QPushButton* b : dialog->findChildren<QPushButton*>())
+        if (b->isDefault())
+            return b;
+    return nullptr;
+}
+
+void ClickOk(Monkey&)
+{
+    if (QPushButton* ok = DefaultButtonOf(QApplication::activeModalWidget()))
+        QTest::mouseClick(ok, Qt::LeftButton);
+}
+
+void ClickStorno(Monkey&) { QTest::mouseClick(ZadaniDlg->CancelBtn, Qt::LeftButton); }
+
+void CloseBox(Monkey&)
+{
+    if (QWidget* top = QApplication::activeModalWidget())
+        top->close();
+}
+
+// --- keys ---
+
+void Enter(Monkey& m) { m.Key(m.Chance(80) ? Qt::Key_Return : Qt::Key_Enter); }
+void Escape(Monkey& m) { m.Key(Qt::Key_Escape); }
+void Tab(Monkey& m) { m.Key(Qt::Key_Tab, m.Chance(30) ? Qt::ShiftModifier : Qt::NoModifier); }
+void Arrow(Monkey& m)
+{
+    static const Qt::Key arrows[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End};
+    m.Key(arrows[m.Pick(6)]);
+}
+void ModifiedEnterOrEsc(Monkey& m)
+{
+    static const Qt::KeyboardModifier mods[] = {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier};
+    m.Key(m.Chance(50) ? Qt::Key_Return : Qt::Key_Escape, mods[m.Pick(3)]);
+}
+void Mnemonic(Monkey& m) { m.Key(Qt::Key_B, Qt::AltModifier); } // "&Beru na vědomí"
+void F2WhileModal(Monkey& m) { m.ShortcutWhileModal(Qt::Key_F2, Qt::NoModifier); }
+void AltKWhileModal(Monkey& m) { m.ShortcutWhileModal(Qt::Key_K, Qt::AltModifier); }
+
+void F2(Monkey& m)
+{
+    m.ExpectF2ToOpen();
+    m.Key(Qt::Key_F2);
+}
+
+void MenuKey(Monkey&) { QTest::keyClick(MainForm, Qt::Key_Menu); }
+
+void RightClick(Monkey& m)
+{
+    QWidget* where = m.Chance(50) ? MainForm->centralWidget() : static_cast<QWidget*>(MainForm->StavovaRadka);
+    const QPoint at(m.Pick(where->width()), m.Pick(where->height()));
+    QCursor::setPos(where->mapToGlobal(at));
+    QTest::mouseClick(where, Qt::RightButton, Qt::NoModifier, at);
+}
+
+// --- menu commands ---
+
+void Menu(QAction* action) { action->trigger(); }
+void MenuInput(Monkey&) { Menu(MainForm->Vstupnhodnoty1); }
+void MenuCoordinates(Monkey&) { Menu(MainForm->Souradnice); }
+void MenuTorque(Monkey&) { Menu(MainForm->Momentovka); }
+void MenuAbout(Monkey&) { Menu(MainForm->Copyright1); }
+void MenuTerms(Monkey&) { Menu(MainForm->Licennujednn1); }
+
+// --- the pointer, for the hints ---
+
+void MovePointer(Monkey& m)
+{
+    QWidget* top = QApplication::activeModalWidget();
+    if (top == nullptr || m.Chance(20))
+        top = MainForm;
+    if (m.Chance(10)) {
+        QCursor::setPos(MainForm->frameGeometry().bottomRight() + QPoint(30 + m.Pick(50), 30));
+        return;
+    }
+    QList<QWidget*> widgets = top->findChildren<QWidget*>();
+    widgets << top;
+    QWidget* target = widgets[m.Pick(static_cast<int>(widgets.size()))];
+    if (!target->isVisible() || target->width() <= 0 || target->height() <= 0)
+        target = top;
+    QCursor::setPos(target->mapToGlobal(QPoint(m.Pick(target->width()), m.Pick(target->height()))));
+}
+
+constexpr unsigned AnyDialog = InputDialog | ResultDialog;
+constexpr unsigned Anything = MainWindow | InputDialog | ResultDialog | MessageBox | Popup;
+
+const Action Actions[] = {
+    {"menu Vstupnhodnoty1", MainWindow, 6, MenuInput},
+    {"menu Souradnice", MainWindow, 3, MenuCoordinates},
+    {"menu Momentovka", MainWindow, 3, MenuTorque},
+    {"menu Copyright1", MainWindow, 2, MenuAbout},
+    {"menu Licennujednn1", MainWindow, 2, MenuTerms},
+    {"F2", MainWindow, 8, F2},
+    {"Menu key", MainWindow, 1, MenuKey},
+    {"right click", MainWindow, 2, RightClick},
+    {"type plausible", InputDialog, 14, TypePlausible},
+    {"type junk", InputDialog, 5, TypeJunk},
+    {"paste long", InputDialog, 1, PasteLong},
+    {"erase", InputDialog, 2, EraseSome},
+    {"radio", InputDialog, 6, ChooseRadio},
+    {"click Storno", InputDialog, 1, ClickStorno},
+    {"click OK", AnyDialog | MessageBox, 3, ClickOk},
+    {"close box", AnyDialog, 2, CloseBox},
+    {"close box", MessageBox, 1, CloseBox},
+    {"Enter", AnyDialog, 5, Enter},
+    {"Enter", MessageBox | Popup, 6, Enter},
+    {"Esc", AnyDialog | MainWindow, 2, Escape},
+    {"Esc", MessageBox | Popup, 6, Escape},
+    {"Tab", AnyDialog | MainWindow, 4, Tab},
+    {"arrow", AnyDialog | MainWindow | Popup, 4, Arrow},
+    {"modified Enter/Esc", AnyDialog | MessageBox, 1, ModifiedEnterOrEsc},
+    {"Alt+B", ResultDialog, 1, Mnemonic},
+    {"F2 while modal", AnyDialog | MessageBox, 2, F2WhileModal},
+    {"Alt+K while modal", AnyDialog | MessageBox, 2, AltKWhileModal},
+    {"pointer", Anything, 3, MovePointer},
+};
+
+// Runs the queued calls and one idle step; false when the event loop no longer runs them.
+bool Monkey::Settle()
+{
+    bool ran = false;
+    QEventLoop loop;
+    QMetaObject::invokeMethod(&loop, [&ran] { ran = true; }, Qt::QueuedConnection);
+    // The hint tracker's idle step is connected earlier, so it runs before this quits the loop.
+    QMetaObject::Connection idle = connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                                           &loop, [&] { if (ran) loop.quit(); });
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    loop.exec();
+    disconnect(idle);
+    return ran;
+}
+
+void Monkey::Check()
+{
+    if (!Settle()) {
+        Fail(QStringLiteral("the event loop no longer runs queued calls"));
+        return;
+    }
+
+    int dialogsOpen = 0;
+    for (ModalDialog* d : ProgramDialogs())
+        dialogsOpen += d->isVisible() ? 1 : 0;
+    const QList<QWidget*> boxes = VisibleMessageBoxes();
+    if (dialogsOpen > 1 || boxes.size() > 1)
+        Fail(QStringLiteral("%1 dialogs and %2 message boxes open").arg(dialogsOpen).arg(boxes.size()));
+    if ((dialogsOpen > 0 || !boxes.isEmpty()) && QApplication::activeModalWidget() == nullptr)
+        Fail(QStringLiteral("a dialog is open but nothing is modal"));
+    // A rejected or failed input leaves the input dialog open at the field to correct.
+    if (boxOverInput_ && boxes.isEmpty() && !ZadaniDlg->isVisible())
+        Fail(QStringLiteral("the input dialog closed with its message box"));
+    boxOverInput_ = !boxes.isEmpty() && ZadaniDlg->isVisible();
+    if (!boxes.isEmpty() && boxes.front() != lastBox_) {
+        lastBox_ = boxes.front();
+        if (qobject_cast<QMessageBox*>(boxes.front()) != nullptr)
+            ++errors;
+        else
+            ++rejections;
+    }
+    if (!MainForm->isVisible() || konecRuns_ != 0)
+        Fail(QStringLiteral("the main window was closed"));
+
+    // The record: the last accepted one, or the whole calculation of the texts in the input dialog.
+    // A step may run between the acceptance and the closing of the dialog, so both are checked.
+    const bool inputOpen = ZadaniDlg->isVisible();
+    if (!SameBits(Konstrukce, lastAccepted_)) {
+        if (!IsCalculationOfTheTexts())
+            Fail(QStringLiteral("the record changed but is not the calculation of the accepted texts"));
+        lastAccepted_ = Konstrukce;
+        acceptedThisShowing_ = true;
+        ++accepted;
+    }
+    if (inputWasOpen_ && !inputOpen) {
+        if (ZadaniDlg->ModalResult() == ModalDialog::mrOk && !acceptedThisShowing_) {
+            if (!IsCalculationOfTheTexts())
+                Fail(QStringLiteral("the input dialog closed with OK, the record is not the calculation"));
+            ++accepted;
+        } else if (ZadaniDlg->ModalResult() != ModalDialog::mrOk) {
+            ++cancelled;
+        }
+        acceptedThisShowing_ = false;
+    }
+    inputWasOpen_ = inputOpen;
+
+    if (expectF2Open_) {
+        expectF2Open_ = false;
+        if (!inputOpen)
+            Fail(QStringLiteral("F2 in the main window did not open the input dialog"));
+        else
+            ++f2Opened;
+    }
+
+    // The status line shows the current hint; after an idle step that is the hint under the pointer,
+    // unless a menu is open or the unhandled-error box holds the status line still.
+    const QString hint = HintTracker::Instance().Hint();
+    if (MainForm->StavovaRadka->currentMessage() != hint)
+        Fail(QStringLiteral("status line \"%1\", hint \"%2\"").arg(MainForm->StavovaRadka->currentMessage(), hint));
+    const bool frozen = QApplication::activePopupWidget() != nullptr ||
+                        (!boxes.isEmpty() && qobject_cast<QMessageBox*>(boxes.front()) != nullptr);
+    if (!frozen) {
+        const QString under = HintTracker::LongHint(HintTracker::HintOf(QApplication::widgetAt(QCursor::pos())));
+        if (hint != under)
+            Fail(QStringLiteral("hint \"%1\" after an idle step, pointer over \"%2\"").arg(hint, under));
+    }
+}
+
+// Whether the record is what accepting the texts of the last OK gives.
+bool Monkey::IsCalculationOfTheTexts()
+{
+    TKonstrukce expected = lastAccepted_;
+    try {
+        if (const auto rejected = PrijmiZadani(acceptedTexts_, expected)) {
+            qWarning("rejected: %s", rejected->zprava.c_str());
+            return false;
+        }
+    } catch (const std::exception& e) {
+        qWarning("raises: %s", e.what());
+        return false;
+    }
+    return SameBits(Konstrukce, expected);
+}
+
+// Closes whatever is open, one thing per tick, then stops.
+void Monkey::Unwind()
+{
+    switch (Now()) {
+    case Popup:
+    case MessageBox: Key(Qt::Key_Escape); break;
+    case InputDialog:
+    case ResultDialog: QApplication::activeModalWidget()->close(); break;
+    case MainWindow:
+        finished_ = true;
+        whenDone_();
+        return;
+    }
+    QTimer::singleShot(0, this, [this] { Tick(); });
+}
+
+void Monkey::Tick()
+{
+    if (step > 0)
+        Check();
+    if (step >= steps_ || !failure_.isEmpty()) {
+        QTimer::singleShot(0, this, [this] { Unwind(); });
+        return;
+    }
+    ++step;
+
+    const State now = Now();
+    int total = 0;
+    for (const Action& a : Actions)
+        if (a.states & now)
+            total += a.weight;
+    int roll = Pick(total);
+    const Action* chosen = nullptr;
+    for (const Action& a : Actions)
+        if ((a.states & now) && (roll -= a.weight) < 0) {
+            chosen = &a;
+            break;
+        }
+    ++used_[QLatin1String(chosen->name)];
+    recent_ << QLatin1String(chosen->name);
+    if (recent_.size() > 12)
+        recent_.removeFirst();
+    // The next step is due before this one acts: an action that opens a dialog returns only when it
+    // is closed, and the steps in between run inside its loop.
+    QTimer::singleShot(0, this, [this] { Tick(); });
+    chosen->run(*this);
+}
+
+} // namespace
+
+class MonkeyTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        previousHandler = qInstallMessageHandler(QuietPlatformNotes);
+        QApplication::setQuitOnLastWindowClosed(false);
+        StartProgram();
+        DecimalSeparator = U',';
+        ThousandSeparator = U'\u00A0';
+        QTRY_VERIFY(QApplication::activeWindow() == MainForm);
+    }
+
+    void cleanupTestCase() { DestroyWindows(); }
+
+    void randomWalk()
+    {
+        const quint64 seed = EnvNumber("ORBITEK_MONKEY_SEED", DefaultSeed);
+        const int steps = static_cast<int>(EnvNumber("ORBITEK_MONKEY_STEPS", DefaultSteps));
+        qInfo("seed %llu (ORBITEK_MONKEY_SEED), %d steps", static_cast<unsigned long long>(seed), steps);
+        QCursor::setPos(MainForm->StavovaRadka->mapToGlobal(QPoint(5, 5)));
+
+        QElapsedTimer clock;
+        clock.start();
+        Monkey monkey(seed, steps);
+        // A real loop, so that the idle steps run between the steps in the main window too.
+        QEventLoop loop;
+        monkey.Start([&loop] { loop.quit(); });
+        QTimer::singleShot(55000, &loop, &QEventLoop::quit);
+        loop.exec();
+        QVERIFY2(monkey.Finished(), "the walk did not finish in time");
+        qInfo("%d steps in %lld ms: %d calculations accepted, %d cancelled, %d rejections, %d errors shown, "
+              "F2 opened the input dialog %d times, %d shortcuts ignored while modal",
+              monkey.step, static_cast<long long>(clock.elapsed()), monkey.accepted, monkey.cancelled,
+              monkey.rejections, monkey.errors, monkey.f2Opened, monkey.blockedShortcuts);
+        qInfo("actions: %s", qPrintable(monkey.Usage()));
+        QVERIFY2(monkey.Failure().isEmpty(), qPrintable(QStringLiteral("seed %1, %2").arg(seed).arg(monkey.Failure())));
+        QCOMPARE(monkey.step, steps);
+
+        // The last step: Alt+K closes the main window.
+        QTest::keyClick(MainForm, Qt::Key_K, Qt::AltModifier);
+        QVERIFY(!MainForm->isVisible());
+    }
+};
+
+QTEST_MAIN(MonkeyTest)
+#include "MonkeyTest.moc"
