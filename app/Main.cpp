@@ -5,8 +5,10 @@
 #include "ErrorDisplay.h"
 #include "Fonts.h"
 #include "HintTracker.h"
+#include "LoadNumberSeparators.h"
 #include "Info.h"
 #include "Moment.h"
+#include "OrbitekApplication.h"
 #include "ProgramIcon.h"
 #include "SourBod.h"
 #include "Zadani.h"
@@ -225,6 +227,20 @@ void TMainForm::contextMenuEvent(QContextMenuEvent* event)
 void TMainForm::OpenPopup(const QPoint& globalPos)
 {
     PodMenu1->popup(globalPos);
+}
+
+bool StartUp()
+{
+    SetApplicationTitle();
+    InstallFontSubstitutes();
+    QApplication::setFont(DialogFont());
+    LoadNumberSeparators();
+    CreateWindows();
+    if (MainForm == nullptr)
+        return false;
+    MainForm->PlaceForFirstShow();
+    MainForm->show();
+    return true;
 }
 
 void CreateWindows()

@@ -58,6 +58,10 @@ private:
 
 extern TMainForm* MainForm;
 
+// Start-up up to the loop, in its fixed order: the application title, the fonts, the locale's
+// separators, the six windows, the main window shown centred. False when there is no main window.
+bool StartUp();
+
 // Start-up step 2: the six windows, once each, in their fixed order; sets the window globals.
 // An error raised while one is created is shown and creation goes on with the next.
 void CreateWindows();

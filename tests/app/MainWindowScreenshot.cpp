@@ -1,7 +1,5 @@
 // Saves a picture of the main window with its "Diagram" menu open: main_window_screenshot FILE.png
-#include "Fonts.h"
 #include "Main.h"
-#include "OrbitekApplication.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,12 +13,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main-window.png");
-    SetApplicationTitle();
-    InstallFontSubstitutes();
-    QApplication::setFont(DialogFont());
-    CreateWindows();
-    MainForm->PlaceForFirstShow();
-    MainForm->show();
+    if (!StartUp())
+        return 1;
     MainForm->activateWindow();
 
     QTimer::singleShot(500, [] {

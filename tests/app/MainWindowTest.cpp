@@ -69,10 +69,8 @@ private slots:
     void initTestCase()
     {
         QApplication::setQuitOnLastWindowClosed(false);
-        CreateWindows();
-        QVERIFY(MainForm && ZadaniDlg);
-        MainForm->PlaceForFirstShow();
-        MainForm->show();
+        QVERIFY(StartUp());
+        QVERIFY(ZadaniDlg);
         QVERIFY(QTest::qWaitForWindowActive(MainForm));
     }
 

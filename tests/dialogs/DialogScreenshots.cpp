@@ -6,7 +6,6 @@
 #include <cstdio>
 
 #include "AutPrava.h"
-#include "Fonts.h"
 #include "Info.h"
 #include "Main.h"
 #include "Moment.h"
@@ -38,16 +37,11 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    SetApplicationTitle();
-    InstallFontSubstitutes();
-    QApplication::setFont(DialogFont());
+    if (!StartUp())
+        return 1;
     // Czech separators, as an engineer in Prague sees the tables.
     DecimalSeparator = U',';
     ThousandSeparator = U'\u00A0';
-
-    CreateWindows();
-    MainForm->PlaceForFirstShow();
-    MainForm->show();
 
     ShowAndGrab(ZadaniDlg, ZadaniDlg->OKBtn, out.filePath(QStringLiteral("zadani.png")));
     ShowAndGrab(SouradniceDlg, SouradniceDlg->TlacitkoOK, out.filePath(QStringLiteral("souradnice.png")));

@@ -10,20 +10,13 @@
 #include <QTimer>
 #include <functional>
 
-#include "Fonts.h"
 #include "Main.h"
 #include "ModalDialog.h"
-#include "OrbitekApplication.h"
 
 // What start-up does before the windows exist, then the six windows.
 inline void StartProgram()
 {
-    SetApplicationTitle();
-    InstallFontSubstitutes();
-    QApplication::setFont(DialogFont());
-    CreateWindows();
-    MainForm->PlaceForFirstShow();
-    MainForm->show();
+    QVERIFY(StartUp());
     QVERIFY(QTest::qWaitForWindowExposed(MainForm));
 }
 

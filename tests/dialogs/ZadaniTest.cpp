@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "DialogTestSupport.h"
+#include "Fonts.h"
 #include "NumText.h"
 #include "Zadani.h"
 
