@@ -9,6 +9,7 @@
 #include "CheckedMath.h"
 #include "Errors.h"
 #include "Prijeti.h"
+#include "RecordBits.h"
 #include "SpoctiKonstrukci.h"
 
 namespace {
@@ -49,14 +50,6 @@ TKonstrukce WorkedExample()
     k.PrNapr = 15, k.UcNapr = 0.11L, k.PrNakr = 177, k.UcNakr = 0.41L;
     k.FazoveNapeti = 220, k.R1f = 0.25L, k.R21f = 0.25L, k.Spotrebic = 3, k.SynchrOtacky = 750;
     return k;
-}
-
-bool SameBits(const TKonstrukce& a, const TKonstrukce& b)
-{
-    for (std::size_t i = 0; i < sizeof(TKonstrukce); i += sizeof(long double))
-        if (std::memcmp(reinterpret_cast<const char*>(&a) + i, reinterpret_cast<const char*>(&b) + i, 10) != 0)
-            return false;
-    return true;
 }
 
 const FlagState kCallers[] = {

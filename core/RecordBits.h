@@ -7,7 +7,8 @@
 
 #include "Konstrukce.h"
 
-inline bool SameBits(const TKonstrukce& a, const TKonstrukce& b)
+// The position of the first extended value of the record that differs between the two, or -1.
+inline int DifferingValue(const TKonstrukce& a, const TKonstrukce& b)
 {
     // The record is nothing but extended values, laid out one after another.
     static_assert(std::is_standard_layout_v<TKonstrukce>);
@@ -17,6 +18,11 @@ inline bool SameBits(const TKonstrukce& a, const TKonstrukce& b)
     const auto* pb = reinterpret_cast<const unsigned char*>(&b);
     for (std::size_t i = 0; i < sizeof(TKonstrukce); i += sizeof(long double))
         if (std::memcmp(pa + i, pb + i, valueBytes) != 0)
-            return false;
-    return true;
+            return static_cast<int>(i / sizeof(long double));
+    return -1;
+}
+
+inline bool SameBits(const TKonstrukce& a, const TKonstrukce& b)
+{
+    return DifferingValue(a, b) < 0;
 }
