@@ -54,8 +54,8 @@ public:
 
         const QScreen* screen = QGuiApplication::primaryScreen();
         const int maxTextWidth = screen->geometry().width() / 2;
-        const QRect textRect = metrics.boundingRect(QRect(0, 0, maxTextWidth, 100000),
-                                                    Qt::TextWordWrap | Qt::AlignLeft, text);
+        const QRect textRect = metrics.boundingRect(QRect(0, 0, maxTextWidth, 100000), Qt::TextWordWrap | Qt::AlignLeft,
+                                                    text);
         const int margin = horizontal(MarginUnits);
         const int marginY = vertical(MarginUnits);
         const int gap = horizontal(SpacingUnits);

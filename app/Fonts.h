@@ -7,8 +7,7 @@
 void InstallFontSubstitutes();
 
 // A font of the given family with a character height of `pixelHeight` pixels.
-QFont PixelFont(const QString& family, int pixelHeight, bool bold = false, bool italic = false,
-                bool underline = false);
+QFont PixelFont(const QString& family, int pixelHeight, bool bold = false, bool italic = false, bool underline = false);
 
 // "MS Sans Serif", 11 pixels: the font of every window.
 QFont DialogFont();

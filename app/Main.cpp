@@ -5,8 +5,8 @@
 #include "ErrorDisplay.h"
 #include "Fonts.h"
 #include "HintTracker.h"
-#include "LoadNumberSeparators.h"
 #include "Info.h"
+#include "LoadNumberSeparators.h"
 #include "Moment.h"
 #include "OrbitekApplication.h"
 #include "ProgramIcon.h"
@@ -33,10 +33,8 @@ constexpr QMargins DesignFrame(4, 23, 4, 4);
 constexpr int StatusBarHeight = 20;
 
 const QString ProgramHint = QStringLiteral("Zadání vstupních hodnot pro výpočet");
-const QString CoordinatesHint =
-    QStringLiteral("Vypočtené souřadnice všech bodů které jsou potřeba pro konstrukci");
-const QString TorqueHint =
-    QStringLiteral("Vypočtené hodnoty momentu pro jednotlivé skluzy od 0 do 1 (po 0,05)");
+const QString CoordinatesHint = QStringLiteral("Vypočtené souřadnice všech bodů které jsou potřeba pro konstrukci");
+const QString TorqueHint = QStringLiteral("Vypočtené hodnoty momentu pro jednotlivé skluzy od 0 do 1 (po 0,05)");
 
 QAction* AddSeparator(QMenu* menu)
 {
@@ -99,8 +97,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
                          &TMainForm::MomentovkaClick);
 
     Licennujednn1 = AddItem(help, QStringLiteral("&Licenční ujednání"),
-                            QStringLiteral("Podmínky pro používání tohoto programu"),
-                            &TMainForm::Licennujednn1Click);
+                            QStringLiteral("Podmínky pro používání tohoto programu"), &TMainForm::Licennujednn1Click);
     N3 = AddSeparator(help);
     Copyright1 = AddItem(help, QStringLiteral("&Copyright"), QStringLiteral("Informace o autorovi"),
                          &TMainForm::Copyright1Click);
@@ -110,10 +107,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     Vstupnhodnoty3 = AddItem(PodMenu1, QStringLiteral("&Vstupní hodnoty..."), ProgramHint,
                              &TMainForm::Vstupnhodnoty1Click);
     N2 = AddSeparator(PodMenu1);
-    Souadnicebodprokonstrukci1 = AddItem(PodMenu1, QStringLiteral("&Souřadnice bodů pro konstrukci"),
-                                         CoordinatesHint, &TMainForm::SouradniceClick);
-    Momentovcharakteristika1 = AddItem(PodMenu1, QStringLiteral("&Momentová charakteristika"),
-                                       TorqueHint, &TMainForm::MomentovkaClick);
+    Souadnicebodprokonstrukci1 = AddItem(PodMenu1, QStringLiteral("&Souřadnice bodů pro konstrukci"), CoordinatesHint,
+                                         &TMainForm::SouradniceClick);
+    Momentovcharakteristika1 = AddItem(PodMenu1, QStringLiteral("&Momentová charakteristika"), TorqueHint,
+                                       &TMainForm::MomentovkaClick);
 
     // Both menus show F2, but one key press must run the handler once: the popup item, which the
     // key reaches first, owns the shortcut (an action of the window, so it works while the popup is
@@ -168,9 +165,7 @@ void TMainForm::MomentovkaClick(QObject*)
     ShowDialog(Tabulka1);
 }
 
-void TMainForm::PriStartu(QObject*)
-{
-}
+void TMainForm::PriStartu(QObject*) {}
 
 void TMainForm::Licennujednn1Click(QObject*)
 {
@@ -204,8 +199,7 @@ bool TMainForm::event(QEvent* event)
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if ((watched == centralWidget() || watched == StavovaRadka) &&
-        event->type() == QEvent::MouseButtonRelease) {
+    if ((watched == centralWidget() || watched == StavovaRadka) && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
             OpenPopup(mouse->globalPosition().toPoint());

@@ -51,8 +51,7 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    QAction* AddItem(QMenu* menu, const QString& caption, const QString& hint,
-                     void (TMainForm::*handler)(QObject*));
+    QAction* AddItem(QMenu* menu, const QString& caption, const QString& hint, void (TMainForm::*handler)(QObject*));
     void OpenPopup(const QPoint& globalPos);
 };
 

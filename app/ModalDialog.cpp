@@ -19,10 +19,12 @@
 
 namespace {
 
-constexpr Qt::KeyboardModifiers BlockingModifiers =
-    Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+constexpr Qt::KeyboardModifiers BlockingModifiers = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
 
-bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+bool IsEnterKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
 
 // User input, which a dialog whose result is decided no longer takes.
 bool IsInput(QEvent::Type type)
@@ -35,10 +37,8 @@ bool IsInput(QEvent::Type type)
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::Wheel:
-    case QEvent::ContextMenu:
-        return true;
-    default:
-        return false;
+    case QEvent::ContextMenu: return true;
+    default: return false;
     }
 }
 
@@ -113,7 +113,8 @@ int ModalDialog::ShowModal()
     // The result is tested each time this loop has run out of events, i.e. after every handler has
     // fully returned; nested loops (message boxes) opened by a handler do not end this one.
     QMetaObject::Connection idle = connect(QAbstractEventDispatcher::instance(),
-        &QAbstractEventDispatcher::aboutToBlock, this, &ModalDialog::EndLoopWhenDecided);
+                                           &QAbstractEventDispatcher::aboutToBlock, this,
+                                           &ModalDialog::EndLoopWhenDecided);
     // The loop ends only once it has run out of events; input still queued by then (Esc, then Enter
     // typed at once) must not reach a dialog that is already decided.
     qApp->installEventFilter(this);

@@ -9,16 +9,16 @@
 #include <vector>
 
 #include "Fonts.h"
+#include "Main.h"
 #include "NumText.h"
 #include "Prijeti.h"
-#include "Main.h"
 
 namespace {
 
 // Texts and values of the sizes the program meets: typed motor data and construction results.
 const std::vector<std::string> Texts = {"15", "0.11", "177", "0.41", "220", "0.25", "1234.5678", "-0.000123e5"};
-const std::vector<long double> Values = {14.909005L, 1.65L, 161.43907L, 72.57L, 0.50960452L, 162.79054L,
-                                         603.93317L, 78.539816L, 0.0L, 12345.678L};
+const std::vector<long double> Values = {14.909005L, 1.65L,      161.43907L, 72.57L, 0.50960452L,
+                                         162.79054L, 603.93317L, 78.539816L, 0.0L,   12345.678L};
 
 void BM_TextToNumber(benchmark::State& state)
 {

@@ -125,21 +125,33 @@ std::string UsageText()
            "Computes the circle diagram and the torque characteristic of an induction motor.\n"
            "Numbers are typed with the locale's decimal separator and no digit grouping.\n"
            "\n"
-           "  --i0 TEXT      no-load current I0 in A (default " + d.PrNapr + ")\n"
-           "  --cos0 TEXT    no-load power factor cos phi0 (default " + d.UcNapr + ")\n"
-           "  --ik TEXT      short-circuit current Ik in A (default " + d.PrNakr + ")\n"
-           "  --cosk TEXT    short-circuit power factor cos phik (default " + d.UcNakr + ")\n"
-           "  --uf TEXT      phase voltage Uf in V (default " + d.FazoveNapeti + ")\n"
-           "  --r1 TEXT      stator resistance per phase R1f in ohms (default " + d.R1f + ")\n"
-           "  --phases N     number of phases, 1 or 3 (default 3)\n"
-           "  --poles 2P     number of poles 2p, giving the synchronous speed in 1/min (default 8):\n"
-           "                 2: 3000, 4: 1500, 6: 1000, 8: 750, 10: 600, 12: 500, 14: 428.5,\n"
-           "                 16: 375, 18: 333.333, 20: 300\n"
-           "  --format F     text: the three result tables, cells separated by TAB (default);\n"
-           "                 csv: the same tables as CSV with CRLF line ends;\n"
-           "                 json: every computed quantity and the three tables\n"
-           "  --help         show this help\n"
-           "\n"
-           "Exit status: 0 success, 2 input rejected, 3 floating-point fault, 64 usage error,\n"
-           "70 internal error, 74 output could not be written.\n";
+           "  --i0 TEXT      no-load current I0 in A (default " +
+        d.PrNapr +
+        ")\n"
+        "  --cos0 TEXT    no-load power factor cos phi0 (default " +
+        d.UcNapr +
+        ")\n"
+        "  --ik TEXT      short-circuit current Ik in A (default " +
+        d.PrNakr +
+        ")\n"
+        "  --cosk TEXT    short-circuit power factor cos phik (default " +
+        d.UcNakr +
+        ")\n"
+        "  --uf TEXT      phase voltage Uf in V (default " +
+        d.FazoveNapeti +
+        ")\n"
+        "  --r1 TEXT      stator resistance per phase R1f in ohms (default " +
+        d.R1f +
+        ")\n"
+        "  --phases N     number of phases, 1 or 3 (default 3)\n"
+        "  --poles 2P     number of poles 2p, giving the synchronous speed in 1/min (default 8):\n"
+        "                 2: 3000, 4: 1500, 6: 1000, 8: 750, 10: 600, 12: 500, 14: 428.5,\n"
+        "                 16: 375, 18: 333.333, 20: 300\n"
+        "  --format F     text: the three result tables, cells separated by TAB (default);\n"
+        "                 csv: the same tables as CSV with CRLF line ends;\n"
+        "                 json: every computed quantity and the three tables\n"
+        "  --help         show this help\n"
+        "\n"
+        "Exit status: 0 success, 2 input rejected, 3 floating-point fault, 64 usage error,\n"
+        "70 internal error, 74 output could not be written.\n";
 }

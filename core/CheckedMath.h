@@ -79,14 +79,20 @@ inline std::uint16_t Status()
     __asm__ volatile("fnstsw %0" : "=a"(status));
     return status;
 }
-inline void ClearFlags() { __asm__ volatile("fnclex"); }
+inline void ClearFlags()
+{
+    __asm__ volatile("fnclex");
+}
 inline std::uint32_t Mxcsr()
 {
     std::uint32_t mxcsr;
     __asm__ volatile("stmxcsr %0" : "=m"(mxcsr));
     return mxcsr;
 }
-inline void SetMxcsr(std::uint32_t mxcsr) { __asm__ volatile("ldmxcsr %0" : : "m"(mxcsr)); }
+inline void SetMxcsr(std::uint32_t mxcsr)
+{
+    __asm__ volatile("ldmxcsr %0" : : "m"(mxcsr));
+}
 
 // Sets the x87 flags to `flags` through the whole environment, the one way to raise a flag without
 // an operation: slow, and needed only for callers that come with flags up.
@@ -208,7 +214,10 @@ struct Binary : Expression<Binary<O, L, R>> {
 };
 
 // A plain number as the start of a checked formula.
-inline Leaf X(long double v) { return Leaf{{}, v}; }
+inline Leaf X(long double v)
+{
+    return Leaf{{}, v};
+}
 
 template <Operand T>
 auto Wrap(T t)
@@ -232,40 +241,72 @@ auto Call(L l, R r)
     return Binary<O, Wrapped<L>, Wrapped<R>>{{}, Wrap(l), Wrap(r)};
 }
 
-template <Operand A> auto Abs(A a) { return Call<Fn::Abs>(a); }
-template <Operand A> auto Square(A a) { return Call<Fn::Square>(a); } // a evaluated once, then a*a
-template <Operand A> auto Sqrt(A a) { return Call<Fn::Sqrt>(a); }
-template <Operand A> auto Sin(A a) { return Call<Fn::Sin>(a); }
-template <Operand A> auto Cos(A a) { return Call<Fn::Cos>(a); }
-template <Operand Y, Operand Z> auto Atan2(Y y, Z x) { return Call<Op::Atan2>(y, x); }
+template <Operand A>
+auto Abs(A a)
+{
+    return Call<Fn::Abs>(a);
+}
+template <Operand A>
+auto Square(A a)
+{
+    return Call<Fn::Square>(a);
+} // a evaluated once, then a*a
+template <Operand A>
+auto Sqrt(A a)
+{
+    return Call<Fn::Sqrt>(a);
+}
+template <Operand A>
+auto Sin(A a)
+{
+    return Call<Fn::Sin>(a);
+}
+template <Operand A>
+auto Cos(A a)
+{
+    return Call<Fn::Cos>(a);
+}
+template <Operand Y, Operand Z>
+auto Atan2(Y y, Z x)
+{
+    return Call<Op::Atan2>(y, x);
+}
 
-template <Expr A> auto operator-(A a) { return Call<Fn::Neg>(a); }
+template <Expr A>
+auto operator-(A a)
+{
+    return Call<Fn::Neg>(a);
+}
 
 template <Operand L, Operand R>
-    requires(Expr<L> || Expr<R>)
-auto operator+(L l, R r) { return Call<Op::Add>(l, r); }
+requires(Expr<L> || Expr<R>) auto operator+(L l, R r)
+{
+    return Call<Op::Add>(l, r);
+}
 template <Operand L, Operand R>
-    requires(Expr<L> || Expr<R>)
-auto operator-(L l, R r) { return Call<Op::Sub>(l, r); }
+requires(Expr<L> || Expr<R>) auto operator-(L l, R r)
+{
+    return Call<Op::Sub>(l, r);
+}
 template <Operand L, Operand R>
-    requires(Expr<L> || Expr<R>)
-auto operator*(L l, R r) { return Call<Op::Mul>(l, r); }
+requires(Expr<L> || Expr<R>) auto operator*(L l, R r)
+{
+    return Call<Op::Mul>(l, r);
+}
 template <Operand L, Operand R>
-    requires(Expr<L> || Expr<R>)
-auto operator/(L l, R r) { return Call<Op::Div>(l, r); }
+requires(Expr<L> || Expr<R>) auto operator/(L l, R r)
+{
+    return Call<Op::Div>(l, r);
+}
 
 // Comparing two formulas would evaluate them in an unspecified order: name the values first.
 template <Operand L, Operand R>
-    requires(Expr<L> || Expr<R>)
-bool operator<(L, R) = delete;
+requires(Expr<L> || Expr<R>) bool operator<(L, R) = delete;
 template <Operand L, Operand R>
-    requires(Expr<L> || Expr<R>)
-bool operator>(L, R) = delete;
+requires(Expr<L> || Expr<R>) bool operator>(L, R) = delete;
 template <Operand L, Operand R>
-    requires(Expr<L> || Expr<R>)
-bool operator<=(L, R) = delete;
+requires(Expr<L> || Expr<R>) bool operator<=(L, R) = delete;
 template <Operand L, Operand R>
-    requires(Expr<L> || Expr<R>)
-bool operator>=(L, R) = delete;
+requires(Expr<L> || Expr<R>) bool operator>=(L, R) = delete;
 
 } // namespace fpcheck

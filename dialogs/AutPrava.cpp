@@ -45,7 +45,8 @@ TLicPodm::TLicPodm(QWidget* parent) : ModalDialog(parent)
                          QStringLiteral("Podmínky pro používání programu Orbitek (licence MIT):"),
                          PixelFont(QStringLiteral("MS Sans Serif"), 11, true));
     for (int i = 0; i < ConditionCount; ++i) {
-        Conditions[i] = PlaceLabel(this, QRect(TextLeft, FirstConditionTop + i * ConditionPitch, TextWidth, ConditionHeight),
+        Conditions[i] = PlaceLabel(this,
+                                   QRect(TextLeft, FirstConditionTop + i * ConditionPitch, TextWidth, ConditionHeight),
                                    QString::fromUtf8(ConditionTexts[i]), Qt::AlignLeft | Qt::AlignTop);
         Conditions[i]->setWordWrap(true);
     }

@@ -61,8 +61,7 @@ bool HintedImage::event(QEvent* e)
     case QEvent::ToolTip:
         // The tip opens on our own timing, not Qt's default delay.
         return true;
-    default:
-        break;
+    default: break;
     }
     return QLabel::event(e);
 }
@@ -98,8 +97,7 @@ TAboutBox::TAboutBox(QWidget* parent) : ModalDialog(parent)
     SetTextColor(Version, QColor::fromRgba(Navy));
     Version->setBackgroundRole(QPalette::Button);
     Version->setAutoFillBackground(true);
-    Copyright = PlaceLabel(Panel2, 81, 88, QStringLiteral("© autoři programu Orbitek"),
-                           PixelFont(TitleFace, 16, true));
+    Copyright = PlaceLabel(Panel2, 81, 88, QStringLiteral("© autoři programu Orbitek"), PixelFont(TitleFace, 16, true));
     SetTextColor(Copyright, Qt::black);
 
     TlacitkoOK = PlaceButton(this, QRect(145, 160, 109, 25), QStringLiteral("&Beru na vědomí"), true);

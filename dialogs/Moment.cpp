@@ -27,8 +27,8 @@ TTabulka1::TTabulka1(QWidget* parent) : ModalDialog(parent)
     Panel1 = new Panel(this, QRect(8, 10, 217, 393));
     Label1 = PlaceLabel(Panel1, 16, 8, QStringLiteral("Pro s = [ 0 ÷ 1 ]:"),
                         PixelFont(QStringLiteral("Arial CE"), 13, true, false, true));
-    TabulkaM01 = new StringGrid(Panel1, QRect(16, 28, 186, 348), {ColumnWidth, ColumnWidth, ColumnWidth},
-                                RowCount, RowHeight, 1, 2);
+    TabulkaM01 = new StringGrid(Panel1, QRect(16, 28, 186, 348), {ColumnWidth, ColumnWidth, ColumnWidth}, RowCount,
+                                RowHeight, 1, 2);
     TabulkaM01->setStatusTip(QStringLiteral("Tabulka vypočtených hodnot"));
     // A table to read, not to walk through: no focus, no mouse, no keys.
     TabulkaM01->setEnabled(false);

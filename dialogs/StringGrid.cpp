@@ -7,11 +7,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
-#include <utility>
 #include <qdrawutil.h>
+#include <utility>
 
-StringGrid::StringGrid(QWidget* parent, const QRect& designGeometry, std::vector<int> colWidths,
-                       int rowCount, int rowHeight, int fixedCols, int fixedRows)
+StringGrid::StringGrid(QWidget* parent, const QRect& designGeometry, std::vector<int> colWidths, int rowCount,
+                       int rowHeight, int fixedCols, int fixedRows)
     : QWidget(parent),
       designSize_(designGeometry.size()),
       colWidths_(std::move(colWidths)),
@@ -159,8 +159,8 @@ void StringGrid::paintEvent(QPaintEvent*)
                 p.save();
                 p.setClipRect(cell.intersected(inside));
                 p.setPen(text);
-                p.drawText(cell.adjusted(TextInset, TextInset, 0, 0),
-                           Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, s);
+                p.drawText(cell.adjusted(TextInset, TextInset, 0, 0), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                           s);
                 p.restore();
             }
             if (current && hasFocus()) {
@@ -190,18 +190,10 @@ void StringGrid::keyPressEvent(QKeyEvent* event)
         return;
     }
     switch (event->key()) {
-    case Qt::Key_Left:
-        SetCurrentCell(currentCol_ - 1, currentRow_);
-        break;
-    case Qt::Key_Right:
-        SetCurrentCell(currentCol_ + 1, currentRow_);
-        break;
-    case Qt::Key_Up:
-        SetCurrentCell(currentCol_, currentRow_ - 1);
-        break;
-    case Qt::Key_Down:
-        SetCurrentCell(currentCol_, currentRow_ + 1);
-        break;
+    case Qt::Key_Left: SetCurrentCell(currentCol_ - 1, currentRow_); break;
+    case Qt::Key_Right: SetCurrentCell(currentCol_ + 1, currentRow_); break;
+    case Qt::Key_Up: SetCurrentCell(currentCol_, currentRow_ - 1); break;
+    case Qt::Key_Down: SetCurrentCell(currentCol_, currentRow_ + 1); break;
     default:
         // Enter, Esc and the rest belong to the dialog.
         event->ignore();
@@ -211,8 +203,8 @@ void StringGrid::keyPressEvent(QKeyEvent* event)
 void StringGrid::mousePressEvent(QMouseEvent* event)
 {
     int col = 0, row = 0;
-    if (event->button() == Qt::LeftButton && CellAt(event->position().toPoint(), col, row)
-        && col >= fixedCols_ && row >= fixedRows_)
+    if (event->button() == Qt::LeftButton && CellAt(event->position().toPoint(), col, row) && col >= fixedCols_ &&
+        row >= fixedRows_)
         SetCurrentCell(col, row);
     QWidget::mousePressEvent(event);
 }

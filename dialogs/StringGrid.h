@@ -12,8 +12,8 @@ class StringGrid : public QWidget {
 public:
     // `designGeometry`, `colWidths` and `rowHeight` are design pixels; when the window scales the
     // grid, columns and rows scale with it.
-    StringGrid(QWidget* parent, const QRect& designGeometry, std::vector<int> colWidths, int rowCount,
-               int rowHeight, int fixedCols, int fixedRows);
+    StringGrid(QWidget* parent, const QRect& designGeometry, std::vector<int> colWidths, int rowCount, int rowHeight,
+               int fixedCols, int fixedRows);
 
     int ColCount() const { return static_cast<int>(colWidths_.size()); }
     int RowCount() const { return rowCount_; }

@@ -75,8 +75,8 @@ private:
 
 template <std::size_t N>
 QGroupBox* PlaceRadioGroup(QWidget* parent, const QRect& geometry, const QString& title, const QString& hint,
-                           int columns, const std::array<const char*, N>& captions,
-                           std::array<QRadioButton*, N>& items, QButtonGroup*& group)
+                           int columns, const std::array<const char*, N>& captions, std::array<QRadioButton*, N>& items,
+                           QButtonGroup*& group)
 {
     auto* box = new QGroupBox(title, parent);
     box->setGeometry(geometry);
@@ -84,8 +84,8 @@ QGroupBox* PlaceRadioGroup(QWidget* parent, const QRect& geometry, const QString
     group = new QButtonGroup(box);
     for (std::size_t k = 0; k < N; ++k) {
         items[k] = new QRadioButton(QString::fromUtf8(captions[k]), box);
-        items[k]->setGeometry(RadioItemRect(static_cast<int>(k), static_cast<int>(N), columns,
-                                            geometry.size(), DesignTextHeight));
+        items[k]->setGeometry(
+            RadioItemRect(static_cast<int>(k), static_cast<int>(N), columns, geometry.size(), DesignTextHeight));
         group->addButton(items[k], static_cast<int>(k));
     }
     auto* arrows = new RadioArrowKeys(group);
@@ -179,10 +179,22 @@ TZadaniDlg::TZadaniDlg(QWidget* parent) : ModalDialog(parent)
     OKBtn->setFocus();
 }
 
-int TZadaniDlg::SpotrebicIndex() const { return spotrebicGroup_->checkedId(); }
-int TZadaniDlg::SynchrOtackyIndex() const { return synchrOtackyGroup_->checkedId(); }
-void TZadaniDlg::SetSpotrebicIndex(int index) { SelectIndex(spotrebicGroup_, index); }
-void TZadaniDlg::SetSynchrOtackyIndex(int index) { SelectIndex(synchrOtackyGroup_, index); }
+int TZadaniDlg::SpotrebicIndex() const
+{
+    return spotrebicGroup_->checkedId();
+}
+int TZadaniDlg::SynchrOtackyIndex() const
+{
+    return synchrOtackyGroup_->checkedId();
+}
+void TZadaniDlg::SetSpotrebicIndex(int index)
+{
+    SelectIndex(spotrebicGroup_, index);
+}
+void TZadaniDlg::SetSynchrOtackyIndex(int index)
+{
+    SelectIndex(synchrOtackyGroup_, index);
+}
 
 QLineEdit* TZadaniDlg::FieldOf(Vstup pole) const
 {

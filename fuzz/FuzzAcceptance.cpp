@@ -53,8 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         accepted = !PrijmiZadani(Split(data, size), record).has_value();
     } catch (const EConvertError&) {
-    } catch (const EMathError&) {
-    }
+    } catch (const EMathError&) {}
 
     if (!accepted) {
         if (!SameBits(record, previous))

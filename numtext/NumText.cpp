@@ -16,6 +16,7 @@ char32_t ThousandSeparator = U',';
 namespace {
 
 // Extended values nearest to the powers of ten; up to 10^27 they are exact.
+// clang-format off
 constexpr std::array<long double, 32> kUnits = {
     1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,  1e10L,
     1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L, 1e20L, 1e21L,
@@ -30,8 +31,9 @@ constexpr std::array<long double, 16> kTens = {
 constexpr std::array<long double, 10> kHundreds = {
     1e0L, 1e512L, 1e1024L, 1e1536L, 1e2048L, 1e2560L, 1e3072L, 1e3584L, 1e4096L, 1e4608L,
 };
+// clang-format on
 
-constexpr int kScaleLimit = 5120;          // 10^±5120 lies beyond the extended range
+constexpr int kScaleLimit = 5120; // 10^±5120 lies beyond the extended range
 constexpr int kExponentBias = 16383;
 constexpr int kLog10Of2Times65536 = 19728; // floor(log10(2) · 2^16)
 constexpr int kExponentDigitStop = 500;
@@ -50,10 +52,16 @@ int ExponentField(long double x)
     return ((bytes[9] & 0x7F) << 8) | bytes[8];
 }
 
-bool SignBit(long double x) { return std::signbit(x); }
+bool SignBit(long double x)
+{
+    return std::signbit(x);
+}
 
 // floor(k · log10 2) with the 16-bit approximation; >> is a true floor for negative k.
-int DecimalExponentEstimate(int k) { return (k * kLog10Of2Times65536) >> 16; }
+int DecimalExponentEstimate(int k)
+{
+    return (k * kLog10Of2Times65536) >> 16;
+}
 
 // UTF-8 bytes of one separator character, at most four.
 struct SeparatorBytes {
@@ -89,8 +97,7 @@ ExtendedBits BitsOf(long double x)
 {
     ExtendedBits b;
     std::memcpy(&b.significand, &x, sizeof b.significand);
-    std::memcpy(&b.signAndExponent, reinterpret_cast<const char*>(&x) + sizeof b.significand,
-                sizeof b.signAndExponent);
+    std::memcpy(&b.signAndExponent, reinterpret_cast<const char*>(&x) + sizeof b.significand, sizeof b.signAndExponent);
     return b;
 }
 
@@ -220,8 +227,14 @@ struct ParsedNumber {
     long long scale = 0; // exponent minus the number of fraction digits
 };
 
-bool Blank(char c) { return c == ' '; }
-bool Digit(char c) { return c >= '0' && c <= '9'; }
+bool Blank(char c)
+{
+    return c == ' ';
+}
+bool Digit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 bool ParseNumberText(const std::string& text, ParsedNumber& out)
 {
@@ -301,13 +314,14 @@ __attribute__((noinline, optnone))
 #else
 __attribute__((noipa))
 #endif
-long double ValueOf(const ParsedNumber& number)
+long double
+ValueOf(const ParsedNumber& number)
 {
     std::uint64_t u = 0;
     const std::size_t integerTaken = AppendExactDigits(u, number.integerDigits, number.integerCount);
     const std::size_t fractionTaken = integerTaken < number.integerCount
-                                          ? 0
-                                          : AppendExactDigits(u, number.fractionDigits, number.fractionCount);
+        ? 0
+        : AppendExactDigits(u, number.fractionDigits, number.fractionCount);
     long double v = static_cast<long double>(u); // exact
     v = AppendDigits(v, number.integerDigits + integerTaken, number.integerCount - integerTaken);
     v = AppendDigits(v, number.fractionDigits + fractionTaken, number.fractionCount - fractionTaken);
@@ -334,14 +348,20 @@ std::uint16_t ControlWord()
     __asm__ volatile("fnstcw %0" : "=m"(cw) : : "memory");
     return cw;
 }
-void SetControlWord(std::uint16_t cw) { __asm__ volatile("fldcw %0" : : "m"(cw) : "memory"); }
+void SetControlWord(std::uint16_t cw)
+{
+    __asm__ volatile("fldcw %0" : : "m"(cw) : "memory");
+}
 std::uint16_t Flags()
 {
     std::uint16_t sw;
     __asm__ volatile("fnstsw %0" : "=a"(sw) : : "memory");
     return sw & kFlagBits;
 }
-void ClearFlags() { __asm__ volatile("fnclex" : : : "memory"); }
+void ClearFlags()
+{
+    __asm__ volatile("fnclex" : : : "memory");
+}
 
 // Sets flags and control word at once through the whole environment: slow, the one way to raise a
 // flag without an operation.

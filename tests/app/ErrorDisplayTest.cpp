@@ -1,8 +1,8 @@
 // The two error displays: the "Error" message dialog and the unhandled-error box.
-#include "OrbitekApplication.h"
 #include "ErrorDisplay.h"
 #include "Errors.h"
 #include "Fonts.h"
+#include "OrbitekApplication.h"
 #include "ShellTestSupport.h"
 
 #include <QLabel>
@@ -18,17 +18,28 @@ private slots:
     {
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("letter gets a period") << "Floating point overflow" << "Floating point overflow.";
-        QTest::newRow("digit gets a period") << "Error 7" << "Error 7.";
-        QTest::newRow("conversion error gets a period") << "'1,5' is not a valid floating point value" << "'1,5' is not a valid floating point value.";
-        QTest::newRow("quote gets no period") << "bad '1,5'" << "bad '1,5'";
-        QTest::newRow("period stays single") << "Done." << "Done.";
-        QTest::newRow("exclamation mark") << "Stop!" << "Stop!";
-        QTest::newRow("closing parenthesis") << "bad (x)" << "bad (x)";
-        QTest::newRow("trailing space") << "bad " << "bad ";
-        QTest::newRow("slash is above the period") << "a/" << "a/.";
-        QTest::newRow("accented letter") << "Chyba v zadání" << "Chyba v zadání.";
-        QTest::newRow("empty stays empty") << "" << "";
+        QTest::newRow("letter gets a period") << "Floating point overflow"
+                                              << "Floating point overflow.";
+        QTest::newRow("digit gets a period") << "Error 7"
+                                             << "Error 7.";
+        QTest::newRow("conversion error gets a period") << "'1,5' is not a valid floating point value"
+                                                        << "'1,5' is not a valid floating point value.";
+        QTest::newRow("quote gets no period") << "bad '1,5'"
+                                              << "bad '1,5'";
+        QTest::newRow("period stays single") << "Done."
+                                             << "Done.";
+        QTest::newRow("exclamation mark") << "Stop!"
+                                          << "Stop!";
+        QTest::newRow("closing parenthesis") << "bad (x)"
+                                             << "bad (x)";
+        QTest::newRow("trailing space") << "bad "
+                                        << "bad ";
+        QTest::newRow("slash is above the period") << "a/"
+                                                   << "a/.";
+        QTest::newRow("accented letter") << "Chyba v zadání"
+                                         << "Chyba v zadání.";
+        QTest::newRow("empty stays empty") << ""
+                                           << "";
     }
 
     void periodRule()

@@ -30,7 +30,6 @@ int main(int argc, char** argv)
         QRect area = MainForm->frameGeometry().united(MainForm->Vsledky1->menu()->geometry());
         status = shot.copy(area).save(file) ? 0 : 1;
         MainForm->Konec1->trigger(); // closing the main window must end the loop
-
     });
     QApplication::exec();
     DestroyWindows();

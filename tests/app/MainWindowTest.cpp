@@ -1,10 +1,10 @@
 // The main window: menus, shortcuts, the popup menu and the status-line hints.
-#include "OrbitekApplication.h"
 #include "ErrorDisplay.h"
 #include "Fonts.h"
 #include "HintTracker.h"
 #include "Main.h"
 #include "ModalDialog.h"
+#include "OrbitekApplication.h"
 #include "ShellTestSupport.h"
 #include "Zadani.h"
 
@@ -57,9 +57,15 @@ public:
     QLineEdit* disabled;
 };
 
-QString StatusText() { return MainForm->StavovaRadka->currentMessage(); }
+QString StatusText()
+{
+    return MainForm->StavovaRadka->currentMessage();
+}
 
-QPoint CentreOf(const QWidget* widget) { return widget->mapToGlobal(widget->rect().center()); }
+QPoint CentreOf(const QWidget* widget)
+{
+    return widget->mapToGlobal(widget->rect().center());
+}
 
 } // namespace
 
@@ -84,18 +90,36 @@ private slots:
         const QString input = QStringLiteral("Zadání vstupních hodnot pro výpočet");
         const QString coords = QStringLiteral("Vypočtené souřadnice všech bodů které jsou potřeba pro konstrukci");
         const QString torque = QStringLiteral("Vypočtené hodnoty momentu pro jednotlivé skluzy od 0 do 1 (po 0,05)");
-        QTest::newRow("Zadn1") << "Zadn1" << "&XX" << "";
-        QTest::newRow("Konec1") << "Konec1" << "&Konec\tAlt+K" << "Ukončení programu";
-        QTest::newRow("Vsledky1") << "Vsledky1" << "&Diagram" << "";
-        QTest::newRow("Vstupnhodnoty1") << "Vstupnhodnoty1" << "&Vstupní hodnoty...\tF2" << input;
-        QTest::newRow("Souradnice") << "Souradnice" << "&Souřadnice bodů pro konstrukci" << coords;
-        QTest::newRow("Momentovka") << "Momentovka" << "&Momentová charakteristika" << torque;
-        QTest::newRow("Npovda1") << "Npovda1" << "&Nápověda" << "";
-        QTest::newRow("Licennujednn1") << "Licennujednn1" << "&Licenční ujednání" << "Podmínky pro používání tohoto programu";
-        QTest::newRow("Copyright1") << "Copyright1" << "&Copyright" << "Informace o autorovi";
-        QTest::newRow("Vstupnhodnoty3") << "Vstupnhodnoty3" << "&Vstupní hodnoty...\tF2" << input;
-        QTest::newRow("Souadnicebodprokonstrukci1") << "Souadnicebodprokonstrukci1" << "&Souřadnice bodů pro konstrukci" << coords;
-        QTest::newRow("Momentovcharakteristika1") << "Momentovcharakteristika1" << "&Momentová charakteristika" << torque;
+        QTest::newRow("Zadn1") << "Zadn1"
+                               << "&XX"
+                               << "";
+        QTest::newRow("Konec1") << "Konec1"
+                                << "&Konec\tAlt+K"
+                                << "Ukončení programu";
+        QTest::newRow("Vsledky1") << "Vsledky1"
+                                  << "&Diagram"
+                                  << "";
+        QTest::newRow("Vstupnhodnoty1") << "Vstupnhodnoty1"
+                                        << "&Vstupní hodnoty...\tF2" << input;
+        QTest::newRow("Souradnice") << "Souradnice"
+                                    << "&Souřadnice bodů pro konstrukci" << coords;
+        QTest::newRow("Momentovka") << "Momentovka"
+                                    << "&Momentová charakteristika" << torque;
+        QTest::newRow("Npovda1") << "Npovda1"
+                                 << "&Nápověda"
+                                 << "";
+        QTest::newRow("Licennujednn1") << "Licennujednn1"
+                                       << "&Licenční ujednání"
+                                       << "Podmínky pro používání tohoto programu";
+        QTest::newRow("Copyright1") << "Copyright1"
+                                    << "&Copyright"
+                                    << "Informace o autorovi";
+        QTest::newRow("Vstupnhodnoty3") << "Vstupnhodnoty3"
+                                        << "&Vstupní hodnoty...\tF2" << input;
+        QTest::newRow("Souadnicebodprokonstrukci1") << "Souadnicebodprokonstrukci1"
+                                                    << "&Souřadnice bodů pro konstrukci" << coords;
+        QTest::newRow("Momentovcharakteristika1") << "Momentovcharakteristika1"
+                                                  << "&Momentová charakteristika" << torque;
     }
 
     void menuItems()
@@ -103,14 +127,18 @@ private slots:
         QFETCH(QString, item);
         QFETCH(QString, text);
         QFETCH(QString, hint);
-        const QMap<QString, QAction*> items{
-            {"Zadn1", MainForm->Zadn1}, {"Konec1", MainForm->Konec1}, {"Vsledky1", MainForm->Vsledky1},
-            {"Vstupnhodnoty1", MainForm->Vstupnhodnoty1}, {"Souradnice", MainForm->Souradnice},
-            {"Momentovka", MainForm->Momentovka}, {"Npovda1", MainForm->Npovda1},
-            {"Licennujednn1", MainForm->Licennujednn1}, {"Copyright1", MainForm->Copyright1},
-            {"Vstupnhodnoty3", MainForm->Vstupnhodnoty3},
-            {"Souadnicebodprokonstrukci1", MainForm->Souadnicebodprokonstrukci1},
-            {"Momentovcharakteristika1", MainForm->Momentovcharakteristika1}};
+        const QMap<QString, QAction*> items{{"Zadn1", MainForm->Zadn1},
+                                            {"Konec1", MainForm->Konec1},
+                                            {"Vsledky1", MainForm->Vsledky1},
+                                            {"Vstupnhodnoty1", MainForm->Vstupnhodnoty1},
+                                            {"Souradnice", MainForm->Souradnice},
+                                            {"Momentovka", MainForm->Momentovka},
+                                            {"Npovda1", MainForm->Npovda1},
+                                            {"Licennujednn1", MainForm->Licennujednn1},
+                                            {"Copyright1", MainForm->Copyright1},
+                                            {"Vstupnhodnoty3", MainForm->Vstupnhodnoty3},
+                                            {"Souadnicebodprokonstrukci1", MainForm->Souadnicebodprokonstrukci1},
+                                            {"Momentovcharakteristika1", MainForm->Momentovcharakteristika1}};
         QAction* action = items.value(item);
         QVERIFY(action);
         // What the menu shows: the caption, then after a tab the shortcut text.
@@ -131,11 +159,13 @@ private slots:
             return list;
         };
         QCOMPARE(texts(MainForm->HlavniMenu->actions()), QStringList({"&XX", "&Diagram", "&Nápověda"}));
-        QCOMPARE(texts(MainForm->Vsledky1->menu()->actions()),
-                 QStringList({"&Vstupní hodnoty...", "-", "&Souřadnice bodů pro konstrukci", "&Momentová charakteristika"}));
+        QCOMPARE(
+            texts(MainForm->Vsledky1->menu()->actions()),
+            QStringList({"&Vstupní hodnoty...", "-", "&Souřadnice bodů pro konstrukci", "&Momentová charakteristika"}));
         QCOMPARE(texts(MainForm->Npovda1->menu()->actions()), QStringList({"&Licenční ujednání", "-", "&Copyright"}));
-        QCOMPARE(texts(MainForm->PodMenu1->actions()),
-                 QStringList({"&Vstupní hodnoty...", "-", "&Souřadnice bodů pro konstrukci", "&Momentová charakteristika"}));
+        QCOMPARE(
+            texts(MainForm->PodMenu1->actions()),
+            QStringList({"&Vstupní hodnoty...", "-", "&Souřadnice bodů pro konstrukci", "&Momentová charakteristika"}));
     }
 
     void windowLooks()
@@ -177,10 +207,14 @@ private slots:
     {
         QTest::addColumn<QString>("where");
         QTest::addColumn<QString>("hint");
-        QTest::newRow("status bar shows its own hint") << "status" << "Stavová řádka s nápovědou";
-        QTest::newRow("client area is empty") << "client" << "";
-        QTest::newRow("menu bar is empty") << "menubar" << "";
-        QTest::newRow("outside every window is empty") << "outside" << "";
+        QTest::newRow("status bar shows its own hint") << "status"
+                                                       << "Stavová řádka s nápovědou";
+        QTest::newRow("client area is empty") << "client"
+                                              << "";
+        QTest::newRow("menu bar is empty") << "menubar"
+                                           << "";
+        QTest::newRow("outside every window is empty") << "outside"
+                                                       << "";
     }
 
     void idleStepShowsTheHintUnderThePointer()
@@ -188,10 +222,10 @@ private slots:
         QFETCH(QString, where);
         QFETCH(QString, hint);
         HintTracker::Instance().SetHint(QStringLiteral("něco jiného"));
-        const QPoint pos = where == "status"    ? CentreOf(MainForm->StavovaRadka)
-                           : where == "client"  ? CentreOf(MainForm->centralWidget())
-                           : where == "menubar" ? MainForm->HlavniMenu->mapToGlobal(QPoint(400, 5))
-                                                : MainForm->frameGeometry().bottomRight() + QPoint(20, 20);
+        const QPoint pos = where == "status" ? CentreOf(MainForm->StavovaRadka)
+            : where == "client"              ? CentreOf(MainForm->centralWidget())
+            : where == "menubar"             ? MainForm->HlavniMenu->mapToGlobal(QPoint(400, 5))
+                                             : MainForm->frameGeometry().bottomRight() + QPoint(20, 20);
         QCursor::setPos(pos);
         RunEventLoop();
         QCOMPARE(StatusText(), hint);
@@ -201,9 +235,12 @@ private slots:
     {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("hint");
-        QTest::newRow("edit") << "edit" << "Napětí";
-        QTest::newRow("radio button shows its group's hint") << "radio" << "Počet fází motoru";
-        QTest::newRow("disabled control") << "disabled" << "Nedostupné";
+        QTest::newRow("edit") << "edit"
+                              << "Napětí";
+        QTest::newRow("radio button shows its group's hint") << "radio"
+                                                             << "Počet fází motoru";
+        QTest::newRow("disabled control") << "disabled"
+                                          << "Nedostupné";
     }
 
     void dialogControlsShowTheirHintsInTheMainStatusLine()
@@ -214,8 +251,8 @@ private slots:
         QString shown;
         Later(&dialog, 20, [&] {
             QWidget* target = control == "edit" ? static_cast<QWidget*>(dialog.edit)
-                              : control == "radio" ? static_cast<QWidget*>(dialog.radio)
-                                                   : static_cast<QWidget*>(dialog.disabled);
+                : control == "radio"            ? static_cast<QWidget*>(dialog.radio)
+                                                : static_cast<QWidget*>(dialog.disabled);
             QCursor::setPos(CentreOf(target));
             RunEventLoop();
             shown = StatusText();
@@ -288,7 +325,8 @@ private slots:
         const QPoint local(30, 5);
         QPoint expected;
         if (byKey) {
-            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(0, 0), MainForm->mapToGlobal(QPoint(0, 0)), Qt::NoModifier);
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(0, 0), MainForm->mapToGlobal(QPoint(0, 0)),
+                                    Qt::NoModifier);
             QApplication::sendEvent(MainForm, &event);
             expected = MainForm->centralWidget()->mapToGlobal(QPoint(0, 0));
         } else {

@@ -1,9 +1,9 @@
 // The modal dialog protocol: activation, results, Enter and Esc, the close box, errors in handlers.
-#include "OrbitekApplication.h"
+#include "ModalDialog.h"
 #include "ErrorDisplay.h"
 #include "Errors.h"
 #include "Fonts.h"
-#include "ModalDialog.h"
+#include "OrbitekApplication.h"
 #include "ShellTestSupport.h"
 
 #include <QLineEdit>
@@ -88,15 +88,24 @@ private slots:
         QTest::addColumn<int>("result");
 
         const int none = Qt::NoModifier;
-        QTest::newRow("Esc presses the cancel button") << true << true << "edit" << int(Qt::Key_Escape) << none << true << 2;
-        QTest::newRow("Esc without cancel button does nothing") << false << true << "edit" << int(Qt::Key_Escape) << none << false << 2;
-        QTest::newRow("Esc with disabled cancel button does nothing") << true << false << "edit" << int(Qt::Key_Escape) << none << false << 2;
-        QTest::newRow("Shift+Esc does nothing") << true << true << "edit" << int(Qt::Key_Escape) << int(Qt::ShiftModifier) << false << 2;
-        QTest::newRow("Enter in an edit presses the default button") << true << true << "edit" << int(Qt::Key_Return) << none << true << 1;
-        QTest::newRow("keypad Enter presses the default button") << true << true << "edit" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true << 1;
-        QTest::newRow("Enter presses the focused push button") << true << true << "cancel" << int(Qt::Key_Return) << none << true << 2;
-        QTest::newRow("Ctrl+Enter does nothing") << true << true << "edit" << int(Qt::Key_Return) << int(Qt::ControlModifier) << false << 2;
-        QTest::newRow("Alt+Enter on a focused button does nothing") << true << true << "ok" << int(Qt::Key_Return) << int(Qt::AltModifier) << false << 2;
+        QTest::newRow("Esc presses the cancel button")
+            << true << true << "edit" << int(Qt::Key_Escape) << none << true << 2;
+        QTest::newRow("Esc without cancel button does nothing")
+            << false << true << "edit" << int(Qt::Key_Escape) << none << false << 2;
+        QTest::newRow("Esc with disabled cancel button does nothing")
+            << true << false << "edit" << int(Qt::Key_Escape) << none << false << 2;
+        QTest::newRow("Shift+Esc does nothing")
+            << true << true << "edit" << int(Qt::Key_Escape) << int(Qt::ShiftModifier) << false << 2;
+        QTest::newRow("Enter in an edit presses the default button")
+            << true << true << "edit" << int(Qt::Key_Return) << none << true << 1;
+        QTest::newRow("keypad Enter presses the default button")
+            << true << true << "edit" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true << 1;
+        QTest::newRow("Enter presses the focused push button")
+            << true << true << "cancel" << int(Qt::Key_Return) << none << true << 2;
+        QTest::newRow("Ctrl+Enter does nothing")
+            << true << true << "edit" << int(Qt::Key_Return) << int(Qt::ControlModifier) << false << 2;
+        QTest::newRow("Alt+Enter on a focused button does nothing")
+            << true << true << "ok" << int(Qt::Key_Return) << int(Qt::AltModifier) << false << 2;
     }
 
     void keys()
@@ -112,7 +121,7 @@ private slots:
         TestDialog dialog(withCancel);
         dialog.cancel->setEnabled(cancelUsable);
         QWidget* target = focus == "edit" ? static_cast<QWidget*>(dialog.edit)
-                          : focus == "ok" ? static_cast<QWidget*>(dialog.ok)
+            : focus == "ok"               ? static_cast<QWidget*>(dialog.ok)
                                           : static_cast<QWidget*>(dialog.cancel);
         bool stillOpen = false;
         Later(&dialog, 10, [&] {
@@ -130,11 +139,16 @@ private slots:
         QTest::addColumn<QString>("second");
         QTest::addColumn<int>("result");
         QTest::addColumn<int>("okRuns");
-        QTest::newRow("Esc, then Enter before the loop is idle") << "Esc" << "Enter" << 2 << 0;
-        QTest::newRow("Enter, then Esc") << "Enter" << "Esc" << 1 << 1;
-        QTest::newRow("Enter twice") << "Enter" << "Enter" << 1 << 1;
-        QTest::newRow("Storno clicked, then OK clicked") << "click Storno" << "click OK" << 2 << 0;
-        QTest::newRow("close box, then Enter") << "close" << "Enter" << 2 << 0;
+        QTest::newRow("Esc, then Enter before the loop is idle") << "Esc"
+                                                                 << "Enter" << 2 << 0;
+        QTest::newRow("Enter, then Esc") << "Enter"
+                                         << "Esc" << 1 << 1;
+        QTest::newRow("Enter twice") << "Enter"
+                                     << "Enter" << 1 << 1;
+        QTest::newRow("Storno clicked, then OK clicked") << "click Storno"
+                                                         << "click OK" << 2 << 0;
+        QTest::newRow("close box, then Enter") << "close"
+                                               << "Enter" << 2 << 0;
     }
 
     // Input queued behind the one that decided the result must not reach the closing dialog: a
@@ -231,13 +245,20 @@ private slots:
     {
         TestDialog dialog;
         QPoint first;
-        Later(&dialog, 10, [&] { first = dialog.pos(); dialog.move(5, 7); dialog.close(); });
+        Later(&dialog, 10, [&] {
+            first = dialog.pos();
+            dialog.move(5, 7);
+            dialog.close();
+        });
         dialog.ShowModal();
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         const QSize outer = dialog.frameGeometry().size();
         QCOMPARE(first, QPoint((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2));
         QPoint second;
-        Later(&dialog, 10, [&] { second = dialog.pos(); dialog.close(); });
+        Later(&dialog, 10, [&] {
+            second = dialog.pos();
+            dialog.close();
+        });
         dialog.ShowModal();
         QCOMPARE(second, QPoint(5, 7));
     }
@@ -252,7 +273,8 @@ private slots:
         const double scale = TextHeight(dialog.font()) / 13.0;
         QVERIFY(scale > 1.0);
         dialog.SetDesignClientSize(260, 130);
-        QCOMPARE(child->geometry(), QRect(qRound(13 * scale), qRound(26 * scale), qRound(130 * scale), qRound(13 * scale)));
+        QCOMPARE(child->geometry(),
+                 QRect(qRound(13 * scale), qRound(26 * scale), qRound(130 * scale), qRound(13 * scale)));
         QCOMPARE(dialog.size(), QSize(qRound(260 * scale), qRound(130 * scale)));
     }
 };

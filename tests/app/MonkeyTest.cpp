@@ -67,7 +67,7 @@ bool IsProgramDialog(const QWidget* w)
 bool IsMessageBox(const QWidget* w)
 {
     return w != nullptr && w->isWindow() && !IsProgramDialog(w) && w != MainForm &&
-           (qobject_cast<const QMessageBox*>(w) != nullptr || qobject_cast<const ModalDialog*>(w) != nullptr);
+        (qobject_cast<const QMessageBox*>(w) != nullptr || qobject_cast<const ModalDialog*>(w) != nullptr);
 }
 
 QList<QWidget*> VisibleMessageBoxes()
@@ -179,7 +179,8 @@ public:
     {
         if (!failure_.isEmpty())
             return;
-        failure_ = QStringLiteral("step %1: %2\nlast actions: %3").arg(step).arg(what, recent_.join(QStringLiteral(", ")));
+        failure_ =
+            QStringLiteral("step %1: %2\nlast actions: %3").arg(step).arg(what, recent_.join(QStringLiteral(", ")));
     }
 
     void ExpectF2ToOpen() { expectF2Open_ = true; }
@@ -236,8 +237,8 @@ QString PlausibleNumber(Monkey& m, long double low, long double high)
 QString JunkText(Monkey& m)
 {
     static const QString pieces[] = {
-        "0", "1", "7", "42", "999", "1000", "0,5", "0.5", ",", ".", "e", "E", "e5", "e-3", "+", "-", " ",
-        "  ", "abc", "x", "1e4000", "1e-4000", "NaN", "inf", "1 000", "1,2,3", "--1", "0,00001",
+        "0", "1", "7", "42", "999", "1000", "0,5",    "0.5",     ",",   ".",   "e",     "E",     "e5",  "e-3",
+        "+", "-", " ", "  ", "abc", "x",    "1e4000", "1e-4000", "NaN", "inf", "1 000", "1,2,3", "--1", "0,00001",
     };
     QString text;
     const int count = 1 + m.Pick(5);
@@ -260,7 +261,7 @@ QString LongText(Monkey& m)
 
 QLineEdit* RandomEdit(Monkey& m)
 {
-    QLineEdit* edits[] = {ZadaniDlg->XPrNapr, ZadaniDlg->XUcNapr, ZadaniDlg->XPrNakr,
+    QLineEdit* edits[] = {ZadaniDlg->XPrNapr, ZadaniDlg->XUcNapr,       ZadaniDlg->XPrNakr,
                           ZadaniDlg->XUcNakr, ZadaniDlg->XFazoveNapeti, ZadaniDlg->XR1f};
     return edits[m.Pick(6)];
 }
@@ -282,9 +283,8 @@ void TypePlausible(Monkey& m)
         long double low, high;
     };
     static const Range ranges[] = {
-        {&TZadaniDlg::XPrNapr, 1, 60},        {&TZadaniDlg::XUcNapr, 0.01L, 0.3L},
-        {&TZadaniDlg::XPrNakr, 60, 1000},     {&TZadaniDlg::XUcNakr, 0.3L, 0.99L},
-        {&TZadaniDlg::XFazoveNapeti, 10, 1000}, {&TZadaniDlg::XR1f, 0.05L, 0.5L},
+        {&TZadaniDlg::XPrNapr, 1, 60},       {&TZadaniDlg::XUcNapr, 0.01L, 0.3L},    {&TZadaniDlg::XPrNakr, 60, 1000},
+        {&TZadaniDlg::XUcNakr, 0.3L, 0.99L}, {&TZadaniDlg::XFazoveNapeti, 10, 1000}, {&TZadaniDlg::XR1f, 0.05L, 0.5L},
     };
     const Range& r = ranges[m.Pick(static_cast<int>(std::size(ranges)))];
     QLineEdit* edit = ZadaniDlg->*(r.edit);
@@ -293,7 +293,10 @@ void TypePlausible(Monkey& m)
     QTest::keyClicks(edit, PlausibleNumber(m, r.low, r.high));
 }
 
-void TypeJunk(Monkey& m) { TypeInto(m, RandomEdit(m), JunkText(m)); }
+void TypeJunk(Monkey& m)
+{
+    TypeInto(m, RandomEdit(m), JunkText(m));
+}
 
 // Several thousand characters at once, the way a paste brings them.
 void PasteLong(Monkey& m)
@@ -335,7 +338,10 @@ void ClickOk(Monkey&)
         QTest::mouseClick(ok, Qt::LeftButton);
 }
 
-void ClickStorno(Monkey&) { QTest::mouseClick(ZadaniDlg->CancelBtn, Qt::LeftButton); }
+void ClickStorno(Monkey&)
+{
+    QTest::mouseClick(ZadaniDlg->CancelBtn, Qt::LeftButton);
+}
 
 void CloseBox(Monkey&)
 {
@@ -345,9 +351,18 @@ void CloseBox(Monkey&)
 
 // --- keys ---
 
-void Enter(Monkey& m) { m.Key(m.Chance(80) ? Qt::Key_Return : Qt::Key_Enter); }
-void Escape(Monkey& m) { m.Key(Qt::Key_Escape); }
-void Tab(Monkey& m) { m.Key(Qt::Key_Tab, m.Chance(30) ? Qt::ShiftModifier : Qt::NoModifier); }
+void Enter(Monkey& m)
+{
+    m.Key(m.Chance(80) ? Qt::Key_Return : Qt::Key_Enter);
+}
+void Escape(Monkey& m)
+{
+    m.Key(Qt::Key_Escape);
+}
+void Tab(Monkey& m)
+{
+    m.Key(Qt::Key_Tab, m.Chance(30) ? Qt::ShiftModifier : Qt::NoModifier);
+}
 void Arrow(Monkey& m)
 {
     static const Qt::Key arrows[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End};
@@ -358,9 +373,18 @@ void ModifiedEnterOrEsc(Monkey& m)
     static const Qt::KeyboardModifier mods[] = {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier};
     m.Key(m.Chance(50) ? Qt::Key_Return : Qt::Key_Escape, mods[m.Pick(3)]);
 }
-void Mnemonic(Monkey& m) { m.Key(Qt::Key_B, Qt::AltModifier); } // "&Beru na vědomí"
-void F2WhileModal(Monkey& m) { m.ShortcutWhileModal(Qt::Key_F2, Qt::NoModifier); }
-void AltKWhileModal(Monkey& m) { m.ShortcutWhileModal(Qt::Key_K, Qt::AltModifier); }
+void Mnemonic(Monkey& m)
+{
+    m.Key(Qt::Key_B, Qt::AltModifier);
+} // "&Beru na vědomí"
+void F2WhileModal(Monkey& m)
+{
+    m.ShortcutWhileModal(Qt::Key_F2, Qt::NoModifier);
+}
+void AltKWhileModal(Monkey& m)
+{
+    m.ShortcutWhileModal(Qt::Key_K, Qt::AltModifier);
+}
 
 void F2(Monkey& m)
 {
@@ -368,7 +392,10 @@ void F2(Monkey& m)
     m.Key(Qt::Key_F2);
 }
 
-void MenuKey(Monkey&) { QTest::keyClick(MainForm, Qt::Key_Menu); }
+void MenuKey(Monkey&)
+{
+    QTest::keyClick(MainForm, Qt::Key_Menu);
+}
 
 void RightClick(Monkey& m)
 {
@@ -380,12 +407,30 @@ void RightClick(Monkey& m)
 
 // --- menu commands ---
 
-void Menu(QAction* action) { action->trigger(); }
-void MenuInput(Monkey&) { Menu(MainForm->Vstupnhodnoty1); }
-void MenuCoordinates(Monkey&) { Menu(MainForm->Souradnice); }
-void MenuTorque(Monkey&) { Menu(MainForm->Momentovka); }
-void MenuAbout(Monkey&) { Menu(MainForm->Copyright1); }
-void MenuTerms(Monkey&) { Menu(MainForm->Licennujednn1); }
+void Menu(QAction* action)
+{
+    action->trigger();
+}
+void MenuInput(Monkey&)
+{
+    Menu(MainForm->Vstupnhodnoty1);
+}
+void MenuCoordinates(Monkey&)
+{
+    Menu(MainForm->Souradnice);
+}
+void MenuTorque(Monkey&)
+{
+    Menu(MainForm->Momentovka);
+}
+void MenuAbout(Monkey&)
+{
+    Menu(MainForm->Copyright1);
+}
+void MenuTerms(Monkey&)
+{
+    Menu(MainForm->Licennujednn1);
+}
 
 // --- the pointer, for the hints ---
 
@@ -445,10 +490,14 @@ bool Monkey::Settle()
 {
     bool ran = false;
     QEventLoop loop;
-    QMetaObject::invokeMethod(&loop, [&ran] { ran = true; }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &loop, [&ran] { ran = true; }, Qt::QueuedConnection);
     // The hint tracker's idle step is connected earlier, so it runs before this quits the loop.
-    QMetaObject::Connection idle = connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
-                                           &loop, [&] { if (ran) loop.quit(); });
+    QMetaObject::Connection idle = connect(QAbstractEventDispatcher::instance(),
+                                           &QAbstractEventDispatcher::aboutToBlock, &loop, [&] {
+                                               if (ran)
+                                                   loop.quit();
+                                           });
     QTimer::singleShot(5000, &loop, &QEventLoop::quit);
     loop.exec();
     disconnect(idle);
@@ -520,7 +569,7 @@ void Monkey::Check()
     if (MainForm->StavovaRadka->currentMessage() != hint)
         Fail(QStringLiteral("status line \"%1\", hint \"%2\"").arg(MainForm->StavovaRadka->currentMessage(), hint));
     const bool frozen = QApplication::activePopupWidget() != nullptr ||
-                        (!boxes.isEmpty() && qobject_cast<QMessageBox*>(boxes.front()) != nullptr);
+        (!boxes.isEmpty() && qobject_cast<QMessageBox*>(boxes.front()) != nullptr);
     if (!frozen) {
         const QString under = HintTracker::LongHint(HintTracker::HintOf(QApplication::widgetAt(QCursor::pos())));
         if (hint != under)

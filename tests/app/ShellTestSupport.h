@@ -22,4 +22,7 @@ inline void Later(QObject* context, int ms, std::function<void()> action)
 }
 
 // The caption of a menu item without its shortcut text, and the shortcut text the menu shows.
-inline QString CaptionOf(const QString& text) { return text.section(u'\t', 0, 0); }
+inline QString CaptionOf(const QString& text)
+{
+    return text.section(u'\t', 0, 0);
+}

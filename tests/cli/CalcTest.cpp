@@ -115,7 +115,10 @@ TEST(OrbitekCalc, ExitStatusAndMessages)
     } cases[] = {
         {"check a", Czech, {"--i0", "0,5"}, 2, "Chybné zadání proudu naprázdno.\n"},
         {"check f", Czech, {"--r1", "0,51"}, 2, "R1f ? R21f ? Rf ?\n"},
-        {"Ak not right of Ao", Czech, {"--i0", "100", "--cos0", "0,1", "--ik", "110", "--cosk", "0,5"}, 2,
+        {"Ak not right of Ao",
+         Czech,
+         {"--i0", "100", "--cos0", "0,1", "--ik", "110", "--cosk", "0,5"},
+         2,
          "Bod nakrátko Ak musí ležet zřetelně vpravo od bodu naprázdno Ao.\n"},
         {"conversion", Czech, {"--cosk", "abc"}, 2, "'abc' is not a valid floating point value\n"},
         {"point in Czech locale", Czech, {"--r1", "0.25"}, 2, "'0.25' is not a valid floating point value\n"},
@@ -214,7 +217,8 @@ long double JsonValue(const std::string& json, std::initializer_list<std::string
 TEST(OrbitekCalc, FormatsAgree)
 {
     // A circle large enough for grouped numbers, whose ',' thousands separator CSV must quote.
-    const std::vector<std::string> input{"--i0", "1", "--cos0", "0.01", "--ik", "1000", "--cosk", "0.99", "--r1", "0.1"};
+    const std::vector<std::string> input{"--i0", "1",      "--cos0", "0.01", "--ik",
+                                         "1000", "--cosk", "0.99",   "--r1", "0.1"};
     auto with = [&](const char* format) {
         std::vector<std::string> args = input;
         args.insert(args.end(), {"--format", format});

@@ -19,8 +19,14 @@ TEST(CsvField, QuotesOnlyWhatRfc4180Requires)
     } cases[] = {
         {"", ""},
         {"14,9090", "\"14,9090\""},
-        {"1\xC2\xA0" "234,5000", "\"1\xC2\xA0" "234,5000\""},
-        {"1\xC2\xA0" "234.5000", "1\xC2\xA0" "234.5000"},
+        {"1\xC2\xA0"
+         "234,5000",
+         "\"1\xC2\xA0"
+         "234,5000\""},
+        {"1\xC2\xA0"
+         "234.5000",
+         "1\xC2\xA0"
+         "234.5000"},
         {"a \"b\"", "\"a \"\"b\"\"\""},
         {"line\nbreak", "\"line\nbreak\""},
         {"cr\r", "\"cr\r\""},
@@ -35,10 +41,8 @@ TEST(JsonString, EscapesControlsAndKeepsUtf8)
     const struct {
         std::string text, expected;
     } cases[] = {
-        {"Účiník", "\"Účiník\""},
-        {"a\"b\\c", "\"a\\\"b\\\\c\""},
-        {"\t\n\r", "\"\\t\\n\\r\""},
-        {std::string("\x01\x1f", 2), "\"\\u0001\\u001f\""},
+        {"Účiník", "\"Účiník\""},    {"a\"b\\c", "\"a\\\"b\\\\c\""},
+        {"\t\n\r", "\"\\t\\n\\r\""}, {std::string("\x01\x1f", 2), "\"\\u0001\\u001f\""},
         {"\x7f", "\"\x7f\""},
     };
     for (const auto& c : cases)
@@ -53,8 +57,10 @@ bool SameValue(long double a, long double b)
 TEST(JsonNumber, ReadsBackToTheSameExtendedValue)
 {
     const long double cases[] = {
-        0.1L, 1.0L / 3.0L, 14.908964L, -35.601135L, 333.333L, 1e-5L, 1e21L, -0.0L,
-        std::nextafter(1.0L, 2.0L), LDBL_MAX, LDBL_MIN, std::numeric_limits<long double>::denorm_min(),
+        0.1L,        1.0L / 3.0L, 14.908964L,
+        -35.601135L, 333.333L,    1e-5L,
+        1e21L,       -0.0L,       std::nextafter(1.0L, 2.0L),
+        LDBL_MAX,    LDBL_MIN,    std::numeric_limits<long double>::denorm_min(),
     };
     for (long double v : cases) {
         const std::string text = JsonNumber(v);

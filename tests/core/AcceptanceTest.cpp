@@ -85,14 +85,32 @@ TEST_F(Acceptance, ChecksTheirBounds)
         {"R1f 0,05 is the least", {{R1, "0,05"}}, nullptr},
         {"R1f 0,0499", {{R1, "0,0499"}}, BadR, Vstup::R1f},
         {"R1f 0,51 above Rf", {{R1, "0,51"}}, BadR, Vstup::R1f},
-        {"R1f 100 is the most", [&] { Edits e = highR1f; e.push_back({R1, "100"}); return e; }(), nullptr},
-        {"R1f 100,0001", [&] { Edits e = highR1f; e.push_back({R1, "100,0001"}); return e; }(), BadR, Vstup::R1f},
+        {"R1f 100 is the most",
+         [&] {
+             Edits e = highR1f;
+             e.push_back({R1, "100"});
+             return e;
+         }(),
+         nullptr},
+        {"R1f 100,0001",
+         [&] {
+             Edits e = highR1f;
+             e.push_back({R1, "100,0001"});
+             return e;
+         }(),
+         BadR, Vstup::R1f},
         {"Ak left of Ao", {{I0, "100"}, {Cos0, "0,1"}, {Ik, "110"}, {Cosk, "0,5"}}, AkNotRight, Vstup::PrNakr},
         {"Ak.x equal to Ao.x", {{I0, "3"}, {Cos0, "0,6"}, {Ik, "4"}, {Cosk, "0,8"}}, AkNotRight, Vstup::PrNakr},
-        {"Ak.x equal to Ao.x, larger", {{I0, "51"}, {Cos0, "0,6"}, {Ik, "68"}, {Cosk, "0,8"}}, AkNotRight, Vstup::PrNakr},
+        {"Ak.x equal to Ao.x, larger",
+         {{I0, "51"}, {Cos0, "0,6"}, {Ik, "68"}, {Cosk, "0,8"}},
+         AkNotRight,
+         Vstup::PrNakr},
         {"Ak less than 1 % right of Ao",
          {{I0, "1"}, {Cos0, "0,87"}, {Ik, "1,0024"}, {Cosk, "0,8703"}, {Uf, "980"}, {R1, "1"}},
-         AkNotRight, Vstup::PrNakr, 0, 4},
+         AkNotRight,
+         Vstup::PrNakr,
+         0,
+         4},
     };
     for (const auto& c : cases) {
         ZadaneHodnoty z = Typed(c.edits);
@@ -114,7 +132,8 @@ TEST_F(Acceptance, ChecksTheirBounds)
 TEST_F(Acceptance, ReportsTheFirstFailingCheck)
 {
     ZadaneHodnoty z = Typed({{I0, "0"}, {Cos0, "1"}, {Ik, "0"}, {Cosk, "1"}, {Uf, "1"}, {R1, "0"}});
-    const std::pair<Field, const char*> fixes[] = {{I0, BadI0}, {Cos0, BadCos0}, {Ik, BadIk}, {Cosk, BadCosk}, {Uf, BadUf}, {R1, BadR}};
+    const std::pair<Field, const char*> fixes[] = {{I0, BadI0},     {Cos0, BadCos0}, {Ik, BadIk},
+                                                   {Cosk, BadCosk}, {Uf, BadUf},     {R1, BadR}};
     const ZadaneHodnoty good = Typed({});
     for (const auto& [field, message] : fixes) {
         TKonstrukce k = previous;
@@ -133,7 +152,10 @@ TEST_F(Acceptance, ConversionErrorNamesTheFirstBadField)
         Vstup pole;
         const char* message;
     } cases[] = {
-        {"empty cos k before a bad Uf", {{Cosk, ""}, {Uf, "x"}}, Vstup::UcNakr, "'' is not a valid floating point value"},
+        {"empty cos k before a bad Uf",
+         {{Cosk, ""}, {Uf, "x"}},
+         Vstup::UcNakr,
+         "'' is not a valid floating point value"},
         {"full stop in I0", {{I0, "1.5"}}, Vstup::PrNapr, "'1.5' is not a valid floating point value"},
         {"word in R1f", {{R1, " abc "}}, Vstup::R1f, "' abc ' is not a valid floating point value"},
     };

@@ -40,16 +40,26 @@ TEST_F(Construction, DefaultsGiveTheWorkedExample)
         long double value;
         const char* text;
     } cases[] = {
-        {"Rf", k.Rf, "0,5096"},           {"R21f", k.R21f, "0,2596"},
-        {"Ao.x", k.Ao.x, "14,9090"},       {"Ao.y", k.Ao.y, "1,6500"},
-        {"Ak.x", k.Ak.x, "161,4391"},      {"Ak.y", k.Ak.y, "72,5700"},
-        {"dX", k.PrimkaVykonu.x, "146,5302"}, {"dY", k.PrimkaVykonu.y, "70,9200"},
-        {"L", k.DelkaPrimky, "162,7905"},  {"T.x", k.BodPomeru.x, "161,4391"},
-        {"T.y", k.BodPomeru.y, "35,6011"}, {"M.x", k.StredPrimky.x, "88,1741"},
-        {"M.y", k.StredPrimky.y, "37,1100"}, {"S.x", k.StredKruznice.x, "105,3366"},
-        {"R", k.Polomer, "90,4276"},       {"R via Ak", k.PolomerPomociAk, "90,4276"},
-        {"AInf.x", k.AInf.x, "186,5496"},  {"AInf.y", k.AInf.y, "41,4192"},
-        {"omega_s", k.OmegaSynchr, "78,5398"}, {"kM", k.MeritkoMomentu, "8,4040"},
+        {"Rf", k.Rf, "0,5096"},
+        {"R21f", k.R21f, "0,2596"},
+        {"Ao.x", k.Ao.x, "14,9090"},
+        {"Ao.y", k.Ao.y, "1,6500"},
+        {"Ak.x", k.Ak.x, "161,4391"},
+        {"Ak.y", k.Ak.y, "72,5700"},
+        {"dX", k.PrimkaVykonu.x, "146,5302"},
+        {"dY", k.PrimkaVykonu.y, "70,9200"},
+        {"L", k.DelkaPrimky, "162,7905"},
+        {"T.x", k.BodPomeru.x, "161,4391"},
+        {"T.y", k.BodPomeru.y, "35,6011"},
+        {"M.x", k.StredPrimky.x, "88,1741"},
+        {"M.y", k.StredPrimky.y, "37,1100"},
+        {"S.x", k.StredKruznice.x, "105,3366"},
+        {"R", k.Polomer, "90,4276"},
+        {"R via Ak", k.PolomerPomociAk, "90,4276"},
+        {"AInf.x", k.AInf.x, "186,5496"},
+        {"AInf.y", k.AInf.y, "41,4192"},
+        {"omega_s", k.OmegaSynchr, "78,5398"},
+        {"kM", k.MeritkoMomentu, "8,4040"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NumberToGroupedText(c.value), c.text) << c.name;

@@ -54,8 +54,8 @@ TKonstrukce WorkedExample()
 
 const FlagState kCallers[] = {
     {0, kDefaultMxcsr},
-    {0x20, kDefaultMxcsr},              // inexact
-    {0x08 | 0x20, kDefaultMxcsr},       // overflow: must not be reported as the calculation's
+    {0x20, kDefaultMxcsr},               // inexact
+    {0x08 | 0x20, kDefaultMxcsr},        // overflow: must not be reported as the calculation's
     {0x01 | 0x04, kDefaultMxcsr | 0x3F}, // invalid and zero divide in both units
 };
 

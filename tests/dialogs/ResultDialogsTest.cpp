@@ -4,17 +4,17 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QEnterEvent>
-#include <QToolTip>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolTip>
 
+#include "AutPrava.h"
 #include "DialogTestSupport.h"
 #include "HintTracker.h"
-#include "AutPrava.h"
 #include "Info.h"
 #include "Moment.h"
 #include "NumText.h"
@@ -212,14 +212,13 @@ private slots:
     {
         QTest::addColumn<QWidget*>("target");
         QTest::addColumn<QString>("hint");
-        QTest::newRow("disabled torque grid") << static_cast<QWidget*>(Tabulka1->TabulkaM01)
-                                              << "Tabulka vypočtených hodnot";
-        QTest::newRow("radio item: its group's hint") << static_cast<QWidget*>(ZadaniDlg->SynchrOtackyItems[7])
-                                                      << "Vyber synchronní otáčky motoru";
+        QTest::newRow("disabled torque grid")
+            << static_cast<QWidget*>(Tabulka1->TabulkaM01) << "Tabulka vypočtených hodnot";
+        QTest::newRow("radio item: its group's hint")
+            << static_cast<QWidget*>(ZadaniDlg->SynchrOtackyItems[7]) << "Vyber synchronní otáčky motoru";
         QTest::newRow("edit box") << static_cast<QWidget*>(ZadaniDlg->XPrNakr) << "Zadej proud nakrátko";
         QTest::newRow("label: nothing") << static_cast<QWidget*>(ZadaniDlg->Label1) << "";
-        QTest::newRow("about icon") << static_cast<QWidget*>(AboutBox->ProgramIcon)
-                                    << "Ikona Kalmira pro Windows 95";
+        QTest::newRow("about icon") << static_cast<QWidget*>(AboutBox->ProgramIcon) << "Ikona Kalmira pro Windows 95";
     }
     void hintUnderThePointerReachesTheStatusLine()
     {

@@ -148,10 +148,9 @@ private slots:
         QTest::newRow("left stops at the band") << QList<int>{Qt::Key_Left} << QPoint(1, 1);
         QTest::newRow("up stops at the band") << QList<int>{Qt::Key_Up} << QPoint(1, 1);
         QTest::newRow("right") << QList<int>{Qt::Key_Right} << QPoint(2, 1);
-        QTest::newRow("right stops at the edge") << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Right}
-                                                 << QPoint(2, 1);
-        QTest::newRow("down to the last row")
-            << QList<int>(10, Qt::Key_Down) << QPoint(1, 7);
+        QTest::newRow("right stops at the edge")
+            << QList<int>{Qt::Key_Right, Qt::Key_Right, Qt::Key_Right} << QPoint(2, 1);
+        QTest::newRow("down to the last row") << QList<int>(10, Qt::Key_Down) << QPoint(1, 7);
         QTest::newRow("down and back") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Right}
                                        << QPoint(2, 2);
     }

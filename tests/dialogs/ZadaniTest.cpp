@@ -17,8 +17,14 @@ QString Name(const QWidget* w)
 {
     const TZadaniDlg* d = ZadaniDlg;
     const std::pair<const QWidget*, const char*> names[] = {
-        {d->OKBtn, "OKBtn"}, {d->CancelBtn, "CancelBtn"}, {d->XPrNapr, "XPrNapr"}, {d->XUcNapr, "XUcNapr"},
-        {d->XPrNakr, "XPrNakr"}, {d->XUcNakr, "XUcNakr"}, {d->XFazoveNapeti, "XFazoveNapeti"}, {d->XR1f, "XR1f"},
+        {d->OKBtn, "OKBtn"},
+        {d->CancelBtn, "CancelBtn"},
+        {d->XPrNapr, "XPrNapr"},
+        {d->XUcNapr, "XUcNapr"},
+        {d->XPrNakr, "XPrNakr"},
+        {d->XUcNakr, "XUcNakr"},
+        {d->XFazoveNapeti, "XFazoveNapeti"},
+        {d->XR1f, "XR1f"},
     };
     for (const auto& [widget, name] : names)
         if (widget == w)
@@ -34,12 +40,18 @@ QString Name(const QWidget* w)
 QLineEdit* Edit(const QString& name)
 {
     const TZadaniDlg* d = ZadaniDlg;
-    if (name == "XPrNapr") return d->XPrNapr;
-    if (name == "XUcNapr") return d->XUcNapr;
-    if (name == "XPrNakr") return d->XPrNakr;
-    if (name == "XUcNakr") return d->XUcNakr;
-    if (name == "XFazoveNapeti") return d->XFazoveNapeti;
-    if (name == "XR1f") return d->XR1f;
+    if (name == "XPrNapr")
+        return d->XPrNapr;
+    if (name == "XUcNapr")
+        return d->XUcNapr;
+    if (name == "XPrNakr")
+        return d->XPrNakr;
+    if (name == "XUcNakr")
+        return d->XUcNakr;
+    if (name == "XFazoveNapeti")
+        return d->XFazoveNapeti;
+    if (name == "XR1f")
+        return d->XR1f;
     return nullptr;
 }
 
@@ -123,10 +135,10 @@ private slots:
         QTest::addColumn<QStringList>("texts"); // XPrNapr, XUcNapr, XPrNakr, XUcNakr, XFazoveNapeti, XR1f
         QTest::newRow("comma") << "," << QStringList{"15", "0,11", "177", "0,41", "220", "0,25"};
         QTest::newRow("full stop") << "." << QStringList{"15", "0.11", "177", "0.41", "220", "0.25"};
-        QTest::newRow("arabic separator") << QString(QChar(0x066B))
-                                          << QStringList{"15", QString("0") + QChar(0x066B) + "11", "177",
-                                                         QString("0") + QChar(0x066B) + "41", "220",
-                                                         QString("0") + QChar(0x066B) + "25"};
+        QTest::newRow("arabic separator")
+            << QString(QChar(0x066B))
+            << QStringList{"15",  QString("0") + QChar(0x066B) + "11", "177", QString("0") + QChar(0x066B) + "41",
+                           "220", QString("0") + QChar(0x066B) + "25"};
     }
     void defaultsFollowTheSeparator()
     {
@@ -194,13 +206,24 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("message");
-        QTest::newRow("no-load current too small") << "XPrNapr" << "0,999" << "Chybné zadání proudu naprázdno.";
-        QTest::newRow("short-circuit current equal to no-load")
-            << "XPrNakr" << "15" << "Chybné zadání proudu nakrátko.";
-        QTest::newRow("voltage too low") << "XFazoveNapeti" << "9,99" << "Chybné zadání fázového napětí.";
-        QTest::newRow("R1f above Rf") << "XR1f" << "0,6" << "R1f ? R21f ? Rf ?";
-        QTest::newRow("not a number") << "XUcNakr" << "0,4x" << "'0,4x' is not a valid floating point value.";
-        QTest::newRow("empty text") << "XUcNapr" << "" << "'' is not a valid floating point value.";
+        QTest::newRow("no-load current too small") << "XPrNapr"
+                                                   << "0,999"
+                                                   << "Chybné zadání proudu naprázdno.";
+        QTest::newRow("short-circuit current equal to no-load") << "XPrNakr"
+                                                                << "15"
+                                                                << "Chybné zadání proudu nakrátko.";
+        QTest::newRow("voltage too low") << "XFazoveNapeti"
+                                         << "9,99"
+                                         << "Chybné zadání fázového napětí.";
+        QTest::newRow("R1f above Rf") << "XR1f"
+                                      << "0,6"
+                                      << "R1f ? R21f ? Rf ?";
+        QTest::newRow("not a number") << "XUcNakr"
+                                      << "0,4x"
+                                      << "'0,4x' is not a valid floating point value.";
+        QTest::newRow("empty text") << "XUcNapr"
+                                    << ""
+                                    << "'' is not a valid floating point value.";
     }
     void rejectedInputStaysForCorrection()
     {
@@ -285,8 +308,9 @@ private slots:
             QTest::keyClick(ZadaniDlg->focusWidget(), Qt::Key_Escape);
         });
         // A radio group is one stop, at its selected item.
-        QCOMPARE(visited, (QStringList{"OKBtn", "CancelBtn", "XPrNapr", "XUcNapr", "XUcNakr", "XSpotrebic",
-                                       "XFazoveNapeti", "XSynchrOtacky", "XR1f", "XPrNakr", "OKBtn"}));
+        QCOMPARE(visited,
+                 (QStringList{"OKBtn", "CancelBtn", "XPrNapr", "XUcNapr", "XUcNakr", "XSpotrebic", "XFazoveNapeti",
+                              "XSynchrOtacky", "XR1f", "XPrNakr", "OKBtn"}));
     }
 
     void arrowsSelectWithinARadioGroup()
@@ -308,7 +332,6 @@ private slots:
         QCOMPARE(wrapped, 9);
         QCOMPARE(focused, QStringLiteral("XR1f"));
     }
-
 };
 
 QTEST_MAIN(ZadaniTest)

@@ -9,7 +9,7 @@
 namespace {
 char32_t expectedDecimal = 0;
 char32_t expectedThousands = 0;
-}
+} // namespace
 
 TEST(LoadNumberSeparators, TakesBothSeparatorsFromTheLocale)
 {

@@ -67,10 +67,10 @@ TEST(TextToNumberEnvironment, EveryCallerStateComesBackUnchanged)
         const char* text;
         bool valid;
     } texts[] = {
-        {"15", true},       // exact: raises nothing
-        {"0.1", true},      // inexact
-        {"1e-4940", true},  // underflows to a denormal
-        {"1e4999", false},  // overflows
+        {"15", true},                             // exact: raises nothing
+        {"0.1", true},                            // inexact
+        {"1e-4940", true},                        // underflows to a denormal
+        {"1e4999", false},                        // overflows
         {"999999999999999999999999999999", true}, // longer than the exact digits
     };
     DecimalSeparator = U'.';
@@ -103,8 +103,9 @@ TEST(TextToNumberEnvironment, EveryCallerStateComesBackUnchanged)
 TEST(TextToNumberEnvironment, LongMantissasMatchTheCorrectlyRoundedValue)
 {
     const char* const texts[] = {
-        "999999999999999999",  "9999999999999999999",  "18446744073709551615", "18446744073709551616",
-        "12345678901234567890123", "0.0000000000000000000000123456789", "1000000000000000000.5",
+        "999999999999999999",    "9999999999999999999",     "18446744073709551615",
+        "18446744073709551616",  "12345678901234567890123", "0.0000000000000000000000123456789",
+        "1000000000000000000.5",
     };
     DecimalSeparator = U'.';
     for (const char* text : texts) {

@@ -46,10 +46,19 @@ struct AcceptCase {
     long double value;
 };
 const AcceptCase kAccepted[] = {
-    {" -1,5 ", -1.5L},   {"+,5", 0.5L},   {",", 0.0L},        {"5,", 5.0L},
-    {"1,5e3", 1500.0L},  {"1E", 1.0L},    {"1e+", 1.0L},      {"1e500", 1e500L},
-    {"0e4999", 0.0L},    {"-0", -0.0L},   {"  007,250E-2", 0.0725L},
-    {"1e0499", 1e499L},  {"1e-4999", 0.0L}, // underflow to zero is no error
+    {" -1,5 ", -1.5L},
+    {"+,5", 0.5L},
+    {",", 0.0L},
+    {"5,", 5.0L},
+    {"1,5e3", 1500.0L},
+    {"1E", 1.0L},
+    {"1e+", 1.0L},
+    {"1e500", 1e500L},
+    {"0e4999", 0.0L},
+    {"-0", -0.0L},
+    {"  007,250E-2", 0.0725L},
+    {"1e0499", 1e499L},
+    {"1e-4999", 0.0L}, // underflow to zero is no error
 };
 
 TEST(TextToNumber, AcceptsTheGrammarInEverySeparatorSetting)
@@ -72,14 +81,16 @@ TEST(TextToNumber, ZeroByteEndsTheTextAndUtf8SeparatorsMatchWhole)
     Separators scope(U'\u066B', U',');
     EXPECT_EQ(TextToNumber("1\u066B5"), 1.5L);
     EXPECT_THROW(TextToNumber("1\xD9"), EConvertError);
-    EXPECT_THROW(TextToNumber("1\xD9" "5"), EConvertError);
+    EXPECT_THROW(TextToNumber("1\xD9"
+                              "5"),
+                 EConvertError);
     EXPECT_THROW(TextToNumber("1.5"), EConvertError);
 }
 
 const char* const kRejected[] = {
-    "1.5", "1 000", "- 5", "e5", "+", "", "   ", "\t1", "1\t", "--1", "1,5,", "1e5e", "1e--1",
-    "1e4999",  // overflows
-    "1e5000",  // the fourth exponent digit is not taken
+    "1.5",     "1 000",   "- 5",       "e5",   "+",   "",    "   ", "\t1", "1\t", "--1", "1,5,", "1e5e", "1e--1",
+    "1e4999", // overflows
+    "1e5000", // the fourth exponent digit is not taken
     "1e-5000", "1e50000", "1\xC2\xA0", "0x10", "inf", "nan",
 };
 
@@ -161,18 +172,31 @@ struct GroupedCase {
     const char* text; // with ',' and ' '
 };
 const GroupedCase kGrouped[] = {
-    {1234.56789L, "1 234,5679"},      {0.0L, "0,0000"},
-    {0.5L, "0,5000"},                 {0.012345678L, "0,0123"},
-    {123456.789L, "123 456,7900"},    {12345678.9L, "12 345 679,0000"},
-    {-1234.5L, "-1 234,5000"},        {12345.678L, "12 345,6780"},
-    {123456789.0L, "1,2345679E8"},    {99999999.5L, "1E8"},
-    {100000000.0L, "1E8"},            {-2.5e15L, "-2,5E15"},
-    {0.00005L, "0,0001"},             {-0.00003L, "-0,0000"},
-    {-0.000003L, "0,0000"},           {0.03125L, "0,0313"},       // a decimal tie goes up
-    {9999.99995L, "10 000,0000"},     {99999994.5L, "99 999 995,0000"},
-    {-0.0L, "0,0000"},                {1e-4940L, "0,0000"},       // denormal
-    {1e300L, "1E300"},                {std::numeric_limits<long double>::max(), "1,1897315E4932"},
-    {kInf, "INF"},                    {-kInf, "INF"},             {kNan, "NAN"},
+    {1234.56789L, "1 234,5679"},
+    {0.0L, "0,0000"},
+    {0.5L, "0,5000"},
+    {0.012345678L, "0,0123"},
+    {123456.789L, "123 456,7900"},
+    {12345678.9L, "12 345 679,0000"},
+    {-1234.5L, "-1 234,5000"},
+    {12345.678L, "12 345,6780"},
+    {123456789.0L, "1,2345679E8"},
+    {99999999.5L, "1E8"},
+    {100000000.0L, "1E8"},
+    {-2.5e15L, "-2,5E15"},
+    {0.00005L, "0,0001"},
+    {-0.00003L, "-0,0000"},
+    {-0.000003L, "0,0000"},
+    {0.03125L, "0,0313"}, // a decimal tie goes up
+    {9999.99995L, "10 000,0000"},
+    {99999994.5L, "99 999 995,0000"},
+    {-0.0L, "0,0000"},
+    {1e-4940L, "0,0000"}, // denormal
+    {1e300L, "1E300"},
+    {std::numeric_limits<long double>::max(), "1,1897315E4932"},
+    {kInf, "INF"},
+    {-kInf, "INF"},
+    {kNan, "NAN"},
     {-kNan, "NAN"},
 };
 
@@ -191,18 +215,28 @@ struct FixedCase {
     std::string text;
 };
 const FixedCase kFixed[] = {
-    {0.05L, 1, 2, "0.05"},          {0.0L, 1, 3, "0.000"},
-    {314.159265L, 3, 3, "314.159"}, {0.125L, 1, 2, "0.13"},
-    {99.9996L, 1, 3, "100.000"},    {-0.0004L, 1, 3, "-0.000"},
-    {-0.0L, 1, 3, "-0.000"},        {5.0L, 8, 2, "    5.00"},
+    {0.05L, 1, 2, "0.05"},
+    {0.0L, 1, 3, "0.000"},
+    {314.159265L, 3, 3, "314.159"},
+    {0.125L, 1, 2, "0.13"},
+    {99.9996L, 1, 3, "100.000"},
+    {-0.0004L, 1, 3, "-0.000"},
+    {-0.0L, 1, 3, "-0.000"},
+    {5.0L, 8, 2, "    5.00"},
     {1e36L, 1, 3, "1" + std::string(36, '0') + ".000"},
-    {1.5e36L, 1, 3, " 1.5E+0036"},  {1e300L, 3, 3, " 1.0E+0300"},
+    {1.5e36L, 1, 3, " 1.5E+0036"},
+    {1e300L, 3, 3, " 1.0E+0300"},
     {9.96e40L, 1, 3, " 1.0E+0041"}, // the carry reaches the leading digit
-    {0.5L, 1, 2, "0.50"},           {12.5L, 1, 0, "13"},
-    {-15.999L, 1, 2, "-16.00"},     {123456789.0L, 1, 0, "123456789"},
-    {1234.5L, 10, -1, " 1.2E+0003"}, {0.00012346L, 12, -1, " 1.235E-0004"},
-    {kInf, 1, 3, "+Inf"},           {-kInf, 6, 3, "  -Inf"},
-    {kNan, 5, 2, "  Nan"},          {1.0L, 300, 0, std::string(254, ' ') + "1"},
+    {0.5L, 1, 2, "0.50"},
+    {12.5L, 1, 0, "13"},
+    {-15.999L, 1, 2, "-16.00"},
+    {123456789.0L, 1, 0, "123456789"},
+    {1234.5L, 10, -1, " 1.2E+0003"},
+    {0.00012346L, 12, -1, " 1.235E-0004"},
+    {kInf, 1, 3, "+Inf"},
+    {-kInf, 6, 3, "  -Inf"},
+    {kNan, 5, 2, "  Nan"},
+    {1.0L, 300, 0, std::string(254, ' ') + "1"},
     {1.0L, 1, 300, "1." + std::string(216, '0')},
     {2.0L / 3.0L, 1, 25, "0." + std::string(16, '6') + "7" + std::string(8, '0')},
 };
@@ -242,9 +276,9 @@ TEST(SeparatorText, EncodesOneCodePointAsUtf8)
         char32_t c;
         const char* text;
     };
-    for (Case c : {Case{U',', ","}, Case{U'\u00A0', "\xC2\xA0"}, Case{U'\u066B', "\xD9\xAB"},
-                   Case{U'\u202F', "\xE2\x80\xAF"}, Case{U'\U0001D7CE', "\xF0\x9D\x9F\x8E"},
-                   Case{0xD800, "\xEF\xBF\xBD"}})
+    for (Case c :
+         {Case{U',', ","}, Case{U'\u00A0', "\xC2\xA0"}, Case{U'\u066B', "\xD9\xAB"}, Case{U'\u202F', "\xE2\x80\xAF"},
+          Case{U'\U0001D7CE', "\xF0\x9D\x9F\x8E"}, Case{0xD800, "\xEF\xBF\xBD"}})
         EXPECT_EQ(SeparatorText(c.c), c.text);
 }
 
