@@ -8,41 +8,14 @@
 
 #include "CheckedMath.h"
 #include "Errors.h"
+#include "FpEnvironment.h"
 #include "Prijeti.h"
 #include "RecordBits.h"
 #include "SpoctiKonstrukci.h"
 
 namespace {
 
-struct FlagState {
-    std::uint16_t x87Flags;
-    std::uint32_t mxcsr;
-    bool operator==(const FlagState&) const = default;
-};
-
-FlagState Capture()
-{
-    std::uint16_t status;
-    FlagState s;
-    __asm__ volatile("fnstsw %0" : "=a"(status));
-    __asm__ volatile("stmxcsr %0" : "=m"(s.mxcsr));
-    s.x87Flags = status & 0x3F;
-    return s;
-}
-
-void Install(const FlagState& s)
-{
-    struct {
-        std::uint16_t control, unused1, status, unused2;
-        std::uint32_t rest[5];
-    } x87;
-    __asm__ volatile("fnstenv %0" : "=m"(x87));
-    x87.status = static_cast<std::uint16_t>((x87.status & ~0x3F) | s.x87Flags);
-    __asm__ volatile("fldenv %0" : : "m"(x87));
-    __asm__ volatile("ldmxcsr %0" : : "m"(s.mxcsr));
-}
-
-constexpr std::uint32_t kDefaultMxcsr = 0x1F80;
+using FlagState = FpEnvironment;
 
 TKonstrukce WorkedExample()
 {
@@ -53,15 +26,15 @@ TKonstrukce WorkedExample()
 }
 
 const FlagState kCallers[] = {
-    {0, kDefaultMxcsr},
-    {0x20, kDefaultMxcsr},               // inexact
-    {0x08 | 0x20, kDefaultMxcsr},        // overflow: must not be reported as the calculation's
-    {0x01 | 0x04, kDefaultMxcsr | 0x3F}, // invalid and zero divide in both units
+    {kDefaultControl, 0, kDefaultMxcsr},
+    {kDefaultControl, 0x20, kDefaultMxcsr},               // inexact
+    {kDefaultControl, 0x08 | 0x20, kDefaultMxcsr},        // overflow: must not be reported as the calculation's
+    {kDefaultControl, 0x01 | 0x04, kDefaultMxcsr | 0x3F}, // invalid and zero divide in both units
 };
 
 TEST(FloatingPointState, ConstructionGivesTheCallersFlagsBack)
 {
-    Install({0, kDefaultMxcsr});
+    FlagState{kDefaultControl, 0, kDefaultMxcsr}.Install();
     TKonstrukce clean = WorkedExample();
     SpoctiKonstrukci(clean);
 
@@ -97,33 +70,33 @@ TEST(FloatingPointState, ConstructionGivesTheCallersFlagsBack)
     };
     for (const auto& r : runs)
         for (const FlagState& caller : kCallers) {
-            Install(caller);
+            caller.Install();
             r.run();
-            const FlagState after = Capture();
-            Install({0, kDefaultMxcsr});
-            EXPECT_EQ(after, caller) << r.name << ", caller flags " << caller.x87Flags;
+            const FlagState after = FpEnvironment::Capture();
+            FlagState{kDefaultControl, 0, kDefaultMxcsr}.Install();
+            EXPECT_EQ(after, caller) << r.name << ", caller flags " << caller.flags;
         }
 }
 
 // Outside any calculation the helpers meet whatever flags are up; a left-over flag is no fault.
 TEST(FloatingPointState, LeftOverFlagsAreNoFaultOfTheHelpers)
 {
-    Install({0, kDefaultMxcsr});
+    FlagState{kDefaultControl, 0, kDefaultMxcsr}.Install();
     Bod expected;
     CurrentPoint(expected, 15, 0.11L);
     const long double crossing = PrusecikSKruznici(1, 1, 3, 2, 2, 1, 1);
     for (const FlagState& caller : kCallers) {
-        Install(caller);
+        caller.Install();
         Bod b;
-        EXPECT_NO_THROW(CurrentPoint(b, 15, 0.11L)) << caller.x87Flags;
+        EXPECT_NO_THROW(CurrentPoint(b, 15, 0.11L)) << caller.flags;
         EXPECT_EQ(b.x, expected.x);
         EXPECT_EQ(b.y, expected.y);
         long double x = 0;
-        EXPECT_NO_THROW(x = PrusecikSKruznici(1, 1, 3, 2, 2, 1, 1)) << caller.x87Flags;
+        EXPECT_NO_THROW(x = PrusecikSKruznici(1, 1, 3, 2, 2, 1, 1)) << caller.flags;
         EXPECT_EQ(x, crossing);
         EXPECT_THROW(static_cast<void>(static_cast<long double>(fpcheck::Sqrt(fpcheck::X(-1.0L)) + 0.0L)), EInvalidOp)
-            << caller.x87Flags;
-        Install({0, kDefaultMxcsr});
+            << caller.flags;
+        FlagState{kDefaultControl, 0, kDefaultMxcsr}.Install();
     }
 }
 

@@ -7,45 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include "FpEnvironment.h"
 #include "NumText.h"
 
 namespace {
 
-// The x87 control word, the x87 exception flags and MXCSR: what a caller may rely on.
-struct Environment {
-    std::uint16_t control;
-    std::uint16_t flags;
-    std::uint32_t mxcsr;
-    bool operator==(const Environment&) const = default;
-};
-
-Environment Capture()
-{
-    Environment e;
-    std::uint16_t status;
-    __asm__ volatile("fnstcw %0" : "=m"(e.control));
-    __asm__ volatile("fnstsw %0" : "=a"(status));
-    __asm__ volatile("stmxcsr %0" : "=m"(e.mxcsr));
-    e.flags = status & 0x3F;
-    return e;
-}
-
-// Installs exactly `e`: flags through the whole x87 environment, since no operation raises them alone.
-void Install(const Environment& e)
-{
-    struct {
-        std::uint16_t control, unused1, status, unused2;
-        std::uint32_t rest[5];
-    } x87;
-    __asm__ volatile("fnstenv %0" : "=m"(x87));
-    x87.control = e.control;
-    x87.status = static_cast<std::uint16_t>((x87.status & ~0x3F) | e.flags);
-    __asm__ volatile("fldenv %0" : : "m"(x87));
-    __asm__ volatile("ldmxcsr %0" : : "m"(e.mxcsr));
-}
-
-constexpr std::uint16_t kDefaultControl = 0x037F; // masked, extended, to nearest
-constexpr std::uint32_t kDefaultMxcsr = 0x1F80;
+using Environment = FpEnvironment;
 
 TEST(TextToNumberEnvironment, EveryCallerStateComesBackUnchanged)
 {
@@ -75,12 +42,12 @@ TEST(TextToNumberEnvironment, EveryCallerStateComesBackUnchanged)
     };
     DecimalSeparator = U'.';
     for (const auto& t : texts) {
-        Install({kDefaultControl, 0, kDefaultMxcsr});
+        FpEnvironment{kDefaultControl, 0, kDefaultMxcsr}.Install();
         long double expected = 0;
         if (t.valid)
             expected = TextToNumber(t.text);
         for (const auto& c : callers) {
-            Install(c.caller);
+            c.caller.Install();
             long double value = 0;
             bool accepted = true;
             try {
@@ -88,8 +55,8 @@ TEST(TextToNumberEnvironment, EveryCallerStateComesBackUnchanged)
             } catch (const EConvertError&) {
                 accepted = false;
             }
-            const Environment after = Capture();
-            Install({kDefaultControl, 0, kDefaultMxcsr});
+            const Environment after = FpEnvironment::Capture();
+            FpEnvironment{kDefaultControl, 0, kDefaultMxcsr}.Install();
             EXPECT_EQ(after, c.caller) << c.name << " / " << t.text;
             EXPECT_EQ(accepted, t.valid) << c.name << " / " << t.text;
             if (t.valid) {
