@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
@@ -99,6 +100,8 @@ void ShowUnhandledError(const std::exception& error)
     QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
                     UnhandledErrorText(QString::fromUtf8(error.what())), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    // A plain OK, as on the "Error" dialog; some platform themes put a tick on it.
+    box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.setWindowModality(Qt::ApplicationModal);
     // The box's own loop has no idle step: the status line stays as it is while it is open.
     HintTracker::Suspender quiet;

@@ -1,6 +1,7 @@
 // Saves a picture of each dialog after the default calculation: dialog_screenshots OUTPUT_DIR.
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
@@ -27,6 +28,25 @@ void ShowAndGrab(ModalDialog* dialog, QPushButton* button, const QString& path)
     dialog->ShowModal();
 }
 
+// Types `text` into `edit` of the input dialog, presses OK, grabs the message box that answers, then
+// leaves the dialog with Storno.
+void GrabRejection(QLineEdit* edit, const QString& text, const QString& path)
+{
+    QTimer::singleShot(300, ZadaniDlg, [edit, text, path] {
+        edit->setText(text);
+        QTimer::singleShot(300, [path] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (box == nullptr || !box->grab().save(path))
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            if (box != nullptr)
+                box->close();
+            QTimer::singleShot(100, ZadaniDlg, [] { ZadaniDlg->CancelBtn->click(); });
+        });
+        ZadaniDlg->OKBtn->click();
+    });
+    ZadaniDlg->ShowModal();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -48,6 +68,8 @@ int main(int argc, char** argv)
     ShowAndGrab(Tabulka1, Tabulka1->TlacitkoOK, out.filePath(QStringLiteral("moment.png")));
     ShowAndGrab(AboutBox, AboutBox->TlacitkoOK, out.filePath(QStringLiteral("copyright.png")));
     ShowAndGrab(LicPodm, LicPodm->TlacitkoOK, out.filePath(QStringLiteral("licence.png")));
+    GrabRejection(ZadaniDlg->XPrNapr, QStringLiteral("0,5"), out.filePath(QStringLiteral("chyba-zadani.png")));
+    GrabRejection(ZadaniDlg->XUcNapr, QStringLiteral("0.11"), out.filePath(QStringLiteral("chyba-prevodu.png")));
 
     DestroyWindows();
     return 0;
