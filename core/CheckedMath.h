@@ -246,11 +246,12 @@ auto Abs(A a)
 {
     return Call<Fn::Abs>(a);
 }
+// `a` is evaluated once, then multiplied by itself.
 template <Operand A>
 auto Square(A a)
 {
     return Call<Fn::Square>(a);
-} // a evaluated once, then a*a
+}
 template <Operand A>
 auto Sqrt(A a)
 {

@@ -373,10 +373,11 @@ void ModifiedEnterOrEsc(Monkey& m)
     static const Qt::KeyboardModifier mods[] = {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier};
     m.Key(m.Chance(50) ? Qt::Key_Return : Qt::Key_Escape, mods[m.Pick(3)]);
 }
+// Alt+B: the access key of "&Beru na vědomí".
 void Mnemonic(Monkey& m)
 {
     m.Key(Qt::Key_B, Qt::AltModifier);
-} // "&Beru na vědomí"
+}
 void F2WhileModal(Monkey& m)
 {
     m.ShortcutWhileModal(Qt::Key_F2, Qt::NoModifier);
