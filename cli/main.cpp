@@ -35,10 +35,11 @@ int Emit(const std::string& text)
 
 std::string Render(OutputFormat format, const TKonstrukce& k)
 {
-    const ResultGrids grids = GridsOf(k);
+    const CharacteristicPoints points = ReadCharacteristicPoints(k);
+    const ResultGrids grids = GridsOf(k, points);
     switch (format) {
     case OutputFormat::Csv: return RenderCsv(grids);
-    case OutputFormat::Json: return RenderJson(k, grids);
+    case OutputFormat::Json: return RenderJson(k, points, grids);
     case OutputFormat::Text: break;
     }
     return RenderText(grids);

@@ -174,7 +174,7 @@ TEST(OrbitekCalc, PhasesAndPolesSelectTheTables)
         const Outcome o = Calc(Plain, c.args);
         ASSERT_EQ(o.status, 0) << o.err;
         const std::vector<std::string> lines = Lines(o.out);
-        ASSERT_EQ(lines.size(), 40u);
+        ASSERT_EQ(lines.size(), 72u);
         EXPECT_EQ(lines[19], c.synchronousRow) << c.args[1];
         EXPECT_EQ(lines[24], c.slip025Row) << c.args[1];
     }
@@ -242,9 +242,11 @@ TEST(OrbitekCalc, FormatsAgree)
     EXPECT_NE(csv.find('"'), std::string::npos) << "a grouped number should need quoting";
 
     for (const std::vector<std::string>& row : textRows) {
-        if (row.size() == 3) {
-            const std::string jsonRow = "[\"" + row[0] + "\", \"" + row[1] + "\", \"" + row[2] + "\"]";
-            EXPECT_NE(json.find(jsonRow), std::string::npos) << jsonRow;
+        if (row.size() > 1) {
+            std::string jsonRow;
+            for (const std::string& cell : row)
+                jsonRow += (jsonRow.empty() ? "[\"" : ", \"") + cell + "\"";
+            EXPECT_NE(json.find(jsonRow + "]"), std::string::npos) << jsonRow;
         }
     }
 
@@ -259,6 +261,24 @@ TEST(OrbitekCalc, FormatsAgree)
         EXPECT_EQ(NumberToFixedText(JsonValue(json, {"OmegaSkluzu"}, i - 1), 3, 3), textRows[19 + i][1]) << i;
         EXPECT_EQ(NumberToFixedText(JsonValue(json, {"MomentSkluzu"}, i - 1), 3, 3), textRows[19 + i][2]) << i;
     }
+    const struct {
+        std::initializer_list<std::string> path;
+        std::size_t row, column;
+    } characteristic[] = {
+        {{"MaxTorque", "Torque"}, 42, 1},
+        {{"MaxTorque", "Slip"}, 42, 3},
+        {{"StartingTorque"}, 43, 1},
+        {{"TorqueRatio"}, 44, 1},
+        {{"MaxOutput", "Output"}, 45, 1},
+        {{"MaxOutput", "y"}, 45, 5},
+        {{"MaxPowerFactor", "Current"}, 47, 1},
+        {{"MaxEfficiency", "x"}, 48, 4},
+        {{"MaxInput", "Input"}, 49, 1},
+        {{"Operating", "Output"}, 52, 4},
+        {{"Operating", "Efficiency"}, 52, 5},
+    };
+    for (const auto& c : characteristic)
+        EXPECT_EQ(NumberToGroupedText(JsonValue(json, c.path)), textRows[c.row][c.column]) << *c.path.begin();
 }
 
 } // namespace
