@@ -1,0 +1,52 @@
+// The diagram page in PDF, SVG and PNG files, at true scale, never leaving a half-written file behind.
+#pragma once
+
+#include <QSize>
+#include <QSizeF>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "DiagramPainter.h"
+
+class QIODevice;
+class QPainter;
+
+namespace diagram {
+
+enum class FileFormat { Pdf, Svg, Png };
+
+// The format a file name's extension names (.pdf, .svg, .png, in any case), or nothing.
+std::optional<FileFormat> FormatOfFileName(const QString& fileName);
+
+// One page of a PDF document: its size as it lies, and how to paint it in millimetres from its
+// top-left corner.
+struct DocumentPage {
+    QSizeF sizeMm;
+    std::function<void(QPainter&)> paint;
+};
+
+// The pages of the PDF document of a diagram: the diagram page at its true scale. A further page is
+// appended here and nowhere else.
+std::vector<DocumentPage> DiagramDocument(const Diagram& d);
+
+// The pages as one PDF document; false when painting or the device failed.
+bool WritePdf(QIODevice& device, const std::vector<DocumentPage>& pages);
+// The page as SVG: width and height in mm, a viewBox whose user unit is 1 mm.
+bool WriteSvg(QIODevice& device, const Diagram& d);
+// The page as PNG at PngSizeOf's resolution.
+bool WritePng(QIODevice& device, const Diagram& d);
+
+// A page's PNG: 300 dpi, or the highest whole dpi below that keeps it within 16 megapixels.
+struct PngSize {
+    QSize pixels;
+    int dpi = 0;
+};
+PngSize PngSizeOf(QSizeF pageMm);
+
+// Writes `fileName` in the format its extension names. The file appears only when it is complete (a
+// file of that name already there stays as it was otherwise). The reason of a failure, or nothing.
+std::optional<QString> SaveDiagram(const QString& fileName, const Diagram& d);
+
+} // namespace diagram

@@ -1,0 +1,560 @@
+// What the circle diagram consists of and where it goes on paper, in amperes and millimetres; no pixels.
+#include "DiagramGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace diagram {
+
+namespace {
+
+constexpr double Pi = std::numbers::pi;
+constexpr double Tolerance = 1e-9;        // relative: rounding of the record's own values
+constexpr int ExponentLimit = 15;         // 1-2-5 values from 1e-15 to 5e15 are plenty for any accepted motor
+constexpr double TangentHalfLength = 0.3; // of the radius, each side of a tangent point
+
+QPointF At(const ::Point& p)
+{
+    return {static_cast<double>(p.x), static_cast<double>(p.y)};
+}
+
+bool Finite(QPointF p)
+{
+    return std::isfinite(p.x()) && std::isfinite(p.y());
+}
+
+double Length(QPointF v)
+{
+    return std::hypot(v.x(), v.y());
+}
+
+QPointF Unit(QPointF v)
+{
+    const double l = Length(v);
+    return l > 0 ? v / l : QPointF(0, 0);
+}
+
+// The line through `p` along `direction`, `half` long each side.
+QLineF Through(QPointF p, QPointF direction, double half)
+{
+    const QPointF d = Unit(direction) * half;
+    return {p - d, p + d};
+}
+
+// Slip [0, 1] with room for rounding.
+bool MotoringSlip(double s)
+{
+    return s >= -Tolerance && s <= 1 + Tolerance;
+}
+
+// Liang–Barsky: the parameter range of p0 + t·d (t in [t0, t1]) inside the box; false when none.
+bool ClipRange(QPointF p0, QPointF d, const Extent& box, double& t0, double& t1)
+{
+    const double p[4] = {-d.x(), d.x(), -d.y(), d.y()};
+    const double q[4] = {p0.x() - box.left, box.right - p0.x(), p0.y() - box.bottom, box.top - p0.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double r = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, r);
+        else
+            t1 = std::min(t1, r);
+        if (t0 > t1)
+            return false;
+    }
+    return true;
+}
+
+bool StrictlyInside(QPointF p, const Extent& e)
+{
+    return p.x() > e.left && p.x() < e.right && p.y() > e.bottom && p.y() < e.top;
+}
+
+// Angles where the circle crosses the lines that carry the box's edges.
+void EdgeCrossings(QPointF c, double r, const Extent& box, std::vector<double>& angles)
+{
+    for (double x : {box.left, box.right}) {
+        const double cosine = (x - c.x()) / r;
+        if (std::abs(cosine) <= 1) {
+            angles.push_back(std::acos(cosine));
+            angles.push_back(-std::acos(cosine));
+        }
+    }
+    for (double y : {box.bottom, box.top}) {
+        const double sine = (y - c.y()) / r;
+        if (std::abs(sine) <= 1) {
+            angles.push_back(std::asin(sine));
+            angles.push_back(Pi - std::asin(sine));
+        }
+    }
+}
+
+// Share of the arc from `from` to `to` that lies in the visible area.
+double VisibleShare(const Scene& s, double from, double to, const Extent& box, const std::optional<Extent>& hole)
+{
+    double shown = 0;
+    for (const auto& [a, b] : VisibleArcs(s.centre, s.radius, from, to, box, hole))
+        shown += std::abs(b - a);
+    return shown / std::abs(to - from);
+}
+
+QSizeF Oriented(QSizeF portrait, bool landscape)
+{
+    return landscape ? portrait.transposed() : portrait;
+}
+
+std::optional<Paper> PaperOfSize(QSizeF mm)
+{
+    constexpr double Slack = 1; // mm: printer drivers round paper sizes
+    for (Paper p : Papers) {
+        const QSizeF size = PortraitSizeMm(p);
+        for (const QSizeF s : {size, size.transposed()})
+            if (std::abs(s.width() - mm.width()) <= Slack && std::abs(s.height() - mm.height()) <= Slack)
+                return p;
+    }
+    return std::nullopt;
+}
+
+// Of two layouts of the same page size, the one that shows more of the arc from Ao to A∞, then more of
+// the circle; portrait when they show the same.
+bool Better(const Scene& s, const PageLayout& a, const PageLayout& b)
+{
+    auto shares = [&s](const PageLayout& l) {
+        const Extent box = l.FrameInAmps();
+        const Extent hole = l.TitleBlockInAmps();
+        return std::pair(VisibleShare(s, Pi, s.arcEnd, box, hole), VisibleShare(s, Pi, Pi - 2 * Pi, box, hole));
+    };
+    const auto [arcA, circleA] = shares(a);
+    const auto [arcB, circleB] = shares(b);
+    if (std::abs(arcA - arcB) > Tolerance)
+        return arcA > arcB;
+    return circleA > circleB + Tolerance;
+}
+
+// The best layout on the smallest ISO page that holds the diagram at `scale`.
+std::optional<PageLayout> SmallestPage(const Scene& s, Scale scale)
+{
+    for (Paper paper : Papers) {
+        std::optional<PageLayout> best;
+        for (bool landscape : {false, true}) {
+            std::optional<PageLayout> l = FitOnPage(s, scale, Oriented(PortraitSizeMm(paper), landscape));
+            if (!l)
+                continue;
+            l->paper = paper;
+            l->landscape = landscape;
+            if (!best || Better(s, *l, *best))
+                best = l;
+        }
+        if (best)
+            return best;
+    }
+    return std::nullopt;
+}
+
+// The default scale and the finer ones a small working region needs.
+Scale StartingScale(const Scene& s, std::optional<Scale> forced)
+{
+    if (forced)
+        return *forced;
+    Scale scale;
+    const double across = std::max(s.workingRegion.Width(), s.workingRegion.Height());
+    while (across / scale.Value() < MinimumAcross && scale.exponent > -ExponentLimit)
+        scale = scale.Previous();
+    return scale;
+}
+
+} // namespace
+
+// ---- Series ----
+
+double Series::Value() const
+{
+    return mantissa * std::pow(10.0, exponent);
+}
+
+Series Series::Next() const
+{
+    switch (mantissa) {
+    case 1: return {2, exponent};
+    case 2: return {5, exponent};
+    default: return {1, exponent + 1};
+    }
+}
+
+Series Series::Previous() const
+{
+    switch (mantissa) {
+    case 5: return {2, exponent};
+    case 2: return {1, exponent};
+    default: return {5, exponent - 1};
+    }
+}
+
+Series SeriesAtLeast(double value)
+{
+    Series s{1, static_cast<int>(std::floor(std::log10(value))) - 1};
+    s.exponent = std::clamp(s.exponent, -ExponentLimit, ExponentLimit);
+    while (s.Value() < value * (1 - Tolerance) && s.exponent <= ExponentLimit)
+        s = s.Next();
+    return s;
+}
+
+std::optional<Series> SeriesValue(long double value)
+{
+    if (!(value > 0) || !std::isfinite(static_cast<double>(value)))
+        return std::nullopt;
+    const int e = static_cast<int>(std::floor(std::log10(static_cast<double>(value))));
+    for (int exponent = e - 1; exponent <= e + 1; ++exponent)
+        for (int mantissa : {1, 2, 5}) {
+            const Series s{mantissa, exponent};
+            if (std::abs(exponent) <= ExponentLimit &&
+                std::abs(s.Value() - static_cast<double>(value)) <= 1e-12 * static_cast<double>(value))
+                return s;
+        }
+    return std::nullopt;
+}
+
+// ---- Extent ----
+
+void Extent::Include(QPointF p)
+{
+    left = std::min(left, p.x());
+    right = std::max(right, p.x());
+    bottom = std::min(bottom, p.y());
+    top = std::max(top, p.y());
+}
+
+void Extent::Include(const Extent& e)
+{
+    Include(QPointF(e.left, e.bottom));
+    Include(QPointF(e.right, e.top));
+}
+
+// ---- Scene ----
+
+Scene BuildScene(const TKonstrukce& k, const CharacteristicPoints& c)
+{
+    Scene s;
+    const QPointF ao = At(k.Ao);
+    const QPointF ak = At(k.Ak);
+    const QPointF t = At(k.BodPomeru);
+    const QPointF m = At(k.StredPrimky);
+    s.centre = QPointF(static_cast<double>(k.StredKruznice.x), ao.y());
+    s.radius = static_cast<double>(k.Polomer);
+    const QPointF aInf = At(k.AInf);
+
+    const QPointF powerDirection = Unit(ak - ao);
+    const QPointF beyondM = Unit(m - s.centre); // the bisector, from S out through M
+    auto radial = [&s](QPointF p) { return Unit(p - s.centre); };
+    s.points = {{
+        {QStringLiteral("O"), QPointF(0, 0), Unit(QPointF(-1, -1))},
+        {QStringLiteral("Ao"), ao, Unit(QPointF(-0.8, 0.6))},
+        {QStringLiteral("Ak"), ak, radial(ak)},
+        {QStringLiteral("T"), t, QPointF(1, 0)},
+        {QStringLiteral("M"), m, Unit(powerDirection + beyondM)}, // between the power line and the bisector
+        {QStringLiteral("S"), s.centre, Unit(QPointF(0.7, 0.7))}, // above the diameter, right of the bisector
+        {QStringLiteral("A∞"), aInf, radial(aInf)},
+    }};
+
+    s.arcEnd = std::atan2(aInf.y() - s.centre.y(), aInf.x() - s.centre.x());
+    s.diameter = QLineF(ao, s.centre + QPointF(s.radius, 0));
+    s.powerLine = QLineF(ao, ak);
+    if (c.efficiencyPole && Finite(At(*c.efficiencyPole)))
+        s.efficiencyPole = At(*c.efficiencyPole);
+    s.bisector = QLineF(s.centre, m + (m - s.centre) * 0.25);
+    s.torqueLine = QLineF(ao, aInf);
+    s.slipLine = QLineF(At(k.PrimkaSkluzu.zacatek), At(k.PrimkaSkluzu.konec));
+
+    s.divisions[0] = s.slipLine.p1();
+    for (int i = 1; i <= SlipCount; ++i) {
+        s.divisions[i] = QPointF(static_cast<double>(k.SkluzX[i]), static_cast<double>(k.SkluzY[i]));
+        s.operatingPoints[i] = QPointF(static_cast<double>(k.KruzniceX[i]), static_cast<double>(k.KruzniceY[i]));
+    }
+
+    // Classical constructions: a tangent parallel to the torque or power line, the tangent from O
+    // (power factor) or from T′ (efficiency), the horizontal tangent at the top (input).
+    const double half = TangentHalfLength * s.radius;
+    auto mark = [&](const std::optional<OperatingPoint>& p, Symbol symbol, std::optional<QLineF> construction) {
+        if (!p || !p->slip || !Finite(At(p->point)))
+            return;
+        s.characteristic.push_back({symbol, At(p->point), static_cast<double>(*p->slip), construction});
+    };
+    auto from = [](QPointF start, QPointF p) { return QLineF(start, p + (p - start) * 0.1); };
+    if (c.maxTorque)
+        mark(c.maxTorque, Symbol::Triangle, Through(At(c.maxTorque->point), aInf - ao, half));
+    if (c.maxOutput)
+        mark(c.maxOutput, Symbol::Square, Through(At(c.maxOutput->point), ak - ao, half));
+    if (c.maxPowerFactor)
+        mark(c.maxPowerFactor, Symbol::Diamond, from(QPointF(0, 0), At(c.maxPowerFactor->point)));
+    if (c.maxEfficiency)
+        mark(c.maxEfficiency, Symbol::Circle,
+             s.efficiencyPole ? std::optional(from(*s.efficiencyPole, At(c.maxEfficiency->point))) : std::nullopt);
+    if (c.maxInput) {
+        const QPointF top = s.centre + QPointF(0, s.radius);
+        const bool atTop = Length(At(c.maxInput->point) - top) <= Tolerance * s.radius;
+        mark(c.maxInput, Symbol::InvertedTriangle,
+             atTop ? std::optional(Through(top, QPointF(1, 0), half)) : std::nullopt);
+    }
+
+    Extent& w = s.workingRegion;
+    w = Extent::Around(QPointF(0, 0));
+    for (QPointF p : {ao, ak, t, s.slipLine.p1(), s.slipLine.p2()})
+        w.Include(p);
+    for (int i = 1; i <= SlipCount; ++i) {
+        w.Include(s.divisions[i]);
+        w.Include(s.operatingPoints[i]);
+    }
+    for (const CharacteristicMark& cm : s.characteristic)
+        if (MotoringSlip(cm.slip))
+            w.Include(cm.at);
+    return s;
+}
+
+QString SymbolName(Symbol symbol)
+{
+    switch (symbol) {
+    case Symbol::Triangle: return QStringLiteral("Mmax");
+    case Symbol::Square: return QStringLiteral("P2max");
+    case Symbol::Diamond: return QStringLiteral("cos φmax");
+    case Symbol::Circle: return QStringLiteral("ηmax");
+    case Symbol::InvertedTriangle: break;
+    }
+    return QStringLiteral("P1max");
+}
+
+QPointF OnCircle(const Scene& s, double angle)
+{
+    return s.centre + s.radius * QPointF(std::cos(angle), std::sin(angle));
+}
+
+// ---- Paper ----
+
+QSizeF PortraitSizeMm(Paper paper)
+{
+    switch (paper) {
+    case Paper::A4: return {210, 297};
+    case Paper::A3: return {297, 420};
+    case Paper::A2: return {420, 594};
+    case Paper::A1: return {594, 841};
+    case Paper::A0: break;
+    }
+    return {841, 1189};
+}
+
+QString PaperName(Paper paper)
+{
+    return QStringLiteral("A%1").arg(4 - static_cast<int>(paper));
+}
+
+QPointF PageLayout::ToPage(QPointF amps) const
+{
+    const double a = scale.Value();
+    return origin + QPointF(amps.x() / a, -amps.y() / a);
+}
+
+QPointF PageLayout::ToAmps(QPointF mm) const
+{
+    const double a = scale.Value();
+    return {(mm.x() - origin.x()) * a, (origin.y() - mm.y()) * a};
+}
+
+Extent PageLayout::InAmps(const QRectF& mm) const
+{
+    const QPointF topLeft = ToAmps(mm.topLeft());
+    const QPointF bottomRight = ToAmps(mm.bottomRight());
+    return {topLeft.x(), bottomRight.y(), bottomRight.x(), topLeft.y()};
+}
+
+std::optional<PageLayout> FitOnPage(const Scene& s, Scale scale, QSizeF pageMm)
+{
+    const Extent& w = s.workingRegion;
+    const double a = scale.Value();
+    const QSizeF drawing(w.Width() / a + PaddingLeft + PaddingRight, w.Height() / a + PaddingTop + PaddingBottom);
+    const QRectF frame(PageMargin, PageMargin, pageMm.width() - 2 * PageMargin, pageMm.height() - 2 * PageMargin);
+    if (drawing.width() > frame.width() || drawing.height() > frame.height())
+        return std::nullopt;
+    const bool beside = drawing.width() + TitleBlockGap + TitleBlockSize.width() <= frame.width();
+    const bool below = drawing.height() + TitleBlockGap + TitleBlockSize.height() <= frame.height();
+    if (!beside && !below)
+        return std::nullopt;
+
+    PageLayout l;
+    l.page = pageMm;
+    l.landscape = pageMm.width() > pageMm.height();
+    l.paper = PaperOfSize(pageMm);
+    l.scale = scale;
+    l.frame = frame;
+    l.titleBlock = QRectF(QPointF(frame.right() - TitleBlockSize.width(), frame.bottom() - TitleBlockSize.height()),
+                          TitleBlockSize);
+    // Top left, so that the room left over goes to the circle's lower half and right part.
+    l.drawing = QRectF(frame.topLeft(), drawing);
+    l.origin = QPointF(l.drawing.left() + PaddingLeft - w.left / a, l.drawing.top() + PaddingTop + w.top / a);
+
+    // O on a bold (10 mm) line of the paper if there is room, else on a medium or a fine one.
+    const QRectF keepOff = l.titleBlock.adjusted(-TitleBlockGap, -TitleBlockGap, 0, 0);
+    for (double step : {10.0, 5.0, 1.0}) {
+        const QPointF snapped(std::ceil(l.origin.x() / step) * step, std::ceil(l.origin.y() / step) * step);
+        const QRectF moved = l.drawing.translated(snapped - l.origin);
+        const bool clear = moved.right() <= keepOff.left() || moved.bottom() <= keepOff.top();
+        if (frame.contains(moved) && clear) {
+            l.drawing = moved;
+            l.origin = snapped;
+            break;
+        }
+    }
+    return l;
+}
+
+std::optional<PageLayout> ChoosePage(const Scene& s, std::optional<Scale> forced)
+{
+    for (Scale scale = StartingScale(s, forced); scale.exponent <= ExponentLimit; scale = scale.Next()) {
+        if (std::optional<PageLayout> l = SmallestPage(s, scale))
+            return l;
+        if (forced)
+            break;
+    }
+    return std::nullopt;
+}
+
+std::optional<PageLayout> LayoutOnPaper(const Scene& s, QSizeF pageMm, std::optional<Scale> forced)
+{
+    for (Scale scale = StartingScale(s, forced); scale.exponent <= ExponentLimit; scale = scale.Next()) {
+        if (std::optional<PageLayout> l = FitOnPage(s, scale, pageMm))
+            return l;
+        if (forced)
+            break;
+    }
+    return std::nullopt;
+}
+
+// ---- Clipping ----
+
+std::optional<QLineF> ClipLine(const QLineF& line, const Extent& box)
+{
+    double t0 = 0, t1 = 1;
+    const QPointF d = line.p2() - line.p1();
+    if (!ClipRange(line.p1(), d, box, t0, t1))
+        return std::nullopt;
+    return QLineF(line.p1() + t0 * d, line.p1() + t1 * d);
+}
+
+bool Visible(QPointF p, const Extent& box, const std::optional<Extent>& hole)
+{
+    return box.Contains(p) && !(hole && StrictlyInside(p, *hole));
+}
+
+std::vector<std::pair<double, double>> VisibleArcs(QPointF centre, double radius, double from, double to,
+                                                   const Extent& box, const std::optional<Extent>& hole)
+{
+    std::vector<std::pair<double, double>> arcs;
+    const double span = to - from;
+    if (!(radius > 0) || span == 0 || !std::isfinite(span))
+        return arcs;
+    std::vector<double> angles;
+    EdgeCrossings(centre, radius, box, angles);
+    if (hole)
+        EdgeCrossings(centre, radius, *hole, angles);
+
+    // Crossings as fractions of the arc, which may run either way round.
+    std::vector<double> cuts{0, 1};
+    for (double angle : angles) {
+        double d = std::fmod(span > 0 ? angle - from : from - angle, 2 * Pi);
+        if (d < 0)
+            d += 2 * Pi;
+        const double t = d / std::abs(span);
+        if (t > 0 && t < 1)
+            cuts.push_back(t);
+    }
+    std::sort(cuts.begin(), cuts.end());
+    for (std::size_t i = 0; i + 1 < cuts.size(); ++i) {
+        const double t0 = cuts[i], t1 = cuts[i + 1];
+        if (t1 <= t0)
+            continue;
+        const double middle = from + span * (t0 + t1) / 2;
+        if (!Visible(centre + radius * QPointF(std::cos(middle), std::sin(middle)), box, hole))
+            continue;
+        const double a = from + span * t0, b = from + span * t1;
+        if (!arcs.empty() && arcs.back().second == a)
+            arcs.back().second = b;
+        else
+            arcs.emplace_back(a, b);
+    }
+    return arcs;
+}
+
+QPointF EdgePoint(QPointF inside, QPointF p, const Extent& box, const std::optional<Extent>& hole)
+{
+    const QPointF d = p - inside;
+    double t0 = 0, t1 = 1;
+    double end = ClipRange(inside, d, box, t0, t1) ? t1 : 0;
+    if (hole) {
+        double h0 = 0, h1 = 1;
+        if (ClipRange(inside, d, *hole, h0, h1))
+            end = std::min(end, h0);
+    }
+    return inside + end * d;
+}
+
+// ---- Axes ----
+
+Series TickStep(Scale scale, double minimumMm)
+{
+    return SeriesAtLeast(scale.Value() * minimumMm);
+}
+
+std::vector<double> Ticks(double from, double to, Series step)
+{
+    constexpr double MaxTicks = 1000; // a view zoomed far out draws no forest of labels
+    std::vector<double> ticks;
+    const double v = step.Value();
+    const double first = std::ceil(from / v - Tolerance), last = std::floor(to / v + Tolerance);
+    if (!(last - first < MaxTicks))
+        return ticks;
+    for (double i = first; i <= last; ++i)
+        if (i != 0)
+            ticks.push_back(i * v);
+    return ticks;
+}
+
+Extent AxisExtent(const Scene& s, const Extent& visible, const std::optional<Extent>& hole)
+{
+    Extent e = s.workingRegion;
+    std::vector<QPointF> beside{s.Point(Named::S).at, s.Point(Named::AInf).at};
+    if (s.efficiencyPole)
+        beside.push_back(*s.efficiencyPole);
+    for (QPointF p : beside)
+        if (Visible(p, visible, hole))
+            e.Include(p);
+    return e;
+}
+
+// ---- Screen ----
+
+ViewFit FitDrawing(QSizeF viewPx, const QRectF& drawingMm, QSizeF boxPx, double marginPx)
+{
+    const QSizeF available = viewPx - QSizeF(2 * marginPx, 2 * marginPx);
+    const QSizeF d = drawingMm.size();
+    if (available.width() <= 0 || available.height() <= 0 || d.isEmpty())
+        return {1, drawingMm.topLeft()};
+    // The corner box beside the drawing or below it, whichever leaves the drawing larger; over it
+    // when the view is too small for either.
+    const QSizeF beside(available.width() - boxPx.width(), available.height());
+    const QSizeF below(available.width(), available.height() - boxPx.height());
+    auto zoom = [&d](QSizeF area) {
+        return area.width() > 0 && area.height() > 0 ? std::min(area.width() / d.width(), area.height() / d.height())
+                                                     : 0.0;
+    };
+    QSizeF area = zoom(beside) >= zoom(below) ? beside : below;
+    if (zoom(area) <= 0)
+        area = available;
+    const double z = zoom(area);
+    const QPointF areaCentre = QPointF(marginPx, marginPx) + QPointF(area.width(), area.height()) / 2;
+    return {z, drawingMm.center() - areaCentre / z};
+}
+
+} // namespace diagram

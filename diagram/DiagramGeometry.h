@@ -1,0 +1,183 @@
+// What the circle diagram consists of and where it goes on paper, in amperes and millimetres; no pixels.
+#pragma once
+
+#include <QLineF>
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <array>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "Characteristic.h"
+#include "Konstrukce.h"
+
+namespace diagram {
+
+// A value of the 1-2-5 series, mantissa · 10^exponent: a scale in amperes per millimetre or a tick step.
+struct Series {
+    int mantissa = 1; // 1, 2 or 5
+    int exponent = 0;
+
+    double Value() const;
+    Series Next() const;     // 1 → 2 → 5 → 10
+    Series Previous() const; // 10 → 5 → 2 → 1
+    friend bool operator==(const Series&, const Series&) = default;
+};
+using Scale = Series; // amperes per millimetre
+
+// The smallest value of the series that is at least `value` (> 0).
+Series SeriesAtLeast(double value);
+// The series value `value` stands for (within rounding of its decimal text), or nothing.
+std::optional<Series> SeriesValue(long double value);
+
+// A box in the diagram's own coordinates (amperes, y up), or in millimetres with y up.
+struct Extent {
+    double left = 0, bottom = 0, right = 0, top = 0;
+
+    static Extent Around(QPointF p) { return {p.x(), p.y(), p.x(), p.y()}; }
+    void Include(QPointF p);
+    void Include(const Extent& e);
+    double Width() const { return right - left; }
+    double Height() const { return top - bottom; }
+    QPointF Centre() const { return {(left + right) / 2, (bottom + top) / 2}; }
+    bool Contains(QPointF p) const { return p.x() >= left && p.x() <= right && p.y() >= bottom && p.y() <= top; }
+};
+
+// The construction's named points, in the order the diagram labels them.
+enum class Named { O, Ao, Ak, T, M, S, AInf };
+constexpr int NamedCount = 7;
+
+struct LabelledPoint {
+    QString name;
+    QPointF at;             // A
+    QPointF labelDirection; // unit vector from the point to where its name stands
+};
+
+// The characteristic points, each with a symbol of its own.
+enum class Symbol { Triangle, Square, Diamond, Circle, InvertedTriangle };
+// The name a characteristic point is labelled with: "Mmax", "P2max", "cos φmax", "ηmax", "P1max".
+QString SymbolName(Symbol symbol);
+
+struct CharacteristicMark {
+    Symbol symbol;
+    QPointF at;
+    double slip;
+    std::optional<QLineF> construction; // its tangent, or the line from O or T′ that finds it
+};
+
+// Everything the diagram draws, in amperes, straight from the record and the characteristic points.
+struct Scene {
+    std::array<LabelledPoint, NamedCount> points;
+    QPointF centre; // S
+    double radius = 0;
+    // The arc from Ao (angle π about S, counter-clockwise from the x axis) clockwise through Ak to A∞.
+    double arcEnd = 0;                                  // the angle of A∞, in (−π, π)
+    QLineF diameter;                                    // the horizontal diameter from Ao through S
+    QLineF powerLine;                                   // Ao–Ak
+    std::optional<QPointF> efficiencyPole;              // T′, where the power line meets the x axis
+    QLineF bisector;                                    // the perpendicular bisector of Ao–Ak, from beyond M to S
+    QLineF torqueLine;                                  // Ao–A∞
+    QLineF slipLine;                                    // P (slip 0) – Q (slip 1)
+    std::array<QPointF, SlipCount + 1> divisions;       // the slip line's divisions: P, then the record's 1..20
+    std::array<QPointF, SlipCount + 1> operatingPoints; // the table's points on the circle; entry 0 unused
+    std::vector<CharacteristicMark> characteristic;
+    // What the page must hold: O, Ao, Ak, T, the slip line, the operating points and the
+    // characteristic points whose slip lies in [0, 1].
+    Extent workingRegion;
+
+    const LabelledPoint& Point(Named n) const { return points[static_cast<int>(n)]; }
+};
+
+Scene BuildScene(const TKonstrukce& k, const CharacteristicPoints& c);
+
+// The point of the circle at `angle` (radians about the centre, y up).
+QPointF OnCircle(const Scene& s, double angle);
+
+// ---- Paper ----
+
+enum class Paper { A4, A3, A2, A1, A0 };
+constexpr std::array<Paper, 5> Papers{Paper::A4, Paper::A3, Paper::A2, Paper::A1, Paper::A0};
+QSizeF PortraitSizeMm(Paper paper);
+QString PaperName(Paper paper);
+
+constexpr double PageMargin = 10;                     // mm round the frame
+constexpr QSizeF TitleBlockSize(182, 52);             // mm, in the frame's bottom-right corner
+constexpr double TitleBlockGap = 4;                   // mm between the drawing and the title block
+constexpr double MinimumAcross = 100;                 // mm the working region spans at least on paper
+constexpr double PaddingLeft = 16, PaddingRight = 12; // mm beside the working region: tick labels,
+constexpr double PaddingTop = 10, PaddingBottom = 14; // axis titles, arrows and point names
+
+// Where the diagram stands on one page, in millimetres from the page's top-left corner (y down).
+struct PageLayout {
+    QSizeF page;                // mm, as it lies (landscape: wider than high)
+    std::optional<Paper> paper; // ISO size, when it is one
+    bool landscape = false;
+    Scale scale;
+    QRectF frame;      // the page inside its margins: the drawing is clipped to it
+    QRectF titleBlock; // kept free of the drawing
+    QRectF drawing;    // the working region with room for its axes and labels
+    QPointF origin;    // O
+
+    QPointF ToPage(QPointF amps) const;
+    QPointF ToAmps(QPointF mm) const;
+    Extent InAmps(const QRectF& mm) const;
+    Extent FrameInAmps() const { return InAmps(frame); }
+    Extent TitleBlockInAmps() const { return InAmps(titleBlock); }
+};
+
+// The layout on a page of `pageMm` at `scale`, or nothing when the working region and the title block
+// do not both fit inside the margins.
+std::optional<PageLayout> FitOnPage(const Scene& s, Scale scale, QSizeF pageMm);
+
+// The default page: 1 A = 1 mm on the smallest ISO page from A4 to A0, portrait or landscape, that
+// holds the working region and the title block; a coarser scale where A0 is too small, a finer one
+// while the working region would be under 100 mm across. With `forced`, that scale on the smallest
+// page that holds it (nothing when not even A0 does).
+std::optional<PageLayout> ChoosePage(const Scene& s, std::optional<Scale> forced = std::nullopt);
+
+// The same rule on paper of a given size and orientation (printing); nothing when no scale fits it.
+std::optional<PageLayout> LayoutOnPaper(const Scene& s, QSizeF pageMm, std::optional<Scale> forced = std::nullopt);
+
+// ---- Clipping ----
+
+// The part of `line` inside `box`, or nothing.
+std::optional<QLineF> ClipLine(const QLineF& line, const Extent& box);
+
+// The parts of the arc from angle `from` to angle `to` (either direction) of the circle that lie
+// inside `box` and outside `hole`, as angle pairs in the arc's direction.
+std::vector<std::pair<double, double>> VisibleArcs(QPointF centre, double radius, double from, double to,
+                                                   const Extent& box, const std::optional<Extent>& hole);
+
+// True when `p` is inside `box` and not inside `hole`.
+bool Visible(QPointF p, const Extent& box, const std::optional<Extent>& hole);
+
+// Where the ray from `inside` towards `p` leaves the visible area (inside `box`, outside `hole`): the
+// place of the name of a point that lies off the page. `inside` must itself be visible.
+QPointF EdgePoint(QPointF inside, QPointF p, const Extent& box, const std::optional<Extent>& hole);
+
+// ---- Axes ----
+
+// The 1-2-5 step of the axes' tick labels that stands at least `minimumMm` apart at `scale`.
+Series TickStep(Scale scale, double minimumMm);
+
+// The ticks of one axis from `from` to `to` (A): multiples of `step`, zero left out.
+std::vector<double> Ticks(double from, double to, Series step);
+
+// The span of both axes: the working region with the points drawn beside it (S, A∞, T′) that lie in
+// `visible`, and O.
+Extent AxisExtent(const Scene& s, const Extent& visible, const std::optional<Extent>& hole);
+
+// ---- Screen ----
+
+// How a drawing of `drawingMm` fits a view of `viewPx` with a box of `boxPx` kept free in its
+// bottom-right corner: pixels per millimetre and the millimetre point at the view's top-left.
+struct ViewFit {
+    double pixelsPerMm = 1;
+    QPointF topLeftMm;
+};
+ViewFit FitDrawing(QSizeF viewPx, const QRectF& drawingMm, QSizeF boxPx, double marginPx);
+
+} // namespace diagram

@@ -1,0 +1,55 @@
+// One painting routine for every device: the main window, PDF, SVG, PNG and the printer.
+#pragma once
+
+#include <QColor>
+#include <QRectF>
+#include <optional>
+
+#include "Characteristic.h"
+#include "DiagramGeometry.h"
+#include "DiagramTexts.h"
+#include "Konstrukce.h"
+
+class QPainter;
+
+namespace diagram {
+
+// An accepted calculation and everything that is drawn from it.
+struct Diagram {
+    TKonstrukce record;
+    CharacteristicPoints points;
+    Scene scene;
+    PageLayout page; // the default page, or the one of a forced scale
+    TitleBlockTexts texts;
+};
+
+// Nothing when a forced scale fits no page up to A0.
+std::optional<Diagram> MakeDiagram(const TKonstrukce& k, const CharacteristicPoints& c,
+                                   std::optional<Scale> forced = std::nullopt);
+
+// Device pixels per millimetre that stand for paper in vector output (PDF and SVG at 1200 dpi).
+constexpr double VectorPixelsPerMm = 1200 / 25.4;
+
+// Where one painting goes. The painter's coordinates are millimetres of the page, y down.
+struct PaintTarget {
+    QRectF visible;                         // the drawing is clipped to it: the page's frame, or the view's area
+    std::optional<QRectF> hole;             // kept free: the title block
+    double pixelsPerMm = VectorPixelsPerMm; // device pixels per mm: the grid and the curves' smoothness
+    double styleScale = 1;                  // text, line widths and symbols in mm times this: 1 on paper
+    bool screen = false;                    // hairline grid, without antialiasing
+};
+
+// Millimetre paper over `area`: fine lines every 1 mm, medium every 5, bold every 10, each where its
+// lines stand at least 4 device pixels apart.
+void PaintPaper(QPainter& p, const QRectF& area, const PaintTarget& t);
+// The diagram itself, without paper and title block.
+void PaintDiagram(QPainter& p, const Scene& s, const PageLayout& l, const PaintTarget& t);
+void PaintTitleBlock(QPainter& p, const TitleBlockTexts& texts, const PageLayout& l);
+// The whole page at layout `l`: paper, frame, diagram and title block.
+void PaintPage(QPainter& p, const Diagram& d, const PageLayout& l, double pixelsPerMm = VectorPixelsPerMm);
+
+QColor SymbolColour(Symbol symbol);
+// A characteristic point's symbol centred at `centre`, `size` across, in the painter's units.
+void PaintSymbol(QPainter& p, Symbol symbol, QPointF centre, double size);
+
+} // namespace diagram

@@ -1,0 +1,158 @@
+// The diagram's texts: numbers in the locale's form, the title block, the corner box and the readout.
+#include "DiagramTexts.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "GridTexts.h"
+#include "NumText.h"
+
+namespace diagram {
+
+namespace {
+
+QString Separator(char32_t c)
+{
+    return QString::fromUtf8(SeparatorText(c));
+}
+
+// Plain fixed-point text with the locale's separators and grouping: for values no table shows.
+QString FixedText(double value, int decimals)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+    std::string digits = buffer;
+    if (digits.find_first_not_of("-0.") == std::string::npos && digits.front() == '-')
+        digits.erase(0, 1); // no "-0"
+    const std::size_t point = digits.find('.');
+    const std::string fraction = point == std::string::npos ? std::string() : digits.substr(point + 1);
+    std::string whole = digits.substr(0, point);
+    const bool negative = !whole.empty() && whole.front() == '-';
+    if (negative)
+        whole.erase(0, 1);
+    QString text;
+    for (std::size_t i = 0; i < whole.size(); ++i) {
+        if (i > 0 && (whole.size() - i) % 3 == 0)
+            text += Separator(ThousandSeparator);
+        text += QChar(whole[i]);
+    }
+    if (!fraction.empty())
+        text += Separator(DecimalSeparator) + QString::fromStdString(fraction);
+    return negative ? QStringLiteral("-") + text : text;
+}
+
+TextRow Row(const char* caption, const OptionalValue& value, const char* unit)
+{
+    return {QString::fromUtf8(caption), ValueText(value, unit), QString(), std::nullopt};
+}
+
+} // namespace
+
+QString InputText(long double value)
+{
+    QString text = QString::fromUtf8(NumberToGroupedText(value));
+    const QString decimal = Separator(DecimalSeparator);
+    if (text.contains(decimal)) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(decimal))
+            text.chop(decimal.size());
+    }
+    return text;
+}
+
+QString ValueText(const OptionalValue& value, const char* unit)
+{
+    if (!value || !std::isfinite(static_cast<double>(*value)))
+        return QStringLiteral("–");
+    QString text = QString::fromUtf8(NumberToGroupedText(*value));
+    if (*unit != '\0')
+        text += u' ' + QString::fromUtf8(unit);
+    return text;
+}
+
+QString TickText(double value, Series step)
+{
+    return FixedText(value, std::max(0, -step.exponent));
+}
+
+QString SlipDivisionText(int i)
+{
+    // Division i stands for slip i · 0.05.
+    if (i <= 0 || i >= SlipCount)
+        return i <= 0 ? QStringLiteral("0") : QStringLiteral("1");
+    const QString hundredths = QStringLiteral("%1").arg(i * 5, 2, 10, QChar(u'0'));
+    return QStringLiteral("0") + Separator(DecimalSeparator) + (i % 2 == 0 ? hundredths.left(1) : hundredths);
+}
+
+QString ScaleText(Scale scale)
+{
+    return TickText(scale.Value(), scale) + QStringLiteral(" A = 1 mm");
+}
+
+TitleBlockTexts MakeTitleBlockTexts(const TKonstrukce& k, const CharacteristicPoints& c)
+{
+    TitleBlockTexts t;
+    auto input = [&t](const char* caption, long double value, const char* unit) {
+        QString text = InputText(value);
+        if (*unit != '\0')
+            text += u' ' + QString::fromUtf8(unit);
+        t.inputs.push_back({QString::fromUtf8(caption), text, QString(), std::nullopt});
+    };
+    input("Proud naprázdno I0", k.PrNapr, "A");
+    input("Účiník naprázdno cos φ0", k.UcNapr, "");
+    input("Proud nakrátko Ik", k.PrNakr, "A");
+    input("Účiník nakrátko cos φk", k.UcNakr, "");
+    input("Fázové napětí Uf", k.FazoveNapeti, "V");
+    input("Odpor R1f", k.R1f, "Ω");
+    input("Počet fází m", k.Spotrebic, "");
+    input("Synchronní otáčky ns", k.SynchrOtacky, "1/min");
+
+    t.characteristic = CharacteristicRows(k, c, false);
+    return t;
+}
+
+std::vector<TextRow> CharacteristicRows(const TKonstrukce& k, const CharacteristicPoints& c, bool shortNames)
+{
+    // The rows of the grid "Charakteristické body", the symbol each point has on the diagram and the
+    // name it is labelled with there.
+    struct Look {
+        std::optional<Symbol> symbol;
+        const char* shortName; // for rows without a symbol
+        bool slip;             // the current at the maximum power factor repeats the row above's slip
+    };
+    static const Look looks[] = {
+        {Symbol::Triangle, "", true}, {std::nullopt, "Mz", true},           {std::nullopt, "Mmax / Mz", false},
+        {Symbol::Square, "", true},   {Symbol::Diamond, "", true},          {std::nullopt, "I při cos φmax", false},
+        {Symbol::Circle, "", true},   {Symbol::InvertedTriangle, "", true},
+    };
+    const WideGridRows grid = CharacteristicPointRows(k, c);
+    std::vector<TextRow> rows;
+    for (std::size_t i = 0; i < std::size(looks) && i + 1 < grid.size(); ++i) {
+        const WideGridRow& cells = grid[i + 1]; // caption, value, unit, slip, x, y
+        const Look& look = looks[i];
+        QString value = cells[1].empty() ? QStringLiteral("–") : QString::fromStdString(cells[1]);
+        if (!cells[1].empty() && !cells[2].empty())
+            value += u' ' + QString::fromStdString(cells[2]);
+        const QString slip = look.slip && !cells[3].empty() ? QStringLiteral("s = ") + QString::fromStdString(cells[3])
+                                                            : QString();
+        QString caption = QString::fromStdString(cells[0]);
+        if (shortNames)
+            caption = look.symbol ? SymbolName(*look.symbol) : QString::fromUtf8(look.shortName);
+        rows.push_back({caption, value, slip, look.symbol});
+    }
+    return rows;
+}
+
+std::vector<TextRow> ReadoutRows(const OperatingPoint& p)
+{
+    return {
+        Row("Skluz s", p.slip, ""),          Row("Moment M", p.torque, "Nm"),
+        Row("Proud I", p.current, "A"),      Row("Účiník cos φ", p.powerFactor, ""),
+        Row("Účinnost η", p.efficiency, ""), Row("Výkon P2", p.output, "W"),
+    };
+}
+
+} // namespace diagram

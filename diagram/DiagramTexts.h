@@ -1,0 +1,44 @@
+// The diagram's texts: numbers in the locale's form, the title block, the corner box and the readout.
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+#include "Characteristic.h"
+#include "DiagramGeometry.h"
+#include "Konstrukce.h"
+
+namespace diagram {
+
+// An input as the user would type it: the table's four decimals without their trailing zeros.
+QString InputText(long double value);
+// A result with its unit ("604,0041 Nm"), or a dash where the geometry gives none.
+QString ValueText(const OptionalValue& value, const char* unit = "");
+// A tick label: as many decimals as the step has.
+QString TickText(double value, Series step);
+// The label of slip division i (0 to 20): "0", "0,1", … "1".
+QString SlipDivisionText(int i);
+// "1 A = 1 mm", "0,5 A = 1 mm", "20 A = 1 mm".
+QString ScaleText(Scale scale);
+
+struct TextRow {
+    QString caption;
+    QString value;
+    QString slip; // "s = 0,2458", or empty
+    std::optional<Symbol> symbol;
+};
+
+struct TitleBlockTexts {
+    std::vector<TextRow> inputs;         // I0, cos φ0, Ik, cos φk, Uf, R1f, phases, speed
+    std::vector<TextRow> characteristic; // the characteristic values, long captions
+};
+
+TitleBlockTexts MakeTitleBlockTexts(const TKonstrukce& k, const CharacteristicPoints& c);
+// The characteristic values as the grid "Charakteristické body" has them, with the diagram's symbols;
+// with `shortNames` under the names the diagram labels the points with (the main window's corner box).
+std::vector<TextRow> CharacteristicRows(const TKonstrukce& k, const CharacteristicPoints& c, bool shortNames);
+// What the motor does at one operating point: slip, torque, current, power factor, efficiency, output.
+std::vector<TextRow> ReadoutRows(const OperatingPoint& p);
+
+} // namespace diagram
