@@ -4,6 +4,9 @@
 #include <array>
 #include <string_view>
 
+#include <QString>
+
+#include "DiagramExport.h"
 #include "NumText.h"
 
 namespace {
@@ -55,12 +58,23 @@ TextMember TextField(std::string_view option)
 
 bool TakesValue(std::string_view option)
 {
-    return option == "--phases" || option == "--poles" || option == "--format" || TextField(option) != nullptr;
+    return option == "--phases" || option == "--poles" || option == "--format" || option == "--diagram" ||
+        option == "--scale" || TextField(option) != nullptr;
 }
 
 UsageError BadValue(std::string_view option, std::string_view value)
 {
     return {"invalid value '" + std::string(value) + "' for " + std::string(option)};
+}
+
+// A scale typed like the motor data, in the locale's form; only values of the 1-2-5 series.
+std::optional<diagram::Scale> ScaleOption(std::string_view value)
+{
+    try {
+        return diagram::SeriesValue(TextToNumber(std::string(value)));
+    } catch (const EConvertError&) {
+        return std::nullopt;
+    }
 }
 
 } // namespace
@@ -81,7 +95,8 @@ TypedInput DefaultInput()
 
 ParseResult ParseOptions(int argc, const char* const argv[])
 {
-    CalcOptions o{DefaultInput(), OutputFormat::Text};
+    CalcOptions o;
+    o.input = DefaultInput();
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
         if (option == "--help")
@@ -102,16 +117,31 @@ ParseResult ParseOptions(int argc, const char* const argv[])
             o.input.SynchrOtacky = IndexOf(PoleCounts, value);
             if (o.input.SynchrOtacky < 0)
                 return BadValue(option, value);
+        } else if (option == "--diagram") {
+            if (!diagram::FormatOfFileName(QString::fromLocal8Bit(value.data(), value.size())))
+                return UsageError{"cannot tell the diagram's format from '" + std::string(value) +
+                                  "': name the file .pdf, .svg or .png"};
+            o.diagramFile = value;
+        } else if (option == "--scale") {
+            o.scale = ScaleOption(value);
+            if (!o.scale)
+                return UsageError{"invalid value '" + std::string(value) +
+                                  "' for --scale: amperes per millimetre, 1, 2 or 5 times a power of ten"};
         } else if (value == "text") {
             o.format = OutputFormat::Text;
+            o.formatGiven = true;
         } else if (value == "csv") {
             o.format = OutputFormat::Csv;
+            o.formatGiven = true;
         } else if (value == "json") {
             o.format = OutputFormat::Json;
+            o.formatGiven = true;
         } else {
             return BadValue(option, value);
         }
     }
+    if (o.scale && o.diagramFile.empty())
+        return UsageError{"--scale needs --diagram"};
     return o;
 }
 
@@ -120,6 +150,7 @@ std::string UsageText()
     const TypedInput d = DefaultInput();
     return "Usage: orbitek-calc [--i0 TEXT] [--cos0 TEXT] [--ik TEXT] [--cosk TEXT] [--uf TEXT] [--r1 TEXT]\n"
            "                    [--phases 1|3] [--poles 2|4|6|8|10|12|14|16|18|20] [--format text|csv|json]\n"
+           "                    [--diagram FILE.pdf|FILE.svg|FILE.png [--scale A]]\n"
            "       orbitek-calc --help\n"
            "\n"
            "Computes the circle diagram and the torque characteristic of an induction motor.\n"
@@ -150,6 +181,11 @@ std::string UsageText()
         "  --format F     text: the three result tables, cells separated by TAB (default);\n"
         "                 csv: the same tables as CSV with CRLF line ends;\n"
         "                 json: every computed quantity and the three tables\n"
+        "  --diagram FILE draw the circle diagram to true scale into FILE, a PDF, SVG or PNG page\n"
+        "                 as the extension says; the tables are then printed only with --format\n"
+        "  --scale A      amperes per millimetre of the diagram, 1, 2 or 5 times a power of ten\n"
+        "                 (default: 1 A = 1 mm, coarser where A0 is too small, finer where the\n"
+        "                 diagram would be under 100 mm across)\n"
         "  --help         show this help\n"
         "\n"
         "Exit status: 0 success, 2 input rejected, 3 floating-point fault, 64 usage error,\n"

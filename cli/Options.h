@@ -1,16 +1,21 @@
 // Command-line options of the headless calculator and their parsing.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 
 #include "Acceptance.h"
+#include "DiagramGeometry.h"
 
 enum class OutputFormat { Text, Csv, Json };
 
 struct CalcOptions {
     TypedInput input; // texts and radio indices, exactly as the input dialog would hand them over
     OutputFormat format = OutputFormat::Text;
+    bool formatGiven = false;            // --format named: the tables are printed also when drawing
+    std::string diagramFile;             // --diagram: where to draw the diagram; empty for nowhere
+    std::optional<diagram::Scale> scale; // --scale: amperes per millimetre, forced
 };
 
 struct HelpRequested {};

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Acceptance.h"
+#include "DiagramFile.h"
 #include "LoadNumberSeparators.h"
 #include "Options.h"
 #include "Render.h"
@@ -55,6 +56,12 @@ int Run(const CalcOptions& options)
     } catch (const EMathError& e) {
         return Fail(ExitMathFault, e.what());
     }
+    if (!options.diagramFile.empty()) {
+        if (const int status = WriteDiagramFile(options.diagramFile, options.scale, Konstrukce); status != 0)
+            return status;
+        if (!options.formatGiven)
+            return 0;
+    }
     return Emit(Render(options.format, Konstrukce));
 }
 
@@ -63,7 +70,7 @@ int Run(const CalcOptions& options)
 int main(int argc, char* argv[])
 {
     try {
-        // Never setlocale: the C library stays in the "C" locale; only our separators follow the user's.
+        // Never setlocale (drawing puts "C" back after Qt): only our separators follow the user's locale.
         LoadNumberSeparators();
         const ParseResult parsed = ParseOptions(argc, argv);
         if (std::holds_alternative<HelpRequested>(parsed))

@@ -1,0 +1,70 @@
+// The calculator's diagram file: the one place where the headless calculator starts Qt's GUI part.
+#include "DiagramFile.h"
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <clocale>
+#include <iostream>
+#include <memory>
+
+#include "Characteristic.h"
+#include "DiagramExport.h"
+#include "DiagramTexts.h"
+
+namespace {
+
+constexpr int ExitUsage = 64;
+constexpr int ExitCannotWrite = 74;
+
+// Qt warns on standard error when XDG_RUNTIME_DIR is unset; the calculator prints nothing it was not
+// asked for, so it gets a private one for the run, removed afterwards.
+class RuntimeDirectory {
+public:
+    RuntimeDirectory()
+    {
+        if (qEnvironmentVariableIsSet("XDG_RUNTIME_DIR"))
+            return;
+        directory_ = std::make_unique<QTemporaryDir>(); // 0700, as Qt wants it
+        if (directory_->isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(directory_->path()));
+    }
+    ~RuntimeDirectory()
+    {
+        if (directory_)
+            qunsetenv("XDG_RUNTIME_DIR");
+    }
+    RuntimeDirectory(const RuntimeDirectory&) = delete;
+    RuntimeDirectory& operator=(const RuntimeDirectory&) = delete;
+
+private:
+    std::unique_ptr<QTemporaryDir> directory_;
+};
+
+int Fail(int status, const std::string& message)
+{
+    std::cerr << "orbitek-calc: " << message << '\n';
+    return status;
+}
+
+} // namespace
+
+int WriteDiagramFile(const std::string& file, std::optional<diagram::Scale> scale, const TKonstrukce& k)
+{
+    const RuntimeDirectory runtime;
+    // Drawing needs fonts and paint devices, not a display.
+    int argc = 3;
+    char program[] = "orbitek-calc", platformOption[] = "-platform", platform[] = "offscreen";
+    char* argv[] = {program, platformOption, platform, nullptr};
+    const QGuiApplication application(argc, argv);
+    std::setlocale(LC_ALL, "C"); // Qt took the user's locale; the calculator's output does not
+
+    const std::optional<diagram::Diagram> d = diagram::MakeDiagram(k, ReadCharacteristicPoints(k), scale);
+    if (!d)
+        return Fail(ExitUsage,
+                    "the diagram does not fit on A0 at " + diagram::ScaleText(*scale).toStdString() +
+                        ": choose a coarser --scale");
+    const QString name = QString::fromLocal8Bit(file.data(), static_cast<qsizetype>(file.size()));
+    if (const std::optional<QString> error = diagram::SaveDiagram(name, *d))
+        return Fail(ExitCannotWrite, "cannot write the diagram " + file + " (" + error->toStdString() + ")");
+    return 0;
+}
