@@ -2,6 +2,9 @@
 #include "Main.h"
 
 #include "AutPrava.h"
+#include "Characteristic.h"
+#include "DiagramOutput.h"
+#include "DiagramView.h"
 #include "ErrorDisplay.h"
 #include "Fonts.h"
 #include "HintTracker.h"
@@ -35,6 +38,7 @@ constexpr int StatusBarHeight = 20;
 const QString ProgramHint = QStringLiteral("Zadání vstupních hodnot pro výpočet");
 const QString CoordinatesHint = QStringLiteral("Vypočtené souřadnice všech bodů které jsou potřeba pro konstrukci");
 const QString TorqueHint = QStringLiteral("Vypočtené hodnoty momentu pro jednotlivé skluzy od 0 do 1 (po 0,05)");
+const QString NoDiagramYet = QStringLiteral("Nejprve zadejte vstupní hodnoty (F2).");
 
 QAction* AddSeparator(QMenu* menu)
 {
@@ -54,8 +58,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     setWindowTitle(QStringLiteral("Orbitek asynchronního motoru"));
     setWindowIcon(QIcon(ProgramIconPixmap()));
     setFont(DialogFont());
-    setCentralWidget(new QWidget(this));
-    centralWidget()->installEventFilter(this);
+    Diagram = new DiagramView(this);
+    setCentralWidget(Diagram);
+    Diagram->installEventFilter(this); // the popup menu opens over the diagram too
 
     StavovaRadka = new QStatusBar(this);
     StavovaRadka->setObjectName(QStringLiteral("StavovaRadka"));
@@ -85,6 +90,16 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     Npovda1 = HlavniMenu->addMenu(help);
     HintTracker::Instance().TrackMenuBar(HlavniMenu);
 
+    SaveDiagram = AddItem(
+        xx, QStringLiteral("&Uložit diagram..."),
+        QStringLiteral("Uložení kruhového diagramu ve skutečném měřítku do souboru PDF, SVG nebo PNG"),
+        &TMainForm::SaveDiagramClick);
+    SaveDiagram->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    PrintDiagram = AddItem(xx, QStringLiteral("&Tisk diagramu..."),
+                           QStringLiteral("Tisk kruhového diagramu ve skutečném měřítku"),
+                           &TMainForm::PrintDiagramClick);
+    PrintDiagram->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    DiagramSeparator = AddSeparator(xx);
     Konec1 = AddItem(xx, QStringLiteral("&Konec"), QStringLiteral("Ukončení programu"), &TMainForm::Konec1Click);
     Konec1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_K));
 
@@ -177,6 +192,30 @@ void TMainForm::SouradniceClick(QObject*)
     ShowDialog(SouradniceDlg);
 }
 
+void TMainForm::SaveDiagramClick(QObject*)
+{
+    if (Diagram->CurrentDiagram())
+        SaveDiagramAs(this, *Diagram->CurrentDiagram());
+    else
+        ShowErrorMessage(NoDiagramYet);
+}
+
+void TMainForm::PrintDiagramClick(QObject*)
+{
+    if (Diagram->CurrentDiagram())
+        ::PrintDiagram(this, *Diagram->CurrentDiagram());
+    else
+        ShowErrorMessage(NoDiagramYet);
+}
+
+void TMainForm::ShowAcceptedCalculation()
+{
+    GuardHandler([this] {
+        if (std::optional<diagram::Diagram> d = diagram::MakeDiagram(Konstrukce, ReadCharacteristicPoints(Konstrukce)))
+            Diagram->SetDiagram(std::move(*d));
+    });
+}
+
 void TMainForm::PlaceForFirstShow()
 {
     winId(); // the native window exists from creation on; its frame may be known now
@@ -199,7 +238,7 @@ bool TMainForm::event(QEvent* event)
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if ((watched == centralWidget() || watched == StavovaRadka) && event->type() == QEvent::MouseButtonRelease) {
+    if ((watched == Diagram || watched == StavovaRadka) && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
             OpenPopup(mouse->globalPosition().toPoint());
@@ -226,6 +265,7 @@ void TMainForm::OpenPopup(const QPoint& globalPos)
 bool StartUp()
 {
     SetApplicationTitle();
+    InstallQtTranslation();
     InstallFontSubstitutes();
     QApplication::setFont(DialogFont());
     LoadNumberSeparators();
@@ -243,6 +283,8 @@ void CreateWindows()
     QWidget* owner = MainForm;
     GuardHandler([owner] { AboutBox = new TAboutBox(owner); });
     GuardHandler([owner] { ZadaniDlg = new TZadaniDlg(owner); });
+    if (MainForm != nullptr && ZadaniDlg != nullptr)
+        QObject::connect(ZadaniDlg, &TZadaniDlg::CalculationAccepted, MainForm, &TMainForm::ShowAcceptedCalculation);
     GuardHandler([owner] { Tabulka1 = new TTabulka1(owner); });
     GuardHandler([owner] { LicPodm = new TLicPodm(owner); });
     GuardHandler([owner] { SouradniceDlg = new TSouradniceDlg(owner); });

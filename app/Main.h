@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 
+class DiagramView;
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -32,6 +33,12 @@ public:
     QAction* Vstupnhodnoty3;
     QAction* N2;
 
+    // The client area, and the diagram items of the "&XX" menu.
+    DiagramView* Diagram;
+    QAction* SaveDiagram;
+    QAction* PrintDiagram;
+    QAction* DiagramSeparator;
+
     void FormCreate(QObject* Sender);
     void ShowHint(QObject* Sender);
     void Konec1Click(QObject* Sender);
@@ -41,6 +48,11 @@ public:
     void PriStartu(QObject* Sender);
     void Licennujednn1Click(QObject* Sender);
     void SouradniceClick(QObject* Sender);
+    void SaveDiagramClick(QObject* Sender);
+    void PrintDiagramClick(QObject* Sender);
+
+    // An accepted calculation: the diagram of the record as it now stands.
+    void ShowAcceptedCalculation();
 
     // Resizes the window to its outer design size and centres it on the screen; before first showing.
     void PlaceForFirstShow();

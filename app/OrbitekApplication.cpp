@@ -4,6 +4,9 @@
 #include "ErrorDisplay.h"
 #include "LoadNumberSeparators.h"
 
+#include <QLibraryInfo>
+#include <QTranslator>
+
 OrbitekApplication::OrbitekApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
 bool OrbitekApplication::notify(QObject* receiver, QEvent* event)
@@ -27,4 +30,14 @@ bool OrbitekApplication::event(QEvent* event)
 void SetApplicationTitle()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Orbitek pro Windows 95/NT"));
+}
+
+void InstallQtTranslation()
+{
+    static QTranslator* translator = nullptr;
+    if (translator != nullptr)
+        return;
+    translator = new QTranslator(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
 }

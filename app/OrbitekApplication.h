@@ -19,3 +19,6 @@ protected:
 // It is Qt's application name, which applicationDisplayName() also returns: setting the display
 // name itself would make X11 append it to every window caption.
 void SetApplicationTitle();
+
+// Qt's own texts (the file and print dialogs, edit menus) in Czech, like the rest of the program.
+void InstallQtTranslation();

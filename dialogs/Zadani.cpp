@@ -238,6 +238,8 @@ void TZadaniDlg::ZmacknutoOK()
         if (const std::optional<Rejection> rejection = AcceptInput(z, Konstrukce)) {
             ShowErrorMessage(QString::fromStdString(rejection->message));
             StayOpenAt(FieldOf(rejection->field));
+        } else {
+            emit CalculationAccepted();
         }
     } catch (const EFieldConvertError& error) {
         ShowUnhandledError(error);

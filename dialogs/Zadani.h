@@ -64,6 +64,10 @@ public:
     // OK: accept the typed values into Konstrukce and compute, or keep the dialog open at the fault.
     void ZmacknutoOK();
 
+signals:
+    // Konstrukce holds a new calculation; a rejected input or an error emits nothing.
+    void CalculationAccepted();
+
 protected:
     void Activate() override { ImplicitniHodnoty(); }
 

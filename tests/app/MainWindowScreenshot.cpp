@@ -1,33 +1,63 @@
-// Saves a picture of the main window with its "Diagram" menu open: main_window_screenshot FILE.png
+// Saves a picture of the main window: main_window_screenshot FILE.png [--diagram]. Without --diagram
+// its "Diagram" menu is open; with it, the diagram of the input dialog's defaults is shown with the
+// readout of one operating point.
+#include "DiagramView.h"
 #include "Main.h"
+#include "Zadani.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+
+namespace {
+
+// Enters the defaults through F2 and OK, then puts the pointer on the circle at row `row`'s point.
+void CalculateDefaults(int row)
+{
+    QTimer::singleShot(300, [] { ZadaniDlg->OKBtn->click(); });
+    MainForm->Vstupnhodnoty3->trigger();
+    DiagramView* view = MainForm->Diagram;
+    const TKonstrukce& k = view->CurrentDiagram()->record;
+    const QPointF at = view->PixelOf(QPointF(double(k.KruzniceX[row]), double(k.KruzniceY[row])));
+    QCursor::setPos(view->mapToGlobal(at.toPoint()));
+    QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view, &move);
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main-window.png");
+    const bool withDiagram = argc > 2 && QByteArray(argv[2]) == "--diagram";
     if (!StartUp())
         return 1;
     MainForm->activateWindow();
 
-    QTimer::singleShot(500, [] {
+    QTimer::singleShot(500, [withDiagram] {
+        if (withDiagram) {
+            CalculateDefaults(5);
+            return;
+        }
         QMenu* diagram = MainForm->Vsledky1->menu();
         MainForm->HlavniMenu->setActiveAction(MainForm->Vsledky1);
         QTimer::singleShot(300, [diagram] { diagram->setActiveAction(MainForm->Vstupnhodnoty1); });
     });
     int status = 1;
-    QTimer::singleShot(1500, [&] {
+    QTimer::singleShot(2000, [&] {
         // The whole screen: the window and the drop-down are separate native windows.
         QScreen* screen = QGuiApplication::primaryScreen();
         QPixmap shot = screen->grabWindow(0);
-        QRect area = MainForm->frameGeometry().united(MainForm->Vsledky1->menu()->geometry());
+        QRect area = MainForm->frameGeometry();
+        if (!withDiagram)
+            area = area.united(MainForm->Vsledky1->menu()->geometry());
         status = shot.copy(area).save(file) ? 0 : 1;
         MainForm->Konec1->trigger(); // closing the main window must end the loop
     });

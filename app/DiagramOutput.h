@@ -1,0 +1,26 @@
+// Saving the diagram page to a file and printing it, through Qt's file and print dialogs.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace diagram {
+struct Diagram;
+}
+
+// Asks for a file (PDF, SVG or PNG) and writes the diagram's page into it; a failure is shown and
+// leaves no file behind.
+void SaveDiagramAs(QWidget* parent, const diagram::Diagram& d);
+
+// Asks for a printer and its paper, then prints the diagram at true scale on that paper.
+void PrintDiagram(QWidget* parent, const diagram::Diagram& d);
+
+// Prints on a printer already set up: the default scale rule for its paper as it lies. The reason of
+// a failure, or nothing.
+std::optional<QString> PrintOn(QPrinter& printer, const diagram::Diagram& d);
+
+// The message of a save that failed.
+QString SaveErrorText(const QString& fileName, const QString& reason);

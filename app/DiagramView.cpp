@@ -1,0 +1,374 @@
+// The main window's client area: the circle diagram of the last accepted calculation, zoomed and panned
+// with the mouse and keys, with the operating point under the pointer read off the circle.
+#include "DiagramView.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace {
+
+const QString EmptyText = QStringLiteral("F2 – zadání vstupních hodnot");
+const QColor QuietText(0x80, 0x80, 0x80);
+
+// Text and lines of the drawing keep this many pixels per millimetre of paper whatever the zoom: about
+// the size they have on paper on a 96-dpi screen.
+constexpr double PixelsPerStyleMm = 3.8;
+constexpr double ViewMargin = 10;         // px round the fitted drawing
+constexpr double ReadoutDistance = 8;     // px from the arc within which the operating point is read
+constexpr double WheelStep = 1.2;         // zoom per wheel notch
+constexpr double KeyZoomStep = 1.5;       // zoom per + or − key
+constexpr double KeyPanShare = 0.125;     // of the view per arrow key
+constexpr double MinZoomOfFit = 1.0 / 20; // how far out and in the view zooms, relative to the fit
+constexpr double MaxZoomOfFit = 2000;
+constexpr int BoxMargin = 8; // px between a box and the view's edge
+constexpr int BoxPadding = 5;
+constexpr int ColumnGap = 10;
+constexpr int SymbolColumn = 14;
+constexpr double SymbolPixels = 9;
+constexpr int MarkerRadius = 5;
+
+QRectF Shifted(const QRectF& r, const QSizeF& within)
+{
+    QRectF moved = r;
+    if (moved.right() > within.width() - BoxMargin)
+        moved.moveRight(within.width() - BoxMargin);
+    if (moved.bottom() > within.height() - BoxMargin)
+        moved.moveBottom(within.height() - BoxMargin);
+    if (moved.left() < BoxMargin)
+        moved.moveLeft(BoxMargin);
+    if (moved.top() < BoxMargin)
+        moved.moveTop(BoxMargin);
+    return moved;
+}
+
+// Widths of a box's text columns.
+struct Columns {
+    int caption = 0, value = 0, slip = 0;
+};
+
+Columns ColumnsOf(const std::vector<diagram::TextRow>& rows, const QFontMetrics& m)
+{
+    Columns c;
+    for (const diagram::TextRow& row : rows) {
+        c.caption = std::max(c.caption, m.horizontalAdvance(row.caption));
+        c.value = std::max(c.value, m.horizontalAdvance(row.value));
+        c.slip = std::max(c.slip, m.horizontalAdvance(row.slip));
+    }
+    return c;
+}
+
+void PaintBoxFrame(QPainter& p, const QRectF& r)
+{
+    p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
+    p.setBrush(QColor(255, 255, 255, 235));
+    p.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+    p.setBrush(Qt::NoBrush);
+}
+
+} // namespace
+
+DiagramView::DiagramView(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("DiagramView"));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void DiagramView::SetDiagram(diagram::Diagram d)
+{
+    diagram_ = std::move(d);
+    marked_.reset();
+    SetPointerReadout(std::nullopt);
+    FitToView();
+}
+
+void DiagramView::FitToView()
+{
+    fitted_ = true;
+    if (diagram_) {
+        const diagram::ViewFit fit = Fit();
+        zoom_ = fit.pixelsPerMm;
+        topLeft_ = fit.topLeftMm;
+    }
+    update();
+}
+
+diagram::ViewFit DiagramView::Fit() const
+{
+    const QSizeF box = ValueBoxSize() + QSizeF(BoxMargin, BoxMargin);
+    return diagram::FitDrawing(size(), diagram_->page.drawing, box, ViewMargin);
+}
+
+QPointF DiagramView::PixelOf(QPointF amps) const
+{
+    if (!diagram_)
+        return {};
+    return (diagram_->page.ToPage(amps) - topLeft_) * zoom_;
+}
+
+void DiagramView::MarkSlip(std::optional<double> slip)
+{
+    marked_.reset();
+    if (slip && diagram_)
+        if (const std::optional<OperatingPoint> p = OperatingPointAtSlip(diagram_->record, *slip))
+            marked_ = Readout{*p, false};
+    update();
+}
+
+void DiagramView::ZoomAbout(QPointF pixel, double factor)
+{
+    if (!diagram_)
+        return;
+    const double fit = Fit().pixelsPerMm;
+    const double zoom = std::clamp(zoom_ * factor, fit * MinZoomOfFit, fit * MaxZoomOfFit);
+    const QPointF fixed = MmAt(pixel); // stays under the pointer
+    zoom_ = zoom;
+    topLeft_ = fixed - pixel / zoom_;
+    fitted_ = false;
+    ReadAt(pixel);
+    update();
+}
+
+void DiagramView::PanBy(QPointF pixels)
+{
+    topLeft_ -= pixels / zoom_;
+    fitted_ = false;
+    update();
+}
+
+void DiagramView::ReadAt(QPointF pixel)
+{
+    if (!diagram_ || !rect().contains(pixel.toPoint())) {
+        SetPointerReadout(std::nullopt);
+        return;
+    }
+    const diagram::Scene& s = diagram_->scene;
+    const TKonstrukce& k = diagram_->record;
+    const QPointF a = diagram_->page.ToAmps(MmAt(pixel));
+    const double tolerance = ReadoutDistance * diagram_->page.scale.Value() / zoom_;
+    const QPointF v = a - s.centre;
+    const double angle = std::atan2(v.y(), v.x());
+
+    // The arc runs from Ao (angle π) clockwise to A∞; its ends are met exactly.
+    std::optional<Point> x;
+    if (std::abs(std::hypot(v.x(), v.y()) - s.radius) <= tolerance && angle >= s.arcEnd) {
+        const long double r = k.Polomer;
+        x = Point{k.StredKruznice.x + r * std::cos(static_cast<long double>(angle)),
+                  k.Ao.y + r * std::sin(static_cast<long double>(angle))};
+    }
+    auto near = [&a, tolerance](QPointF p) { return std::hypot(a.x() - p.x(), a.y() - p.y()) <= tolerance; };
+    if (near(s.Point(diagram::Named::Ao).at))
+        x = k.Ao;
+    else if (!x && near(s.Point(diagram::Named::AInf).at))
+        x = k.AInf;
+    SetPointerReadout(x ? std::optional(OperatingPointAt(k, *x)) : std::nullopt);
+}
+
+void DiagramView::SetPointerReadout(std::optional<OperatingPoint> point)
+{
+    auto slipOf = [](const std::optional<Readout>& r) {
+        return r && r->point.slip ? std::optional(static_cast<double>(*r->point.slip)) : std::nullopt;
+    };
+    const std::optional<double> before = slipOf(pointer_);
+    const bool had = pointer_.has_value();
+    pointer_ = point ? std::optional(Readout{*point, true}) : std::nullopt;
+    const std::optional<double> now = slipOf(pointer_);
+    if (had || pointer_)
+        update();
+    if (before != now)
+        emit SlipUnderPointer(now);
+}
+
+void DiagramView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    if (!diagram_) {
+        p.setPen(QuietText);
+        p.drawText(rect(), Qt::AlignCenter, EmptyText);
+        return;
+    }
+    diagram::PaintTarget target;
+    target.visible = QRectF(topLeft_, QSizeF(size()) / zoom_);
+    target.pixelsPerMm = zoom_;
+    target.styleScale = PixelsPerStyleMm / zoom_;
+    target.screen = true;
+    p.save();
+    p.scale(zoom_, zoom_);
+    p.translate(-topLeft_);
+    diagram::PaintPaper(p, target.visible, target);
+    diagram::PaintDiagram(p, diagram_->scene, diagram_->page, target);
+    p.restore();
+    PaintValueBox(p);
+    if (pointer_)
+        PaintReadout(p, *pointer_);
+    else if (marked_)
+        PaintReadout(p, *marked_);
+}
+
+QSizeF DiagramView::ValueBoxSize() const
+{
+    if (!diagram_)
+        return {};
+    const QFontMetrics m(font());
+    const std::vector<diagram::TextRow> rows = diagram::CharacteristicRows(diagram_->record, diagram_->points, true);
+    const Columns c = ColumnsOf(rows, m);
+    return QSizeF(2 * BoxPadding + SymbolColumn + c.caption + ColumnGap + c.value + ColumnGap + c.slip,
+                  2 * BoxPadding + static_cast<int>(rows.size()) * m.height());
+}
+
+void DiagramView::PaintValueBox(QPainter& p) const
+{
+    const QSizeF size = ValueBoxSize();
+    const QRectF box(QPointF(width() - BoxMargin - size.width(), height() - BoxMargin - size.height()), size);
+    PaintBoxFrame(p, box);
+    const QFontMetrics m(font());
+    const std::vector<diagram::TextRow> rows = diagram::CharacteristicRows(diagram_->record, diagram_->points, true);
+    const Columns c = ColumnsOf(rows, m);
+    p.setFont(font());
+    double y = box.top() + BoxPadding;
+    const double left = box.left() + BoxPadding;
+    for (const diagram::TextRow& row : rows) {
+        if (row.symbol)
+            diagram::PaintSymbol(p, *row.symbol, QPointF(left + SymbolColumn / 2.0 - 2, y + m.height() / 2.0),
+                                 SymbolPixels);
+        p.setPen(Qt::black);
+        const double x = left + SymbolColumn;
+        p.drawText(QRectF(x, y, c.caption, m.height()), Qt::AlignLeft | Qt::AlignVCenter, row.caption);
+        p.drawText(QRectF(x + c.caption + ColumnGap, y, c.value, m.height()), Qt::AlignRight | Qt::AlignVCenter,
+                   row.value);
+        p.drawText(QRectF(x + c.caption + c.value + 2 * ColumnGap, y, c.slip, m.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter, row.slip);
+        y += m.height();
+    }
+}
+
+void DiagramView::PaintReadout(QPainter& p, const Readout& r) const
+{
+    const QPointF at = PixelOf(QPointF(static_cast<double>(r.point.point.x), static_cast<double>(r.point.point.y)));
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::white, 4));
+    p.drawEllipse(at, MarkerRadius, MarkerRadius);
+    p.setPen(QPen(Qt::black, 2));
+    p.drawEllipse(at, MarkerRadius, MarkerRadius);
+
+    const std::vector<diagram::TextRow> rows = diagram::ReadoutRows(r.point);
+    const QFontMetrics m(font());
+    const Columns c = ColumnsOf(rows, m);
+    const QSizeF size(2 * BoxPadding + c.caption + ColumnGap + c.value,
+                      2 * BoxPadding + m.height() * static_cast<double>(rows.size()));
+    // Below and right of the point, or where it still fits; never over the point itself if avoidable.
+    QRectF box(at + QPointF(2 * MarkerRadius, 2 * MarkerRadius), size);
+    if (box.right() > width() - BoxMargin)
+        box.moveRight(at.x() - 2 * MarkerRadius);
+    if (box.bottom() > height() - BoxMargin)
+        box.moveBottom(at.y() - 2 * MarkerRadius);
+    box = Shifted(box, QSizeF(this->size()));
+    PaintBoxFrame(p, box);
+    p.setFont(font());
+    p.setPen(Qt::black);
+    double y = box.top() + BoxPadding;
+    for (const diagram::TextRow& row : rows) {
+        p.drawText(QRectF(box.left() + BoxPadding, y, c.caption, m.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                   row.caption);
+        p.drawText(QRectF(box.left() + BoxPadding + c.caption + ColumnGap, y, c.value, m.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, row.value);
+        y += m.height();
+    }
+}
+
+void DiagramView::resizeEvent(QResizeEvent* event)
+{
+    if (fitted_) {
+        FitToView();
+    } else {
+        // The middle of what was shown stays in the middle.
+        topLeft_ += QPointF(event->oldSize().width() - width(), event->oldSize().height() - height()) / 2 / zoom_;
+    }
+    QWidget::resizeEvent(event);
+}
+
+void DiagramView::wheelEvent(QWheelEvent* event)
+{
+    if (!diagram_ || event->angleDelta().y() == 0) {
+        event->ignore();
+        return;
+    }
+    ZoomAbout(event->position(), std::pow(WheelStep, event->angleDelta().y() / 120.0));
+    event->accept();
+}
+
+void DiagramView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !diagram_) {
+        event->ignore(); // the right button belongs to the main window's popup menu
+        return;
+    }
+    dragFrom_ = event->position();
+    dragTopLeft_ = topLeft_;
+    setCursor(Qt::ClosedHandCursor);
+}
+
+void DiagramView::mouseMoveEvent(QMouseEvent* event)
+{
+    if (dragFrom_ && (event->buttons() & Qt::LeftButton)) {
+        topLeft_ = dragTopLeft_ - (event->position() - *dragFrom_) / zoom_;
+        fitted_ = false;
+        update();
+    }
+    ReadAt(event->position());
+}
+
+void DiagramView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton || !dragFrom_) {
+        event->ignore();
+        return;
+    }
+    dragFrom_.reset();
+    unsetCursor();
+}
+
+void DiagramView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    FitToView();
+}
+
+void DiagramView::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!diagram_ || modifiers != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const QPointF middle(width() / 2.0, height() / 2.0);
+    const double panX = width() * KeyPanShare, panY = height() * KeyPanShare;
+    switch (event->key()) {
+    case Qt::Key_Home: FitToView(); break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal: ZoomAbout(middle, KeyZoomStep); break;
+    case Qt::Key_Minus: ZoomAbout(middle, 1 / KeyZoomStep); break;
+    case Qt::Key_Left: PanBy(QPointF(panX, 0)); break;
+    case Qt::Key_Right: PanBy(QPointF(-panX, 0)); break;
+    case Qt::Key_Up: PanBy(QPointF(0, panY)); break;
+    case Qt::Key_Down: PanBy(QPointF(0, -panY)); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void DiagramView::leaveEvent(QEvent* event)
+{
+    SetPointerReadout(std::nullopt);
+    QWidget::leaveEvent(event);
+}

@@ -1,0 +1,71 @@
+// The main window's client area: the circle diagram of the last accepted calculation, zoomed and panned
+// with the mouse and keys, with the operating point under the pointer read off the circle.
+#pragma once
+
+#include <QWidget>
+#include <optional>
+
+#include "DiagramPainter.h"
+
+class DiagramView : public QWidget {
+    Q_OBJECT
+public:
+    explicit DiagramView(QWidget* parent = nullptr);
+
+    // Shows the diagram of an accepted calculation, fitted to the view.
+    void SetDiagram(diagram::Diagram d);
+    const std::optional<diagram::Diagram>& CurrentDiagram() const { return diagram_; }
+
+    // Home and a double click: the drawing fitted to the view again.
+    void FitToView();
+    // View pixels per millimetre of the page, and the millimetre point at the view's top-left.
+    double PixelsPerMm() const { return zoom_; }
+    QPointF TopLeftMm() const { return topLeft_; }
+
+    // Where the view shows a point of the diagram (A), in its own pixels.
+    QPointF PixelOf(QPointF amps) const;
+
+public slots:
+    // Marks the operating point of slip `slip` on the circle with its readout (nothing: no mark).
+    void MarkSlip(std::optional<double> slip);
+
+signals:
+    // The slip of the operating point under the pointer, or nothing when the pointer is not near the arc.
+    void SlipUnderPointer(std::optional<double> slip);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    struct Readout {
+        OperatingPoint point;
+        bool fromPointer = false;
+    };
+
+    diagram::ViewFit Fit() const;
+    QPointF MmAt(QPointF pixel) const { return topLeft_ + pixel / zoom_; }
+    void ZoomAbout(QPointF pixel, double factor);
+    void PanBy(QPointF pixels);
+    void ReadAt(QPointF pixel);
+    void SetPointerReadout(std::optional<OperatingPoint> point);
+    QSizeF ValueBoxSize() const;
+    void PaintValueBox(QPainter& p) const;
+    void PaintReadout(QPainter& p, const Readout& r) const;
+
+    std::optional<diagram::Diagram> diagram_;
+    double zoom_ = 1;    // pixels per mm
+    QPointF topLeft_;    // mm
+    bool fitted_ = true; // follows the view's size until the user zooms or pans
+    std::optional<QPointF> dragFrom_;
+    QPointF dragTopLeft_;
+    std::optional<Readout> pointer_;
+    std::optional<Readout> marked_;
+};
