@@ -1,34 +1,22 @@
 // One painting routine for every device: the main window, PDF, SVG, PNG and the printer.
 #include "DiagramPainter.h"
 
-#include <QFontMetricsF>
-#include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
-#include <deque>
 #include <limits>
 #include <numbers>
 #include <vector>
+
+#include "Palette.h"
+#include "Typesetter.h"
 
 namespace diagram {
 
 namespace {
 
 constexpr double Pi = std::numbers::pi;
-
-// Okabe–Ito: told apart with every common kind of colour blindness.
-namespace Palette {
-const QColor Black(0x00, 0x00, 0x00);
-const QColor Orange(0xE6, 0x9F, 0x00);
-const QColor SkyBlue(0x56, 0xB4, 0xE9);
-const QColor BluishGreen(0x00, 0x9E, 0x73);
-const QColor Blue(0x00, 0x72, 0xB2);
-const QColor Vermillion(0xD5, 0x5E, 0x00);
-const QColor ReddishPurple(0xCC, 0x79, 0xA7);
-const QColor Grey(0x59, 0x59, 0x59);
-} // namespace Palette
 
 // Millimetre paper: light blue-grey that prints as a light grey and never competes with the lines.
 struct GridLevel {
@@ -56,93 +44,7 @@ constexpr double ArrowSize = 2.2;     // axis and phasor arrowheads
 constexpr double AxisOverrun = 6;     // axes beyond the outermost point
 constexpr double TickLength = 1.2;
 constexpr double LabelGap = 1.6;              // between a point and its name
-constexpr double LabelPad = 0.35;             // white round a label
 constexpr double CurveTolerancePixels = 0.25; // how far a drawn arc may stray from the circle
-
-// Text is laid out at this many units per mm and scaled down, so that its width depends neither on
-// the device's resolution nor on hinting: the PDF, the PNG and the screen agree.
-constexpr double TextUnits = 100;
-
-QFont TextFont(const QPaintDevice* device, double sizeMm, bool bold)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    const int dpi = device != nullptr && device->logicalDpiY() > 0 ? device->logicalDpiY() : 96;
-    font.setPointSizeF(sizeMm * TextUnits * 72 / dpi);
-    font.setBold(bold);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    return font;
-}
-
-// Sets text in millimetres on one painter; each size's font and metrics are made once.
-class Typesetter {
-public:
-    explicit Typesetter(QPainter& p) : p_(p) {}
-
-    // The box of `text` when the side `align` names touches `anchor` (AlignLeft: the text starts
-    // there, AlignTop: it hangs below it, AlignVCenter: it is centred on it).
-    QRectF Measure(QPointF anchor, const QString& text, double sizeMm, Qt::Alignment align, bool bold = false)
-    {
-        const Face& face = FaceOf(sizeMm, bold);
-        const double width = face.metrics.horizontalAdvance(text) / TextUnits;
-        const double ascent = face.metrics.ascent() / TextUnits;
-        const double descent = face.metrics.descent() / TextUnits;
-        double x = anchor.x() - width / 2;
-        if (align & Qt::AlignLeft)
-            x = anchor.x();
-        else if (align & Qt::AlignRight)
-            x = anchor.x() - width;
-        double top = anchor.y() - (ascent + descent) / 2;
-        if (align & Qt::AlignTop)
-            top = anchor.y();
-        else if (align & Qt::AlignBottom)
-            top = anchor.y() - ascent - descent;
-        return {x, top, width, ascent + descent};
-    }
-
-    QRectF Draw(QPointF anchor, const QString& text, double sizeMm, Qt::Alignment align, bool bold = false,
-                const QColor& colour = Palette::Black, bool halo = false)
-    {
-        const QRectF box = Measure(anchor, text, sizeMm, align, bold);
-        DrawIn(box, text, sizeMm, bold, colour, halo);
-        return box;
-    }
-
-    // `text` in the box Measure gave it, on white where `halo` asks for it.
-    void DrawIn(const QRectF& box, const QString& text, double sizeMm, bool bold, const QColor& colour, bool halo)
-    {
-        const Face& face = FaceOf(sizeMm, bold);
-        if (halo)
-            p_.fillRect(box.adjusted(-LabelPad, -LabelPad, LabelPad, LabelPad), Qt::white);
-        p_.save();
-        p_.translate(box.left(), box.top() + face.metrics.ascent() / TextUnits);
-        p_.scale(1 / TextUnits, 1 / TextUnits);
-        p_.setFont(face.font);
-        p_.setPen(colour);
-        p_.drawText(QPointF(0, 0), text);
-        p_.restore();
-    }
-
-private:
-    struct Face {
-        double size;
-        bool bold;
-        QFont font;
-        QFontMetricsF metrics;
-    };
-
-    const Face& FaceOf(double sizeMm, bool bold)
-    {
-        for (const Face& f : faces_)
-            if (f.size == sizeMm && f.bold == bold)
-                return f;
-        const QFont font = TextFont(p_.device(), sizeMm, bold);
-        return faces_.emplace_back(Face{sizeMm, bold, font, QFontMetricsF(font, p_.device())});
-    }
-
-    QPainter& p_;
-    std::deque<Face> faces_; // references stay valid as faces are added
-};
 
 // Which side of its text touches a label's anchor, for a label that stands in `direction` (page, y down).
 Qt::Alignment AlignFor(QPointF direction)
