@@ -12,6 +12,9 @@
 #include <QSvgGenerator>
 #include <cmath>
 
+#include "CurvesPainter.h"
+#include "GridTexts.h"
+
 namespace diagram {
 
 namespace {
@@ -50,7 +53,13 @@ std::optional<FileFormat> FormatOfFileName(const QString& fileName)
 
 std::vector<DocumentPage> DiagramDocument(const Diagram& d)
 {
-    return {{d.page.page, [&d](QPainter& p) { PaintPage(p, d, d.page); }}};
+    return {
+        {d.page.page, [&d](QPainter& p) { PaintPage(p, d, d.page); }},
+        {CurvesPageSize,
+         [&d](QPainter& p) {
+             PaintCurvesPage(p, MakeCurves(d.record, d.points), OperatingRows(d.points), CurvesPageSize);
+         }},
+    };
 }
 
 bool WritePdf(QIODevice& device, const std::vector<DocumentPage>& pages)
@@ -101,21 +110,27 @@ PngSize PngSizeOf(QSizeF pageMm)
     return {pixels(dpi), dpi};
 }
 
-bool WritePng(QIODevice& device, const Diagram& d)
+QImage PageImage(const Diagram& d, int dpi)
 {
-    const PngSize size = PngSizeOf(d.page.page);
-    QImage image(size.pixels, QImage::Format_RGB32);
-    const int dotsPerMeter = qRound(size.dpi / MmPerInch * 1000);
+    const QSizeF mm = d.page.page;
+    QImage image(QSize(qRound(mm.width() / MmPerInch * dpi), qRound(mm.height() / MmPerInch * dpi)),
+                 QImage::Format_RGB32);
+    const int dotsPerMeter = qRound(dpi / MmPerInch * 1000);
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     image.fill(Qt::white);
     QPainter painter(&image);
-    const double pixelsPerMm = size.dpi / MmPerInch;
+    const double pixelsPerMm = dpi / MmPerInch;
     painter.scale(pixelsPerMm, pixelsPerMm);
     PaintPage(painter, d, d.page, pixelsPerMm);
     painter.end();
+    return image;
+}
+
+bool WritePng(QIODevice& device, const Diagram& d)
+{
     QImageWriter writer(&device, "png");
-    return writer.write(image);
+    return writer.write(PageImage(d, PngSizeOf(d.page.page).dpi));
 }
 
 std::optional<QString> SaveDiagram(const QString& fileName, const Diagram& d)

@@ -1,6 +1,7 @@
 // The diagram page in PDF, SVG and PNG files, at true scale, never leaving a half-written file behind.
 #pragma once
 
+#include <QImage>
 #include <QSize>
 #include <QSizeF>
 #include <QString>
@@ -27,8 +28,8 @@ struct DocumentPage {
     std::function<void(QPainter&)> paint;
 };
 
-// The pages of the PDF document of a diagram: the diagram page at its true scale. A further page is
-// appended here and nowhere else.
+// The pages of the PDF document of a diagram: the diagram page at its true scale, then the
+// characteristic curves with the operating table on A4 landscape.
 std::vector<DocumentPage> DiagramDocument(const Diagram& d);
 
 // The pages as one PDF document; false when painting or the device failed.
@@ -37,6 +38,8 @@ bool WritePdf(QIODevice& device, const std::vector<DocumentPage>& pages);
 bool WriteSvg(QIODevice& device, const Diagram& d);
 // The page as PNG at PngSizeOf's resolution.
 bool WritePng(QIODevice& device, const Diagram& d);
+// The page as an image at `dpi`, the resolution stored in it.
+QImage PageImage(const Diagram& d, int dpi);
 
 // A page's PNG: 300 dpi, or the highest whole dpi below that keeps it within 16 megapixels.
 struct PngSize {

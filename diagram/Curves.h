@@ -1,0 +1,91 @@
+// The characteristic curves against slip: what each small plot holds, in slip and the plot's own units,
+// and the axes that fit a plot of a given length; no pixels.
+#pragma once
+
+#include <QPointF>
+#include <QString>
+#include <array>
+#include <optional>
+#include <vector>
+
+#include "Characteristic.h"
+#include "DiagramGeometry.h"
+#include "Konstrukce.h"
+
+namespace diagram {
+
+// Intervals between slip 0 and 1: 201 samples, each table row's slip among them (every tenth).
+constexpr int CurveIntervals = 200;
+
+enum class Quantity { Torque, Current, Output, PowerFactor, Efficiency };
+
+// What a plot shows of an operating point, in the plot's unit (output in kW); nothing where the
+// geometry gives no value.
+std::optional<double> ValueOf(const OperatingPoint& p, Quantity q);
+
+struct Curve {
+    Quantity quantity;
+    QString legend;                            // "Moment M (Nm)"
+    QString shortLegend;                       // "M (Nm)", where the long one does not fit
+    std::vector<std::optional<double>> values; // one per CurveSet::slips
+};
+
+// A characteristic point on its curve, with the diagram's symbol for it.
+struct CurveMark {
+    Symbol symbol;
+    QPointF at; // (slip, value)
+};
+
+// A maximum whose slip lies beyond 1: an arrow at the plot's right edge at its value, with its texts.
+struct BeyondMark {
+    Symbol symbol;
+    double value;
+    QString valueText; // "Mmax 650,1234 Nm"
+    QString slipText;  // "s = 1,2345"
+};
+
+struct Plot {
+    std::vector<Curve> curves;
+    std::vector<QPointF> rowMarks; // the torque table's points, (slip, value)
+    std::vector<CurveMark> marks;
+    std::optional<BeyondMark> beyond;
+    double lowest = 0; // what the value axis must hold, marks and arrows included
+    double highest = 0;
+    bool unitRange = false; // power factor and efficiency: always 0 to 1
+};
+
+// The plots, top to bottom.
+constexpr int TorquePlot = 0, CurrentPlot = 1, OutputPlot = 2, RatioPlot = 3, PlotCount = 4;
+
+struct CurveSet {
+    std::vector<double> slips; // 0 to 1 in CurveIntervals steps
+    std::array<Plot, PlotCount> plots;
+    double synchronousSpeed = 0; // 1/min, at slip 0
+};
+
+// The curves of an accepted record, sampled with the any-slip function; the maxima and the table's
+// points are the ones `c` read off the diagram.
+CurveSet MakeCurves(const TKonstrukce& k, const CharacteristicPoints& c, int intervals = CurveIntervals);
+
+// One axis: its span and its labelled values (zero included).
+struct Axis {
+    double from = 0, to = 1;
+    Series step;
+    std::vector<double> ticks;
+
+    // Where `value` stands on an axis `length` long, from its `from` end.
+    double Along(double value, double length) const { return (value - from) / (to - from) * length; }
+};
+
+// The value axis of a plot `length` long whose labels stand at least `spacing` apart (same units):
+// from zero (or a little below the lowest value) to a little above the highest, labelled at a step
+// of the 1-2-5 series; 0 to 1 for power factor and efficiency.
+Axis ValueAxis(const Plot& plot, double length, double spacing);
+// The slip axis, 0 to 1: steps of 0.1, or 0.2 or 0.5 where labels would stand closer than `spacing`.
+Axis SlipAxis(double length, double spacing);
+// The speed scale along the slip axis: n = (1 − s) · ns in 1/min, labels at a 1-2-5 step.
+Axis SpeedAxis(double synchronousSpeed, double length, double spacing);
+// Where speed `n` lies on the slip axis.
+double SlipOfSpeed(double n, double synchronousSpeed);
+
+} // namespace diagram

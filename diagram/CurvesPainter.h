@@ -1,0 +1,52 @@
+// One painting routine for the characteristic curves: the panel beside the diagram and the PDF's
+// second page with the operating table.
+#pragma once
+
+#include <QColor>
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+#include <array>
+#include <optional>
+
+#include "Characteristic.h"
+#include "Curves.h"
+#include "GridTexts.h"
+
+class QPainter;
+
+namespace diagram {
+
+// Where the plots stand in an area, in the painter's units.
+struct CurvesLayout {
+    double unit = 1; // painter units per millimetre of paper: text, lines and symbols
+    std::array<QRectF, PlotCount> plots;
+    std::array<Axis, PlotCount> axes;
+    Axis slip, speed;
+    // Below the plots: the slip scale's labels, the speed scale's line and labels, the scales' titles.
+    double slipLabels = 0, speedLine = 0, speedLabels = 0, titles = 0;
+
+    double XOf(double slip) const;
+    QPointF PointOf(int plot, double slip, double value) const;
+    // The slip under `x`, held to [0, 1] a little past the plots' ends; nothing farther out.
+    std::optional<double> SlipAt(double x) const;
+    // The column of plots from the top of the first to the bottom of the last.
+    QRectF Column() const { return plots.front().united(plots.back()); }
+};
+
+// Lays the plots out in `area` (painter units) with `unit` painter units per paper millimetre.
+CurvesLayout LayOutCurves(QPainter& p, const CurveSet& c, const QRectF& area, double unit);
+// The plots, their axes, legends, curves and marks.
+void PaintCurves(QPainter& p, const CurveSet& c, const CurvesLayout& l);
+// The linked cursor: a vertical line at `at`'s slip and its values on the curves.
+void PaintCurvesMarker(QPainter& p, const CurveSet& c, const CurvesLayout& l, const OperatingPoint& at);
+
+QColor CurveColour(Quantity q);
+
+// The curves page: A4 landscape whatever the diagram's page is.
+constexpr QSizeF CurvesPageSize(297, 210);
+// The curves beside the operating table (`table`: its header row, then one row per slip), on a page
+// of `pageMm`, painted in millimetres from its top-left corner.
+void PaintCurvesPage(QPainter& p, const CurveSet& c, const WideGridRows& table, QSizeF pageMm);
+
+} // namespace diagram
