@@ -2,19 +2,26 @@
 #include "DiagramOutput.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QImageWriter>
+#include <QMimeData>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "CurvesPainter.h"
 #include "DiagramExport.h"
 #include "ErrorDisplay.h"
+#include "GridTexts.h"
 
 namespace {
 
 const QString DefaultFileName = QStringLiteral("kruhovy-diagram.pdf");
 const QString DocumentName = QStringLiteral("Kruhový diagram asynchronního motoru");
+constexpr int ClipboardDpi = 150; // enough for a report, small enough to paste quickly
 
 struct FileType {
     QString filter;
@@ -93,6 +100,21 @@ void SaveDiagramAs(QWidget* parent, const diagram::Diagram& d)
         ShowErrorMessage(SaveErrorText(file, *error));
 }
 
+void CopyDiagram(const diagram::Diagram& d)
+{
+    const WaitCursor wait;
+    auto* data = new QMimeData;
+    QBuffer svg;
+    if (svg.open(QIODevice::WriteOnly) && diagram::WriteSvg(svg, d))
+        data->setData(QStringLiteral("image/svg+xml"), svg.data());
+    const QImage image = diagram::PageImage(d, std::min(ClipboardDpi, diagram::PngSizeOf(d.page.page).dpi));
+    QBuffer png;
+    if (png.open(QIODevice::WriteOnly) && QImageWriter(&png, "png").write(image))
+        data->setData(QStringLiteral("image/png"), png.data()); // keeps the resolution for the report
+    data->setImageData(image);
+    QApplication::clipboard()->setMimeData(data);
+}
+
 void PrintDiagram(QWidget* parent, const diagram::Diagram& d)
 {
     QPrinter printer(QPrinter::HighResolution);
@@ -122,6 +144,15 @@ std::optional<QString> PrintOn(QPrinter& printer, const diagram::Diagram& d)
     const double pixelsPerMm = printer.resolution() / 25.4;
     painter.scale(pixelsPerMm, pixelsPerMm);
     diagram::PaintPage(painter, d, *layout, pixelsPerMm);
+    // The curves on the same paper turned landscape.
+    printer.setPageOrientation(QPageLayout::Landscape);
+    if (!printer.newPage())
+        return QStringLiteral("Diagram se nepodařilo vytisknout.");
+    const QSizeF landscape = printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
+    const double curvesPixelsPerMm = printer.resolution() / 25.4;
+    painter.resetTransform();
+    painter.scale(curvesPixelsPerMm, curvesPixelsPerMm);
+    diagram::PaintCurvesPage(painter, diagram::MakeCurves(d.record, d.points), OperatingRows(d.points), landscape);
     if (!painter.end())
         return QStringLiteral("Diagram se nepodařilo vytisknout.");
     return std::nullopt;

@@ -15,12 +15,17 @@ struct Diagram;
 // leaves no file behind.
 void SaveDiagramAs(QWidget* parent, const diagram::Diagram& d);
 
-// Asks for a printer and its paper, then prints the diagram at true scale on that paper.
+// Asks for a printer and its paper, then prints the diagram at true scale on that paper, and the
+// characteristic curves on a second page of that paper turned landscape.
 void PrintDiagram(QWidget* parent, const diagram::Diagram& d);
 
 // Prints on a printer already set up: the default scale rule for its paper as it lies. The reason of
 // a failure, or nothing.
 std::optional<QString> PrintOn(QPrinter& printer, const diagram::Diagram& d);
+
+// Puts the diagram's page on the clipboard as SVG and as a PNG of 150 dpi (less for a page so large
+// that the PNG would pass 16 megapixels).
+void CopyDiagram(const diagram::Diagram& d);
 
 // The message of a save that failed.
 QString SaveErrorText(const QString& fileName, const QString& reason);

@@ -3,6 +3,7 @@
 
 #include "AutPrava.h"
 #include "Characteristic.h"
+#include "CurvesView.h"
 #include "DiagramOutput.h"
 #include "DiagramView.h"
 #include "ErrorDisplay.h"
@@ -22,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QWindow>
 
@@ -34,6 +36,7 @@ constexpr QSize OuterDesignSize(656, 448);
 // window system tells the real one.
 constexpr QMargins DesignFrame(4, 23, 4, 4);
 constexpr int StatusBarHeight = 20;
+constexpr int DiagramShare = 2, CurvesShare = 1; // of the client area's width
 
 const QString ProgramHint = QStringLiteral("Zadání vstupních hodnot pro výpočet");
 const QString CoordinatesHint = QStringLiteral("Vypočtené souřadnice všech bodů které jsou potřeba pro konstrukci");
@@ -59,8 +62,22 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     setWindowIcon(QIcon(ProgramIconPixmap()));
     setFont(DialogFont());
     Diagram = new DiagramView(this);
-    setCentralWidget(Diagram);
-    Diagram->installEventFilter(this); // the popup menu opens over the diagram too
+    Curves = new CurvesView(this);
+    ClientArea = new QSplitter(Qt::Horizontal, this);
+    ClientArea->setObjectName(QStringLiteral("ClientArea"));
+    ClientArea->setChildrenCollapsible(false);
+    ClientArea->addWidget(Diagram);
+    ClientArea->addWidget(Curves);
+    ClientArea->setStretchFactor(0, DiagramShare);
+    ClientArea->setStretchFactor(1, CurvesShare);
+    ClientArea->setSizes({DiagramShare, CurvesShare});
+    setCentralWidget(ClientArea);
+    // The popup menu opens over both panels and the divider too.
+    for (QWidget* w : {static_cast<QWidget*>(ClientArea), static_cast<QWidget*>(Diagram), static_cast<QWidget*>(Curves),
+                       static_cast<QWidget*>(ClientArea->handle(1))})
+        w->installEventFilter(this);
+    connect(Diagram, &DiagramView::SlipUnderPointer, Curves, &CurvesView::MarkSlip);
+    connect(Curves, &CurvesView::SlipUnderPointer, Diagram, &DiagramView::MarkSlip);
 
     StavovaRadka = new QStatusBar(this);
     StavovaRadka->setObjectName(QStringLiteral("StavovaRadka"));
@@ -99,6 +116,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
                            QStringLiteral("Tisk kruhového diagramu ve skutečném měřítku"),
                            &TMainForm::PrintDiagramClick);
     PrintDiagram->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    CopyDiagram = AddItem(xx, QStringLiteral("&Kopírovat diagram"),
+                          QStringLiteral("Zkopírování kruhového diagramu do schránky"), &TMainForm::CopyDiagramClick);
+    CopyDiagram->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     DiagramSeparator = AddSeparator(xx);
     Konec1 = AddItem(xx, QStringLiteral("&Konec"), QStringLiteral("Ukončení programu"), &TMainForm::Konec1Click);
     Konec1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_K));
@@ -208,11 +228,22 @@ void TMainForm::PrintDiagramClick(QObject*)
         ShowErrorMessage(NoDiagramYet);
 }
 
+void TMainForm::CopyDiagramClick(QObject*)
+{
+    if (Diagram->CurrentDiagram())
+        ::CopyDiagram(*Diagram->CurrentDiagram());
+    else
+        ShowErrorMessage(NoDiagramYet);
+}
+
 void TMainForm::ShowAcceptedCalculation()
 {
     GuardHandler([this] {
-        if (std::optional<diagram::Diagram> d = diagram::MakeDiagram(Konstrukce, ReadCharacteristicPoints(Konstrukce)))
+        const CharacteristicPoints c = ReadCharacteristicPoints(Konstrukce);
+        if (std::optional<diagram::Diagram> d = diagram::MakeDiagram(Konstrukce, c)) {
             Diagram->SetDiagram(std::move(*d));
+            Curves->SetCalculation(Konstrukce, c);
+        }
     });
 }
 
@@ -238,7 +269,9 @@ bool TMainForm::event(QEvent* event)
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if ((watched == Diagram || watched == StavovaRadka) && event->type() == QEvent::MouseButtonRelease) {
+    const bool clientArea = watched == ClientArea || watched == Diagram || watched == Curves ||
+        watched == ClientArea->handle(1);
+    if ((clientArea || watched == StavovaRadka) && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
             OpenPopup(mouse->globalPosition().toPoint());

@@ -3,10 +3,12 @@
 
 #include <QMainWindow>
 
+class CurvesView;
 class DiagramView;
 class QAction;
 class QMenu;
 class QMenuBar;
+class QSplitter;
 class QStatusBar;
 
 class TMainForm : public QMainWindow {
@@ -33,10 +35,13 @@ public:
     QAction* Vstupnhodnoty3;
     QAction* N2;
 
-    // The client area, and the diagram items of the "&XX" menu.
+    // The client area: the diagram and the curves beside it; and the diagram items of the "&XX" menu.
+    QSplitter* ClientArea;
     DiagramView* Diagram;
+    CurvesView* Curves;
     QAction* SaveDiagram;
     QAction* PrintDiagram;
+    QAction* CopyDiagram;
     QAction* DiagramSeparator;
 
     void FormCreate(QObject* Sender);
@@ -50,6 +55,7 @@ public:
     void SouradniceClick(QObject* Sender);
     void SaveDiagramClick(QObject* Sender);
     void PrintDiagramClick(QObject* Sender);
+    void CopyDiagramClick(QObject* Sender);
 
     // An accepted calculation: the diagram of the record as it now stands.
     void ShowAcceptedCalculation();

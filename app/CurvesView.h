@@ -1,0 +1,52 @@
+// The panel beside the diagram: the characteristic curves of the last accepted calculation, with a
+// cursor linked to the diagram's.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+#include <optional>
+
+#include "CurvesPainter.h"
+
+class CurvesView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CurvesView(QWidget* parent = nullptr);
+
+    // Shows the curves of an accepted record.
+    void SetCalculation(const TKonstrukce& k, const CharacteristicPoints& c);
+    const std::optional<diagram::CurveSet>& CurrentCurves() const { return curves_; }
+    // The slip the cursor marks, from the pointer here or from the diagram; nothing when none.
+    std::optional<double> MarkedSlip() const;
+
+    // Where the panel shows slip `slip`, in its own pixels (the plots' horizontal position), and the
+    // slip under a pixel.
+    double PixelOfSlip(double slip);
+    std::optional<double> SlipAt(QPointF pixel);
+
+public slots:
+    // The diagram's pointer: a vertical marker at that slip (nothing, or a slip beyond 1: none).
+    void MarkSlip(std::optional<double> slip);
+
+signals:
+    // The slip under the pointer, or nothing when the pointer is off the plots.
+    void SlipUnderPointer(std::optional<double> slip);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void SetPointerSlip(std::optional<double> slip);
+    void SetMarker(std::optional<double> slip, bool fromPointer);
+    const diagram::CurvesLayout& Layout();
+
+    std::optional<TKonstrukce> record_;
+    std::optional<diagram::CurveSet> curves_;
+    std::optional<diagram::CurvesLayout> layout_; // for the present size
+    QPixmap picture_;                             // the curves without the marker, for the present size
+    std::optional<OperatingPoint> marker_;
+    bool markerFromPointer_ = false;
+};
