@@ -47,7 +47,7 @@ const diagram::CurvesLayout& CurvesView::Layout()
         probe.setDevicePixelRatio(devicePixelRatioF());
         QPainter p(&probe);
         layout_ = diagram::LayOutCurves(p, *curves_, QRectF(rect()).adjusted(Margin, Margin, -Margin, -Margin),
-                                        PixelsPerStyleMm);
+                                        PixelsPerStyleMm, true);
     }
     return *layout_;
 }

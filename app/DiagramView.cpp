@@ -83,6 +83,7 @@ DiagramView::DiagramView(QWidget* parent) : QWidget(parent)
 void DiagramView::SetDiagram(diagram::Diagram d)
 {
     diagram_ = std::move(d);
+    values_ = diagram::CharacteristicRows(diagram_->record, diagram_->points, true);
     marked_.reset();
     SetPointerReadout(std::nullopt);
     FitToView();
@@ -217,10 +218,9 @@ QSizeF DiagramView::ValueBoxSize() const
     if (!diagram_)
         return {};
     const QFontMetrics m(font());
-    const std::vector<diagram::TextRow> rows = diagram::CharacteristicRows(diagram_->record, diagram_->points, true);
-    const Columns c = ColumnsOf(rows, m);
+    const Columns c = ColumnsOf(values_, m);
     return QSizeF(2 * BoxPadding + SymbolColumn + c.caption + ColumnGap + c.value + ColumnGap + c.slip,
-                  2 * BoxPadding + static_cast<int>(rows.size()) * m.height());
+                  2 * BoxPadding + static_cast<int>(values_.size()) * m.height());
 }
 
 void DiagramView::PaintValueBox(QPainter& p) const
@@ -229,12 +229,11 @@ void DiagramView::PaintValueBox(QPainter& p) const
     const QRectF box(QPointF(width() - BoxMargin - size.width(), height() - BoxMargin - size.height()), size);
     PaintBoxFrame(p, box);
     const QFontMetrics m(font());
-    const std::vector<diagram::TextRow> rows = diagram::CharacteristicRows(diagram_->record, diagram_->points, true);
-    const Columns c = ColumnsOf(rows, m);
+    const Columns c = ColumnsOf(values_, m);
     p.setFont(font());
     double y = box.top() + BoxPadding;
     const double left = box.left() + BoxPadding;
-    for (const diagram::TextRow& row : rows) {
+    for (const diagram::TextRow& row : values_) {
         if (row.symbol)
             diagram::PaintSymbol(p, *row.symbol, QPointF(left + SymbolColumn / 2.0 - 2, y + m.height() / 2.0),
                                  SymbolPixels);

@@ -61,9 +61,10 @@ private:
     void PaintReadout(QPainter& p, const Readout& r) const;
 
     std::optional<diagram::Diagram> diagram_;
-    double zoom_ = 1;    // pixels per mm
-    QPointF topLeft_;    // mm
-    bool fitted_ = true; // follows the view's size until the user zooms or pans
+    std::vector<diagram::TextRow> values_; // the corner box's rows, made once per diagram
+    double zoom_ = 1;                      // pixels per mm
+    QPointF topLeft_;                      // mm
+    bool fitted_ = true;                   // follows the view's size until the user zooms or pans
     std::optional<QPointF> dragFrom_;
     QPointF dragTopLeft_;
     std::optional<Readout> pointer_;

@@ -1,7 +1,12 @@
-// Speed of the conversions against the C library, of one acceptance, and of creating the windows.
+// Speed of the conversions against the C library, of one acceptance, of creating the windows, and of
+// painting and exporting the diagram against filling the image and writing an empty PDF page.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -9,6 +14,9 @@
 #include <vector>
 
 #include "Acceptance.h"
+#include "Characteristic.h"
+#include "DiagramExport.h"
+#include "DiagramView.h"
 #include "Fonts.h"
 #include "Main.h"
 #include "NumText.h"
@@ -82,6 +90,63 @@ void BM_CreateSixWindows(benchmark::State& state)
     }
 }
 
+// The defaults' diagram, as the main window gets it after F2 and Enter.
+diagram::Diagram DefaultDiagram()
+{
+    DecimalSeparator = U',';
+    TKonstrukce k;
+    AcceptInput({"15", "0,11", "177", "0,41", "220", "0,25", 1, 3}, k);
+    return *diagram::MakeDiagram(k, ReadCharacteristicPoints(k));
+}
+
+const QSize ViewSize(1280, 1024);
+
+// Baseline: only filling the image the view paints into.
+void BM_FillImage1280x1024(benchmark::State& state)
+{
+    QImage image(ViewSize, QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        benchmark::DoNotOptimize(image.bits());
+    }
+}
+
+// The main window's view painting the whole fitted diagram, paper, corner box and all.
+void BM_PaintDiagram1280x1024(benchmark::State& state)
+{
+    DiagramView view;
+    view.resize(ViewSize);
+    view.SetDiagram(DefaultDiagram());
+    QImage image(ViewSize, QImage::Format_RGB32);
+    for (auto _ : state) {
+        view.render(&image);
+        benchmark::DoNotOptimize(image.bits());
+    }
+}
+
+// Baseline: an empty A4 page written as PDF.
+void BM_EmptyPdfPage(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        QPainter painter(&writer);
+        painter.end();
+        benchmark::DoNotOptimize(buffer.data().size());
+    }
+}
+
+void BM_ExportPdfDefaults(benchmark::State& state)
+{
+    const diagram::Diagram d = DefaultDiagram();
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        benchmark::DoNotOptimize(diagram::WritePdf(buffer, diagram::DiagramDocument(d)));
+    }
+}
+
 BENCHMARK(BM_TextToNumber);
 BENCHMARK(BM_strtold);
 BENCHMARK(BM_NumberToGroupedText);
@@ -90,6 +155,10 @@ BENCHMARK(BM_NumberToFixedText);
 BENCHMARK_CAPTURE(BM_snprintf, 3Lf, "%.3Lf");
 BENCHMARK(BM_AcceptanceAndConstruction)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CreateSixWindows)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillImage1280x1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintDiagram1280x1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EmptyPdfPage)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ExportPdfDefaults)->Unit(benchmark::kMillisecond);
 
 // Keeps each benchmark's time per iteration so the ratios can be printed after the run.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -114,6 +183,16 @@ private:
         }
     }
 };
+
+// Our time in ms against its baseline's, and the target for ours.
+void PrintAgainst(const RatioReporter& r, const char* ours, const char* baseline, double targetMs)
+{
+    const auto a = r.nanoseconds.find(ours);
+    const auto b = r.nanoseconds.find(baseline);
+    if (a != r.nanoseconds.end() && b != r.nanoseconds.end() && b->second > 0)
+        std::printf("%-24s %.3f ms = %.1f x %s (%.3f ms); target < %.0f ms\n", ours, a->second / 1e6,
+                    a->second / b->second, baseline, b->second / 1e6, targetMs);
+}
 
 void PrintRatio(const RatioReporter& r, const char* ours, const char* baseline)
 {
@@ -142,6 +221,8 @@ int main(int argc, char** argv)
     const auto acceptance = reporter.nanoseconds.find("BM_AcceptanceAndConstruction");
     if (acceptance != reporter.nanoseconds.end())
         std::printf("acceptance plus construction: %.3f us per motor (target < 5 us)\n", acceptance->second / 1000);
+    PrintAgainst(reporter, "BM_PaintDiagram1280x1024", "BM_FillImage1280x1024", 5);
+    PrintAgainst(reporter, "BM_ExportPdfDefaults", "BM_EmptyPdfPage", 50);
     benchmark::Shutdown();
     return 0;
 }

@@ -36,10 +36,12 @@ constexpr double SymbolSize = 2.6;
 constexpr double ArrowLength = 2.4;
 constexpr double MarkerDot = 1.7;
 constexpr double Halo = 0.3;
+constexpr double HairlinePixels = 1.5;
 constexpr double NameSpacing = 0.5;
 constexpr double CoveringWeight = 1e6; // per square unit a name covers of another
 // Value labels: about eight to a plot, but at least 1.6 and at most 3 times their height apart.
 constexpr double LabelsPerPlot = 8, MinLabelSpacing = 1.6, MaxLabelSpacing = 3;
+constexpr double SpeedLabelSpacing = 2.5; // times the widest speed label: the scale under the slip scale stays quiet
 
 const QColor GridColour(0xE2, 0xE6, 0xEA);
 const QColor FrameColour(0x8C, 0x8C, 0x8C);
@@ -63,6 +65,41 @@ QPen CurvePen(Quantity q, double unit)
     if (const QList<qreal> dashes = DashesOf(q); !dashes.isEmpty())
         pen.setDashPattern(dashes);
     return pen;
+}
+
+// A thin line: on screen, one pixel wide where it would be at most HairlinePixels, as the diagram
+// draws its thin lines.
+QPen LinePen(const QColor& colour, double width, bool screen)
+{
+    QPen pen(colour, screen && width <= HairlinePixels ? 0.0 : width);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+// The dashes of `line` as separate strokes, the pattern running on from one sample to the next.
+QList<QLineF> Dashed(const QPolygonF& line, const QList<qreal>& pattern, double width)
+{
+    QList<QLineF> dashes;
+    std::size_t k = 0;
+    double left = pattern[0] * width; // of the present dash or gap
+    for (qsizetype i = 0; i + 1 < line.size(); ++i) {
+        QPointF from = line[i];
+        double length = QLineF(from, line[i + 1]).length();
+        while (length > 0) {
+            const double step = std::min(left, length);
+            const QPointF to = from + (line[i + 1] - from) * (step / length);
+            if (k % 2 == 0)
+                dashes << QLineF(from, to);
+            from = to;
+            length -= step;
+            left -= step;
+            if (left <= 0) {
+                k = (k + 1) % pattern.size();
+                left = pattern[k] * width;
+            }
+        }
+    }
+    return dashes;
 }
 
 // Text in a box of its own, on white.
@@ -91,16 +128,20 @@ double LegendWidth(Typesetter& type, const Plot& plot, bool shortForm, double un
 // The painting of the curves on one painter.
 class CurvesPainting {
 public:
-    CurvesPainting(QPainter& p, const CurveSet& c, const CurvesLayout& l) : p_(p), type_(p), c_(c), l_(l) {}
+    CurvesPainting(QPainter& p, const CurveSet& c, const CurvesLayout& l) : p_(p), type_(p, l.screen), c_(c), l_(l) {}
 
     void Run()
     {
         p_.save();
         p_.setRenderHint(QPainter::Antialiasing);
+        // On screen the hairlines of the grid and the scales go without antialiasing: the pixel
+        // rows of a smoothed hairline cost several times the whole rest of the painting.
+        p_.setRenderHint(QPainter::Antialiasing, !l_.screen);
         for (int i = 0; i < PlotCount; ++i)
             Grid(i);
         SlipScale();
         SpeedScale();
+        p_.setRenderHint(QPainter::Antialiasing);
         for (int i = 0; i < PlotCount; ++i) {
             Curves(i);
             Marks(i);
@@ -116,8 +157,7 @@ private:
     {
         const QRectF& r = l_.plots[i];
         const Axis& axis = l_.axes[i];
-        QPen grid(GridColour, U(GridWidth));
-        grid.setCapStyle(Qt::FlatCap);
+        const QPen grid = LinePen(GridColour, U(GridWidth), l_.screen);
         p_.setPen(grid);
         for (double s : l_.slip.ticks)
             if (s > 0 && s < 1)
@@ -126,19 +166,19 @@ private:
             const double y = r.bottom() - axis.Along(v, r.height());
             if (v != axis.from && v != axis.to)
                 p_.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
-            p_.setPen(QPen(FrameColour, U(GridWidth)));
+            p_.setPen(LinePen(FrameColour, U(GridWidth), l_.screen));
             p_.drawLine(QPointF(r.left() - U(TickLength), y), QPointF(r.left(), y));
             p_.setPen(grid);
-            Label(type_, p_, QPointF(r.left() - U(TickLength + LabelGap), y), TickText(v, axis.step), U(TickLabelSize),
-                  Qt::AlignRight | Qt::AlignVCenter, l_.unit);
+            type_.Draw(QPointF(r.left() - U(TickLength + LabelGap), y), TickText(v, axis.step), U(TickLabelSize),
+                       Qt::AlignRight | Qt::AlignVCenter);
         }
         // Zero stands out where the axis runs below it.
         if (axis.from < 0) {
             const double y = r.bottom() - axis.Along(0, r.height());
-            p_.setPen(QPen(FrameColour, U(GridWidth)));
+            p_.setPen(LinePen(FrameColour, U(GridWidth), l_.screen));
             p_.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
         }
-        p_.setPen(QPen(FrameColour, U(FrameWidth)));
+        p_.setPen(LinePen(FrameColour, U(FrameWidth), l_.screen));
         p_.setBrush(Qt::NoBrush);
         p_.drawRect(r);
     }
@@ -146,7 +186,7 @@ private:
     void SlipScale()
     {
         const QRectF& r = l_.plots.back();
-        p_.setPen(QPen(FrameColour, U(GridWidth)));
+        p_.setPen(LinePen(FrameColour, U(GridWidth), l_.screen));
         for (double s : l_.slip.ticks) {
             const double x = l_.XOf(s);
             p_.drawLine(QPointF(x, r.bottom()), QPointF(x, r.bottom() + U(TickLength)));
@@ -161,7 +201,7 @@ private:
     void SpeedScale()
     {
         const QRectF& r = l_.plots.back();
-        p_.setPen(QPen(FrameColour, U(GridWidth)));
+        p_.setPen(LinePen(FrameColour, U(GridWidth), l_.screen));
         p_.drawLine(QPointF(r.left(), l_.speedLine), QPointF(r.right(), l_.speedLine));
         for (double n : l_.speed.ticks) {
             const double x = l_.XOf(SlipOfSpeed(n, c_.synchronousSpeed));
@@ -179,22 +219,34 @@ private:
         p_.setClipRect(l_.plots[i].adjusted(-U(CurveWidth), -U(CurveWidth), U(CurveWidth), U(CurveWidth)),
                        Qt::IntersectClip);
         for (const Curve& curve : plot.curves) {
-            p_.setPen(CurvePen(curve.quantity, l_.unit));
-            QPainterPath path; // one path, so that the dashes run on across samples
-            bool drawing = false;
+            QPen pen = CurvePen(curve.quantity, l_.unit);
+            // Each unbroken run of samples as one line.
+            std::vector<QPolygonF> runs(1);
             for (std::size_t k = 0; k < curve.values.size(); ++k) {
-                if (!curve.values[k]) {
-                    drawing = false;
+                if (curve.values[k])
+                    runs.back() << l_.PointOf(i, c_.slips[k], *curve.values[k]);
+                else if (!runs.back().isEmpty())
+                    runs.emplace_back();
+            }
+            for (const QPolygonF& run : runs) {
+                if (!l_.screen) {
+                    p_.setPen(pen);
+                    p_.drawPolyline(run);
                     continue;
                 }
-                const QPointF at = l_.PointOf(i, c_.slips[k], *curve.values[k]);
-                if (drawing)
-                    path.lineTo(at);
+                // On screen a wide line is stroked far faster as short separate strokes, the dashes
+                // laid out here; square ends close the joints.
+                QList<QLineF> strokes;
+                if (pen.style() == Qt::SolidLine)
+                    for (qsizetype k = 0; k + 1 < run.size(); ++k)
+                        strokes << QLineF(run[k], run[k + 1]);
                 else
-                    path.moveTo(at);
-                drawing = true;
+                    strokes = Dashed(run, pen.dashPattern(), pen.widthF());
+                pen.setStyle(Qt::SolidLine);
+                pen.setCapStyle(Qt::SquareCap);
+                p_.setPen(pen);
+                p_.drawLines(strokes);
             }
-            p_.drawPath(path);
         }
         p_.restore();
     }
@@ -393,7 +445,7 @@ double Sum(const std::vector<double>& v, double each)
 // The operating table, right-aligned numbers under their captions, in `r`.
 void PaintTable(QPainter& p, const WideGridRows& table, const QRectF& r, double size)
 {
-    Typesetter type(p);
+    Typesetter type(p, false);
     const std::vector<double> widths = ColumnWidths(type, table, size);
     const double width = Sum(widths, ColumnGap) - ColumnGap;
     const double pitch = std::min(MaxRowPitch, (r.height() - 2 * size) / std::max<std::size_t>(table.size() + 1, 1));
@@ -457,11 +509,12 @@ std::optional<double> CurvesLayout::SlipAt(double x) const
     return std::clamp((x - r.left()) / r.width(), 0.0, 1.0);
 }
 
-CurvesLayout LayOutCurves(QPainter& p, const CurveSet& c, const QRectF& area, double unit)
+CurvesLayout LayOutCurves(QPainter& p, const CurveSet& c, const QRectF& area, double unit, bool screen)
 {
     CurvesLayout l;
     l.unit = unit;
-    Typesetter type(p);
+    l.screen = screen;
+    Typesetter type(p, screen);
     auto u = [unit](double mm) { return mm * unit; };
     const double tickHeight = type.Measure({}, QStringLiteral("0"), u(TickLabelSize), Qt::AlignLeft).height();
     const double titleHeight = type.Measure({}, SpeedTitle, u(TitleSize), Qt::AlignLeft).height();
@@ -501,7 +554,7 @@ CurvesLayout LayOutCurves(QPainter& p, const CurveSet& c, const QRectF& area, do
     l.slip = SlipAxis(width, MinLabelSpacing * slipLabel);
     const double speedLabel =
         type.Measure({}, TickText(c.synchronousSpeed, Series{1, 0}), u(TickLabelSize), Qt::AlignLeft).width();
-    l.speed = SpeedAxis(c.synchronousSpeed, width, MinLabelSpacing * speedLabel);
+    l.speed = SpeedAxis(c.synchronousSpeed, width, SpeedLabelSpacing * speedLabel);
     return l;
 }
 
@@ -534,7 +587,7 @@ void PaintCurvesMarker(QPainter& p, const CurveSet& c, const CurvesLayout& l, co
     p.setBrush(Qt::NoBrush);
 
     // The slip over the slip scale's labels, the speed over the speed scale's.
-    Typesetter type(p);
+    Typesetter type(p, l.screen);
     const QString slipText = QStringLiteral("s = ") + ValueText(at.slip);
     const QString speedText = QStringLiteral("n = ") + TickText((1 - s) * c.synchronousSpeed, Series{1, 0});
     const double size = TickLabelSize * u;
@@ -563,7 +616,7 @@ void PaintCurvesPage(QPainter& p, const CurveSet& c, const WideGridRows& table, 
     p.setPen(QPen(Palette::Black, 0.18));
     p.drawLine(frame.topLeft() + QPointF(0, HeaderHeight), frame.topRight() + QPointF(0, HeaderHeight));
     p.restore();
-    Typesetter type(p);
+    Typesetter type(p, false);
     type.Draw(frame.topLeft() + QPointF(3, HeaderHeight / 2), PageTitle, 3.4, Qt::AlignLeft | Qt::AlignVCenter, true);
 
     const QRectF body = frame.adjusted(PageInset, HeaderHeight + PageInset, -PageInset, -PageInset);
@@ -577,7 +630,7 @@ void PaintCurvesPage(QPainter& p, const CurveSet& c, const WideGridRows& table, 
     PaintTable(p, table, tableArea, size);
 
     const QRectF curvesArea(body.left(), body.top(), body.width() - tableWidth - 2 * PageInset, body.height());
-    const CurvesLayout l = LayOutCurves(p, c, curvesArea, CurvesUnit);
+    const CurvesLayout l = LayOutCurves(p, c, curvesArea, CurvesUnit, false);
     PaintCurves(p, c, l);
 }
 

@@ -19,7 +19,8 @@ namespace diagram {
 
 // Where the plots stand in an area, in the painter's units.
 struct CurvesLayout {
-    double unit = 1; // painter units per millimetre of paper: text, lines and symbols
+    double unit = 1;     // painter units per millimetre of paper: text, lines and symbols
+    bool screen = false; // pixels: text in whole pixels, thin lines one pixel wide
     std::array<QRectF, PlotCount> plots;
     std::array<Axis, PlotCount> axes;
     Axis slip, speed;
@@ -34,8 +35,9 @@ struct CurvesLayout {
     QRectF Column() const { return plots.front().united(plots.back()); }
 };
 
-// Lays the plots out in `area` (painter units) with `unit` painter units per paper millimetre.
-CurvesLayout LayOutCurves(QPainter& p, const CurveSet& c, const QRectF& area, double unit);
+// Lays the plots out in `area` (painter units) with `unit` painter units per paper millimetre; on
+// `screen` the painter's units are device pixels.
+CurvesLayout LayOutCurves(QPainter& p, const CurveSet& c, const QRectF& area, double unit, bool screen);
 // The plots, their axes, legends, curves and marks.
 void PaintCurves(QPainter& p, const CurveSet& c, const CurvesLayout& l);
 // The linked cursor: a vertical line at `at`'s slip and its values on the curves.

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QRectF>
 #include <QString>
+#include <algorithm>
+#include <cmath>
 #include <deque>
 
 #include "Palette.h"
@@ -30,19 +32,23 @@ inline QFont TextFont(const QPaintDevice* device, double sizeMm, bool bold)
     return font;
 }
 
-// Sets text in millimetres on one painter; each size's font and metrics are made once.
+// Sets text in millimetres on one painter; each size's font and metrics are made once. On paper the
+// text is laid out large and scaled down (TextUnits); on screen it is set in whole device pixels, so
+// that each zoom step does not load the fonts anew.
 class Typesetter {
 public:
-    explicit Typesetter(QPainter& p) : p_(p) {}
+    Typesetter(QPainter& p, bool screen)
+        : p_(p), screen_(screen), unitsPerMm_(screen ? std::max(p.transform().m11(), 1e-9) : TextUnits)
+    {}
 
     // The box of `text` when the side `align` names touches `anchor` (AlignLeft: the text starts
     // there, AlignTop: it hangs below it, AlignVCenter: it is centred on it).
     QRectF Measure(QPointF anchor, const QString& text, double sizeMm, Qt::Alignment align, bool bold = false)
     {
         const Face& face = FaceOf(sizeMm, bold);
-        const double width = face.metrics.horizontalAdvance(text) / TextUnits;
-        const double ascent = face.metrics.ascent() / TextUnits;
-        const double descent = face.metrics.descent() / TextUnits;
+        const double width = face.metrics.horizontalAdvance(text) / unitsPerMm_;
+        const double ascent = face.metrics.ascent() / unitsPerMm_;
+        const double descent = face.metrics.descent() / unitsPerMm_;
         double x = anchor.x() - width / 2;
         if (align & Qt::AlignLeft)
             x = anchor.x();
@@ -70,9 +76,16 @@ public:
         const Face& face = FaceOf(sizeMm, bold);
         if (halo)
             p_.fillRect(box.adjusted(-LabelPad, -LabelPad, LabelPad, LabelPad), Qt::white);
+        const QPointF baseline(box.left(), box.top() + face.metrics.ascent() / unitsPerMm_);
         p_.save();
-        p_.translate(box.left(), box.top() + face.metrics.ascent() / TextUnits);
-        p_.scale(1 / TextUnits, 1 / TextUnits);
+        if (screen_) {
+            const QPointF device = p_.transform().map(baseline);
+            p_.resetTransform();
+            p_.translate(device);
+        } else {
+            p_.translate(baseline);
+            p_.scale(1 / TextUnits, 1 / TextUnits);
+        }
         p_.setFont(face.font);
         p_.setPen(colour);
         p_.drawText(QPointF(0, 0), text);
@@ -92,11 +105,16 @@ private:
         for (const Face& f : faces_)
             if (f.size == sizeMm && f.bold == bold)
                 return f;
-        const QFont font = TextFont(p_.device(), sizeMm, bold);
+        QFont font = TextFont(p_.device(), sizeMm, bold);
+        if (screen_)
+            font.setPixelSize(std::max(1, static_cast<int>(std::lround(sizeMm * unitsPerMm_))));
         return faces_.emplace_back(Face{sizeMm, bold, font, QFontMetricsF(font, p_.device())});
     }
 
     QPainter& p_;
+    bool screen_;
+    double unitsPerMm_;      // text units (device pixels on screen) per millimetre
     std::deque<Face> faces_; // references stay valid as faces are added
 };
+
 } // namespace diagram

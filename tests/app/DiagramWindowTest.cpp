@@ -1,0 +1,281 @@
+// The diagram in the main window: the two "&XX" items, the view before and after a calculation, the popup
+// menu over the drawing, and saving that fails without leaving a file.
+#include "DiagramView.h"
+#include "ErrorDisplay.h"
+#include "Fonts.h"
+#include "Main.h"
+#include "OrbitekApplication.h"
+#include "ShellTestSupport.h"
+#include "Zadani.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+const QString NoCalculation = QStringLiteral("Nejprve zadejte vstupní hodnoty (F2).");
+
+// Handles the next modal window that `handle` takes (it returns true then), from inside its loop.
+void WhenModal(std::function<bool(QWidget*)> handle)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, handle] {
+        QWidget* top = QApplication::activeModalWidget();
+        if (top != nullptr && top->isVisible() && handle(top))
+            timer->deleteLater();
+    });
+    timer->start(10);
+    QTimer::singleShot(10000, timer, &QObject::deleteLater); // a test that fails must not hang
+}
+
+// Answers the next "Error" message with OK and keeps its text in `text`.
+void AnswerErrorMessage(QString& text)
+{
+    WhenModal([&text](QWidget* top) {
+        const QLabel* label = top->findChild<QLabel*>(QStringLiteral("ErrorText"));
+        if (label == nullptr)
+            return false;
+        text = label->text();
+        for (QPushButton* b : top->findChildren<QPushButton*>())
+            b->click();
+        return true;
+    });
+}
+
+// Strongly blue pixels, as the circle draws them (the paper's blue-grey is far paler): the drawing is there.
+int CirclePixels(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.blue() - c.red() > 80)
+                ++count;
+        }
+    return count;
+}
+
+QImage Grab()
+{
+    return MainForm->Diagram->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// F2, then `whileOpen` in the input dialog.
+void WithInputDialog(std::function<void()> whileOpen)
+{
+    MainForm->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(MainForm));
+    Later(ZadaniDlg, 50, std::move(whileOpen));
+    QTest::keyClick(MainForm, Qt::Key_F2);
+    RunEventLoop();
+}
+
+} // namespace
+
+class DiagramWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QApplication::setQuitOnLastWindowClosed(false);
+        QVERIFY(StartUp());
+        QVERIFY(QTest::qWaitForWindowActive(MainForm));
+        QCOMPARE(MainForm->Diagram->parentWidget(), MainForm->centralWidget());
+    }
+
+    void cleanupTestCase() { DestroyWindows(); }
+
+    void xxMenuHoldsSaveAndPrintAboveKonec()
+    {
+        struct Item {
+            QString shown, hint;
+        };
+        const QList<Item> expected{
+            {"&Uložit diagram...\tCtrl+S",
+             "Uložení kruhového diagramu ve skutečném měřítku do souboru PDF, SVG nebo PNG"},
+            {"&Tisk diagramu...\tCtrl+P", "Tisk kruhového diagramu ve skutečném měřítku"},
+            {"&Kopírovat diagram\tCtrl+C", "Zkopírování kruhového diagramu do schránky"},
+            {"-", ""},
+            {"&Konec\tAlt+K", "Ukončení programu"},
+        };
+        const QList<QAction*> actions = MainForm->Zadn1->menu()->actions();
+        QCOMPARE(actions.size(), expected.size());
+        for (int i = 0; i < actions.size(); ++i) {
+            QAction* a = actions[i];
+            QString shown = a->isSeparator() ? QStringLiteral("-") : a->text();
+            if (!a->shortcut().isEmpty())
+                shown += u'\t' + a->shortcut().toString(QKeySequence::NativeText);
+            QCOMPARE(shown, expected[i].shown);
+            QCOMPARE(a->statusTip(), expected[i].hint);
+            QVERIFY(a->isEnabled() && a->isVisible());
+        }
+    }
+
+    // Only the start line, centred; saving and printing say what to do first.
+    void beforeAnyCalculation_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::newRow("save") << "save";
+        QTest::newRow("print") << "print";
+        QTest::newRow("copy") << "copy";
+    }
+
+    void beforeAnyCalculation()
+    {
+        QFETCH(QString, item);
+        QVERIFY(!MainForm->Diagram->CurrentDiagram());
+        const QImage empty = Grab();
+        const QRect text = MainForm->Diagram->fontMetrics()
+                               .boundingRect(MainForm->Diagram->rect(), Qt::AlignCenter,
+                                             QStringLiteral("F2 – zadání vstupních hodnot"))
+                               .adjusted(-2, -2, 2, 2);
+        int inked = 0;
+        for (int y = 0; y < empty.height(); ++y)
+            for (int x = 0; x < empty.width(); ++x)
+                if (empty.pixel(x, y) != qRgb(255, 255, 255)) {
+                    QVERIFY2(text.contains(x, y), "ink outside the centred line");
+                    ++inked;
+                }
+        QVERIFY(inked > 50);
+
+        QString shown;
+        bool firstIsTheMessage = false; // no file or print dialog before it
+        WhenModal([&firstIsTheMessage](QWidget* top) {
+            firstIsTheMessage = top->findChild<QLabel*>(QStringLiteral("ErrorText")) != nullptr;
+            return true;
+        });
+        AnswerErrorMessage(shown);
+        (item == "save"        ? MainForm->SaveDiagram
+             : item == "print" ? MainForm->PrintDiagram
+                               : MainForm->CopyDiagram)
+            ->trigger();
+        QCOMPARE(shown, NoCalculation);
+        QVERIFY(firstIsTheMessage);
+    }
+
+    // F2 and Enter draw the defaults; a rejected input afterwards leaves the same drawing.
+    void calculationShowsTheDrawingAndARejectionKeepsIt()
+    {
+        const QImage empty = Grab();
+        WithInputDialog([] { QTest::keyClick(ZadaniDlg, Qt::Key_Return); });
+        QVERIFY(MainForm->Diagram->CurrentDiagram());
+        const QImage drawn = Grab();
+        QCOMPARE(CirclePixels(empty), 0);
+        QVERIFY(CirclePixels(drawn) > 100);
+
+        QString message;
+        WithInputDialog([&message] {
+            ZadaniDlg->XPrNapr->setText(QStringLiteral("0"));
+            AnswerErrorMessage(message);
+            QTest::keyClick(ZadaniDlg, Qt::Key_Return);
+            Later(ZadaniDlg, 100, [] { QTest::keyClick(ZadaniDlg, Qt::Key_Escape); });
+        });
+        RunEventLoop(200);
+        QCOMPARE(message, QStringLiteral("Chybné zadání proudu naprázdno."));
+        QVERIFY(!ZadaniDlg->isVisible());
+        QCOMPARE(Grab(), drawn);
+    }
+
+    // A right-button release over the drawing, with the operating point's readout showing, opens the popup.
+    void popupOpensOverTheDrawing()
+    {
+        DiagramView* view = MainForm->Diagram;
+        QVERIFY(view->CurrentDiagram());
+        const TKonstrukce& k = view->CurrentDiagram()->record;
+        const QPoint onArc = view->PixelOf(QPointF(double(k.KruzniceX[5]), double(k.KruzniceY[5]))).toPoint();
+        QVERIFY(view->rect().contains(onArc));
+        QSignalSpy slips(view, &DiagramView::SlipUnderPointer);
+        QTest::mouseMove(view, onArc);
+        QCOMPARE(slips.size(), 1); // the readout is up: the view takes the pointer's moves
+        QTest::mousePress(view, Qt::RightButton, {}, onArc);
+        QVERIFY(!MainForm->PodMenu1->isVisible()); // the release opens it, not the press
+        QTest::mouseRelease(view, Qt::RightButton, {}, onArc);
+        QVERIFY(MainForm->PodMenu1->isVisible());
+        QCOMPARE(MainForm->PodMenu1->pos(), view->mapToGlobal(onArc));
+        MainForm->PodMenu1->hide();
+    }
+
+    // The disk is full from the first byte, or half-way with a file of that name already there (the file
+    // size limit stands in for a full disk): the message names the file and the reason, and nothing new
+    // is left under the chosen name.
+    void failedWriteLeavesNoFile_data()
+    {
+        QTest::addColumn<bool>("halfWay");
+        QTest::newRow("disk full from the start") << false;
+        QTest::newRow("disk full half-way over an older file") << true;
+    }
+
+    void failedWriteLeavesNoFile()
+    {
+        QFETCH(bool, halfWay);
+        QVERIFY(MainForm->Diagram->CurrentDiagram());
+        // The application's name holds a "/": no default template.
+        QTemporaryDir directory(QDir::tempPath() + QStringLiteral("/orbitek-diagram-XXXXXX"));
+        QVERIFY(directory.isValid());
+        const QString path = directory.filePath(QStringLiteral("kruhovy-diagram.pdf"));
+        const QByteArray before = "the drawing saved the day before";
+        if (halfWay) {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write(before) == before.size());
+        }
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the process
+
+        QString defaultName;
+        QStringList filters;
+        QString message;
+        WhenModal([&](QWidget* top) {
+            auto* dialog = qobject_cast<QFileDialog*>(top);
+            if (dialog == nullptr)
+                return false;
+            defaultName = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            filters = dialog->nameFilters();
+            dialog->setOption(QFileDialog::DontConfirmOverwrite);
+            dialog->selectFile(path);
+            AnswerErrorMessage(message);
+            rlimit full = saved;
+            full.rlim_cur = halfWay ? 4096 : 0;
+            setrlimit(RLIMIT_FSIZE, &full);
+            static_cast<QDialog*>(dialog)->accept(); // the Save button
+            return true;
+        });
+        MainForm->SaveDiagram->trigger();
+        setrlimit(RLIMIT_FSIZE, &saved);
+
+        QCOMPARE(defaultName, QStringLiteral("kruhovy-diagram.pdf"));
+        QCOMPARE(filters.size(), 3);
+        QVERIFY(filters[0].contains("*.pdf") && filters[1].contains("*.svg") && filters[2].contains("*.png"));
+        const QString prefix = QStringLiteral("Diagram se nepodařilo uložit: %1 (").arg(QDir::toNativeSeparators(path));
+        QVERIFY2(message.startsWith(prefix) && message.endsWith(u')') && message.size() > prefix.size() + 1,
+                 qPrintable(message));
+        if (halfWay) {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), before);
+        } else {
+            QVERIFY(!QFile::exists(path));
+        }
+        QCOMPARE(QDir(directory.path()).entryList(QDir::Files | QDir::Hidden).size(), halfWay ? 1 : 0); // no temporary
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    SetApplicationTitle();
+    InstallFontSubstitutes();
+    DiagramWindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "DiagramWindowTest.moc"

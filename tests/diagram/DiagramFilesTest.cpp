@@ -1,0 +1,139 @@
+// The files at true scale: the defaults' PDF read back with pdftotext, the SVG's size and viewBox, the
+// PNG's size and resolution.
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <map>
+
+#include <gtest/gtest.h>
+
+#include "Acceptance.h"
+#include "Characteristic.h"
+#include "DiagramExport.h"
+
+using namespace diagram;
+
+namespace {
+
+constexpr double MmPerPoint = 25.4 / 72;
+
+Diagram DefaultDiagram()
+{
+    const char32_t saved = DecimalSeparator;
+    DecimalSeparator = U',';
+    TKonstrukce k{};
+    EXPECT_FALSE(AcceptInput({"15", "0,11", "177", "0,41", "220", "0,25", 1, 3}, k).has_value());
+    DecimalSeparator = saved;
+    const std::optional<Diagram> d = MakeDiagram(k, ReadCharacteristicPoints(k));
+    EXPECT_TRUE(d.has_value());
+    return *d;
+}
+
+struct Word {
+    QString text;
+    double xMin, yMin, xMax, yMax; // pt from the page's top-left
+};
+
+struct PdfText {
+    QSizeF page; // pt
+    std::vector<Word> words;
+};
+
+// pdftotext -bbox: the first page's size and every word with its box.
+PdfText ReadBack(const QString& pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral(PDFTOTEXT),
+                  {QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+    EXPECT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0);
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    PdfText text;
+    const QRegularExpressionMatch page =
+        QRegularExpression(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re")).match(html);
+    EXPECT_TRUE(page.hasMatch());
+    text.page = QSizeF(page.captured(1).toDouble(), page.captured(2).toDouble());
+    const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        text.words.push_back({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                              m.captured(3).toDouble(), m.captured(4).toDouble()});
+    }
+    return text;
+}
+
+class DiagramFiles : public ::testing::Test {
+protected:
+    QTemporaryDir directory;
+    QString Path(const char* name) const { return directory.filePath(QString::fromLatin1(name)); }
+};
+
+// The defaults' page is A4 and the horizontal axis's labels "50" and "100" stand 50 mm apart.
+TEST_F(DiagramFiles, PdfIsTrueToScale)
+{
+    const QString pdf = Path("kruhovy-diagram.pdf");
+    ASSERT_EQ(SaveDiagram(pdf, DefaultDiagram()), std::nullopt);
+    const PdfText text = ReadBack(pdf);
+
+    const QSizeF a4(210, 297);
+    const QSizeF page = text.page * MmPerPoint;
+    const QSizeF portrait = page.width() < page.height() ? page : page.transposed();
+    EXPECT_NEAR(portrait.width(), a4.width(), 0.1);
+    EXPECT_NEAR(portrait.height(), a4.height(), 0.1);
+
+    // The horizontal axis's labels are the row with the most numbers.
+    std::map<double, std::map<QString, double>> rows; // yMin → text → centre x
+    for (const Word& w : text.words)
+        if (QRegularExpression(QStringLiteral(R"re(^\d+$)re")).match(w.text).hasMatch())
+            rows[std::round(w.yMin * 10) / 10][w.text] = (w.xMin + w.xMax) / 2;
+    const auto axis = std::max_element(rows.begin(), rows.end(),
+                                       [](const auto& a, const auto& b) { return a.second.size() < b.second.size(); });
+    ASSERT_NE(axis, rows.end());
+    ASSERT_TRUE(axis->second.count(QStringLiteral("50")) && axis->second.count(QStringLiteral("100")));
+    const double apart = (axis->second.at(QStringLiteral("100")) - axis->second.at(QStringLiteral("50"))) * MmPerPoint;
+    EXPECT_NEAR(apart, 50.0, 0.05);
+}
+
+// width and height in mm, and a viewBox of the same numbers: one user unit is one millimetre.
+TEST_F(DiagramFiles, SvgStatesItsSizeInMillimetres)
+{
+    const Diagram d = DefaultDiagram();
+    const QString svg = Path("kruhovy-diagram.svg");
+    ASSERT_EQ(SaveDiagram(svg, d), std::nullopt);
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    const QRegularExpressionMatch m =
+        QRegularExpression(
+            QStringLiteral(R"re(<svg\s+width="([\d.]+)mm"\s+height="([\d.]+)mm"\s+viewBox="0 0 ([\d.]+) ([\d.]+)")re"))
+            .match(text);
+    ASSERT_TRUE(m.hasMatch()) << text.left(400).toStdString();
+    EXPECT_EQ(QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()), d.page.page);
+    EXPECT_EQ(QSizeF(m.captured(3).toDouble(), m.captured(4).toDouble()), d.page.page);
+}
+
+// 300 dpi where the page stays within 16 megapixels, else the highest resolution that does.
+TEST_F(DiagramFiles, PngResolutionKeepsWithinSixteenMegapixels)
+{
+    const struct {
+        Paper paper;
+        int dpi;
+    } cases[] = {{Paper::A4, 300}, {Paper::A3, 287}, {Paper::A0, 101}};
+    for (const auto& c : cases) {
+        const PngSize size = PngSizeOf(PortraitSizeMm(c.paper));
+        EXPECT_EQ(size.dpi, c.dpi) << PaperName(c.paper).toStdString();
+        EXPECT_LE(double(size.pixels.width()) * size.pixels.height(), 16e6);
+        EXPECT_NEAR(size.pixels.width(), PortraitSizeMm(c.paper).width() / 25.4 * c.dpi, 0.5);
+    }
+    const Diagram d = DefaultDiagram();
+    const QString png = Path("kruhovy-diagram.png");
+    ASSERT_EQ(SaveDiagram(png, d), std::nullopt);
+    const QImage image(png);
+    EXPECT_EQ(image.size(), PngSizeOf(d.page.page).pixels);
+    EXPECT_NEAR(image.dotsPerMeterX(), 300 / 0.0254, 1);
+}
+
+} // namespace
