@@ -7,9 +7,6 @@
 
 namespace {
 
-// Text and lines at the size the diagram beside the panel gives them: about their paper size on a
-// 96-dpi screen.
-constexpr double PixelsPerStyleMm = 3.8;
 constexpr int Margin = 6; // px round the plots and their scales
 
 } // namespace

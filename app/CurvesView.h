@@ -13,6 +13,10 @@ class CurvesView : public QWidget {
 public:
     explicit CurvesView(QWidget* parent = nullptr);
 
+    // Text and lines at the size the diagram beside the panel gives them: about their paper size on a
+    // 96-dpi screen.
+    static constexpr double PixelsPerStyleMm = 3.8;
+
     // Shows the curves of an accepted record.
     void SetCalculation(const TKonstrukce& k, const CharacteristicPoints& c);
     const std::optional<diagram::CurveSet>& CurrentCurves() const { return curves_; }

@@ -1,12 +1,15 @@
-// Speed of the conversions against the C library, of one acceptance, of creating the windows, and of
-// painting and exporting the diagram against filling the image and writing an empty PDF page.
+// Speed of the conversions against the C library, of one acceptance, of creating the windows, of
+// painting and exporting the diagram against filling the image and writing an empty PDF page, and of
+// the curves panel and the linked cursor against filling the image and repainting both panels.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QBuffer>
 #include <QImage>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSplitter>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -15,6 +18,7 @@
 
 #include "Acceptance.h"
 #include "Characteristic.h"
+#include "CurvesView.h"
 #include "DiagramExport.h"
 #include "DiagramView.h"
 #include "Fonts.h"
@@ -147,6 +151,71 @@ void BM_ExportPdfDefaults(benchmark::State& state)
     }
 }
 
+// The curves panel painted whole at 1280 × 1024 as the panel paints it (its cached picture aside),
+// 201 samples a curve.
+void BM_PaintCurves1280x1024(benchmark::State& state)
+{
+    const diagram::Diagram d = DefaultDiagram();
+    const diagram::CurveSet curves = diagram::MakeCurves(d.record, d.points);
+    QImage image(ViewSize, QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter p(&image);
+        const diagram::CurvesLayout l = diagram::LayOutCurves(p, curves, QRectF(QPointF(0, 0), QSizeF(ViewSize)),
+                                                              CurvesView::PixelsPerStyleMm, true);
+        diagram::PaintCurves(p, curves, l);
+        p.end();
+        benchmark::DoNotOptimize(image.bits());
+    }
+}
+
+// The main window at 1280 × 1024 after the defaults, its client area painted: both panels.
+class BothPanels {
+public:
+    BothPanels() : image_(ViewSize, QImage::Format_RGB32)
+    {
+        form_.resize(ViewSize);
+        form_.show();
+        const diagram::Diagram d = DefaultDiagram();
+        form_.Curves->SetCalculation(d.record, d.points);
+        form_.Diagram->SetDiagram(d);
+        QApplication::processEvents();
+    }
+    TMainForm& Form() { return form_; }
+    void Repaint()
+    {
+        form_.ClientArea->render(&image_);
+        benchmark::DoNotOptimize(image_.bits());
+    }
+
+private:
+    TMainForm form_;
+    QImage image_;
+};
+
+// Baseline: both panels repainted, nothing moved.
+void BM_RepaintBothPanels1280x1024(benchmark::State& state)
+{
+    BothPanels panels;
+    for (auto _ : state)
+        panels.Repaint();
+}
+
+// One pointer move over the curves: the marker there, the operating point and its readout on the
+// circle, both panels repainted.
+void BM_PointerMoveBothPanels1280x1024(benchmark::State& state)
+{
+    BothPanels panels;
+    CurvesView* curves = panels.Form().Curves;
+    int move = 0;
+    for (auto _ : state) {
+        const QPointF at(curves->PixelOfSlip(0.2 + 0.01 * (move++ % 50)), curves->height() / 2.0);
+        QMouseEvent event(QEvent::MouseMove, at, curves->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(curves, &event);
+        panels.Repaint();
+    }
+}
+
 BENCHMARK(BM_TextToNumber);
 BENCHMARK(BM_strtold);
 BENCHMARK(BM_NumberToGroupedText);
@@ -159,6 +228,9 @@ BENCHMARK(BM_FillImage1280x1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintDiagram1280x1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EmptyPdfPage)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ExportPdfDefaults)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaintCurves1280x1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintBothPanels1280x1024)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PointerMoveBothPanels1280x1024)->Unit(benchmark::kMillisecond);
 
 // Keeps each benchmark's time per iteration so the ratios can be printed after the run.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -223,6 +295,8 @@ int main(int argc, char** argv)
         std::printf("acceptance plus construction: %.3f us per motor (target < 5 us)\n", acceptance->second / 1000);
     PrintAgainst(reporter, "BM_PaintDiagram1280x1024", "BM_FillImage1280x1024", 5);
     PrintAgainst(reporter, "BM_ExportPdfDefaults", "BM_EmptyPdfPage", 50);
+    PrintAgainst(reporter, "BM_PaintCurves1280x1024", "BM_FillImage1280x1024", 3);
+    PrintAgainst(reporter, "BM_PointerMoveBothPanels1280x1024", "BM_RepaintBothPanels1280x1024", 5);
     benchmark::Shutdown();
     return 0;
 }

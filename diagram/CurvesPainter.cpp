@@ -35,6 +35,7 @@ constexpr double RowMark = 1.1; // diameter of a table point
 constexpr double SymbolSize = 2.6;
 constexpr double ArrowLength = 2.4;
 constexpr double MarkerDot = 1.7;
+constexpr double MarkerWidth = 0.25;
 constexpr double Halo = 0.3;
 constexpr double HairlinePixels = 1.5;
 constexpr double NameSpacing = 0.5;
@@ -64,15 +65,6 @@ QPen CurvePen(Quantity q, double unit)
     pen.setJoinStyle(Qt::RoundJoin);
     if (const QList<qreal> dashes = DashesOf(q); !dashes.isEmpty())
         pen.setDashPattern(dashes);
-    return pen;
-}
-
-// A thin line: on screen, one pixel wide where it would be at most HairlinePixels, as the diagram
-// draws its thin lines.
-QPen LinePen(const QColor& colour, double width, bool screen)
-{
-    QPen pen(colour, screen && width <= HairlinePixels ? 0.0 : width);
-    pen.setCapStyle(Qt::FlatCap);
     return pen;
 }
 
@@ -134,14 +126,10 @@ public:
     {
         p_.save();
         p_.setRenderHint(QPainter::Antialiasing);
-        // On screen the hairlines of the grid and the scales go without antialiasing: the pixel
-        // rows of a smoothed hairline cost several times the whole rest of the painting.
-        p_.setRenderHint(QPainter::Antialiasing, !l_.screen);
         for (int i = 0; i < PlotCount; ++i)
             Grid(i);
         SlipScale();
         SpeedScale();
-        p_.setRenderHint(QPainter::Antialiasing);
         for (int i = 0; i < PlotCount; ++i) {
             Curves(i);
             Marks(i);
@@ -153,43 +141,49 @@ public:
 private:
     double U(double mm) const { return mm * l_.unit; }
 
+    // A horizontal or vertical line `widthMm` wide; on screen a thin one is a row or column of whole
+    // pixels, which fills many times faster than a stroked hairline.
+    void Rule(QPointF a, QPointF b, const QColor& colour, double widthMm)
+    {
+        if (l_.screen && U(widthMm) <= HairlinePixels) {
+            const QPointF from(std::floor(std::min(a.x(), b.x())), std::floor(std::min(a.y(), b.y())));
+            const QPointF to(std::floor(std::max(a.x(), b.x())) + 1, std::floor(std::max(a.y(), b.y())) + 1);
+            p_.fillRect(QRectF(from, to), colour);
+            return;
+        }
+        QPen pen(colour, U(widthMm));
+        pen.setCapStyle(Qt::FlatCap);
+        p_.setPen(pen);
+        p_.drawLine(a, b);
+    }
+
     void Grid(int i)
     {
         const QRectF& r = l_.plots[i];
         const Axis& axis = l_.axes[i];
-        const QPen grid = LinePen(GridColour, U(GridWidth), l_.screen);
-        p_.setPen(grid);
         for (double s : l_.slip.ticks)
             if (s > 0 && s < 1)
-                p_.drawLine(QPointF(l_.XOf(s), r.top()), QPointF(l_.XOf(s), r.bottom()));
+                Rule(QPointF(l_.XOf(s), r.top()), QPointF(l_.XOf(s), r.bottom()), GridColour, GridWidth);
         for (double v : axis.ticks) {
             const double y = r.bottom() - axis.Along(v, r.height());
             if (v != axis.from && v != axis.to)
-                p_.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
-            p_.setPen(LinePen(FrameColour, U(GridWidth), l_.screen));
-            p_.drawLine(QPointF(r.left() - U(TickLength), y), QPointF(r.left(), y));
-            p_.setPen(grid);
+                Rule(QPointF(r.left(), y), QPointF(r.right(), y), v == 0 ? FrameColour : GridColour, GridWidth);
+            Rule(QPointF(r.left() - U(TickLength), y), QPointF(r.left(), y), FrameColour, GridWidth);
             type_.Draw(QPointF(r.left() - U(TickLength + LabelGap), y), TickText(v, axis.step), U(TickLabelSize),
                        Qt::AlignRight | Qt::AlignVCenter);
         }
-        // Zero stands out where the axis runs below it.
-        if (axis.from < 0) {
-            const double y = r.bottom() - axis.Along(0, r.height());
-            p_.setPen(LinePen(FrameColour, U(GridWidth), l_.screen));
-            p_.drawLine(QPointF(r.left(), y), QPointF(r.right(), y));
-        }
-        p_.setPen(LinePen(FrameColour, U(FrameWidth), l_.screen));
-        p_.setBrush(Qt::NoBrush);
-        p_.drawRect(r);
+        Rule(r.topLeft(), r.topRight(), FrameColour, FrameWidth);
+        Rule(r.bottomLeft(), r.bottomRight(), FrameColour, FrameWidth);
+        Rule(r.topLeft(), r.bottomLeft(), FrameColour, FrameWidth);
+        Rule(r.topRight(), r.bottomRight(), FrameColour, FrameWidth);
     }
 
     void SlipScale()
     {
         const QRectF& r = l_.plots.back();
-        p_.setPen(LinePen(FrameColour, U(GridWidth), l_.screen));
         for (double s : l_.slip.ticks) {
             const double x = l_.XOf(s);
-            p_.drawLine(QPointF(x, r.bottom()), QPointF(x, r.bottom() + U(TickLength)));
+            Rule(QPointF(x, r.bottom()), QPointF(x, r.bottom() + U(TickLength)), FrameColour, GridWidth);
             const int division = static_cast<int>(std::lround(s * SlipCount));
             type_.Draw(QPointF(x, l_.slipLabels), SlipDivisionText(division), U(TickLabelSize),
                        Qt::AlignHCenter | Qt::AlignTop);
@@ -201,11 +195,10 @@ private:
     void SpeedScale()
     {
         const QRectF& r = l_.plots.back();
-        p_.setPen(LinePen(FrameColour, U(GridWidth), l_.screen));
-        p_.drawLine(QPointF(r.left(), l_.speedLine), QPointF(r.right(), l_.speedLine));
+        Rule(QPointF(r.left(), l_.speedLine), QPointF(r.right(), l_.speedLine), FrameColour, GridWidth);
         for (double n : l_.speed.ticks) {
             const double x = l_.XOf(SlipOfSpeed(n, c_.synchronousSpeed));
-            p_.drawLine(QPointF(x, l_.speedLine), QPointF(x, l_.speedLine + U(TickLength)));
+            Rule(QPointF(x, l_.speedLine), QPointF(x, l_.speedLine + U(TickLength)), FrameColour, GridWidth);
             type_.Draw(QPointF(x, l_.speedLabels), TickText(n, l_.speed.step), U(TickLabelSize),
                        Qt::AlignHCenter | Qt::AlignTop);
         }
@@ -575,8 +568,12 @@ void PaintCurvesMarker(QPainter& p, const CurveSet& c, const CurvesLayout& l, co
     const QRectF column = l.Column();
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Palette::Black, 0.25 * u));
-    p.drawLine(QPointF(x, column.top()), QPointF(x, column.bottom()));
+    if (l.screen) {
+        p.fillRect(QRectF(std::floor(x), column.top(), 1, column.height()), Palette::Black);
+    } else {
+        p.setPen(QPen(Palette::Black, MarkerWidth * u));
+        p.drawLine(QPointF(x, column.top()), QPointF(x, column.bottom()));
+    }
     for (int i = 0; i < PlotCount; ++i)
         for (const Curve& curve : c.plots[i].curves)
             if (const std::optional<double> v = ValueOf(at, curve.quantity)) {
