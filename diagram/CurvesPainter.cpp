@@ -336,13 +336,15 @@ private:
         const double pad = U(Halo);
         const double space = U(NameSpacing); // two names side by side must not read as one
         static constexpr struct {
-            int x, y; // -1 left or above, 1 right or below
-        } sides[] = {{1, -1}, {-1, -1}, {1, 1}, {-1, 1}};
+            int x, y; // -1 left or above, 0 centred, 1 right or below
+        } sides[] = {{1, -1}, {0, -1}, {-1, -1}, {1, 1}, {0, 1}, {-1, 1}};
         QRectF best;
         double leastCovered = -1;
         bool clear = false; // of other names and symbols, and inside the plot
         for (const auto& side : sides) {
-            const Qt::Alignment align = (side.x > 0 ? Qt::AlignLeft : Qt::AlignRight) |
+            const Qt::Alignment align = (side.x > 0       ? Qt::AlignLeft
+                                             : side.x < 0 ? Qt::AlignRight
+                                                          : Qt::AlignHCenter) |
                 (side.y > 0 ? Qt::AlignTop : Qt::AlignBottom);
             const QRectF box = type_.Measure(at + QPointF(side.x * off, side.y * off), name, U(MarkNameSize), align);
             double covered = l_.plots[i].contains(box) ? 0 : box.width() * box.height();
