@@ -65,7 +65,7 @@ void BM_NumberToFixedText(benchmark::State& state)
 void BM_AcceptanceAndConstruction(benchmark::State& state)
 {
     DecimalSeparator = U',';
-    const TypedInput z{"15", "0,11", "177", "0,41", "220", "0,25", 1, 3};
+    const TypedInput z = DefaultInput();
     TKonstrukce k;
     for (auto _ : state) {
         benchmark::DoNotOptimize(AcceptInput(z, k));

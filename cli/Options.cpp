@@ -2,31 +2,59 @@
 #include "Options.h"
 
 #include <array>
+#include <cstdio>
+#include <string>
 #include <string_view>
-
-#include "NumText.h"
 
 namespace {
 
-constexpr int ThreePhasesIndex = 1;
-constexpr int SpeedIndexFor2p8 = 3; // 2p = 8 → 750 1/min
-
-// Pole counts 2p in the order of the speed table's radio indices.
-constexpr std::array<std::string_view, SpeedCount> PoleCounts{"2", "4", "6", "8", "10", "12", "14", "16", "18", "20"};
-constexpr std::array<std::string_view, PhaseCount> PhaseCounts{"1", "3"};
-
-std::string Fraction(const char* digits)
+// The value the command line gives for a table entry: the number of phases or of poles.
+std::string PhasesText(const PhaseChoice& c)
 {
-    return "0" + SeparatorText(DecimalSeparator) + digits;
+    return std::to_string(c.phases);
 }
 
-template <std::size_t N>
-int IndexOf(const std::array<std::string_view, N>& table, std::string_view value)
+std::string PolesText(const SpeedChoice& c)
+{
+    return std::to_string(c.poles);
+}
+
+// The entry whose command-line value is `value`, or -1.
+template <class Choice, std::size_t N>
+int IndexOf(const std::array<Choice, N>& table, std::string (*text)(const Choice&), std::string_view value)
 {
     for (std::size_t i = 0; i < N; ++i)
-        if (table[i] == value)
+        if (text(table[i]) == value)
             return static_cast<int>(i);
     return -1;
+}
+
+// The command-line values of a table as alternatives: "1|3".
+template <class Choice, std::size_t N>
+std::string Alternatives(const std::array<Choice, N>& table, std::string (*text)(const Choice&))
+{
+    std::string out;
+    for (const Choice& c : table)
+        out += (out.empty() ? "" : "|") + text(c);
+    return out;
+}
+
+// "2: 3000, 4: 1500, …" wrapped into lines of at most 80 columns, each starting with `indent`.
+std::string SpeedList(const std::string& indent)
+{
+    constexpr std::size_t LineWidth = 80;
+    std::string out, line = indent;
+    for (std::size_t i = 0; i < SpeedTable.size(); ++i) {
+        char speed[32];
+        std::snprintf(speed, sizeof speed, "%Lg", SpeedTable[i].speed);
+        std::string entry = PolesText(SpeedTable[i]) + ": " + speed + (i + 1 < SpeedTable.size() ? "," : "");
+        if (line != indent && line.size() + 1 + entry.size() > LineWidth) {
+            out += line + "\n";
+            line = indent;
+        }
+        line += (line == indent ? "" : " ") + entry;
+    }
+    return out + line + "\n";
 }
 
 using TextMember = std::string TypedInput::*;
@@ -65,23 +93,9 @@ UsageError BadValue(std::string_view option, std::string_view value)
 
 } // namespace
 
-TypedInput DefaultInput()
-{
-    TypedInput z;
-    z.PrNapr = "15";
-    z.UcNapr = Fraction("11");
-    z.PrNakr = "177";
-    z.UcNakr = Fraction("41");
-    z.FazoveNapeti = "220";
-    z.R1f = Fraction("25");
-    z.Spotrebic = ThreePhasesIndex;
-    z.SynchrOtacky = SpeedIndexFor2p8;
-    return z;
-}
-
 ParseResult ParseOptions(int argc, const char* const argv[])
 {
-    CalcOptions o{DefaultInput(), OutputFormat::Text};
+    CalcOptions o{DefaultInput(), OutputFormat::Text}; // the input dialog's defaults
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
         if (option == "--help")
@@ -95,11 +109,11 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         if (const TextMember field = TextField(option)) {
             o.input.*field = value;
         } else if (option == "--phases") {
-            o.input.Spotrebic = IndexOf(PhaseCounts, value);
+            o.input.Spotrebic = IndexOf(PhaseTable, PhasesText, value);
             if (o.input.Spotrebic < 0)
                 return BadValue(option, value);
         } else if (option == "--poles") {
-            o.input.SynchrOtacky = IndexOf(PoleCounts, value);
+            o.input.SynchrOtacky = IndexOf(SpeedTable, PolesText, value);
             if (o.input.SynchrOtacky < 0)
                 return BadValue(option, value);
         } else if (value == "text") {
@@ -119,13 +133,15 @@ std::string UsageText()
 {
     const TypedInput d = DefaultInput();
     return "Usage: orbitek-calc [--i0 TEXT] [--cos0 TEXT] [--ik TEXT] [--cosk TEXT] [--uf TEXT] [--r1 TEXT]\n"
-           "                    [--phases 1|3] [--poles 2|4|6|8|10|12|14|16|18|20] [--format text|csv|json]\n"
-           "       orbitek-calc --help\n"
-           "\n"
-           "Computes the circle diagram and the torque characteristic of an induction motor.\n"
-           "Numbers are typed with the locale's decimal separator and no digit grouping.\n"
-           "\n"
-           "  --i0 TEXT      no-load current I0 in A (default " +
+           "                    [--phases " +
+        Alternatives(PhaseTable, PhasesText) + "] [--poles " + Alternatives(SpeedTable, PolesText) +
+        "] [--format text|csv|json]\n"
+        "       orbitek-calc --help\n"
+        "\n"
+        "Computes the circle diagram and the torque characteristic of an induction motor.\n"
+        "Numbers are typed with the locale's decimal separator and no digit grouping.\n"
+        "\n"
+        "  --i0 TEXT      no-load current I0 in A (default " +
         d.PrNapr +
         ")\n"
         "  --cos0 TEXT    no-load power factor cos phi0 (default " +
@@ -143,10 +159,12 @@ std::string UsageText()
         "  --r1 TEXT      stator resistance per phase R1f in ohms (default " +
         d.R1f +
         ")\n"
-        "  --phases N     number of phases, 1 or 3 (default 3)\n"
-        "  --poles 2P     number of poles 2p, giving the synchronous speed in 1/min (default 8):\n"
-        "                 2: 3000, 4: 1500, 6: 1000, 8: 750, 10: 600, 12: 500, 14: 428.5,\n"
-        "                 16: 375, 18: 333.333, 20: 300\n"
+        "  --phases N     number of phases, " +
+        PhasesText(PhaseTable.front()) + " or " + PhasesText(PhaseTable.back()) + " (default " +
+        PhasesText(PhaseTable[d.Spotrebic]) +
+        ")\n"
+        "  --poles 2P     number of poles 2p, giving the synchronous speed in 1/min (default " +
+        PolesText(SpeedTable[d.SynchrOtacky]) + "):\n" + SpeedList("                 ") +
         "  --format F     text: the three result tables, cells separated by TAB (default);\n"
         "                 csv: the same tables as CSV with CRLF line ends;\n"
         "                 json: every computed quantity and the three tables\n"

@@ -21,9 +21,6 @@ struct UsageError {
 
 using ParseResult = std::variant<CalcOptions, HelpRequested, UsageError>;
 
-// The input dialog's defaults, with the fractional texts in the current DecimalSeparator.
-TypedInput DefaultInput();
-
 // Reads argv[1..argc-1]. Option values are taken verbatim from the next argument, so negative
 // numbers and texts the acceptance will reject still reach it; a repeated option keeps its last value.
 ParseResult ParseOptions(int argc, const char* const argv[]);

@@ -17,7 +17,7 @@ namespace {
 
 using FlagState = FpEnvironment;
 
-TKonstrukce WorkedExample()
+TKonstrukce ConstructionInputs()
 {
     TKonstrukce k{};
     k.PrNapr = 15, k.UcNapr = 0.11L, k.PrNakr = 177, k.UcNakr = 0.41L;
@@ -35,7 +35,7 @@ const FlagState kCallers[] = {
 TEST(FloatingPointState, ConstructionGivesTheCallersFlagsBack)
 {
     FlagState{kDefaultControl, 0, kDefaultMxcsr}.Install();
-    TKonstrukce clean = WorkedExample();
+    TKonstrukce clean = ConstructionInputs();
     SpoctiKonstrukci(clean);
 
     const struct {
@@ -44,13 +44,13 @@ TEST(FloatingPointState, ConstructionGivesTheCallersFlagsBack)
     } runs[] = {
         {"construction",
          [&] {
-             TKonstrukce k = WorkedExample();
+             TKonstrukce k = ConstructionInputs();
              SpoctiKonstrukci(k);
              EXPECT_TRUE(SameBits(k, clean));
          }},
         {"construction with a fault",
          [] {
-             TKonstrukce k = WorkedExample();
+             TKonstrukce k = ConstructionInputs();
              k.SynchrOtacky = 0;
              EXPECT_THROW(SpoctiKonstrukci(k), EZeroDivide);
          }},
@@ -58,14 +58,16 @@ TEST(FloatingPointState, ConstructionGivesTheCallersFlagsBack)
          [&] {
              DecimalSeparator = U',';
              TKonstrukce k;
-             EXPECT_FALSE(AcceptInput({"15", "0,11", "177", "0,41", "220", "0,25", 1, 3}, k).has_value());
+             EXPECT_FALSE(AcceptInput(DefaultInput(), k).has_value());
              EXPECT_EQ(k.Polomer, clean.Polomer);
          }},
         {"acceptance with a bad text",
          [] {
              DecimalSeparator = U',';
+             TypedInput z = DefaultInput();
+             z.UcNapr = "x";
              TKonstrukce k;
-             EXPECT_THROW(AcceptInput({"15", "x", "177", "0,41", "220", "0,25", 1, 3}, k), EConvertError);
+             EXPECT_THROW(AcceptInput(z, k), EConvertError);
          }},
     };
     for (const auto& r : runs)
