@@ -61,7 +61,7 @@ extern TMainForm* MainForm;
 // separators, the six windows, the main window shown centred. False when there is no main window.
 bool StartUp();
 
-// Start-up step 2: the six windows, once each, in their fixed order; sets the window globals.
+// The six windows, once each, in their fixed order; sets the window globals.
 // An error raised while one is created is shown and creation goes on with the next.
 void CreateWindows();
 // Destroys the six windows (after the loop) and clears the globals.

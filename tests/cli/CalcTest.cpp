@@ -84,7 +84,7 @@ std::vector<std::string> Lines(const std::string& text)
 constexpr const char* Czech = "cs_CZ.UTF-8";
 constexpr const char* Plain = "C";
 
-// The worked example, byte for byte, in both separator settings and in CSV.
+// The default motor, byte for byte, in both separator settings and in CSV.
 TEST(OrbitekCalc, DefaultsMatchGoldenFiles)
 {
     const struct {
@@ -113,8 +113,8 @@ TEST(OrbitekCalc, ExitStatusAndMessages)
         int status;
         std::string errStart; // stdout stays empty on every failure
     } cases[] = {
-        {"check a", Czech, {"--i0", "0,5"}, 2, "Chybné zadání proudu naprázdno.\n"},
-        {"check f", Czech, {"--r1", "0,51"}, 2, "R1f ? R21f ? Rf ?\n"},
+        {"no-load current too small", Czech, {"--i0", "0,5"}, 2, "Chybné zadání proudu naprázdno.\n"},
+        {"R1f above Rf", Czech, {"--r1", "0,51"}, 2, "R1f ? R21f ? Rf ?\n"},
         {"Ak not right of Ao",
          Czech,
          {"--i0", "100", "--cos0", "0,1", "--ik", "110", "--cosk", "0,5"},
