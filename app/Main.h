@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <tuple>
 
 class QAction;
 class QMenu;
@@ -52,6 +53,9 @@ protected:
 
 private:
     QAction* AddItem(QMenu* menu, const QString& caption, const QString& hint, void (TMainForm::*handler)(QObject*));
+    // The input, coordinates and torque commands with the separator after the first, as both the
+    // "Diagram" menu and the popup menu carry them.
+    std::tuple<QAction*, QAction*, QAction*, QAction*> AddDiagramItems(QMenu* menu);
     void OpenPopup(const QPoint& globalPos);
 };
 

@@ -1,9 +1,8 @@
 // The two error displays: the "Error" message dialog and the unhandled-error box.
 #include "ErrorDisplay.h"
 #include "Errors.h"
-#include "Fonts.h"
-#include "OrbitekApplication.h"
 #include "ShellTestSupport.h"
+#include "WindowTestMain.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -137,13 +136,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    SetApplicationTitle();
-    InstallFontSubstitutes();
-    ErrorDisplayTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ORBITEK_WINDOW_TEST_MAIN(ErrorDisplayTest)
 
 #include "ErrorDisplayTest.moc"

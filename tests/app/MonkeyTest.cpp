@@ -15,6 +15,7 @@
 #include "Moment.h"
 #include "NumText.h"
 #include "SourBod.h"
+#include "WindowTestMain.h"
 #include "Zadani.h"
 
 #include <QAbstractEventDispatcher>
@@ -689,5 +690,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MonkeyTest)
+ORBITEK_WINDOW_TEST_MAIN(MonkeyTest)
 #include "MonkeyTest.moc"

@@ -20,6 +20,7 @@
 #include "NumText.h"
 #include "SourBod.h"
 #include "StringGrid.h"
+#include "WindowTestMain.h"
 #include "Zadani.h"
 
 namespace {
@@ -265,5 +266,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ResultDialogsTest)
+ORBITEK_WINDOW_TEST_MAIN(ResultDialogsTest)
 #include "ResultDialogsTest.moc"

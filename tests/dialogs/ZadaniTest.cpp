@@ -9,6 +9,7 @@
 #include "DialogTestSupport.h"
 #include "Fonts.h"
 #include "NumText.h"
+#include "WindowTestMain.h"
 #include "Zadani.h"
 
 namespace {
@@ -334,5 +335,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ZadaniTest)
+ORBITEK_WINDOW_TEST_MAIN(ZadaniTest)
 #include "ZadaniTest.moc"
