@@ -178,6 +178,12 @@ void TMainForm::PlaceForFirstShow()
         frame = DesignFrame;
     resize(OuterDesignSize.shrunkBy(frame));
     CentreOnScreen(this, OuterDesignSize);
+    // The frame guessed above is the design system's; once the window system has framed the window,
+    // the outer size and the centring follow the real one.
+    WhenFrameKnown(this, [this] {
+        resize(OuterDesignSize.shrunkBy(windowHandle()->frameMargins()));
+        CentreOnScreen(this, OuterDesignSize);
+    });
 }
 
 bool TMainForm::event(QEvent* event)

@@ -77,3 +77,9 @@ void CentreOnScreen(QWidget* window, QSize outerSize);
 // The outer size a top-level window has or will have: its frame size once known, else its size
 // plus the frame margins of another visible window of the program.
 QSize OuterSize(const QWidget* window);
+
+// Runs `place` once, as soon as the window system has reported the frame of `window` (a window
+// manager adds it only after the window is shown), so that the window can be placed by its outer
+// size. Call it before showing the window. Nothing runs when the window is hidden first, or when it
+// has been exposed without a frame (no window manager, or the offscreen platform).
+void WhenFrameKnown(QWidget* window, std::function<void()> place);
