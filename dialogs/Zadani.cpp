@@ -69,7 +69,7 @@ QGroupBox* PlaceRadioGroup(QWidget* parent, const QRect& geometry, const QString
                            int columns, const std::array<Choice, N>& choices, std::array<QRadioButton*, N>& items,
                            QButtonGroup*& group)
 {
-    auto* box = new QGroupBox(title, parent);
+    auto* box = new GroupBox(title, parent);
     box->setGeometry(geometry);
     box->setStatusTip(hint);
     group = new QButtonGroup(box);

@@ -1,5 +1,6 @@
 // The input dialog: defaults, layout, tab order, Storno, and rejected input kept for correction.
 #include <QGroupBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -128,6 +129,37 @@ private slots:
         QCOMPARE(ZadaniDlg->SynchrOtackyItems[5]->text(), QStringLiteral("2p=12  »  500"));
         QCOMPARE(ZadaniDlg->SynchrOtackyItems[5]->geometry(), scaled(QRect(115, 16, 107, 15)));
         QCOMPARE(ZadaniDlg->SpotrebicItems[1]->geometry(), scaled(QRect(8, 29, 79, 15)));
+    }
+
+    // The title stands on the frame and the items inside it: the frame's top line, found in the
+    // picture right of the title, lies above the group's first item.
+    void groupFrameRunsAboveTheItems_data()
+    {
+        QTest::addColumn<QWidget*>("group");
+        QTest::addColumn<QWidget*>("firstItem");
+        QTest::newRow("phases") << static_cast<QWidget*>(ZadaniDlg->XSpotrebic)
+                                << static_cast<QWidget*>(ZadaniDlg->SpotrebicItems[0]);
+        QTest::newRow("speeds") << static_cast<QWidget*>(ZadaniDlg->XSynchrOtacky)
+                                << static_cast<QWidget*>(ZadaniDlg->SynchrOtackyItems[0]);
+    }
+    void groupFrameRunsAboveTheItems()
+    {
+        QFETCH(QWidget*, group);
+        QFETCH(QWidget*, firstItem);
+        QImage image;
+        RunModal(ZadaniDlg, [&] {
+            image = ZadaniDlg->grab().toImage();
+            QTest::keyClick(ZadaniDlg->focusWidget(), Qt::Key_Escape);
+        });
+        const QColor background = ZadaniDlg->palette().color(QPalette::Active, QPalette::Window);
+        const QPoint topRight = group->mapTo(ZadaniDlg, QPoint(group->width() - 4, 0));
+        int line = -1;
+        for (int y = 0; y < group->height() && line < 0; ++y)
+            if (image.pixelColor(topRight.x(), topRight.y() + y) != background)
+                line = y;
+        QVERIFY2(line >= 0, "no frame line");
+        QVERIFY2(line < firstItem->y(),
+                 qPrintable(QStringLiteral("frame at %1, first item at %2").arg(line).arg(firstItem->y())));
     }
 
     void defaultsFollowTheSeparator_data()
