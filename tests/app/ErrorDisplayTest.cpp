@@ -70,6 +70,24 @@ private slots:
         QCOMPARE(text, QStringLiteral("'<b>1</b>' is not a valid floating point value."));
     }
 
+    // Wide enough for the caption, even for a short message, so that a window manager need not
+    // shorten it.
+    void unhandledErrorBoxIsWiderThanItsCaption()
+    {
+        QObject scope; // ends the scheduled actions with the test
+        int width = 0;
+        Later(&scope, 10, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            width = box->width();
+            box->button(QMessageBox::Ok)->click();
+        });
+        ShowUnhandledError(EConvertError("x"));
+        const int caption =
+            QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("Orbitek pro Windows 95/NT"));
+        QVERIFY2(width >= caption + 120, qPrintable(QStringLiteral("%1 px").arg(width)));
+    }
+
     void errorMessageClosesWith_data()
     {
         QTest::addColumn<int>("key");
