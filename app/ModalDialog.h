@@ -9,7 +9,7 @@ class QPushButton;
 // How a dialog unit uses this class:
 //   1. Derive from ModalDialog; the constructor has already set DialogFont() on the dialog.
 //   2. Create every control as a child (of the dialog or of a panel/group box) and place it with
-//      setGeometry() in the design pixels of its layout table (a 13-pixel text height); no QLayouts.
+//      setGeometry() in design pixels (laid out for a 13-pixel text height); no QLayouts.
 //      Set special fonts (PixelFont) before step 4 so they are in place when the dialog is measured.
 //   3. SetButtonResult() for each result button, setDefault(true) on the default one,
 //      SetCancelButton() on the Esc button; put hints in setStatusTip().

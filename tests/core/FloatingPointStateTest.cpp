@@ -25,7 +25,7 @@ TKonstrukce ConstructionInputs()
     return k;
 }
 
-const FlagState kCallers[] = {
+const FlagState CallerStates[] = {
     {kDefaultControl, 0, kDefaultMxcsr},
     {kDefaultControl, 0x20, kDefaultMxcsr},               // inexact
     {kDefaultControl, 0x08 | 0x20, kDefaultMxcsr},        // overflow: must not be reported as the calculation's
@@ -71,7 +71,7 @@ TEST(FloatingPointState, ConstructionGivesTheCallersFlagsBack)
          }},
     };
     for (const auto& r : runs)
-        for (const FlagState& caller : kCallers) {
+        for (const FlagState& caller : CallerStates) {
             caller.Install();
             r.run();
             const FlagState after = FpEnvironment::Capture();
@@ -87,7 +87,7 @@ TEST(FloatingPointState, LeftOverFlagsAreNoFaultOfTheHelpers)
     Point expected;
     CurrentPoint(expected, 15, 0.11L);
     const long double crossing = PrusecikSKruznici(1, 1, 3, 2, 2, 1, 1);
-    for (const FlagState& caller : kCallers) {
+    for (const FlagState& caller : CallerStates) {
         caller.Install();
         Point b;
         EXPECT_NO_THROW(CurrentPoint(b, 15, 0.11L)) << caller.flags;

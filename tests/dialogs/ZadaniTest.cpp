@@ -179,17 +179,17 @@ private slots:
         QFETCH(QStringList, texts);
         DecimalSeparator = separator.at(0).unicode();
         QStringList shown;
-        int spotrebic = -1, otacky = -1;
+        int phaseIndex = -1, speedIndex = -1;
         RunModal(ZadaniDlg, [&] {
             for (const char* name : {"XPrNapr", "XUcNapr", "XPrNakr", "XUcNakr", "XFazoveNapeti", "XR1f"})
                 shown << Edit(name)->text();
-            spotrebic = ZadaniDlg->SpotrebicIndex();
-            otacky = ZadaniDlg->SynchrOtackyIndex();
+            phaseIndex = ZadaniDlg->SpotrebicIndex();
+            speedIndex = ZadaniDlg->SynchrOtackyIndex();
             QTest::keyClick(ZadaniDlg->focusWidget(), Qt::Key_Escape);
         });
         QCOMPARE(shown, texts);
-        QCOMPARE(spotrebic, 1);
-        QCOMPARE(otacky, 3);
+        QCOMPARE(phaseIndex, 1);
+        QCOMPARE(speedIndex, 3);
     }
 
     // The defaults must be accepted as they stand, whatever the separator.
@@ -267,7 +267,7 @@ private slots:
         BoxAnswerer boxes(ZadaniDlg);
         bool stillOpen = false;
         QString kept, focused, selected, otherKept;
-        int otacky = -1;
+        int speedIndex = -1;
         const int result = RunModal(ZadaniDlg, [&] {
             Edit(field)->setText(typed);
             ZadaniDlg->XFazoveNapeti->setText(field == "XFazoveNapeti" ? typed : QStringLiteral("221"));
@@ -280,7 +280,7 @@ private slots:
             WaitUntil([&] { return ZadaniDlg->focusWidget() == Edit(field); });
             focused = Name(ZadaniDlg->focusWidget());
             selected = Edit(field)->selectedText();
-            otacky = ZadaniDlg->SynchrOtackyIndex();
+            speedIndex = ZadaniDlg->SynchrOtackyIndex();
             QTest::keyClick(ZadaniDlg->focusWidget(), Qt::Key_Escape);
         });
         QCOMPARE(boxes.texts, QStringList{message});
@@ -289,7 +289,7 @@ private slots:
         QCOMPARE(otherKept, field == "XFazoveNapeti" ? typed : QStringLiteral("221"));
         QCOMPARE(focused, field);
         QCOMPARE(selected, typed);
-        QCOMPARE(otacky, 7);
+        QCOMPARE(speedIndex, 7);
         QCOMPARE(result, int(ModalDialog::mrCancel));
         QVERIFY(SameRecord(Konstrukce, before));
     }
@@ -319,14 +319,14 @@ private slots:
         });
         QCOMPARE(Konstrukce.PrNapr, 30.0L);
         QString text;
-        int spotrebic = -1;
+        int phaseIndex = -1;
         RunModal(ZadaniDlg, [&] {
             text = ZadaniDlg->XPrNapr->text();
-            spotrebic = ZadaniDlg->SpotrebicIndex();
+            phaseIndex = ZadaniDlg->SpotrebicIndex();
             QTest::keyClick(ZadaniDlg->focusWidget(), Qt::Key_Escape);
         });
         QCOMPARE(text, QStringLiteral("15"));
-        QCOMPARE(spotrebic, 1);
+        QCOMPARE(phaseIndex, 1);
     }
 
     void tabOrder()
