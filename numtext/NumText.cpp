@@ -10,6 +10,8 @@
 #include <math.h>
 #include <string>
 
+#include "FpState.h"
+
 char32_t DecimalSeparator = U'.';
 char32_t ThousandSeparator = U',';
 
@@ -334,80 +336,39 @@ ValueOf(const ParsedNumber& number)
     return number.negative ? -v : v;
 }
 
-// The x87 unit, where ValueOf computes (it uses no SSE arithmetic, so MXCSR is left alone). All the
-// inline assembly of the conversions is here; "memory" keeps the call to ValueOf between the switches.
-namespace x87 {
-
-constexpr std::uint16_t kFlagBits = 0x3F;         // the six exception flags of the status word
 constexpr std::uint16_t kFaultBits = 0x01 | 0x08; // invalid, overflow: the text is no number
 constexpr std::uint16_t kExtendedNearestMasked = _FPU_DEFAULT;
 
-std::uint16_t ControlWord()
-{
-    std::uint16_t cw;
-    __asm__ volatile("fnstcw %0" : "=m"(cw) : : "memory");
-    return cw;
-}
-void SetControlWord(std::uint16_t cw)
-{
-    __asm__ volatile("fldcw %0" : : "m"(cw) : "memory");
-}
-std::uint16_t Flags()
-{
-    std::uint16_t sw;
-    __asm__ volatile("fnstsw %0" : "=a"(sw) : : "memory");
-    return sw & kFlagBits;
-}
-void ClearFlags()
-{
-    __asm__ volatile("fnclex" : : : "memory");
-}
-
-// Sets flags and control word at once through the whole environment: slow, the one way to raise a
-// flag without an operation.
-void SetFlagsAndControlWord(std::uint16_t flags, std::uint16_t cw)
-{
-    struct {
-        std::uint16_t control, unused1, status, unused2;
-        std::uint32_t rest[5];
-    } environment;
-    __asm__ volatile("fnstenv %0" : "=m"(environment) : : "memory");
-    environment.control = cw;
-    environment.status = static_cast<std::uint16_t>((environment.status & ~kFlagBits) | flags);
-    __asm__ volatile("fldenv %0" : : "m"(environment) : "memory");
-}
-
-} // namespace x87
-
 // Runs ValueOf masked, extended, to nearest, and tells whether it overflowed or was invalid; leaves
-// the caller's control word and flags exactly as they were. Flags only accumulate, so the work need
-// not start from clear flags unless the caller already has one of the two it looks for; and when
-// the work raised nothing new (or the caller had nothing) restoring them is cheap.
+// the caller's control word and flags exactly as they were (ValueOf uses no SSE arithmetic, so MXCSR
+// is left alone). Flags only accumulate, so the work need not start from clear flags unless the
+// caller already has one of the two it looks for; and when the work raised nothing new (or the
+// caller had nothing) restoring them is cheap.
 bool ComputeMasked(const ParsedNumber& number, long double& result)
 {
-    const std::uint16_t callerControl = x87::ControlWord();
-    const std::uint16_t callerFlags = x87::Flags();
-    const bool cleared = (callerFlags & x87::kFaultBits) != 0;
+    const std::uint16_t callerControl = fpstate::ControlWord();
+    const std::uint16_t callerFlags = fpstate::Flags();
+    const bool cleared = (callerFlags & kFaultBits) != 0;
     if (cleared)
-        x87::ClearFlags();
+        fpstate::ClearFlags();
     // Loading the control word stalls the unit: skip it when the caller's is the one needed.
-    const bool switched = callerControl != x87::kExtendedNearestMasked;
+    const bool switched = callerControl != kExtendedNearestMasked;
     if (switched)
-        x87::SetControlWord(x87::kExtendedNearestMasked);
+        fpstate::SetControlWord(kExtendedNearestMasked);
     const long double value = ValueOf(number);
-    const std::uint16_t flags = x87::Flags();
+    const std::uint16_t flags = fpstate::Flags();
     if (!cleared && flags == callerFlags) {
         if (switched)
-            x87::SetControlWord(callerControl);
+            fpstate::SetControlWord(callerControl);
     } else if (callerFlags == 0) {
-        x87::ClearFlags(); // before the caller's control word may unmask what the work raised
+        fpstate::ClearFlags(); // before the caller's control word may unmask what the work raised
         if (switched)
-            x87::SetControlWord(callerControl);
+            fpstate::SetControlWord(callerControl);
     } else {
-        x87::SetFlagsAndControlWord(callerFlags, callerControl);
+        fpstate::SetFlagsAndControlWord(callerFlags, callerControl);
     }
     result = value;
-    return (flags & x87::kFaultBits) == 0;
+    return (flags & kFaultBits) == 0;
 }
 
 [[noreturn]] void RejectNumberText(const std::string& text)
