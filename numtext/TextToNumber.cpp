@@ -1,0 +1,194 @@
+// Text to number: the grammar of a typed number, and its value computed on the x87 unit.
+#include <algorithm>
+#include <cstdint>
+#include <fpu_control.h>
+
+#include "FpState.h"
+#include "NumText.h"
+#include "NumTextParts.h"
+
+namespace numtext {
+
+namespace {
+
+// What the grammar found in an accepted text; the digits stay in the text.
+struct ParsedNumber {
+    bool negative = false;
+    const char* integerDigits = nullptr;
+    std::size_t integerCount = 0;
+    const char* fractionDigits = nullptr;
+    std::size_t fractionCount = 0;
+    long long scale = 0; // exponent minus the number of fraction digits
+};
+
+constexpr int ExponentDigitStop = 500;
+constexpr std::size_t MaxMessageLength = 4096;
+
+bool Blank(char c)
+{
+    return c == ' ';
+}
+bool Digit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool ParseNumberText(const std::string& text, ParsedNumber& out)
+{
+    // A zero byte ends the text as its end does: no rule takes one, so the scan stops there.
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    const SeparatorBytes separator = Encode(DecimalSeparator);
+    const char* p = begin;
+    while (p != end && Blank(*p))
+        ++p;
+    if (p != end && (*p == '+' || *p == '-'))
+        out.negative = *p++ == '-';
+
+    out.integerDigits = p;
+    while (p != end && Digit(*p))
+        ++p;
+    out.integerCount = static_cast<std::size_t>(p - out.integerDigits);
+    out.fractionDigits = p; // none so far
+    bool mantissaSeen = out.integerCount > 0;
+    if (p != end && *p != '\0' && *p == separator.bytes[0] && static_cast<std::size_t>(end - p) >= separator.size &&
+        std::equal(separator.bytes + 1, separator.bytes + separator.size, p + 1)) {
+        p += separator.size;
+        mantissaSeen = true;
+        out.fractionDigits = p;
+        while (p != end && Digit(*p))
+            ++p;
+        out.fractionCount = static_cast<std::size_t>(p - out.fractionDigits);
+    }
+    if (!mantissaSeen)
+        return false;
+
+    long long exponent = 0;
+    if (p != end && (*p == 'E' || *p == 'e')) {
+        ++p;
+        bool exponentNegative = false;
+        if (p != end && (*p == '+' || *p == '-'))
+            exponentNegative = *p++ == '-';
+        // Once the exponent reaches 500 a further digit is not taken and so becomes a stray character.
+        while (p != end && Digit(*p) && exponent < ExponentDigitStop)
+            exponent = exponent * 10 + (*p++ - '0');
+        if (exponentNegative)
+            exponent = -exponent;
+    }
+    while (p != end && Blank(*p))
+        ++p;
+    if (p != end && *p != '\0')
+        return false;
+    out.scale = exponent - static_cast<long long>(out.fractionCount);
+    return true;
+}
+
+// v·10 + digit per digit: two rounded operations, in this order.
+long double AppendDigits(long double v, const char* digits, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        v = v * 10;
+        v = v + (digits[i] - '0');
+    }
+    return v;
+}
+
+// The same steps while the value stays below 10^19 < 2^64: there both operations are exact in the
+// 64-bit significand, so whole numbers give the very same bits, raise no flag, and do not wait on the
+// x87 unit for every digit. Returns how many digits it took.
+std::size_t AppendExactDigits(std::uint64_t& u, const char* digits, std::size_t count)
+{
+    constexpr std::uint64_t ExactBelow = 1'000'000'000'000'000'000ULL; // u·10 + 9 < 10^19
+    std::size_t i = 0;
+    for (; i < count && u < ExactBelow; ++i)
+        u = u * 10 + static_cast<std::uint64_t>(digits[i] - '0');
+    return i;
+}
+
+// Kept out of line and opaque to the optimiser so that no step moves across the mode switches.
+#if defined(__clang__)
+__attribute__((noinline, optnone))
+#else
+__attribute__((noipa))
+#endif
+long double
+ValueOf(const ParsedNumber& number)
+{
+    std::uint64_t u = 0;
+    const std::size_t integerTaken = AppendExactDigits(u, number.integerDigits, number.integerCount);
+    const std::size_t fractionTaken = integerTaken < number.integerCount
+        ? 0
+        : AppendExactDigits(u, number.fractionDigits, number.fractionCount);
+    long double v = static_cast<long double>(u); // exact
+    v = AppendDigits(v, number.integerDigits + integerTaken, number.integerCount - integerTaken);
+    v = AppendDigits(v, number.fractionDigits + fractionTaken, number.fractionCount - fractionTaken);
+    long long scale = number.scale;
+    if (scale > ScaleLimit)
+        scale = ScaleLimit;
+    if (scale < -ScaleLimit)
+        scale = -ScaleLimit;
+    v = ScaleByPowerOfTen(v, static_cast<int>(scale));
+    return number.negative ? -v : v;
+}
+
+constexpr std::uint16_t FaultBits = 0x01 | 0x08; // invalid, overflow: the text is no number
+constexpr std::uint16_t ExtendedNearestMasked = _FPU_DEFAULT;
+
+// Runs ValueOf masked, extended, to nearest, and tells whether it overflowed or was invalid; leaves
+// the caller's control word and flags exactly as they were (ValueOf uses no SSE arithmetic, so MXCSR
+// is left alone). Flags only accumulate, so the work need not start from clear flags unless the
+// caller already has one of the two it looks for; and when the work raised nothing new (or the
+// caller had nothing) restoring them is cheap.
+bool ValueOnX87(const ParsedNumber& number, long double& result)
+{
+    const std::uint16_t callerControl = fpstate::ControlWord();
+    const std::uint16_t callerFlags = fpstate::Flags();
+    const bool cleared = (callerFlags & FaultBits) != 0;
+    if (cleared)
+        fpstate::ClearFlags();
+    // Loading the control word stalls the unit: skip it when the caller's is the one needed.
+    const bool switched = callerControl != ExtendedNearestMasked;
+    if (switched)
+        fpstate::SetControlWord(ExtendedNearestMasked);
+    const long double value = ValueOf(number);
+    const std::uint16_t flags = fpstate::Flags();
+    if (!cleared && flags == callerFlags) {
+        if (switched)
+            fpstate::SetControlWord(callerControl);
+    } else if (callerFlags == 0) {
+        fpstate::ClearFlags(); // before the caller's control word may unmask what the work raised
+        if (switched)
+            fpstate::SetControlWord(callerControl);
+    } else {
+        fpstate::SetFlagsAndControlWord(callerFlags, callerControl);
+    }
+    result = value;
+    return (flags & FaultBits) == 0;
+}
+
+} // namespace
+
+} // namespace numtext
+
+namespace {
+
+[[noreturn]] void RejectNumberText(const std::string& text)
+{
+    static const std::string tail = "' is not a valid floating point value";
+    if (1 + text.size() + tail.size() > numtext::MaxMessageLength)
+        throw EConvertError("Format result longer than 4096 characters");
+    throw EConvertError("'" + text + tail);
+}
+
+} // namespace
+
+long double TextToNumber(const std::string& text)
+{
+    numtext::ParsedNumber number;
+    if (!numtext::ParseNumberText(text, number))
+        RejectNumberText(text);
+    long double value = 0.0L;
+    if (!numtext::ValueOnX87(number, value))
+        RejectNumberText(text);
+    return value;
+}
