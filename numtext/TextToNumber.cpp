@@ -172,10 +172,40 @@ bool ValueOnX87(const ParsedNumber& number, long double& result)
 
 namespace {
 
+// Characters as the reader of the message sees them: a well-formed UTF-8 sequence is one, and so is
+// the longest start of one and every other stray byte (each shows as one replacement character).
+std::size_t CharacterCount(const std::string& text)
+{
+    std::size_t count = 0;
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const auto* const end = p + text.size();
+    while (p != end) {
+        ++count;
+        const unsigned char lead = *p++;
+        // Bytes to follow, and the range of the first of them, which excludes overlong forms and surrogates.
+        int more = 0;
+        unsigned char low = 0x80, high = 0xBF;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            more = 1;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            more = 2;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            more = 3;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        }
+        for (; more > 0 && p != end && *p >= low && *p <= high; --more, ++p)
+            low = 0x80, high = 0xBF;
+    }
+    return count;
+}
+
 [[noreturn]] void RejectNumberText(const std::string& text)
 {
     static const std::string tail = "' is not a valid floating point value";
-    if (1 + text.size() + tail.size() > numtext::MaxMessageLength)
+    if (1 + CharacterCount(text) + tail.size() > numtext::MaxMessageLength)
         throw EConvertError("Format result longer than 4096 characters");
     throw EConvertError("'" + text + tail);
 }

@@ -119,22 +119,28 @@ TEST(TextToNumber, RejectsAMantissaThatOverflowsWhileAccumulating)
     EXPECT_THROW(TextToNumber(std::string(5000, '9') + "e-4999"), EConvertError);
 }
 
+// The limit counts characters, whatever their length in UTF-8; a broken sequence or a stray byte is one.
 TEST(TextToNumber, LongTextsCarryTheFormatLimitMessage)
 {
     struct Case {
         std::size_t length;
         bool limit;
+        const char* character = "x";
     };
-    for (Case c : {Case{4058, false}, Case{4059, true}, Case{100000, true}}) {
-        const std::string text(c.length, 'x');
+    for (Case c : {Case{4058, false}, Case{4059, true}, Case{100000, true}, Case{2100, false, "\u010D"},
+                   Case{4058, false, "\u010D"}, Case{4059, true, "\u010D"}, Case{4058, false, "\U0001D7CE"},
+                   Case{4059, true, "\U0001D7CE"}, Case{4058, false, "\xE2\x82"}, Case{4059, true, "\x80"}}) {
+        std::string text;
+        for (std::size_t i = 0; i < c.length; ++i)
+            text += c.character;
         try {
             TextToNumber(text);
             ADD_FAILURE();
         } catch (const EConvertError& e) {
             const std::string message = e.what();
-            EXPECT_EQ(message == "Format result longer than 4096 characters", c.limit) << c.length;
+            EXPECT_EQ(message == "Format result longer than 4096 characters", c.limit) << c.length << c.character;
             if (!c.limit) {
-                EXPECT_EQ(message.size(), 4096u);
+                EXPECT_EQ(message, "'" + text + "' is not a valid floating point value");
             }
         }
     }
