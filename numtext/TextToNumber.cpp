@@ -1,25 +1,18 @@
-// Text to number: the grammar of a typed number, and its value computed on the x87 unit.
+// Text to number: the grammar of a typed number, and its value computed on the x87 unit or, where
+// that rounds only once, in integers.
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <fpu_control.h>
 
 #include "FpState.h"
 #include "NumText.h"
 #include "NumTextParts.h"
+#include "TextToNumberPaths.h"
 
 namespace numtext {
 
 namespace {
-
-// What the grammar found in an accepted text; the digits stay in the text.
-struct ParsedNumber {
-    bool negative = false;
-    const char* integerDigits = nullptr;
-    std::size_t integerCount = 0;
-    const char* fractionDigits = nullptr;
-    std::size_t fractionCount = 0;
-    long long scale = 0; // exponent minus the number of fraction digits
-};
 
 constexpr int ExponentDigitStop = 500;
 constexpr std::size_t MaxMessageLength = 4096;
@@ -32,6 +25,8 @@ bool Digit(char c)
 {
     return c >= '0' && c <= '9';
 }
+
+} // namespace
 
 bool ParseNumberText(const std::string& text, ParsedNumber& out)
 {
@@ -82,6 +77,11 @@ bool ParseNumberText(const std::string& text, ParsedNumber& out)
     out.scale = exponent - static_cast<long long>(out.fractionCount);
     return true;
 }
+
+// ---------------------------------------------------------------------------------------------
+// On the x87 unit: every text can go this way, and its bits are the value of the text.
+
+namespace {
 
 // v·10 + digit per digit: two rounded operations, in this order.
 long double AppendDigits(long double v, const char* digits, std::size_t count)
@@ -134,11 +134,11 @@ ValueOf(const ParsedNumber& number)
 constexpr std::uint16_t FaultBits = 0x01 | 0x08; // invalid, overflow: the text is no number
 constexpr std::uint16_t ExtendedNearestMasked = _FPU_DEFAULT;
 
-// Runs ValueOf masked, extended, to nearest, and tells whether it overflowed or was invalid; leaves
-// the caller's control word and flags exactly as they were (ValueOf uses no SSE arithmetic, so MXCSR
-// is left alone). Flags only accumulate, so the work need not start from clear flags unless the
-// caller already has one of the two it looks for; and when the work raised nothing new (or the
-// caller had nothing) restoring them is cheap.
+} // namespace
+
+// ValueOf uses no SSE arithmetic, so MXCSR is left alone. Flags only accumulate, so the work need
+// not start from clear flags unless the caller already has one of the two it looks for; and when
+// the work raised nothing new (or the caller had nothing) restoring them is cheap.
 bool ValueOnX87(const ParsedNumber& number, long double& result)
 {
     const std::uint16_t callerControl = fpstate::ControlWord();
@@ -166,7 +166,119 @@ bool ValueOnX87(const ParsedNumber& number, long double& result)
     return (flags & FaultBits) == 0;
 }
 
+// ---------------------------------------------------------------------------------------------
+// In integers, where the x87 steps round once: a mantissa M < 2^64 accumulates exactly, and a scale
+// of at most 31 multiplies or divides it by the one units-table entry T. That single rounding of M·T
+// or M/T to 64 bits, to nearest with ties to even, is done here on exact integers and the value put
+// together from its bits: nothing touches the floating-point state, so the caller's needs no saving.
+// M·T < 2^168 and M/T > 2^-104 lie far inside the normal range: no overflow, no denormal.
+
+namespace {
+
+constexpr long long OneEntryScale = 31; // 10^±31: UnitsTable alone, one product or quotient
+constexpr std::uint16_t Negative = 0x8000;
+constexpr std::uint64_t TopBit = 1ULL << 63;
+
+// The mantissa digits as one integer; false from 2^64 on, where the digit steps themselves round.
+bool MantissaInteger(const ParsedNumber& number, std::uint64_t& m)
+{
+    constexpr std::size_t SafeDigits = 19; // 10^19 − 1 < 2^64
+    const char* const parts[] = {number.integerDigits, number.fractionDigits};
+    const std::size_t counts[] = {number.integerCount, number.fractionCount};
+    std::uint64_t u = 0;
+    if (counts[0] + counts[1] <= SafeDigits) {
+        for (int k = 0; k < 2; ++k)
+            for (std::size_t i = 0; i < counts[k]; ++i)
+                u = u * 10 + static_cast<std::uint64_t>(parts[k][i] - '0');
+    } else { // leading zeros may still leave it small
+        for (int k = 0; k < 2; ++k)
+            for (std::size_t i = 0; i < counts[k]; ++i)
+                if (__builtin_mul_overflow(u, 10u, &u) ||
+                    __builtin_add_overflow(u, static_cast<std::uint64_t>(parts[k][i] - '0'), &u))
+                    return false;
+    }
+    m = u;
+    return true;
+}
+
+// Adds one unit in the last place when rounding to nearest asks for it, carrying into the exponent.
+void RoundUp(std::uint64_t& significand, int& exponent)
+{
+    if (++significand == 0) {
+        significand = TopBit;
+        ++exponent;
+    }
+}
+
+long double Assemble(std::uint16_t sign, std::uint64_t significand, int exponent)
+{
+    return FromBits(significand, static_cast<std::uint16_t>(sign | (exponent + ExponentBias)));
+}
+
+// M·T with T = t·2^(e−63): the exact 128-bit product M·t, rounded to 64 bits.
+long double Product(std::uint16_t sign, std::uint64_t m, const ExtendedBits& t)
+{
+    unsigned __int128 p = static_cast<unsigned __int128>(m) * t.significand;
+    const auto high = static_cast<std::uint64_t>(p >> 64);
+    const int zeros = high != 0 ? std::countl_zero(high) : 64 + std::countl_zero(static_cast<std::uint64_t>(p));
+    p <<= zeros;
+    std::uint64_t significand = static_cast<std::uint64_t>(p >> 64);
+    const auto rest = static_cast<std::uint64_t>(p);
+    int exponent = (t.signAndExponent & 0x7FFF) - ExponentBias + 64 - zeros;
+    if (rest > TopBit || (rest == TopBit && (significand & 1) != 0))
+        RoundUp(significand, exponent);
+    return Assemble(sign, significand, exponent);
+}
+
+// (high·2^64 + low) / divisor; high < divisor keeps the quotient within 64 bits (else the CPU traps).
+std::uint64_t Divide(std::uint64_t high, std::uint64_t low, std::uint64_t divisor, std::uint64_t& remainder)
+{
+    std::uint64_t quotient;
+    __asm__("divq %[divisor]" : "=a"(quotient), "=d"(remainder) : [divisor] "rm"(divisor), "a"(low), "d"(high) : "cc");
+    return quotient;
+}
+
+// M/T with T = t·2^(e−63): M is normalised to n in [2^63, 2^64), and n·2^63/t or n·2^64/t, whichever
+// lies in [2^63, 2^64), gives 64 quotient bits; the remainder decides the rounding.
+long double Quotient(std::uint16_t sign, std::uint64_t m, const ExtendedBits& t)
+{
+    const int zeros = std::countl_zero(m);
+    const std::uint64_t n = m << zeros;
+    const int e = (t.signAndExponent & 0x7FFF) - ExponentBias;
+    std::uint64_t remainder;
+    std::uint64_t significand;
+    int exponent;
+    if (n >= t.significand) {
+        significand = Divide(n >> 1, n << 63, t.significand, remainder);
+        exponent = 63 - zeros - e;
+    } else {
+        significand = Divide(n, 0, t.significand, remainder);
+        exponent = 62 - zeros - e;
+    }
+    const std::uint64_t toNext = t.significand - remainder; // the remainder compared with half of t
+    if (remainder > toNext || (remainder == toNext && (significand & 1) != 0))
+        RoundUp(significand, exponent);
+    return Assemble(sign, significand, exponent);
+}
+
 } // namespace
+
+bool ValueInOneRounding(const ParsedNumber& number, long double& value)
+{
+    if (number.scale < -OneEntryScale || number.scale > OneEntryScale)
+        return false;
+    std::uint64_t m;
+    if (!MantissaInteger(number, m))
+        return false;
+    const std::uint16_t sign = number.negative ? Negative : 0;
+    if (m == 0) {
+        value = FromBits(0, sign); // zero times or over T, negated as the x87 steps do: -0 too
+        return true;
+    }
+    const ExtendedBits t = BitsOf(UnitsTable[number.scale >= 0 ? number.scale : -number.scale]);
+    value = number.scale >= 0 ? Product(sign, m, t) : Quotient(sign, m, t);
+    return true;
+}
 
 } // namespace numtext
 
@@ -218,7 +330,7 @@ long double TextToNumber(const std::string& text)
     if (!numtext::ParseNumberText(text, number))
         RejectNumberText(text);
     long double value = 0.0L;
-    if (!numtext::ValueOnX87(number, value))
+    if (!numtext::ValueInOneRounding(number, value) && !numtext::ValueOnX87(number, value))
         RejectNumberText(text);
     return value;
 }
