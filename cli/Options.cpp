@@ -86,6 +86,8 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         const std::string_view option = argv[i];
         if (option == "--help")
             return HelpRequested{};
+        if (option == "--version")
+            return VersionRequested{};
         if (!TakesValue(option))
             return UsageError{"unknown option '" + std::string(option) + "'"};
         if (i + 1 >= argc)
@@ -118,13 +120,12 @@ ParseResult ParseOptions(int argc, const char* const argv[])
 std::string UsageText()
 {
     const ZadaneHodnoty d = DefaultInput();
-    return "Usage: orbitek-calc [--i0 TEXT] [--cos0 TEXT] [--ik TEXT] [--cosk TEXT] [--uf TEXT] [--r1 TEXT]\n"
-           "                    [--phases 1|3] [--poles 2|4|6|8|10|12|14|16|18|20] [--format text|csv|json]\n"
-           "       orbitek-calc --help\n"
+    return "Usage: orbitek-calc [OPTION]...\n"
            "\n"
            "Computes the circle diagram and the torque characteristic of an induction motor.\n"
            "Numbers are typed with the locale's decimal separator and no digit grouping.\n"
            "\n"
+           "Options:\n"
            "  --i0 TEXT      no-load current I0 in A (default " +
         d.PrNapr +
         ")\n"
@@ -150,8 +151,19 @@ std::string UsageText()
         "  --format F     text: the three result tables, cells separated by TAB (default);\n"
         "                 csv: the same tables as CSV with CRLF line ends;\n"
         "                 json: every computed quantity and the three tables\n"
-        "  --help         show this help\n"
+        "  --help         show this help and exit\n"
+        "  --version      show the version and exit\n"
         "\n"
-        "Exit status: 0 success, 2 input rejected, 3 floating-point fault, 64 usage error,\n"
-        "70 internal error, 74 output could not be written.\n";
+        "Exit status:\n"
+        "  0   success\n"
+        "  2   input rejected (the reason is on standard error)\n"
+        "  3   floating-point fault in the calculation\n"
+        "  64  usage error\n"
+        "  70  internal error\n"
+        "  74  the output could not be written\n";
+}
+
+std::string VersionText()
+{
+    return "orbitek-calc " ORBITEK_VERSION "\n";
 }
