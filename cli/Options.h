@@ -4,12 +4,12 @@
 #include <string>
 #include <variant>
 
-#include "Prijeti.h"
+#include "Acceptance.h"
 
 enum class OutputFormat { Text, Csv, Json };
 
 struct CalcOptions {
-    ZadaneHodnoty vstup; // texts and radio indices, exactly as the input dialog would hand them over
+    TypedInput input; // texts and radio indices, exactly as the input dialog would hand them over
     OutputFormat format = OutputFormat::Text;
 };
 
@@ -23,7 +23,7 @@ struct UsageError {
 using ParseResult = std::variant<CalcOptions, HelpRequested, VersionRequested, UsageError>;
 
 // The input dialog's defaults, with the fractional texts in the current DecimalSeparator.
-ZadaneHodnoty DefaultInput();
+TypedInput DefaultInput();
 
 // Reads argv[1..argc-1]. Option values are taken verbatim from the next argument, so negative
 // numbers and texts the acceptance will reject still reach it; a repeated option keeps its last value.

@@ -265,7 +265,7 @@ TEST(OrbitekCalc, FormatsAgree)
     EXPECT_EQ(NumberToGroupedText(JsonValue(json, {"StredKruznice", "x"})), textRows[6][1]);
     EXPECT_EQ(NumberToGroupedText(JsonValue(json, {"DelkaPrimky"})), textRows[13][1]);
     EXPECT_EQ(NumberToFixedText(JsonValue(json, {"OmegaSynchr"}), 1, 3), textRows[19][1]);
-    for (int i = 1; i <= PocetSkluzu; ++i) {
+    for (int i = 1; i <= SlipCount; ++i) {
         EXPECT_EQ(NumberToFixedText(JsonValue(json, {"OmegaSkluzu"}, i - 1), 3, 3), textRows[19 + i][1]) << i;
         EXPECT_EQ(NumberToFixedText(JsonValue(json, {"MomentSkluzu"}, i - 1), 3, 3), textRows[19 + i][2]) << i;
     }
