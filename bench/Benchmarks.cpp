@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "Acceptance.h"
 #include "Fonts.h"
 #include "Main.h"
 #include "NumText.h"
-#include "Prijeti.h"
 
 namespace {
 
@@ -65,10 +65,10 @@ void BM_NumberToFixedText(benchmark::State& state)
 void BM_AcceptanceAndConstruction(benchmark::State& state)
 {
     DecimalSeparator = U',';
-    const ZadaneHodnoty z{"15", "0,11", "177", "0,41", "220", "0,25", 1, 3};
+    const TypedInput z{"15", "0,11", "177", "0,41", "220", "0,25", 1, 3};
     TKonstrukce k;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(PrijmiZadani(z, k));
+        benchmark::DoNotOptimize(AcceptInput(z, k));
         benchmark::ClobberMemory();
     }
 }

@@ -12,8 +12,8 @@ constexpr int ThreePhasesIndex = 1;
 constexpr int SpeedIndexFor2p8 = 3; // 2p = 8 → 750 1/min
 
 // Pole counts 2p in the order of the speed table's radio indices.
-constexpr std::array<std::string_view, PocetOtacek> PoleCounts{"2", "4", "6", "8", "10", "12", "14", "16", "18", "20"};
-constexpr std::array<std::string_view, PocetFazi> PhaseCounts{"1", "3"};
+constexpr std::array<std::string_view, SpeedCount> PoleCounts{"2", "4", "6", "8", "10", "12", "14", "16", "18", "20"};
+constexpr std::array<std::string_view, PhaseCount> PhaseCounts{"1", "3"};
 
 std::string Fraction(const char* digits)
 {
@@ -29,7 +29,7 @@ int IndexOf(const std::array<std::string_view, N>& table, std::string_view value
     return -1;
 }
 
-using TextMember = std::string ZadaneHodnoty::*;
+using TextMember = std::string TypedInput::*;
 
 struct TextOption {
     std::string_view name;
@@ -37,12 +37,12 @@ struct TextOption {
 };
 
 constexpr std::array<TextOption, 6> TextOptions{{
-    {"--i0", &ZadaneHodnoty::PrNapr},
-    {"--cos0", &ZadaneHodnoty::UcNapr},
-    {"--ik", &ZadaneHodnoty::PrNakr},
-    {"--cosk", &ZadaneHodnoty::UcNakr},
-    {"--uf", &ZadaneHodnoty::FazoveNapeti},
-    {"--r1", &ZadaneHodnoty::R1f},
+    {"--i0", &TypedInput::PrNapr},
+    {"--cos0", &TypedInput::UcNapr},
+    {"--ik", &TypedInput::PrNakr},
+    {"--cosk", &TypedInput::UcNakr},
+    {"--uf", &TypedInput::FazoveNapeti},
+    {"--r1", &TypedInput::R1f},
 }};
 
 TextMember TextField(std::string_view option)
@@ -65,9 +65,9 @@ UsageError BadValue(std::string_view option, std::string_view value)
 
 } // namespace
 
-ZadaneHodnoty DefaultInput()
+TypedInput DefaultInput()
 {
-    ZadaneHodnoty z;
+    TypedInput z;
     z.PrNapr = "15";
     z.UcNapr = Fraction("11");
     z.PrNakr = "177";
@@ -86,6 +86,8 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         const std::string_view option = argv[i];
         if (option == "--help")
             return HelpRequested{};
+        if (option == "--version")
+            return VersionRequested{};
         if (!TakesValue(option))
             return UsageError{"unknown option '" + std::string(option) + "'"};
         if (i + 1 >= argc)
@@ -93,14 +95,14 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         const std::string_view value = argv[++i];
 
         if (const TextMember field = TextField(option)) {
-            o.vstup.*field = value;
+            o.input.*field = value;
         } else if (option == "--phases") {
-            o.vstup.Spotrebic = IndexOf(PhaseCounts, value);
-            if (o.vstup.Spotrebic < 0)
+            o.input.Spotrebic = IndexOf(PhaseCounts, value);
+            if (o.input.Spotrebic < 0)
                 return BadValue(option, value);
         } else if (option == "--poles") {
-            o.vstup.SynchrOtacky = IndexOf(PoleCounts, value);
-            if (o.vstup.SynchrOtacky < 0)
+            o.input.SynchrOtacky = IndexOf(PoleCounts, value);
+            if (o.input.SynchrOtacky < 0)
                 return BadValue(option, value);
         } else if (value == "text") {
             o.format = OutputFormat::Text;
@@ -117,14 +119,13 @@ ParseResult ParseOptions(int argc, const char* const argv[])
 
 std::string UsageText()
 {
-    const ZadaneHodnoty d = DefaultInput();
-    return "Usage: orbitek-calc [--i0 TEXT] [--cos0 TEXT] [--ik TEXT] [--cosk TEXT] [--uf TEXT] [--r1 TEXT]\n"
-           "                    [--phases 1|3] [--poles 2|4|6|8|10|12|14|16|18|20] [--format text|csv|json]\n"
-           "       orbitek-calc --help\n"
+    const TypedInput d = DefaultInput();
+    return "Usage: orbitek-calc [OPTION]...\n"
            "\n"
            "Computes the circle diagram and the torque characteristic of an induction motor.\n"
            "Numbers are typed with the locale's decimal separator and no digit grouping.\n"
            "\n"
+           "Options:\n"
            "  --i0 TEXT      no-load current I0 in A (default " +
         d.PrNapr +
         ")\n"
@@ -150,8 +151,19 @@ std::string UsageText()
         "  --format F     text: the three result tables, cells separated by TAB (default);\n"
         "                 csv: the same tables as CSV with CRLF line ends;\n"
         "                 json: every computed quantity and the three tables\n"
-        "  --help         show this help\n"
+        "  --help         show this help and exit\n"
+        "  --version      show the version and exit\n"
         "\n"
-        "Exit status: 0 success, 2 input rejected, 3 floating-point fault, 64 usage error,\n"
-        "70 internal error, 74 output could not be written.\n";
+        "Exit status:\n"
+        "  0   success\n"
+        "  2   input rejected (the reason is on standard error)\n"
+        "  3   floating-point fault in the calculation\n"
+        "  64  usage error\n"
+        "  70  internal error\n"
+        "  74  the output could not be written\n";
+}
+
+std::string VersionText()
+{
+    return "orbitek-calc " ORBITEK_VERSION "\n";
 }

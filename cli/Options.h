@@ -4,29 +4,33 @@
 #include <string>
 #include <variant>
 
-#include "Prijeti.h"
+#include "Acceptance.h"
 
 enum class OutputFormat { Text, Csv, Json };
 
 struct CalcOptions {
-    ZadaneHodnoty vstup; // texts and radio indices, exactly as the input dialog would hand them over
+    TypedInput input; // texts and radio indices, exactly as the input dialog would hand them over
     OutputFormat format = OutputFormat::Text;
 };
 
 struct HelpRequested {};
+struct VersionRequested {};
 
 struct UsageError {
     std::string message; // one line, without the usage text
 };
 
-using ParseResult = std::variant<CalcOptions, HelpRequested, UsageError>;
+using ParseResult = std::variant<CalcOptions, HelpRequested, VersionRequested, UsageError>;
 
 // The input dialog's defaults, with the fractional texts in the current DecimalSeparator.
-ZadaneHodnoty DefaultInput();
+TypedInput DefaultInput();
 
 // Reads argv[1..argc-1]. Option values are taken verbatim from the next argument, so negative
 // numbers and texts the acceptance will reject still reach it; a repeated option keeps its last value.
 ParseResult ParseOptions(int argc, const char* const argv[]);
 
-// Synopsis, option meanings and defaults; ends with a newline.
+// Synopsis, option meanings, defaults and exit statuses, in the form help2man reads; ends with a newline.
 std::string UsageText();
+
+// "orbitek-calc" and the project's version, one line.
+std::string VersionText();

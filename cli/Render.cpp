@@ -16,7 +16,7 @@ std::string Joined(const ResultGrids& g, char separator, const std::string& line
 {
     std::string out;
     bool first = true;
-    for (const GridRows* rows : {&g.souradnice, &g.hodnoty, &g.moment}) {
+    for (const GridRows* rows : {&g.coordinates, &g.values, &g.torque}) {
         if (!first)
             out += lineEnd; // one empty line between grids
         first = false;
@@ -52,26 +52,26 @@ private:
     std::string text_;
 };
 
-std::string Point(const Bod& b)
+std::string PointJson(const Point& b)
 {
     return "{\"x\": " + JsonNumber(b.x) + ", \"y\": " + JsonNumber(b.y) + "}";
 }
 
-std::string Abscissa(const Abscisa& a)
+std::string AbscissaJson(const Abscissa& a)
 {
     return "{\"x\": " + JsonNumber(a.x) + "}";
 }
 
-std::string Segment(const Usecka& u)
+std::string SegmentJson(const Segment& u)
 {
-    return "{\"zacatek\": " + Point(u.zacatek) + ", \"konec\": " + Point(u.konec) + "}";
+    return "{\"zacatek\": " + PointJson(u.zacatek) + ", \"konec\": " + PointJson(u.konec) + "}";
 }
 
 // Entries 1..20; entry 0 is not part of the characteristic.
-std::string Characteristic(const Charakteristika& c)
+std::string Characteristic(const SlipValues& c)
 {
     std::string out = "[";
-    for (int i = 1; i <= PocetSkluzu; ++i) {
+    for (int i = 1; i <= SlipCount; ++i) {
         if (i > 1)
             out += ", ";
         out += JsonNumber(c[i]);
@@ -174,18 +174,18 @@ std::string RenderJson(const TKonstrukce& k, const ResultGrids& g)
         .Field("SynchrOtacky", JsonNumber(k.SynchrOtacky))
         .Field("Rf", JsonNumber(k.Rf))
         .Field("R21f", JsonNumber(k.R21f))
-        .Field("Ao", Point(k.Ao))
-        .Field("Ak", Point(k.Ak))
-        .Field("PrimkaVykonu", Point(k.PrimkaVykonu))
+        .Field("Ao", PointJson(k.Ao))
+        .Field("Ak", PointJson(k.Ak))
+        .Field("PrimkaVykonu", PointJson(k.PrimkaVykonu))
         .Field("DelkaPrimky", JsonNumber(k.DelkaPrimky))
-        .Field("StredPrimky", Point(k.StredPrimky))
-        .Field("StredKruznice", Abscissa(k.StredKruznice))
+        .Field("StredPrimky", PointJson(k.StredPrimky))
+        .Field("StredKruznice", AbscissaJson(k.StredKruznice))
         .Field("Polomer", JsonNumber(k.Polomer))
         .Field("PolomerPomociAk", JsonNumber(k.PolomerPomociAk))
-        .Field("BodPomeru", Point(k.BodPomeru))
-        .Field("AInf", Point(k.AInf))
-        .Field("PrimkaSkluzu", Segment(k.PrimkaSkluzu))
-        .Field("KrokSkluzu", Point(k.KrokSkluzu))
+        .Field("BodPomeru", PointJson(k.BodPomeru))
+        .Field("AInf", PointJson(k.AInf))
+        .Field("PrimkaSkluzu", SegmentJson(k.PrimkaSkluzu))
+        .Field("KrokSkluzu", PointJson(k.KrokSkluzu))
         .Field("OmegaSynchr", JsonNumber(k.OmegaSynchr))
         .Field("MeritkoMomentu", JsonNumber(k.MeritkoMomentu))
         .Field("SkluzX", Characteristic(k.SkluzX))
@@ -194,8 +194,8 @@ std::string RenderJson(const TKonstrukce& k, const ResultGrids& g)
         .Field("KruzniceY", Characteristic(k.KruzniceY))
         .Field("MomentSkluzu", Characteristic(k.MomentSkluzu))
         .Field("OmegaSkluzu", Characteristic(k.OmegaSkluzu))
-        .Field("Tabulka2", Grid(g.souradnice))
-        .Field("Tabulka3", Grid(g.hodnoty))
-        .Field("TabulkaM01", Grid(g.moment))
+        .Field("Tabulka2", Grid(g.coordinates))
+        .Field("Tabulka3", Grid(g.values))
+        .Field("TabulkaM01", Grid(g.torque))
         .Close();
 }

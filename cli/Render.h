@@ -3,14 +3,14 @@
 
 #include <string>
 
+#include "GridTexts.h"
 #include "Konstrukce.h"
-#include "Tabulky.h"
 
 // The three result grids as the dialogs show them.
 struct ResultGrids {
-    GridRows souradnice; // Tabulka2
-    GridRows hodnoty;    // Tabulka3
-    GridRows moment;     // TabulkaM01
+    GridRows coordinates; // Tabulka2
+    GridRows values;      // Tabulka3
+    GridRows torque;      // TabulkaM01
 };
 
 ResultGrids GridsOf(const TKonstrukce& k);

@@ -4,9 +4,9 @@
 #include <iostream>
 #include <string>
 
+#include "Acceptance.h"
 #include "LoadNumberSeparators.h"
 #include "Options.h"
-#include "Prijeti.h"
 #include "Render.h"
 
 namespace {
@@ -47,8 +47,8 @@ std::string Render(OutputFormat format, const TKonstrukce& k)
 int Run(const CalcOptions& options)
 {
     try {
-        if (const auto rejection = PrijmiZadani(options.vstup, Konstrukce))
-            return Fail(ExitRejected, rejection->zprava);
+        if (const auto rejection = AcceptInput(options.input, Konstrukce))
+            return Fail(ExitRejected, rejection->message);
     } catch (const EConvertError& e) {
         return Fail(ExitRejected, e.what());
     } catch (const EMathError& e) {
@@ -67,6 +67,8 @@ int main(int argc, char* argv[])
         const ParseResult parsed = ParseOptions(argc, argv);
         if (std::holds_alternative<HelpRequested>(parsed))
             return Emit(UsageText());
+        if (std::holds_alternative<VersionRequested>(parsed))
+            return Emit(VersionText());
         if (const auto* error = std::get_if<UsageError>(&parsed))
             return Fail(ExitUsage, "orbitek-calc: " + error->message + "\n" + UsageText());
         return Run(std::get<CalcOptions>(parsed));

@@ -6,24 +6,24 @@
 #include "NumText.h"
 
 // A point of the diagram in amperes: x reactive (horizontal), y active (vertical).
-struct Bod {
+struct Point {
     long double x = 0;
     long double y = 0;
 };
 
 // The circle centre keeps only its abscissa; its ordinate is always Ao.y.
-struct Abscisa {
+struct Abscissa {
     long double x = 0;
 };
 
-struct Usecka {
-    Bod zacatek;
-    Bod konec;
+struct Segment {
+    Point zacatek;
+    Point konec;
 };
 
-constexpr int PocetSkluzu = 20;
+constexpr int SlipCount = 20;
 // Index 1..20 stands for slip i · 0.05; index 0 is never used.
-using Charakteristika = std::array<long double, PocetSkluzu + 1>;
+using SlipValues = std::array<long double, SlipCount + 1>;
 
 struct TKonstrukce {
     // Inputs as last accepted.
@@ -39,34 +39,34 @@ struct TKonstrukce {
     long double Rf = 0;
     long double R21f = 0;
 
-    Bod Ao;
-    Bod Ak;
-    Bod PrimkaVykonu; // (dX, dY)
+    Point Ao;
+    Point Ak;
+    Point PrimkaVykonu; // (dX, dY)
     long double DelkaPrimky = 0;
-    Bod StredPrimky;
-    Abscisa StredKruznice;
+    Point StredPrimky;
+    Abscissa StredKruznice;
     long double Polomer = 0;
     long double PolomerPomociAk = 0;
-    Bod BodPomeru;
-    Bod AInf;
-    Usecka PrimkaSkluzu;
-    Bod KrokSkluzu;
+    Point BodPomeru;
+    Point AInf;
+    Segment PrimkaSkluzu;
+    Point KrokSkluzu;
     long double OmegaSynchr = 0;
     long double MeritkoMomentu = 0;
 
-    Charakteristika SkluzX{};
-    Charakteristika SkluzY{};
-    Charakteristika KruzniceX{};
-    Charakteristika KruzniceY{};
-    Charakteristika MomentSkluzu{};
-    Charakteristika OmegaSkluzu{};
+    SlipValues SkluzX{};
+    SlipValues SkluzY{};
+    SlipValues KruzniceX{};
+    SlipValues KruzniceY{};
+    SlipValues MomentSkluzu{};
+    SlipValues OmegaSkluzu{};
 };
 
 // The one record of the process; zero at start.
 extern TKonstrukce Konstrukce;
 
 // Radio-group index → value tables.
-constexpr int PocetFazi = 2;
-constexpr int PocetOtacek = 10;
-extern const std::array<long double, PocetFazi> TabulkaFazi;     // 1, 3
-extern const std::array<long double, PocetOtacek> TabulkaOtacek; // 3000 … 300 (428.5, 333.333)
+constexpr int PhaseCount = 2;
+constexpr int SpeedCount = 10;
+extern const std::array<long double, PhaseCount> PhaseTable; // 1, 3
+extern const std::array<long double, SpeedCount> SpeedTable; // 3000 … 300 (428.5, 333.333)

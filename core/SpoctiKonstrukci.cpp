@@ -40,11 +40,11 @@ Line LineThrough(long double x1, long double y1, long double x2, long double y2)
 
 } // namespace
 
-void CurrentPoint(Bod& bod, long double proud, long double ucinik)
+void CurrentPoint(Point& point, long double current, long double powerFactor)
 {
-    const long double fi = Arccos(ucinik);
-    bod.x = X(proud) * Sin(fi);
-    bod.y = X(proud) * Cos(fi);
+    const long double fi = Arccos(powerFactor);
+    point.x = X(current) * Sin(fi);
+    point.y = X(current) * Cos(fi);
 }
 
 long double BodNaPrimce(long double x, long double x1, long double y1, long double x2, long double y2)
@@ -93,17 +93,17 @@ void ConstructTestPoints(TKonstrukce& k)
 // Everything after Ao and Ak.
 void ConstructFromTestPoints(TKonstrukce& k)
 {
-    const Bod& Ao = k.Ao;
-    const Bod& Ak = k.Ak;
+    const Point& Ao = k.Ao;
+    const Point& Ak = k.Ak;
     const long double& dX = k.PrimkaVykonu.x;
     const long double& dY = k.PrimkaVykonu.y;
-    const Bod& T = k.BodPomeru;
-    const Bod& M = k.StredPrimky;
+    const Point& T = k.BodPomeru;
+    const Point& M = k.StredPrimky;
     const long double& Sx = k.StredKruznice.x; // S.y is Ao.y
     const long double& R = k.Polomer;
-    Bod& P = k.PrimkaSkluzu.zacatek;
-    Bod& Q = k.PrimkaSkluzu.konec;
-    const Bod& krok = k.KrokSkluzu;
+    Point& P = k.PrimkaSkluzu.zacatek;
+    Point& Q = k.PrimkaSkluzu.konec;
+    const Point& krok = k.KrokSkluzu;
 
     // The power line Ao–Ak.
     k.PrimkaVykonu.x = Abs(X(Ao.x) - Ak.x);
@@ -141,7 +141,7 @@ void ConstructFromTestPoints(TKonstrukce& k)
 
     k.OmegaSynchr = X(Pi) * k.SynchrOtacky * Fiftieth * FiveThirds;
 
-    for (int i = 1; i <= PocetSkluzu; ++i) {
+    for (int i = 1; i <= SlipCount; ++i) {
         const long double n = i;
         k.SkluzX[i] = X(n) * krok.x + P.x;
         k.SkluzY[i] = X(n) * krok.y + P.y;
@@ -184,12 +184,12 @@ void SpoctiKonstrukci(TKonstrukce& k)
     });
 }
 
-void SpoctiBodyAoAk(TKonstrukce& k)
+void ComputeTestPoints(TKonstrukce& k)
 {
     RunChecked(k, ConstructTestPoints);
 }
 
-void DokonciKonstrukci(TKonstrukce& k)
+void CompleteConstruction(TKonstrukce& k)
 {
     RunChecked(k, ConstructFromTestPoints);
 }

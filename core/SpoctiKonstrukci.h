@@ -10,8 +10,8 @@ void SpoctiKonstrukci(TKonstrukce& k = Konstrukce);
 
 // The construction in its two parts, in the same order: steps 1 and 2 (Ao and Ak), then the rest.
 // Acceptance checks where Ak lies between them, on the very points the construction goes on with.
-void SpoctiBodyAoAk(TKonstrukce& k);
-void DokonciKonstrukci(TKonstrukce& k);
+void ComputeTestPoints(TKonstrukce& k);
+void CompleteConstruction(TKonstrukce& k);
 
 // The abscissa of the intersection other than P1 = (x1, y1) of the line P1-P2 with the circle of
 // centre (xs, ys) and radius r. P1 is expected to lie on the circle, right of the y axis.
@@ -21,6 +21,6 @@ long double PrusecikSKruznici(long double x1, long double y1, long double x2, lo
 // The ordinate at abscissa x of the line through (x1, y1) and (x2, y2).
 long double BodNaPrimce(long double x, long double x1, long double y1, long double x2, long double y2);
 
-// The current `proud` at power factor `ucinik` as a point (I · sin φ, I · cos φ); x is stored first.
+// The current `current` at power factor `powerFactor` as a point (I · sin φ, I · cos φ); x is stored first.
 // Shared by the construction and the acceptance check on where the short-circuit point lies.
-void CurrentPoint(Bod& bod, long double proud, long double ucinik);
+void CurrentPoint(Point& point, long double current, long double powerFactor);

@@ -9,8 +9,8 @@
 #include "Controls.h"
 #include "Fonts.h"
 #include "GridFill.h"
+#include "GridTexts.h"
 #include "StringGrid.h"
-#include "Tabulky.h"
 
 TTabulka1* Tabulka1 = nullptr;
 

@@ -7,8 +7,8 @@
 #include "Controls.h"
 #include "Fonts.h"
 #include "GridFill.h"
+#include "GridTexts.h"
 #include "StringGrid.h"
-#include "Tabulky.h"
 
 TSouradniceDlg* SouradniceDlg = nullptr;
 

@@ -18,8 +18,8 @@ TZadaniDlg* ZadaniDlg = nullptr;
 
 namespace {
 
-constexpr std::array<const char*, PocetFazi> SpotrebicCaptions{"1-fázový", "3-fázový"};
-constexpr std::array<const char*, PocetOtacek> SynchrOtackyCaptions{
+constexpr std::array<const char*, PhaseCount> SpotrebicCaptions{"1-fázový", "3-fázový"};
+constexpr std::array<const char*, SpeedCount> SynchrOtackyCaptions{
     "2p=2  »  3000", "2p=4  »  1500", "2p=6  »  1000", "2p=8  »  750",  "2p=10  »  600",
     "2p=12  »  500", "2p=14  »  428", "2p=16  »  375", "2p=18  »  333", "2p=20  »  300",
 };
@@ -196,15 +196,15 @@ void TZadaniDlg::SetSynchrOtackyIndex(int index)
     SelectIndex(synchrOtackyGroup_, index);
 }
 
-QLineEdit* TZadaniDlg::FieldOf(Vstup pole) const
+QLineEdit* TZadaniDlg::FieldOf(InputField field) const
 {
-    switch (pole) {
-    case Vstup::PrNapr: return XPrNapr;
-    case Vstup::UcNapr: return XUcNapr;
-    case Vstup::PrNakr: return XPrNakr;
-    case Vstup::UcNakr: return XUcNakr;
-    case Vstup::FazoveNapeti: return XFazoveNapeti;
-    case Vstup::R1f: return XR1f;
+    switch (field) {
+    case InputField::PrNapr: return XPrNapr;
+    case InputField::UcNapr: return XUcNapr;
+    case InputField::PrNakr: return XPrNakr;
+    case InputField::UcNakr: return XUcNakr;
+    case InputField::FazoveNapeti: return XFazoveNapeti;
+    case InputField::R1f: return XR1f;
     }
     return nullptr;
 }
@@ -223,7 +223,7 @@ void TZadaniDlg::ImplicitniHodnoty()
 
 void TZadaniDlg::ZmacknutoOK()
 {
-    ZadaneHodnoty z;
+    TypedInput z;
     z.PrNapr = XPrNapr->text().toStdString();
     z.UcNapr = XUcNapr->text().toStdString();
     z.PrNakr = XPrNakr->text().toStdString();
@@ -235,13 +235,13 @@ void TZadaniDlg::ZmacknutoOK()
 
     // Caught here rather than by the guard so the result can be reset once the box is gone.
     try {
-        if (const std::optional<Odmitnuti> odmitnuti = PrijmiZadani(z, Konstrukce)) {
-            ShowErrorMessage(QString::fromStdString(odmitnuti->zprava));
-            StayOpenAt(FieldOf(odmitnuti->pole));
+        if (const std::optional<Rejection> rejection = AcceptInput(z, Konstrukce)) {
+            ShowErrorMessage(QString::fromStdString(rejection->message));
+            StayOpenAt(FieldOf(rejection->field));
         }
     } catch (const EFieldConvertError& error) {
         ShowUnhandledError(error);
-        StayOpenAt(FieldOf(error.pole));
+        StayOpenAt(FieldOf(error.field));
     } catch (const EMathError& error) {
         ShowUnhandledError(error);
         StayOpenAt(nullptr);

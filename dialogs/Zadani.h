@@ -5,8 +5,8 @@
 #include <QSize>
 #include <array>
 
+#include "Acceptance.h"
 #include "ModalDialog.h"
-#include "Prijeti.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -45,8 +45,8 @@ public:
     QLabel* Label10;
     QGroupBox* XSpotrebic;
     QGroupBox* XSynchrOtacky;
-    std::array<QRadioButton*, PocetFazi> SpotrebicItems;
-    std::array<QRadioButton*, PocetOtacek> SynchrOtackyItems;
+    std::array<QRadioButton*, PhaseCount> SpotrebicItems;
+    std::array<QRadioButton*, SpeedCount> SynchrOtackyItems;
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
 
@@ -57,7 +57,7 @@ public:
     void SetSynchrOtackyIndex(int index);
 
     // The edit box a typed value comes from.
-    QLineEdit* FieldOf(Vstup pole) const;
+    QLineEdit* FieldOf(InputField field) const;
 
     // Activation: the default values, written afresh on every showing.
     void ImplicitniHodnoty();

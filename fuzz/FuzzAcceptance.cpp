@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Prijeti.h"
+#include "Acceptance.h"
 #include "RecordBits.h"
 #include "SpoctiKonstrukci.h"
 
@@ -17,15 +17,15 @@ TKonstrukce PreviousCalculation()
 {
     TKonstrukce k;
     DecimalSeparator = U',';
-    ZadaneHodnoty z{"15", "0,11", "177", "0,41", "220", "0,25", 1, 3};
-    PrijmiZadani(z, k);
+    TypedInput z{"15", "0,11", "177", "0,41", "220", "0,25", 1, 3};
+    AcceptInput(z, k);
     return k;
 }
 
 // Splits the input at '\n' into six texts; the first two bytes are the radio indices.
-ZadaneHodnoty Split(const std::uint8_t* data, std::size_t size)
+TypedInput Split(const std::uint8_t* data, std::size_t size)
 {
-    ZadaneHodnoty z;
+    TypedInput z;
     z.Spotrebic = static_cast<std::int8_t>(data[0]);
     z.SynchrOtacky = static_cast<std::int8_t>(data[1]);
     std::string* fields[] = {&z.PrNapr, &z.UcNapr, &z.PrNakr, &z.UcNakr, &z.FazoveNapeti, &z.R1f};
@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TKonstrukce record = previous;
     bool accepted = false;
     try {
-        accepted = !PrijmiZadani(Split(data, size), record).has_value();
+        accepted = !AcceptInput(Split(data, size), record).has_value();
     } catch (const EConvertError&) {
     } catch (const EMathError&) {}
 

@@ -9,11 +9,11 @@
 #include "RecordBits.h"
 #include "ShellTestSupport.h"
 
+#include "Acceptance.h"
 #include "AutPrava.h"
 #include "Info.h"
 #include "Moment.h"
 #include "NumText.h"
-#include "Prijeti.h"
 #include "SourBod.h"
 #include "Zadani.h"
 
@@ -79,9 +79,9 @@ QList<QWidget*> VisibleMessageBoxes()
     return boxes;
 }
 
-ZadaneHodnoty TypedInput()
+TypedInput TypedTexts()
 {
-    ZadaneHodnoty z;
+    TypedInput z;
     z.PrNapr = ZadaniDlg->XPrNapr->text().toStdString();
     z.UcNapr = ZadaniDlg->XUcNapr->text().toStdString();
     z.PrNakr = ZadaniDlg->XPrNakr->text().toStdString();
@@ -121,7 +121,7 @@ public:
         // the texts a calculation came from, before later steps type over them.
         connect(ZadaniDlg->OKBtn, &QPushButton::clicked, this, [this] {
             if (ZadaniDlg->ModalResult() == ModalDialog::mrOk)
-                acceptedTexts_ = TypedInput();
+                acceptedTexts_ = TypedTexts();
         });
     }
 
@@ -217,7 +217,7 @@ private:
     TKonstrukce lastAccepted_ = Konstrukce;
     bool inputWasOpen_ = false;
     bool acceptedThisShowing_ = false;
-    ZadaneHodnoty acceptedTexts_;
+    TypedInput acceptedTexts_;
     QPointer<QWidget> lastBox_;
     bool boxOverInput_ = false;
     int f2Runs_ = 0;
@@ -319,8 +319,8 @@ void EraseSome(Monkey& m)
 
 void ChooseRadio(Monkey& m)
 {
-    QRadioButton* item = m.Chance(30) ? ZadaniDlg->SpotrebicItems[m.Pick(PocetFazi)]
-                                      : ZadaniDlg->SynchrOtackyItems[m.Pick(PocetOtacek)];
+    QRadioButton* item = m.Chance(30) ? ZadaniDlg->SpotrebicItems[m.Pick(PhaseCount)]
+                                      : ZadaniDlg->SynchrOtackyItems[m.Pick(SpeedCount)];
     QTest::mouseClick(item, Qt::LeftButton, Qt::NoModifier, QPoint(6, item->height() / 2));
 }
 
@@ -583,8 +583,8 @@ bool Monkey::IsCalculationOfTheTexts()
 {
     TKonstrukce expected = lastAccepted_;
     try {
-        if (const auto rejected = PrijmiZadani(acceptedTexts_, expected)) {
-            qWarning("rejected: %s", rejected->zprava.c_str());
+        if (const auto rejected = AcceptInput(acceptedTexts_, expected)) {
+            qWarning("rejected: %s", rejected->message.c_str());
             return false;
         }
     } catch (const std::exception& e) {

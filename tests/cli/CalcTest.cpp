@@ -147,10 +147,20 @@ TEST(OrbitekCalc, HelpGoesToStandardOutput)
     EXPECT_NE(o.out.find("(default 0,11)"), std::string::npos) << "defaults in the locale's form";
 }
 
+// The version the package and the manual pages carry; it ends the run before any input is looked at.
+TEST(OrbitekCalc, VersionIsTheProjectVersion)
+{
+    const Outcome o = Calc(Czech, {"--i0", "abc", "--version", "--bogus"});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out, "orbitek-calc " ORBITEK_PROJECT_VERSION "\n");
+    EXPECT_EQ(o.err, "");
+}
+
 // A full disk must not pass for a finished calculation.
 TEST(OrbitekCalc, UnwritableOutputIsAnError)
 {
-    for (const std::vector<std::string>& args : {std::vector<std::string>{}, std::vector<std::string>{"--help"}}) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{}, std::vector<std::string>{"--help"}, std::vector<std::string>{"--version"}}) {
         const Outcome o = Calc(Plain, args, "/dev/full");
         EXPECT_EQ(o.status, 74);
         EXPECT_EQ(o.err, "orbitek-calc: cannot write the output\n");
@@ -255,7 +265,7 @@ TEST(OrbitekCalc, FormatsAgree)
     EXPECT_EQ(NumberToGroupedText(JsonValue(json, {"StredKruznice", "x"})), textRows[6][1]);
     EXPECT_EQ(NumberToGroupedText(JsonValue(json, {"DelkaPrimky"})), textRows[13][1]);
     EXPECT_EQ(NumberToFixedText(JsonValue(json, {"OmegaSynchr"}), 1, 3), textRows[19][1]);
-    for (int i = 1; i <= PocetSkluzu; ++i) {
+    for (int i = 1; i <= SlipCount; ++i) {
         EXPECT_EQ(NumberToFixedText(JsonValue(json, {"OmegaSkluzu"}, i - 1), 3, 3), textRows[19 + i][1]) << i;
         EXPECT_EQ(NumberToFixedText(JsonValue(json, {"MomentSkluzu"}, i - 1), 3, 3), textRows[19 + i][2]) << i;
     }

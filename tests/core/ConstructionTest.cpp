@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "Prijeti.h"
+#include "Acceptance.h"
+#include "GridTexts.h"
 #include "SpoctiKonstrukci.h"
-#include "Tabulky.h"
 
 namespace {
 
@@ -20,13 +20,13 @@ protected:
     }
     void TearDown() override { DecimalSeparator = saved_; }
 
-    static TKonstrukce Accepted(ZadaneHodnoty z)
+    static TKonstrukce Accepted(TypedInput z)
     {
         TKonstrukce k{};
-        EXPECT_FALSE(PrijmiZadani(z, k).has_value());
+        EXPECT_FALSE(AcceptInput(z, k).has_value());
         return k;
     }
-    static ZadaneHodnoty Defaults() { return {"15", "0,11", "177", "0,41", "220", "0,25", 1, 3}; }
+    static TypedInput Defaults() { return {"15", "0,11", "177", "0,41", "220", "0,25", 1, 3}; }
 
 private:
     char32_t saved_ = U'.';
@@ -80,16 +80,16 @@ TEST_F(Construction, DefaultsKeepTheCircleGeometry)
     const long double eps = 1e-15L;
     EXPECT_NEAR(k.Polomer, k.PolomerPomociAk, eps * k.Polomer);
     EXPECT_EQ(k.PolomerPomociAk, k.StredKruznice.x - k.Ao.x);
-    EXPECT_NEAR(k.KruzniceX[PocetSkluzu], k.Ak.x, eps * k.Ak.x);
-    EXPECT_NEAR(k.KruzniceY[PocetSkluzu], k.Ak.y, eps * k.Ak.y);
-    for (int i = 1; i <= PocetSkluzu; ++i)
-        EXPECT_NEAR(k.OmegaSkluzu[i], (PocetSkluzu - i) * k.OmegaSynchr / PocetSkluzu, eps * k.OmegaSynchr) << i;
-    EXPECT_EQ(k.OmegaSkluzu[PocetSkluzu], 0.0L);
+    EXPECT_NEAR(k.KruzniceX[SlipCount], k.Ak.x, eps * k.Ak.x);
+    EXPECT_NEAR(k.KruzniceY[SlipCount], k.Ak.y, eps * k.Ak.y);
+    for (int i = 1; i <= SlipCount; ++i)
+        EXPECT_NEAR(k.OmegaSkluzu[i], (SlipCount - i) * k.OmegaSynchr / SlipCount, eps * k.OmegaSynchr) << i;
+    EXPECT_EQ(k.OmegaSkluzu[SlipCount], 0.0L);
 }
 
 TEST_F(Construction, SpeedIndexSixIs428AndAHalf)
 {
-    ZadaneHodnoty z = Defaults();
+    TypedInput z = Defaults();
     z.SynchrOtacky = 6;
     EXPECT_EQ(NumberToGroupedText(Accepted(z).OmegaSynchr), "44,8724");
 }
@@ -100,9 +100,9 @@ TEST_F(Construction, DescendingSlipLineEndsAtAk)
 {
     const TKonstrukce k = Accepted({"100", "0,3", "177", "0,41", "220", "0,05", 1, 3});
     ASSERT_LT(k.BodPomeru.y, k.Ao.y);
-    EXPECT_NEAR(k.SkluzX[PocetSkluzu], k.Ak.x, 1e-15L * k.Ak.x);
-    EXPECT_NEAR(k.SkluzY[PocetSkluzu], k.Ak.y, 1e-15L * k.Ak.y);
-    EXPECT_NEAR(k.KruzniceX[PocetSkluzu], k.Ak.x, 1e-15L * k.Ak.x);
+    EXPECT_NEAR(k.SkluzX[SlipCount], k.Ak.x, 1e-15L * k.Ak.x);
+    EXPECT_NEAR(k.SkluzY[SlipCount], k.Ak.y, 1e-15L * k.Ak.y);
+    EXPECT_NEAR(k.KruzniceX[SlipCount], k.Ak.x, 1e-15L * k.Ak.x);
     EXPECT_LT((k.KruzniceX[1] - k.Ao.x) / k.Ao.x, 0.01L);
     for (int i : {1, 2}) {
         // The operating point is the far intersection: on the circle and clear of Ao.

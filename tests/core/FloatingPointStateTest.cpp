@@ -6,10 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include "Acceptance.h"
 #include "CheckedMath.h"
 #include "Errors.h"
 #include "FpEnvironment.h"
-#include "Prijeti.h"
 #include "RecordBits.h"
 #include "SpoctiKonstrukci.h"
 
@@ -58,14 +58,14 @@ TEST(FloatingPointState, ConstructionGivesTheCallersFlagsBack)
          [&] {
              DecimalSeparator = U',';
              TKonstrukce k;
-             EXPECT_FALSE(PrijmiZadani({"15", "0,11", "177", "0,41", "220", "0,25", 1, 3}, k).has_value());
+             EXPECT_FALSE(AcceptInput({"15", "0,11", "177", "0,41", "220", "0,25", 1, 3}, k).has_value());
              EXPECT_EQ(k.Polomer, clean.Polomer);
          }},
         {"acceptance with a bad text",
          [] {
              DecimalSeparator = U',';
              TKonstrukce k;
-             EXPECT_THROW(PrijmiZadani({"15", "x", "177", "0,41", "220", "0,25", 1, 3}, k), EConvertError);
+             EXPECT_THROW(AcceptInput({"15", "x", "177", "0,41", "220", "0,25", 1, 3}, k), EConvertError);
          }},
     };
     for (const auto& r : runs)
@@ -82,12 +82,12 @@ TEST(FloatingPointState, ConstructionGivesTheCallersFlagsBack)
 TEST(FloatingPointState, LeftOverFlagsAreNoFaultOfTheHelpers)
 {
     FlagState{kDefaultControl, 0, kDefaultMxcsr}.Install();
-    Bod expected;
+    Point expected;
     CurrentPoint(expected, 15, 0.11L);
     const long double crossing = PrusecikSKruznici(1, 1, 3, 2, 2, 1, 1);
     for (const FlagState& caller : kCallers) {
         caller.Install();
-        Bod b;
+        Point b;
         EXPECT_NO_THROW(CurrentPoint(b, 15, 0.11L)) << caller.flags;
         EXPECT_EQ(b.x, expected.x);
         EXPECT_EQ(b.y, expected.y);

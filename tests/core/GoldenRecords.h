@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "Prijeti.h"
-#include "Tabulky.h"
+#include "Acceptance.h"
+#include "GridTexts.h"
 
 namespace golden {
 
@@ -72,7 +72,7 @@ inline std::vector<NamedValue> RecordValues(const TKonstrukce& k)
     };
     const struct {
         const char* name;
-        const Charakteristika& values;
+        const SlipValues& values;
     } arrays[] = {
         {"SkluzX", k.SkluzX},
         {"SkluzY", k.SkluzY},
@@ -82,20 +82,20 @@ inline std::vector<NamedValue> RecordValues(const TKonstrukce& k)
         {"OmegaSkluzu", k.OmegaSkluzu},
     };
     for (const auto& a : arrays)
-        for (int i = 1; i <= PocetSkluzu; ++i)
+        for (int i = 1; i <= SlipCount; ++i)
             v.push_back({std::string(a.name) + "[" + std::to_string(i) + "]", a.values[i]});
     return v;
 }
 
 // The first line of a motor's block: its eight inputs as the dialog hands them over.
-inline std::string InputLine(const ZadaneHodnoty& z)
+inline std::string InputLine(const TypedInput& z)
 {
     return "motor\t" + z.PrNapr + "\t" + z.UcNapr + "\t" + z.PrNakr + "\t" + z.UcNakr + "\t" + z.FazoveNapeti + "\t" +
         z.R1f + "\t" + std::to_string(z.Spotrebic) + "\t" + std::to_string(z.SynchrOtacky) + "\n";
 }
 
 // The whole block of an accepted record: values, then the three grids with ',' and ' ' separators.
-inline std::string Block(const ZadaneHodnoty& z, const TKonstrukce& k)
+inline std::string Block(const TypedInput& z, const TKonstrukce& k)
 {
     std::string out = InputLine(z);
     for (const NamedValue& v : RecordValues(k))

@@ -38,9 +38,9 @@ TEST(GoldenRecords, EveryMotorGivesTheSameBitsAndTexts)
     for (const std::string& expected : blocks) {
         const std::vector<std::string> in = Split(expected.substr(0, expected.find('\n')));
         ASSERT_EQ(in.size(), 9u);
-        const ZadaneHodnoty z{in[1], in[2], in[3], in[4], in[5], in[6], std::stoi(in[7]), std::stoi(in[8])};
+        const TypedInput z{in[1], in[2], in[3], in[4], in[5], in[6], std::stoi(in[7]), std::stoi(in[8])};
         TKonstrukce k{};
-        ASSERT_FALSE(PrijmiZadani(z, k).has_value()) << in[0];
+        ASSERT_FALSE(AcceptInput(z, k).has_value()) << in[0];
         const std::string actual = golden::Block(z, k);
         if (actual == expected)
             continue;

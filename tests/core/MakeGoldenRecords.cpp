@@ -7,30 +7,17 @@
 #include <vector>
 
 #include "GoldenRecords.h"
+#include "RandomMotors.h"
 
 namespace {
 
 constexpr int RandomMotors = 200;
 constexpr std::uint64_t Seed = 20261207;
 
-// A decimal text with `decimals` digits after the comma, e.g. Text(1234, 2) = "12,34".
-std::string Text(long long scaled, int decimals)
+std::vector<TypedInput> EdgeMotors()
 {
-    long long unit = 1;
-    for (int i = 0; i < decimals; ++i)
-        unit *= 10;
-    std::string text = std::to_string(scaled / unit);
-    if (decimals > 0) {
-        const std::string fraction = std::to_string(unit + scaled % unit); // leading 1 keeps the zeros
-        text += "," + fraction.substr(1);
-    }
-    return text;
-}
-
-std::vector<ZadaneHodnoty> EdgeMotors()
-{
-    const ZadaneHodnoty defaults{"15", "0,11", "177", "0,41", "220", "0,25", 1, 3};
-    std::vector<ZadaneHodnoty> motors{
+    const TypedInput defaults{"15", "0,11", "177", "0,41", "220", "0,25", 1, 3};
+    std::vector<TypedInput> motors{
         defaults,
         // T below Ao: a descending slip line, and the first rows where the 1 % rule takes the farther root.
         {"100", "0,3", "177", "0,41", "220", "0,05", 1, 3},
@@ -41,11 +28,11 @@ std::vector<ZadaneHodnoty> EdgeMotors()
         {"1", "0,01", "1000", "0,99", "1000", "0,05", 1, 3},
         {"1", "0,98", "1000", "0,99", "1000", "0,05", 0, 0},
     };
-    ZadaneHodnoty onePhase = defaults;
+    TypedInput onePhase = defaults;
     onePhase.Spotrebic = 0;
     motors.push_back(onePhase);
-    for (int speed = 0; speed < PocetOtacek; ++speed) {
-        ZadaneHodnoty z = defaults;
+    for (int speed = 0; speed < SpeedCount; ++speed) {
+        TypedInput z = defaults;
         z.SynchrOtacky = speed;
         if (speed != defaults.SynchrOtacky)
             motors.push_back(z);
@@ -53,38 +40,14 @@ std::vector<ZadaneHodnoty> EdgeMotors()
     return motors;
 }
 
-// Inputs spread over the accepted ranges, typed with up to three decimals.
-ZadaneHodnoty RandomMotor(std::mt19937_64& random)
-{
-    auto uniform = [&random](long long low, long long high) {
-        return std::uniform_int_distribution<long long>(low, high)(random);
-    };
-    ZadaneHodnoty z;
-    const long long i0 = uniform(1000, 300000);        // 1 … 300 A, in mA
-    const long long cos0 = uniform(1, 60);             // 0,01 … 0,60
-    const long long ik = uniform(i0 / 1000 + 1, 1000); // above I0, in A
-    const long long cosk = uniform(cos0 + 1, 99);
-    const long long uf = uniform(10, 1000);
-    const long long r1 = uniform(50, 5000); // 0,050 … 5,000 Ω
-    z.PrNapr = Text(i0, 3);
-    z.UcNapr = Text(cos0, 2);
-    z.PrNakr = Text(ik, 0);
-    z.UcNakr = Text(cosk, 2);
-    z.FazoveNapeti = Text(uf, 0);
-    z.R1f = Text(r1, 3);
-    z.Spotrebic = static_cast<int>(uniform(0, PocetFazi - 1));
-    z.SynchrOtacky = static_cast<int>(uniform(0, PocetOtacek - 1));
-    return z;
-}
-
 } // namespace
 
 int main()
 {
     DecimalSeparator = U',';
-    for (const ZadaneHodnoty& z : EdgeMotors()) {
+    for (const TypedInput& z : EdgeMotors()) {
         TKonstrukce k{};
-        if (PrijmiZadani(z, k)) {
+        if (AcceptInput(z, k)) {
             std::fprintf(stderr, "edge motor rejected: %s", golden::InputLine(z).c_str());
             return 1;
         }
@@ -92,9 +55,9 @@ int main()
     }
     std::mt19937_64 random(Seed);
     for (int accepted = 0; accepted < RandomMotors;) {
-        const ZadaneHodnoty z = RandomMotor(random);
+        const TypedInput z = random_motors::RandomMotor(random);
         TKonstrukce k{};
-        if (PrijmiZadani(z, k))
+        if (AcceptInput(z, k))
             continue;
         std::fputs(golden::Block(z, k).c_str(), stdout);
         ++accepted;

@@ -1,5 +1,5 @@
 // Fills the result grids from the record exactly as the dialogs show them.
-#include "Tabulky.h"
+#include "GridTexts.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ GridRows TorqueRows(const TKonstrukce& k)
         {"", "s na -1", "Nm"},
         {NumberToFixedText(0.0L, 1, 2), NumberToFixedText(k.OmegaSynchr, 1, 3), NumberToFixedText(std::int32_t{0}, 0)},
     };
-    for (int i = 1; i <= PocetSkluzu; ++i) {
+    for (int i = 1; i <= SlipCount; ++i) {
         const long double skluz = static_cast<long double>(i) * KrokSkluzu;
         rows.push_back({NumberToFixedText(skluz, 1, 2), NumberToFixedText(k.OmegaSkluzu[i], 3, 3),
                         NumberToFixedText(k.MomentSkluzu[i], 3, 3)});
