@@ -175,8 +175,8 @@ bool ValueOnX87(const ParsedNumber& number, long double& result)
 
 namespace {
 
-constexpr long long OneEntryScale = 31; // 10^±31: UnitsTable alone, one product or quotient
-constexpr std::uint16_t Negative = 0x8000;
+constexpr long long OneEntryScale = 31;    // 10^±31: UnitsTable alone, one product or quotient
+constexpr std::uint16_t SignMask = 0x8000; // in the sign-and-exponent field
 constexpr std::uint64_t TopBit = 1ULL << 63;
 
 // The mantissa digits as one integer; false from 2^64 on, where the digit steps themselves round.
@@ -270,7 +270,7 @@ bool ValueInOneRounding(const ParsedNumber& number, long double& value)
     std::uint64_t m;
     if (!MantissaInteger(number, m))
         return false;
-    const std::uint16_t sign = number.negative ? Negative : 0;
+    const std::uint16_t sign = number.negative ? SignMask : 0;
     if (m == 0) {
         value = FromBits(0, sign); // zero times or over T, negated as the x87 steps do: -0 too
         return true;
