@@ -7,5 +7,5 @@
 
 using FpEnvironment = fpstate::Snapshot;
 
-constexpr std::uint16_t kDefaultControl = 0x037F; // masked, extended, to nearest
-constexpr std::uint32_t kDefaultMxcsr = 0x1F80;
+constexpr std::uint16_t DefaultControl = 0x037F; // masked, extended, to nearest
+constexpr std::uint32_t DefaultMxcsr = 0x1F80;
