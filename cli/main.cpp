@@ -5,18 +5,13 @@
 #include <string>
 
 #include "Acceptance.h"
+#include "Batch.h"
+#include "ExitStatus.h"
 #include "LoadNumberSeparators.h"
 #include "Options.h"
 #include "Render.h"
 
 namespace {
-
-// Exit statuses; 64 and 74 follow the BSD sysexits convention.
-constexpr int ExitRejected = 2;
-constexpr int ExitMathFault = 3;
-constexpr int ExitUsage = 64;
-constexpr int ExitCannotWrite = 74;
-constexpr int ExitInternal = 70;
 
 int Fail(int status, const std::string& message)
 {
@@ -70,7 +65,10 @@ int main(int argc, char* argv[])
             return Emit(UsageText());
         if (const auto* error = std::get_if<UsageError>(&parsed))
             return Fail(ExitUsage, "orbitek-calc: " + error->message + "\n" + UsageText());
-        return Run(std::get<CalcOptions>(parsed));
+        const CalcOptions& options = std::get<CalcOptions>(parsed);
+        if (options.batchFile)
+            return RunBatch(*options.batchFile, options.format);
+        return Run(options);
     } catch (const std::exception& e) {
         return Fail(ExitInternal, std::string("orbitek-calc: ") + e.what());
     }
