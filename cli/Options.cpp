@@ -98,6 +98,8 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         const std::string_view option = argv[i];
         if (option == "--help")
             return HelpRequested{};
+        if (option == "--version")
+            return VersionRequested{};
         if (!TakesValue(option))
             return UsageError{"unknown option '" + std::string(option) + "'"};
         if (i + 1 >= argc)
@@ -137,14 +139,12 @@ ParseResult ParseOptions(int argc, const char* const argv[])
 std::string UsageText()
 {
     const TypedInput d = DefaultInput();
-    return "Usage: orbitek-calc [--i0 TEXT] [--cos0 TEXT] [--ik TEXT] [--cosk TEXT] [--uf TEXT] [--r1 TEXT]\n"
-           "                    [--phases 1|3] [--poles 2|4|6|8|10|12|14|16|18|20] [--format text|csv|json]\n"
-           "       orbitek-calc --batch FILE [--format text|csv|json]\n"
-           "       orbitek-calc --help\n"
+    return "Usage: orbitek-calc [OPTION]...\n"
            "\n"
            "Computes the circle diagram and the torque characteristic of an induction motor.\n"
            "Numbers are typed with the locale's decimal separator and no digit grouping.\n"
            "\n"
+           "Options:\n"
            "  --i0 TEXT      no-load current I0 in A (default " +
         d.PrNapr +
         ")\n"
@@ -173,9 +173,21 @@ std::string UsageText()
         "  --batch FILE   compute every motor of FILE (- for standard input): a TAB-separated\n"
         "                 header line i0 cos0 ik cosk uf r1 phases poles, then one motor per\n"
         "                 line; writes one row per motor with its status and main results\n"
-        "  --help         show this help\n"
+        "  --help         show this help and exit\n"
+        "  --version      show the version and exit\n"
         "\n"
-        "Exit status: 0 success, 2 input rejected (with --batch: any motor), 3 floating-point fault,\n"
-        "64 usage error, 65 malformed line in the batch file, 66 batch file not readable,\n"
-        "70 internal error, 74 output could not be written.\n";
+        "Exit status:\n"
+        "  0   success\n"
+        "  2   input rejected (the reason is on standard error); with --batch, any motor\n"
+        "  3   floating-point fault in the calculation\n"
+        "  64  usage error\n"
+        "  65  a line of the batch file is not a motor\n"
+        "  66  the batch file cannot be opened\n"
+        "  70  internal error\n"
+        "  74  the output could not be written, or the batch file not read\n";
+}
+
+std::string VersionText()
+{
+    return "orbitek-calc " ORBITEK_VERSION "\n";
 }

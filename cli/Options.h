@@ -17,12 +17,13 @@ struct CalcOptions {
 };
 
 struct HelpRequested {};
+struct VersionRequested {};
 
 struct UsageError {
     std::string message; // one line, without the usage text
 };
 
-using ParseResult = std::variant<CalcOptions, HelpRequested, UsageError>;
+using ParseResult = std::variant<CalcOptions, HelpRequested, VersionRequested, UsageError>;
 
 // The input dialog's defaults, with the fractional texts in the current DecimalSeparator.
 TypedInput DefaultInput();
@@ -35,5 +36,8 @@ ParseResult ParseOptions(int argc, const char* const argv[]);
 int PhaseIndex(std::string_view phases);
 int PoleIndex(std::string_view poles);
 
-// Synopsis, option meanings and defaults; ends with a newline.
+// Synopsis, option meanings, defaults and exit statuses, in the form help2man reads; ends with a newline.
 std::string UsageText();
+
+// "orbitek-calc" and the project's version, one line.
+std::string VersionText();

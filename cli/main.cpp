@@ -63,6 +63,8 @@ int main(int argc, char* argv[])
         const ParseResult parsed = ParseOptions(argc, argv);
         if (std::holds_alternative<HelpRequested>(parsed))
             return Emit(UsageText());
+        if (std::holds_alternative<VersionRequested>(parsed))
+            return Emit(VersionText());
         if (const auto* error = std::get_if<UsageError>(&parsed))
             return Fail(ExitUsage, "orbitek-calc: " + error->message + "\n" + UsageText());
         const CalcOptions& options = std::get<CalcOptions>(parsed);

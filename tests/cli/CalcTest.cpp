@@ -77,10 +77,20 @@ TEST(OrbitekCalc, HelpGoesToStandardOutput)
     EXPECT_NE(o.out.find("(default 0,11)"), std::string::npos) << "defaults in the locale's form";
 }
 
+// The version the package and the manual pages carry; it ends the run before any input is looked at.
+TEST(OrbitekCalc, VersionIsTheProjectVersion)
+{
+    const Outcome o = Calc(Czech, {"--i0", "abc", "--version", "--bogus"});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out, "orbitek-calc " ORBITEK_PROJECT_VERSION "\n");
+    EXPECT_EQ(o.err, "");
+}
+
 // A full disk must not pass for a finished calculation.
 TEST(OrbitekCalc, UnwritableOutputIsAnError)
 {
-    for (const std::vector<std::string>& args : {std::vector<std::string>{}, std::vector<std::string>{"--help"}}) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{}, std::vector<std::string>{"--help"}, std::vector<std::string>{"--version"}}) {
         const Outcome o = Calc(Plain, args, "/dev/full");
         EXPECT_EQ(o.status, 74);
         EXPECT_EQ(o.err, "orbitek-calc: cannot write the output\n");
