@@ -130,12 +130,15 @@ OptionalValue SlipAt(const Diagram& d, const Point& x)
 // Current, power factor, input, output and efficiency at x; what needs no slip.
 void FillPowers(const Diagram& d, const Point& x, OperatingPoint& o)
 {
+    // Plain values first and each checked once: this runs for every row of every motor of a batch.
     o.point = x;
+    const long double input = d.powerScale * x.y;
+    const long double current = std::sqrt(x.x * x.x + x.y * x.y);
+    o.input = Value(input);
+    o.current = Value(current);
+    o.powerFactor = o.current && current != 0 ? Value(x.y / current) : std::nullopt;
     o.output = AboveLine(d, x, d.powerSlope, d.powerScale);
-    o.input = Value(d.powerScale * x.y);
-    o.current = Value(std::sqrt(x.x * x.x + x.y * x.y));
-    o.powerFactor = Quotient(Value(x.y), o.current);
-    o.efficiency = Quotient(o.output, o.input);
+    o.efficiency = o.output && o.input && input != 0 ? Value(*o.output / input) : std::nullopt;
 }
 
 void Fill(const Diagram& d, const Point& x, const OptionalValue& slip, OperatingPoint& o)
