@@ -55,7 +55,8 @@ TextMember TextField(std::string_view option)
 
 bool TakesValue(std::string_view option)
 {
-    return option == "--phases" || option == "--poles" || option == "--format" || TextField(option) != nullptr;
+    return option == "--phases" || option == "--poles" || option == "--format" || option == "--batch" ||
+        TextField(option) != nullptr;
 }
 
 UsageError BadValue(std::string_view option, std::string_view value)
@@ -79,9 +80,20 @@ TypedInput DefaultInput()
     return z;
 }
 
+int PhaseIndex(std::string_view phases)
+{
+    return IndexOf(PhaseCounts, phases);
+}
+
+int PoleIndex(std::string_view poles)
+{
+    return IndexOf(PoleCounts, poles);
+}
+
 ParseResult ParseOptions(int argc, const char* const argv[])
 {
-    CalcOptions o{DefaultInput(), OutputFormat::Text};
+    CalcOptions o{DefaultInput(), OutputFormat::Text, std::nullopt};
+    std::string_view motorOption; // the last option that describes the one motor
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
         if (option == "--help")
@@ -93,8 +105,12 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         if (i + 1 >= argc)
             return UsageError{"missing value for " + std::string(option)};
         const std::string_view value = argv[++i];
+        if (option != "--format" && option != "--batch")
+            motorOption = option;
 
-        if (const TextMember field = TextField(option)) {
+        if (option == "--batch") {
+            o.batchFile = std::string(value);
+        } else if (const TextMember field = TextField(option)) {
             o.input.*field = value;
         } else if (option == "--phases") {
             o.input.Spotrebic = IndexOf(PhaseCounts, value);
@@ -114,6 +130,9 @@ ParseResult ParseOptions(int argc, const char* const argv[])
             return BadValue(option, value);
         }
     }
+    if (o.batchFile && !motorOption.empty())
+        return UsageError{"--batch takes every motor from its file; " + std::string(motorOption) +
+                          " does not go with it"};
     return o;
 }
 
@@ -148,19 +167,24 @@ std::string UsageText()
         "  --poles 2P     number of poles 2p, giving the synchronous speed in 1/min (default 8):\n"
         "                 2: 3000, 4: 1500, 6: 1000, 8: 750, 10: 600, 12: 500, 14: 428.5,\n"
         "                 16: 375, 18: 333.333, 20: 300\n"
-        "  --format F     text: the three result tables, cells separated by TAB (default);\n"
+        "  --format F     text: the five result tables, cells separated by TAB (default);\n"
         "                 csv: the same tables as CSV with CRLF line ends;\n"
-        "                 json: every computed quantity and the three tables\n"
+        "                 json: every computed quantity and the five tables\n"
+        "  --batch FILE   compute every motor of FILE (- for standard input): a TAB-separated\n"
+        "                 header line i0 cos0 ik cosk uf r1 phases poles, then one motor per\n"
+        "                 line; writes one row per motor with its status and main results\n"
         "  --help         show this help and exit\n"
         "  --version      show the version and exit\n"
         "\n"
         "Exit status:\n"
         "  0   success\n"
-        "  2   input rejected (the reason is on standard error)\n"
+        "  2   input rejected (the reason is on standard error); with --batch, any motor\n"
         "  3   floating-point fault in the calculation\n"
         "  64  usage error\n"
+        "  65  a line of the batch file is not a motor\n"
+        "  66  the batch file cannot be opened\n"
         "  70  internal error\n"
-        "  74  the output could not be written\n";
+        "  74  the output could not be written, or the batch file not read\n";
 }
 
 std::string VersionText()

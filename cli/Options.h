@@ -1,7 +1,9 @@
 // Command-line options of the headless calculator and their parsing.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "Acceptance.h"
@@ -11,6 +13,7 @@ enum class OutputFormat { Text, Csv, Json };
 struct CalcOptions {
     TypedInput input; // texts and radio indices, exactly as the input dialog would hand them over
     OutputFormat format = OutputFormat::Text;
+    std::optional<std::string> batchFile; // --batch: one motor per line of this file, "-" for standard input
 };
 
 struct HelpRequested {};
@@ -28,6 +31,10 @@ TypedInput DefaultInput();
 // Reads argv[1..argc-1]. Option values are taken verbatim from the next argument, so negative
 // numbers and texts the acceptance will reject still reach it; a repeated option keeps its last value.
 ParseResult ParseOptions(int argc, const char* const argv[]);
+
+// The radio index of a phase count ("1", "3") or pole count ("2" … "20"), -1 for any other text.
+int PhaseIndex(std::string_view phases);
+int PoleIndex(std::string_view poles);
 
 // Synopsis, option meanings, defaults and exit statuses, in the form help2man reads; ends with a newline.
 std::string UsageText();
