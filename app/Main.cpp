@@ -43,7 +43,7 @@ void ShowDialog(ModalDialog* dialog)
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Orbitek asynchronního motoru"));
-    setWindowIcon(QIcon(ProgramIconPixmap()));
+    setWindowIcon(ProgramIconSet());
     setFont(DialogFont());
     setCentralWidget(new QWidget(this));
     centralWidget()->installEventFilter(this);

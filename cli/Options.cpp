@@ -29,16 +29,6 @@ int IndexOf(const std::array<Choice, N>& table, std::string (*text)(const Choice
     return -1;
 }
 
-// The command-line values of a table as alternatives: "1|3".
-template <class Choice, std::size_t N>
-std::string Alternatives(const std::array<Choice, N>& table, std::string (*text)(const Choice&))
-{
-    std::string out;
-    for (const Choice& c : table)
-        out += (out.empty() ? "" : "|") + text(c);
-    return out;
-}
-
 // "2: 3000, 4: 1500, …" wrapped into lines of at most 80 columns, each starting with `indent`.
 std::string SpeedList(const std::string& indent)
 {
@@ -83,7 +73,8 @@ TextMember TextField(std::string_view option)
 
 bool TakesValue(std::string_view option)
 {
-    return option == "--phases" || option == "--poles" || option == "--format" || TextField(option) != nullptr;
+    return option == "--phases" || option == "--poles" || option == "--format" || option == "--batch" ||
+        TextField(option) != nullptr;
 }
 
 UsageError BadValue(std::string_view option, std::string_view value)
@@ -93,27 +84,44 @@ UsageError BadValue(std::string_view option, std::string_view value)
 
 } // namespace
 
+int PhaseIndex(std::string_view phases)
+{
+    return IndexOf(PhaseTable, PhasesText, phases);
+}
+
+int PoleIndex(std::string_view poles)
+{
+    return IndexOf(SpeedTable, PolesText, poles);
+}
+
 ParseResult ParseOptions(int argc, const char* const argv[])
 {
-    CalcOptions o{DefaultInput(), OutputFormat::Text}; // the input dialog's defaults
+    CalcOptions o{DefaultInput(), OutputFormat::Text, std::nullopt}; // the input dialog's defaults
+    std::string_view motorOption;                                    // the last option that describes the one motor
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
         if (option == "--help")
             return HelpRequested{};
+        if (option == "--version")
+            return VersionRequested{};
         if (!TakesValue(option))
             return UsageError{"unknown option '" + std::string(option) + "'"};
         if (i + 1 >= argc)
             return UsageError{"missing value for " + std::string(option)};
         const std::string_view value = argv[++i];
+        if (option != "--format" && option != "--batch")
+            motorOption = option;
 
-        if (const TextMember field = TextField(option)) {
+        if (option == "--batch") {
+            o.batchFile = std::string(value);
+        } else if (const TextMember field = TextField(option)) {
             o.input.*field = value;
         } else if (option == "--phases") {
-            o.input.Spotrebic = IndexOf(PhaseTable, PhasesText, value);
+            o.input.Spotrebic = PhaseIndex(value);
             if (o.input.Spotrebic < 0)
                 return BadValue(option, value);
         } else if (option == "--poles") {
-            o.input.SynchrOtacky = IndexOf(SpeedTable, PolesText, value);
+            o.input.SynchrOtacky = PoleIndex(value);
             if (o.input.SynchrOtacky < 0)
                 return BadValue(option, value);
         } else if (value == "text") {
@@ -126,22 +134,22 @@ ParseResult ParseOptions(int argc, const char* const argv[])
             return BadValue(option, value);
         }
     }
+    if (o.batchFile && !motorOption.empty())
+        return UsageError{"--batch takes every motor from its file; " + std::string(motorOption) +
+                          " does not go with it"};
     return o;
 }
 
 std::string UsageText()
 {
     const TypedInput d = DefaultInput();
-    return "Usage: orbitek-calc [--i0 TEXT] [--cos0 TEXT] [--ik TEXT] [--cosk TEXT] [--uf TEXT] [--r1 TEXT]\n"
-           "                    [--phases " +
-        Alternatives(PhaseTable, PhasesText) + "] [--poles " + Alternatives(SpeedTable, PolesText) +
-        "] [--format text|csv|json]\n"
-        "       orbitek-calc --help\n"
-        "\n"
-        "Computes the circle diagram and the torque characteristic of an induction motor.\n"
-        "Numbers are typed with the locale's decimal separator and no digit grouping.\n"
-        "\n"
-        "  --i0 TEXT      no-load current I0 in A (default " +
+    return "Usage: orbitek-calc [OPTION]...\n"
+           "\n"
+           "Computes the circle diagram and the torque characteristic of an induction motor.\n"
+           "Numbers are typed with the locale's decimal separator and no digit grouping.\n"
+           "\n"
+           "Options:\n"
+           "  --i0 TEXT      no-load current I0 in A (default " +
         d.PrNapr +
         ")\n"
         "  --cos0 TEXT    no-load power factor cos phi0 (default " +
@@ -165,11 +173,27 @@ std::string UsageText()
         ")\n"
         "  --poles 2P     number of poles 2p, giving the synchronous speed in 1/min (default " +
         PolesText(SpeedTable[d.SynchrOtacky]) + "):\n" + SpeedList("                 ") +
-        "  --format F     text: the three result tables, cells separated by TAB (default);\n"
+        "  --format F     text: the five result tables, cells separated by TAB (default);\n"
         "                 csv: the same tables as CSV with CRLF line ends;\n"
-        "                 json: every computed quantity and the three tables\n"
-        "  --help         show this help\n"
+        "                 json: every computed quantity and the five tables\n"
+        "  --batch FILE   compute every motor of FILE (- for standard input): a TAB-separated\n"
+        "                 header line i0 cos0 ik cosk uf r1 phases poles, then one motor per\n"
+        "                 line; writes one row per motor with its status and main results\n"
+        "  --help         show this help and exit\n"
+        "  --version      show the version and exit\n"
         "\n"
-        "Exit status: 0 success, 2 input rejected, 3 floating-point fault, 64 usage error,\n"
-        "70 internal error, 74 output could not be written.\n";
+        "Exit status:\n"
+        "  0   success\n"
+        "  2   input rejected (the reason is on standard error); with --batch, any motor\n"
+        "  3   floating-point fault in the calculation\n"
+        "  64  usage error\n"
+        "  65  a line of the batch file is not a motor\n"
+        "  66  the batch file cannot be opened\n"
+        "  70  internal error\n"
+        "  74  the output could not be written, or the batch file not read\n";
+}
+
+std::string VersionText()
+{
+    return "orbitek-calc " ORBITEK_VERSION "\n";
 }

@@ -11,24 +11,32 @@ namespace {
 // 21 significant digits read back to the same 80-bit value.
 constexpr int RoundTripDigits = 21;
 
+template <class Rows>
+void AppendGrid(std::string& out, const Rows& rows, char separator, const std::string& lineEnd,
+                std::string (*cell)(const std::string&))
+{
+    for (const auto& row : rows) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c > 0)
+                out += separator;
+            out += cell(row[c]);
+        }
+        out += lineEnd;
+    }
+}
+
+// The grids one after another, one empty line between two grids.
 std::string Joined(const ResultGrids& g, char separator, const std::string& lineEnd,
                    std::string (*cell)(const std::string&))
 {
     std::string out;
-    bool first = true;
     for (const GridRows* rows : {&g.coordinates, &g.values, &g.torque}) {
-        if (!first)
-            out += lineEnd; // one empty line between grids
-        first = false;
-        for (const GridRow& row : *rows) {
-            for (std::size_t c = 0; c < row.size(); ++c) {
-                if (c > 0)
-                    out += separator;
-                out += cell(row[c]);
-            }
-            out += lineEnd;
-        }
+        AppendGrid(out, *rows, separator, lineEnd, cell);
+        out += lineEnd;
     }
+    AppendGrid(out, g.characteristic, separator, lineEnd, cell);
+    out += lineEnd;
+    AppendGrid(out, g.operating, separator, lineEnd, cell);
     return out;
 }
 
@@ -79,7 +87,8 @@ std::string Characteristic(const SlipValues& c)
     return out + "]";
 }
 
-std::string Grid(const GridRows& rows)
+template <class Rows>
+std::string Grid(const Rows& rows)
 {
     std::string out = "[";
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -94,11 +103,72 @@ std::string Grid(const GridRows& rows)
     return out + "\n  ]";
 }
 
+// Members written on one line, in the order given: {"a": 1, "b": null}.
+std::string InlineObject(std::initializer_list<std::pair<const char*, std::string>> members)
+{
+    std::string out = "{";
+    for (const auto& [name, json] : members) {
+        if (out.size() > 1)
+            out += ", ";
+        out += JsonString(name) + ": " + json;
+    }
+    return out + "}";
+}
+
+// A characteristic point: where it lies, its slip, then the values named; all null when there is none.
+std::string PointMembers(const std::optional<OperatingPoint>& o,
+                         std::initializer_list<std::pair<const char*, OptionalValue OperatingPoint::*>> values)
+{
+    std::string out = "{\"x\": " + (o ? JsonNumber(o->point.x) : "null") +
+        ", \"y\": " + (o ? JsonNumber(o->point.y) : "null") +
+        ", \"Slip\": " + JsonNumber(o ? o->slip : OptionalValue());
+    for (const auto& [name, value] : values)
+        out += ", " + JsonString(name) + ": " + JsonNumber(o ? (*o).*value : OptionalValue());
+    return out + "}";
+}
+
+std::string CharacteristicJson(const CharacteristicPoints& c)
+{
+    using P = OperatingPoint;
+    const std::pair<const char*, std::string> members[] = {
+        {"MaxTorque", PointMembers(c.maxTorque, {{"Torque", &P::torque}, {"Omega", &P::omega}})},
+        {"StartingTorque", JsonNumber(c.startingTorque)},
+        {"TorqueRatio", JsonNumber(c.torqueRatio)},
+        {"MaxOutput", PointMembers(c.maxOutput, {{"Output", &P::output}})},
+        {"MaxPowerFactor",
+         PointMembers(c.maxPowerFactor, {{"PowerFactor", &P::powerFactor}, {"Current", &P::current}})},
+        {"MaxEfficiency", PointMembers(c.maxEfficiency, {{"Efficiency", &P::efficiency}, {"Output", &P::output}})},
+        {"MaxInput", PointMembers(c.maxInput, {{"Input", &P::input}})},
+    };
+    std::string out = "{";
+    for (const auto& [name, json] : members)
+        out += (out.size() > 1 ? ",\n    " : "\n    ") + JsonString(name) + ": " + json;
+    return out + "\n  }";
+}
+
+std::string OperatingJson(const CharacteristicPoints& c)
+{
+    std::string out = "[";
+    for (int i = 1; i <= SlipCount; ++i) {
+        const OperatingPoint& o = c.operating[i];
+        out += i == 1 ? "\n    " : ",\n    ";
+        out += InlineObject({{"Slip", JsonNumber(o.slip)},
+                             {"Current", JsonNumber(o.current)},
+                             {"PowerFactor", JsonNumber(o.powerFactor)},
+                             {"Input", JsonNumber(o.input)},
+                             {"Output", JsonNumber(o.output)},
+                             {"Efficiency", JsonNumber(o.efficiency)},
+                             {"Torque", JsonNumber(o.torque)},
+                             {"Omega", JsonNumber(o.omega)}});
+    }
+    return out + "\n  ]";
+}
+
 } // namespace
 
-ResultGrids GridsOf(const TKonstrukce& k)
+ResultGrids GridsOf(const TKonstrukce& k, const CharacteristicPoints& c)
 {
-    return {CoordinateRows(k), ValueRows(k), TorqueRows(k)};
+    return {CoordinateRows(k), ValueRows(k), TorqueRows(k), CharacteristicPointRows(k, c), OperatingRows(c)};
 }
 
 std::string RenderText(const ResultGrids& g)
@@ -161,7 +231,12 @@ std::string JsonNumber(long double value)
     return std::string(buffer, end);
 }
 
-std::string RenderJson(const TKonstrukce& k, const ResultGrids& g)
+std::string JsonNumber(const OptionalValue& value)
+{
+    return value ? JsonNumber(*value) : "null";
+}
+
+std::string RenderJson(const TKonstrukce& k, const CharacteristicPoints& c, const ResultGrids& g)
 {
     return JsonObject()
         .Field("PrNapr", JsonNumber(k.PrNapr))
@@ -194,8 +269,12 @@ std::string RenderJson(const TKonstrukce& k, const ResultGrids& g)
         .Field("KruzniceY", Characteristic(k.KruzniceY))
         .Field("MomentSkluzu", Characteristic(k.MomentSkluzu))
         .Field("OmegaSkluzu", Characteristic(k.OmegaSkluzu))
+        .Field("Characteristic", CharacteristicJson(c))
+        .Field("Operating", OperatingJson(c))
         .Field("Tabulka2", Grid(g.coordinates))
         .Field("Tabulka3", Grid(g.values))
         .Field("TabulkaM01", Grid(g.torque))
+        .Field("Tabulka4", Grid(g.characteristic))
+        .Field("Tabulka5", Grid(g.operating))
         .Close();
 }

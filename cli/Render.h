@@ -3,23 +3,27 @@
 
 #include <string>
 
+#include "Characteristic.h"
 #include "GridTexts.h"
 #include "Konstrukce.h"
 
-// The three result grids as the dialogs show them.
+// The result grids as the dialogs show them, in the order they are written.
 struct ResultGrids {
-    GridRows coordinates; // Tabulka2
-    GridRows values;      // Tabulka3
-    GridRows torque;      // TabulkaM01
+    GridRows coordinates;        // Tabulka2
+    GridRows values;             // Tabulka3
+    GridRows torque;             // TabulkaM01
+    WideGridRows characteristic; // Tabulka4
+    WideGridRows operating;      // Tabulka5
 };
 
-ResultGrids GridsOf(const TKonstrukce& k);
+ResultGrids GridsOf(const TKonstrukce& k, const CharacteristicPoints& c);
 
 std::string RenderText(const ResultGrids& g);
 std::string RenderCsv(const ResultGrids& g);
-std::string RenderJson(const TKonstrukce& k, const ResultGrids& g);
+std::string RenderJson(const TKonstrukce& k, const CharacteristicPoints& c, const ResultGrids& g);
 
 // Pieces with rules of their own.
 std::string CsvField(const std::string& cell);
 std::string JsonString(const std::string& text);
 std::string JsonNumber(long double value);
+std::string JsonNumber(const OptionalValue& value); // null when empty

@@ -5,18 +5,13 @@
 #include <string>
 
 #include "Acceptance.h"
+#include "Batch.h"
+#include "ExitStatus.h"
 #include "LoadNumberSeparators.h"
 #include "Options.h"
 #include "Render.h"
 
 namespace {
-
-// Exit statuses; 64 and 74 follow the BSD sysexits convention.
-constexpr int ExitRejected = 2;
-constexpr int ExitMathFault = 3;
-constexpr int ExitUsage = 64;
-constexpr int ExitCannotWrite = 74;
-constexpr int ExitInternal = 70;
 
 int Fail(int status, const std::string& message)
 {
@@ -35,10 +30,11 @@ int Emit(const std::string& text)
 
 std::string Render(OutputFormat format, const TKonstrukce& k)
 {
-    const ResultGrids grids = GridsOf(k);
+    const CharacteristicPoints points = ReadCharacteristicPoints(k);
+    const ResultGrids grids = GridsOf(k, points);
     switch (format) {
     case OutputFormat::Csv: return RenderCsv(grids);
-    case OutputFormat::Json: return RenderJson(k, grids);
+    case OutputFormat::Json: return RenderJson(k, points, grids);
     case OutputFormat::Text: break;
     }
     return RenderText(grids);
@@ -67,9 +63,14 @@ int main(int argc, char* argv[])
         const ParseResult parsed = ParseOptions(argc, argv);
         if (std::holds_alternative<HelpRequested>(parsed))
             return Emit(UsageText());
+        if (std::holds_alternative<VersionRequested>(parsed))
+            return Emit(VersionText());
         if (const auto* error = std::get_if<UsageError>(&parsed))
             return Fail(ExitUsage, "orbitek-calc: " + error->message + "\n" + UsageText());
-        return Run(std::get<CalcOptions>(parsed));
+        const CalcOptions& options = std::get<CalcOptions>(parsed);
+        if (options.batchFile)
+            return RunBatch(*options.batchFile, options.format);
+        return Run(options);
     } catch (const std::exception& e) {
         return Fail(ExitInternal, std::string("orbitek-calc: ") + e.what());
     }

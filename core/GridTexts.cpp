@@ -56,3 +56,53 @@ GridRows TorqueRows(const TKonstrukce& k)
     }
     return rows;
 }
+
+namespace {
+
+std::string Cell(const OptionalValue& v)
+{
+    return v ? NumberToGroupedText(*v) : std::string();
+}
+
+// A characteristic point: its value and unit, then its slip and where it lies.
+WideGridRow PointRow(const char* caption, const std::optional<OperatingPoint>& o, OptionalValue OperatingPoint::*value,
+                     const char* unit)
+{
+    if (!o)
+        return {caption, "", unit, "", "", ""};
+    return {caption,
+            Cell((*o).*value),
+            unit,
+            Cell(o->slip),
+            NumberToGroupedText(o->point.x),
+            NumberToGroupedText(o->point.y)};
+}
+
+} // namespace
+
+WideGridRows CharacteristicPointRows(const TKonstrukce& k, const CharacteristicPoints& c)
+{
+    return {
+        {"", "Hodnota", "Jedn.", "Skluz", "X", "Y"},
+        PointRow("Maximální moment", c.maxTorque, &OperatingPoint::torque, "Nm"),
+        {"Záběrný moment", Cell(c.startingTorque), "Nm", Cell(c.operating[SlipCount].slip), NumberToGroupedText(k.Ak.x),
+         NumberToGroupedText(k.Ak.y)},
+        {"Poměr Mmax / Mz", Cell(c.torqueRatio), "", "", "", ""},
+        PointRow("Maximální výkon", c.maxOutput, &OperatingPoint::output, "W"),
+        PointRow("Maximální účiník", c.maxPowerFactor, &OperatingPoint::powerFactor, ""),
+        PointRow("Proud při maximálním účiníku", c.maxPowerFactor, &OperatingPoint::current, "A"),
+        PointRow("Maximální účinnost", c.maxEfficiency, &OperatingPoint::efficiency, ""),
+        PointRow("Maximální příkon", c.maxInput, &OperatingPoint::input, "W"),
+    };
+}
+
+WideGridRows OperatingRows(const CharacteristicPoints& c)
+{
+    WideGridRows rows{{"s", "I1 (A)", "cos φ", "P1 (W)", "P2 (W)", "η", "M (Nm)", "ω (s na -1)"}};
+    for (int i = 1; i <= SlipCount; ++i) {
+        const OperatingPoint& o = c.operating[i];
+        rows.push_back({Cell(o.slip), Cell(o.current), Cell(o.powerFactor), Cell(o.input), Cell(o.output),
+                        Cell(o.efficiency), Cell(o.torque), Cell(o.omega)});
+    }
+    return rows;
+}

@@ -1,10 +1,11 @@
-// The cell texts of the three result grids, shared by the dialogs and the headless calculator.
+// The cell texts of the result grids, shared by the dialogs and the headless calculator.
 #pragma once
 
 #include <array>
 #include <string>
 #include <vector>
 
+#include "Characteristic.h"
 #include "Konstrukce.h"
 
 using GridRow = std::array<std::string, 3>;
@@ -13,3 +14,10 @@ using GridRows = std::vector<GridRow>;
 GridRows CoordinateRows(const TKonstrukce& k); // Tabulka2, 8 rows
 GridRows ValueRows(const TKonstrukce& k);      // Tabulka3, 7 rows
 GridRows TorqueRows(const TKonstrukce& k);     // TabulkaM01, 23 rows
+
+// The grids of what the motor does, six and eight columns wide; an empty value is an empty cell.
+using WideGridRow = std::vector<std::string>;
+using WideGridRows = std::vector<WideGridRow>;
+
+WideGridRows CharacteristicPointRows(const TKonstrukce& k, const CharacteristicPoints& c); // Tabulka4, 9 rows
+WideGridRows OperatingRows(const CharacteristicPoints& c);                                 // Tabulka5, 21 rows

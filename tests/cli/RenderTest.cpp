@@ -70,6 +70,7 @@ TEST(JsonNumber, ReadsBackToTheSameExtendedValue)
     EXPECT_EQ(JsonNumber(std::numeric_limits<long double>::infinity()), "null");
     EXPECT_EQ(JsonNumber(-std::numeric_limits<long double>::infinity()), "null");
     EXPECT_EQ(JsonNumber(std::numeric_limits<long double>::quiet_NaN()), "null");
+    EXPECT_EQ(JsonNumber(OptionalValue()), "null");
 }
 
 } // namespace

@@ -25,16 +25,16 @@ TKonstrukce ConstructionInputs()
     return k;
 }
 
-const FlagState CallerStates[] = {
-    {kDefaultControl, 0, kDefaultMxcsr},
-    {kDefaultControl, 0x20, kDefaultMxcsr},               // inexact
-    {kDefaultControl, 0x08 | 0x20, kDefaultMxcsr},        // overflow: must not be reported as the calculation's
-    {kDefaultControl, 0x01 | 0x04, kDefaultMxcsr | 0x3F}, // invalid and zero divide in both units
+const FlagState Callers[] = {
+    {DefaultControl, 0, DefaultMxcsr},
+    {DefaultControl, 0x20, DefaultMxcsr},               // inexact
+    {DefaultControl, 0x08 | 0x20, DefaultMxcsr},        // overflow: must not be reported as the calculation's
+    {DefaultControl, 0x01 | 0x04, DefaultMxcsr | 0x3F}, // invalid and zero divide in both units
 };
 
 TEST(FloatingPointState, ConstructionGivesTheCallersFlagsBack)
 {
-    FlagState{kDefaultControl, 0, kDefaultMxcsr}.Install();
+    FlagState{DefaultControl, 0, DefaultMxcsr}.Install();
     TKonstrukce clean = ConstructionInputs();
     SpoctiKonstrukci(clean);
 
@@ -71,11 +71,11 @@ TEST(FloatingPointState, ConstructionGivesTheCallersFlagsBack)
          }},
     };
     for (const auto& r : runs)
-        for (const FlagState& caller : CallerStates) {
+        for (const FlagState& caller : Callers) {
             caller.Install();
             r.run();
             const FlagState after = FpEnvironment::Capture();
-            FlagState{kDefaultControl, 0, kDefaultMxcsr}.Install();
+            FlagState{DefaultControl, 0, DefaultMxcsr}.Install();
             EXPECT_EQ(after, caller) << r.name << ", caller flags " << caller.flags;
         }
 }
@@ -83,11 +83,11 @@ TEST(FloatingPointState, ConstructionGivesTheCallersFlagsBack)
 // Outside any calculation the helpers meet whatever flags are up; a left-over flag is no fault.
 TEST(FloatingPointState, LeftOverFlagsAreNoFaultOfTheHelpers)
 {
-    FlagState{kDefaultControl, 0, kDefaultMxcsr}.Install();
+    FlagState{DefaultControl, 0, DefaultMxcsr}.Install();
     Point expected;
     CurrentPoint(expected, 15, 0.11L);
     const long double crossing = PrusecikSKruznici(1, 1, 3, 2, 2, 1, 1);
-    for (const FlagState& caller : CallerStates) {
+    for (const FlagState& caller : Callers) {
         caller.Install();
         Point b;
         EXPECT_NO_THROW(CurrentPoint(b, 15, 0.11L)) << caller.flags;
@@ -98,7 +98,7 @@ TEST(FloatingPointState, LeftOverFlagsAreNoFaultOfTheHelpers)
         EXPECT_EQ(x, crossing);
         EXPECT_THROW(static_cast<void>(static_cast<long double>(fpcheck::Sqrt(fpcheck::X(-1.0L)) + 0.0L)), EInvalidOp)
             << caller.flags;
-        FlagState{kDefaultControl, 0, kDefaultMxcsr}.Install();
+        FlagState{DefaultControl, 0, DefaultMxcsr}.Install();
     }
 }
 

@@ -7,25 +7,12 @@
 #include <vector>
 
 #include "GoldenRecords.h"
+#include "RandomMotors.h"
 
 namespace {
 
 constexpr int RandomMotors = 200;
 constexpr std::uint64_t Seed = 20261207;
-
-// A decimal text with `decimals` digits after the comma, e.g. Text(1234, 2) = "12,34".
-std::string Text(long long scaled, int decimals)
-{
-    long long unit = 1;
-    for (int i = 0; i < decimals; ++i)
-        unit *= 10;
-    std::string text = std::to_string(scaled / unit);
-    if (decimals > 0) {
-        const std::string fraction = std::to_string(unit + scaled % unit); // leading 1 keeps the zeros
-        text += "," + fraction.substr(1);
-    }
-    return text;
-}
 
 std::vector<TypedInput> EdgeMotors()
 {
@@ -53,30 +40,6 @@ std::vector<TypedInput> EdgeMotors()
     return motors;
 }
 
-// Inputs spread over the accepted ranges, typed with up to three decimals.
-TypedInput RandomMotor(std::mt19937_64& random)
-{
-    auto uniform = [&random](long long low, long long high) {
-        return std::uniform_int_distribution<long long>(low, high)(random);
-    };
-    TypedInput z;
-    const long long i0 = uniform(1000, 300000);        // 1 … 300 A, in mA
-    const long long cos0 = uniform(1, 60);             // 0,01 … 0,60
-    const long long ik = uniform(i0 / 1000 + 1, 1000); // above I0, in A
-    const long long cosk = uniform(cos0 + 1, 99);
-    const long long uf = uniform(10, 1000);
-    const long long r1 = uniform(50, 5000); // 0,050 … 5,000 Ω
-    z.PrNapr = Text(i0, 3);
-    z.UcNapr = Text(cos0, 2);
-    z.PrNakr = Text(ik, 0);
-    z.UcNakr = Text(cosk, 2);
-    z.FazoveNapeti = Text(uf, 0);
-    z.R1f = Text(r1, 3);
-    z.Spotrebic = static_cast<int>(uniform(0, PhaseCount - 1));
-    z.SynchrOtacky = static_cast<int>(uniform(0, SpeedCount - 1));
-    return z;
-}
-
 } // namespace
 
 int main()
@@ -92,7 +55,7 @@ int main()
     }
     std::mt19937_64 random(Seed);
     for (int accepted = 0; accepted < RandomMotors;) {
-        const TypedInput z = RandomMotor(random);
+        const TypedInput z = random_motors::RandomMotor(random);
         TKonstrukce k{};
         if (AcceptInput(z, k))
             continue;

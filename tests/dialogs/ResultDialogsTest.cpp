@@ -360,6 +360,19 @@ private slots:
         QVERIFY2(darkest.blue() >= 100 && darkest.red() < 40 && darkest.green() < 40, qPrintable(darkest.name()));
     }
 
+    // The about box shows the program's drawing at 32 × 32, the same picture as the window icon.
+    void aboutPictureIsTheWindowIcon()
+    {
+        QCOMPARE(AboutBox->ProgramIcon->size(), QSize(32, 32));
+        const QImage shown = AboutBox->ProgramIcon->pixmap().toImage();
+        QCOMPARE(shown, MainForm->windowIcon().pixmap(32).toImage());
+        int opaque = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                opaque += qAlpha(shown.pixel(x, y)) == 255;
+        QVERIFY2(opaque > shown.width() * shown.height() / 2, "the drawing did not load");
+    }
+
     void conditionsAreNumberedWithTwoBlanks()
     {
         for (int i = 0; i < TLicPodm::ConditionCount; ++i)
