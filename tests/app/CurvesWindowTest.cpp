@@ -3,12 +3,11 @@
 #include "CurvesView.h"
 #include "DiagramExport.h"
 #include "DiagramView.h"
-#include "Fonts.h"
 #include "Main.h"
 #include "Moment.h"
-#include "OrbitekApplication.h"
 #include "ShellTestSupport.h"
 #include "StringGrid.h"
+#include "WindowTestMain.h"
 #include "Zadani.h"
 
 #include <QAction>
@@ -154,13 +153,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    SetApplicationTitle();
-    InstallFontSubstitutes();
-    CurvesWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ORBITEK_WINDOW_TEST_MAIN(CurvesWindowTest)
 
 #include "CurvesWindowTest.moc"
