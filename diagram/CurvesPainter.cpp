@@ -188,7 +188,7 @@ private:
             type_.Draw(QPointF(x, l_.slipLabels), SlipDivisionText(division), U(TickLabelSize),
                        Qt::AlignHCenter | Qt::AlignTop);
         }
-        type_.Draw(QPointF(r.left(), l_.titles), SlipTitle, U(TitleSize), Qt::AlignLeft | Qt::AlignTop);
+        slipTitle_ = type_.Draw(QPointF(r.left(), l_.titles), SlipTitle, U(TitleSize), Qt::AlignLeft | Qt::AlignTop);
     }
 
     // The speed along the slip axis: its own line under the slip scale.
@@ -202,7 +202,11 @@ private:
             type_.Draw(QPointF(x, l_.speedLabels), TickText(n, l_.speed.step), U(TickLabelSize),
                        Qt::AlignHCenter | Qt::AlignTop);
         }
-        type_.Draw(QPointF(r.right(), l_.titles), SpeedTitle, U(TitleSize), Qt::AlignRight | Qt::AlignTop);
+        // In a very narrow panel the slip's title alone.
+        const QRectF title = type_.Measure(QPointF(r.right(), l_.titles), SpeedTitle, U(TitleSize),
+                                           Qt::AlignRight | Qt::AlignTop);
+        if (title.left() > slipTitle_.right() + U(LegendSpacing))
+            type_.DrawIn(title, SpeedTitle, U(TitleSize), false, Palette::Black, false);
     }
 
     void Curves(int i)
@@ -399,6 +403,7 @@ private:
     Typesetter type_;
     const CurveSet& c_;
     const CurvesLayout& l_;
+    QRectF slipTitle_;
 };
 
 // ---- The page ----
