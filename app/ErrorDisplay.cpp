@@ -6,7 +6,9 @@
 #include "ModalDialog.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QFontMetrics>
+#include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <algorithm>
 
 namespace {
 
@@ -24,6 +27,8 @@ constexpr int SpacingUnits = 10;
 constexpr int ButtonWidthUnits = 50;
 constexpr int ButtonHeightUnits = 14;
 constexpr int IconSize = 32;
+// Room beside the caption of the unhandled-error box for the frame's icon and buttons.
+constexpr int CaptionAllowance = 120;
 
 class ErrorMessageDialog : public ModalDialog {
 public:
@@ -100,6 +105,17 @@ void ShowUnhandledError(const std::exception& error)
     QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(),
                     UnhandledErrorText(QString::fromUtf8(error.what())), QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
+    // A window manager shortens a caption that does not fit. The caption is measured in the font the
+    // system names for window titles, and never narrower than in the application font; the frame's
+    // icon and buttons, which Qt cannot measure, get a fixed allowance.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+        const int caption = std::max(
+            QFontMetrics(QApplication::font()).horizontalAdvance(box.windowTitle()),
+            QFontMetrics(QFontDatabase::systemFont(QFontDatabase::TitleFont)).horizontalAdvance(box.windowTitle()));
+        const int width = caption + CaptionAllowance;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     // A plain OK, as on the "Error" dialog; some platform themes put a tick on it.
     box.button(QMessageBox::Ok)->setIcon(QIcon());
     box.setWindowModality(Qt::ApplicationModal);

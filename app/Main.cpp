@@ -35,15 +35,7 @@ constexpr QSize OuterDesignSize(656, 448);
 constexpr QMargins DesignFrame(4, 23, 4, 4);
 constexpr int StatusBarHeight = 20;
 
-const QString ProgramHint = QStringLiteral("Zadání vstupních hodnot pro výpočet");
-const QString CoordinatesHint = QStringLiteral("Vypočtené souřadnice všech bodů které jsou potřeba pro konstrukci");
-const QString TorqueHint = QStringLiteral("Vypočtené hodnoty momentu pro jednotlivé skluzy od 0 do 1 (po 0,05)");
 const QString NoDiagramYet = QStringLiteral("Nejprve zadejte vstupní hodnoty (F2).");
-
-QAction* AddSeparator(QMenu* menu)
-{
-    return menu->addSeparator();
-}
 
 void ShowDialog(ModalDialog* dialog)
 {
@@ -56,7 +48,7 @@ void ShowDialog(ModalDialog* dialog)
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Orbitek asynchronního motoru"));
-    setWindowIcon(QIcon(ProgramIconPixmap()));
+    setWindowIcon(ProgramIconSet());
     setFont(DialogFont());
     Diagram = new DiagramView(this);
     setCentralWidget(Diagram);
@@ -99,33 +91,21 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
                            QStringLiteral("Tisk kruhového diagramu ve skutečném měřítku"),
                            &TMainForm::PrintDiagramClick);
     PrintDiagram->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    DiagramSeparator = AddSeparator(xx);
+    DiagramSeparator = xx->addSeparator();
     Konec1 = AddItem(xx, QStringLiteral("&Konec"), QStringLiteral("Ukončení programu"), &TMainForm::Konec1Click);
     Konec1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_K));
 
-    Vstupnhodnoty1 = AddItem(diagram, QStringLiteral("&Vstupní hodnoty..."), ProgramHint,
-                             &TMainForm::Vstupnhodnoty1Click);
-    N1 = AddSeparator(diagram);
-    Souradnice = AddItem(diagram, QStringLiteral("&Souřadnice bodů pro konstrukci"), CoordinatesHint,
-                         &TMainForm::SouradniceClick);
-    Momentovka = AddItem(diagram, QStringLiteral("&Momentová charakteristika"), TorqueHint,
-                         &TMainForm::MomentovkaClick);
+    std::tie(Vstupnhodnoty1, N1, Souradnice, Momentovka) = AddDiagramItems(diagram);
 
     Licennujednn1 = AddItem(help, QStringLiteral("&Licenční ujednání"),
                             QStringLiteral("Podmínky pro používání tohoto programu"), &TMainForm::Licennujednn1Click);
-    N3 = AddSeparator(help);
+    N3 = help->addSeparator();
     Copyright1 = AddItem(help, QStringLiteral("&Copyright"), QStringLiteral("Informace o autorovi"),
                          &TMainForm::Copyright1Click);
 
     PodMenu1 = newMenu(QString());
     PodMenu1->setObjectName(QStringLiteral("PodMenu1"));
-    Vstupnhodnoty3 = AddItem(PodMenu1, QStringLiteral("&Vstupní hodnoty..."), ProgramHint,
-                             &TMainForm::Vstupnhodnoty1Click);
-    N2 = AddSeparator(PodMenu1);
-    Souadnicebodprokonstrukci1 = AddItem(PodMenu1, QStringLiteral("&Souřadnice bodů pro konstrukci"), CoordinatesHint,
-                                         &TMainForm::SouradniceClick);
-    Momentovcharakteristika1 = AddItem(PodMenu1, QStringLiteral("&Momentová charakteristika"), TorqueHint,
-                                       &TMainForm::MomentovkaClick);
+    std::tie(Vstupnhodnoty3, N2, Souadnicebodprokonstrukci1, Momentovcharakteristika1) = AddDiagramItems(PodMenu1);
 
     // Both menus show F2, but one key press must run the handler once: the popup item, which the
     // key reaches first, owns the shortcut (an action of the window, so it works while the popup is
@@ -146,6 +126,20 @@ QAction* TMainForm::AddItem(QMenu* menu, const QString& caption, const QString& 
     connect(action, &QAction::triggered, this,
             [this, action, handler] { GuardHandler([this, action, handler] { (this->*handler)(action); }); });
     return action;
+}
+
+std::tuple<QAction*, QAction*, QAction*, QAction*> TMainForm::AddDiagramItems(QMenu* menu)
+{
+    QAction* input = AddItem(menu, QStringLiteral("&Vstupní hodnoty..."),
+                             QStringLiteral("Zadání vstupních hodnot pro výpočet"), &TMainForm::Vstupnhodnoty1Click);
+    QAction* separator = menu->addSeparator();
+    QAction* coordinates = AddItem(menu, QStringLiteral("&Souřadnice bodů pro konstrukci"),
+                                   QStringLiteral("Vypočtené souřadnice všech bodů které jsou potřeba pro konstrukci"),
+                                   &TMainForm::SouradniceClick);
+    QAction* torque = AddItem(menu, QStringLiteral("&Momentová charakteristika"),
+                              QStringLiteral("Vypočtené hodnoty momentu pro jednotlivé skluzy od 0 do 1 (po 0,05)"),
+                              &TMainForm::MomentovkaClick);
+    return {input, separator, coordinates, torque};
 }
 
 void TMainForm::FormCreate(QObject*)
@@ -224,6 +218,12 @@ void TMainForm::PlaceForFirstShow()
         frame = DesignFrame;
     resize(OuterDesignSize.shrunkBy(frame));
     CentreOnScreen(this, OuterDesignSize);
+    // The frame guessed above is the design system's; once the window system has framed the window,
+    // the outer size and the centring follow the real one.
+    WhenFrameKnown(this, [this] {
+        resize(OuterDesignSize.shrunkBy(windowHandle()->frameMargins()));
+        CentreOnScreen(this, OuterDesignSize);
+    });
 }
 
 bool TMainForm::event(QEvent* event)

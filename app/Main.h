@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <tuple>
 
 class DiagramView;
 class QAction;
@@ -64,6 +65,9 @@ protected:
 
 private:
     QAction* AddItem(QMenu* menu, const QString& caption, const QString& hint, void (TMainForm::*handler)(QObject*));
+    // The input, coordinates and torque commands with the separator after the first, as both the
+    // "Diagram" menu and the popup menu carry them.
+    std::tuple<QAction*, QAction*, QAction*, QAction*> AddDiagramItems(QMenu* menu);
     void OpenPopup(const QPoint& globalPos);
 };
 
@@ -73,7 +77,7 @@ extern TMainForm* MainForm;
 // separators, the six windows, the main window shown centred. False when there is no main window.
 bool StartUp();
 
-// Start-up step 2: the six windows, once each, in their fixed order; sets the window globals.
+// The six windows, once each, in their fixed order; sets the window globals.
 // An error raised while one is created is shown and creation goes on with the next.
 void CreateWindows();
 // Destroys the six windows (after the loop) and clears the globals.

@@ -47,26 +47,80 @@ bool CanPress(const QPushButton* button)
     return button != nullptr && button->isVisible() && button->isEnabled();
 }
 
+// The frame the window system has put around a top-level window; null while there is none (yet).
+// QWidget::frameGeometry() may still hold the frame of before.
+QMargins FrameOf(const QWidget* window)
+{
+    return window->windowHandle() != nullptr ? window->windowHandle()->frameMargins() : QMargins();
+}
+
+// While the window manager is still framing a window, its margins can come out negative.
+bool HasFrame(const QWidget* window)
+{
+    const QMargins m = FrameOf(window);
+    return !m.isNull() && m.left() >= 0 && m.top() >= 0 && m.right() >= 0 && m.bottom() >= 0;
+}
+
 QMargins KnownFrameMargins(const QWidget* except)
 {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w == except || !w->isVisible() || w->windowHandle() == nullptr)
-            continue;
-        QMargins m = w->windowHandle()->frameMargins();
-        if (!m.isNull())
-            return m;
-    }
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != except && w->isVisible() && HasFrame(w))
+            return FrameOf(w);
     return {};
 }
 
+// Watches a window and its native window until the frame is known, then places the window once.
+class FrameWatch : public QObject {
+public:
+    FrameWatch(QWidget* window, std::function<void()> place)
+        : QObject(window), window_(window), place_(std::move(place))
+    {
+        window->installEventFilter(this);
+        window->windowHandle()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Expose:
+            // Only a window on screen has its final frame; one on screen without a frame gets none.
+            if (!window_->windowHandle()->isExposed())
+                break;
+            Finish();
+            if (HasFrame(window_))
+                place_();
+            break;
+        case QEvent::Hide: Finish(); break;
+        default: break;
+        }
+        return false;
+    }
+
+private:
+    void Finish()
+    {
+        window_->removeEventFilter(this);
+        window_->windowHandle()->removeEventFilter(this);
+        deleteLater();
+    }
+
+    QWidget* window_;
+    std::function<void()> place_;
+};
+
 } // namespace
+
+void WhenFrameKnown(QWidget* window, std::function<void()> place)
+{
+    window->winId(); // the native window, to watch its exposure
+    new FrameWatch(window, std::move(place));
+}
 
 QSize OuterSize(const QWidget* window)
 {
-    if (window->isVisible() && window->frameGeometry().size() != window->size())
-        return window->frameGeometry().size();
-    QMargins m = KnownFrameMargins(window);
-    return window->size().grownBy(m);
+    return window->size().grownBy(HasFrame(window) ? FrameOf(window) : KnownFrameMargins(window));
 }
 
 void CentreOnScreen(QWidget* window, QSize outerSize)
@@ -74,9 +128,15 @@ void CentreOnScreen(QWidget* window, QSize outerSize)
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     QRect area = screen->geometry();
     // Truncating division, then never past the top-left corner of the screen.
-    int left = std::max(0, (area.width() - outerSize.width()) / 2);
-    int top = std::max(0, (area.height() - outerSize.height()) / 2);
-    window->move(area.x() + left, area.y() + top);
+    const QPoint outerTopLeft(area.x() + std::max(0, (area.width() - outerSize.width()) / 2),
+                              area.y() + std::max(0, (area.height() - outerSize.height()) / 2));
+    const QMargins frame = FrameOf(window);
+    if (frame.isNull()) {
+        window->move(outerTopLeft); // the window system is to put the frame there
+        return;
+    }
+    // With the frame known, place the client area inside it exactly.
+    window->setGeometry(QRect(outerTopLeft + QPoint(frame.left(), frame.top()), window->size()));
 }
 
 ModalDialog::ModalDialog(QWidget* parent) : QDialog(parent)
@@ -92,17 +152,16 @@ int ModalDialog::ShowModal()
         return mrNone;
     QPointer<QWidget> previous = QApplication::activeWindow();
     setWindowModality(Qt::ApplicationModal);
-    const bool firstShowing = !positioned_;
-    const QSize predictedOuter = OuterSize(this);
-    if (firstShowing) {
-        CentreOnScreen(this, predictedOuter);
+    if (!positioned_) {
+        // Centred by the frame the other windows have; again by its own once the window system has
+        // framed it, should that differ.
+        CentreOnScreen(this, OuterSize(this));
+        WhenFrameKnown(this, [this] { CentreOnScreen(this, OuterSize(this)); });
         positioned_ = true;
     }
 
     activationPending_ = true;
     show(); // runs the activation handler synchronously (showEvent), then resets the result
-    if (firstShowing && frameGeometry().size() != predictedOuter)
-        CentreOnScreen(this, frameGeometry().size()); // the frame became known only now
     raise();
     activateWindow();
 

@@ -9,7 +9,7 @@ class QPushButton;
 // How a dialog unit uses this class:
 //   1. Derive from ModalDialog; the constructor has already set DialogFont() on the dialog.
 //   2. Create every control as a child (of the dialog or of a panel/group box) and place it with
-//      setGeometry() in the design pixels of its layout table (a 13-pixel text height); no QLayouts.
+//      setGeometry() in design pixels (laid out for a 13-pixel text height); no QLayouts.
 //      Set special fonts (PixelFont) before step 4 so they are in place when the dialog is measured.
 //   3. SetButtonResult() for each result button, setDefault(true) on the default one,
 //      SetCancelButton() on the Esc button; put hints in setStatusTip().
@@ -77,3 +77,9 @@ void CentreOnScreen(QWidget* window, QSize outerSize);
 // The outer size a top-level window has or will have: its frame size once known, else its size
 // plus the frame margins of another visible window of the program.
 QSize OuterSize(const QWidget* window);
+
+// Runs `place` once, as soon as the window system has reported the frame of `window` (a window
+// manager adds it only after the window is shown), so that the window can be placed by its outer
+// size. Call it before showing the window. Nothing runs when the window is hidden first, or when it
+// has been exposed without a frame (no window manager, or the offscreen platform).
+void WhenFrameKnown(QWidget* window, std::function<void()> place);

@@ -7,7 +7,16 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-OrbitekApplication::OrbitekApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+OrbitekApplication::OrbitekApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // Docks match the window to the installed desktop entry by this id: Wayland ones by the
+    // desktop file name, X11 ones by the instance part of the class hint, which Qt reads from
+    // RESOURCE_NAME when it creates the first window. The class part stays the application title.
+    setDesktopFileName(QStringLiteral(ORBITEK_APP_ID));
+    if (!qEnvironmentVariableIsSet("RESOURCE_NAME"))
+        qputenv("RESOURCE_NAME", ORBITEK_APP_ID);
+    setApplicationVersion(QStringLiteral(ORBITEK_VERSION));
+}
 
 bool OrbitekApplication::notify(QObject* receiver, QEvent* event)
 {

@@ -6,6 +6,7 @@
 class OrbitekApplication : public QApplication {
     Q_OBJECT
 public:
+    // Also tells the desktop which installed entry and icon the windows belong to.
     OrbitekApplication(int& argc, char** argv);
 
     // Errors that no handler's guard caught are shown and the event counts as handled.

@@ -1,5 +1,6 @@
-// Speed of the conversions against the C library, of one acceptance, of creating the windows, and of
-// painting and exporting the diagram against filling the image and writing an empty PDF page.
+// Speed of the conversions against the C library, of one acceptance, of reading the characteristic
+// points off it, of creating the windows, and of painting and exporting the diagram against filling
+// the image and writing an empty PDF page.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -73,12 +74,45 @@ void BM_NumberToFixedText(benchmark::State& state)
 void BM_AcceptanceAndConstruction(benchmark::State& state)
 {
     DecimalSeparator = U',';
-    const TypedInput z{"15", "0,11", "177", "0,41", "220", "0,25", 1, 3};
+    const TypedInput z = DefaultInput();
     TKonstrukce k;
     for (auto _ : state) {
         benchmark::DoNotOptimize(AcceptInput(z, k));
         benchmark::ClobberMemory();
     }
+}
+
+// The characteristic points and the 20 rows of operating values, per motor, over motors of every
+// kind; the baseline is acceptance plus construction of the same motors.
+const std::vector<TypedInput> Motors = {
+    {"15", "0,11", "177", "0,41", "220", "0,25", 1, 3},       {"100", "0,3", "177", "0,41", "220", "0,05", 1, 3},
+    {"1", "0,01", "1000", "0,99", "220", "0,1", 1, 3},        {"61,359", "0,12", "388", "0,42", "719", "0,352", 1, 6},
+    {"230,129", "0,57", "623", "0,58", "837", "0,545", 0, 6}, {"30,908", "0,31", "72", "0,50", "472", "1,808", 0, 6},
+};
+
+void BM_AcceptanceAndConstructionPerMotor(benchmark::State& state)
+{
+    DecimalSeparator = U',';
+    TKonstrukce k;
+    for (auto _ : state)
+        for (const TypedInput& z : Motors) {
+            benchmark::DoNotOptimize(AcceptInput(z, k));
+            benchmark::ClobberMemory();
+        }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(Motors.size()));
+}
+
+void BM_ReadCharacteristicPointsPerMotor(benchmark::State& state)
+{
+    DecimalSeparator = U',';
+    std::vector<TKonstrukce> records(Motors.size());
+    for (std::size_t i = 0; i < Motors.size(); ++i)
+        if (AcceptInput(Motors[i], records[i]))
+            state.SkipWithError("a benchmark motor was rejected");
+    for (auto _ : state)
+        for (const TKonstrukce& k : records)
+            benchmark::DoNotOptimize(ReadCharacteristicPoints(k));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(records.size()));
 }
 
 void BM_CreateSixWindows(benchmark::State& state)
@@ -95,7 +129,7 @@ diagram::Diagram DefaultDiagram()
 {
     DecimalSeparator = U',';
     TKonstrukce k;
-    AcceptInput({"15", "0,11", "177", "0,41", "220", "0,25", 1, 3}, k);
+    AcceptInput(DefaultInput(), k);
     return *diagram::MakeDiagram(k, ReadCharacteristicPoints(k));
 }
 
@@ -154,6 +188,8 @@ BENCHMARK_CAPTURE(BM_snprintf, 4Lf, "%.4Lf");
 BENCHMARK(BM_NumberToFixedText);
 BENCHMARK_CAPTURE(BM_snprintf, 3Lf, "%.3Lf");
 BENCHMARK(BM_AcceptanceAndConstruction)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AcceptanceAndConstructionPerMotor)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ReadCharacteristicPointsPerMotor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CreateSixWindows)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillImage1280x1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintDiagram1280x1024)->Unit(benchmark::kMillisecond);
@@ -221,6 +257,11 @@ int main(int argc, char** argv)
     const auto acceptance = reporter.nanoseconds.find("BM_AcceptanceAndConstruction");
     if (acceptance != reporter.nanoseconds.end())
         std::printf("acceptance plus construction: %.3f us per motor (target < 5 us)\n", acceptance->second / 1000);
+    PrintRatio(reporter, "BM_ReadCharacteristicPointsPerMotor", "BM_AcceptanceAndConstructionPerMotor");
+    const auto characteristic = reporter.nanoseconds.find("BM_ReadCharacteristicPointsPerMotor");
+    if (characteristic != reporter.nanoseconds.end())
+        std::printf("characteristic points and operating values: %.3f us per motor (target < 2 us)\n",
+                    characteristic->second / 1000 / static_cast<double>(Motors.size()));
     PrintAgainst(reporter, "BM_PaintDiagram1280x1024", "BM_FillImage1280x1024", 5);
     PrintAgainst(reporter, "BM_ExportPdfDefaults", "BM_EmptyPdfPage", 50);
     benchmark::Shutdown();

@@ -10,11 +10,9 @@
 #include "Characteristic.h"
 #include "DiagramExport.h"
 #include "DiagramTexts.h"
+#include "ExitStatus.h"
 
 namespace {
-
-constexpr int ExitUsage = 64;
-constexpr int ExitCannotWrite = 74;
 
 // Qt warns on standard error when XDG_RUNTIME_DIR is unset; the calculator prints nothing it was not
 // asked for, so it gets a private one for the run, removed afterwards.

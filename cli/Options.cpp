@@ -2,6 +2,8 @@
 #include "Options.h"
 
 #include <array>
+#include <cstdio>
+#include <string>
 #include <string_view>
 
 #include <QString>
@@ -11,25 +13,43 @@
 
 namespace {
 
-constexpr int ThreePhasesIndex = 1;
-constexpr int SpeedIndexFor2p8 = 3; // 2p = 8 → 750 1/min
-
-// Pole counts 2p in the order of the speed table's radio indices.
-constexpr std::array<std::string_view, SpeedCount> PoleCounts{"2", "4", "6", "8", "10", "12", "14", "16", "18", "20"};
-constexpr std::array<std::string_view, PhaseCount> PhaseCounts{"1", "3"};
-
-std::string Fraction(const char* digits)
+// The value the command line gives for a table entry: the number of phases or of poles.
+std::string PhasesText(const PhaseChoice& c)
 {
-    return "0" + SeparatorText(DecimalSeparator) + digits;
+    return std::to_string(c.phases);
 }
 
-template <std::size_t N>
-int IndexOf(const std::array<std::string_view, N>& table, std::string_view value)
+std::string PolesText(const SpeedChoice& c)
+{
+    return std::to_string(c.poles);
+}
+
+// The entry whose command-line value is `value`, or -1.
+template <class Choice, std::size_t N>
+int IndexOf(const std::array<Choice, N>& table, std::string (*text)(const Choice&), std::string_view value)
 {
     for (std::size_t i = 0; i < N; ++i)
-        if (table[i] == value)
+        if (text(table[i]) == value)
             return static_cast<int>(i);
     return -1;
+}
+
+// "2: 3000, 4: 1500, …" wrapped into lines of at most 80 columns, each starting with `indent`.
+std::string SpeedList(const std::string& indent)
+{
+    constexpr std::size_t LineWidth = 80;
+    std::string out, line = indent;
+    for (std::size_t i = 0; i < SpeedTable.size(); ++i) {
+        char speed[32];
+        std::snprintf(speed, sizeof speed, "%Lg", SpeedTable[i].speed);
+        std::string entry = PolesText(SpeedTable[i]) + ": " + speed + (i + 1 < SpeedTable.size() ? "," : "");
+        if (line != indent && line.size() + 1 + entry.size() > LineWidth) {
+            out += line + "\n";
+            line = indent;
+        }
+        line += (line == indent ? "" : " ") + entry;
+    }
+    return out + line + "\n";
 }
 
 using TextMember = std::string TypedInput::*;
@@ -58,8 +78,8 @@ TextMember TextField(std::string_view option)
 
 bool TakesValue(std::string_view option)
 {
-    return option == "--phases" || option == "--poles" || option == "--format" || option == "--diagram" ||
-        option == "--scale" || TextField(option) != nullptr;
+    return option == "--phases" || option == "--poles" || option == "--format" || option == "--batch" ||
+        option == "--diagram" || option == "--scale" || TextField(option) != nullptr;
 }
 
 UsageError BadValue(std::string_view option, std::string_view value)
@@ -79,42 +99,45 @@ std::optional<diagram::Scale> ScaleOption(std::string_view value)
 
 } // namespace
 
-TypedInput DefaultInput()
+int PhaseIndex(std::string_view phases)
 {
-    TypedInput z;
-    z.PrNapr = "15";
-    z.UcNapr = Fraction("11");
-    z.PrNakr = "177";
-    z.UcNakr = Fraction("41");
-    z.FazoveNapeti = "220";
-    z.R1f = Fraction("25");
-    z.Spotrebic = ThreePhasesIndex;
-    z.SynchrOtacky = SpeedIndexFor2p8;
-    return z;
+    return IndexOf(PhaseTable, PhasesText, phases);
+}
+
+int PoleIndex(std::string_view poles)
+{
+    return IndexOf(SpeedTable, PolesText, poles);
 }
 
 ParseResult ParseOptions(int argc, const char* const argv[])
 {
     CalcOptions o;
-    o.input = DefaultInput();
+    o.input = DefaultInput();     // the input dialog's defaults
+    std::string_view motorOption; // the last option that describes the one motor
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
         if (option == "--help")
             return HelpRequested{};
+        if (option == "--version")
+            return VersionRequested{};
         if (!TakesValue(option))
             return UsageError{"unknown option '" + std::string(option) + "'"};
         if (i + 1 >= argc)
             return UsageError{"missing value for " + std::string(option)};
         const std::string_view value = argv[++i];
+        if (option != "--format" && option != "--batch" && option != "--diagram" && option != "--scale")
+            motorOption = option;
 
-        if (const TextMember field = TextField(option)) {
+        if (option == "--batch") {
+            o.batchFile = std::string(value);
+        } else if (const TextMember field = TextField(option)) {
             o.input.*field = value;
         } else if (option == "--phases") {
-            o.input.Spotrebic = IndexOf(PhaseCounts, value);
+            o.input.Spotrebic = PhaseIndex(value);
             if (o.input.Spotrebic < 0)
                 return BadValue(option, value);
         } else if (option == "--poles") {
-            o.input.SynchrOtacky = IndexOf(PoleCounts, value);
+            o.input.SynchrOtacky = PoleIndex(value);
             if (o.input.SynchrOtacky < 0)
                 return BadValue(option, value);
         } else if (option == "--diagram") {
@@ -140,6 +163,11 @@ ParseResult ParseOptions(int argc, const char* const argv[])
             return BadValue(option, value);
         }
     }
+    if (o.batchFile && !motorOption.empty())
+        return UsageError{"--batch takes every motor from its file; " + std::string(motorOption) +
+                          " does not go with it"};
+    if (o.batchFile && !o.diagramFile.empty())
+        return UsageError{"--diagram draws the one motor of the options; it does not go with --batch"};
     if (o.scale && o.diagramFile.empty())
         return UsageError{"--scale needs --diagram"};
     return o;
@@ -148,14 +176,12 @@ ParseResult ParseOptions(int argc, const char* const argv[])
 std::string UsageText()
 {
     const TypedInput d = DefaultInput();
-    return "Usage: orbitek-calc [--i0 TEXT] [--cos0 TEXT] [--ik TEXT] [--cosk TEXT] [--uf TEXT] [--r1 TEXT]\n"
-           "                    [--phases 1|3] [--poles 2|4|6|8|10|12|14|16|18|20] [--format text|csv|json]\n"
-           "                    [--diagram FILE.pdf|FILE.svg|FILE.png [--scale A]]\n"
-           "       orbitek-calc --help\n"
+    return "Usage: orbitek-calc [OPTION]...\n"
            "\n"
            "Computes the circle diagram and the torque characteristic of an induction motor.\n"
            "Numbers are typed with the locale's decimal separator and no digit grouping.\n"
            "\n"
+           "Options:\n"
            "  --i0 TEXT      no-load current I0 in A (default " +
         d.PrNapr +
         ")\n"
@@ -174,20 +200,38 @@ std::string UsageText()
         "  --r1 TEXT      stator resistance per phase R1f in ohms (default " +
         d.R1f +
         ")\n"
-        "  --phases N     number of phases, 1 or 3 (default 3)\n"
-        "  --poles 2P     number of poles 2p, giving the synchronous speed in 1/min (default 8):\n"
-        "                 2: 3000, 4: 1500, 6: 1000, 8: 750, 10: 600, 12: 500, 14: 428.5,\n"
-        "                 16: 375, 18: 333.333, 20: 300\n"
-        "  --format F     text: the three result tables, cells separated by TAB (default);\n"
+        "  --phases N     number of phases, " +
+        PhasesText(PhaseTable.front()) + " or " + PhasesText(PhaseTable.back()) + " (default " +
+        PhasesText(PhaseTable[d.Spotrebic]) +
+        ")\n"
+        "  --poles 2P     number of poles 2p, giving the synchronous speed in 1/min (default " +
+        PolesText(SpeedTable[d.SynchrOtacky]) + "):\n" + SpeedList("                 ") +
+        "  --format F     text: the five result tables, cells separated by TAB (default);\n"
         "                 csv: the same tables as CSV with CRLF line ends;\n"
-        "                 json: every computed quantity and the three tables\n"
+        "                 json: every computed quantity and the five tables\n"
+        "  --batch FILE   compute every motor of FILE (- for standard input): a TAB-separated\n"
+        "                 header line i0 cos0 ik cosk uf r1 phases poles, then one motor per\n"
+        "                 line; writes one row per motor with its status and main results\n"
         "  --diagram FILE draw the circle diagram to true scale into FILE, a PDF, SVG or PNG page\n"
         "                 as the extension says; the tables are then printed only with --format\n"
         "  --scale A      amperes per millimetre of the diagram, 1, 2 or 5 times a power of ten\n"
         "                 (default: 1 A = 1 mm, coarser where A0 is too small, finer where the\n"
         "                 diagram would be under 100 mm across)\n"
-        "  --help         show this help\n"
+        "  --help         show this help and exit\n"
+        "  --version      show the version and exit\n"
         "\n"
-        "Exit status: 0 success, 2 input rejected, 3 floating-point fault, 64 usage error,\n"
-        "70 internal error, 74 output could not be written.\n";
+        "Exit status:\n"
+        "  0   success\n"
+        "  2   input rejected (the reason is on standard error); with --batch, any motor\n"
+        "  3   floating-point fault in the calculation\n"
+        "  64  usage error\n"
+        "  65  a line of the batch file is not a motor\n"
+        "  66  the batch file cannot be opened\n"
+        "  70  internal error\n"
+        "  74  the output or the diagram could not be written, or the batch file not read\n";
+}
+
+std::string VersionText()
+{
+    return "orbitek-calc " ORBITEK_VERSION "\n";
 }

@@ -5,19 +5,14 @@
 #include <string>
 
 #include "Acceptance.h"
+#include "Batch.h"
 #include "DiagramFile.h"
+#include "ExitStatus.h"
 #include "LoadNumberSeparators.h"
 #include "Options.h"
 #include "Render.h"
 
 namespace {
-
-// Exit statuses; 64 and 74 follow the BSD sysexits convention.
-constexpr int ExitRejected = 2;
-constexpr int ExitMathFault = 3;
-constexpr int ExitUsage = 64;
-constexpr int ExitCannotWrite = 74;
-constexpr int ExitInternal = 70;
 
 int Fail(int status, const std::string& message)
 {
@@ -75,9 +70,14 @@ int main(int argc, char* argv[])
         const ParseResult parsed = ParseOptions(argc, argv);
         if (std::holds_alternative<HelpRequested>(parsed))
             return Emit(UsageText());
+        if (std::holds_alternative<VersionRequested>(parsed))
+            return Emit(VersionText());
         if (const auto* error = std::get_if<UsageError>(&parsed))
             return Fail(ExitUsage, "orbitek-calc: " + error->message + "\n" + UsageText());
-        return Run(std::get<CalcOptions>(parsed));
+        const CalcOptions& options = std::get<CalcOptions>(parsed);
+        if (options.batchFile)
+            return RunBatch(*options.batchFile, options.format);
+        return Run(options);
     } catch (const std::exception& e) {
         return Fail(ExitInternal, std::string("orbitek-calc: ") + e.what());
     }

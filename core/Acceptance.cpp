@@ -2,6 +2,8 @@
 // resistances and the construction, committed to the record only when all of it succeeded.
 #include "Acceptance.h"
 
+#include <string_view>
+
 #include "CheckedMath.h"
 #include "SpoctiKonstrukci.h"
 
@@ -18,6 +20,15 @@ constexpr long double MinVoltage = 10;
 constexpr long double MaxVoltage = 1000;
 constexpr long double MinR1f = 0.05L;
 constexpr long double MaxR1f = 100;
+
+// A default as the dialog shows it where the decimal separator is a comma, in the current separator.
+std::string WithDecimalSeparator(std::string_view commaText)
+{
+    std::string text;
+    for (const char c : commaText)
+        text += c == ',' ? SeparatorText(DecimalSeparator) : std::string(1, c);
+    return text;
+}
 
 bool InRange(long double v, long double low, long double high)
 {
@@ -57,14 +68,26 @@ std::optional<Rejection> Check(TKonstrukce& k)
     // meaningless (or a division by zero): refuse it like any other bad input. The construction
     // goes on from these very points.
     ComputeTestPoints(k);
-    const long double mezera = X(k.Ak.x) - k.Ao.x;
-    const long double nejmensiMezera = X(Hundredth) * k.Ao.x;
-    if (!(mezera > nejmensiMezera))
+    const long double gap = X(k.Ak.x) - k.Ao.x;
+    const long double leastGap = X(Hundredth) * k.Ao.x;
+    if (!(gap > leastGap))
         return Rejection{"Bod nakrátko Ak musí ležet zřetelně vpravo od bodu naprázdno Ao.", InputField::PrNakr};
     return std::nullopt;
 }
 
 } // namespace
+
+TypedInput DefaultInput()
+{
+    TypedInput z;
+    z.PrNapr = WithDecimalSeparator("15");
+    z.UcNapr = WithDecimalSeparator("0,11");
+    z.PrNakr = WithDecimalSeparator("177");
+    z.UcNakr = WithDecimalSeparator("0,41");
+    z.FazoveNapeti = WithDecimalSeparator("220");
+    z.R1f = WithDecimalSeparator("0,25");
+    return z;
+}
 
 std::optional<Rejection> AcceptInput(const TypedInput& z, TKonstrukce& target)
 {
@@ -81,9 +104,9 @@ std::optional<Rejection> AcceptInput(const TypedInput& z, TKonstrukce& target)
 
     // An index outside a table leaves the stored value as it was.
     if (z.Spotrebic >= 0 && z.Spotrebic < PhaseCount)
-        k.Spotrebic = PhaseTable[z.Spotrebic];
+        k.Spotrebic = PhaseTable[z.Spotrebic].phases;
     if (z.SynchrOtacky >= 0 && z.SynchrOtacky < SpeedCount)
-        k.SynchrOtacky = SpeedTable[z.SynchrOtacky];
+        k.SynchrOtacky = SpeedTable[z.SynchrOtacky].speed;
 
     if (std::optional<Rejection> rejection = Check(k))
         return rejection;

@@ -9,11 +9,20 @@
 // The six typed fields in the order they are converted.
 enum class InputField { PrNapr, UcNapr, PrNakr, UcNakr, FazoveNapeti, R1f };
 
+// The radio items the input dialog selects when it opens: three phases, 2p = 8 (750 1/min).
+constexpr int DefaultPhaseIndex = 1;
+constexpr int DefaultSpeedIndex = 3;
+
 struct TypedInput {
     std::string PrNapr, UcNapr, PrNakr, UcNakr, FazoveNapeti, R1f;
-    int Spotrebic = 1;    // radio index: 0 → 1 phase, 1 → 3 phases
-    int SynchrOtacky = 3; // radio index 0..9 into SpeedTable
+    int Spotrebic = DefaultPhaseIndex;    // radio index into PhaseTable
+    int SynchrOtacky = DefaultSpeedIndex; // radio index into SpeedTable
 };
+
+// What the input dialog shows when it opens: "15", "0,11", "177", "0,41", "220", "0,25" with the
+// current DecimalSeparator in place of the comma, so that they are accepted as they stand, and the
+// default radio items.
+TypedInput DefaultInput();
 
 // A rejected input: the message to show and the field at fault.
 struct Rejection {

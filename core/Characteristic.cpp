@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr long double SlipStep = 0.05L; // the torque table's step, multiplied the way the table does
 // Rounding slack of a cross product that is zero in exact arithmetic: a few units of the last place
 // of the terms it is made of.
 constexpr long double CrossSlack = 16 * LDBL_EPSILON;
@@ -55,13 +54,6 @@ OptionalValue Value(long double v)
     return v;
 }
 
-OptionalValue Product(const OptionalValue& a, long double b)
-{
-    if (!a)
-        return std::nullopt;
-    return Value(*a * b);
-}
-
 OptionalValue Quotient(const OptionalValue& a, const OptionalValue& b)
 {
     if (!a || !b || *b == 0)
@@ -74,8 +66,10 @@ struct Diagram {
     Point centre; // C = (S.x, Ao.y)
     long double radius;
     Point ao;
-    Point torqueDirection;  // Ao → A∞
-    Point powerDirection;   // Ao → Ak
+    Point torqueDirection;     // Ao → A∞
+    Point powerDirection;      // Ao → Ak
+    OptionalValue torqueSlope; // none for a vertical line, above which nothing lies
+    OptionalValue powerSlope;
     Point slipStart;        // P, slip 0
     Point slipDirection;    // P → Q, one unit of slip
     long double powerScale; // m · Uf
@@ -83,13 +77,24 @@ struct Diagram {
     long double omegaSynchronous;
 };
 
+OptionalValue Slope(const Point& direction)
+{
+    if (direction.x == 0)
+        return std::nullopt;
+    return Value(direction.y / direction.x);
+}
+
 Diagram DiagramOf(const TKonstrukce& k)
 {
+    const Point torqueDirection = k.AInf - k.Ao;
+    const Point powerDirection = k.Ak - k.Ao;
     return {{k.StredKruznice.x, k.Ao.y},
             k.Polomer,
             k.Ao,
-            k.AInf - k.Ao,
-            k.Ak - k.Ao,
+            torqueDirection,
+            powerDirection,
+            Slope(torqueDirection),
+            Slope(powerDirection),
             k.PrimkaSkluzu.zacatek,
             k.PrimkaSkluzu.konec - k.PrimkaSkluzu.zacatek,
             k.Spotrebic * k.FazoveNapeti,
@@ -97,12 +102,12 @@ Diagram DiagramOf(const TKonstrukce& k)
             k.OmegaSynchr};
 }
 
-// The vertical distance of x above the line through a with direction d; none for a vertical line.
-OptionalValue OrdinateAbove(const Point& x, const Point& a, const Point& d)
+// The vertical distance of x above the line through Ao with this slope, times `scale`.
+OptionalValue AboveLine(const Diagram& d, const Point& x, const OptionalValue& slope, long double scale)
 {
-    if (d.x == 0)
+    if (!slope)
         return std::nullopt;
-    return Value((x.y - a.y) - d.y / d.x * (x.x - a.x));
+    return Value(scale * ((x.y - d.ao.y) - *slope * (x.x - d.ao.x)));
 }
 
 // Slip scale: the line from Ao through x meets the slip line at P + s · (Q − P). None where the two
@@ -121,39 +126,52 @@ OptionalValue SlipAt(const Diagram& d, const Point& x)
     return Value(Cross(g, e) / denominator);
 }
 
+// Current, power factor, input, output and efficiency at x; what needs no slip.
+void FillPowers(const Diagram& d, const Point& x, OperatingPoint& o)
+{
+    // Plain values first and each checked once: this runs for every row of every motor of a batch.
+    o.point = x;
+    const long double input = d.powerScale * x.y;
+    const long double current = std::sqrt(x.x * x.x + x.y * x.y);
+    o.input = Value(input);
+    o.current = Value(current);
+    o.powerFactor = o.current && current != 0 ? Value(x.y / current) : std::nullopt;
+    o.output = AboveLine(d, x, d.powerSlope, d.powerScale);
+    o.efficiency = o.output && o.input && input != 0 ? Value(*o.output / input) : std::nullopt;
+}
+
+void Fill(const Diagram& d, const Point& x, const OptionalValue& slip, OperatingPoint& o)
+{
+    FillPowers(d, x, o);
+    o.slip = slip;
+    o.torque = AboveLine(d, x, d.torqueSlope, d.torqueScale);
+    o.omega = slip ? Value((1.0L - *slip) * d.omegaSynchronous) : std::nullopt;
+}
+
 OperatingPoint ValuesAt(const Diagram& d, const Point& x, const OptionalValue& slip)
 {
     OperatingPoint o;
-    o.point = x;
-    o.slip = slip;
-    o.torque = Product(OrdinateAbove(x, d.ao, d.torqueDirection), d.torqueScale);
-    o.output = Product(OrdinateAbove(x, d.ao, d.powerDirection), d.powerScale);
-    o.input = Value(d.powerScale * x.y);
-    o.current = Value(Length(x));
-    o.powerFactor = Quotient(Value(x.y), o.current);
-    o.efficiency = Quotient(o.output, o.input);
-    if (slip)
-        o.omega = Value((1.0L - *slip) * d.omegaSynchronous);
+    Fill(d, x, slip, o);
     return o;
 }
 
-std::optional<OperatingPoint> PointAt(const Diagram& d, const Point& x)
+// Everything at a circle point, written into `target`; nothing for a point that is not finite.
+void PointAt(const Diagram& d, const Point& x, std::optional<OperatingPoint>& target)
 {
-    if (!Finite(x))
-        return std::nullopt;
-    return ValuesAt(d, x, SlipAt(d, x));
+    if (Finite(x))
+        Fill(d, x, SlipAt(d, x), target.emplace());
 }
 
 // Farthest above a line: the circle point whose tangent is parallel to it, at the end of the radius
 // along the line's upward normal (the classical maximum-torque and maximum-output construction).
-std::optional<OperatingPoint> FarthestAbove(const Diagram& d, const Point& direction)
+void FarthestAbove(const Diagram& d, const Point& direction, std::optional<OperatingPoint>& target)
 {
     const long double length = Length(direction);
     if (direction.x == 0 || !(length > 0))
-        return std::nullopt;
+        return;
     const long double sign = direction.x > 0 ? 1.0L : -1.0L;
     const Point normal{-sign * direction.y / length, sign * direction.x / length};
-    return PointAt(d, d.centre + d.radius * normal);
+    PointAt(d, d.centre + d.radius * normal, target);
 }
 
 struct Tangents {
@@ -178,27 +196,23 @@ std::optional<Tangents> TangentPoints(const Diagram& d, const Point& pole)
     return t;
 }
 
-bool OnMotoringArc(const OperatingPoint& o)
+bool OnMotoringArc(const OptionalValue& slip)
 {
-    return o.slip && *o.slip >= 0 && *o.slip <= 1;
+    return slip && *slip >= 0 && *slip <= 1;
 }
 
-// Of two points the one with the larger `value`; an empty value counts least, a tie keeps `a`.
-const OperatingPoint& Larger(const OperatingPoint& a, const OperatingPoint& b, OptionalValue OperatingPoint::*value)
+// The end of the motoring arc, Ao or the table's last row, with the larger `value`, when either has one.
+void BetterEnd(const Diagram& d, const OperatingPoint& end, OptionalValue OperatingPoint::*value,
+               std::optional<OperatingPoint>& target)
 {
-    const OptionalValue& va = a.*value;
-    const OptionalValue& vb = b.*value;
-    return (vb && (!va || *vb > *va)) ? b : a;
-}
-
-// The end of the motoring arc with the larger `value`, when either has one.
-std::optional<OperatingPoint> BetterEnd(const OperatingPoint& start, const OperatingPoint& end,
-                                        OptionalValue OperatingPoint::*value)
-{
-    const OperatingPoint& better = Larger(start, end, value);
-    if (!(better.*value))
-        return std::nullopt;
-    return better;
+    OperatingPoint start;
+    Fill(d, d.ao, 0.0L, start);
+    const OptionalValue& a = start.*value;
+    const OptionalValue& b = end.*value;
+    if (b && (!a || *b > *a))
+        target = end;
+    else if (a)
+        target = start;
 }
 
 } // namespace
@@ -243,18 +257,18 @@ CharacteristicPoints ReadCharacteristicPoints(const TKonstrukce& k)
 
     for (int i = 1; i <= SlipCount; ++i) {
         OperatingPoint& o = c.operating[i];
-        o = ValuesAt(d, {k.KruzniceX[i], k.KruzniceY[i]}, static_cast<long double>(i) * SlipStep);
+        FillPowers(d, {k.KruzniceX[i], k.KruzniceY[i]}, o);
+        o.slip = static_cast<long double>(i) * SlipStep; // multiplied the way the torque table does
         o.torque = Value(k.MomentSkluzu[i]);
         o.omega = Value(k.OmegaSkluzu[i]);
     }
-    const OperatingPoint start = ValuesAt(d, d.ao, 0.0L);
     const OperatingPoint& end = c.operating[SlipCount];
 
-    c.maxTorque = FarthestAbove(d, d.torqueDirection);
+    FarthestAbove(d, d.torqueDirection, c.maxTorque);
     c.startingTorque = Value(k.MomentSkluzu[SlipCount]);
     if (c.maxTorque)
         c.torqueRatio = Quotient(c.maxTorque->torque, c.startingTorque);
-    c.maxOutput = FarthestAbove(d, d.powerDirection);
+    FarthestAbove(d, d.powerDirection, c.maxOutput);
 
     // Efficiency pole T′: the power line meets the x axis there; efficiency is constant on every ray
     // from it, so the tangent from T′ above the power line touches the circle at the best efficiency.
@@ -265,30 +279,31 @@ CharacteristicPoints ReadCharacteristicPoints(const TKonstrukce& k)
     }
     if (c.efficiencyPole)
         if (const std::optional<Tangents> t = TangentPoints(d, *c.efficiencyPole)) {
-            const OperatingPoint first = ValuesAt(d, t->first, SlipAt(d, t->first));
-            const OperatingPoint second = ValuesAt(d, t->second, SlipAt(d, t->second));
-            const OperatingPoint& above = Larger(first, second, &OperatingPoint::output);
-            if (above.output && *above.output > 0)
-                c.maxEfficiency = above;
+            const OptionalValue first = AboveLine(d, t->first, d.powerSlope, 1.0L);
+            const OptionalValue second = AboveLine(d, t->second, d.powerSlope, 1.0L);
+            const bool secondAbove = second && (!first || *second > *first);
+            if (const OptionalValue& above = secondAbove ? second : first; above && *above > 0)
+                PointAt(d, secondAbove ? t->second : t->first, c.maxEfficiency);
         }
 
-    // Power factor: the tangent from the origin makes the least angle with the voltage (y axis).
-    std::optional<OperatingPoint> tangentFromOrigin;
+    // Power factor: the tangent from the origin makes the least angle with the voltage (y axis);
+    // cos φ = y / |x| compared without dividing: y1 · |x2| against y2 · |x1|.
+    bool tangentOnArc = false;
     if (const std::optional<Tangents> t = TangentPoints(d, {0.0L, 0.0L})) {
-        const OperatingPoint first = ValuesAt(d, t->first, SlipAt(d, t->first));
-        const OperatingPoint second = ValuesAt(d, t->second, SlipAt(d, t->second));
-        tangentFromOrigin = Larger(first, second, &OperatingPoint::powerFactor);
+        const Point& p = t->first.y * Length(t->second) >= t->second.y * Length(t->first) ? t->first : t->second;
+        if (const OptionalValue slip = SlipAt(d, p); OnMotoringArc(slip) && Length(p) > 0) {
+            Fill(d, p, slip, c.maxPowerFactor.emplace());
+            tangentOnArc = true;
+        }
     }
-    if (tangentFromOrigin && OnMotoringArc(*tangentFromOrigin) && tangentFromOrigin->powerFactor)
-        c.maxPowerFactor = tangentFromOrigin;
-    else
-        c.maxPowerFactor = BetterEnd(start, end, &OperatingPoint::powerFactor);
+    if (!tangentOnArc)
+        BetterEnd(d, end, &OperatingPoint::powerFactor, c.maxPowerFactor);
 
     // Input: the top of the circle, where the tangent is horizontal.
-    const std::optional<OperatingPoint> top = PointAt(d, {d.centre.x, d.centre.y + d.radius});
-    if (top && OnMotoringArc(*top) && top->input)
-        c.maxInput = top;
+    const Point top{d.centre.x, d.centre.y + d.radius};
+    if (const OptionalValue slip = SlipAt(d, top); Finite(top) && OnMotoringArc(slip))
+        Fill(d, top, slip, c.maxInput.emplace());
     else
-        c.maxInput = BetterEnd(start, end, &OperatingPoint::input);
+        BetterEnd(d, end, &OperatingPoint::input, c.maxInput);
     return c;
 }

@@ -35,12 +35,12 @@ FaultScope::FaultScope()
     if (scopeDepth++ > 0)
         return;
     outermost_ = true;
-    x87Flags_ = x87::Status() & x87::FlagBits;
+    x87Flags_ = fpstate::Flags();
     if ((x87Flags_ & x87::FaultBits) != 0)
-        x87::ClearFlags();
-    mxcsr_ = x87::Mxcsr();
+        fpstate::ClearFlags();
+    mxcsr_ = fpstate::Mxcsr();
     if ((mxcsr_ & x87::FaultBits) != 0)
-        x87::SetMxcsr(mxcsr_ & ~x87::FlagBits);
+        fpstate::SetMxcsr(mxcsr_ & ~fpstate::FlagBits);
 }
 
 FaultScope::~FaultScope()
@@ -48,15 +48,14 @@ FaultScope::~FaultScope()
     --scopeDepth;
     if (!outermost_)
         return;
-    const std::uint16_t flags = x87::Status() & x87::FlagBits;
-    if (flags != x87Flags_) {
+    if (fpstate::Flags() != x87Flags_) {
         if (x87Flags_ == 0)
-            x87::ClearFlags();
+            fpstate::ClearFlags();
         else
-            x87::SetFlags(x87Flags_);
+            fpstate::SetFlags(x87Flags_);
     }
-    if (x87::Mxcsr() != mxcsr_)
-        x87::SetMxcsr(mxcsr_);
+    if (fpstate::Mxcsr() != mxcsr_)
+        fpstate::SetMxcsr(mxcsr_);
 }
 
 // Used only to find which operation of a formula faulted, so it may be slow: each operation starts

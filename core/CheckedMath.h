@@ -17,6 +17,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "FpState.h"
+
 namespace fpcheck {
 
 enum class Op { Add, Sub, Mul, Div, Atan2 };
@@ -71,42 +73,6 @@ inline bool FaultRaised(long double result)
     return (flags & FaultBits) != 0;
 }
 
-constexpr unsigned FlagBits = 0x3F; // every exception flag, in the x87 status word as in MXCSR
-
-inline std::uint16_t Status()
-{
-    std::uint16_t status;
-    __asm__ volatile("fnstsw %0" : "=a"(status));
-    return status;
-}
-inline void ClearFlags()
-{
-    __asm__ volatile("fnclex");
-}
-inline std::uint32_t Mxcsr()
-{
-    std::uint32_t mxcsr;
-    __asm__ volatile("stmxcsr %0" : "=m"(mxcsr));
-    return mxcsr;
-}
-inline void SetMxcsr(std::uint32_t mxcsr)
-{
-    __asm__ volatile("ldmxcsr %0" : : "m"(mxcsr));
-}
-
-// Sets the x87 flags to `flags` through the whole environment, the one way to raise a flag without
-// an operation: slow, and needed only for callers that come with flags up.
-inline void SetFlags(std::uint16_t flags)
-{
-    struct {
-        std::uint16_t control, unused1, status, unused2;
-        std::uint32_t rest[5];
-    } environment;
-    __asm__ volatile("fnstenv %0" : "=m"(environment));
-    environment.status = static_cast<std::uint16_t>((environment.status & ~FlagBits) | (flags & FlagBits));
-    __asm__ volatile("fldenv %0" : : "m"(environment));
-}
-
 } // namespace x87
 
 // Set while RunStraight runs a calculation: its formulas then leave the flags to be read at the end.
@@ -118,10 +84,10 @@ inline thread_local bool straight = false;
 template <class Calculation>
 bool RunStraight(Calculation&& calculation)
 {
-    if ((x87::Status() & x87::FaultBits) != 0)
-        x87::ClearFlags();
-    if (const std::uint32_t mxcsr = x87::Mxcsr(); (mxcsr & x87::FaultBits) != 0)
-        x87::SetMxcsr(mxcsr & ~x87::FlagBits);
+    if ((fpstate::Flags() & x87::FaultBits) != 0)
+        fpstate::ClearFlags();
+    if (const std::uint32_t mxcsr = fpstate::Mxcsr(); (mxcsr & x87::FaultBits) != 0)
+        fpstate::SetMxcsr(mxcsr & ~fpstate::FlagBits);
     struct Mode {
         Mode() { straight = true; }
         ~Mode() { straight = false; }

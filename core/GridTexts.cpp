@@ -3,8 +3,6 @@
 
 namespace {
 
-const long double KrokSkluzu = 0.05L;
-
 GridRow Grouped(const char* caption, long double x, long double y)
 {
     return {caption, NumberToGroupedText(x), NumberToGroupedText(y)};
@@ -52,8 +50,8 @@ GridRows TorqueRows(const TKonstrukce& k)
         {NumberToFixedText(0.0L, 1, 2), NumberToFixedText(k.OmegaSynchr, 1, 3), NumberToFixedText(std::int32_t{0}, 0)},
     };
     for (int i = 1; i <= SlipCount; ++i) {
-        const long double skluz = static_cast<long double>(i) * KrokSkluzu;
-        rows.push_back({NumberToFixedText(skluz, 1, 2), NumberToFixedText(k.OmegaSkluzu[i], 3, 3),
+        const long double slip = static_cast<long double>(i) * SlipStep;
+        rows.push_back({NumberToFixedText(slip, 1, 2), NumberToFixedText(k.OmegaSkluzu[i], 3, 3),
                         NumberToFixedText(k.MomentSkluzu[i], 3, 3)});
     }
     return rows;

@@ -22,7 +22,10 @@ struct Segment {
 };
 
 constexpr int SlipCount = 20;
-// Index 1..20 stands for slip i · 0.05; index 0 is never used.
+// The slip between neighbouring entries of the characteristic, and the share of the slip line
+// between neighbouring division points.
+constexpr long double SlipStep = 0.05L;
+// Index 1..20 stands for slip i · SlipStep; index 0 is never used.
 using SlipValues = std::array<long double, SlipCount + 1>;
 
 struct TKonstrukce {
@@ -65,8 +68,34 @@ struct TKonstrukce {
 // The one record of the process; zero at start.
 extern TKonstrukce Konstrukce;
 
-// Radio-group index → value tables.
+// The input dialog's radio groups: what each item shows and what choosing it stores.
+struct PhaseChoice {
+    const char* caption;
+    int phases; // Spotrebic
+};
+
+struct SpeedChoice {
+    int poles; // 2p
+    const char* caption;
+    long double speed; // SynchrOtacky, 1/min
+};
+
 constexpr int PhaseCount = 2;
 constexpr int SpeedCount = 10;
-extern const std::array<long double, PhaseCount> PhaseTable; // 1, 3
-extern const std::array<long double, SpeedCount> SpeedTable; // 3000 … 300 (428.5, 333.333)
+
+constexpr std::array<PhaseChoice, PhaseCount> PhaseTable{{{"1-fázový", 1}, {"3-fázový", 3}}};
+
+// 2p = 14 stores 428.5 and 2p = 18 the decimal 333.333, not 1000/3, whatever their captions show.
+// The captions carry two blanks on each side of the "»".
+constexpr std::array<SpeedChoice, SpeedCount> SpeedTable{{
+    {2, "2p=2  »  3000", 3000},
+    {4, "2p=4  »  1500", 1500},
+    {6, "2p=6  »  1000", 1000},
+    {8, "2p=8  »  750", 750},
+    {10, "2p=10  »  600", 600},
+    {12, "2p=12  »  500", 500},
+    {14, "2p=14  »  428", 428.5L},
+    {16, "2p=16  »  375", 375},
+    {18, "2p=18  »  333", 333.333L},
+    {20, "2p=20  »  300", 300},
+}};

@@ -12,7 +12,6 @@ namespace {
 
 constexpr long double Pi = 3.14159265358979323846264338327950288L;
 constexpr long double Half = 0.5L;
-constexpr long double SlipStep = 0.05L; // slip per entry of the characteristic, and 1/20 of the slip line
 // ω_s = π · n_s · 0.02 · 5/3 = π · n_s / 30, in this order of products.
 constexpr long double Fiftieth = 0.02L;
 constexpr long double FiveThirds = 1.66666666666666666666666666667L;
@@ -42,9 +41,9 @@ Line LineThrough(long double x1, long double y1, long double x2, long double y2)
 
 void CurrentPoint(Point& point, long double current, long double powerFactor)
 {
-    const long double fi = Arccos(powerFactor);
-    point.x = X(current) * Sin(fi);
-    point.y = X(current) * Cos(fi);
+    const long double phi = Arccos(powerFactor);
+    point.x = X(current) * Sin(phi);
+    point.y = X(current) * Cos(phi);
 }
 
 long double BodNaPrimce(long double x, long double x1, long double y1, long double x2, long double y2)
@@ -69,21 +68,21 @@ long double PrusecikSKruznici(long double x1, long double y1, long double x2, lo
     const long double xb = (-X(B) - Sqrt(D)) / (X(2.0L) * A);
 
     // One root is P1 itself up to rounding; the other differs from it by more than 1 %.
-    const long double odchylkaA = Abs(X(xa) - x1);
-    const long double procentA = X(odchylkaA) / x1 * 100.0L;
-    if (procentA > 1)
+    const long double distanceA = Abs(X(xa) - x1);
+    const long double percentA = X(distanceA) / x1 * 100.0L;
+    if (percentA > 1)
         return xa;
-    const long double odchylkaB = Abs(X(xb) - x1);
-    const long double procentB = X(odchylkaB) / x1 * 100.0L;
-    if (procentB > 1)
+    const long double distanceB = Abs(X(xb) - x1);
+    const long double percentB = X(distanceB) / x1 * 100.0L;
+    if (percentB > 1)
         return xb;
     // A steep line meets the circle again within 1 % of P1: the farther root is still the other point.
-    return odchylkaA >= odchylkaB ? xa : xb;
+    return distanceA >= distanceB ? xa : xb;
 }
 
 namespace {
 
-// Steps 1 and 2: the no-load point Ao and the short-circuit point Ak.
+// The no-load point Ao and the short-circuit point Ak.
 void ConstructTestPoints(TKonstrukce& k)
 {
     CurrentPoint(k.Ao, k.PrNapr, k.UcNapr);
@@ -103,7 +102,7 @@ void ConstructFromTestPoints(TKonstrukce& k)
     const long double& R = k.Polomer;
     Point& P = k.PrimkaSkluzu.zacatek;
     Point& Q = k.PrimkaSkluzu.konec;
-    const Point& krok = k.KrokSkluzu;
+    const Point& step = k.KrokSkluzu;
 
     // The power line Ao–Ak.
     k.PrimkaVykonu.x = Abs(X(Ao.x) - Ak.x);
@@ -143,16 +142,16 @@ void ConstructFromTestPoints(TKonstrukce& k)
 
     for (int i = 1; i <= SlipCount; ++i) {
         const long double n = i;
-        k.SkluzX[i] = X(n) * krok.x + P.x;
-        k.SkluzY[i] = X(n) * krok.y + P.y;
+        k.SkluzX[i] = X(n) * step.x + P.x;
+        k.SkluzY[i] = X(n) * step.y + P.y;
 
         // The line from Ao through the division point meets the circle at the operating point.
         k.KruzniceX[i] = PrusecikSKruznici(Ao.x, Ao.y, k.SkluzX[i], k.SkluzY[i], Sx, Ao.y, R);
         k.KruzniceY[i] = BodNaPrimce(k.KruzniceX[i], Ao.x, Ao.y, k.SkluzX[i], k.SkluzY[i]);
 
         // The ordinate between the torque line and the operating point, scaled to newton-metres.
-        const long double podMomentovouPrimkou = BodNaPrimce(k.KruzniceX[i], Ao.x, Ao.y, k.AInf.x, k.AInf.y);
-        k.MomentSkluzu[i] = X(k.KruzniceY[i]) - podMomentovouPrimkou;
+        const long double torqueLineY = BodNaPrimce(k.KruzniceX[i], Ao.x, Ao.y, k.AInf.x, k.AInf.y);
+        k.MomentSkluzu[i] = X(k.KruzniceY[i]) - torqueLineY;
         k.MeritkoMomentu = X(k.Spotrebic) * k.FazoveNapeti / k.SynchrOtacky * TorqueFactor;
         k.MomentSkluzu[i] = X(k.MomentSkluzu[i]) * k.MeritkoMomentu;
 

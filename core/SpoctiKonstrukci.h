@@ -8,7 +8,8 @@
 // fault; the fields computed before it keep their new values.
 void SpoctiKonstrukci(TKonstrukce& k = Konstrukce);
 
-// The construction in its two parts, in the same order: steps 1 and 2 (Ao and Ak), then the rest.
+// The construction in its two parts, in the same order: the no-load and short-circuit points Ao and
+// Ak, then the rest.
 // Acceptance checks where Ak lies between them, on the very points the construction goes on with.
 void ComputeTestPoints(TKonstrukce& k);
 void CompleteConstruction(TKonstrukce& k);

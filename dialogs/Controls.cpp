@@ -44,6 +44,36 @@ void Panel::paintEvent(QPaintEvent*)
     }
 }
 
+GroupBox::GroupBox(const QString& title, QWidget* parent) : QGroupBox(title, parent) {}
+
+int GroupBox::FrameTop() const
+{
+    return fontMetrics().height() / 2 - 1;
+}
+
+void GroupBox::paintEvent(QPaintEvent*)
+{
+    // Title at 8 px from the left edge, as the radio items' layout expects.
+    constexpr int TitleLeft = 8;
+    QPainter p(this);
+    const QPalette& pal = palette();
+    const QColor shadow = pal.color(QPalette::Active, QPalette::Dark);
+    const QColor highlight = pal.color(QPalette::Active, QPalette::Light);
+    // Etched: a shadow outline with a highlight outline one pixel down and right (an outline drawn
+    // with a one-pixel pen covers width + 1 by height + 1 pixels).
+    const QRect outline(0, FrameTop(), width() - 2, height() - 2 - FrameTop());
+    p.setPen(highlight);
+    p.drawRect(outline.translated(1, 1));
+    p.setPen(shadow);
+    p.drawRect(outline);
+
+    const QFontMetrics metrics = fontMetrics();
+    const QRect titleRect(TitleLeft, 0, metrics.horizontalAdvance(title()), metrics.height());
+    p.fillRect(titleRect, pal.color(QPalette::Active, QPalette::Window));
+    p.setPen(pal.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    p.drawText(titleRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, title());
+}
+
 QLabel* PlaceLabel(QWidget* parent, int x, int y, const QString& text)
 {
     auto* label = new QLabel(text, parent);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QFont>
+#include <QGroupBox>
 #include <QString>
 #include <QWidget>
 
@@ -26,6 +27,20 @@ private:
     Bevel outer_;
     Bevel inner_;
     QString caption_;
+};
+
+// A group box in the classic look: an etched frame whose top line runs through the middle of the
+// title, the title standing on it, and the whole inside below that line free for the items.
+class GroupBox : public QGroupBox {
+    Q_OBJECT
+public:
+    GroupBox(const QString& title, QWidget* parent);
+
+    // The frame's top line, in the box's pixels.
+    int FrameTop() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A label sized to its text with its top-left corner at (x, y).

@@ -96,6 +96,9 @@ TAboutBox::TAboutBox(QWidget* parent) : ModalDialog(parent)
     Version->setFont(PixelFont(QStringLiteral("Arial CE"), 13, false, true));
     SetTextColor(Version, QColor::fromRgba(Navy));
     Version->setBackgroundRole(QPalette::Button);
+    // With a background role of its own a label takes the text colour that goes with it (black
+    // button text); keep the navy.
+    Version->setForegroundRole(QPalette::WindowText);
     Version->setAutoFillBackground(true);
     Copyright = PlaceLabel(Panel2, 81, 88, QStringLiteral("© autoři programu Orbitek"), PixelFont(TitleFace, 16, true));
     SetTextColor(Copyright, Qt::black);

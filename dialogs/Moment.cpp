@@ -1,10 +1,8 @@
 // The torque characteristic dialog.
 #include "Moment.h"
 
-#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 
 #include "Controls.h"
 #include "Fonts.h"
@@ -35,9 +33,7 @@ TTabulka1::TTabulka1(QWidget* parent) : ModalDialog(parent)
     TlacitkoOK = PlaceButton(this, QRect(63, 412, 109, 25), QStringLiteral("&Beru na vědomí"), true);
     SetButtonResult(TlacitkoOK, mrOk);
 
-    // The grid itself takes no keys, so the window copies it.
-    auto* copy = new QShortcut(QKeySequence::Copy, this);
-    connect(copy, &QShortcut::activated, TabulkaM01, &StringGrid::CopyToClipboard);
+    CopyGridsOnCtrlC(this, {TabulkaM01});
 
     SetDesignClientSize(234, 445);
 }

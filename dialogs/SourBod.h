@@ -25,6 +25,12 @@ public:
 
 protected:
     void Activate() override { VlozSouradnice(); }
+    void changeEvent(QEvent* event) override;
+
+private:
+    // Places the controls at the window's scale, each column as wide as its texts need and the value
+    // columns as wide as the widest value in the current separators.
+    void LayOut();
 };
 
 extern TSouradniceDlg* SouradniceDlg;

@@ -88,6 +88,30 @@ QRect StringGrid::CellRect(int col, int row) const
     return QRect(ColLeft(col), RowTop(row), ScaledColWidth(col), ScaledRowHeight());
 }
 
+void StringGrid::SetCellSizes(const std::vector<int>& colWidths, int rowHeight)
+{
+    colWidths_ = colWidths;
+    rowHeight_ = rowHeight;
+    for (QStringList& row : cells_)
+        row.resize(ColCount());
+    int width = 2 * BorderWidth + (ColCount() - 1) * LineWidth;
+    for (int w : colWidths_)
+        width += w;
+    designSize_ = QSize(width, 2 * BorderWidth + rowCount_ * rowHeight_ + (rowCount_ - 1) * LineWidth);
+    resize(designSize_); // present pixels from now on: no further scaling
+    update();
+}
+
+bool StringGrid::TextFits(int col, const QString& text) const
+{
+    return TextInset + fontMetrics().horizontalAdvance(text) <= ScaledColWidth(col);
+}
+
+int StringGrid::WidthFor(const QString& text) const
+{
+    return TextInset + fontMetrics().horizontalAdvance(text) + TextInset;
+}
+
 bool StringGrid::CellAt(const QPoint& pos, int& col, int& row) const
 {
     for (int r = 0; r < rowCount_; ++r)

@@ -31,6 +31,15 @@ public:
     // Cell rectangle in widget pixels (line excluded), border included in the offset.
     QRect CellRect(int col, int row) const;
 
+    // New column widths and row height in the grid's present pixels; the grid takes the size that
+    // holds them exactly, and keeps them from then on.
+    void SetCellSizes(const std::vector<int>& colWidths, int rowHeight);
+
+    // Whether `text` shows whole in column `col`, drawn at the cell's inset.
+    bool TextFits(int col, const QString& text) const;
+    // The column width that shows `text` whole with the cell's inset on both sides.
+    int WidthFor(const QString& text) const;
+
     // The whole grid, cells separated by tabs, each row a line.
     QString ToTabSeparated() const;
     void CopyToClipboard() const;

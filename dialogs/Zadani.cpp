@@ -12,20 +12,10 @@
 #include "Controls.h"
 #include "ErrorDisplay.h"
 #include "Fonts.h"
-#include "NumText.h"
 
 TZadaniDlg* ZadaniDlg = nullptr;
 
 namespace {
-
-constexpr std::array<const char*, PhaseCount> SpotrebicCaptions{"1-fázový", "3-fázový"};
-constexpr std::array<const char*, SpeedCount> SynchrOtackyCaptions{
-    "2p=2  »  3000", "2p=4  »  1500", "2p=6  »  1000", "2p=8  »  750",  "2p=10  »  600",
-    "2p=12  »  500", "2p=14  »  428", "2p=16  »  375", "2p=18  »  333", "2p=20  »  300",
-};
-
-constexpr int DefaultSpotrebic = 1;    // three phases
-constexpr int DefaultSynchrOtacky = 3; // 750 1/min
 
 QLineEdit* PlaceEdit(QWidget* parent, const QRect& geometry, const QString& hint)
 {
@@ -73,17 +63,18 @@ private:
     QButtonGroup* group_;
 };
 
-template <std::size_t N>
+// A radio group with one item per entry of `choices`, captioned as the entry says.
+template <class Choice, std::size_t N>
 QGroupBox* PlaceRadioGroup(QWidget* parent, const QRect& geometry, const QString& title, const QString& hint,
-                           int columns, const std::array<const char*, N>& captions, std::array<QRadioButton*, N>& items,
+                           int columns, const std::array<Choice, N>& choices, std::array<QRadioButton*, N>& items,
                            QButtonGroup*& group)
 {
-    auto* box = new QGroupBox(title, parent);
+    auto* box = new GroupBox(title, parent);
     box->setGeometry(geometry);
     box->setStatusTip(hint);
     group = new QButtonGroup(box);
     for (std::size_t k = 0; k < N; ++k) {
-        items[k] = new QRadioButton(QString::fromUtf8(captions[k]), box);
+        items[k] = new QRadioButton(QString::fromUtf8(choices[k].caption), box);
         items[k]->setGeometry(
             RadioItemRect(static_cast<int>(k), static_cast<int>(N), columns, geometry.size(), DesignTextHeight));
         group->addButton(items[k], static_cast<int>(k));
@@ -94,12 +85,6 @@ QGroupBox* PlaceRadioGroup(QWidget* parent, const QRect& geometry, const QString
     QObject::connect(group, &QButtonGroup::buttonToggled, box, [group] { KeepOneTabStop(group); });
     KeepOneTabStop(group);
     return box;
-}
-
-// Decimal defaults follow the separator the conversion expects, so they are accepted as they stand.
-QString DecimalDefault(const char* whole, const char* fraction)
-{
-    return QString::fromUtf8(std::string(whole) + SeparatorText(DecimalSeparator) + fraction);
 }
 
 void SelectIndex(QButtonGroup* group, int index)
@@ -143,11 +128,10 @@ TZadaniDlg::TZadaniDlg(QWidget* parent) : ModalDialog(parent)
     XR1f = PlaceEdit(Panel1, QRect(312, 94, 49, 21), QStringLiteral("Odpor R1f"));
     Label10 = PlaceLabel(Panel1, 368, 96, QStringLiteral("Ω"));
     XSpotrebic = PlaceRadioGroup(Panel1, QRect(16, 72, 89, 49), QStringLiteral("Spotřebič"),
-                                 QStringLiteral("Počet fází motoru"), 1, SpotrebicCaptions, SpotrebicItems,
-                                 spotrebicGroup_);
+                                 QStringLiteral("Počet fází motoru"), 1, PhaseTable, SpotrebicItems, phaseGroup_);
     XSynchrOtacky = PlaceRadioGroup(Panel1, QRect(16, 136, 225, 97), QStringLiteral("Synchronní otáčky"),
-                                    QStringLiteral("Vyber synchronní otáčky motoru"), 2, SynchrOtackyCaptions,
-                                    SynchrOtackyItems, synchrOtackyGroup_);
+                                    QStringLiteral("Vyber synchronní otáčky motoru"), 2, SpeedTable, SynchrOtackyItems,
+                                    speedGroup_);
     OKBtn = PlaceButton(Panel1, QRect(295, 172, 75, 25), QStringLiteral("OK"), true);
     OKBtn->setStatusTip(QStringLiteral("Akceptování zadaných hodnot"));
     CancelBtn = PlaceButton(Panel1, QRect(295, 212, 75, 25), QStringLiteral("Storno"), false);
@@ -181,19 +165,19 @@ TZadaniDlg::TZadaniDlg(QWidget* parent) : ModalDialog(parent)
 
 int TZadaniDlg::SpotrebicIndex() const
 {
-    return spotrebicGroup_->checkedId();
+    return phaseGroup_->checkedId();
 }
 int TZadaniDlg::SynchrOtackyIndex() const
 {
-    return synchrOtackyGroup_->checkedId();
+    return speedGroup_->checkedId();
 }
 void TZadaniDlg::SetSpotrebicIndex(int index)
 {
-    SelectIndex(spotrebicGroup_, index);
+    SelectIndex(phaseGroup_, index);
 }
 void TZadaniDlg::SetSynchrOtackyIndex(int index)
 {
-    SelectIndex(synchrOtackyGroup_, index);
+    SelectIndex(speedGroup_, index);
 }
 
 QLineEdit* TZadaniDlg::FieldOf(InputField field) const
@@ -211,14 +195,15 @@ QLineEdit* TZadaniDlg::FieldOf(InputField field) const
 
 void TZadaniDlg::ImplicitniHodnoty()
 {
-    XPrNapr->setText(QStringLiteral("15"));
-    XUcNapr->setText(DecimalDefault("0", "11"));
-    XPrNakr->setText(QStringLiteral("177"));
-    XUcNakr->setText(DecimalDefault("0", "41"));
-    XFazoveNapeti->setText(QStringLiteral("220"));
-    XR1f->setText(DecimalDefault("0", "25"));
-    SetSpotrebicIndex(DefaultSpotrebic);
-    SetSynchrOtackyIndex(DefaultSynchrOtacky);
+    const TypedInput defaults = DefaultInput();
+    XPrNapr->setText(QString::fromStdString(defaults.PrNapr));
+    XUcNapr->setText(QString::fromStdString(defaults.UcNapr));
+    XPrNakr->setText(QString::fromStdString(defaults.PrNakr));
+    XUcNakr->setText(QString::fromStdString(defaults.UcNakr));
+    XFazoveNapeti->setText(QString::fromStdString(defaults.FazoveNapeti));
+    XR1f->setText(QString::fromStdString(defaults.R1f));
+    SetSpotrebicIndex(defaults.Spotrebic);
+    SetSynchrOtackyIndex(defaults.SynchrOtacky);
 }
 
 void TZadaniDlg::ZmacknutoOK()

@@ -75,8 +75,8 @@ private:
     // A rejected input: the dialog stays open and the user corrects the named field.
     void StayOpenAt(QLineEdit* field);
 
-    QButtonGroup* spotrebicGroup_;
-    QButtonGroup* synchrOtackyGroup_;
+    QButtonGroup* phaseGroup_;
+    QButtonGroup* speedGroup_;
 };
 
 extern TZadaniDlg* ZadaniDlg;

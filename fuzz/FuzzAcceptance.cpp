@@ -12,13 +12,12 @@
 
 namespace {
 
-// A record that already holds the worked example, so that "untouched" is not just "all zero".
+// A record that already holds the default motor's calculation, so that "untouched" is not just "all zero".
 TKonstrukce PreviousCalculation()
 {
     TKonstrukce k;
     DecimalSeparator = U',';
-    TypedInput z{"15", "0,11", "177", "0,41", "220", "0,25", 1, 3};
-    AcceptInput(z, k);
+    AcceptInput(DefaultInput(), k);
     return k;
 }
 

@@ -3,10 +3,12 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 #include "FpEnvironment.h"
 #include "NumText.h"
+#include "TextToNumberPaths.h"
 
 namespace {
 
@@ -39,6 +41,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         accepted = false;
     }
     if (!(FpEnvironment::Capture() == before))
+        std::abort();
+    // Where the value is computed in integers, the x87 steps must give the same bits.
+    numtext::ParsedNumber number;
+    long double integer = 0, x87 = 0;
+    if (numtext::ParseNumberText(text, number) && numtext::ValueInOneRounding(number, integer) &&
+        (!numtext::ValueOnX87(number, x87) || std::memcmp(&integer, &x87, 10) != 0))
         std::abort();
     if (!accepted)
         return 0;

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Fresh machine to passing tests: installs what is missing, then
 #   1. builds and runs every test through CTest,
-#   2. checks that the code is formatted,
-#   3. builds everything again with AddressSanitizer and UBSan and runs every test again,
-#   4. runs each fuzz target for a bounded time (FUZZ_SECONDS, default 30).
+#   2. checks the installation and the Debian package (scripts/check-package.sh),
+#   3. checks that the code is formatted,
+#   4. builds everything again with AddressSanitizer and UBSan and runs every test again,
+#   5. runs each fuzz target for a bounded time (FUZZ_SECONDS, default 30).
 # Exits non-zero at the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -14,6 +15,9 @@ jobs=$(nproc)
 echo "== Build and test"
 scripts/build.sh build
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Installation and Debian package"
+scripts/check-package.sh build
 
 echo "== Formatting"
 scripts/check-format.sh

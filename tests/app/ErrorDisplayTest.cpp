@@ -1,9 +1,8 @@
 // The two error displays: the "Error" message dialog and the unhandled-error box.
 #include "ErrorDisplay.h"
 #include "Errors.h"
-#include "Fonts.h"
-#include "OrbitekApplication.h"
 #include "ShellTestSupport.h"
+#include "WindowTestMain.h"
 
 #include <QLabel>
 #include <QMessageBox>
@@ -69,6 +68,24 @@ private slots:
         QCOMPARE(icon, QMessageBox::Critical);
         QCOMPARE(buttons, 1);
         QCOMPARE(text, QStringLiteral("'<b>1</b>' is not a valid floating point value."));
+    }
+
+    // Wide enough for the caption, even for a short message, so that a window manager need not
+    // shorten it.
+    void unhandledErrorBoxIsWiderThanItsCaption()
+    {
+        QObject scope; // ends the scheduled actions with the test
+        int width = 0;
+        Later(&scope, 10, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            width = box->width();
+            box->button(QMessageBox::Ok)->click();
+        });
+        ShowUnhandledError(EConvertError("x"));
+        const int caption =
+            QFontMetrics(QApplication::font()).horizontalAdvance(QStringLiteral("Orbitek pro Windows 95/NT"));
+        QVERIFY2(width >= caption + 120, qPrintable(QStringLiteral("%1 px").arg(width)));
     }
 
     void errorMessageClosesWith_data()
@@ -137,13 +154,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    SetApplicationTitle();
-    InstallFontSubstitutes();
-    ErrorDisplayTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ORBITEK_WINDOW_TEST_MAIN(ErrorDisplayTest)
 
 #include "ErrorDisplayTest.moc"

@@ -1,11 +1,10 @@
 // The main window: menus, shortcuts, the popup menu and the status-line hints.
 #include "ErrorDisplay.h"
-#include "Fonts.h"
 #include "HintTracker.h"
 #include "Main.h"
 #include "ModalDialog.h"
-#include "OrbitekApplication.h"
 #include "ShellTestSupport.h"
+#include "WindowTestMain.h"
 #include "Zadani.h"
 
 #include <QAction>
@@ -350,13 +349,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    SetApplicationTitle();
-    InstallFontSubstitutes();
-    MainWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ORBITEK_WINDOW_TEST_MAIN(MainWindowTest)
 
 #include "MainWindowTest.moc"

@@ -3,8 +3,8 @@
 #include "ErrorDisplay.h"
 #include "Errors.h"
 #include "Fonts.h"
-#include "OrbitekApplication.h"
 #include "ShellTestSupport.h"
+#include "WindowTestMain.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -279,13 +279,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    SetApplicationTitle();
-    InstallFontSubstitutes();
-    ModalDialogTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+ORBITEK_WINDOW_TEST_MAIN(ModalDialogTest)
 
 #include "ModalDialogTest.moc"

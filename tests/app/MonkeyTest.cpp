@@ -15,6 +15,7 @@
 #include "Moment.h"
 #include "NumText.h"
 #include "SourBod.h"
+#include "WindowTestMain.h"
 #include "Zadani.h"
 
 #include <QAbstractEventDispatcher>
@@ -116,7 +117,7 @@ public:
     Monkey(quint64 seed, int steps) : rng_(seed), steps_(steps)
     {
         connect(MainForm->Vstupnhodnoty3, &QAction::triggered, this, [this] { ++f2Runs_; });
-        connect(MainForm->Konec1, &QAction::triggered, this, [this] { ++konecRuns_; });
+        connect(MainForm->Konec1, &QAction::triggered, this, [this] { ++quitCommands_; });
         // Connected after the dialog's own handler, so this runs once the OK handler has returned:
         // the texts a calculation came from, before later steps type over them.
         connect(ZadaniDlg->OKBtn, &QPushButton::clicked, this, [this] {
@@ -221,7 +222,7 @@ private:
     QPointer<QWidget> lastBox_;
     bool boxOverInput_ = false;
     int f2Runs_ = 0;
-    int konecRuns_ = 0;
+    int quitCommands_ = 0;
     bool expectF2Open_ = false;
 };
 
@@ -531,7 +532,7 @@ void Monkey::Check()
         else
             ++rejections;
     }
-    if (!MainForm->isVisible() || konecRuns_ != 0)
+    if (!MainForm->isVisible() || quitCommands_ != 0)
         Fail(QStringLiteral("the main window was closed"));
 
     // The record: the last accepted one, or the whole calculation of the texts in the input dialog.
@@ -689,5 +690,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(MonkeyTest)
+ORBITEK_WINDOW_TEST_MAIN(MonkeyTest)
 #include "MonkeyTest.moc"

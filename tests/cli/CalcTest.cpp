@@ -1,90 +1,20 @@
 // Runs orbitek-calc as a user would: explicit environment, captured output, exit status.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdlib>
-#include <fstream>
 #include <initializer_list>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "Konstrukce.h"
 #include "NumText.h"
+#include "RunCalc.h"
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out, err;
-};
+using namespace calc;
 
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// LANG alone decides the locale: LC_ALL and LC_NUMERIC are left unset. Standard output goes to a
-// temporary file, or to `stdoutDevice` when given.
-Outcome Calc(const std::string& lang, std::vector<std::string> args, const char* stdoutDevice = nullptr)
-{
-    char outPath[] = "/tmp/orbitek-calc-out-XXXXXX";
-    char errPath[] = "/tmp/orbitek-calc-err-XXXXXX";
-    const int outFd = mkstemp(outPath);
-    const int errFd = mkstemp(errPath);
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    if (stdoutDevice)
-        posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, stdoutDevice, O_WRONLY, 0);
-    else
-        posix_spawn_file_actions_adddup2(&files, outFd, STDOUT_FILENO);
-    posix_spawn_file_actions_adddup2(&files, errFd, STDERR_FILENO);
-
-    args.insert(args.begin(), ORBITEK_CALC);
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    std::string langVar = "LANG=" + lang;
-    char* envp[] = {langVar.data(), nullptr};
-
-    Outcome o;
-    pid_t pid = 0;
-    if (posix_spawn(&pid, ORBITEK_CALC, &files, nullptr, argv.data(), envp) == 0) {
-        int wstatus = 0;
-        waitpid(pid, &wstatus, 0);
-        o.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
-    }
-    posix_spawn_file_actions_destroy(&files);
-    close(outFd);
-    close(errFd);
-    o.out = ReadFile(outPath);
-    o.err = ReadFile(errPath);
-    unlink(outPath);
-    unlink(errPath);
-    return o;
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-constexpr const char* Czech = "cs_CZ.UTF-8";
-constexpr const char* Plain = "C";
-
-// The worked example, byte for byte, in both separator settings and in CSV.
+// The default motor, byte for byte, in both separator settings and in CSV.
 TEST(OrbitekCalc, DefaultsMatchGoldenFiles)
 {
     const struct {
@@ -113,8 +43,8 @@ TEST(OrbitekCalc, ExitStatusAndMessages)
         int status;
         std::string errStart; // stdout stays empty on every failure
     } cases[] = {
-        {"check a", Czech, {"--i0", "0,5"}, 2, "Chybné zadání proudu naprázdno.\n"},
-        {"check f", Czech, {"--r1", "0,51"}, 2, "R1f ? R21f ? Rf ?\n"},
+        {"no-load current too small", Czech, {"--i0", "0,5"}, 2, "Chybné zadání proudu naprázdno.\n"},
+        {"R1f above Rf", Czech, {"--r1", "0,51"}, 2, "R1f ? R21f ? Rf ?\n"},
         {"Ak not right of Ao",
          Czech,
          {"--i0", "100", "--cos0", "0,1", "--ik", "110", "--cosk", "0,5"},
@@ -147,10 +77,20 @@ TEST(OrbitekCalc, HelpGoesToStandardOutput)
     EXPECT_NE(o.out.find("(default 0,11)"), std::string::npos) << "defaults in the locale's form";
 }
 
+// The version the package and the manual pages carry; it ends the run before any input is looked at.
+TEST(OrbitekCalc, VersionIsTheProjectVersion)
+{
+    const Outcome o = Calc(Czech, {"--i0", "abc", "--version", "--bogus"});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.out, "orbitek-calc " ORBITEK_PROJECT_VERSION "\n");
+    EXPECT_EQ(o.err, "");
+}
+
 // A full disk must not pass for a finished calculation.
 TEST(OrbitekCalc, UnwritableOutputIsAnError)
 {
-    for (const std::vector<std::string>& args : {std::vector<std::string>{}, std::vector<std::string>{"--help"}}) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{}, std::vector<std::string>{"--help"}, std::vector<std::string>{"--version"}}) {
         const Outcome o = Calc(Plain, args, "/dev/full");
         EXPECT_EQ(o.status, 74);
         EXPECT_EQ(o.err, "orbitek-calc: cannot write the output\n");
@@ -180,28 +120,6 @@ TEST(OrbitekCalc, PhasesAndPolesSelectTheTables)
     }
 }
 
-// Splits RFC 4180 CSV (CRLF records, quoted fields) into rows of fields.
-std::vector<std::vector<std::string>> ParseCsv(const std::string& csv)
-{
-    std::vector<std::vector<std::string>> rows(1, std::vector<std::string>(1));
-    bool quoted = false;
-    for (std::size_t i = 0; i < csv.size(); ++i) {
-        const char ch = csv[i];
-        if (quoted && ch == '"' && i + 1 < csv.size() && csv[i + 1] == '"')
-            rows.back().back() += csv[++i];
-        else if (ch == '"')
-            quoted = !quoted;
-        else if (!quoted && ch == ',')
-            rows.back().emplace_back();
-        else if (!quoted && ch == '\r' && i + 1 < csv.size() && csv[i + 1] == '\n' && ++i)
-            rows.emplace_back(1);
-        else
-            rows.back().back() += ch;
-    }
-    rows.pop_back(); // after the last CRLF
-    return rows;
-}
-
 // The number after the keys `path`, each searched from where the previous one was found.
 long double JsonValue(const std::string& json, std::initializer_list<std::string> path, int arrayIndex = -1)
 {
@@ -228,16 +146,7 @@ TEST(OrbitekCalc, FormatsAgree)
     };
     const std::string text = with("text"), csv = with("csv"), json = with("json");
 
-    std::vector<std::vector<std::string>> textRows;
-    for (const std::string& line : Lines(text)) {
-        textRows.emplace_back(1);
-        for (char ch : line) {
-            if (ch == '\t')
-                textRows.back().emplace_back();
-            else
-                textRows.back().back() += ch;
-        }
-    }
+    const std::vector<std::vector<std::string>> textRows = ParseText(text);
     EXPECT_EQ(ParseCsv(csv), textRows);
     EXPECT_NE(csv.find('"'), std::string::npos) << "a grouped number should need quoting";
 

@@ -42,7 +42,7 @@ protected:
 
     static TypedInput Typed(const Edits& edits)
     {
-        TypedInput z{"15", "0,11", "177", "0,41", "220", "0,25", 1, 3};
+        TypedInput z = DefaultInput();
         for (const auto& [field, text] : edits)
             z.*field = text;
         return z;

@@ -25,6 +25,13 @@ TKonstrukce Accepted(const TypedInput& z)
     return k;
 }
 
+// The default motor, typed as the input dialog shows it.
+TKonstrukce DefaultMotor()
+{
+    const CommaSeparator comma;
+    return Accepted(DefaultInput());
+}
+
 long double Get(const OptionalValue& v)
 {
     EXPECT_TRUE(v.has_value());
@@ -36,7 +43,7 @@ long double Get(const OptionalValue& v)
 // over the circle's angle and each row's point by a root of slip − s, not by the closed forms used here.
 TEST(Characteristic, DefaultMotorAgreesWithAnIndependentComputation)
 {
-    const TKonstrukce k = Accepted({"15", "0,11", "177", "0,41", "220", "0,25", 1, 3});
+    const TKonstrukce k = DefaultMotor();
     const CharacteristicPoints c = ReadCharacteristicPoints(k);
     ASSERT_TRUE(c.maxTorque && c.maxOutput && c.maxEfficiency && c.maxPowerFactor && c.maxInput && c.efficiencyPole);
     const OperatingPoint &torque = *c.maxTorque, &output = *c.maxOutput, &efficiency = *c.maxEfficiency;
@@ -140,7 +147,7 @@ TEST(Characteristic, EveryAcceptedMotorKeepsTheDiagramsRules)
         for (int i = 1; i <= SlipCount; ++i) {
             const OperatingPoint& row = c.operating[i];
             const Point p{k.KruzniceX[i], k.KruzniceY[i]};
-            const long double s = static_cast<long double>(i) * 0.05L;
+            const long double s = static_cast<long double>(i) * SlipStep;
             EXPECT_LE(k.MomentSkluzu[i], maxTorque + relative(maxTorque)) << i;
             if (k.MomentSkluzu[i] > k.MomentSkluzu[bestRow])
                 bestRow = i;
@@ -169,7 +176,7 @@ TEST(Characteristic, EveryAcceptedMotorKeepsTheDiagramsRules)
         // On the motoring arc the maximum lies between the two rows around its slip, and the table's
         // largest torque is one of them.
         if (topSlip <= 1) {
-            const int below = static_cast<int>(topSlip / 0.05L);
+            const int below = static_cast<int>(topSlip / SlipStep);
             const long double angle = AngleAroundCentre(k, top.point);
             const Point before = below == 0 ? k.Ao : Point{k.KruzniceX[below], k.KruzniceY[below]};
             EXPECT_LE(angle, AngleAroundCentre(k, before) + Tight);
@@ -223,7 +230,7 @@ void ExpectFinite(const OperatingPoint& o, const char* what)
 // Records no acceptance would commit: values are left empty, never NaN or infinite, and nothing faults.
 TEST(Characteristic, DegenerateGeometryGivesEmptyValues)
 {
-    const TKonstrukce defaults = Accepted({"15", "0,11", "177", "0,41", "220", "0,25", 1, 3});
+    const TKonstrukce defaults = DefaultMotor();
     TKonstrukce huge = defaults;
     huge.Ao = {1e4000L, 1e4000L};
     TKonstrukce nan = defaults;

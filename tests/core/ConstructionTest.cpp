@@ -1,5 +1,5 @@
-// The circle-diagram construction: the worked example of the input dialog's defaults, the geometric
-// properties it must keep, the intersection helper's choice of root, and floating-point faults.
+// The circle-diagram construction: the values of the default motor, the geometric properties it must
+// keep, the intersection helper's choice of root, and floating-point faults.
 #include <cmath>
 #include <functional>
 
@@ -26,15 +26,14 @@ protected:
         EXPECT_FALSE(AcceptInput(z, k).has_value());
         return k;
     }
-    static TypedInput Defaults() { return {"15", "0,11", "177", "0,41", "220", "0,25", 1, 3}; }
 
 private:
     char32_t saved_ = U'.';
 };
 
-TEST_F(Construction, DefaultsGiveTheWorkedExample)
+TEST_F(Construction, DefaultMotorGivesItsKnownValues)
 {
-    const TKonstrukce k = Accepted(Defaults());
+    const TKonstrukce k = Accepted(DefaultInput());
     const struct {
         const char* name;
         long double value;
@@ -76,7 +75,7 @@ TEST_F(Construction, DefaultsGiveTheWorkedExample)
 
 TEST_F(Construction, DefaultsKeepTheCircleGeometry)
 {
-    const TKonstrukce k = Accepted(Defaults());
+    const TKonstrukce k = Accepted(DefaultInput());
     const long double eps = 1e-15L;
     EXPECT_NEAR(k.Polomer, k.PolomerPomociAk, eps * k.Polomer);
     EXPECT_EQ(k.PolomerPomociAk, k.StredKruznice.x - k.Ao.x);
@@ -89,7 +88,7 @@ TEST_F(Construction, DefaultsKeepTheCircleGeometry)
 
 TEST_F(Construction, SpeedIndexSixIs428AndAHalf)
 {
-    TypedInput z = Defaults();
+    TypedInput z = DefaultInput();
     z.SynchrOtacky = 6;
     EXPECT_EQ(NumberToGroupedText(Accepted(z).OmegaSynchr), "44,8724");
 }

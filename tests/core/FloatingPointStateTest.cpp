@@ -17,7 +17,7 @@ namespace {
 
 using FlagState = FpEnvironment;
 
-TKonstrukce WorkedExample()
+TKonstrukce ConstructionInputs()
 {
     TKonstrukce k{};
     k.PrNapr = 15, k.UcNapr = 0.11L, k.PrNakr = 177, k.UcNakr = 0.41L;
@@ -25,17 +25,17 @@ TKonstrukce WorkedExample()
     return k;
 }
 
-const FlagState kCallers[] = {
-    {kDefaultControl, 0, kDefaultMxcsr},
-    {kDefaultControl, 0x20, kDefaultMxcsr},               // inexact
-    {kDefaultControl, 0x08 | 0x20, kDefaultMxcsr},        // overflow: must not be reported as the calculation's
-    {kDefaultControl, 0x01 | 0x04, kDefaultMxcsr | 0x3F}, // invalid and zero divide in both units
+const FlagState Callers[] = {
+    {DefaultControl, 0, DefaultMxcsr},
+    {DefaultControl, 0x20, DefaultMxcsr},               // inexact
+    {DefaultControl, 0x08 | 0x20, DefaultMxcsr},        // overflow: must not be reported as the calculation's
+    {DefaultControl, 0x01 | 0x04, DefaultMxcsr | 0x3F}, // invalid and zero divide in both units
 };
 
 TEST(FloatingPointState, ConstructionGivesTheCallersFlagsBack)
 {
-    FlagState{kDefaultControl, 0, kDefaultMxcsr}.Install();
-    TKonstrukce clean = WorkedExample();
+    FlagState{DefaultControl, 0, DefaultMxcsr}.Install();
+    TKonstrukce clean = ConstructionInputs();
     SpoctiKonstrukci(clean);
 
     const struct {
@@ -44,13 +44,13 @@ TEST(FloatingPointState, ConstructionGivesTheCallersFlagsBack)
     } runs[] = {
         {"construction",
          [&] {
-             TKonstrukce k = WorkedExample();
+             TKonstrukce k = ConstructionInputs();
              SpoctiKonstrukci(k);
              EXPECT_TRUE(SameBits(k, clean));
          }},
         {"construction with a fault",
          [] {
-             TKonstrukce k = WorkedExample();
+             TKonstrukce k = ConstructionInputs();
              k.SynchrOtacky = 0;
              EXPECT_THROW(SpoctiKonstrukci(k), EZeroDivide);
          }},
@@ -58,22 +58,24 @@ TEST(FloatingPointState, ConstructionGivesTheCallersFlagsBack)
          [&] {
              DecimalSeparator = U',';
              TKonstrukce k;
-             EXPECT_FALSE(AcceptInput({"15", "0,11", "177", "0,41", "220", "0,25", 1, 3}, k).has_value());
+             EXPECT_FALSE(AcceptInput(DefaultInput(), k).has_value());
              EXPECT_EQ(k.Polomer, clean.Polomer);
          }},
         {"acceptance with a bad text",
          [] {
              DecimalSeparator = U',';
+             TypedInput z = DefaultInput();
+             z.UcNapr = "x";
              TKonstrukce k;
-             EXPECT_THROW(AcceptInput({"15", "x", "177", "0,41", "220", "0,25", 1, 3}, k), EConvertError);
+             EXPECT_THROW(AcceptInput(z, k), EConvertError);
          }},
     };
     for (const auto& r : runs)
-        for (const FlagState& caller : kCallers) {
+        for (const FlagState& caller : Callers) {
             caller.Install();
             r.run();
             const FlagState after = FpEnvironment::Capture();
-            FlagState{kDefaultControl, 0, kDefaultMxcsr}.Install();
+            FlagState{DefaultControl, 0, DefaultMxcsr}.Install();
             EXPECT_EQ(after, caller) << r.name << ", caller flags " << caller.flags;
         }
 }
@@ -81,11 +83,11 @@ TEST(FloatingPointState, ConstructionGivesTheCallersFlagsBack)
 // Outside any calculation the helpers meet whatever flags are up; a left-over flag is no fault.
 TEST(FloatingPointState, LeftOverFlagsAreNoFaultOfTheHelpers)
 {
-    FlagState{kDefaultControl, 0, kDefaultMxcsr}.Install();
+    FlagState{DefaultControl, 0, DefaultMxcsr}.Install();
     Point expected;
     CurrentPoint(expected, 15, 0.11L);
     const long double crossing = PrusecikSKruznici(1, 1, 3, 2, 2, 1, 1);
-    for (const FlagState& caller : kCallers) {
+    for (const FlagState& caller : Callers) {
         caller.Install();
         Point b;
         EXPECT_NO_THROW(CurrentPoint(b, 15, 0.11L)) << caller.flags;
@@ -96,7 +98,7 @@ TEST(FloatingPointState, LeftOverFlagsAreNoFaultOfTheHelpers)
         EXPECT_EQ(x, crossing);
         EXPECT_THROW(static_cast<void>(static_cast<long double>(fpcheck::Sqrt(fpcheck::X(-1.0L)) + 0.0L)), EInvalidOp)
             << caller.flags;
-        FlagState{kDefaultControl, 0, kDefaultMxcsr}.Install();
+        FlagState{DefaultControl, 0, DefaultMxcsr}.Install();
     }
 }
 

@@ -16,7 +16,7 @@ constexpr std::uint64_t Seed = 20261207;
 
 std::vector<TypedInput> EdgeMotors()
 {
-    const TypedInput defaults{"15", "0,11", "177", "0,41", "220", "0,25", 1, 3};
+    const TypedInput defaults = DefaultInput();
     std::vector<TypedInput> motors{
         defaults,
         // T below Ao: a descending slip line, and the first rows where the 1 % rule takes the farther root.

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCursor>
 #include <QEnterEvent>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,13 +14,16 @@
 #include <QToolTip>
 
 #include "AutPrava.h"
+#include "Controls.h"
 #include "DialogTestSupport.h"
+#include "Fonts.h"
 #include "HintTracker.h"
 #include "Info.h"
 #include "Moment.h"
 #include "NumText.h"
 #include "SourBod.h"
 #include "StringGrid.h"
+#include "WindowTestMain.h"
 #include "Zadani.h"
 
 namespace {
@@ -160,19 +164,101 @@ private slots:
         QCOMPARE(result, int(ModalDialog::mrOk));
     }
 
-    void torqueTableCopiesFromTheWindow()
+    // Ctrl+C copies the dialog's tables, one after the other, wherever the focus is in the dialog.
+    void ctrlCCopiesTheTables_data()
     {
+        QTest::addColumn<QWidget*>("focus");
+        QTest::addColumn<QStringList>("expected"); // line number, then its text
+        QTest::addColumn<int>("lines");
+        const QStringList torque{"0", "Skluz\tOmega\tMoment", "22", "1.00\t0.000\t310.686"};
+        const QStringList coordinates{
+            "0", "\tX\tY",           "1",  "Bod naprázdno Ao\t14,9090\t1,6500",        "8", "",
+            "9", "\tHodnota\tJedn.", "15", "Poloměr kružnice (pomocí Ak)\t90,4276\tmm"};
+        // Each row ends with a line break; an empty line stands between two tables.
+        QTest::newRow("torque dialog, button") << static_cast<QWidget*>(Tabulka1->TlacitkoOK) << torque << 24;
+        QTest::newRow("coordinates dialog, button")
+            << static_cast<QWidget*>(SouradniceDlg->TlacitkoOK) << coordinates << 17;
+        QTest::newRow("coordinates dialog, values grid")
+            << static_cast<QWidget*>(SouradniceDlg->Tabulka3) << coordinates << 17;
+    }
+    void ctrlCCopiesTheTables()
+    {
+        QFETCH(QWidget*, focus);
+        QFETCH(QStringList, expected);
+        QFETCH(int, lines);
+        auto* dialog = static_cast<ModalDialog*>(focus->window());
+        QWidget* focusBefore = dialog->focusWidget(); // the focus carries over to later showings
         QString copied;
-        RunModal(Tabulka1, [&] {
+        RunModal(dialog, [&] {
+            focus->setFocus();
             QApplication::clipboard()->clear();
-            QTest::keyClick(Tabulka1->focusWidget(), Qt::Key_C, Qt::ControlModifier);
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_C, Qt::ControlModifier);
             copied = QApplication::clipboard()->text();
-            Tabulka1->TlacitkoOK->click();
+            dialog->SetModalResult(ModalDialog::mrOk);
         });
-        const QStringList lines = copied.split(QLatin1Char('\n'));
-        QCOMPARE(lines.size(), 24); // 23 rows, each ended by a line break
-        QCOMPARE(lines.at(0), QStringLiteral("Skluz\tOmega\tMoment"));
-        QCOMPARE(lines.at(22), QStringLiteral("1.00\t0.000\t310.686"));
+        if (focusBefore)
+            focusBefore->setFocus();
+        const QStringList copiedLines = copied.split(QLatin1Char('\n'));
+        QCOMPARE(copiedLines.size(), lines);
+        for (int i = 0; i + 1 < expected.size(); i += 2)
+            QCOMPARE(copiedLines.at(expected[i].toInt()), expected[i + 1]);
+    }
+
+    // A value clipped to its first digits reads as another number: whatever the separators and the
+    // window's scale, the widest value of an accepted motor and the units show whole.
+    void widestValuesShowWhole_data()
+    {
+        QTest::addColumn<QString>("separators"); // decimal, then thousands
+        QTest::addColumn<int>("fontHeight");     // the dialog font's: 11 is the design's
+        QTest::newRow("Czech") << QStringLiteral(",\u00A0") << 11;
+        QTest::newRow("C") << QStringLiteral(".,") << 11;
+        QTest::newRow("German") << QStringLiteral(",.") << 11;
+        QTest::newRow("Swiss") << QStringLiteral(".\u2019") << 11;
+        QTest::newRow("Czech, scaled by about 1.5") << QStringLiteral(",\u00A0") << 17;
+    }
+    void widestValuesShowWhole()
+    {
+        QFETCH(QString, separators);
+        QFETCH(int, fontHeight);
+        DecimalSeparator = separators.at(0).unicode();
+        ThousandSeparator = separators.at(1).unicode();
+        const TKonstrukce saved = Konstrukce;
+        const long double widest = -888888.8888L;
+        for (Point* p : {&Konstrukce.Ao, &Konstrukce.Ak, &Konstrukce.PrimkaVykonu, &Konstrukce.BodPomeru,
+                         &Konstrukce.StredPrimky, &Konstrukce.AInf})
+            *p = {widest, widest};
+        for (long double* v : {&Konstrukce.StredKruznice.x, &Konstrukce.R1f, &Konstrukce.R21f, &Konstrukce.Rf,
+                               &Konstrukce.DelkaPrimky, &Konstrukce.Polomer, &Konstrukce.PolomerPomociAk})
+            *v = widest;
+        SouradniceDlg->setFont(PixelFont(QStringLiteral("MS Sans Serif"), fontHeight));
+
+        QStringList cut;
+        QRect panel, coordinates, values, button, client;
+        RunModal(SouradniceDlg, [&] {
+            for (const StringGrid* grid : {SouradniceDlg->Tabulka2, SouradniceDlg->Tabulka3})
+                for (int r = 0; r < grid->RowCount(); ++r)
+                    for (int c = 0; c < grid->ColCount(); ++c)
+                        if (!grid->TextFits(c, grid->Cell(c, r)))
+                            cut << grid->Cell(c, r);
+            panel = SouradniceDlg->Panel2->geometry();
+            coordinates = SouradniceDlg->Tabulka2->geometry();
+            values = SouradniceDlg->Tabulka3->geometry();
+            button = SouradniceDlg->TlacitkoOK->geometry();
+            client = SouradniceDlg->rect();
+            SouradniceDlg->TlacitkoOK->click();
+        });
+        SouradniceDlg->setFont(DialogFont());
+        Konstrukce = saved;
+        DecimalSeparator = U',';
+        ThousandSeparator = U'\u00A0';
+
+        QCOMPARE(cut, QStringList{});
+        // The grids side by side on the panel, the panel and the button in the window.
+        QVERIFY(coordinates.right() < values.left());
+        QVERIFY(QRect(QPoint(0, 0), panel.size()).contains(values));
+        QVERIFY(client.contains(panel));
+        QVERIFY(client.contains(button));
+        QVERIFY(qAbs(button.center().x() - client.center().x()) <= 1);
     }
 
     // Substituted faces are a little wider than the ones the windows were laid out for.
@@ -258,6 +344,35 @@ private slots:
         QVERIFY2(tipGone, "the tip stayed open");
     }
 
+    void versionIsNavyOnTheButtonFace()
+    {
+        QImage image;
+        RunModal(AboutBox, [&] {
+            image = AboutBox->Version->grab().toImage();
+            AboutBox->TlacitkoOK->click();
+        });
+        QColor darkest = Qt::white;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y).lightness() < darkest.lightness())
+                    darkest = image.pixelColor(x, y);
+        QCOMPARE(image.pixelColor(0, 0), AboutBox->palette().color(QPalette::Active, QPalette::Button));
+        QVERIFY2(darkest.blue() >= 100 && darkest.red() < 40 && darkest.green() < 40, qPrintable(darkest.name()));
+    }
+
+    // The about box shows the program's drawing at 32 × 32, the same picture as the window icon.
+    void aboutPictureIsTheWindowIcon()
+    {
+        QCOMPARE(AboutBox->ProgramIcon->size(), QSize(32, 32));
+        const QImage shown = AboutBox->ProgramIcon->pixmap().toImage();
+        QCOMPARE(shown, MainForm->windowIcon().pixmap(32).toImage());
+        int opaque = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                opaque += qAlpha(shown.pixel(x, y)) == 255;
+        QVERIFY2(opaque > shown.width() * shown.height() / 2, "the drawing did not load");
+    }
+
     void conditionsAreNumberedWithTwoBlanks()
     {
         for (int i = 0; i < TLicPodm::ConditionCount; ++i)
@@ -265,5 +380,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ResultDialogsTest)
+ORBITEK_WINDOW_TEST_MAIN(ResultDialogsTest)
 #include "ResultDialogsTest.moc"

@@ -6,6 +6,7 @@
 
 #include "DialogTestSupport.h"
 #include "StringGrid.h"
+#include "WindowTestMain.h"
 
 Q_DECLARE_METATYPE(Qt::Key)
 
@@ -220,5 +221,5 @@ private:
     QWidget* other_ = nullptr;
 };
 
-QTEST_MAIN(StringGridTest)
+ORBITEK_WINDOW_TEST_MAIN(StringGridTest)
 #include "StringGridTest.moc"

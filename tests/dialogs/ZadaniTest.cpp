@@ -1,5 +1,6 @@
 // The input dialog: defaults, layout, tab order, Storno, and rejected input kept for correction.
 #include <QGroupBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -9,6 +10,7 @@
 #include "DialogTestSupport.h"
 #include "Fonts.h"
 #include "NumText.h"
+#include "WindowTestMain.h"
 #include "Zadani.h"
 
 namespace {
@@ -129,6 +131,37 @@ private slots:
         QCOMPARE(ZadaniDlg->SpotrebicItems[1]->geometry(), scaled(QRect(8, 29, 79, 15)));
     }
 
+    // The title stands on the frame and the items inside it: the frame's top line, found in the
+    // picture right of the title, lies above the group's first item.
+    void groupFrameRunsAboveTheItems_data()
+    {
+        QTest::addColumn<QWidget*>("group");
+        QTest::addColumn<QWidget*>("firstItem");
+        QTest::newRow("phases") << static_cast<QWidget*>(ZadaniDlg->XSpotrebic)
+                                << static_cast<QWidget*>(ZadaniDlg->SpotrebicItems[0]);
+        QTest::newRow("speeds") << static_cast<QWidget*>(ZadaniDlg->XSynchrOtacky)
+                                << static_cast<QWidget*>(ZadaniDlg->SynchrOtackyItems[0]);
+    }
+    void groupFrameRunsAboveTheItems()
+    {
+        QFETCH(QWidget*, group);
+        QFETCH(QWidget*, firstItem);
+        QImage image;
+        RunModal(ZadaniDlg, [&] {
+            image = ZadaniDlg->grab().toImage();
+            QTest::keyClick(ZadaniDlg->focusWidget(), Qt::Key_Escape);
+        });
+        const QColor background = ZadaniDlg->palette().color(QPalette::Active, QPalette::Window);
+        const QPoint topRight = group->mapTo(ZadaniDlg, QPoint(group->width() - 4, 0));
+        int line = -1;
+        for (int y = 0; y < group->height() && line < 0; ++y)
+            if (image.pixelColor(topRight.x(), topRight.y() + y) != background)
+                line = y;
+        QVERIFY2(line >= 0, "no frame line");
+        QVERIFY2(line < firstItem->y(),
+                 qPrintable(QStringLiteral("frame at %1, first item at %2").arg(line).arg(firstItem->y())));
+    }
+
     void defaultsFollowTheSeparator_data()
     {
         QTest::addColumn<QString>("separator");
@@ -146,17 +179,17 @@ private slots:
         QFETCH(QStringList, texts);
         DecimalSeparator = separator.at(0).unicode();
         QStringList shown;
-        int spotrebic = -1, otacky = -1;
+        int phaseIndex = -1, speedIndex = -1;
         RunModal(ZadaniDlg, [&] {
             for (const char* name : {"XPrNapr", "XUcNapr", "XPrNakr", "XUcNakr", "XFazoveNapeti", "XR1f"})
                 shown << Edit(name)->text();
-            spotrebic = ZadaniDlg->SpotrebicIndex();
-            otacky = ZadaniDlg->SynchrOtackyIndex();
+            phaseIndex = ZadaniDlg->SpotrebicIndex();
+            speedIndex = ZadaniDlg->SynchrOtackyIndex();
             QTest::keyClick(ZadaniDlg->focusWidget(), Qt::Key_Escape);
         });
         QCOMPARE(shown, texts);
-        QCOMPARE(spotrebic, 1);
-        QCOMPARE(otacky, 3);
+        QCOMPARE(phaseIndex, 1);
+        QCOMPARE(speedIndex, 3);
     }
 
     // The defaults must be accepted as they stand, whatever the separator.
@@ -234,7 +267,7 @@ private slots:
         BoxAnswerer boxes(ZadaniDlg);
         bool stillOpen = false;
         QString kept, focused, selected, otherKept;
-        int otacky = -1;
+        int speedIndex = -1;
         const int result = RunModal(ZadaniDlg, [&] {
             Edit(field)->setText(typed);
             ZadaniDlg->XFazoveNapeti->setText(field == "XFazoveNapeti" ? typed : QStringLiteral("221"));
@@ -247,7 +280,7 @@ private slots:
             WaitUntil([&] { return ZadaniDlg->focusWidget() == Edit(field); });
             focused = Name(ZadaniDlg->focusWidget());
             selected = Edit(field)->selectedText();
-            otacky = ZadaniDlg->SynchrOtackyIndex();
+            speedIndex = ZadaniDlg->SynchrOtackyIndex();
             QTest::keyClick(ZadaniDlg->focusWidget(), Qt::Key_Escape);
         });
         QCOMPARE(boxes.texts, QStringList{message});
@@ -256,7 +289,7 @@ private slots:
         QCOMPARE(otherKept, field == "XFazoveNapeti" ? typed : QStringLiteral("221"));
         QCOMPARE(focused, field);
         QCOMPARE(selected, typed);
-        QCOMPARE(otacky, 7);
+        QCOMPARE(speedIndex, 7);
         QCOMPARE(result, int(ModalDialog::mrCancel));
         QVERIFY(SameRecord(Konstrukce, before));
     }
@@ -286,14 +319,14 @@ private slots:
         });
         QCOMPARE(Konstrukce.PrNapr, 30.0L);
         QString text;
-        int spotrebic = -1;
+        int phaseIndex = -1;
         RunModal(ZadaniDlg, [&] {
             text = ZadaniDlg->XPrNapr->text();
-            spotrebic = ZadaniDlg->SpotrebicIndex();
+            phaseIndex = ZadaniDlg->SpotrebicIndex();
             QTest::keyClick(ZadaniDlg->focusWidget(), Qt::Key_Escape);
         });
         QCOMPARE(text, QStringLiteral("15"));
-        QCOMPARE(spotrebic, 1);
+        QCOMPARE(phaseIndex, 1);
     }
 
     void tabOrder()
@@ -334,5 +367,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(ZadaniTest)
+ORBITEK_WINDOW_TEST_MAIN(ZadaniTest)
 #include "ZadaniTest.moc"

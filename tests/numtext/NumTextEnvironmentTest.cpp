@@ -20,15 +20,15 @@ TEST(TextToNumberEnvironment, EveryCallerStateComesBackUnchanged)
         const char* name;
         Environment caller;
     } callers[] = {
-        {"default", {kDefaultControl, 0, kDefaultMxcsr}},
-        {"inexact already up", {kDefaultControl, 0x20, kDefaultMxcsr}},
-        {"overflow already up", {kDefaultControl, 0x28, kDefaultMxcsr}},
-        {"invalid and zero divide up", {kDefaultControl, 0x05, kDefaultMxcsr}},
+        {"default", {DefaultControl, 0, DefaultMxcsr}},
+        {"inexact already up", {DefaultControl, 0x20, DefaultMxcsr}},
+        {"overflow already up", {DefaultControl, 0x28, DefaultMxcsr}},
+        {"invalid and zero divide up", {DefaultControl, 0x05, DefaultMxcsr}},
         // Unmasked faults, double precision, upward: the text's value must not depend on any of it.
-        {"unmasked, 53 bits, upward", {0x0A72, 0, kDefaultMxcsr}},
-        {"toward zero, 24 bits", {0x0C7F, 0x10, kDefaultMxcsr}},
+        {"unmasked, 53 bits, upward", {0x0A72, 0, DefaultMxcsr}},
+        {"toward zero, 24 bits", {0x0C7F, 0x10, DefaultMxcsr}},
         // SSE state the conversion never touches: flags up, toward zero, flush to zero.
-        {"SSE flags and modes", {kDefaultControl, 0, 0xFFBF & (kDefaultMxcsr | 0x6000 | 0x8000 | 0x3D)}},
+        {"SSE flags and modes", {DefaultControl, 0, 0xFFBF & (DefaultMxcsr | 0x6000 | 0x8000 | 0x3D)}},
     };
     const struct {
         const char* text;
@@ -42,7 +42,7 @@ TEST(TextToNumberEnvironment, EveryCallerStateComesBackUnchanged)
     };
     DecimalSeparator = U'.';
     for (const auto& t : texts) {
-        FpEnvironment{kDefaultControl, 0, kDefaultMxcsr}.Install();
+        FpEnvironment{DefaultControl, 0, DefaultMxcsr}.Install();
         long double expected = 0;
         if (t.valid)
             expected = TextToNumber(t.text);
@@ -56,7 +56,7 @@ TEST(TextToNumberEnvironment, EveryCallerStateComesBackUnchanged)
                 accepted = false;
             }
             const Environment after = FpEnvironment::Capture();
-            FpEnvironment{kDefaultControl, 0, kDefaultMxcsr}.Install();
+            FpEnvironment{DefaultControl, 0, DefaultMxcsr}.Install();
             EXPECT_EQ(after, c.caller) << c.name << " / " << t.text;
             EXPECT_EQ(accepted, t.valid) << c.name << " / " << t.text;
             if (t.valid) {

@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr long double kInf = std::numeric_limits<long double>::infinity();
-constexpr long double kNan = std::numeric_limits<long double>::quiet_NaN();
+constexpr long double Inf = std::numeric_limits<long double>::infinity();
+constexpr long double Nan = std::numeric_limits<long double>::quiet_NaN();
 
 // Sets the separators for one test and puts the defaults back afterwards.
 struct Separators {
@@ -39,13 +39,13 @@ std::string Localise(const std::string& text, char32_t decimal, char32_t thousan
 struct SeparatorSetting {
     char32_t decimal, thousands;
 };
-constexpr SeparatorSetting kSettings[] = {{U',', U' '}, {U'.', U','}, {U',', U'\u00A0'}};
+constexpr SeparatorSetting Settings[] = {{U',', U' '}, {U'.', U','}, {U',', U'\u00A0'}};
 
 struct AcceptCase {
     const char* text;
     long double value;
 };
-const AcceptCase kAccepted[] = {
+const AcceptCase AcceptedTexts[] = {
     {" -1,5 ", -1.5L},
     {"+,5", 0.5L},
     {",", 0.0L},
@@ -63,9 +63,9 @@ const AcceptCase kAccepted[] = {
 
 TEST(TextToNumber, AcceptsTheGrammarInEverySeparatorSetting)
 {
-    for (auto [decimal, thousands] : kSettings) {
+    for (auto [decimal, thousands] : Settings) {
         Separators scope(decimal, thousands);
-        for (const auto& c : kAccepted) {
+        for (const auto& c : AcceptedTexts) {
             // The blanks in these texts stay blanks; only the decimal separator is rewritten.
             const std::string text = Localise(c.text, decimal, U' ');
             const long double v = TextToNumber(text);
@@ -87,7 +87,7 @@ TEST(TextToNumber, ZeroByteEndsTheTextAndUtf8SeparatorsMatchWhole)
     EXPECT_THROW(TextToNumber("1.5"), EConvertError);
 }
 
-const char* const kRejected[] = {
+const char* const RejectedTexts[] = {
     "1.5",     "1 000",   "- 5",       "e5",   "+",   "",    "   ", "\t1", "1\t", "--1", "1,5,", "1e5e", "1e--1",
     "1e4999", // overflows
     "1e5000", // the fourth exponent digit is not taken
@@ -96,9 +96,9 @@ const char* const kRejected[] = {
 
 TEST(TextToNumber, RejectsWithTheTextAsPassed)
 {
-    for (auto [decimal, thousands] : kSettings) {
+    for (auto [decimal, thousands] : Settings) {
         Separators scope(decimal, thousands);
-        for (const char* raw : kRejected) {
+        for (const char* raw : RejectedTexts) {
             // In the '.' setting "1.5" becomes "1,5", again a foreign separator.
             std::string text = raw;
             if (decimal == U'.')
@@ -119,22 +119,28 @@ TEST(TextToNumber, RejectsAMantissaThatOverflowsWhileAccumulating)
     EXPECT_THROW(TextToNumber(std::string(5000, '9') + "e-4999"), EConvertError);
 }
 
+// The limit counts characters, whatever their length in UTF-8; a broken sequence or a stray byte is one.
 TEST(TextToNumber, LongTextsCarryTheFormatLimitMessage)
 {
     struct Case {
         std::size_t length;
         bool limit;
+        const char* character = "x";
     };
-    for (Case c : {Case{4058, false}, Case{4059, true}, Case{100000, true}}) {
-        const std::string text(c.length, 'x');
+    for (Case c : {Case{4058, false}, Case{4059, true}, Case{100000, true}, Case{2100, false, "\u010D"},
+                   Case{4058, false, "\u010D"}, Case{4059, true, "\u010D"}, Case{4058, false, "\U0001D7CE"},
+                   Case{4059, true, "\U0001D7CE"}, Case{4058, false, "\xE2\x82"}, Case{4059, true, "\x80"}}) {
+        std::string text;
+        for (std::size_t i = 0; i < c.length; ++i)
+            text += c.character;
         try {
             TextToNumber(text);
             ADD_FAILURE();
         } catch (const EConvertError& e) {
             const std::string message = e.what();
-            EXPECT_EQ(message == "Format result longer than 4096 characters", c.limit) << c.length;
+            EXPECT_EQ(message == "Format result longer than 4096 characters", c.limit) << c.length << c.character;
             if (!c.limit) {
-                EXPECT_EQ(message.size(), 4096u);
+                EXPECT_EQ(message, "'" + text + "' is not a valid floating point value");
             }
         }
     }
@@ -171,7 +177,7 @@ struct GroupedCase {
     long double value;
     const char* text; // with ',' and ' '
 };
-const GroupedCase kGrouped[] = {
+const GroupedCase GroupedCases[] = {
     {1234.56789L, "1 234,5679"},
     {0.0L, "0,0000"},
     {0.5L, "0,5000"},
@@ -194,17 +200,17 @@ const GroupedCase kGrouped[] = {
     {1e-4940L, "0,0000"}, // denormal
     {1e300L, "1E300"},
     {std::numeric_limits<long double>::max(), "1,1897315E4932"},
-    {kInf, "INF"},
-    {-kInf, "INF"},
-    {kNan, "NAN"},
-    {-kNan, "NAN"},
+    {Inf, "INF"},
+    {-Inf, "INF"},
+    {Nan, "NAN"},
+    {-Nan, "NAN"},
 };
 
 TEST(NumberToGroupedText, FollowsTheLocaleSeparators)
 {
-    for (auto [decimal, thousands] : kSettings) {
+    for (auto [decimal, thousands] : Settings) {
         Separators scope(decimal, thousands);
-        for (const auto& c : kGrouped)
+        for (const auto& c : GroupedCases)
             EXPECT_EQ(NumberToGroupedText(c.value), Localise(c.text, decimal, thousands)) << c.text;
     }
 }
@@ -214,7 +220,7 @@ struct FixedCase {
     int width, decimals;
     std::string text;
 };
-const FixedCase kFixed[] = {
+const FixedCase FixedCases[] = {
     {0.05L, 1, 2, "0.05"},
     {0.0L, 1, 3, "0.000"},
     {314.159265L, 3, 3, "314.159"},
@@ -233,9 +239,9 @@ const FixedCase kFixed[] = {
     {123456789.0L, 1, 0, "123456789"},
     {1234.5L, 10, -1, " 1.2E+0003"},
     {0.00012346L, 12, -1, " 1.235E-0004"},
-    {kInf, 1, 3, "+Inf"},
-    {-kInf, 6, 3, "  -Inf"},
-    {kNan, 5, 2, "  Nan"},
+    {Inf, 1, 3, "+Inf"},
+    {-Inf, 6, 3, "  -Inf"},
+    {Nan, 5, 2, "  Nan"},
     {1.0L, 300, 0, std::string(254, ' ') + "1"},
     {1.0L, 1, 300, "1." + std::string(216, '0')},
     {2.0L / 3.0L, 1, 25, "0." + std::string(16, '6') + "7" + std::string(8, '0')},
@@ -243,9 +249,9 @@ const FixedCase kFixed[] = {
 
 TEST(NumberToFixedText, WritesDigitsHalfUpWithAPoint)
 {
-    for (auto [decimal, thousands] : kSettings) {
+    for (auto [decimal, thousands] : Settings) {
         Separators scope(decimal, thousands); // the fixed form ignores the locale
-        for (const auto& c : kFixed)
+        for (const auto& c : FixedCases)
             EXPECT_EQ(NumberToFixedText(c.value, c.width, c.decimals), c.text) << c.text;
     }
 }

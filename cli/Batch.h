@@ -1,0 +1,14 @@
+// Batch mode of the calculator: many motors from a TAB-separated file, one result row each.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "Options.h"
+
+// Reads motors from `in` and writes one row per motor to `out` as it goes, in constant memory.
+// Messages go to `err`. Returns the exit status (ExitStatus.h). `name` names the input in messages.
+int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format, const std::string& name);
+
+// The same on a file, "-" being standard input, to standard output.
+int RunBatch(const std::string& path, OutputFormat format);
