@@ -133,7 +133,7 @@ diagram::Diagram DefaultDiagram()
 {
     DecimalSeparator = U',';
     TKonstrukce k;
-    AcceptInput({"15", "0,11", "177", "0,41", "220", "0,25", 1, 3}, k);
+    AcceptInput(DefaultInput(), k);
     return *diagram::MakeDiagram(k, ReadCharacteristicPoints(k));
 }
 

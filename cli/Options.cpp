@@ -78,8 +78,8 @@ TextMember TextField(std::string_view option)
 
 bool TakesValue(std::string_view option)
 {
-    return option == "--phases" || option == "--poles" || option == "--format" || option == "--diagram" ||
-        option == "--scale" || option == "--batch" || TextField(option) != nullptr;
+    return option == "--phases" || option == "--poles" || option == "--format" || option == "--batch" ||
+        option == "--diagram" || option == "--scale" || TextField(option) != nullptr;
 }
 
 UsageError BadValue(std::string_view option, std::string_view value)
@@ -163,13 +163,13 @@ ParseResult ParseOptions(int argc, const char* const argv[])
             return BadValue(option, value);
         }
     }
-    if (o.scale && o.diagramFile.empty())
-        return UsageError{"--scale needs --diagram"};
     if (o.batchFile && !motorOption.empty())
         return UsageError{"--batch takes every motor from its file; " + std::string(motorOption) +
                           " does not go with it"};
     if (o.batchFile && !o.diagramFile.empty())
-        return UsageError{"--diagram draws one motor; --batch does not go with it"};
+        return UsageError{"--diagram draws the one motor of the options; it does not go with --batch"};
+    if (o.scale && o.diagramFile.empty())
+        return UsageError{"--scale needs --diagram"};
     return o;
 }
 
@@ -209,15 +209,15 @@ std::string UsageText()
         "  --format F     text: the five result tables, cells separated by TAB (default);\n"
         "                 csv: the same tables as CSV with CRLF line ends;\n"
         "                 json: every computed quantity and the five tables\n"
+        "  --batch FILE   compute every motor of FILE (- for standard input): a TAB-separated\n"
+        "                 header line i0 cos0 ik cosk uf r1 phases poles, then one motor per\n"
+        "                 line; writes one row per motor with its status and main results\n"
         "  --diagram FILE draw the circle diagram to true scale into FILE as the extension says:\n"
         "                 a PDF (with the characteristic curves on a second page), an SVG or a\n"
         "                 PNG page; the tables are then printed only with --format\n"
         "  --scale A      amperes per millimetre of the diagram, 1, 2 or 5 times a power of ten\n"
         "                 (default: 1 A = 1 mm, coarser where A0 is too small, finer where the\n"
         "                 diagram would be under 100 mm across)\n"
-        "  --batch FILE   compute every motor of FILE (- for standard input): a TAB-separated\n"
-        "                 header line i0 cos0 ik cosk uf r1 phases poles, then one motor per\n"
-        "                 line; writes one row per motor with its status and main results\n"
         "  --help         show this help and exit\n"
         "  --version      show the version and exit\n"
         "\n"
@@ -229,7 +229,7 @@ std::string UsageText()
         "  65  a line of the batch file is not a motor\n"
         "  66  the batch file cannot be opened\n"
         "  70  internal error\n"
-        "  74  the output could not be written, or the batch file not read\n";
+        "  74  the output or the diagram could not be written, or the batch file not read\n";
 }
 
 std::string VersionText()

@@ -14,10 +14,10 @@ enum class OutputFormat { Text, Csv, Json };
 struct CalcOptions {
     TypedInput input; // texts and radio indices, exactly as the input dialog would hand them over
     OutputFormat format = OutputFormat::Text;
+    std::optional<std::string> batchFile; // --batch: one motor per line of this file, "-" for standard input
     bool formatGiven = false;             // --format named: the tables are printed also when drawing
     std::string diagramFile;              // --diagram: where to draw the diagram; empty for nowhere
     std::optional<diagram::Scale> scale;  // --scale: amperes per millimetre, forced
-    std::optional<std::string> batchFile; // --batch: one motor per line of this file, "-" for standard input
 };
 
 struct HelpRequested {};

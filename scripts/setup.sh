@@ -4,8 +4,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth fonts-liberation2 clang libclang-rt-14-dev clang-format git time
-          qt6-svg-dev qt6-translations-l10n poppler-utils help2man dpkg-dev desktop-file-utils appstream
-          lintian man-db file)
+          qt6-svg-dev help2man dpkg-dev desktop-file-utils appstream lintian man-db file
+          qt6-translations-l10n poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

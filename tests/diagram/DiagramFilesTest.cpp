@@ -24,7 +24,7 @@ Diagram DefaultDiagram()
     const char32_t saved = DecimalSeparator;
     DecimalSeparator = U',';
     TKonstrukce k{};
-    EXPECT_FALSE(AcceptInput({"15", "0,11", "177", "0,41", "220", "0,25", 1, 3}, k).has_value());
+    EXPECT_FALSE(AcceptInput(DefaultInput(), k).has_value());
     DecimalSeparator = saved;
     const std::optional<Diagram> d = MakeDiagram(k, ReadCharacteristicPoints(k));
     EXPECT_TRUE(d.has_value());
