@@ -83,6 +83,7 @@ DiagramView::DiagramView(QWidget* parent) : QWidget(parent)
 void DiagramView::SetDiagram(diagram::Diagram d)
 {
     diagram_ = std::move(d);
+    ++diagramCount_;
     values_ = diagram::CharacteristicRows(diagram_->record, diagram_->points, true);
     marked_.reset();
     SetPointerReadout(std::nullopt);
@@ -189,12 +190,31 @@ void DiagramView::SetPointerReadout(std::optional<OperatingPoint> point)
 void DiagramView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
     if (!diagram_) {
+        p.fillRect(rect(), Qt::white);
         p.setPen(QuietText);
         p.drawText(rect(), Qt::AlignCenter, EmptyText);
         return;
     }
+    p.drawPixmap(0, 0, Drawing());
+    if (pointer_)
+        PaintReadout(p, *pointer_);
+    else if (marked_)
+        PaintReadout(p, *marked_);
+}
+
+const QPixmap& DiagramView::Drawing() const
+{
+    const DrawingKey key{size(), devicePixelRatioF(), zoom_, topLeft_, font(), diagramCount_};
+    if (!drawing_.isNull() && key == drawingKey_)
+        return drawing_;
+    const QSize pixels = size() * key.pixelRatio;
+    if (drawing_.size() != pixels)
+        drawing_ = QPixmap(pixels); // otherwise the memory is kept: zooming repaints at the same size
+    drawing_.setDevicePixelRatio(key.pixelRatio);
+    drawing_.fill(Qt::white);
+    QPainter p(&drawing_);
+    p.setFont(font()); // a pixmap's painter starts from the application font, not the view's
     diagram::PaintTarget target;
     target.visible = QRectF(topLeft_, QSizeF(size()) / zoom_);
     target.pixelsPerMm = zoom_;
@@ -207,10 +227,8 @@ void DiagramView::paintEvent(QPaintEvent*)
     diagram::PaintDiagram(p, diagram_->scene, diagram_->page, target);
     p.restore();
     PaintValueBox(p);
-    if (pointer_)
-        PaintReadout(p, *pointer_);
-    else if (marked_)
-        PaintReadout(p, *marked_);
+    drawingKey_ = key;
+    return drawing_;
 }
 
 QSizeF DiagramView::ValueBoxSize() const

@@ -2,6 +2,8 @@
 // with the mouse and keys, with the operating point under the pointer read off the circle.
 #pragma once
 
+#include <QFont>
+#include <QPixmap>
 #include <QWidget>
 #include <optional>
 
@@ -59,6 +61,9 @@ private:
     QSizeF ValueBoxSize() const;
     void PaintValueBox(QPainter& p) const;
     void PaintReadout(QPainter& p, const Readout& r) const;
+    // The drawing and its value box as they stand: repainted only when the view or the diagram
+    // changes, so a pointer move repaints just the readout on top of it.
+    const QPixmap& Drawing() const;
 
     std::optional<diagram::Diagram> diagram_;
     std::vector<diagram::TextRow> values_; // the corner box's rows, made once per diagram
@@ -69,4 +74,18 @@ private:
     QPointF dragTopLeft_;
     std::optional<Readout> pointer_;
     std::optional<Readout> marked_;
+
+    // What the kept drawing was painted for.
+    struct DrawingKey {
+        QSize size;
+        qreal pixelRatio = 0;
+        double zoom = 0;
+        QPointF topLeft;
+        QFont font;
+        int diagram = 0;
+        bool operator==(const DrawingKey&) const = default;
+    };
+    int diagramCount_ = 0; // diagrams shown so far: a new one invalidates the kept drawing
+    mutable QPixmap drawing_;
+    mutable DrawingKey drawingKey_;
 };

@@ -38,6 +38,8 @@ constexpr double MarkerDot = 1.7;
 constexpr double MarkerWidth = 0.25;
 constexpr double Halo = 0.3;
 constexpr double HairlinePixels = 1.5;
+// How far a curve on screen may stray from its samples: well below what the eye tells apart.
+constexpr double ScreenTolerancePixels = 0.2;
 constexpr double NameSpacing = 0.5;
 constexpr double CoveringWeight = 1e6; // per square unit a name covers of another
 // Value labels: about eight to a plot, but at least 1.6 and at most 3 times their height apart.
@@ -66,6 +68,34 @@ QPen CurvePen(Quantity q, double unit)
     if (const QList<qreal> dashes = DashesOf(q); !dashes.isEmpty())
         pen.setDashPattern(dashes);
     return pen;
+}
+
+// The points of `line` a screen needs: a sample is left out while every sample it stands for lies
+// within `tolerance` pixels of the straight stroke that replaces them, so the picture stays the same
+// to a fraction of a pixel with far fewer strokes to fill.
+QPolygonF Simplified(const QPolygonF& line, double tolerance)
+{
+    if (line.size() < 3)
+        return line;
+    QPolygonF kept;
+    kept << line.front();
+    qsizetype from = 0;
+    for (qsizetype to = 2; to < line.size(); ++to) {
+        const QLineF chord(line[from], line[to]);
+        const double length = chord.length();
+        bool fits = length > 0;
+        for (qsizetype k = from + 1; fits && k < to; ++k) {
+            const QPointF d = line[k] - line[from];
+            const double off = std::abs(d.x() * chord.dy() - d.y() * chord.dx()) / length;
+            fits = off <= tolerance;
+        }
+        if (!fits) {
+            from = to - 1;
+            kept << line[from];
+        }
+    }
+    kept << line.back();
+    return kept;
 }
 
 // The dashes of `line` as separate strokes, the pattern running on from one sample to the next.
@@ -234,10 +264,11 @@ private:
                 // On screen a wide line is stroked far faster as short separate strokes, the dashes
                 // laid out here; square ends close the joints.
                 QList<QLineF> strokes;
-                if (pen.style() == Qt::SolidLine)
-                    for (qsizetype k = 0; k + 1 < run.size(); ++k)
-                        strokes << QLineF(run[k], run[k + 1]);
-                else
+                if (pen.style() == Qt::SolidLine) {
+                    const QPolygonF line = Simplified(run, ScreenTolerancePixels);
+                    for (qsizetype k = 0; k + 1 < line.size(); ++k)
+                        strokes << QLineF(line[k], line[k + 1]);
+                } else
                     strokes = Dashed(run, pen.dashPattern(), pen.widthF());
                 pen.setStyle(Qt::SolidLine);
                 pen.setCapStyle(Qt::SquareCap);
