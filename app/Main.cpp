@@ -299,6 +299,7 @@ bool StartUp()
 {
     SetApplicationTitle();
     InstallQtTranslation();
+    KeepQtSettingsForTheRun();
     InstallFontSubstitutes();
     QApplication::setFont(DialogFont());
     LoadNumberSeparators();

@@ -93,6 +93,15 @@ private slots:
 
     void cleanupTestCase() { DestroyWindows(); }
 
+    void fileDialogLeavesNoSettingsBehind()
+    {
+        // The test's configuration folder stands for the user's: a closed file dialog writes nothing there.
+        const QString conf = qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/QtProject.conf");
+        QFile::remove(conf);
+        delete new QFileDialog(MainForm);
+        QVERIFY(!QFile::exists(conf));
+    }
+
     void xxMenuHoldsSaveAndPrintAboveKonec()
     {
         struct Item {
