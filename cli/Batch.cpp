@@ -204,7 +204,7 @@ private:
         if (column > 0)
             out += format_ == OutputFormat::Csv ? ',' : '\t';
         if (format_ == OutputFormat::Csv)
-            out += CsvField(std::string(text));
+            AppendCsvField(out, text);
         else
             out += text;
     }
@@ -291,7 +291,8 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
             rejection = e.what();
         }
         if (rejection.empty()) {
-            const std::array<OptionalValue, ResultColumns> results = Results(k, ReadCharacteristicPoints(k));
+            const std::array<OptionalValue, ResultColumns> results = Results(
+                k, ReadCharacteristicPoints(k, OperatingRows::LastOnly));
             writer.Row(row, lineNumber, motor, "OK", &results);
         } else {
             ++notAccepted;

@@ -183,15 +183,24 @@ std::string RenderCsv(const ResultGrids& g)
 
 std::string CsvField(const std::string& cell)
 {
-    if (cell.find_first_of(",\"\r\n") == std::string::npos)
-        return cell;
-    std::string out = "\"";
+    std::string out;
+    AppendCsvField(out, cell);
+    return out;
+}
+
+void AppendCsvField(std::string& out, std::string_view cell)
+{
+    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += cell;
+        return;
+    }
+    out += '"';
     for (char ch : cell) {
         if (ch == '"')
             out += '"';
         out += ch;
     }
-    return out + "\"";
+    out += '"';
 }
 
 std::string JsonString(const std::string& text)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "Characteristic.h"
 #include "GridTexts.h"
@@ -24,6 +25,8 @@ std::string RenderJson(const TKonstrukce& k, const CharacteristicPoints& c, cons
 
 // Pieces with rules of their own.
 std::string CsvField(const std::string& cell);
+// The same field appended to `out`, for rows built in one reused string.
+void AppendCsvField(std::string& out, std::string_view cell);
 std::string JsonString(const std::string& text);
 std::string JsonNumber(long double value);
 std::string JsonNumber(const OptionalValue& value); // null when empty

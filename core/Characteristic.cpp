@@ -250,12 +250,12 @@ std::optional<OperatingPoint> OperatingPointAtSlip(const TKonstrukce& k, long do
     return ValuesAt(d, x, s);
 }
 
-CharacteristicPoints ReadCharacteristicPoints(const TKonstrukce& k)
+CharacteristicPoints ReadCharacteristicPoints(const TKonstrukce& k, OperatingRows rows)
 {
     const Diagram d = DiagramOf(k);
     CharacteristicPoints c;
 
-    for (int i = 1; i <= SlipCount; ++i) {
+    for (int i = rows == OperatingRows::All ? 1 : SlipCount; i <= SlipCount; ++i) {
         OperatingPoint& o = c.operating[i];
         FillPowers(d, {k.KruzniceX[i], k.KruzniceY[i]}, o);
         o.slip = static_cast<long double>(i) * SlipStep; // multiplied the way the torque table does

@@ -44,5 +44,10 @@ struct CharacteristicPoints {
     std::array<OperatingPoint, SlipCount + 1> operating{};
 };
 
-// Reads all of it off a record that acceptance committed; never changes the record.
-CharacteristicPoints ReadCharacteristicPoints(const TKonstrukce& k);
+// Which rows of the operating characteristics to read: a batch of motors wants the maxima only, and
+// they need the last row (slip 1, an end of the motoring arc) alone.
+enum class OperatingRows { All, LastOnly };
+
+// Reads all of it off a record that acceptance committed; never changes the record. With
+// OperatingRows::LastOnly, rows 1..19 stay empty; everything else is the same to the bit.
+CharacteristicPoints ReadCharacteristicPoints(const TKonstrukce& k, OperatingRows rows = OperatingRows::All);
