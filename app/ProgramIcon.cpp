@@ -2,6 +2,7 @@
 #include "ProgramIcon.h"
 
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -10,7 +11,7 @@
 namespace {
 const QString IconDrawing = QStringLiteral(":/icons/icon.svg");
 constexpr int AboutPictureSide = 32;
-constexpr std::array WindowIconSides{16, 22, 24, 32, 48, 64, 128, 256};
+constexpr std::array WindowIconSides{16, 22, 24, 32, 48, 64};
 } // namespace
 
 QImage RenderProgramIcon(int side)
@@ -33,10 +34,37 @@ QPixmap ProgramIconPixmap()
     return pixmap;
 }
 
+namespace {
+
+// Draws the window icon at the size that is asked for, when it is asked for: creating the windows
+// renders nothing that no title bar or task bar shows.
+class DrawingIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override
+    {
+        QSvgRenderer(IconDrawing).render(painter, rect);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return QPixmap::fromImage(RenderProgramIcon(std::min(size.width(), size.height())));
+    }
+
+    // The sizes a window system copies into its title bars and switchers; larger ones are drawn on request.
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int side : WindowIconSides)
+            sizes << QSize(side, side);
+        return sizes;
+    }
+
+    QIconEngine* clone() const override { return new DrawingIconEngine; }
+};
+
+} // namespace
+
 QIcon ProgramIconSet()
 {
-    QIcon icon;
-    for (const int side : WindowIconSides)
-        icon.addPixmap(QPixmap::fromImage(RenderProgramIcon(side)));
-    return icon;
+    return QIcon(new DrawingIconEngine);
 }
