@@ -284,8 +284,12 @@ public:
 
     void ReportRuns(const std::vector<Run>& runs) override
     {
+        // With repetitions the ratios use each benchmark's median, not its last repetition.
         for (const Run& run : runs)
-            nanoseconds[run.benchmark_name()] = run.GetAdjustedRealTime() * Scale(run.time_unit);
+            if (run.run_type == Run::RT_Iteration)
+                nanoseconds[run.benchmark_name()] = run.GetAdjustedRealTime() * Scale(run.time_unit);
+            else if (run.aggregate_name == "median")
+                nanoseconds[run.run_name.str()] = run.GetAdjustedRealTime() * Scale(run.time_unit);
         ConsoleReporter::ReportRuns(runs);
     }
 
