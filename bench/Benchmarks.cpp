@@ -284,11 +284,9 @@ public:
 
     void ReportRuns(const std::vector<Run>& runs) override
     {
-        // With repetitions the ratios use each benchmark's median, not its last repetition.
+        // Keyed by the plain name: with repetitions the median, reported last, replaces the repetitions.
         for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration)
-                nanoseconds[run.benchmark_name()] = run.GetAdjustedRealTime() * Scale(run.time_unit);
-            else if (run.aggregate_name == "median")
+            if (run.run_type == Run::RT_Iteration || run.aggregate_name == "median")
                 nanoseconds[run.run_name.str()] = run.GetAdjustedRealTime() * Scale(run.time_unit);
         ConsoleReporter::ReportRuns(runs);
     }
