@@ -28,6 +28,11 @@ constexpr long double SlipStep = 0.05L;
 // Index 1..20 stands for slip i · SlipStep; index 0 is never used.
 using SlipValues = std::array<long double, SlipCount + 1>;
 
+// Where the ratio point T of the torque line lies on Ak's vertical: dividing the ordinate from the x
+// axis in the ratio R1f : Rf (the program's own construction, the default), or dividing the part of it
+// above the no-load line, Ak.y − Ao.y, as most textbooks draw the torque line.
+enum class TorqueLine { Axis, NoLoadLine };
+
 struct TKonstrukce {
     // Inputs as last accepted.
     long double PrNapr = 0;       // I0, A
@@ -63,6 +68,10 @@ struct TKonstrukce {
     SlipValues KruzniceY{};
     SlipValues MomentSkluzu{};
     SlipValues OmegaSkluzu{};
+
+    // Chosen before the construction, which then places T by it; the only field that is no number,
+    // kept last so that the values before it form one block.
+    TorqueLine torqueLine = TorqueLine::Axis;
 };
 
 // The one record of the process; zero at start.

@@ -109,9 +109,13 @@ void ConstructFromTestPoints(TKonstrukce& k)
     k.PrimkaVykonu.y = Abs(X(Ao.y) - Ak.y);
     k.DelkaPrimky = Sqrt(X(dX) * dX + X(dY) * dY);
 
-    // T divides the short-circuit ordinate in the ratio R1f : Rf, the quotient first.
+    // T divides the short-circuit ordinate in the ratio R1f : Rf, the quotient first; on the textbook
+    // line only its part above the no-load line, Ao.y + (Ak.y − Ao.y) · R1f / Rf, left to right.
     k.BodPomeru.x = Ak.x;
-    k.BodPomeru.y = X(k.R1f) / (X(k.R1f) + k.R21f) * Ak.y;
+    if (k.torqueLine == TorqueLine::NoLoadLine)
+        k.BodPomeru.y = X(Ao.y) + (X(Ak.y) - Ao.y) * k.R1f / k.Rf;
+    else
+        k.BodPomeru.y = X(k.R1f) / (X(k.R1f) + k.R21f) * Ak.y;
 
     // Midpoint of the power line, from the absolute differences.
     k.StredPrimky.x = X(dX) * Half + Ao.x;

@@ -3,9 +3,9 @@
 
 #include "Konstrukce.h"
 
-// Fills every construction field and the characteristic of `k` from its inputs, storing each value
-// as soon as it is computed. Raises EZeroDivide, EInvalidOp or EOverflow at the first floating-point
-// fault; the fields computed before it keep their new values.
+// Fills every construction field and the characteristic of `k` from its inputs and its choice of the
+// torque line, storing each value as soon as it is computed. Raises EZeroDivide, EInvalidOp or
+// EOverflow at the first floating-point fault; the fields computed before it keep their new values.
 void SpoctiKonstrukci(TKonstrukce& k = Konstrukce);
 
 // The construction in its two parts, in the same order: the no-load and short-circuit points Ao and
