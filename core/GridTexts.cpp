@@ -106,3 +106,27 @@ WideGridRows OperatingRows(const CharacteristicPoints& c)
     }
     return rows;
 }
+
+WideGridRows WorkingPointRows(const std::vector<AskedPoint>& points)
+{
+    WideGridRows rows{{"Veličina", "Zadáno", "s", "n (1/min)", "I1 (A)", "cos φ", "P1 (W)", "P2 (W)", "η", "M (Nm)",
+                       "Pδ (W)", "ΔPCu2 (W)", "ΔPCu1 (W)", "ΔP0 (W)", "Poznámka"}};
+    for (const AskedPoint& a : points) {
+        const OperatingQuantityTexts& t = TextsOf(a.quantity);
+        WideGridRow row{*t.unit != '\0' ? std::string(t.symbol) + " (" + t.unit + ")" : std::string(t.symbol),
+                        NumberToGroupedText(a.value)};
+        if (const std::optional<PointValues>& p = a.solution.point) {
+            const OperatingPoint& o = p->values;
+            for (const OptionalValue& v :
+                 {o.slip, p->speed, o.current, o.powerFactor, o.input, o.output, o.efficiency, o.torque, p->airGapPower,
+                  p->rotorCopperLoss, p->statorCopperLoss, p->noLoadLoss})
+                row.push_back(Cell(v));
+            row.emplace_back();
+        } else {
+            row.resize(rows.front().size() - 1);
+            row.push_back(NoPointText(a.quantity, a.value, a.solution));
+        }
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}

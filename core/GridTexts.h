@@ -7,6 +7,7 @@
 
 #include "Characteristic.h"
 #include "Konstrukce.h"
+#include "OperatingPointSolver.h"
 
 using GridRow = std::array<std::string, 3>;
 using GridRows = std::vector<GridRow>;
@@ -21,3 +22,14 @@ using WideGridRows = std::vector<WideGridRow>;
 
 WideGridRows CharacteristicPointRows(const TKonstrukce& k, const CharacteristicPoints& c); // Tabulka4, 9 rows
 WideGridRows OperatingRows(const CharacteristicPoints& c);                                 // Tabulka5, 21 rows
+
+// An operating point as asked for, a quantity and its value, with what the solver found.
+struct AskedPoint {
+    OperatingQuantity quantity;
+    long double value;
+    OperatingPointSolution solution;
+};
+
+// The grid "Pracovní body": its header and a row per asked point, 15 columns; a point off the arc has
+// empty value cells and the reason in the last.
+WideGridRows WorkingPointRows(const std::vector<AskedPoint>& points);

@@ -1,0 +1,83 @@
+// The operating point at which one quantity of the motor has a given value, and everything at a point
+// of the circle: the values, the speed, the air-gap power and the four segments of the point's vertical.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Characteristic.h"
+#include "Konstrukce.h"
+
+// What an operating point may be asked by.
+enum class OperatingQuantity { Output, Torque, Current, Input, Slip, Speed };
+
+// The texts of a quantity, for every place that asks for one or names it.
+struct OperatingQuantityTexts {
+    OperatingQuantity quantity;
+    const char* symbol;  // "P2": the calculator's name for it
+    const char* caption; // "P2 výkon": the choice in the window
+    const char* name;    // "Výkon": what the message on a value off the arc starts with
+    const char* unit;    // "W"; empty for the slip
+};
+
+constexpr std::array<OperatingQuantityTexts, 6> OperatingQuantities{{
+    {OperatingQuantity::Output, "P2", "P2 výkon", "Výkon", "W"},
+    {OperatingQuantity::Torque, "M", "M moment", "Moment", "Nm"},
+    {OperatingQuantity::Current, "I", "I proud", "Proud", "A"},
+    {OperatingQuantity::Input, "P1", "P1 příkon", "Příkon", "W"},
+    {OperatingQuantity::Slip, "s", "s skluz", "Skluz", ""},
+    {OperatingQuantity::Speed, "n", "n otáčky", "Otáčky", "1/min"},
+}};
+
+const OperatingQuantityTexts& TextsOf(OperatingQuantity quantity);
+// The quantity whose symbol is `symbol` ("P2", "M", "I", "P1", "s", "n"), exactly as written.
+std::optional<OperatingQuantity> QuantityOfSymbol(std::string_view symbol);
+
+// The vertical from an operating point X down to the x axis, cut by the power line Ao–Ak, the torque
+// line Ao–A∞ and the horizontal through Ao: its ordinates in amperes, top down. The four segments
+// between them are the output, the rotor copper loss, the stator copper loss and the no-load loss.
+struct PointVertical {
+    long double x = 0;
+    long double point = 0; // X.y
+    long double powerLine = 0;
+    long double torqueLine = 0; // below noLoadLine when T lies below Ao
+    long double noLoadLine = 0; // Ao.y; the x axis (0) ends the last segment
+};
+
+struct PointValues {
+    OperatingPoint values;     // point, slip, torque, output, input, current, power factor, efficiency, ω
+    OptionalValue speed;       // 1/min: (1 − s) · SynchrOtacky
+    OptionalValue airGapPower; // W: m · Uf · the ordinate above the torque line, the torque in synchronous watts
+    // The segments of the vertical below the output's, as powers (m · Uf · length); with the output they
+    // add up to the input. They are the construction's segments, not measured losses, and signed: with
+    // T below Ao the stator copper segment is negative.
+    OptionalValue rotorCopperLoss;
+    OptionalValue statorCopperLoss;
+    OptionalValue noLoadLoss;
+    std::optional<PointVertical> vertical; // empty where a line through Ao is vertical
+};
+
+struct QuantityRange {
+    long double min = 0;
+    long double max = 0;
+};
+
+struct OperatingPointSolution {
+    std::optional<PointValues> point;       // empty: no point of the motoring arc has the value
+    std::optional<QuantityRange> reachable; // what the quantity takes from Ao to Ak; empty without a diagram
+};
+
+// The point of the motoring arc (slip 0 to 1, Ao to Ak) where `quantity` equals `value`; of two such
+// points the one with the smaller slip, on the stable side of the maximum. Output, torque and input
+// come from a line parallel to the power line, the torque line or the x axis, the current from the
+// circle of that radius about O, each cut with the diagram's circle in closed form; slip and speed
+// from OperatingPointAtSlip. A value within rounding of an end of the range is taken as that end.
+OperatingPointSolution SolveOperatingPoint(const TKonstrukce& k, OperatingQuantity quantity, long double value);
+
+// Everything at a point X of the circle (X is taken to lie on it), the slip read off the slip line.
+PointValues PointValuesAt(const TKonstrukce& k, const Point& x);
+
+// Why a solution has no point, in the locale's number form: "Výkon větší než maximální 37 419,1320 W."
+std::string NoPointText(OperatingQuantity quantity, long double value, const OperatingPointSolution& solution);
