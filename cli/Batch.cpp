@@ -230,7 +230,8 @@ private:
 
 } // namespace
 
-int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format, const std::string& name)
+int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format, const std::string& name,
+             TorqueLine torqueLine)
 {
     const RowWriter writer(format);
     std::string row;
@@ -252,6 +253,7 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
     long long motors = 0, notAccepted = 0;
     MotorLine motor;
     TKonstrukce k{};
+    k.torqueLine = torqueLine; // acceptance keeps it from one motor to the next
     for (;;) {
         const LineReader::Status status = reader.Next(line);
         ++lineNumber;
@@ -312,7 +314,7 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
     return 0;
 }
 
-int RunBatch(const std::string& path, OutputFormat format)
+int RunBatch(const std::string& path, OutputFormat format, TorqueLine line)
 {
     std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
     if (!in) {
@@ -321,7 +323,7 @@ int RunBatch(const std::string& path, OutputFormat format)
     }
     static std::array<char, OutputBufferBytes> outputBuffer;
     std::setvbuf(stdout, outputBuffer.data(), _IOFBF, outputBuffer.size());
-    const int status = RunBatch(in, stdout, stderr, format, path == "-" ? "standard input" : path);
+    const int status = RunBatch(in, stdout, stderr, format, path == "-" ? "standard input" : path, line);
     if (in != stdin)
         std::fclose(in);
     return status;

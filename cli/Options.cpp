@@ -79,7 +79,15 @@ TextMember TextField(std::string_view option)
 bool TakesValue(std::string_view option)
 {
     return option == "--phases" || option == "--poles" || option == "--format" || option == "--batch" ||
-        option == "--diagram" || option == "--scale" || TextField(option) != nullptr;
+        option == "--diagram" || option == "--scale" || option == "--at" || option == "--torque-line" ||
+        TextField(option) != nullptr;
+}
+
+// Options that say how to compute or what to write, not which motor.
+bool DescribesMotor(std::string_view option)
+{
+    return option != "--format" && option != "--batch" && option != "--diagram" && option != "--scale" &&
+        option != "--at" && option != "--torque-line";
 }
 
 UsageError BadValue(std::string_view option, std::string_view value)
@@ -94,6 +102,26 @@ std::optional<diagram::Scale> ScaleOption(std::string_view value)
         return diagram::SeriesValue(TextToNumber(std::string(value)));
     } catch (const EConvertError&) {
         return std::nullopt;
+    }
+}
+
+// "P2=15000": a quantity's symbol, '=', and a number in the locale's form.
+std::variant<AtOption, UsageError> AtValue(std::string_view value)
+{
+    const std::size_t equals = value.find('=');
+    const std::optional<OperatingQuantity> quantity = equals == std::string_view::npos
+        ? std::nullopt
+        : QuantityOfSymbol(value.substr(0, equals));
+    if (!quantity) {
+        std::string symbols;
+        for (const OperatingQuantityTexts& t : OperatingQuantities)
+            symbols += (symbols.empty() ? "" : ", ") + std::string(t.symbol);
+        return UsageError{"invalid value '" + std::string(value) + "' for --at: Q=V with Q one of " + symbols};
+    }
+    try {
+        return AtOption{*quantity, TextToNumber(std::string(value.substr(equals + 1)))};
+    } catch (const EConvertError& e) {
+        return UsageError{"invalid value '" + std::string(value) + "' for --at: " + e.what()};
     }
 }
 
@@ -125,7 +153,7 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         if (i + 1 >= argc)
             return UsageError{"missing value for " + std::string(option)};
         const std::string_view value = argv[++i];
-        if (option != "--format" && option != "--batch" && option != "--diagram" && option != "--scale")
+        if (DescribesMotor(option))
             motorOption = option;
 
         if (option == "--batch") {
@@ -150,6 +178,18 @@ ParseResult ParseOptions(int argc, const char* const argv[])
             if (!o.scale)
                 return UsageError{"invalid value '" + std::string(value) +
                                   "' for --scale: amperes per millimetre, 1, 2 or 5 times a power of ten"};
+        } else if (option == "--at") {
+            std::variant<AtOption, UsageError> at = AtValue(value);
+            if (const auto* error = std::get_if<UsageError>(&at))
+                return *error;
+            o.at.push_back(std::get<AtOption>(at));
+        } else if (option == "--torque-line") {
+            if (value == "axis")
+                o.torqueLine = TorqueLine::Axis;
+            else if (value == "no-load")
+                o.torqueLine = TorqueLine::NoLoadLine;
+            else
+                return BadValue(option, value);
         } else if (value == "text") {
             o.format = OutputFormat::Text;
             o.formatGiven = true;
@@ -166,6 +206,8 @@ ParseResult ParseOptions(int argc, const char* const argv[])
     if (o.batchFile && !motorOption.empty())
         return UsageError{"--batch takes every motor from its file; " + std::string(motorOption) +
                           " does not go with it"};
+    if (o.batchFile && !o.at.empty())
+        return UsageError{"--at asks about the one motor of the options; it does not go with --batch"};
     if (o.batchFile && !o.diagramFile.empty())
         return UsageError{"--diagram draws the one motor of the options; it does not go with --batch"};
     if (o.scale && o.diagramFile.empty())
@@ -218,6 +260,12 @@ std::string UsageText()
         "  --scale A      amperes per millimetre of the diagram, 1, 2 or 5 times a power of ten\n"
         "                 (default: 1 A = 1 mm, coarser where A0 is too small, finer where the\n"
         "                 diagram would be under 100 mm across)\n"
+        "  --at Q=V       also the operating point where Q has the value V, Q one of P2 (output,\n"
+        "                 W), M (torque, Nm), I (current, A), P1 (input, W), s (slip), n (speed,\n"
+        "                 1/min); repeatable, one row each in a last grid (JSON: \"At\")\n"
+        "  --torque-line L\n"
+        "                 axis: T divides Ak's ordinate from the x axis (default); no-load: only\n"
+        "                 its part above the no-load line, as textbooks draw it; also for --batch\n"
         "  --help         show this help and exit\n"
         "  --version      show the version and exit\n"
         "\n"

@@ -5,11 +5,19 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "Acceptance.h"
 #include "DiagramGeometry.h"
+#include "OperatingPointSolver.h"
 
 enum class OutputFormat { Text, Csv, Json };
+
+// --at Q=V: the operating point where the quantity has that value.
+struct AtOption {
+    OperatingQuantity quantity;
+    long double value;
+};
 
 struct CalcOptions {
     TypedInput input; // texts and radio indices, exactly as the input dialog would hand them over
@@ -18,6 +26,10 @@ struct CalcOptions {
     bool formatGiven = false;             // --format named: the tables are printed also when drawing
     std::string diagramFile;              // --diagram: where to draw the diagram; empty for nowhere
     std::optional<diagram::Scale> scale;  // --scale: amperes per millimetre, forced
+
+    // --at in the order given, and --torque-line.
+    std::vector<AtOption> at;
+    TorqueLine torqueLine = TorqueLine::Axis;
 };
 
 struct HelpRequested {};
@@ -30,7 +42,8 @@ struct UsageError {
 using ParseResult = std::variant<CalcOptions, HelpRequested, VersionRequested, UsageError>;
 
 // Reads argv[1..argc-1]. Option values are taken verbatim from the next argument, so negative
-// numbers and texts the acceptance will reject still reach it; a repeated option keeps its last value.
+// numbers and texts the acceptance will reject still reach it; a repeated option keeps its last value,
+// but every --at counts.
 ParseResult ParseOptions(int argc, const char* const argv[]);
 
 // The radio index of a phase count ("1", "3") or pole count ("2" … "20"), -1 for any other text.

@@ -245,10 +245,10 @@ std::string JsonNumber(const OptionalValue& value)
     return value ? JsonNumber(*value) : "null";
 }
 
-std::string RenderJson(const TKonstrukce& k, const CharacteristicPoints& c, const ResultGrids& g)
+std::string RenderJson(const TKonstrukce& k, const CharacteristicPoints& c, const ResultGrids& g, const std::string& at)
 {
-    return JsonObject()
-        .Field("PrNapr", JsonNumber(k.PrNapr))
+    JsonObject json;
+    json.Field("PrNapr", JsonNumber(k.PrNapr))
         .Field("UcNapr", JsonNumber(k.UcNapr))
         .Field("PrNakr", JsonNumber(k.PrNakr))
         .Field("UcNakr", JsonNumber(k.UcNakr))
@@ -285,5 +285,8 @@ std::string RenderJson(const TKonstrukce& k, const CharacteristicPoints& c, cons
         .Field("TabulkaM01", Grid(g.torque))
         .Field("Tabulka4", Grid(g.characteristic))
         .Field("Tabulka5", Grid(g.operating))
-        .Close();
+        .Field("TorqueLine", JsonString(k.torqueLine == TorqueLine::NoLoadLine ? "no-load" : "axis"));
+    if (!at.empty())
+        json.Field("At", at);
+    return json.Close();
 }

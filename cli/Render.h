@@ -21,7 +21,9 @@ ResultGrids GridsOf(const TKonstrukce& k, const CharacteristicPoints& c);
 
 std::string RenderText(const ResultGrids& g);
 std::string RenderCsv(const ResultGrids& g);
-std::string RenderJson(const TKonstrukce& k, const CharacteristicPoints& c, const ResultGrids& g);
+// `at`, when not empty, is the array of the asked operating points, written last as "At".
+std::string RenderJson(const TKonstrukce& k, const CharacteristicPoints& c, const ResultGrids& g,
+                       const std::string& at = {});
 
 // Pieces with rules of their own.
 std::string CsvField(const std::string& cell);

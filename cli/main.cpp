@@ -11,6 +11,7 @@
 #include "LoadNumberSeparators.h"
 #include "Options.h"
 #include "Render.h"
+#include "WorkingPoints.h"
 
 namespace {
 
@@ -29,20 +30,22 @@ int Emit(const std::string& text)
     return 0;
 }
 
-std::string Render(OutputFormat format, const TKonstrukce& k)
+std::string Render(const CalcOptions& options, const TKonstrukce& k)
 {
     const CharacteristicPoints points = ReadCharacteristicPoints(k);
     const ResultGrids grids = GridsOf(k, points);
-    switch (format) {
-    case OutputFormat::Csv: return RenderCsv(grids);
-    case OutputFormat::Json: return RenderJson(k, points, grids);
+    const std::vector<AskedPoint> asked = SolveAsked(k, options.at);
+    switch (options.format) {
+    case OutputFormat::Csv: return RenderCsv(grids) + WorkingPointsCsv(asked);
+    case OutputFormat::Json: return RenderJson(k, points, grids, asked.empty() ? "" : WorkingPointsJson(asked));
     case OutputFormat::Text: break;
     }
-    return RenderText(grids);
+    return RenderText(grids) + WorkingPointsText(asked);
 }
 
 int Run(const CalcOptions& options)
 {
+    Konstrukce.torqueLine = options.torqueLine;
     try {
         if (const auto rejection = AcceptInput(options.input, Konstrukce))
             return Fail(ExitRejected, rejection->message);
@@ -57,7 +60,7 @@ int Run(const CalcOptions& options)
         if (!options.formatGiven)
             return 0;
     }
-    return Emit(Render(options.format, Konstrukce));
+    return Emit(Render(options, Konstrukce));
 }
 
 } // namespace
@@ -76,7 +79,7 @@ int main(int argc, char* argv[])
             return Fail(ExitUsage, "orbitek-calc: " + error->message + "\n" + UsageText());
         const CalcOptions& options = std::get<CalcOptions>(parsed);
         if (options.batchFile)
-            return RunBatch(*options.batchFile, options.format);
+            return RunBatch(*options.batchFile, options.format, options.torqueLine);
         return Run(options);
     } catch (const std::exception& e) {
         return Fail(ExitInternal, std::string("orbitek-calc: ") + e.what());

@@ -77,6 +77,17 @@ TEST(Batch, RejectedMotorsDoNotStopTheRun)
     EXPECT_EQ(Calc(Czech, {"--batch", file.path(), "--r1", "0,3"}).status, 64) << "one motor or a file, not both";
 }
 
+// The torque line chosen for the run holds for every motor of it.
+TEST(Batch, TakesTheTorqueLine)
+{
+    const BatchFile file(Header + "\n" + Defaults + "\n" + Defaults + "\n");
+    const std::vector<std::vector<std::string>> rows = ParseText(
+        Calc(Czech, {"--batch", file.path(), "--torque-line", "no-load"}).out);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1][18], "600,6403");
+    EXPECT_EQ(rows[2][18], "600,6403");
+}
+
 TEST(Batch, MalformedLineStopsTheRunAfterTheRowsBeforeIt)
 {
     const std::string motor = Defaults + "\n";

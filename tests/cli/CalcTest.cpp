@@ -59,6 +59,18 @@ TEST(OrbitekCalc, ExitStatusAndMessages)
         {"bad phases", Czech, {"--phases", "2"}, 64, "orbitek-calc: invalid value '2' for --phases\nUsage: "},
         {"bad poles", Czech, {"--poles", "7"}, 64, "orbitek-calc: invalid value '7' for --poles\nUsage: "},
         {"bad format", Czech, {"--format", "xml"}, 64, "orbitek-calc: invalid value 'xml' for --format\nUsage: "},
+        {"unknown quantity",
+         Czech,
+         {"--at", "Q=1"},
+         64,
+         "orbitek-calc: invalid value 'Q=1' for --at: Q=V with Q one of P2, M, I, P1, s, n\nUsage: "},
+        {"point in Czech --at",
+         Czech,
+         {"--at", "s=0.04"},
+         64,
+         "orbitek-calc: invalid value 's=0.04' for --at: '0.04' is not a valid floating point value\nUsage: "},
+        {"bad torque line", Czech, {"--torque-line", "ak"}, 64, "orbitek-calc: invalid value 'ak' for --torque-line\n"},
+        {"--at with --batch", Czech, {"--batch", "-", "--at", "P2=1"}, 64, "orbitek-calc: --at asks about the one"},
     };
     for (const auto& c : cases) {
         const Outcome o = Calc(c.lang, c.args);
@@ -188,6 +200,53 @@ TEST(OrbitekCalc, FormatsAgree)
     };
     for (const auto& c : characteristic)
         EXPECT_EQ(NumberToGroupedText(JsonValue(json, c.path)), textRows[c.row][c.column]) << *c.path.begin();
+}
+
+// --at: a row per point in the order asked, one off the arc with its reason; CSV and JSON carry the
+// same, and the chosen torque line reaches the construction.
+TEST(OrbitekCalc, OperatingPointsAtGivenValues)
+{
+    auto run = [](const char* format) {
+        const Outcome o = Calc(
+            Czech,
+            {"--at", "P2=15000", "--at", "M=700", "--at", "s=0,04", "--torque-line", "no-load", "--format", format});
+        EXPECT_EQ(o.status, 0) << o.err;
+        return o.out;
+    };
+    const std::string text = run("text"), csv = run("csv"), json = run("json");
+    const std::vector<std::vector<std::string>> rows = ParseText(text);
+    ASSERT_GE(rows.size(), 4u);
+    EXPECT_EQ(ParseCsv(csv), rows);
+    EXPECT_EQ(rows[4][2], "36,4417") << "T above the no-load line";
+    const std::vector<std::string>* grid = &rows[rows.size() - 4];
+    EXPECT_EQ(grid[0].front(), "Veličina");
+    EXPECT_EQ(grid[0].back(), "Poznámka");
+    const std::vector<std::string>& output = grid[1];
+    const std::vector<std::string>& torque = grid[2];
+    ASSERT_EQ(output.size(), 15u);
+    ASSERT_EQ(torque.size(), 15u);
+    EXPECT_EQ(output[0], "P2 (W)");
+    EXPECT_EQ(output[7], "15\u00A0000,0000");
+    EXPECT_EQ(output[14], "");
+    EXPECT_EQ(torque[1], "700,0000");
+    EXPECT_EQ(torque[14], "Moment větší než maximální 600,6403 Nm.");
+    for (std::size_t c = 2; c < 14; ++c)
+        EXPECT_EQ(torque[c], "") << c;
+    EXPECT_EQ(grid[3][2], "0,0400");
+
+    EXPECT_NE(json.find("\"TorqueLine\": \"no-load\""), std::string::npos);
+    EXPECT_NE(json.find("{\"Quantity\": \"M\", \"Value\": 700, \"x\": null"), std::string::npos);
+    DecimalSeparator = U',';
+    ThousandSeparator = U'\u00A0';
+    const struct {
+        const char* key;
+        std::size_t column;
+    } members[] = {{"Slip", 2},       {"Speed", 3},        {"Current", 4},
+                   {"Efficiency", 8}, {"AirGapPower", 10}, {"StatorCopperLoss", 12}};
+    for (const auto& m : members)
+        EXPECT_EQ(NumberToGroupedText(JsonValue(json, {"At", m.key})), output[m.column]) << m.key;
+    EXPECT_EQ(NumberToGroupedText(JsonValue(json, {"At", "Reachable", "Reachable", "max"})), "600,6403");
+    EXPECT_EQ(Calc(Czech, {"--format", "json"}).out.find("\"At\""), std::string::npos) << "only when asked";
 }
 
 } // namespace

@@ -1,0 +1,94 @@
+// The operating points asked for with --at, in the three output forms.
+#include "WorkingPoints.h"
+
+#include <initializer_list>
+#include <utility>
+
+#include "Render.h"
+
+namespace {
+
+std::string Grid(const std::vector<AskedPoint>& points, char separator, const char* lineEnd, bool csv)
+{
+    if (points.empty())
+        return {};
+    std::string out = lineEnd;
+    for (const WideGridRow& row : WorkingPointRows(points)) {
+        for (std::size_t c = 0; c < row.size(); ++c) {
+            if (c > 0)
+                out += separator;
+            if (csv)
+                AppendCsvField(out, row[c]);
+            else
+                out += row[c];
+        }
+        out += lineEnd;
+    }
+    return out;
+}
+
+std::string Members(std::initializer_list<std::pair<const char*, std::string>> members)
+{
+    std::string out;
+    for (const auto& [name, json] : members)
+        out += (out.empty() ? "" : ", ") + JsonString(name) + ": " + json;
+    return out;
+}
+
+std::string PointJson(const AskedPoint& a)
+{
+    const std::optional<PointValues>& p = a.solution.point;
+    const OperatingPoint o = p ? p->values : OperatingPoint{};
+    auto value = [&p](const OptionalValue& v) { return JsonNumber(p ? v : OptionalValue()); };
+    const std::optional<QuantityRange>& r = a.solution.reachable;
+    const std::string reachable = "{" +
+        Members({{"min", r ? JsonNumber(r->min) : "null"}, {"max", r ? JsonNumber(r->max) : "null"}}) + "}";
+    return "{" +
+        Members({{"Quantity", JsonString(TextsOf(a.quantity).symbol)},
+                 {"Value", JsonNumber(a.value)},
+                 {"x", value(o.point.x)},
+                 {"y", value(o.point.y)},
+                 {"Slip", value(o.slip)},
+                 {"Current", value(o.current)},
+                 {"PowerFactor", value(o.powerFactor)},
+                 {"Input", value(o.input)},
+                 {"Output", value(o.output)},
+                 {"Efficiency", value(o.efficiency)},
+                 {"Torque", value(o.torque)},
+                 {"Omega", value(o.omega)},
+                 {"Speed", value(p ? p->speed : OptionalValue())},
+                 {"AirGapPower", value(p ? p->airGapPower : OptionalValue())},
+                 {"RotorCopperLoss", value(p ? p->rotorCopperLoss : OptionalValue())},
+                 {"StatorCopperLoss", value(p ? p->statorCopperLoss : OptionalValue())},
+                 {"NoLoadLoss", value(p ? p->noLoadLoss : OptionalValue())},
+                 {"Reachable", reachable}}) +
+        "}";
+}
+
+} // namespace
+
+std::vector<AskedPoint> SolveAsked(const TKonstrukce& k, const std::vector<AtOption>& at)
+{
+    std::vector<AskedPoint> points;
+    for (const AtOption& a : at)
+        points.push_back({a.quantity, a.value, SolveOperatingPoint(k, a.quantity, a.value)});
+    return points;
+}
+
+std::string WorkingPointsText(const std::vector<AskedPoint>& points)
+{
+    return Grid(points, '\t', "\n", false);
+}
+
+std::string WorkingPointsCsv(const std::vector<AskedPoint>& points)
+{
+    return Grid(points, ',', "\r\n", true);
+}
+
+std::string WorkingPointsJson(const std::vector<AskedPoint>& points)
+{
+    std::string out = "[";
+    for (std::size_t i = 0; i < points.size(); ++i)
+        out += (i == 0 ? "\n    " : ",\n    ") + PointJson(points[i]);
+    return out + (points.empty() ? "]" : "\n  ]");
+}

@@ -1,0 +1,19 @@
+// The operating points asked for with --at: solved on the motor, written as the last grid of the text
+// and CSV output and as the JSON member "At".
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "GridTexts.h"
+#include "Options.h"
+
+std::vector<AskedPoint> SolveAsked(const TKonstrukce& k, const std::vector<AtOption>& at);
+
+// An empty line and the grid "Pracovní body", to follow the other grids; nothing without points.
+std::string WorkingPointsText(const std::vector<AskedPoint>& points);
+std::string WorkingPointsCsv(const std::vector<AskedPoint>& points);
+
+// The array of "At": per point the quantity and value as asked, where the point lies, its values
+// under the names of the "Operating" rows and the rest, null off the arc, and the reachable range.
+std::string WorkingPointsJson(const std::vector<AskedPoint>& points);
