@@ -1,7 +1,7 @@
 // Speed of the conversions against the C library, of one acceptance, of reading the characteristic
-// points off it, of creating the windows, of painting and exporting the diagram against filling the
-// image and writing an empty PDF page, and of the curves panel and the linked cursor against filling
-// the image and painting both panels.
+// points off it, of one operating point at a given value against one at a slip, of creating the
+// windows, of painting and exporting the diagram against filling the image and writing an empty PDF
+// page, and of the curves panel and the linked cursor against filling the image and painting both panels.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -26,6 +26,7 @@
 #include "Fonts.h"
 #include "Main.h"
 #include "NumText.h"
+#include "OperatingPointSolver.h"
 
 namespace {
 
@@ -259,6 +260,49 @@ void BM_PointerMoveBothPanels1280x1024(benchmark::State& state)
     }
 }
 
+// One operating point at a given value, over every quantity at values across its range, on motors of
+// every kind; the baseline is the operating point at a slip, which the slider and the curves use.
+struct AskedValue {
+    const TKonstrukce* record;
+    OperatingQuantity quantity;
+    long double value;
+};
+
+std::vector<TKonstrukce> AcceptedMotors()
+{
+    DecimalSeparator = U',';
+    std::vector<TKonstrukce> records(Motors.size());
+    for (std::size_t i = 0; i < Motors.size(); ++i)
+        AcceptInput(Motors[i], records[i]);
+    return records;
+}
+
+void BM_SolveOperatingPoint(benchmark::State& state)
+{
+    static const std::vector<TKonstrukce> records = AcceptedMotors();
+    std::vector<AskedValue> asked;
+    for (const TKonstrukce& k : records)
+        for (const OperatingQuantityTexts& t : OperatingQuantities) {
+            const QuantityRange r = SolveOperatingPoint(k, t.quantity, 0).reachable.value_or(QuantityRange{});
+            for (long double f : {0.1L, 0.5L, 0.9L})
+                asked.push_back({&k, t.quantity, r.min + f * (r.max - r.min)});
+        }
+    for (auto _ : state)
+        for (const AskedValue& a : asked)
+            benchmark::DoNotOptimize(SolveOperatingPoint(*a.record, a.quantity, a.value));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(asked.size()));
+}
+
+void BM_OperatingPointAtSlip(benchmark::State& state)
+{
+    static const std::vector<TKonstrukce> records = AcceptedMotors();
+    for (auto _ : state)
+        for (const TKonstrukce& k : records)
+            for (long double s : {0.1L, 0.5L, 0.9L})
+                benchmark::DoNotOptimize(OperatingPointAtSlip(k, s));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(records.size() * 3));
+}
+
 BENCHMARK(BM_TextToNumber);
 BENCHMARK(BM_strtold);
 BENCHMARK(BM_NumberToGroupedText);
@@ -268,6 +312,8 @@ BENCHMARK_CAPTURE(BM_snprintf, 3Lf, "%.3Lf");
 BENCHMARK(BM_AcceptanceAndConstruction)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AcceptanceAndConstructionPerMotor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadCharacteristicPointsPerMotor)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SolveOperatingPoint)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OperatingPointAtSlip)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CreateSixWindows)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillImage1280x1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintDiagram1280x1024)->Unit(benchmark::kMillisecond);
@@ -345,6 +391,14 @@ int main(int argc, char** argv)
     if (characteristic != reporter.nanoseconds.end())
         std::printf("characteristic points and operating values: %.3f us per motor (target < 2 us)\n",
                     characteristic->second / 1000 / static_cast<double>(Motors.size()));
+    const auto solve = reporter.nanoseconds.find("BM_SolveOperatingPoint");
+    const auto atSlip = reporter.nanoseconds.find("BM_OperatingPointAtSlip");
+    if (solve != reporter.nanoseconds.end() && atSlip != reporter.nanoseconds.end() && atSlip->second > 0) {
+        const double perSolve = solve->second / static_cast<double>(Motors.size() * OperatingQuantities.size() * 3);
+        const double perSlip = atSlip->second / static_cast<double>(Motors.size() * 3);
+        std::printf("one operating point solve: %.3f us = %.1f x BM_OperatingPointAtSlip (%.3f us); target < 1 us\n",
+                    perSolve / 1000, perSolve / perSlip, perSlip / 1000);
+    }
     PrintAgainst(reporter, "BM_PaintDiagram1280x1024", "BM_FillImage1280x1024", 5);
     PrintAgainst(reporter, "BM_ExportPdfDefaults", "BM_EmptyPdfPage", 50);
     PrintAgainst(reporter, "BM_PaintCurves1280x1024", "BM_FillImage1280x1024", 3);
