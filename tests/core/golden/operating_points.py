@@ -130,15 +130,11 @@ def motor_line(m):
 
 def write(m, out):
     out.append(motor_line(m))
-    out.append(f'record\tBodPomeru.y\t{text(m.t[1])}')
-    out.append(f'record\tAInf.x\t{text(m.ainf[0])}')
-    out.append(f'record\tAInf.y\t{text(m.ainf[1])}')
-    out.append(f'record\tPrimkaSkluzu.zacatek.y\t{text(m.p[1])}')
+    # T.y, A-infinity and the slip line's start P.y, then each table row: KruzniceX, KruzniceY, MomentSkluzu.
+    out.append('\t'.join(['points', text(m.t[1]), text(m.ainf[0]), text(m.ainf[1]), text(m.p[1])]))
     for i in range(1, 21):
         x = m.at_slip(mpf(i) / 20)
-        out.append(f'record\tKruzniceX[{i}]\t{text(x[0])}')
-        out.append(f'record\tKruzniceY[{i}]\t{text(x[1])}')
-        out.append(f'record\tMomentSkluzu[{i}]\t{text(m.km * (x[1] - m.line(m.t, x[0])))}')
+        out.append('\t'.join(['row', str(i), text(x[0]), text(x[1]), text(m.km * (x[1] - m.line(m.t, x[0])))]))
 
     def solved(name, v, lo, hi, x, s):
         row = f'solve\t{name}\t{v}\t{text(lo)}\t{text(hi)}\t'
