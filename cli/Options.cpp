@@ -24,16 +24,6 @@ std::string PolesText(const SpeedChoice& c)
     return std::to_string(c.poles);
 }
 
-// The entry whose command-line value is `value`, or -1.
-template <class Choice, std::size_t N>
-int IndexOf(const std::array<Choice, N>& table, std::string (*text)(const Choice&), std::string_view value)
-{
-    for (std::size_t i = 0; i < N; ++i)
-        if (text(table[i]) == value)
-            return static_cast<int>(i);
-    return -1;
-}
-
 // "2: 3000, 4: 1500, …" wrapped into lines of at most 80 columns, each starting with `indent`.
 std::string SpeedList(const std::string& indent)
 {
@@ -98,16 +88,6 @@ std::optional<diagram::Scale> ScaleOption(std::string_view value)
 }
 
 } // namespace
-
-int PhaseIndex(std::string_view phases)
-{
-    return IndexOf(PhaseTable, PhasesText, phases);
-}
-
-int PoleIndex(std::string_view poles)
-{
-    return IndexOf(SpeedTable, PolesText, poles);
-}
 
 ParseResult ParseOptions(int argc, const char* const argv[])
 {

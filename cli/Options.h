@@ -8,8 +8,7 @@
 
 #include "Acceptance.h"
 #include "DiagramGeometry.h"
-
-enum class OutputFormat { Text, Csv, Json };
+#include "OutputFormat.h"
 
 struct CalcOptions {
     TypedInput input; // texts and radio indices, exactly as the input dialog would hand them over
@@ -32,10 +31,6 @@ using ParseResult = std::variant<CalcOptions, HelpRequested, VersionRequested, U
 // Reads argv[1..argc-1]. Option values are taken verbatim from the next argument, so negative
 // numbers and texts the acceptance will reject still reach it; a repeated option keeps its last value.
 ParseResult ParseOptions(int argc, const char* const argv[]);
-
-// The radio index of a phase count ("1", "3") or pole count ("2" … "20"), -1 for any other text.
-int PhaseIndex(std::string_view phases);
-int PoleIndex(std::string_view poles);
 
 // Synopsis, option meanings, defaults and exit statuses, in the form help2man reads; ends with a newline.
 std::string UsageText();
