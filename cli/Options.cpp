@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "DiagramExport.h"
+#include "MeasuredCalc.h"
 #include "NumText.h"
 
 namespace {
@@ -68,8 +69,10 @@ TextMember TextField(std::string_view option)
 
 bool TakesValue(std::string_view option)
 {
+    MeasuredOptions probe;
     return option == "--phases" || option == "--poles" || option == "--format" || option == "--batch" ||
-        option == "--diagram" || option == "--scale" || TextField(option) != nullptr;
+        option == "--diagram" || option == "--scale" || TextField(option) != nullptr ||
+        TakeMeasuredOption(probe, option, {});
 }
 
 UsageError BadValue(std::string_view option, std::string_view value)
@@ -94,6 +97,7 @@ ParseResult ParseOptions(int argc, const char* const argv[])
     CalcOptions o;
     o.input = DefaultInput();     // the input dialog's defaults
     std::string_view motorOption; // the last option that describes the one motor
+    MeasuredOptions measured;     // the readings' options, noted apart
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
         if (option == "--help")
@@ -107,6 +111,8 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         const std::string_view value = argv[++i];
         if (option != "--format" && option != "--batch" && option != "--diagram" && option != "--scale")
             motorOption = option;
+        if (TakeMeasuredOption(measured, option, value))
+            continue;
 
         if (option == "--batch") {
             o.batchFile = std::string(value);
@@ -150,6 +156,8 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         return UsageError{"--diagram draws the one motor of the options; it does not go with --batch"};
     if (o.scale && o.diagramFile.empty())
         return UsageError{"--scale needs --diagram"};
+    if (auto error = FinishMeasuredOptions(measured, PolesText(SpeedTable[o.input.SynchrOtacky]), o.measured))
+        return UsageError{*error};
     return o;
 }
 
@@ -185,7 +193,7 @@ std::string UsageText()
         PhasesText(PhaseTable[d.Spotrebic]) +
         ")\n"
         "  --poles 2P     number of poles 2p, giving the synchronous speed in 1/min (default " +
-        PolesText(SpeedTable[d.SynchrOtacky]) + "):\n" + SpeedList("                 ") +
+        PolesText(SpeedTable[d.SynchrOtacky]) + "):\n" + SpeedList("                 ") + MeasuredUsageText() +
         "  --format F     text: the five result tables, cells separated by TAB (default);\n"
         "                 csv: the same tables as CSV with CRLF line ends;\n"
         "                 json: every computed quantity and the five tables\n"

@@ -8,15 +8,17 @@
 
 #include "Acceptance.h"
 #include "DiagramGeometry.h"
+#include "Measured.h"
 #include "OutputFormat.h"
 
 struct CalcOptions {
     TypedInput input; // texts and radio indices, exactly as the input dialog would hand them over
     OutputFormat format = OutputFormat::Text;
-    std::optional<std::string> batchFile; // --batch: one motor per line of this file, "-" for standard input
-    bool formatGiven = false;             // --format named: the tables are printed also when drawing
-    std::string diagramFile;              // --diagram: where to draw the diagram; empty for nowhere
-    std::optional<diagram::Scale> scale;  // --scale: amperes per millimetre, forced
+    std::optional<std::string> batchFile;     // --batch: one motor per line of this file, "-" for standard input
+    bool formatGiven = false;                 // --format named: the tables are printed also when drawing
+    std::string diagramFile;                  // --diagram: where to draw the diagram; empty for nowhere
+    std::optional<diagram::Scale> scale;      // --scale: amperes per millimetre, forced
+    std::optional<MeasuredReadings> measured; // the motor given as its tests' readings instead of `input`
 };
 
 struct HelpRequested {};

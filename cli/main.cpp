@@ -9,6 +9,7 @@
 #include "DiagramFile.h"
 #include "ExitStatus.h"
 #include "LoadNumberSeparators.h"
+#include "MeasuredCalc.h"
 #include "Options.h"
 #include "Render.h"
 
@@ -43,13 +44,19 @@ std::string Render(OutputFormat format, const TKonstrukce& k)
 
 int Run(const CalcOptions& options)
 {
-    try {
-        if (const auto rejection = AcceptInput(options.input, Konstrukce))
-            return Fail(ExitRejected, rejection->message);
-    } catch (const EConvertError& e) {
-        return Fail(ExitRejected, e.what());
-    } catch (const EMathError& e) {
-        return Fail(ExitMathFault, e.what());
+    MeasuredResult measured;
+    if (options.measured) {
+        if (const int status = AcceptMeasuredReadings(*options.measured, measured, stderr); status != 0)
+            return status;
+    } else {
+        try {
+            if (const auto rejection = AcceptInput(options.input, Konstrukce))
+                return Fail(ExitRejected, rejection->message);
+        } catch (const EConvertError& e) {
+            return Fail(ExitRejected, e.what());
+        } catch (const EMathError& e) {
+            return Fail(ExitMathFault, e.what());
+        }
     }
     if (!options.diagramFile.empty()) {
         if (const int status = WriteDiagramFile(options.diagramFile, options.scale, Konstrukce); status != 0)
@@ -57,6 +64,8 @@ int Run(const CalcOptions& options)
         if (!options.formatGiven)
             return 0;
     }
+    if (options.measured)
+        return Emit(WithMeasured(Render(options.format, Konstrukce), options.format, measured));
     return Emit(Render(options.format, Konstrukce));
 }
 
