@@ -188,7 +188,7 @@ MeasuredDialog::MeasuredDialog(QWidget* parent) : ModalDialog(parent)
     Poles->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     for (const SpeedChoice& s : SpeedTable)
         Poles->addItem(QString::number(s.poles));
-    Poles->setCurrentIndex(PoleIndex("4"));
+    Poles->setCurrentIndex(DefaultSpeedIndex); // as the input dialog and the calculator start
     const int polesRow = motor->rowCount();
     QLabel* polesLabel = Label(text::Poles, motor->parentWidget());
     polesLabel->setBuddy(Poles);

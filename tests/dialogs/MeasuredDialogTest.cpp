@@ -29,6 +29,7 @@ void TypeStarMotor()
         edit->selectAll();
         QTest::keyClicks(edit, QString::fromUtf8(text));
     }
+    d->Poles->setCurrentIndex(d->Poles->findText(QStringLiteral("4")));
     d->Star->setChecked(true);
     d->ThreePhases->setChecked(true);
     d->PerPhase->setChecked(true);
