@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 #include "Controls.h"
 #include "ErrorDisplay.h"
@@ -356,7 +357,9 @@ void MeasuredDialog::ShowDerived()
     QStringList warnings;
     for (const std::string& w : c.warnings)
         warnings << QString::fromStdString(w);
-    Warnings->setText(warnings.join(u'\n'));
+    // A number stays on one line with its unit when the warnings wrap.
+    static const QRegularExpression numberThenBlank(QStringLiteral("(\\d) "));
+    Warnings->setText(warnings.join(u'\n').replace(numberThenBlank, QStringLiteral("\\1\u00A0")));
 }
 
 void MeasuredDialog::ShowResistanceKind()
