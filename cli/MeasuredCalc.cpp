@@ -175,22 +175,22 @@ std::optional<std::string> FinishMeasuredOptions(MeasuredOptions& m, const std::
 
 std::string MeasuredUsageText()
 {
-    return "Or give the motor as its tests were measured (line values, the power of all phases):\n"
+    return "Or give the motor as its tests were measured, with --phases and --poles as\n"
+           "above; the output then ends with the values derived from the readings, and\n"
+           "warnings go to standard error:\n"
            "  --rated-voltage U        rated line voltage in V\n"
            "  --connection C           star or delta (three phases only)\n"
            "  --frequency F            50 or 60 Hz (default 50)\n"
-           "  --no-load-voltage U      no-load test: line voltage in V,\n"
-           "  --no-load-current I        line current in A,\n"
-           "  --no-load-power P          power in W\n"
-           "  --locked-voltage U       locked-rotor test: line voltage in V,\n"
-           "  --locked-current I         line current in A,\n"
-           "  --locked-power P           power in W\n"
+           "  --no-load-voltage U      line voltage of the no-load test in V\n"
+           "  --no-load-current I      line current of the no-load test in A\n"
+           "  --no-load-power P        power of all phases in the no-load test in W\n"
+           "  --locked-voltage U       line voltage of the locked-rotor test in V\n"
+           "  --locked-current I       line current of the locked-rotor test in A\n"
+           "  --locked-power P         power of all phases in the locked-rotor test in W\n"
            "  --r1 R                   the stator resistance per phase in ohms, or\n"
            "  --r1-terminals R         the resistance measured between two terminals, or\n"
-           "  --rotor-loss-share Q     the rotor's share of the locked-rotor copper loss (0 to 1)\n"
-           "  --resistance-factor K    multiplies a measured resistance (for example 1,1)\n"
-           "                 with --phases and --poles as above; the output ends with the grid of\n"
-           "                 the values derived from the readings, and warnings go to standard error\n";
+           "  --rotor-loss-share Q     rotor's share of the copper loss at standstill (0-1)\n"
+           "  --resistance-factor K    multiplies a measured resistance (for example 1,1)\n";
 }
 
 int AcceptMeasuredReadings(const MeasuredReadings& readings, MeasuredResult& result, std::FILE* err)
