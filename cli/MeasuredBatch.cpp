@@ -7,6 +7,13 @@
 
 namespace {
 
+// Why a line is no motor, as the batch's other reasons say it.
+namespace text {
+constexpr const char* ColumnsExpected = "očekáváno ";
+constexpr const char* ColumnsFound = " sloupců oddělených tabulátorem, nalezeno ";
+constexpr const char* ControlCharacter = "řídicí znak uvnitř řádku";
+} // namespace text
+
 // The row's own columns; the first form's result columns go between the derived ones and the warnings.
 constexpr const char* LineColumn = "line";
 constexpr const char* StatusColumn = "status";
@@ -64,11 +71,10 @@ std::string MeasuredBatchRows::Read(std::string_view line)
     }
     ++count;
     if (count != BatchReadingCount)
-        return "očekáváno " + std::to_string(BatchReadingCount) + " sloupců oddělených tabulátorem, nalezeno " +
-            std::to_string(count);
+        return text::ColumnsExpected + std::to_string(BatchReadingCount) + text::ColumnsFound + std::to_string(count);
     for (const char ch : line)
         if (static_cast<unsigned char>(ch) < 0x20 && ch != '\t')
-            return "řídicí znak uvnitř řádku";
+            return text::ControlCharacter;
     for (std::size_t i = 0; i < BatchReadingCount; ++i)
         (readings_.*(ReadingColumns[i].text)).assign(fields_[i]);
     if (const std::optional<MeasuredRejection> e = ChoiceError(readings_))

@@ -10,6 +10,19 @@
 
 namespace {
 
+// The texts this unit writes, besides the --help lines: usage errors in English as the calculator's
+// others are, and the warnings' mark in Czech as the warnings are.
+namespace text {
+constexpr const char* NotWithReadings = " does not go with the measured readings";
+constexpr const char* ReadingsNeed = "the measured readings need ";
+constexpr const char* OneResistance = "one of --r1, --r1-terminals, --rotor-loss-share";
+constexpr const char* NotWith = " does not go with ";
+constexpr const char* ConnectionNeeded = "three phases need --connection star or delta";
+constexpr const char* InvalidValue = "invalid value '";
+constexpr const char* ForOption = "' for ";
+constexpr const char* WarningMark = "varování: ";
+} // namespace text
+
 // Each option of the measured form and the reading it gives; the resistance options also its kind.
 struct ReadingOption {
     std::string_view name;
@@ -141,20 +154,20 @@ std::optional<std::string> FinishMeasuredOptions(MeasuredOptions& m, const std::
     MeasuredReadings& r = m.readings;
     for (std::string_view option : FirstFormOptions)
         if (Given(m, option))
-            return std::string(option) + " does not go with the measured readings";
+            return std::string(option) + text::NotWithReadings;
     for (std::string_view option : Required)
         if (!Given(m, option))
-            return "the measured readings need " + std::string(option);
+            return text::ReadingsNeed + std::string(option);
     std::vector<std::string_view> resistance;
     for (std::string_view option : ResistanceOptions)
         if (Given(m, option))
             resistance.push_back(option);
     if (resistance.empty())
-        return "the measured readings need one of --r1, --r1-terminals, --rotor-loss-share";
+        return std::string(text::ReadingsNeed) + text::OneResistance;
     if (resistance.size() > 1)
-        return std::string(resistance[1]) + " does not go with " + std::string(resistance[0]);
+        return std::string(resistance[1]) + text::NotWith + std::string(resistance[0]);
     if (Given(m, "--resistance-factor") && r.r1kind == choice::Share)
-        return "--resistance-factor does not go with --rotor-loss-share";
+        return std::string("--resistance-factor") + text::NotWith + "--rotor-loss-share";
     if (r.phases.empty())
         r.phases = "3";
     if (r.f.empty())
@@ -162,13 +175,13 @@ std::optional<std::string> FinishMeasuredOptions(MeasuredOptions& m, const std::
     if (r.poles.empty())
         r.poles = defaultPoles;
     if (r.phases == "3" && !Given(m, "--connection"))
-        return "three phases need --connection star or delta";
+        return text::ConnectionNeeded;
     if (r.phases != "3" && Given(m, "--connection"))
-        return "--connection does not go with --phases " + r.phases;
+        return std::string("--connection") + text::NotWith + "--phases " + r.phases;
     if (Given(m, "--connection") && r.connection != choice::Star && r.connection != choice::Delta)
-        return "invalid value '" + r.connection + "' for --connection";
+        return text::InvalidValue + r.connection + text::ForOption + "--connection";
     if (r.f != choice::Hz50 && r.f != choice::Hz60)
-        return "invalid value '" + r.f + "' for --frequency";
+        return text::InvalidValue + r.f + text::ForOption + "--frequency";
     readings = r;
     return std::nullopt;
 }
@@ -206,7 +219,7 @@ int AcceptMeasuredReadings(const MeasuredReadings& readings, MeasuredResult& res
     result.derived = outcome.conversion.derived;
     result.warnings = outcome.conversion.warnings;
     for (const std::string& w : result.warnings)
-        std::fprintf(err, "varování: %s\n", w.c_str());
+        std::fprintf(err, "%s%s\n", text::WarningMark, w.c_str());
     if (outcome.rejection) {
         std::fprintf(err, "%s\n", outcome.rejection->message.c_str());
         return ExitRejected;
