@@ -374,14 +374,6 @@ void CloseBox(Monkey&)
 
 // --- the measured values dialog ---
 
-QLineEdit* RandomReading(Monkey& m)
-{
-    const MeasuredDialog* d = MeasuredDlg;
-    QLineEdit* edits[] = {d->RatedVoltage,  d->NoLoadVoltage, d->NoLoadCurrent, d->NoLoadPower,     d->LockedVoltage,
-                          d->LockedCurrent, d->LockedPower,   d->Resistance,    d->ResistanceFactor};
-    return edits[m.Pick(static_cast<int>(std::size(edits)))];
-}
-
 // Readings of the size a lab sheet has, so that whole calculations happen often.
 void TypeReading(Monkey& m)
 {
@@ -405,13 +397,6 @@ void TypeReading(Monkey& m)
     QTest::keyClicks(edit, PlausibleNumber(m, r.low, r.high));
 }
 
-void TypeJunkReading(Monkey& m)
-{
-    QLineEdit* edit = RandomReading(m);
-    if (edit->isEnabled())
-        TypeInto(m, edit, JunkText(m));
-}
-
 void ChooseReadingChoice(Monkey& m)
 {
     const MeasuredDialog* d = MeasuredDlg;
@@ -424,11 +409,6 @@ void ChooseReadingChoice(Monkey& m)
         poles->setCurrentIndex(m.Pick(poles->count()));
     else
         QTest::mouseClick(choice, Qt::LeftButton, Qt::NoModifier, QPoint(6, choice->height() / 2));
-}
-
-void ClickMeasuredStorno(Monkey&)
-{
-    QTest::mouseClick(MeasuredDlg->CancelBtn, Qt::LeftButton);
 }
 
 void F3(Monkey& m)
@@ -561,9 +541,7 @@ const Action Actions[] = {
     {"menu MeasuredInput", MainWindow, 2, MenuMeasured},
     {"F3", MainWindow, 3, F3},
     {"type reading", MeasuredInput, 14, TypeReading},
-    {"type junk reading", MeasuredInput, 4, TypeJunkReading},
     {"reading choice", MeasuredInput, 5, ChooseReadingChoice},
-    {"click Storno", MeasuredInput, 1, ClickMeasuredStorno},
     {"F3 while modal", AnyDialog | MessageBox, 2, F3WhileModal},
     {"Menu key", MainWindow, 1, MenuKey},
     {"right click", MainWindow, 2, RightClick},
