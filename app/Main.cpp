@@ -11,6 +11,7 @@
 #include "HintTracker.h"
 #include "Info.h"
 #include "LoadNumberSeparators.h"
+#include "MeasuredDialog.h"
 #include "Moment.h"
 #include "OrbitekApplication.h"
 #include "ProgramIcon.h"
@@ -135,6 +136,14 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     addAction(Vstupnhodnoty3);
     Vstupnhodnoty1->setText(Vstupnhodnoty1->text() + QStringLiteral("\tF2"));
 
+    // The measured readings, with F3 owned by the popup item as F2 is.
+    MeasuredInput = AddMeasuredItem(diagram, N1);
+    MeasuredInputPopup = AddMeasuredItem(PodMenu1, N2);
+    MeasuredInputPopup->setShortcut(QKeySequence(Qt::Key_F3));
+    MeasuredInputPopup->setShortcutContext(Qt::WindowShortcut);
+    addAction(MeasuredInputPopup);
+    MeasuredInput->setText(MeasuredInput->text() + QStringLiteral("\tF3"));
+
     GuardHandler([this] { FormCreate(this); });
 }
 
@@ -162,6 +171,16 @@ std::tuple<QAction*, QAction*, QAction*, QAction*> TMainForm::AddDiagramItems(QM
     return {input, separator, coordinates, torque};
 }
 
+QAction* TMainForm::AddMeasuredItem(QMenu* menu, QAction* before)
+{
+    QAction* item = AddItem(menu, QStringLiteral("&Naměřené hodnoty..."),
+                            QStringLiteral("Zadání hodnot naměřených při zkouškách naprázdno a nakrátko"),
+                            &TMainForm::MeasuredInputClick);
+    menu->removeAction(item);
+    menu->insertAction(before, item);
+    return item;
+}
+
 void TMainForm::FormCreate(QObject*)
 {
     connect(&HintTracker::Instance(), &HintTracker::HintChanged, this, [this] { ShowHint(this); });
@@ -187,6 +206,11 @@ void TMainForm::Copyright1Click(QObject*)
 void TMainForm::Vstupnhodnoty1Click(QObject*)
 {
     ShowDialog(ZadaniDlg);
+}
+
+void TMainForm::MeasuredInputClick(QObject*)
+{
+    ShowDialog(MeasuredDlg);
 }
 
 void TMainForm::MomentovkaClick(QObject*)
@@ -322,10 +346,16 @@ void CreateWindows()
     GuardHandler([owner] { Tabulka1 = new TTabulka1(owner); });
     GuardHandler([owner] { LicPodm = new TLicPodm(owner); });
     GuardHandler([owner] { SouradniceDlg = new TSouradniceDlg(owner); });
+    GuardHandler([owner] { MeasuredDlg = new MeasuredDialog(owner); });
+    if (MainForm != nullptr && MeasuredDlg != nullptr)
+        QObject::connect(MeasuredDlg, &MeasuredDialog::CalculationAccepted, MainForm,
+                         &TMainForm::ShowAcceptedCalculation);
 }
 
 void DestroyWindows()
 {
+    delete MeasuredDlg;
+    MeasuredDlg = nullptr;
     delete SouradniceDlg;
     SouradniceDlg = nullptr;
     delete LicPodm;

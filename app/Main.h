@@ -44,6 +44,9 @@ public:
     QAction* PrintDiagram;
     QAction* CopyDiagram;
     QAction* DiagramSeparator;
+    // "&Naměřené hodnoty..." after "&Vstupní hodnoty..." in the "Diagram" menu and in the popup menu.
+    QAction* MeasuredInput;
+    QAction* MeasuredInputPopup;
 
     void FormCreate(QObject* Sender);
     void ShowHint(QObject* Sender);
@@ -57,6 +60,7 @@ public:
     void SaveDiagramClick(QObject* Sender);
     void PrintDiagramClick(QObject* Sender);
     void CopyDiagramClick(QObject* Sender);
+    void MeasuredInputClick(QObject* Sender);
 
     // An accepted calculation: the diagram of the record as it now stands.
     void ShowAcceptedCalculation();
@@ -74,6 +78,7 @@ private:
     // The input, coordinates and torque commands with the separator after the first, as both the
     // "Diagram" menu and the popup menu carry them.
     std::tuple<QAction*, QAction*, QAction*, QAction*> AddDiagramItems(QMenu* menu);
+    QAction* AddMeasuredItem(QMenu* menu, QAction* before);
     void OpenPopup(const QPoint& globalPos);
 };
 
@@ -83,8 +88,8 @@ extern TMainForm* MainForm;
 // separators, the six windows, the main window shown centred. False when there is no main window.
 bool StartUp();
 
-// The six windows, once each, in their fixed order; sets the window globals.
-// An error raised while one is created is shown and creation goes on with the next.
+// The six windows, once each, in their fixed order, then the measured values dialog; sets the window
+// globals. An error raised while one is created is shown and creation goes on with the next.
 void CreateWindows();
-// Destroys the six windows (after the loop) and clears the globals.
+// Destroys the windows (after the loop) and clears the globals.
 void DestroyWindows();

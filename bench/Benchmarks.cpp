@@ -1,7 +1,8 @@
-// Speed of the conversions against the C library, of one acceptance, of reading the characteristic
-// points off it, of one operating point at a given value against one at a slip, of creating the
-// windows, of painting and exporting the diagram against filling the image and writing an empty PDF
-// page, and of the curves panel and the linked cursor against filling the image and painting both panels.
+// Speed of the conversions against the C library, of one acceptance, of converting measured readings
+// against acceptance, of reading the characteristic points off it, of one operating point at a given value
+// against one at a slip, of creating the windows, of painting and exporting the diagram against filling the
+// image and writing an empty PDF page, and of the curves panel and the linked cursor against filling the
+// image and painting both panels.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -25,6 +26,7 @@
 #include "DiagramView.h"
 #include "Fonts.h"
 #include "Main.h"
+#include "Measured.h"
 #include "NumText.h"
 #include "OperatingPointSolver.h"
 
@@ -106,6 +108,29 @@ void BM_AcceptanceAndConstructionPerMotor(benchmark::State& state)
             benchmark::ClobberMemory();
         }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(Motors.size()));
+}
+
+// Readings of every form the conversion knows: star, delta, one phase, 60 Hz, R between terminals,
+// the rotor's share, a factor; the baseline is acceptance plus construction per motor.
+const std::vector<MeasuredReadings> Readings = {
+    {"200", "star", "50", "4", "3", "200", "5", "350", "100", "26", "1700", "0,5", "share", ""},
+    {"415", "delta", "50", "4", "3", "415", "21", "1250", "100", "45", "2730", "0,5", "share", ""},
+    {"220", "delta", "50", "4", "3", "220", "7,2", "420", "72", "14", "674", "1,165", "phase", ""},
+    {"400", "star", "60", "6", "3", "380", "9", "1250", "150", "38", "4000", "0,8", "terminals", "1,1"},
+    {"230", "", "50", "2", "1", "230", "3", "150", "60", "8", "300", "2", "terminals", ""},
+    {"415", "delta", "60", "14", "3", "415", "21", "1250", "100", "45", "2730", "0,4", "terminals", "1,1"},
+};
+
+void BM_ConvertReadingsPerMotor(benchmark::State& state)
+{
+    DecimalSeparator = U',';
+    for (const MeasuredReadings& r : Readings)
+        if (ConvertReadings(r).error)
+            state.SkipWithError("benchmark readings were refused");
+    for (auto _ : state)
+        for (const MeasuredReadings& r : Readings)
+            benchmark::DoNotOptimize(ConvertReadings(r));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(Readings.size()));
 }
 
 void BM_ReadCharacteristicPointsPerMotor(benchmark::State& state)
@@ -314,6 +339,7 @@ BENCHMARK(BM_AcceptanceAndConstructionPerMotor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadCharacteristicPointsPerMotor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SolveOperatingPoint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OperatingPointAtSlip)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ConvertReadingsPerMotor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CreateSixWindows)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillImage1280x1024)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaintDiagram1280x1024)->Unit(benchmark::kMillisecond);
@@ -359,12 +385,15 @@ void PrintAgainst(const RatioReporter& r, const char* ours, const char* baseline
                     a->second / b->second, baseline, b->second / 1e6, targetMs);
 }
 
-void PrintRatio(const RatioReporter& r, const char* ours, const char* baseline)
+// Both per iteration; `perItem` divides each by its count of motors.
+void PrintRatio(const RatioReporter& r, const char* ours, const char* baseline, double target = 1.0,
+                double oursPerItem = 1, double baselinePerItem = 1)
 {
     const auto a = r.nanoseconds.find(ours);
     const auto b = r.nanoseconds.find(baseline);
     if (a != r.nanoseconds.end() && b != r.nanoseconds.end() && b->second > 0)
-        std::printf("ratio %-24s / %-18s = %.3f (target <= 1.0)\n", ours, baseline, a->second / b->second);
+        std::printf("ratio %-24s / %-18s = %.3f (target <= %.1f)\n", ours, baseline,
+                    (a->second / oursPerItem) / (b->second / baselinePerItem), target);
 }
 
 } // namespace
@@ -399,6 +428,8 @@ int main(int argc, char** argv)
         std::printf("one operating point solve: %.3f us = %.1f x BM_OperatingPointAtSlip (%.3f us); target < 1 us\n",
                     perSolve / 1000, perSolve / perSlip, perSlip / 1000);
     }
+    PrintRatio(reporter, "BM_ConvertReadingsPerMotor", "BM_AcceptanceAndConstructionPerMotor", 0.1,
+               static_cast<double>(Readings.size()), static_cast<double>(Motors.size()));
     PrintAgainst(reporter, "BM_PaintDiagram1280x1024", "BM_FillImage1280x1024", 5);
     PrintAgainst(reporter, "BM_ExportPdfDefaults", "BM_EmptyPdfPage", 50);
     PrintAgainst(reporter, "BM_PaintCurves1280x1024", "BM_FillImage1280x1024", 3);

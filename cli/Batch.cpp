@@ -11,6 +11,7 @@
 #include "Acceptance.h"
 #include "Characteristic.h"
 #include "ExitStatus.h"
+#include "MeasuredBatch.h"
 #include "Render.h"
 
 namespace {
@@ -234,6 +235,9 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
              TorqueLine torqueLine)
 {
     const RowWriter writer(format);
+    // The second header's form: the result columns are the first form's, named as there.
+    MeasuredBatchRows readings(format, std::span(Columns).last(ResultColumns));
+    bool readingsForm = false;
     std::string row;
     auto write = [&] { return std::fwrite(row.data(), 1, row.size(), out) == row.size(); };
     auto cannotWrite = [&] {
@@ -270,17 +274,38 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
         if (lineNumber == 1) {
             if (line.substr(0, Utf8Bom.size()) == Utf8Bom)
                 line.remove_prefix(Utf8Bom.size());
-            if (line != BatchHeader)
+            readingsForm = line == MeasuredBatchHeader;
+            if (line != BatchHeader && !readingsForm)
                 return malformed(lineNumber,
                                  "první řádek musí být hlavička i0<TAB>cos0<TAB>ik<TAB>cosk<TAB>uf<TAB>r1<TAB>"
-                                 "phases<TAB>poles");
-            writer.Header(row);
+                                 "phases<TAB>poles nebo un<TAB>connection<TAB>f<TAB>poles<TAB>phases<TAB>u0<TAB>"
+                                 "i0<TAB>p0<TAB>uk<TAB>ik<TAB>pk<TAB>r1<TAB>r1kind");
+            if (readingsForm)
+                readings.Header(row);
+            else
+                writer.Header(row);
             if (!write())
                 return cannotWrite();
             continue;
         }
         if (line.empty())
             continue;
+        if (readingsForm) {
+            if (const std::string reason = readings.Read(line); !reason.empty())
+                return malformed(lineNumber, reason);
+            ++motors;
+            std::array<OptionalValue, ResultColumns> results{};
+            const bool accepted = readings.Accept(k);
+            if (accepted)
+                results = Results(k, ReadCharacteristicPoints(k, OperatingRows::LastOnly));
+            else
+                ++notAccepted;
+            readings.Row(row, lineNumber,
+                         accepted ? std::span<const OptionalValue>(results) : std::span<const OptionalValue>());
+            if (!write())
+                return cannotWrite();
+            continue;
+        }
         if (const std::string reason = Parse(line, motor); !reason.empty())
             return malformed(lineNumber, reason);
 

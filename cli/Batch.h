@@ -4,7 +4,8 @@
 #include <cstdio>
 #include <string>
 
-#include "Options.h"
+#include "Konstrukce.h"
+#include "OutputFormat.h"
 
 // Reads motors from `in` and writes one row per motor to `out` as it goes, in constant memory.
 // Messages go to `err`. Returns the exit status (ExitStatus.h). `name` names the input in messages.

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "DiagramExport.h"
+#include "MeasuredCalc.h"
 #include "NumText.h"
 
 namespace {
@@ -22,16 +23,6 @@ std::string PhasesText(const PhaseChoice& c)
 std::string PolesText(const SpeedChoice& c)
 {
     return std::to_string(c.poles);
-}
-
-// The entry whose command-line value is `value`, or -1.
-template <class Choice, std::size_t N>
-int IndexOf(const std::array<Choice, N>& table, std::string (*text)(const Choice&), std::string_view value)
-{
-    for (std::size_t i = 0; i < N; ++i)
-        if (text(table[i]) == value)
-            return static_cast<int>(i);
-    return -1;
 }
 
 // "2: 3000, 4: 1500, …" wrapped into lines of at most 80 columns, each starting with `indent`.
@@ -78,9 +69,10 @@ TextMember TextField(std::string_view option)
 
 bool TakesValue(std::string_view option)
 {
+    MeasuredOptions probe;
     return option == "--phases" || option == "--poles" || option == "--format" || option == "--batch" ||
         option == "--diagram" || option == "--scale" || option == "--at" || option == "--torque-line" ||
-        TextField(option) != nullptr;
+        TextField(option) != nullptr || TakeMeasuredOption(probe, option, {});
 }
 
 // Options that say how to compute or what to write, not which motor.
@@ -127,21 +119,12 @@ std::variant<AtOption, UsageError> AtValue(std::string_view value)
 
 } // namespace
 
-int PhaseIndex(std::string_view phases)
-{
-    return IndexOf(PhaseTable, PhasesText, phases);
-}
-
-int PoleIndex(std::string_view poles)
-{
-    return IndexOf(SpeedTable, PolesText, poles);
-}
-
 ParseResult ParseOptions(int argc, const char* const argv[])
 {
     CalcOptions o;
     o.input = DefaultInput();     // the input dialog's defaults
     std::string_view motorOption; // the last option that describes the one motor
+    MeasuredOptions measured;     // the readings' options, noted apart
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
         if (option == "--help")
@@ -155,6 +138,8 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         const std::string_view value = argv[++i];
         if (DescribesMotor(option))
             motorOption = option;
+        if (TakeMeasuredOption(measured, option, value))
+            continue;
 
         if (option == "--batch") {
             o.batchFile = std::string(value);
@@ -212,6 +197,8 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         return UsageError{"--diagram draws the one motor of the options; it does not go with --batch"};
     if (o.scale && o.diagramFile.empty())
         return UsageError{"--scale needs --diagram"};
+    if (auto error = FinishMeasuredOptions(measured, PolesText(SpeedTable[o.input.SynchrOtacky]), o.measured))
+        return UsageError{*error};
     return o;
 }
 
@@ -247,13 +234,15 @@ std::string UsageText()
         PhasesText(PhaseTable[d.Spotrebic]) +
         ")\n"
         "  --poles 2P     number of poles 2p, giving the synchronous speed in 1/min (default " +
-        PolesText(SpeedTable[d.SynchrOtacky]) + "):\n" + SpeedList("                 ") +
+        PolesText(SpeedTable[d.SynchrOtacky]) + "):\n" + SpeedList("                 ") + MeasuredUsageText() +
         "  --format F     text: the five result tables, cells separated by TAB (default);\n"
         "                 csv: the same tables as CSV with CRLF line ends;\n"
         "                 json: every computed quantity and the five tables\n"
         "  --batch FILE   compute every motor of FILE (- for standard input): a TAB-separated\n"
         "                 header line i0 cos0 ik cosk uf r1 phases poles, then one motor per\n"
-        "                 line; writes one row per motor with its status and main results\n"
+        "                 line; writes one row per motor with its status and main results.\n"
+        "                 Motors as measured take the header un connection f poles phases u0\n"
+        "                 i0 p0 uk ik pk r1 r1kind (r1kind: phase, terminals or share)\n"
         "  --diagram FILE draw the circle diagram to true scale into FILE as the extension says:\n"
         "                 a PDF (with the characteristic curves on a second page), an SVG or a\n"
         "                 PNG page; the tables are then printed only with --format\n"

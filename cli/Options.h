@@ -9,9 +9,9 @@
 
 #include "Acceptance.h"
 #include "DiagramGeometry.h"
+#include "Measured.h"
 #include "OperatingPointSolver.h"
-
-enum class OutputFormat { Text, Csv, Json };
+#include "OutputFormat.h"
 
 // --at Q=V: the operating point where the quantity has that value.
 struct AtOption {
@@ -22,10 +22,11 @@ struct AtOption {
 struct CalcOptions {
     TypedInput input; // texts and radio indices, exactly as the input dialog would hand them over
     OutputFormat format = OutputFormat::Text;
-    std::optional<std::string> batchFile; // --batch: one motor per line of this file, "-" for standard input
-    bool formatGiven = false;             // --format named: the tables are printed also when drawing
-    std::string diagramFile;              // --diagram: where to draw the diagram; empty for nowhere
-    std::optional<diagram::Scale> scale;  // --scale: amperes per millimetre, forced
+    std::optional<std::string> batchFile;     // --batch: one motor per line of this file, "-" for standard input
+    bool formatGiven = false;                 // --format named: the tables are printed also when drawing
+    std::string diagramFile;                  // --diagram: where to draw the diagram; empty for nowhere
+    std::optional<diagram::Scale> scale;      // --scale: amperes per millimetre, forced
+    std::optional<MeasuredReadings> measured; // the motor given as its tests' readings instead of `input`
 
     // --at in the order given, and --torque-line.
     std::vector<AtOption> at;
@@ -45,10 +46,6 @@ using ParseResult = std::variant<CalcOptions, HelpRequested, VersionRequested, U
 // numbers and texts the acceptance will reject still reach it; a repeated option keeps its last value,
 // but every --at counts.
 ParseResult ParseOptions(int argc, const char* const argv[]);
-
-// The radio index of a phase count ("1", "3") or pole count ("2" … "20"), -1 for any other text.
-int PhaseIndex(std::string_view phases);
-int PoleIndex(std::string_view poles);
 
 // Synopsis, option meanings, defaults and exit statuses, in the form help2man reads; ends with a newline.
 std::string UsageText();

@@ -9,6 +9,7 @@
 #include "DiagramFile.h"
 #include "ExitStatus.h"
 #include "LoadNumberSeparators.h"
+#include "MeasuredCalc.h"
 #include "Options.h"
 #include "Render.h"
 #include "WorkingPoints.h"
@@ -30,29 +31,43 @@ int Emit(const std::string& text)
     return 0;
 }
 
-std::string Render(const CalcOptions& options, const TKonstrukce& k)
+// The dialogs' grids, then the grids we add: the measured form's derived values, the points asked for.
+std::string Render(const CalcOptions& options, const TKonstrukce& k, const MeasuredResult* measured)
 {
     const CharacteristicPoints points = ReadCharacteristicPoints(k);
     const ResultGrids grids = GridsOf(k, points);
     const std::vector<AskedPoint> asked = SolveAsked(k, options.at);
+    std::string out;
     switch (options.format) {
-    case OutputFormat::Csv: return RenderCsv(grids) + WorkingPointsCsv(asked);
-    case OutputFormat::Json: return RenderJson(k, points, grids, asked.empty() ? "" : WorkingPointsJson(asked));
-    case OutputFormat::Text: break;
+    case OutputFormat::Csv: out = RenderCsv(grids); break;
+    case OutputFormat::Json: out = RenderJson(k, points, grids, asked.empty() ? "" : WorkingPointsJson(asked)); break;
+    case OutputFormat::Text: out = RenderText(grids); break;
     }
-    return RenderText(grids) + WorkingPointsText(asked);
+    if (measured)
+        out = WithMeasured(std::move(out), options.format, *measured);
+    if (options.format == OutputFormat::Csv)
+        out += WorkingPointsCsv(asked);
+    else if (options.format == OutputFormat::Text)
+        out += WorkingPointsText(asked);
+    return out;
 }
 
 int Run(const CalcOptions& options)
 {
     Konstrukce.torqueLine = options.torqueLine;
-    try {
-        if (const auto rejection = AcceptInput(options.input, Konstrukce))
-            return Fail(ExitRejected, rejection->message);
-    } catch (const EConvertError& e) {
-        return Fail(ExitRejected, e.what());
-    } catch (const EMathError& e) {
-        return Fail(ExitMathFault, e.what());
+    MeasuredResult measured;
+    if (options.measured) {
+        if (const int status = AcceptMeasuredReadings(*options.measured, measured, stderr); status != 0)
+            return status;
+    } else {
+        try {
+            if (const auto rejection = AcceptInput(options.input, Konstrukce))
+                return Fail(ExitRejected, rejection->message);
+        } catch (const EConvertError& e) {
+            return Fail(ExitRejected, e.what());
+        } catch (const EMathError& e) {
+            return Fail(ExitMathFault, e.what());
+        }
     }
     if (!options.diagramFile.empty()) {
         if (const int status = WriteDiagramFile(options.diagramFile, options.scale, Konstrukce); status != 0)
@@ -60,7 +75,7 @@ int Run(const CalcOptions& options)
         if (!options.formatGiven)
             return 0;
     }
-    return Emit(Render(options, Konstrukce));
+    return Emit(Render(options, Konstrukce, options.measured ? &measured : nullptr));
 }
 
 } // namespace

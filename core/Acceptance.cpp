@@ -2,24 +2,19 @@
 // resistances and the construction, committed to the record only when all of it succeeded.
 #include "Acceptance.h"
 
+#include <cmath>
+#include <stdexcept>
 #include <string_view>
 
 #include "CheckedMath.h"
 #include "SpoctiKonstrukci.h"
 
 using namespace fpcheck;
+using namespace limits;
 
 namespace {
 
-constexpr long double MinCurrent = 1;
-constexpr long double MaxCurrent = 1000;
-// Extended constants compared in extended precision, so that a typed 0,01, 0,99 or 0,05 passes.
-constexpr long double Hundredth = 0.01L; // least power factor; also the least gap Ak.x − Ao.x per A of Ao.x
-constexpr long double MaxPowerFactor = 0.99L;
-constexpr long double MinVoltage = 10;
-constexpr long double MaxVoltage = 1000;
-constexpr long double MinR1f = 0.05L;
-constexpr long double MaxR1f = 100;
+constexpr long double Hundredth = 0.01L; // the least gap Ak.x − Ao.x per A of Ao.x
 
 // A default as the dialog shows it where the decimal separator is a comma, in the current separator.
 std::string WithDecimalSeparator(std::string_view commaText)
@@ -50,11 +45,11 @@ std::optional<Rejection> Check(TKonstrukce& k)
 {
     if (!InRange(k.PrNapr, MinCurrent, MaxCurrent))
         return Rejection{"Chybné zadání proudu naprázdno.", InputField::PrNapr};
-    if (!InRange(k.UcNapr, Hundredth, MaxPowerFactor))
+    if (!InRange(k.UcNapr, MinPowerFactor, MaxPowerFactor))
         return Rejection{"Chybné zadání účiníku naprázdno.", InputField::UcNapr};
     if (!(InRange(k.PrNakr, MinCurrent, MaxCurrent) && k.PrNapr < k.PrNakr))
         return Rejection{"Chybné zadání proudu nakrátko.", InputField::PrNakr};
-    if (!(InRange(k.UcNakr, Hundredth, MaxPowerFactor) && k.UcNapr < k.UcNakr))
+    if (!(InRange(k.UcNakr, MinPowerFactor, MaxPowerFactor) && k.UcNapr < k.UcNakr))
         return Rejection{"Chybné zadání účiníku nakrátko.", InputField::UcNakr};
     if (!InRange(k.FazoveNapeti, MinVoltage, MaxVoltage))
         return Rejection{"Chybné zadání fázového napětí.", InputField::FazoveNapeti};
@@ -72,6 +67,16 @@ std::optional<Rejection> Check(TKonstrukce& k)
     const long double leastGap = X(Hundredth) * k.Ao.x;
     if (!(gap > leastGap))
         return Rejection{"Bod nakrátko Ak musí ležet zřetelně vpravo od bodu naprázdno Ao.", InputField::PrNakr};
+    return std::nullopt;
+}
+
+// The checks on the inputs `k` now holds, then the construction; `target` takes the record only whole.
+std::optional<Rejection> CheckAndCommit(TKonstrukce& k, TKonstrukce& target)
+{
+    if (std::optional<Rejection> rejection = Check(k))
+        return rejection;
+    CompleteConstruction(k);
+    target = k;
     return std::nullopt;
 }
 
@@ -108,10 +113,22 @@ std::optional<Rejection> AcceptInput(const TypedInput& z, TKonstrukce& target)
     if (z.SynchrOtacky >= 0 && z.SynchrOtacky < SpeedCount)
         k.SynchrOtacky = SpeedTable[z.SynchrOtacky].speed;
 
-    if (std::optional<Rejection> rejection = Check(k))
-        return rejection;
+    return CheckAndCommit(k, target);
+}
 
-    CompleteConstruction(k);
-    target = k;
-    return std::nullopt;
+std::optional<Rejection> AcceptValues(const MotorValues& v, TKonstrukce& target)
+{
+    if ((v.Spotrebic != 1 && v.Spotrebic != 3) || !(v.SynchrOtacky > 0) || !std::isfinite(v.SynchrOtacky))
+        throw std::invalid_argument("AcceptValues: phases must be 1 or 3 and the speed above zero");
+    const FaultScope faultScope;
+    TKonstrukce k = target;
+    k.PrNapr = v.PrNapr;
+    k.UcNapr = v.UcNapr;
+    k.PrNakr = v.PrNakr;
+    k.UcNakr = v.UcNakr;
+    k.FazoveNapeti = v.FazoveNapeti;
+    k.R1f = v.R1f;
+    k.Spotrebic = v.Spotrebic;
+    k.SynchrOtacky = v.SynchrOtacky;
+    return CheckAndCommit(k, target);
 }

@@ -9,6 +9,16 @@
 // The six typed fields in the order they are converted.
 enum class InputField { PrNapr, UcNapr, PrNakr, UcNakr, FazoveNapeti, R1f };
 
+// The ranges the checks accept, bounds included; shared with the readings' conversion, whose messages
+// quote them. The power-factor and resistance bounds are extended constants, so that a typed 0,01,
+// 0,99 or 0,05 passes.
+namespace limits {
+constexpr long double MinCurrent = 1, MaxCurrent = 1000; // A
+constexpr long double MinPowerFactor = 0.01L, MaxPowerFactor = 0.99L;
+constexpr long double MinVoltage = 10, MaxVoltage = 1000; // V
+constexpr long double MinR1f = 0.05L, MaxR1f = 100;       // Ω
+} // namespace limits
+
 // The radio items the input dialog selects when it opens: three phases, 2p = 8 (750 1/min).
 constexpr int DefaultPhaseIndex = 1;
 constexpr int DefaultSpeedIndex = 3;
@@ -41,3 +51,15 @@ public:
 // new calculation, the rejection otherwise. Raises EFieldConvertError or EMathError. On any
 // rejection or error `target` is left exactly as it was.
 std::optional<Rejection> AcceptInput(const TypedInput& z, TKonstrukce& target = Konstrukce);
+
+// The same inputs as numbers: the six values, the phase count (1 or 3) and any synchronous speed above
+// zero in 1/min, which need not come from the speed table.
+struct MotorValues {
+    long double PrNapr = 0, UcNapr = 0, PrNakr = 0, UcNakr = 0, FazoveNapeti = 0, R1f = 0;
+    int Spotrebic = 3;
+    long double SynchrOtacky = 0;
+};
+
+// AcceptInput without the conversion: the same checks, messages and commit. Raises EMathError, and
+// std::invalid_argument for a phase count or speed no caller may pass.
+std::optional<Rejection> AcceptValues(const MotorValues& v, TKonstrukce& target = Konstrukce);

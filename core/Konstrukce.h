@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "NumText.h"
 
@@ -108,3 +109,7 @@ constexpr std::array<SpeedChoice, SpeedCount> SpeedTable{{
     {18, "2p=18  »  333", 333.333L},
     {20, "2p=20  »  300", 300},
 }};
+
+// The entry of a table by the count typed for it: phases "1" or "3", poles "2" … "20"; -1 for any other text.
+int PhaseIndex(std::string_view phases);
+int PoleIndex(std::string_view poles);

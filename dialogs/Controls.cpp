@@ -1,6 +1,9 @@
 // Bevelled panels and placed controls of the dialogs.
 #include "Controls.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -23,7 +26,54 @@ void DrawBevel(QPainter& p, QRect& r, Panel::Bevel bevel, const QPalette& pal)
     r.adjust(1, 1, -1, -1);
 }
 
+// A radio group is a single tab stop, at its selected item; the others take focus by click or arrow.
+void KeepOneTabStop(QButtonGroup* group)
+{
+    for (QAbstractButton* button : group->buttons())
+        button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+// Arrow keys step through a group's items in index order, wrapping, and select the item reached.
+class RadioArrowKeys : public QObject {
+public:
+    explicit RadioArrowKeys(QButtonGroup* group) : QObject(group), group_(group) {}
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            return false;
+        int step = 0;
+        if (key->key() == Qt::Key_Down || key->key() == Qt::Key_Right)
+            step = 1;
+        else if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Left)
+            step = -1;
+        else
+            return false;
+        const int count = static_cast<int>(group_->buttons().size());
+        const int index = group_->id(static_cast<QAbstractButton*>(watched));
+        QAbstractButton* next = group_->button((index + step + count) % count);
+        next->setChecked(true);
+        next->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+
+private:
+    QButtonGroup* group_;
+};
+
 } // namespace
+
+void MakeOneTabStop(QButtonGroup* group)
+{
+    auto* arrows = new RadioArrowKeys(group);
+    for (QAbstractButton* item : group->buttons())
+        item->installEventFilter(arrows);
+    QObject::connect(group, &QButtonGroup::buttonToggled, group, [group] { KeepOneTabStop(group); });
+    KeepOneTabStop(group);
+}
 
 Panel::Panel(QWidget* parent, const QRect& geometry, Bevel outer, Bevel inner, const QString& caption)
     : QWidget(parent), outer_(outer), inner_(inner), caption_(caption)

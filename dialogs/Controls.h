@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+class QButtonGroup;
 class QLabel;
 class QPushButton;
 
@@ -51,3 +52,7 @@ QLabel* PlaceLabel(QWidget* parent, int x, int y, const QString& text, const QFo
 QLabel* PlaceLabel(QWidget* parent, const QRect& geometry, const QString& text, Qt::Alignment alignment);
 
 QPushButton* PlaceButton(QWidget* parent, const QRect& geometry, const QString& caption, bool isDefault);
+
+// A radio group as the keyboard knows it: one tab stop, at its selected item; the arrow keys step
+// through the items in id order, wrapping, and select the item reached. Call once the items are in.
+void MakeOneTabStop(QButtonGroup* group);

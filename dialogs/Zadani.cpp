@@ -3,7 +3,6 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,44 +24,6 @@ QLineEdit* PlaceEdit(QWidget* parent, const QRect& geometry, const QString& hint
     return edit;
 }
 
-// A radio group is a single tab stop, at its selected item; the others take focus by click or arrow.
-void KeepOneTabStop(QButtonGroup* group)
-{
-    for (QAbstractButton* button : group->buttons())
-        button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
-}
-
-// Arrow keys step through a group's items in index order, wrapping, and select the item reached.
-class RadioArrowKeys : public QObject {
-public:
-    explicit RadioArrowKeys(QButtonGroup* group) : QObject(group), group_(group) {}
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-            return false;
-        int step = 0;
-        if (key->key() == Qt::Key_Down || key->key() == Qt::Key_Right)
-            step = 1;
-        else if (key->key() == Qt::Key_Up || key->key() == Qt::Key_Left)
-            step = -1;
-        else
-            return false;
-        const int count = static_cast<int>(group_->buttons().size());
-        const int index = group_->id(static_cast<QAbstractButton*>(watched));
-        QAbstractButton* next = group_->button((index + step + count) % count);
-        next->setChecked(true);
-        next->setFocus(Qt::OtherFocusReason);
-        return true;
-    }
-
-private:
-    QButtonGroup* group_;
-};
-
 // A radio group with one item per entry of `choices`, captioned as the entry says.
 template <class Choice, std::size_t N>
 QGroupBox* PlaceRadioGroup(QWidget* parent, const QRect& geometry, const QString& title, const QString& hint,
@@ -79,11 +40,7 @@ QGroupBox* PlaceRadioGroup(QWidget* parent, const QRect& geometry, const QString
             RadioItemRect(static_cast<int>(k), static_cast<int>(N), columns, geometry.size(), DesignTextHeight));
         group->addButton(items[k], static_cast<int>(k));
     }
-    auto* arrows = new RadioArrowKeys(group);
-    for (QRadioButton* item : items)
-        item->installEventFilter(arrows);
-    QObject::connect(group, &QButtonGroup::buttonToggled, box, [group] { KeepOneTabStop(group); });
-    KeepOneTabStop(group);
+    MakeOneTabStop(group);
     return box;
 }
 

@@ -2,6 +2,7 @@
 #include "ErrorDisplay.h"
 #include "HintTracker.h"
 #include "Main.h"
+#include "MeasuredDialog.h"
 #include "ModalDialog.h"
 #include "ShellTestSupport.h"
 #include "WindowTestMain.h"
@@ -119,6 +120,11 @@ private slots:
                                                     << "&Souřadnice bodů pro konstrukci" << coords;
         QTest::newRow("Momentovcharakteristika1") << "Momentovcharakteristika1"
                                                   << "&Momentová charakteristika" << torque;
+        const QString measured = QStringLiteral("Zadání hodnot naměřených při zkouškách naprázdno a nakrátko");
+        QTest::newRow("MeasuredInput") << "MeasuredInput"
+                                       << "&Naměřené hodnoty...\tF3" << measured;
+        QTest::newRow("MeasuredInputPopup") << "MeasuredInputPopup"
+                                            << "&Naměřené hodnoty...\tF3" << measured;
     }
 
     void menuItems()
@@ -137,7 +143,9 @@ private slots:
                                             {"Copyright1", MainForm->Copyright1},
                                             {"Vstupnhodnoty3", MainForm->Vstupnhodnoty3},
                                             {"Souadnicebodprokonstrukci1", MainForm->Souadnicebodprokonstrukci1},
-                                            {"Momentovcharakteristika1", MainForm->Momentovcharakteristika1}};
+                                            {"Momentovcharakteristika1", MainForm->Momentovcharakteristika1},
+                                            {"MeasuredInput", MainForm->MeasuredInput},
+                                            {"MeasuredInputPopup", MainForm->MeasuredInputPopup}};
         QAction* action = items.value(item);
         QVERIFY(action);
         // What the menu shows: the caption, then after a tab the shortcut text.
@@ -158,13 +166,11 @@ private slots:
             return list;
         };
         QCOMPARE(texts(MainForm->HlavniMenu->actions()), QStringList({"&XX", "&Diagram", "&Nápověda"}));
-        QCOMPARE(
-            texts(MainForm->Vsledky1->menu()->actions()),
-            QStringList({"&Vstupní hodnoty...", "-", "&Souřadnice bodů pro konstrukci", "&Momentová charakteristika"}));
+        const QStringList diagramItems{"&Vstupní hodnoty...", "&Naměřené hodnoty...", "-",
+                                       "&Souřadnice bodů pro konstrukci", "&Momentová charakteristika"};
+        QCOMPARE(texts(MainForm->Vsledky1->menu()->actions()), diagramItems);
         QCOMPARE(texts(MainForm->Npovda1->menu()->actions()), QStringList({"&Licenční ujednání", "-", "&Copyright"}));
-        QCOMPARE(
-            texts(MainForm->PodMenu1->actions()),
-            QStringList({"&Vstupní hodnoty...", "-", "&Souřadnice bodů pro konstrukci", "&Momentová charakteristika"}));
+        QCOMPARE(texts(MainForm->PodMenu1->actions()), diagramItems);
     }
 
     void windowLooks()
@@ -176,29 +182,40 @@ private slots:
         QVERIFY(!MainForm->StavovaRadka->isSizeGripEnabled());
     }
 
-    void f2OpensTheInputDialogOnceAndNoShortcutActsWhileItIsOpen()
+    void shortcutOpensItsDialogOnceAndNoShortcutActsWhileItIsOpen_data()
     {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QWidget*>("dialog");
+        QTest::newRow("F2, input values") << int(Qt::Key_F2) << static_cast<QWidget*>(ZadaniDlg);
+        QTest::newRow("F3, measured values") << int(Qt::Key_F3) << static_cast<QWidget*>(MeasuredDlg);
+    }
+    void shortcutOpensItsDialogOnceAndNoShortcutActsWhileItIsOpen()
+    {
+        QFETCH(int, key);
+        QFETCH(QWidget*, dialog);
         ShowCounter counter;
-        ZadaniDlg->installEventFilter(&counter);
+        dialog->installEventFilter(&counter);
         bool mainStillOpen = false;
-        Later(ZadaniDlg, 20, [&] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            QCOMPARE(dialog, static_cast<QWidget*>(ZadaniDlg));
-            QTest::keyClick(dialog, Qt::Key_F2);
-            QTest::keyClick(dialog, Qt::Key_K, Qt::AltModifier);
-            QTest::keyClick(MainForm, Qt::Key_F2);
+        Later(dialog, 20, [&] {
+            QWidget* open = QApplication::activeModalWidget();
+            QCOMPARE(open, dialog);
+            for (const Qt::Key k : {Qt::Key_F2, Qt::Key_F3}) {
+                QTest::keyClick(open, k);
+                QTest::keyClick(MainForm, k);
+            }
+            QTest::keyClick(open, Qt::Key_K, Qt::AltModifier);
             QTest::keyClick(MainForm, Qt::Key_K, Qt::AltModifier);
         });
-        Later(ZadaniDlg, 80, [&] {
+        Later(dialog, 80, [&] {
             mainStillOpen = MainForm->isVisible();
-            ZadaniDlg->close();
+            dialog->close();
         });
-        QTest::keyClick(MainForm, Qt::Key_F2);
+        QTest::keyClick(MainForm, Qt::Key(key));
         RunEventLoop(150);
-        ZadaniDlg->removeEventFilter(&counter);
+        dialog->removeEventFilter(&counter);
         QCOMPARE(counter.shows, 1);
         QVERIFY(mainStillOpen);
-        QVERIFY(!ZadaniDlg->isVisible());
+        QVERIFY(!dialog->isVisible());
         QCOMPARE(QApplication::activeWindow(), MainForm); // the window active before is active again
     }
 

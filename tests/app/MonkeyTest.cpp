@@ -12,6 +12,7 @@
 #include "Acceptance.h"
 #include "AutPrava.h"
 #include "Info.h"
+#include "MeasuredDialog.h"
 #include "Moment.h"
 #include "NumText.h"
 #include "SourBod.h"
@@ -21,6 +22,7 @@
 #include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -49,11 +51,18 @@ quint64 EnvNumber(const char* name, quint64 fallback)
 }
 
 // What is on top, i.e. which actions make sense now.
-enum State : unsigned { MainWindow = 1, InputDialog = 2, ResultDialog = 4, MessageBox = 8, Popup = 16 };
+enum State : unsigned {
+    MainWindow = 1,
+    InputDialog = 2,
+    ResultDialog = 4,
+    MessageBox = 8,
+    Popup = 16,
+    MeasuredInput = 32
+};
 
-std::array<ModalDialog*, 5> ProgramDialogs()
+std::array<ModalDialog*, 6> ProgramDialogs()
 {
-    return {ZadaniDlg, SouradniceDlg, Tabulka1, AboutBox, LicPodm};
+    return {ZadaniDlg, SouradniceDlg, Tabulka1, AboutBox, LicPodm, MeasuredDlg};
 }
 
 bool IsProgramDialog(const QWidget* w)
@@ -117,12 +126,21 @@ public:
     Monkey(quint64 seed, int steps) : rng_(seed), steps_(steps)
     {
         connect(MainForm->Vstupnhodnoty3, &QAction::triggered, this, [this] { ++f2Runs_; });
+        connect(MainForm->MeasuredInputPopup, &QAction::triggered, this, [this] { ++f2Runs_; });
         connect(MainForm->Konec1, &QAction::triggered, this, [this] { ++quitCommands_; });
         // Connected after the dialog's own handler, so this runs once the OK handler has returned:
         // the texts a calculation came from, before later steps type over them.
         connect(ZadaniDlg->OKBtn, &QPushButton::clicked, this, [this] {
-            if (ZadaniDlg->ModalResult() == ModalDialog::mrOk)
+            if (ZadaniDlg->ModalResult() == ModalDialog::mrOk) {
                 acceptedTexts_ = TypedTexts();
+                fromReadings_ = false;
+            }
+        });
+        connect(MeasuredDlg->OKBtn, &QPushButton::clicked, this, [this] {
+            if (MeasuredDlg->ModalResult() == ModalDialog::mrOk) {
+                acceptedReadings_ = MeasuredDlg->Readings();
+                fromReadings_ = true;
+            }
         });
     }
 
@@ -166,7 +184,7 @@ public:
         QTest::keyClick(KeyTarget(), key, modifiers);
     }
 
-    // F2 and Alt+K with a dialog or message box on top must run nothing.
+    // F2, F3 and Alt+K with a dialog or message box on top must run nothing.
     void ShortcutWhileModal(Qt::Key key, Qt::KeyboardModifiers modifiers)
     {
         const int f2Before = f2Runs_;
@@ -196,6 +214,8 @@ private:
             return MainWindow;
         if (top == ZadaniDlg)
             return InputDialog;
+        if (top == MeasuredDlg)
+            return MeasuredInput;
         if (IsProgramDialog(top))
             return ResultDialog;
         return MessageBox;
@@ -219,6 +239,8 @@ private:
     bool inputWasOpen_ = false;
     bool acceptedThisShowing_ = false;
     TypedInput acceptedTexts_;
+    MeasuredReadings acceptedReadings_;
+    bool fromReadings_ = false; // the last OK was the measured values dialog's
     QPointer<QWidget> lastBox_;
     bool boxOverInput_ = false;
     int f2Runs_ = 0;
@@ -350,6 +372,55 @@ void CloseBox(Monkey&)
         top->close();
 }
 
+// --- the measured values dialog ---
+
+// Readings of the size a lab sheet has, so that whole calculations happen often.
+void TypeReading(Monkey& m)
+{
+    struct Range {
+        QLineEdit* MeasuredDialog::*edit;
+        long double low, high;
+    };
+    static const Range ranges[] = {
+        {&MeasuredDialog::RatedVoltage, 200, 500},    {&MeasuredDialog::NoLoadVoltage, 200, 500},
+        {&MeasuredDialog::NoLoadCurrent, 2, 30},      {&MeasuredDialog::NoLoadPower, 100, 3000},
+        {&MeasuredDialog::LockedVoltage, 50, 150},    {&MeasuredDialog::LockedCurrent, 10, 80},
+        {&MeasuredDialog::LockedPower, 500, 8000},    {&MeasuredDialog::Resistance, 0.05L, 1},
+        {&MeasuredDialog::ResistanceFactor, 1, 1.3L},
+    };
+    const Range& r = ranges[m.Pick(static_cast<int>(std::size(ranges)))];
+    QLineEdit* edit = MeasuredDlg->*(r.edit);
+    if (!edit->isEnabled())
+        return;
+    QTest::mouseClick(edit, Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, PlausibleNumber(m, r.low, r.high));
+}
+
+void ChooseReadingChoice(Monkey& m)
+{
+    const MeasuredDialog* d = MeasuredDlg;
+    QWidget* choices[] = {d->Star, d->Delta,    d->ThreePhases, d->OnePhase, d->Hz50,
+                          d->Hz60, d->PerPhase, d->Terminals,   d->Share,    d->Poles};
+    QWidget* choice = choices[m.Pick(static_cast<int>(std::size(choices)))];
+    if (!choice->isEnabled())
+        return;
+    if (auto* poles = qobject_cast<QComboBox*>(choice))
+        poles->setCurrentIndex(m.Pick(poles->count()));
+    else
+        QTest::mouseClick(choice, Qt::LeftButton, Qt::NoModifier, QPoint(6, choice->height() / 2));
+}
+
+void F3(Monkey& m)
+{
+    m.Key(Qt::Key_F3);
+}
+
+void F3WhileModal(Monkey& m)
+{
+    m.ShortcutWhileModal(Qt::Key_F3, Qt::NoModifier);
+}
+
 // --- keys ---
 
 void Enter(Monkey& m)
@@ -433,6 +504,10 @@ void MenuTerms(Monkey&)
 {
     Menu(MainForm->Licennujednn1);
 }
+void MenuMeasured(Monkey&)
+{
+    Menu(MainForm->MeasuredInput);
+}
 
 // --- the pointer, for the hints ---
 
@@ -453,8 +528,8 @@ void MovePointer(Monkey& m)
     QCursor::setPos(target->mapToGlobal(QPoint(m.Pick(target->width()), m.Pick(target->height()))));
 }
 
-constexpr unsigned AnyDialog = InputDialog | ResultDialog;
-constexpr unsigned Anything = MainWindow | InputDialog | ResultDialog | MessageBox | Popup;
+constexpr unsigned AnyDialog = InputDialog | ResultDialog | MeasuredInput;
+constexpr unsigned Anything = MainWindow | InputDialog | ResultDialog | MessageBox | Popup | MeasuredInput;
 
 const Action Actions[] = {
     {"menu Vstupnhodnoty1", MainWindow, 6, MenuInput},
@@ -463,6 +538,11 @@ const Action Actions[] = {
     {"menu Copyright1", MainWindow, 2, MenuAbout},
     {"menu Licennujednn1", MainWindow, 2, MenuTerms},
     {"F2", MainWindow, 8, F2},
+    {"menu MeasuredInput", MainWindow, 2, MenuMeasured},
+    {"F3", MainWindow, 3, F3},
+    {"type reading", MeasuredInput, 14, TypeReading},
+    {"reading choice", MeasuredInput, 5, ChooseReadingChoice},
+    {"F3 while modal", AnyDialog | MessageBox, 2, F3WhileModal},
     {"Menu key", MainWindow, 1, MenuKey},
     {"right click", MainWindow, 2, RightClick},
     {"type plausible", InputDialog, 14, TypePlausible},
@@ -522,9 +602,10 @@ void Monkey::Check()
     if ((dialogsOpen > 0 || !boxes.isEmpty()) && QApplication::activeModalWidget() == nullptr)
         Fail(QStringLiteral("a dialog is open but nothing is modal"));
     // A rejected or failed input leaves the input dialog open at the field to correct.
-    if (boxOverInput_ && boxes.isEmpty() && !ZadaniDlg->isVisible())
+    const bool inputShown = ZadaniDlg->isVisible() || MeasuredDlg->isVisible();
+    if (boxOverInput_ && boxes.isEmpty() && !inputShown)
         Fail(QStringLiteral("the input dialog closed with its message box"));
-    boxOverInput_ = !boxes.isEmpty() && ZadaniDlg->isVisible();
+    boxOverInput_ = !boxes.isEmpty() && inputShown;
     if (!boxes.isEmpty() && boxes.front() != lastBox_) {
         lastBox_ = boxes.front();
         if (qobject_cast<QMessageBox*>(boxes.front()) != nullptr)
@@ -584,7 +665,12 @@ bool Monkey::IsCalculationOfTheTexts()
 {
     TKonstrukce expected = lastAccepted_;
     try {
-        if (const auto rejected = AcceptInput(acceptedTexts_, expected)) {
+        if (fromReadings_) {
+            if (const auto rejected = AcceptMeasured(acceptedReadings_, expected).rejection) {
+                qWarning("rejected: %s", rejected->message.c_str());
+                return false;
+            }
+        } else if (const auto rejected = AcceptInput(acceptedTexts_, expected)) {
             qWarning("rejected: %s", rejected->message.c_str());
             return false;
         }
@@ -602,6 +688,7 @@ void Monkey::Unwind()
     case Popup:
     case MessageBox: Key(Qt::Key_Escape); break;
     case InputDialog:
+    case MeasuredInput:
     case ResultDialog: QApplication::activeModalWidget()->close(); break;
     case MainWindow:
         finished_ = true;

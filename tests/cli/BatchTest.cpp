@@ -98,7 +98,9 @@ TEST(Batch, MalformedLineStopsTheRunAfterTheRowsBeforeIt)
         std::size_t linesWritten; // the header row and the motors before the malformed line
     } cases[] = {
         {"no header", motor + motor,
-         "řádek 1: první řádek musí být hlavička i0<TAB>cos0<TAB>ik<TAB>cosk<TAB>uf<TAB>r1<TAB>phases<TAB>poles\n", 0},
+         "řádek 1: první řádek musí být hlavička i0<TAB>cos0<TAB>ik<TAB>cosk<TAB>uf<TAB>r1<TAB>phases<TAB>poles nebo "
+         "un<TAB>connection<TAB>f<TAB>poles<TAB>phases<TAB>u0<TAB>i0<TAB>p0<TAB>uk<TAB>ik<TAB>pk<TAB>r1<TAB>r1kind\n",
+         0},
         {"empty file", "", "řádek 1: soubor je prázdný, chybí hlavička\n", 0},
         {"seven columns", Header + "\n" + motor + "\n15\t0,11\t177\t0,41\t220\t0,25\t3\n" + motor,
          "řádek 4: očekáváno 8 sloupců oddělených tabulátorem, nalezeno 7\n", 2},
@@ -183,6 +185,54 @@ TEST(Batch, RowsAgreeWithSingleMotorRuns)
     }
     EXPECT_GT(accepted, 0);
     EXPECT_LT(accepted, Motors);
+}
+
+// The second header: readings per line, converted, then computed; each row holds the readings as
+// typed, the status, the derived values, the first form's results and the warnings.
+TEST(Batch, ReadingsForm)
+{
+    const std::string header = "un\tconnection\tf\tpoles\tphases\tu0\ti0\tp0\tuk\tik\tpk\tr1\tr1kind\n";
+    const std::string star = "200\tstar\t50\t4\t3\t200\t5\t350\t100\t26\t1700\t0,5\tshare\n";
+    const std::string refused = "230\t\t60\t8\t1\t200\t10\t575\t230\t5\t690\t0,5\tphase\n";
+    const BatchFile file(header + star + refused + "415\twye\t50\t4\t3\t415\t21\t1250\t100\t45\t2730\t0,5\tshare\n" +
+                         star);
+    const Outcome o = Calc(Czech, {"--batch", file.path()});
+    EXPECT_EQ(o.status, 65);
+    EXPECT_EQ(o.err, "řádek 4: spojení musí být star nebo delta, ne 'wye'\n");
+    const std::vector<std::vector<std::string>> rows = ParseText(o.out);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[0].size(), 37u);
+    EXPECT_EQ(rows[0][15], "PrNapr");
+    EXPECT_EQ(rows[0][36], "warnings");
+    EXPECT_EQ(rows[1][14], "OK");
+    EXPECT_EQ(rows[2][14], "Chybné zadání proudu nakrátko.");
+    EXPECT_EQ(rows[2][21], "900,0000") << "7200 / 2p at 60 Hz";
+    EXPECT_EQ(rows[2][22], "") << "no results for a refused motor";
+    EXPECT_EQ(rows[2][36].rfind("Napětí naprázdno se od jmenovitého liší o", 0), 0u) << rows[2][36];
+    EXPECT_NE(rows[2][36].find("; Proud nakrátko přepočtený"), std::string::npos);
+
+    // The accepted row's derived values and results are a single run's.
+    const Outcome single = Calc(Czech,
+                                {"--rated-voltage",    "200", "--connection",      "star", "--poles",         "4",
+                                 "--no-load-voltage",  "200", "--no-load-current", "5",    "--no-load-power", "350",
+                                 "--locked-voltage",   "100", "--locked-current",  "26",   "--locked-power",  "1700",
+                                 "--rotor-loss-share", "0,5"});
+    const std::vector<std::vector<std::string>> grid = ParseText(single.out);
+    ASSERT_GT(grid.size(), 80u);
+    for (std::size_t i = 0; i < 7; ++i)
+        EXPECT_EQ(rows[1][15 + i], grid[grid.size() - 7 + i][1]) << rows[0][15 + i];
+    const std::string results[] = {grid[1][1],  grid[1][2],  grid[2][1],  grid[2][2],  grid[6][1],
+                                   grid[14][1], grid[7][1],  grid[7][2],  grid[42][1], grid[42][3],
+                                   grid[43][1], grid[45][1], grid[46][1], grid[48][1]};
+    for (std::size_t c = 0; c < std::size(results); ++c)
+        EXPECT_EQ(rows[1][22 + c], results[c]) << rows[0][22 + c];
+
+    const Outcome json = Calc(Czech, {"--batch", file.path(), "--format", "json"});
+    const std::vector<std::string> lines = Lines(json.out);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(JsonMember(lines[2], "SynchrOtacky"), "900");
+    EXPECT_EQ(JsonMember(lines[2], "Ao.x"), "null");
+    EXPECT_EQ(ParseCsv(Calc(Czech, {"--batch", file.path(), "--format", "csv"}).out), rows);
 }
 
 } // namespace

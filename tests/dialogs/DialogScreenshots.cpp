@@ -1,14 +1,17 @@
 // Saves a picture of each dialog after the default calculation: dialog_screenshots OUTPUT_DIR.
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <cstdio>
 
 #include "AutPrava.h"
 #include "Info.h"
 #include "Main.h"
+#include "MeasuredDialog.h"
 #include "Moment.h"
 #include "NumText.h"
 #include "OrbitekApplication.h"
@@ -47,6 +50,32 @@ void GrabRejection(QLineEdit* edit, const QString& text, const QString& path)
     ZadaniDlg->ShowModal();
 }
 
+// A textbook problem typed as printed (415 V, delta, no-load 415 V 21 A 1 250 W, locked rotor 100 V
+// 45 A 2 730 W, equal copper losses at standstill), grabbed with what it gives, then accepted.
+void GrabMeasured(const QString& path)
+{
+    MeasuredDialog* d = MeasuredDlg;
+    QTimer::singleShot(300, d, [d, path] {
+        d->RatedVoltage->setText(QStringLiteral("415"));
+        d->Delta->setChecked(true);
+        d->Poles->setCurrentIndex(d->Poles->findText(QStringLiteral("4")));
+        d->NoLoadVoltage->setText(QStringLiteral("415"));
+        d->NoLoadCurrent->setText(QStringLiteral("21"));
+        d->NoLoadPower->setText(QStringLiteral("1250"));
+        d->LockedVoltage->setText(QStringLiteral("100"));
+        d->LockedCurrent->setText(QStringLiteral("45"));
+        d->LockedPower->setText(QStringLiteral("2730"));
+        d->Share->setChecked(true);
+        d->Resistance->setText(QStringLiteral("0,5"));
+        QTimer::singleShot(200, d, [d, path] {
+            if (!d->grab().save(path))
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            d->OKBtn->click();
+        });
+    });
+    d->ShowModal();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -70,6 +99,7 @@ int main(int argc, char** argv)
     ShowAndGrab(LicPodm, LicPodm->TlacitkoOK, out.filePath(QStringLiteral("licence.png")));
     GrabRejection(ZadaniDlg->XPrNapr, QStringLiteral("0,5"), out.filePath(QStringLiteral("chyba-zadani.png")));
     GrabRejection(ZadaniDlg->XUcNapr, QStringLiteral("0.11"), out.filePath(QStringLiteral("chyba-prevodu.png")));
+    GrabMeasured(out.filePath(QStringLiteral("namerene-hodnoty.png")));
 
     DestroyWindows();
     return 0;

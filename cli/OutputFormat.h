@@ -1,0 +1,4 @@
+// The calculator's three output forms.
+#pragma once
+
+enum class OutputFormat { Text, Csv, Json };

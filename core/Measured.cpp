@@ -1,0 +1,461 @@
+// The readings of the no-load and locked-rotor tests turned into the record's six inputs: phase values,
+// power factors from the watts, the locked-rotor current scaled to rated voltage, R1f from what was
+// measured, and the synchronous speed from the pole count and the frequency.
+#include "Measured.h"
+
+#include <cmath>
+#include <initializer_list>
+#include <string_view>
+#include <utility>
+
+#include "CheckedMath.h"
+
+namespace {
+
+// Every text the user can see from this unit. '%' stands for a number, written in the locale's form.
+namespace text {
+// The readings that are numbers, as messages name them.
+constexpr std::pair<Reading, const char*> Caption[]{
+    {Reading::Un, "Jmenovité napětí"}, {Reading::U0, "Napětí naprázdno"},        {Reading::I0, "Proud naprázdno"},
+    {Reading::P0, "Příkon naprázdno"}, {Reading::Uk, "Napětí nakrátko"},         {Reading::Ik, "Proud nakrátko"},
+    {Reading::Pk, "Příkon nakrátko"},  {Reading::R1Factor, "Součinitel odporu"},
+};
+constexpr const char* ResistancePerPhase = "Odpor statoru na fázi";
+constexpr const char* ResistanceBetweenTerminals = "Odpor mezi svorkami";
+constexpr const char* RotorShare = "Podíl rotoru na ztrátách nakrátko";
+
+constexpr const char* NotAboveZero = " musí být větší než nula.";
+constexpr const char* ShareOutside = " musí ležet mezi 0 a 1.";
+constexpr const char* NoLoadPowerTooHigh = "Příkon naprázdno je větší než m · U · I.";
+constexpr const char* LockedPowerTooHigh = "Příkon nakrátko je větší než m · U · I.";
+constexpr const char* OutOfRange = "% je mimo rozsah % až %.";
+constexpr const char* R1NotBelowRf = "Odpor R1f % Ω není menší než odpor nakrátko Rf % Ω.";
+
+// The derived values: in range messages, then in the grid with its units.
+constexpr const char* NoLoadCurrent = "Proud naprázdno";
+constexpr const char* NoLoadPowerFactor = "Účiník naprázdno";
+constexpr const char* LockedCurrent = "Proud nakrátko";
+constexpr const char* LockedCurrentAtRated = "Proud nakrátko při jmenovitém napětí";
+constexpr const char* LockedPowerFactor = "Účiník nakrátko";
+constexpr const char* PhaseVoltage = "Fázové napětí";
+constexpr const char* StatorResistance = "Odpor R1f";
+constexpr const char* SynchronousSpeed = "Synchronní otáčky";
+constexpr const char* PerPhaseAmperes = " A (na fázi)";
+constexpr const char* Amperes = " A";
+constexpr const char* Volts = " V";
+constexpr const char* Ohms = " Ω";
+
+constexpr const char* DerivedTitle = "Hodnoty odvozené z měření";
+constexpr const char* DerivedValue = "Hodnota";
+constexpr const char* DerivedUnit = "Jedn.";
+constexpr const char* GridAmperes = "A";
+constexpr const char* GridVolts = "V";
+constexpr const char* GridOhms = "Ohmů"; // as the values table writes it
+constexpr const char* GridSpeed = "1/min";
+
+constexpr const char* BadPhases = "počet fází musí být 1 nebo 3, ne '%'";
+constexpr const char* BadConnection = "spojení musí být star nebo delta, ne '%'";
+constexpr const char* BadFrequency = "kmitočet musí být 50 nebo 60, ne '%'";
+constexpr const char* BadPoles = "počet pólů musí být sudé číslo od 2 do 20, ne '%'";
+constexpr const char* BadResistanceKind = "druh odporu musí být phase, terminals nebo share, ne '%'";
+
+constexpr const char* NoLoadVoltageOff =
+    "Napětí naprázdno se od jmenovitého liší o více než 5 %; proud naprázdno je použit tak, jak byl naměřen.";
+constexpr const char* LockedCurrentLow =
+    "Proud nakrátko přepočtený na jmenovité napětí % A je menší než trojnásobek proudu naprázdno % A.";
+constexpr const char* NoLoadPowerFactorHigh = "Účiník naprázdno % je větší než 0,5.";
+constexpr const char* LockedVoltageHigh = "Napětí nakrátko je vyšší než jmenovité napětí.";
+} // namespace text
+
+const char* CaptionOf(Reading reading)
+{
+    for (const auto& [r, caption] : text::Caption)
+        if (r == reading)
+            return caption;
+    return "";
+}
+
+// One derived value's allowed range, as its message states it.
+struct RangeCheck {
+    Reading field;
+    const char* caption;
+    const char* unitOfValue; // after the value
+    const char* unitOfRange; // after the range
+    long double low, high;
+    int decimals; // of the value, at least
+};
+
+using namespace limits;
+constexpr RangeCheck CurrentRange0{
+    Reading::I0, text::NoLoadCurrent, text::PerPhaseAmperes, text::Amperes, MinCurrent, MaxCurrent, 2};
+constexpr RangeCheck PowerFactorRange0{Reading::P0, text::NoLoadPowerFactor, "", "", MinPowerFactor, MaxPowerFactor, 3};
+constexpr RangeCheck CurrentRangeK{
+    Reading::Ik, text::LockedCurrentAtRated, text::PerPhaseAmperes, text::Amperes, MinCurrent, MaxCurrent, 2};
+constexpr RangeCheck PowerFactorRangeK{Reading::Pk, text::LockedPowerFactor, "", "", MinPowerFactor, MaxPowerFactor, 3};
+constexpr RangeCheck VoltageRange{Reading::Un, text::PhaseVoltage, text::Volts, text::Volts, MinVoltage, MaxVoltage, 2};
+constexpr RangeCheck ResistanceRange{Reading::R1, text::StatorResistance, text::Ohms, text::Ohms, MinR1f, MaxR1f, 4};
+
+// The tolerances and ratios the warnings use.
+constexpr long double VoltageTolerance = 0.05L;
+constexpr long double LeastCurrentRatio = 3;
+constexpr long double HighNoLoadPowerFactor = 0.5L;
+constexpr int MaxMessageDecimals = 12;
+
+// √3 and the speed rule at 60 Hz: 60 s/min · 60 Hz / p = 7200 / 2p.
+constexpr long double Sqrt3 = 1.732050807568877293527446341505872366943L;
+constexpr long double SixtyHertzSpeedNumerator = 7200;
+
+bool InRange(long double v, long double low, long double high)
+{
+    return v >= low && v <= high;
+}
+
+// `pattern` with each '%' replaced by the next of `values`.
+std::string Fill(std::string_view pattern, std::initializer_list<std::string> values)
+{
+    std::string out;
+    auto next = values.begin();
+    for (const char c : pattern) {
+        if (c == '%' && next != values.end())
+            out += *next++;
+        else
+            out += c;
+    }
+    return out;
+}
+
+// A number for a message: `decimals` decimals with the locale's separator, no grouping.
+std::string MessageNumber(long double v, int decimals)
+{
+    std::string out;
+    for (const char c : NumberToFixedText(v, 1, decimals))
+        out += c == '.' ? SeparatorText(DecimalSeparator) : std::string(1, c);
+    return out;
+}
+
+// A value outside [low, high], with as many more decimals as it takes not to look like a value inside.
+std::string OutsideNumber(long double v, long double low, long double high, int decimals)
+{
+    std::string shown = MessageNumber(v, decimals);
+    while (decimals < MaxMessageDecimals && std::isfinite(v)) {
+        try {
+            if (!InRange(TextToNumber(shown), low, high))
+                break;
+        } catch (const EConvertError&) {
+            break;
+        }
+        shown = MessageNumber(v, ++decimals);
+    }
+    return shown;
+}
+
+// A bound with no more decimals than it has: 1, 0,05.
+std::string BoundNumber(long double v)
+{
+    int decimals = 0;
+    std::string shown = MessageNumber(v, decimals);
+    while (decimals < MaxMessageDecimals && TextToNumber(shown) != v)
+        shown = MessageNumber(v, ++decimals);
+    return shown;
+}
+
+enum class Connection { Star, Delta };
+enum class ResistanceKind { PerPhase, Terminals, Share };
+
+// The choices as read; each stays empty while its text is wrong.
+struct Choices {
+    int phases = 0;
+    std::optional<Connection> connection; // only with three phases
+    std::optional<int> frequency, poleIndex;
+    std::optional<ResistanceKind> kind;
+};
+
+// Reads every choice it can; the first one written wrong is the error.
+std::optional<MeasuredRejection> ReadChoices(const MeasuredReadings& r, Choices& c)
+{
+    std::optional<MeasuredRejection> error;
+    auto fail = [&error](Reading field, const char* pattern, const std::string& typed) {
+        if (!error)
+            error = MeasuredRejection{Fill(pattern, {typed}), field};
+    };
+    if (const int index = PhaseIndex(r.phases); index >= 0)
+        c.phases = PhaseTable[index].phases;
+    if (c.phases == 3) {
+        if (r.connection == choice::Star)
+            c.connection = Connection::Star;
+        else if (r.connection == choice::Delta)
+            c.connection = Connection::Delta;
+    }
+    if (r.f == choice::Hz50)
+        c.frequency = 50;
+    else if (r.f == choice::Hz60)
+        c.frequency = 60;
+    if (const int index = PoleIndex(r.poles); index >= 0)
+        c.poleIndex = index;
+    if (r.r1kind == choice::PerPhase)
+        c.kind = ResistanceKind::PerPhase;
+    else if (r.r1kind == choice::Terminals)
+        c.kind = ResistanceKind::Terminals;
+    else if (r.r1kind == choice::Share)
+        c.kind = ResistanceKind::Share;
+
+    // Reported in the order of the batch columns.
+    if (c.phases == 3 && !c.connection)
+        fail(Reading::Connection, text::BadConnection, r.connection);
+    if (!c.frequency)
+        fail(Reading::F, text::BadFrequency, r.f);
+    if (!c.poleIndex)
+        fail(Reading::Poles, text::BadPoles, r.poles);
+    if (c.phases == 0)
+        fail(Reading::Phases, text::BadPhases, r.phases);
+    if (!c.kind)
+        fail(Reading::R1Kind, text::BadResistanceKind, r.r1kind);
+    return error;
+}
+
+// The order of the errors: the first stage that fails is reported, within it the first reading.
+enum class Stage { Choice, Conversion, NotPositive, PowerAboveProduct, Range, ResistanceNotBelowRf, None };
+
+class Converter {
+public:
+    explicit Converter(const MeasuredReadings& r) : r_(r) {}
+
+    MeasuredConversion Run();
+
+private:
+    void Fail(Stage stage, Reading field, std::string message)
+    {
+        if (stage < stage_) {
+            stage_ = stage;
+            out_.error = MeasuredRejection{std::move(message), field};
+        }
+    }
+
+    std::optional<long double> Number(Reading field, const std::string& typed, const char* caption);
+    void ReadNumbers();
+    void Derive();
+    void CheckRange(const RangeCheck& c, const std::optional<long double>& v);
+    void CheckDerived();
+    void Warn();
+
+    // Line to phase values; the line value is divided by the extended √3 where the connection asks.
+    long double PhaseVoltage(long double line) const
+    {
+        return c_.phases == 3 && c_.connection == Connection::Star ? line / Sqrt3 : line;
+    }
+    long double PhaseCurrent(long double line) const
+    {
+        return c_.phases == 3 && c_.connection == Connection::Delta ? line / Sqrt3 : line;
+    }
+
+    const MeasuredReadings& r_;
+    MeasuredConversion out_;
+    Stage stage_ = Stage::None;
+
+    Choices c_;
+    std::optional<long double> un_, u0_, i0_, p0_, uk_, ik_, pk_, r1_;
+    long double factor_ = 1;
+    std::optional<long double> rf_;
+};
+
+// A reading above zero, or nothing (and the error) when its text is no number or the value is not.
+std::optional<long double> Converter::Number(Reading field, const std::string& typed, const char* caption)
+{
+    long double v = 0;
+    try {
+        v = TextToNumber(typed);
+    } catch (const EConvertError& e) {
+        Fail(Stage::Conversion, field, std::string(caption) + ": " + e.what());
+        return std::nullopt;
+    }
+    if (!(v > 0)) {
+        Fail(Stage::NotPositive, field, std::string(caption) + text::NotAboveZero);
+        return std::nullopt;
+    }
+    return v;
+}
+
+void Converter::ReadNumbers()
+{
+    auto number = [this](Reading field, const std::string& typed) { return Number(field, typed, CaptionOf(field)); };
+    un_ = number(Reading::Un, r_.un);
+    u0_ = number(Reading::U0, r_.u0);
+    i0_ = number(Reading::I0, r_.i0);
+    p0_ = number(Reading::P0, r_.p0);
+    uk_ = number(Reading::Uk, r_.uk);
+    ik_ = number(Reading::Ik, r_.ik);
+    pk_ = number(Reading::Pk, r_.pk);
+    if (c_.kind == ResistanceKind::Share) {
+        r1_ = Number(Reading::R1, r_.r1, text::RotorShare);
+        if (r1_ && !(*r1_ < 1)) {
+            Fail(Stage::NotPositive, Reading::R1, std::string(text::RotorShare) + text::ShareOutside);
+            r1_.reset();
+        }
+    } else {
+        r1_ = Number(Reading::R1, r_.r1,
+                     c_.kind == ResistanceKind::Terminals ? text::ResistanceBetweenTerminals
+                                                          : text::ResistancePerPhase);
+        if (!r_.r1factor.empty()) {
+            const std::optional<long double> factor = number(Reading::R1Factor, r_.r1factor);
+            if (!factor)
+                r1_.reset();
+            else
+                factor_ = *factor;
+        }
+    }
+}
+
+// The fixed order of the steps, each rounded on its own: phase values, then the inputs in the record's
+// order, the stator resistance last but one since the share needs Rf, the speed last.
+void Converter::Derive()
+{
+    DerivedInputs& d = out_.derived;
+    if (c_.phases == 0 || (c_.phases == 3 && !c_.connection))
+        return;
+    d.Spotrebic = c_.phases;
+    const long double m = c_.phases;
+    if (i0_)
+        d.PrNapr = PhaseCurrent(*i0_);
+    if (p0_ && u0_ && i0_)
+        d.UcNapr = *p0_ / (m * PhaseVoltage(*u0_) * PhaseCurrent(*i0_));
+    if (ik_ && un_ && uk_)
+        d.PrNakr = PhaseCurrent(*ik_) * *un_ / *uk_;
+    if (pk_ && uk_ && ik_)
+        d.UcNakr = *pk_ / (m * PhaseVoltage(*uk_) * PhaseCurrent(*ik_));
+    if (un_)
+        d.FazoveNapeti = PhaseVoltage(*un_);
+    if (d.FazoveNapeti && d.PrNakr && d.UcNakr)
+        rf_ = *d.FazoveNapeti / *d.PrNakr * *d.UcNakr; // as acceptance computes Rf: division first
+    if (r1_ && c_.kind) {
+        switch (*c_.kind) {
+        case ResistanceKind::PerPhase: d.R1f = *r1_ * factor_; break;
+        case ResistanceKind::Terminals: {
+            // Star: two phases in series; delta: one phase parallel to two, R = 2/3 Rf.
+            long double perPhase = *r1_;
+            if (c_.phases == 3)
+                perPhase = c_.connection == Connection::Star ? *r1_ / 2 : 3 * *r1_ / 2;
+            d.R1f = perPhase * factor_;
+            break;
+        }
+        case ResistanceKind::Share:
+            if (rf_)
+                d.R1f = *rf_ * (1 - *r1_);
+            break;
+        }
+    }
+    if (c_.frequency == 50 && c_.poleIndex)
+        d.SynchrOtacky = SpeedTable[*c_.poleIndex].speed; // the same record as the input dialog's choice
+    else if (c_.frequency == 60 && c_.poleIndex)
+        d.SynchrOtacky = SixtyHertzSpeedNumerator / SpeedTable[*c_.poleIndex].poles;
+}
+
+void Converter::CheckRange(const RangeCheck& c, const std::optional<long double>& v)
+{
+    if (!v || InRange(*v, c.low, c.high))
+        return;
+    Fail(Stage::Range, c.field,
+         Fill(text::OutOfRange,
+              {std::string(c.caption) + " " + OutsideNumber(*v, c.low, c.high, c.decimals) + c.unitOfValue,
+               BoundNumber(c.low), BoundNumber(c.high) + c.unitOfRange}));
+}
+
+void Converter::CheckDerived()
+{
+    const DerivedInputs& d = out_.derived;
+    if (d.UcNapr && !(*d.UcNapr < 1))
+        Fail(Stage::PowerAboveProduct, Reading::P0, text::NoLoadPowerTooHigh);
+    if (d.UcNakr && !(*d.UcNakr < 1))
+        Fail(Stage::PowerAboveProduct, Reading::Pk, text::LockedPowerTooHigh);
+    CheckRange(CurrentRange0, d.PrNapr);
+    CheckRange(PowerFactorRange0, d.UcNapr);
+    CheckRange(CurrentRangeK, d.PrNakr);
+    CheckRange(PowerFactorRangeK, d.UcNakr);
+    CheckRange(VoltageRange, d.FazoveNapeti);
+    CheckRange(ResistanceRange, d.R1f);
+    if (d.R1f && rf_ && !(*d.R1f < *rf_))
+        Fail(Stage::ResistanceNotBelowRf, Reading::R1,
+             Fill(text::R1NotBelowRf,
+                  {MessageNumber(*d.R1f, ResistanceRange.decimals), MessageNumber(*rf_, ResistanceRange.decimals)}));
+}
+
+void Converter::Warn()
+{
+    const DerivedInputs& d = out_.derived;
+    std::vector<std::string>& w = out_.warnings;
+    if (u0_ && un_ && std::fabs(*u0_ - *un_) > VoltageTolerance * *un_)
+        w.emplace_back(text::NoLoadVoltageOff);
+    if (d.PrNakr && d.PrNapr && *d.PrNakr < LeastCurrentRatio * *d.PrNapr)
+        w.push_back(Fill(text::LockedCurrentLow, {MessageNumber(*d.PrNakr, 2), MessageNumber(*d.PrNapr, 2)}));
+    if (d.UcNapr && *d.UcNapr > HighNoLoadPowerFactor && *d.UcNapr < 1)
+        w.push_back(Fill(text::NoLoadPowerFactorHigh, {MessageNumber(*d.UcNapr, 3)}));
+    if (uk_ && un_ && *uk_ > *un_)
+        w.emplace_back(text::LockedVoltageHigh);
+}
+
+MeasuredConversion Converter::Run()
+{
+    // Huge readings may overflow to infinity, which the range checks refuse; the caller's flags stay.
+    const fpcheck::FaultScope faultScope;
+    if (std::optional<MeasuredRejection> error = ReadChoices(r_, c_))
+        Fail(Stage::Choice, error->field, std::move(error->message));
+    ReadNumbers();
+    Derive();
+    CheckDerived();
+    Warn();
+    return std::move(out_);
+}
+
+// Acceptance's field at fault as the reading the user corrects.
+Reading ReadingOf(InputField field)
+{
+    switch (field) {
+    case InputField::PrNapr: return Reading::I0;
+    case InputField::UcNapr: return Reading::P0;
+    case InputField::PrNakr: return Reading::Ik;
+    case InputField::UcNakr: return Reading::Pk;
+    case InputField::FazoveNapeti: return Reading::Un;
+    case InputField::R1f: return Reading::R1;
+    }
+    return Reading::Un;
+}
+
+} // namespace
+
+MeasuredConversion ConvertReadings(const MeasuredReadings& readings)
+{
+    return Converter(readings).Run();
+}
+
+MeasuredOutcome AcceptMeasured(const MeasuredReadings& readings, TKonstrukce& target)
+{
+    MeasuredOutcome outcome{ConvertReadings(readings), std::nullopt};
+    if (outcome.conversion.error) {
+        outcome.rejection = outcome.conversion.error;
+        return outcome;
+    }
+    const DerivedInputs& d = outcome.conversion.derived;
+    const MotorValues values{*d.PrNapr,       *d.UcNapr, *d.PrNakr,   *d.UcNakr,
+                             *d.FazoveNapeti, *d.R1f,    d.Spotrebic, *d.SynchrOtacky};
+    if (const std::optional<Rejection> r = AcceptValues(values, target))
+        outcome.rejection = MeasuredRejection{r->message, ReadingOf(r->field)};
+    return outcome;
+}
+
+std::optional<MeasuredRejection> ChoiceError(const MeasuredReadings& readings)
+{
+    Choices c;
+    return ReadChoices(readings, c);
+}
+
+GridRows DerivedRows(const DerivedInputs& d)
+{
+    auto row = [](const char* caption, const std::optional<long double>& v, const char* unit) {
+        return GridRow{caption, v ? NumberToGroupedText(*v) : std::string(), unit};
+    };
+    return {
+        {text::DerivedTitle, "Hodnota", "Jedn."}, row("Proud naprázdno", d.PrNapr, "A"),
+        row("Účiník naprázdno", d.UcNapr, ""),    row("Proud nakrátko", d.PrNakr, "A"),
+        row("Účiník nakrátko", d.UcNakr, ""),     row("Fázové napětí", d.FazoveNapeti, "V"),
+        row("Odpor R1f", d.R1f, "Ohmů"),          row("Synchronní otáčky", d.SynchrOtacky, "1/min"),
+    };
+}

@@ -1,0 +1,400 @@
+// The measured values dialog: the readings of the no-load and locked-rotor tests as a lab sheet gives
+// them, and the inputs they give, shown as they are typed.
+#include "MeasuredDialog.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+
+#include "Controls.h"
+#include "ErrorDisplay.h"
+
+MeasuredDialog* MeasuredDlg = nullptr;
+
+namespace {
+
+// Every text of the dialog.
+namespace text {
+const char* const Title = "Naměřené hodnoty";
+const char* const Motor = "Motor";
+const char* const NoLoad = "Zkouška naprázdno";
+const char* const Locked = "Zkouška nakrátko";
+const char* const StatorResistance = "Odpor statoru";
+const char* const Derived = "Odvozené vstupní hodnoty";
+
+const char* const RatedVoltage = "Jmenovité napětí";
+const char* const Connection = "Spojení";
+const char* const Star = "hvězda";
+const char* const Delta = "trojúhelník";
+const char* const Phases = "Počet fází";
+const char* const Frequency = "Kmitočet";
+const char* const Hz50 = "50 Hz";
+const char* const Hz60 = "60 Hz";
+const char* const Poles = "Počet pólů 2p";
+const char* const NoLoadVoltage = "Napětí U0";
+const char* const NoLoadCurrent = "Proud I0";
+const char* const NoLoadPower = "Příkon P0";
+const char* const LockedVoltage = "Napětí Uk";
+const char* const LockedCurrent = "Proud Ik";
+const char* const LockedPower = "Příkon Pk";
+const char* const PerPhase = "na fázi";
+const char* const Terminals = "mezi svorkami";
+const char* const Share = "podíl rotoru";
+const char* const PerPhaseValue = "Odpor R1 na fázi";
+const char* const TerminalsValue = "Odpor mezi dvěma svorkami";
+const char* const ShareValue = "Podíl rotoru q na ztrátách nakrátko";
+const char* const Factor = "Součinitel odporu";
+const char* const Volts = "V";
+const char* const Amperes = "A";
+const char* const Watts = "W";
+const char* const Ohms = "Ω";
+const char* const DefaultFactor = "1";
+const char* const Ok = "OK";
+const char* const Cancel = "Storno";
+
+// Hints for the status line.
+const char* const RatedVoltageHint = "Jmenovité sdružené napětí motoru";
+const char* const ConnectionHint = "Spojení vinutí statoru";
+const char* const PhasesHint = "Počet fází motoru";
+const char* const FrequencyHint = "Kmitočet napájecí sítě";
+const char* const PolesHint = "Počet pólů motoru; s kmitočtem dává synchronní otáčky";
+const char* const VoltageHint = "Sdružené napětí při zkoušce";
+const char* const CurrentHint = "Proud ve vedení při zkoušce";
+const char* const PowerHint = "Příkon všech fází při zkoušce (součet údajů wattmetrů)";
+const char* const ResistanceKindHint = "Co bylo u odporu statoru změřeno";
+const char* const ResistanceHint = "Odpor statoru, nebo podíl rotoru na ztrátách ve vinutí při zkoušce nakrátko";
+const char* const FactorHint = "Součinitel, kterým se naměřený odpor násobí (oteplení, střídavý odpor)";
+const char* const DerivedHint = "Vstupní hodnoty výpočtu odvozené z naměřených hodnot";
+const char* const OkHint = "Převzetí naměřených hodnot a výpočet";
+const char* const CancelHint = "Zavření dialogu beze změn";
+} // namespace text
+
+QString Text(const char* s)
+{
+    return QString::fromUtf8(s);
+}
+
+// An edit box wide enough for a reading such as "12345,678", whatever the font.
+class ReadingEdit : public QLineEdit {
+public:
+    explicit ReadingEdit(QWidget* parent) : QLineEdit(parent) { setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed); }
+    QSize sizeHint() const override
+    {
+        QSize size = QLineEdit::sizeHint();
+        size.setWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000,000")) + 12);
+        return size;
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
+
+QLabel* Label(const char* s, QWidget* parent)
+{
+    auto* label = new QLabel(Text(s), parent);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+// A row of a group: caption, the edit box, its unit.
+QLineEdit* AddEditRow(QGridLayout* grid, const char* caption, const char* unit, const char* hint)
+{
+    QWidget* parent = grid->parentWidget();
+    const int row = grid->rowCount();
+    auto* edit = new ReadingEdit(parent);
+    edit->setStatusTip(Text(hint));
+    QLabel* label = Label(caption, parent);
+    label->setBuddy(edit);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(edit, row, 1);
+    grid->addWidget(Label(unit, parent), row, 2);
+    return edit;
+}
+
+// A row of radio items in a container of their own, so that each row is a group of its own.
+template <std::size_t N>
+std::array<QRadioButton*, N> AddRadioRow(QGridLayout* grid, const char* caption, const char* const (&items)[N],
+                                         const char* hint)
+{
+    QWidget* parent = grid->parentWidget();
+    const int row = grid->rowCount();
+    auto* box = new QWidget(parent);
+    box->setStatusTip(Text(hint));
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* group = new QButtonGroup(box);
+    std::array<QRadioButton*, N> buttons;
+    for (std::size_t i = 0; i < N; ++i) {
+        buttons[i] = new QRadioButton(Text(items[i]), box);
+        group->addButton(buttons[i], static_cast<int>(i));
+        layout->addWidget(buttons[i]);
+    }
+    layout->addStretch();
+    buttons[0]->setChecked(true);
+    MakeOneTabStop(group);
+    if (*caption == '\0') {
+        grid->addWidget(box, row, 0, 1, 3);
+    } else {
+        grid->addWidget(Label(caption, parent), row, 0);
+        grid->addWidget(box, row, 1, 1, 2);
+    }
+    return buttons;
+}
+
+// The rows of a group box: caption, value, unit, and room to spare on the right.
+QGridLayout* GroupGrid(QWidget* box)
+{
+    auto* grid = new QGridLayout(box);
+    grid->setColumnStretch(3, 1);
+    return grid;
+}
+
+QGridLayout* AddGroup(QGridLayout* outer, const char* title, int row, int column, int rowSpan = 1)
+{
+    auto* box = new GroupBox(Text(title), outer->parentWidget());
+    outer->addWidget(box, row, column, rowSpan, 1);
+    return GroupGrid(box);
+}
+
+std::string Typed(const QLineEdit* edit)
+{
+    return edit->text().toStdString();
+}
+
+} // namespace
+
+MeasuredDialog::MeasuredDialog(QWidget* parent) : ModalDialog(parent)
+{
+    setWindowTitle(Text(text::Title));
+    auto* outer = new QGridLayout(this);
+    outer->setSizeConstraint(QLayout::SetFixedSize); // sized for its texts in whatever font
+
+    QGridLayout* motor = AddGroup(outer, text::Motor, 0, 0);
+    RatedVoltage = AddEditRow(motor, text::RatedVoltage, text::Volts, text::RatedVoltageHint);
+    const auto connection = AddRadioRow(motor, text::Connection, {text::Star, text::Delta}, text::ConnectionHint);
+    Star = connection[0];
+    Delta = connection[1];
+    const auto phases = AddRadioRow(motor, text::Phases, {"3", "1"}, text::PhasesHint);
+    ThreePhases = phases[0];
+    OnePhase = phases[1];
+    const auto hertz = AddRadioRow(motor, text::Frequency, {text::Hz50, text::Hz60}, text::FrequencyHint);
+    Hz50 = hertz[0];
+    Hz60 = hertz[1];
+    Poles = new QComboBox(motor->parentWidget());
+    Poles->setStatusTip(Text(text::PolesHint));
+    Poles->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    for (const SpeedChoice& s : SpeedTable)
+        Poles->addItem(QString::number(s.poles));
+    Poles->setCurrentIndex(DefaultSpeedIndex); // as the input dialog and the calculator start
+    const int polesRow = motor->rowCount();
+    QLabel* polesLabel = Label(text::Poles, motor->parentWidget());
+    polesLabel->setBuddy(Poles);
+    motor->addWidget(polesLabel, polesRow, 0);
+    motor->addWidget(Poles, polesRow, 1);
+
+    auto* tests = new QHBoxLayout;
+    outer->addLayout(tests, 1, 0);
+    auto testGroup = [this, tests](const char* title) {
+        auto* box = new GroupBox(Text(title), this);
+        tests->addWidget(box);
+        return GroupGrid(box);
+    };
+    QGridLayout* noLoad = testGroup(text::NoLoad);
+    NoLoadVoltage = AddEditRow(noLoad, text::NoLoadVoltage, text::Volts, text::VoltageHint);
+    NoLoadCurrent = AddEditRow(noLoad, text::NoLoadCurrent, text::Amperes, text::CurrentHint);
+    NoLoadPower = AddEditRow(noLoad, text::NoLoadPower, text::Watts, text::PowerHint);
+    QGridLayout* locked = testGroup(text::Locked);
+    LockedVoltage = AddEditRow(locked, text::LockedVoltage, text::Volts, text::VoltageHint);
+    LockedCurrent = AddEditRow(locked, text::LockedCurrent, text::Amperes, text::CurrentHint);
+    LockedPower = AddEditRow(locked, text::LockedPower, text::Watts, text::PowerHint);
+
+    QGridLayout* resistance = AddGroup(outer, text::StatorResistance, 2, 0);
+    const auto kinds = AddRadioRow(resistance, "", {text::PerPhase, text::Terminals, text::Share},
+                                   text::ResistanceKindHint);
+    PerPhase = kinds[0];
+    Terminals = kinds[1];
+    Share = kinds[2];
+    Resistance = AddEditRow(resistance, text::PerPhaseValue, text::Ohms, text::ResistanceHint);
+    ResistanceCaption = qobject_cast<QLabel*>(resistance->itemAtPosition(resistance->rowCount() - 1, 0)->widget());
+    ResistanceUnit = qobject_cast<QLabel*>(resistance->itemAtPosition(resistance->rowCount() - 1, 2)->widget());
+    ResistanceFactor = AddEditRow(resistance, text::Factor, "", text::FactorHint);
+    ResistanceFactor->setText(Text(text::DefaultFactor));
+
+    QGridLayout* derived = AddGroup(outer, text::Derived, 0, 1, 2);
+    derived->parentWidget()->setStatusTip(Text(text::DerivedHint));
+    const GridRows rows = DerivedRows({});
+    for (std::size_t i = 0; i < DerivedValues.size(); ++i) {
+        const GridRow& row = rows[i + 1]; // row 0 is the grid's heading
+        QWidget* box = derived->parentWidget();
+        DerivedValues[i] = new QLabel(box);
+        DerivedValues[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        DerivedValues[i]->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00 000,0000")));
+        derived->addWidget(Label(row[0].c_str(), box), static_cast<int>(i), 0);
+        derived->addWidget(DerivedValues[i], static_cast<int>(i), 1);
+        derived->addWidget(Label(row[2].c_str(), box), static_cast<int>(i), 2);
+    }
+    derived->setRowStretch(derived->rowCount(), 1);
+
+    // Room for the four warnings there can be, so that the dialog does not jump as they come and go.
+    Warnings = new QLabel(this);
+    Warnings->setTextFormat(Qt::PlainText);
+    Warnings->setWordWrap(true);
+    Warnings->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Warnings->setMinimumHeight(fontMetrics().lineSpacing() * 4);
+    outer->addWidget(Warnings, 2, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    OKBtn = new QPushButton(Text(text::Ok), this);
+    OKBtn->setDefault(true);
+    OKBtn->setStatusTip(Text(text::OkHint));
+    CancelBtn = new QPushButton(Text(text::Cancel), this);
+    CancelBtn->setStatusTip(Text(text::CancelHint));
+    buttons->addWidget(OKBtn);
+    buttons->addWidget(CancelBtn);
+    outer->addLayout(buttons, 3, 0, 1, 2);
+
+    // Tab order follows the layout: the motor, the two tests, the resistance, then the buttons.
+    QWidget* order[] = {
+        RatedVoltage, Star,          Delta,         ThreePhases, OnePhase,         Hz50,          Hz60,
+        Poles,        NoLoadVoltage, NoLoadCurrent, NoLoadPower, LockedVoltage,    LockedCurrent, LockedPower,
+        PerPhase,     Terminals,     Share,         Resistance,  ResistanceFactor, OKBtn,         CancelBtn};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    const std::pair<QObject*, const char*> names[] = {
+        {RatedVoltage, "RatedVoltage"},
+        {Star, "Star"},
+        {Delta, "Delta"},
+        {ThreePhases, "ThreePhases"},
+        {OnePhase, "OnePhase"},
+        {Hz50, "Hz50"},
+        {Hz60, "Hz60"},
+        {Poles, "Poles"},
+        {NoLoadVoltage, "NoLoadVoltage"},
+        {NoLoadCurrent, "NoLoadCurrent"},
+        {NoLoadPower, "NoLoadPower"},
+        {LockedVoltage, "LockedVoltage"},
+        {LockedCurrent, "LockedCurrent"},
+        {LockedPower, "LockedPower"},
+        {PerPhase, "PerPhase"},
+        {Terminals, "Terminals"},
+        {Share, "Share"},
+        {Resistance, "Resistance"},
+        {ResistanceFactor, "ResistanceFactor"},
+        {OKBtn, "OKBtn"},
+        {CancelBtn, "CancelBtn"},
+    };
+    for (const auto& [object, name] : names)
+        object->setObjectName(QLatin1String(name));
+
+    SetButtonResult(OKBtn, mrOk, [this] { AcceptReadings(); });
+    SetButtonResult(CancelBtn, mrCancel);
+    SetCancelButton(CancelBtn);
+
+    for (QLineEdit* edit : findChildren<QLineEdit*>())
+        connect(edit, &QLineEdit::textChanged, this, &MeasuredDialog::ShowDerived);
+    for (QRadioButton* radio : findChildren<QRadioButton*>())
+        connect(radio, &QRadioButton::toggled, this, &MeasuredDialog::ShowDerived);
+    connect(Poles, &QComboBox::currentIndexChanged, this, &MeasuredDialog::ShowDerived);
+    ShowDerived();
+    RatedVoltage->setFocus();
+}
+
+MeasuredReadings MeasuredDialog::Readings() const
+{
+    MeasuredReadings r;
+    r.un = Typed(RatedVoltage);
+    r.connection = Star->isChecked() ? choice::Star : choice::Delta;
+    r.f = Hz50->isChecked() ? choice::Hz50 : choice::Hz60;
+    r.poles = Poles->currentText().toStdString();
+    r.phases = ThreePhases->isChecked() ? "3" : "1";
+    r.u0 = Typed(NoLoadVoltage);
+    r.i0 = Typed(NoLoadCurrent);
+    r.p0 = Typed(NoLoadPower);
+    r.uk = Typed(LockedVoltage);
+    r.ik = Typed(LockedCurrent);
+    r.pk = Typed(LockedPower);
+    r.r1 = Typed(Resistance);
+    r.r1kind = PerPhase->isChecked() ? choice::PerPhase : Terminals->isChecked() ? choice::Terminals : choice::Share;
+    if (!Share->isChecked())
+        r.r1factor = Typed(ResistanceFactor);
+    return r;
+}
+
+QWidget* MeasuredDialog::FieldOf(Reading reading) const
+{
+    switch (reading) {
+    case Reading::Un: return RatedVoltage;
+    case Reading::Connection: return Star->isChecked() ? Star : Delta;
+    case Reading::F: return Hz50->isChecked() ? Hz50 : Hz60;
+    case Reading::Poles: return Poles;
+    case Reading::Phases: return ThreePhases->isChecked() ? ThreePhases : OnePhase;
+    case Reading::U0: return NoLoadVoltage;
+    case Reading::I0: return NoLoadCurrent;
+    case Reading::P0: return NoLoadPower;
+    case Reading::Uk: return LockedVoltage;
+    case Reading::Ik: return LockedCurrent;
+    case Reading::Pk: return LockedPower;
+    case Reading::R1: return Resistance;
+    case Reading::R1Kind: return PerPhase;
+    case Reading::R1Factor: return ResistanceFactor;
+    }
+    return nullptr;
+}
+
+void MeasuredDialog::ShowDerived()
+{
+    ShowResistanceKind();
+    Star->parentWidget()->setEnabled(ThreePhases->isChecked()); // one phase has no connection
+    const MeasuredConversion c = ConvertReadings(Readings());
+    const GridRows rows = DerivedRows(c.derived);
+    for (std::size_t i = 0; i < DerivedValues.size(); ++i)
+        DerivedValues[i]->setText(QString::fromStdString(rows[i + 1][1]));
+    QStringList warnings;
+    for (const std::string& w : c.warnings)
+        warnings << QString::fromStdString(w);
+    // A number stays on one line with its unit when the warnings wrap.
+    static const QRegularExpression numberThenBlank(QStringLiteral("(\\d) "));
+    Warnings->setText(warnings.join(u'\n').replace(numberThenBlank, QStringLiteral("\\1\u00A0")));
+}
+
+void MeasuredDialog::ShowResistanceKind()
+{
+    const bool share = Share->isChecked();
+    ResistanceCaption->setText(Text(share                        ? text::ShareValue
+                                        : Terminals->isChecked() ? text::TerminalsValue
+                                                                 : text::PerPhaseValue));
+    ResistanceUnit->setText(share ? QString() : Text(text::Ohms));
+    ResistanceFactor->setEnabled(!share); // the share is no measured resistance
+}
+
+void MeasuredDialog::AcceptReadings()
+{
+    // Caught here rather than by the guard so that the dialog can stay open once the box is gone.
+    try {
+        const MeasuredOutcome outcome = AcceptMeasured(Readings(), Konstrukce);
+        if (outcome.rejection) {
+            ShowErrorMessage(QString::fromStdString(outcome.rejection->message));
+            StayOpenAt(FieldOf(outcome.rejection->field));
+        } else {
+            emit CalculationAccepted();
+        }
+    } catch (const EMathError& error) {
+        ShowUnhandledError(error);
+        StayOpenAt(nullptr);
+    }
+}
+
+void MeasuredDialog::StayOpenAt(QWidget* field)
+{
+    SetModalResult(mrNone);
+    if (field == nullptr)
+        return;
+    field->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->selectAll();
+}

@@ -1,0 +1,76 @@
+// The measured values dialog: the readings of the no-load and locked-rotor tests as a lab sheet gives
+// them, and the inputs they give, shown as they are typed.
+#pragma once
+
+#include <array>
+
+#include "Measured.h"
+#include "ModalDialog.h"
+
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+class MeasuredDialog : public ModalDialog {
+    Q_OBJECT
+public:
+    explicit MeasuredDialog(QWidget* parent = nullptr);
+
+    // "Motor"
+    QLineEdit* RatedVoltage;
+    QRadioButton* Star;
+    QRadioButton* Delta;
+    QRadioButton* ThreePhases;
+    QRadioButton* OnePhase;
+    QRadioButton* Hz50;
+    QRadioButton* Hz60;
+    QComboBox* Poles;
+    // "Zkouška naprázdno", "Zkouška nakrátko"
+    QLineEdit* NoLoadVoltage;
+    QLineEdit* NoLoadCurrent;
+    QLineEdit* NoLoadPower;
+    QLineEdit* LockedVoltage;
+    QLineEdit* LockedCurrent;
+    QLineEdit* LockedPower;
+    // "Odpor statoru"
+    QRadioButton* PerPhase;
+    QRadioButton* Terminals;
+    QRadioButton* Share;
+    QLabel* ResistanceCaption;
+    QLineEdit* Resistance;
+    QLabel* ResistanceUnit;
+    QLineEdit* ResistanceFactor;
+    // "Odvozené vstupní hodnoty": the six inputs and the synchronous speed, then the warnings.
+    std::array<QLabel*, 7> DerivedValues;
+    QLabel* Warnings;
+
+    QPushButton* OKBtn;
+    QPushButton* CancelBtn;
+
+    // The readings as typed and chosen.
+    MeasuredReadings Readings() const;
+    // The control that holds a reading.
+    QWidget* FieldOf(Reading reading) const;
+
+    // What the readings give, shown again after every change.
+    void ShowDerived();
+    // OK: convert, check and compute into Konstrukce, or keep the dialog open at the reading to correct.
+    void AcceptReadings();
+
+signals:
+    // Konstrukce holds a new calculation.
+    void CalculationAccepted();
+
+protected:
+    // The values typed stay from one showing to the next; only what they give is shown afresh.
+    void Activate() override { ShowDerived(); }
+
+private:
+    void ShowResistanceKind();
+    void StayOpenAt(QWidget* field);
+};
+
+extern MeasuredDialog* MeasuredDlg;
