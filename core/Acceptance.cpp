@@ -89,11 +89,9 @@ TypedInput DefaultInput()
     return z;
 }
 
-std::optional<Rejection> AcceptInput(const TypedInput& z, TKonstrukce& target)
+std::optional<Rejection> AcceptInPlace(const TypedInput& z, TKonstrukce& k, ConstructionRows rows)
 {
     const FaultScope faultScope; // the caller's floating-point flags come back as they were
-    // Everything happens on a copy: a rejection or an error leaves `target` exactly as it was.
-    TKonstrukce k = target;
 
     k.PrNapr = Convert(z.PrNapr, InputField::PrNapr);
     k.UcNapr = Convert(z.UcNapr, InputField::UcNapr);
@@ -111,7 +109,16 @@ std::optional<Rejection> AcceptInput(const TypedInput& z, TKonstrukce& target)
     if (std::optional<Rejection> rejection = Check(k))
         return rejection;
 
-    CompleteConstruction(k);
+    CompleteConstruction(k, rows);
+    return std::nullopt;
+}
+
+std::optional<Rejection> AcceptInput(const TypedInput& z, TKonstrukce& target)
+{
+    // Everything happens on a copy: a rejection or an error leaves `target` exactly as it was.
+    TKonstrukce k = target;
+    if (std::optional<Rejection> rejection = AcceptInPlace(z, k))
+        return rejection;
     target = k;
     return std::nullopt;
 }
