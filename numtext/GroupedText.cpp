@@ -1,6 +1,9 @@
 // Grouped text: at most 8 significant digits and exactly 4 decimals, with the locale's separators.
+// A batch writes fourteen of these per motor, so the digits are kept as one integer and the text is
+// written straight into the caller's string.
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "NumText.h"
 #include "NumTextParts.h"
@@ -11,22 +14,30 @@ using namespace numtext;
 
 constexpr int Precision = 8;
 constexpr int Decimals = 4;
+// Digits of the expansion that rounding to Precision digits looks at: the kept ones and the next.
+constexpr int LeadingDigits = Precision + 1;
 
-// |x| ≈ 0.digits × 10^exponent, digits 18 long; zero and denormals give no digits.
-struct DecimalExpansion {
+constexpr std::array<std::uint64_t, 20> PowersOfTen = [] {
+    std::array<std::uint64_t, 20> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i)
+        p[i] = p[i - 1] * 10;
+    return p;
+}();
+
+// |x| ≈ 0.S × 10^exponent, S the 18-digit expansion; `digits` holds its leading `count` digits as an
+// integer once rounded for display. Zero and denormals give no digits.
+struct DisplayDigits {
     int exponent = 0;
     bool negative = false;
     int count = 0;
-    char digits[ExpansionDigits];
+    std::uint64_t digits = 0; // count digits, leading zeros included
 };
 
-DecimalExpansion Expand(long double x)
+// The first LeadingDigits digits of the 18-digit expansion, and its exponent.
+std::uint64_t Expand(long double x, DisplayDigits& d)
 {
-    DecimalExpansion d;
-    const int field = ExponentField(x);
-    if (field == 0)
-        return d;
-    d.exponent = DecimalExponentEstimate(field - ExponentBias) + 1;
+    d.exponent = DecimalExponentEstimate(ExponentField(x) - ExponentBias) + 1;
     long double y = RoundHalfEven(ScaleByPowerOfTen(std::fabs(x), ExpansionDigits - d.exponent));
     if (y >= TenTo18) {
         y = y / 10;
@@ -34,85 +45,118 @@ DecimalExpansion Expand(long double x)
     }
     y = RoundHalfEven(y); // below 10^18: the estimate of E is never more than one too small
     d.negative = SignBit(x);
-    WriteDigits(d.digits, IntegralValue(y), ExpansionDigits);
-    d.count = ExpansionDigits;
-    return d;
+    return IntegralValue(y) / PowersOfTen[ExpansionDigits - LeadingDigits];
 }
 
-// Keeps the digits a text of 4 decimals and 8 significant digits can show, rounded half up.
-void RoundForDisplay(DecimalExpansion& d)
+// Keeps the digits a text of 4 decimals and 8 significant digits can show, rounded half up on the
+// digit after them, trailing zeros removed.
+DisplayDigits Round(long double x)
 {
-    if (d.exponent + Decimals < 0) {
-        d = DecimalExpansion{};
-        return;
-    }
-    if (d.count == 0)
-        return;
+    DisplayDigits d;
+    if (ExponentField(x) == 0)
+        return d;
+    const std::uint64_t leading = Expand(x, d);
+    if (d.exponent + Decimals < 0)
+        return DisplayDigits{};
     const int n = std::min(d.exponent + Decimals, Precision);
-    const bool roundUp = d.digits[n] >= '5';
+    const bool roundUp = leading / PowersOfTen[LeadingDigits - 1 - n] % 10 >= 5;
+    d.digits = leading / PowersOfTen[LeadingDigits - n];
     d.count = n;
-    if (roundUp && (n == 0 || IncrementDigits(d.digits, n - 1))) {
-        d.digits[0] = '1';
+    if (roundUp && ++d.digits == PowersOfTen[n]) { // n = 0, or every kept digit was a 9
+        d.digits = 1;
         d.count = 1;
         ++d.exponent;
     }
-    while (d.count > 0 && d.digits[d.count - 1] == '0')
+    while (d.count > 0 && d.digits % 10 == 0) {
+        d.digits /= 10;
         --d.count;
-}
-
-std::string ExponentForm(const DecimalExpansion& d)
-{
-    TextBuffer out;
-    if (d.negative)
-        out.Put('-');
-    out.Put(d.count == 0 ? '0' : d.digits[0]);
-    if (d.count > 1) {
-        out.Put(Encode(DecimalSeparator));
-        out.Put(d.digits + 1, static_cast<std::size_t>(d.count - 1));
     }
-    out.Put('E');
-    const std::string exponent = std::to_string(d.exponent - 1);
-    out.Put(exponent.data(), exponent.size());
-    return out.PaddedTo(0);
+    return d;
 }
 
-std::string GroupedForm(const DecimalExpansion& d)
-{
-    const SeparatorBytes thousands = Encode(ThousandSeparator);
-    int next = 0; // next digit of the expansion to write
-    auto take = [&]() { return next < d.count ? d.digits[next++] : (++next, '0'); };
+// The text is bounded: sign, 8 integer digits, 2 group and 1 decimal separators of up to 4 bytes, 4 decimals.
+constexpr std::size_t MaxText = 40;
 
-    TextBuffer out;
+std::size_t ExponentForm(const DisplayDigits& d, char* out)
+{
+    char* p = out;
     if (d.negative)
-        out.Put('-');
+        *p++ = '-';
+    char digits[Precision];
+    WriteDigits(digits, d.digits, d.count);
+    *p++ = d.count == 0 ? '0' : digits[0];
+    if (d.count > 1) {
+        const SeparatorBytes point = Encode(DecimalSeparator);
+        p = std::copy_n(point.bytes, point.size, p);
+        p = std::copy_n(digits + 1, d.count - 1, p);
+    }
+    *p++ = 'E';
+    int e = d.exponent - 1; // above 7 here
+    char reversed[8];
+    int length = 0;
+    do {
+        reversed[length++] = static_cast<char>('0' + e % 10);
+        e /= 10;
+    } while (e != 0);
+    while (length > 0)
+        *p++ = reversed[--length];
+    return static_cast<std::size_t>(p - out);
+}
+
+std::size_t GroupedForm(const DisplayDigits& d, char* out)
+{
+    // Digits past the expansion's end are zeros: the integer part and the decimals read from one
+    // zero-padded run.
+    char digits[Precision + Decimals + Precision] = {};
+    WriteDigits(digits, d.digits, d.count);
+    std::fill(digits + d.count, std::end(digits), '0');
+    const char* next = digits;
+
+    char* p = out;
+    if (d.negative)
+        *p++ = '-';
     if (d.exponent <= 0) {
-        out.Put('0');
+        *p++ = '0';
     } else {
+        const SeparatorBytes thousands = Encode(ThousandSeparator);
         for (int i = 0; i < d.exponent; ++i) {
             if (i > 0 && (d.exponent - i) % 3 == 0)
-                out.Put(thousands);
-            out.Put(take());
+                p = std::copy_n(thousands.bytes, thousands.size, p);
+            *p++ = *next++;
         }
     }
-    out.Put(Encode(DecimalSeparator));
+    const SeparatorBytes point = Encode(DecimalSeparator);
+    p = std::copy_n(point.bytes, point.size, p);
     int written = 0;
     if (d.exponent < 0)
         for (; written < std::min(-d.exponent, Decimals); ++written)
-            out.Put('0');
+            *p++ = '0';
     for (; written < Decimals; ++written)
-        out.Put(take());
-    return out.PaddedTo(0);
+        *p++ = *next++;
+    return static_cast<std::size_t>(p - out);
 }
 
 } // namespace
 
+void AppendGroupedText(std::string& out, long double value)
+{
+    if (std::isinf(value)) {
+        out += "INF";
+        return;
+    }
+    if (std::isnan(value)) {
+        out += "NAN";
+        return;
+    }
+    const DisplayDigits d = Round(value);
+    char text[MaxText];
+    const std::size_t size = d.exponent > Precision ? ExponentForm(d, text) : GroupedForm(d, text);
+    out.append(text, size);
+}
+
 std::string NumberToGroupedText(long double value)
 {
-    if (std::isinf(value))
-        return "INF";
-    if (std::isnan(value))
-        return "NAN";
-    DecimalExpansion d = Expand(value);
-    RoundForDisplay(d);
-    return d.exponent > Precision ? ExponentForm(d) : GroupedForm(d);
+    std::string text;
+    AppendGroupedText(text, value);
+    return text;
 }
