@@ -6,9 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include <QString>
-
-#include "DiagramExport.h"
 #include "NumText.h"
 
 namespace {
@@ -79,7 +76,7 @@ TextMember TextField(std::string_view option)
 bool TakesValue(std::string_view option)
 {
     return option == "--phases" || option == "--poles" || option == "--format" || option == "--batch" ||
-        option == "--diagram" || option == "--scale" || TextField(option) != nullptr;
+        option == "--diagram" || option == "--scale" || option == "--jobs" || TextField(option) != nullptr;
 }
 
 UsageError BadValue(std::string_view option, std::string_view value)
@@ -95,6 +92,15 @@ std::optional<diagram::Scale> ScaleOption(std::string_view value)
     } catch (const EConvertError&) {
         return std::nullopt;
     }
+}
+
+// 1 to MaxJobs written in plain digits, or 0.
+int JobsOption(std::string_view value)
+{
+    if (value.empty() || value.size() > 3 || value.find_first_not_of("0123456789") != std::string_view::npos)
+        return 0;
+    const int jobs = std::stoi(std::string(value));
+    return jobs <= MaxJobs ? jobs : 0;
 }
 
 } // namespace
@@ -125,7 +131,8 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         if (i + 1 >= argc)
             return UsageError{"missing value for " + std::string(option)};
         const std::string_view value = argv[++i];
-        if (option != "--format" && option != "--batch" && option != "--diagram" && option != "--scale")
+        if (option != "--format" && option != "--batch" && option != "--diagram" && option != "--scale" &&
+            option != "--jobs")
             motorOption = option;
 
         if (option == "--batch") {
@@ -141,7 +148,7 @@ ParseResult ParseOptions(int argc, const char* const argv[])
             if (o.input.SynchrOtacky < 0)
                 return BadValue(option, value);
         } else if (option == "--diagram") {
-            if (!diagram::FormatOfFileName(QString::fromLocal8Bit(value.data(), value.size())))
+            if (!diagram::FormatOfFileName(value))
                 return UsageError{"cannot tell the diagram's format from '" + std::string(value) +
                                   "': name the file .pdf, .svg or .png"};
             o.diagramFile = value;
@@ -150,6 +157,11 @@ ParseResult ParseOptions(int argc, const char* const argv[])
             if (!o.scale)
                 return UsageError{"invalid value '" + std::string(value) +
                                   "' for --scale: amperes per millimetre, 1, 2 or 5 times a power of ten"};
+        } else if (option == "--jobs") {
+            o.jobs = JobsOption(value);
+            if (o.jobs == 0)
+                return UsageError{"invalid value '" + std::string(value) + "' for --jobs: a whole number from 1 to " +
+                                  std::to_string(MaxJobs)};
         } else if (value == "text") {
             o.format = OutputFormat::Text;
             o.formatGiven = true;
@@ -170,6 +182,8 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         return UsageError{"--diagram draws the one motor of the options; it does not go with --batch"};
     if (o.scale && o.diagramFile.empty())
         return UsageError{"--scale needs --diagram"};
+    if (o.jobs != 0 && !o.batchFile)
+        return UsageError{"--jobs needs --batch"};
     return o;
 }
 
@@ -212,6 +226,8 @@ std::string UsageText()
         "  --batch FILE   compute every motor of FILE (- for standard input): a TAB-separated\n"
         "                 header line i0 cos0 ik cosk uf r1 phases poles, then one motor per\n"
         "                 line; writes one row per motor with its status and main results\n"
+        "  --jobs N       compute the batch on N threads (default: one per processor); the rows\n"
+        "                 come out in the file's order and the same for every N\n"
         "  --diagram FILE draw the circle diagram to true scale into FILE as the extension says:\n"
         "                 a PDF (with the characteristic curves on a second page), an SVG or a\n"
         "                 PNG page; the tables are then printed only with --format\n"

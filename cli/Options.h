@@ -7,7 +7,7 @@
 #include <variant>
 
 #include "Acceptance.h"
-#include "DiagramGeometry.h"
+#include "PageChoices.h"
 
 enum class OutputFormat { Text, Csv, Json };
 
@@ -18,7 +18,11 @@ struct CalcOptions {
     bool formatGiven = false;             // --format named: the tables are printed also when drawing
     std::string diagramFile;              // --diagram: where to draw the diagram; empty for nowhere
     std::optional<diagram::Scale> scale;  // --scale: amperes per millimetre, forced
+    int jobs = 0;                         // --jobs: threads of a batch; 0 for one per core
 };
+
+// The most threads --jobs takes: far more than the cores of any machine the batch runs on.
+constexpr int MaxJobs = 256;
 
 struct HelpRequested {};
 struct VersionRequested {};

@@ -6,7 +6,7 @@
 
 #include "Acceptance.h"
 #include "Batch.h"
-#include "DiagramFile.h"
+#include "DrawingProgram.h"
 #include "ExitStatus.h"
 #include "LoadNumberSeparators.h"
 #include "Options.h"
@@ -41,7 +41,7 @@ std::string Render(OutputFormat format, const TKonstrukce& k)
     return RenderText(grids);
 }
 
-int Run(const CalcOptions& options)
+int Run(const CalcOptions& options, const char* const argv[])
 {
     try {
         if (const auto rejection = AcceptInput(options.input, Konstrukce))
@@ -52,7 +52,7 @@ int Run(const CalcOptions& options)
         return Fail(ExitMathFault, e.what());
     }
     if (!options.diagramFile.empty()) {
-        if (const int status = WriteDiagramFile(options.diagramFile, options.scale, Konstrukce); status != 0)
+        if (const int status = RunDrawingProgram(argv); status != 0)
             return status;
         if (!options.formatGiven)
             return 0;
@@ -65,8 +65,8 @@ int Run(const CalcOptions& options)
 int main(int argc, char* argv[])
 {
     try {
-        // Never setlocale (drawing puts "C" back after Qt): only our separators follow the user's locale.
-        LoadNumberSeparators();
+        // Never setlocale: only our separators follow the user's locale.
+        LoadNumberSeparatorsWithoutQt();
         const ParseResult parsed = ParseOptions(argc, argv);
         if (std::holds_alternative<HelpRequested>(parsed))
             return Emit(UsageText());
@@ -76,8 +76,8 @@ int main(int argc, char* argv[])
             return Fail(ExitUsage, "orbitek-calc: " + error->message + "\n" + UsageText());
         const CalcOptions& options = std::get<CalcOptions>(parsed);
         if (options.batchFile)
-            return RunBatch(*options.batchFile, options.format);
-        return Run(options);
+            return RunBatch(*options.batchFile, options.format, options.jobs);
+        return Run(options, argv);
     } catch (const std::exception& e) {
         return Fail(ExitInternal, std::string("orbitek-calc: ") + e.what());
     }
