@@ -2,6 +2,7 @@
 // A batch writes fourteen of these per motor, so the digits are kept as one integer and the text is
 // written straight into the caller's string.
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <iterator>
 
@@ -34,18 +35,74 @@ struct DisplayDigits {
     std::uint64_t digits = 0; // count digits, leading zeros included
 };
 
-// The first LeadingDigits digits of the 18-digit expansion, and its exponent.
-std::uint64_t Expand(long double x, DisplayDigits& d)
+// |x| · 10^n rounded to 64 bits and then to an integer, both halves to even, exactly as the x87
+// multiplication by the table's exact power and RoundHalfEven give it, on integers: for a normal x
+// and 0 ≤ n ≤ 27, where 10^n = 5^n · 2^n is exact. False otherwise.
+bool ScaledIntegerQuickly(const ExtendedBits& bits, int n, std::uint64_t& y)
 {
-    d.exponent = DecimalExponentEstimate(ExponentField(x) - ExponentBias) + 1;
-    long double y = RoundHalfEven(ScaleByPowerOfTen(std::fabs(x), ExpansionDigits - d.exponent));
-    if (y >= TenTo18) {
-        y = y / 10;
+    constexpr int ExactPowers = 27;
+    constexpr std::uint64_t IntegerBit = 1ULL << 63;
+    const int field = bits.signAndExponent & 0x7FFF;
+    if (n < 0 || n > ExactPowers || field == 0 || field == 0x7FFF || (bits.significand & IntegerBit) == 0)
+        return false;
+    std::uint64_t five = 1;
+    for (int i = 0; i < n; ++i)
+        five *= 5;
+    const unsigned __int128 product = static_cast<unsigned __int128>(bits.significand) * five;
+    const auto high = static_cast<std::uint64_t>(product >> 64);
+    int shift = high == 0 ? 0 : 64 - std::countl_zero(high); // bits below the 64 kept
+    std::uint64_t q = static_cast<std::uint64_t>(product >> shift);
+    if (shift > 0) {
+        const unsigned __int128 rest = product & ((static_cast<unsigned __int128>(1) << shift) - 1);
+        const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+        if ((rest > half || (rest == half && (q & 1) != 0)) && ++q == 0) {
+            q = IntegerBit;
+            ++shift;
+        }
+    }
+    // The rounded product is q · 2^e; its integer part and the part below it.
+    const int e = shift + (field - ExponentBias - 63) + n;
+    if (e >= 0) {
+        if (e > 0)
+            return false; // 2^64 or more: never an expansion's digits
+        y = q;
+        return true;
+    }
+    y = e < -64 ? 0 : RoundedMagnitude({q, static_cast<std::uint16_t>(ExponentBias + 63 + e)}); // below 1/2: 0
+    return true;
+}
+
+// The first LeadingDigits digits of the 18-digit expansion of x, and its exponent.
+std::uint64_t Expand(long double x, const ExtendedBits& bits, DisplayDigits& d)
+{
+    d.exponent = DecimalExponentEstimate((bits.signAndExponent & 0x7FFF) - ExponentBias) + 1;
+    const int n = ExpansionDigits - d.exponent;
+    std::uint64_t y;
+    if (!ScaledIntegerQuickly(bits, n, y))
+        y = RoundedMagnitude(BitsOf(ScaleByPowerOfTen(std::fabs(x), n)));
+    if (y >= PowersOfTen[ExpansionDigits]) {
+        // The estimate of E was one too small (never more): divided in extended, as the steps give it.
+        y = RoundedMagnitude(BitsOf(static_cast<long double>(y) / 10));
         ++d.exponent;
     }
-    y = RoundHalfEven(y); // below 10^18: the estimate of E is never more than one too small
-    d.negative = SignBit(x);
-    return IntegralValue(y) / PowersOfTen[ExpansionDigits - LeadingDigits];
+    d.negative = (bits.signAndExponent & 0x8000) != 0;
+    return y / PowersOfTen[ExpansionDigits - LeadingDigits];
+}
+
+// leading / 10^(LeadingDigits − 1 − n): each divisor a constant, so no division instruction.
+std::uint64_t KeepDigits(std::uint64_t leading, int n)
+{
+    switch (n) {
+    case 0: return leading / 100000000;
+    case 1: return leading / 10000000;
+    case 2: return leading / 1000000;
+    case 3: return leading / 100000;
+    case 4: return leading / 10000;
+    case 5: return leading / 1000;
+    case 6: return leading / 100;
+    case 7: return leading / 10;
+    default: return leading;
+    }
 }
 
 // Keeps the digits a text of 4 decimals and 8 significant digits can show, rounded half up on the
@@ -53,14 +110,16 @@ std::uint64_t Expand(long double x, DisplayDigits& d)
 DisplayDigits Round(long double x)
 {
     DisplayDigits d;
-    if (ExponentField(x) == 0)
+    const ExtendedBits bits = BitsOf(x);
+    if ((bits.signAndExponent & 0x7FFF) == 0)
         return d;
-    const std::uint64_t leading = Expand(x, d);
+    const std::uint64_t leading = Expand(x, bits, d);
     if (d.exponent + Decimals < 0)
         return DisplayDigits{};
     const int n = std::min(d.exponent + Decimals, Precision);
-    const bool roundUp = leading / PowersOfTen[LeadingDigits - 1 - n] % 10 >= 5;
-    d.digits = leading / PowersOfTen[LeadingDigits - n];
+    const std::uint64_t withNext = KeepDigits(leading, n); // n digits and the next
+    const bool roundUp = withNext % 10 >= 5;
+    d.digits = withNext / 10;
     d.count = n;
     if (roundUp && ++d.digits == PowersOfTen[n]) { // n = 0, or every kept digit was a 9
         d.digits = 1;
