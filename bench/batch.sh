@@ -47,7 +47,7 @@ timed() {
     local output=$1
     shift
     local status=0
-    /usr/bin/time -f '%e %M' -o "$work/time" env LANG=C "$@" >"$output" 2>"$work/stderr" || status=$?
+    /usr/bin/time -q -f '%e %M' -o "$work/time" env LANG=C "$@" >"$output" 2>"$work/stderr" || status=$?
     if [ "$status" -ne 0 ] && [ "$status" -ne 2 ]; then
         cat "$work/stderr" >&2
         exit 1
@@ -69,7 +69,7 @@ for count in $counts; do
                 timed "$work/$format.$j" "$calc" --batch "$work/motors.tsv" --format "$format" --jobs "$j"
                 printf '%-8s %-3s %-6s %-6s %8s %10d %8s %.3f\n' "$count" "$run" "$format" "$j" "$seconds" \
                     "$(awk -v n="$count" -v s="$seconds" 'BEGIN { print int(s > 0 ? n / s : 0) }')" "$rss" \
-                    "$(awk -v a="$seconds" -v b="$numpy" 'BEGIN { print b > 0 ? a / b : 0 }')"
+                    "$(awk -v a="$seconds" -v b="$numpy" 'BEGIN { print (b > 0 ? a / b : 0) }')"
             done
             cmp -s "$work/$format.1" "$work/$format.$jobs" ||
                 { echo "--jobs 1 and --jobs $jobs wrote different $format" >&2; exit 1; }
