@@ -3,8 +3,9 @@
 # NumPy and run with the system's /usr/bin/python3, on the same seeded motor files. For each count
 # (100,000 and 1,000,000 motors; BATCH_COUNTS to change) it makes BATCH_RUNS interleaved runs (default
 # 3): NumPy once, then orbitek-calc in every format with one job and with one per processor. Each
-# line gives wall seconds, motors per second, the maximum resident size and the ratio of the run's
-# time to NumPy's in the same round (below 1: faster than NumPy).
+# line gives wall and CPU seconds, motors per second, the maximum resident size and the ratios of the
+# run's wall and CPU time to NumPy's in the same round (below 1: faster than NumPy); on a machine
+# shared with other work the CPU time ratio is the steadier one.
 # Targets at 1,000,000 motors: text and CSV with one job at most 0.67 of NumPy's time and faster
 # again with more jobs, JSON at most 1.0; the resident size the same for both counts.
 # Usage: bench/batch.sh [BUILD_DIR]   (default build; builds orbitek-calc first)
@@ -47,29 +48,33 @@ timed() {
     local output=$1
     shift
     local status=0
-    /usr/bin/time -q -f '%e %M' -o "$work/time" env LANG=C "$@" >"$output" 2>"$work/stderr" || status=$?
+    /usr/bin/time -q -f '%e %U %S %M' -o "$work/time" env LANG=C "$@" >"$output" 2>"$work/stderr" || status=$?
     if [ "$status" -ne 0 ] && [ "$status" -ne 2 ]; then
         cat "$work/stderr" >&2
         exit 1
     fi
-    read -r seconds rss <"$work/time"
+    read -r seconds user system rss <"$work/time"
+    cpu=$(awk -v u="$user" -v s="$system" 'BEGIN { printf "%.2f", u + s }')
 }
 
 jobs=$(nproc)
-printf '%-8s %-3s %-6s %-6s %8s %10s %8s %s\n' motors run format jobs seconds "motors/s" "RSS kB" "ratio to NumPy"
+printf '%-8s %-3s %-6s %-4s %8s %8s %10s %8s %s\n' motors run format jobs seconds "CPU s" "motors/s" "RSS kB" \
+    "ratio to NumPy: time, CPU time"
 for count in $counts; do
     generate "$count" >"$work/motors.tsv"
     for run in $(seq "$runs"); do
         timed "$work/numpy.out" /usr/bin/python3 bench/batch_numpy.py "$work/motors.tsv"
         numpy=$seconds
-        printf '%-8s %-3s %-6s %-6s %8s %10d %8s\n' "$count" "$run" numpy 1 "$numpy" \
+        numpyCpu=$cpu
+        printf '%-8s %-3s %-6s %-4s %8s %8s %10d %8s\n' "$count" "$run" numpy 1 "$numpy" "$cpu" \
             "$(awk -v n="$count" -v s="$numpy" 'BEGIN { print int(s > 0 ? n / s : 0) }')" "$rss"
         for format in text csv json; do
             for j in 1 "$jobs"; do
                 timed "$work/$format.$j" "$calc" --batch "$work/motors.tsv" --format "$format" --jobs "$j"
-                printf '%-8s %-3s %-6s %-6s %8s %10d %8s %.3f\n' "$count" "$run" "$format" "$j" "$seconds" \
-                    "$(awk -v n="$count" -v s="$seconds" 'BEGIN { print int(s > 0 ? n / s : 0) }')" "$rss" \
-                    "$(awk -v a="$seconds" -v b="$numpy" 'BEGIN { print (b > 0 ? a / b : 0) }')"
+                printf '%-8s %-3s %-6s %-4s %8s %8s %10d %8s %.3f %.3f\n' "$count" "$run" "$format" "$j" "$seconds" \
+                    "$cpu" "$(awk -v n="$count" -v s="$seconds" 'BEGIN { print int(s > 0 ? n / s : 0) }')" "$rss" \
+                    "$(awk -v a="$seconds" -v b="$numpy" 'BEGIN { print (b > 0 ? a / b : 0) }')" \
+                    "$(awk -v a="$cpu" -v b="$numpyCpu" 'BEGIN { print (b > 0 ? a / b : 0) }')"
             done
             cmp -s "$work/$format.1" "$work/$format.$jobs" ||
                 { echo "--jobs 1 and --jobs $jobs wrote different $format" >&2; exit 1; }

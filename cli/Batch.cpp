@@ -104,6 +104,11 @@ class RowWriter {
 public:
     RowWriter(OutputFormat format, const std::vector<std::string_view>& columns) : format_(format)
     {
+        // A grouped text holds digits, '-', 'E' and the two separators: only these may need quotes.
+        std::string separators = SeparatorText(DecimalSeparator) + SeparatorText(ThousandSeparator);
+        std::string quoted;
+        AppendCsvField(quoted, separators);
+        numbersMayNeedQuotes_ = quoted != separators;
         for (std::string_view column : columns) {
             std::string prefix = ", ";
             AppendJsonString(prefix, column);
@@ -172,11 +177,15 @@ public:
             return;
         case OutputFormat::Csv:
             out += ',';
-            if (v) { // the locale's separators may need quotes
-                cell.clear();
-                AppendGroupedText(cell, *v);
-                AppendCsvField(out, cell);
+            if (!v)
+                return;
+            if (!numbersMayNeedQuotes_) {
+                AppendGroupedText(out, *v);
+                return;
             }
+            cell.clear(); // a separator such as ',' needs quotes
+            AppendGroupedText(cell, *v);
+            AppendCsvField(out, cell);
             return;
         case OutputFormat::Text:
             out += '\t';
@@ -197,6 +206,7 @@ public:
 
 private:
     OutputFormat format_;
+    bool numbersMayNeedQuotes_ = true;
     std::vector<std::string> memberPrefixes_; // ", \"name\": " for every column, escaped once
 };
 
