@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <iterator>
+#include <cstring>
 
 #include "NumText.h"
 #include "NumTextParts.h"
@@ -133,6 +133,14 @@ DisplayDigits Round(long double x)
     return d;
 }
 
+// A separator's one to four bytes, without a call to memmove.
+char* PutSeparator(const SeparatorBytes& s, char* p)
+{
+    for (std::size_t i = 0; i < s.size; ++i)
+        *p++ = s.bytes[i];
+    return p;
+}
+
 // The text is bounded: sign, 8 integer digits, 2 group and 1 decimal separators of up to 4 bytes, 4 decimals.
 constexpr std::size_t MaxText = 40;
 
@@ -145,8 +153,7 @@ std::size_t ExponentForm(const DisplayDigits& d, char* out)
     WriteDigits(digits, d.digits, d.count);
     *p++ = d.count == 0 ? '0' : digits[0];
     if (d.count > 1) {
-        const SeparatorBytes point = Encode(DecimalSeparator);
-        p = std::copy_n(point.bytes, point.size, p);
+        p = PutSeparator(Encode(DecimalSeparator), p);
         p = std::copy_n(digits + 1, d.count - 1, p);
     }
     *p++ = 'E';
@@ -166,9 +173,9 @@ std::size_t GroupedForm(const DisplayDigits& d, char* out)
 {
     // Digits past the expansion's end are zeros: the integer part and the decimals read from one
     // zero-padded run.
-    char digits[Precision + Decimals + Precision] = {};
+    char digits[Precision + Decimals + Precision];
+    std::memset(digits, '0', sizeof digits);
     WriteDigits(digits, d.digits, d.count);
-    std::fill(digits + d.count, std::end(digits), '0');
     const char* next = digits;
 
     char* p = out;
@@ -180,12 +187,11 @@ std::size_t GroupedForm(const DisplayDigits& d, char* out)
         const SeparatorBytes thousands = Encode(ThousandSeparator);
         for (int i = 0; i < d.exponent; ++i) {
             if (i > 0 && (d.exponent - i) % 3 == 0)
-                p = std::copy_n(thousands.bytes, thousands.size, p);
+                p = PutSeparator(thousands, p);
             *p++ = *next++;
         }
     }
-    const SeparatorBytes point = Encode(DecimalSeparator);
-    p = std::copy_n(point.bytes, point.size, p);
+    p = PutSeparator(Encode(DecimalSeparator), p);
     int written = 0;
     if (d.exponent < 0)
         for (; written < std::min(-d.exponent, Decimals); ++written)

@@ -125,7 +125,15 @@ struct SeparatorBytes {
     std::size_t size;
 };
 
-SeparatorBytes Encode(char32_t separator);
+SeparatorBytes EncodeMultibyte(char32_t separator);
+
+// The usual separators are ASCII: those need no call.
+inline SeparatorBytes Encode(char32_t separator)
+{
+    if (separator < 0x80)
+        return {{static_cast<char>(separator)}, 1};
+    return EncodeMultibyte(separator);
+}
 
 // Exactly `count` decimal digits of an integral value below 10^count, written to `out`.
 inline void WriteDigits(char* out, unsigned long long value, int count)
