@@ -11,6 +11,7 @@
 #include <condition_variable>
 #include <cstring>
 #include <deque>
+#include <exception>
 #include <memory>
 #include <mutex>
 #include <string_view>
@@ -91,10 +92,11 @@ private:
 // How one line ended up.
 enum class RowKind { Accepted, NotAccepted, Malformed };
 
-// What a thread keeps from one line to the next: nothing of it outlives a line.
+// What a thread keeps from one line to the next, so that a line allocates nothing: nothing of it
+// outlives the line.
 struct Scratch {
     TKonstrukce k{};
-    std::array<std::string_view, 8> fields;
+    std::vector<std::string_view> fields; // of the line, as typed
     TypedInput input;
     std::string cell;
 };
@@ -230,6 +232,7 @@ constexpr std::size_t ResultColumns = 14;
 // The Czech reason a line is no motor, or nothing when it is one.
 std::string ParseMotor(std::string_view line, Scratch& s)
 {
+    s.fields.resize(MotorColumns);
     std::size_t count = 0;
     for (std::size_t start = 0;; ++count) {
         const std::size_t tab = line.find('\t', start);
@@ -360,6 +363,7 @@ struct Block {
     int readErrno = 0;
 
     bool done = false;
+    std::exception_ptr error; // what computing it threw
 };
 
 void Compute(const BatchForm& form, const RowWriter& writer, Block& b, Scratch& s)
@@ -453,9 +457,15 @@ private:
                 b = std::move(waiting_.front());
                 waiting_.pop_front();
             }
-            Compute(form_, writer_, *b, scratch);
+            std::exception_ptr error;
+            try {
+                Compute(form_, writer_, *b, scratch);
+            } catch (...) { // out of memory: reported by the writer, in order, as the reading thread would
+                error = std::current_exception();
+            }
             {
                 const std::lock_guard lock(mutex_);
+                b->error = error;
                 b->done = true;
             }
             finished_.notify_all();
@@ -556,6 +566,8 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
         inFlight.pop_front();
         if (workers)
             workers->WaitFor(*b);
+        if (b->error)
+            std::rethrow_exception(b->error);
         if (!write(b->rows))
             return cannotWrite();
         motors += b->accepted + b->notAccepted;
