@@ -4,6 +4,7 @@
 // rest goes through an exact decimal expansion of the whole value.
 #include <algorithm>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -43,9 +44,7 @@ constexpr std::array<std::uint64_t, FiveToThe27Limit + 1> PowersOfFive = [] {
     return p;
 }();
 
-// value = significand · 2^exponent, exactly. The integer bit is taken as it stands, except with a zero
-// exponent field, where the C library's conversion leaves it out (a pseudo-denormal prints as the
-// denormal below it): the text must be the library's to the byte.
+// value = significand · 2^exponent, exactly, for every encoding but the pseudo-denormals.
 struct Binary {
     std::uint64_t significand;
     int exponent;
@@ -57,9 +56,7 @@ Binary BinaryOf(long double x)
     const int field = b.signAndExponent & 0x7FFF;
     constexpr int SignificandBits = 63; // below the integer bit
     // Denormals have the exponent of the smallest normal, 1 − bias.
-    if (field == 0)
-        return {b.significand & ~(1ULL << SignificandBits), 1 - ExponentBias - SignificandBits};
-    return {b.significand, field - ExponentBias - SignificandBits};
+    return {b.significand, (field == 0 ? 1 : field) - ExponentBias - SignificandBits};
 }
 
 // 21 digits: value ≈ digits · 10^(exponent − 20), 10^20 ≤ digits < 10^21.
@@ -217,6 +214,14 @@ void AppendRoundTripText(std::string& out, long double value)
         out += '-';
     if (!std::isfinite(value)) { // also the encodings the unit rejects, as the library writes them
         out += std::isinf(value) ? "inf" : "nan";
+        return;
+    }
+    if (const ExtendedBits b = BitsOf(value); (b.signAndExponent & 0x7FFF) == 0 && (b.significand >> 63) != 0) {
+        // A pseudo-denormal, which no arithmetic gives: the library reads these its own way (not
+        // always as the unit does), so the text is the library's.
+        char text[64];
+        out.append(text,
+                   std::to_chars(text, text + sizeof text, std::fabs(value), std::chars_format::general, Digits).ptr);
         return;
     }
     const Binary v = BinaryOf(value);

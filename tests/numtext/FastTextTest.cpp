@@ -90,6 +90,9 @@ TEST(RoundTripText, MatchesTheLibrarysTwentyOneDigits)
         0.0001L, 0.00001L, 1e-4940L, LDBL_MAX, LDBL_MIN, LDBL_TRUE_MIN, 1.5e36L};
     for (long double v : edges)
         EXPECT_EQ(RoundTripText(v), LibraryText(v)) << Bits(v);
+    // Pseudo-denormals: the integer bit alone, and with a fraction.
+    for (std::uint64_t significand : {1ULL << 63, (1ULL << 63) | 1, 3ULL << 62})
+        EXPECT_EQ(RoundTripText(FromBits(significand, 0)), LibraryText(FromBits(significand, 0)));
     // Powers of two and their lower neighbours: every one where the quick path ends, a sample of the
     // rest (the exact path takes a while far out).
     for (int e = LDBL_MIN_EXP - LDBL_MANT_DIG; e <= LDBL_MAX_EXP - 1; e += std::abs(e) < 256 ? 1 : 61) {
