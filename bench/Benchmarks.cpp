@@ -1,9 +1,11 @@
-// Speed of the conversions against the C library, of one acceptance, of converting measured readings
-// against acceptance, of reading the characteristic points off it, of one operating point at a given value
-// against one at a slip, of creating the windows, of painting and exporting the diagram against filling the
-// image and writing an empty PDF page, and of the curves panel and the linked cursor against filling the
-// image and painting both panels.
+// Speed of the conversions against the C library and the former grouped text, of one acceptance, of converting
+// measured readings against acceptance, of reading the characteristic points off it, of one operating point at a
+// given value against one at a slip, of creating the windows, of painting and exporting the diagram against filling
+// the image and writing an empty PDF page, and of the curves panel and the linked cursor against filling the image
+// and painting both panels.
 #include <benchmark/benchmark.h>
+
+#include <charconv>
 
 #include <QApplication>
 #include <QBuffer>
@@ -25,6 +27,7 @@
 #include "DiagramExport.h"
 #include "DiagramView.h"
 #include "Fonts.h"
+#include "GroupedTextReference.h"
 #include "Main.h"
 #include "Measured.h"
 #include "NumText.h"
@@ -59,6 +62,55 @@ void BM_NumberToGroupedText(benchmark::State& state)
     for (auto _ : state)
         for (long double v : Values)
             benchmark::DoNotOptimize(NumberToGroupedText(v));
+}
+
+// The batch's way: appended to a reused row.
+void BM_AppendGroupedText(benchmark::State& state)
+{
+    DecimalSeparator = U'.';
+    ThousandSeparator = U',';
+    std::string row;
+    for (auto _ : state) {
+        row.clear();
+        for (long double v : Values)
+            AppendGroupedText(row, v);
+        benchmark::DoNotOptimize(row.data());
+    }
+}
+
+// The same text written digit by digit from the whole expansion, as before: the baseline of the
+// faster grouped text.
+void BM_GroupedTextDigitByDigit(benchmark::State& state)
+{
+    DecimalSeparator = U'.';
+    ThousandSeparator = U',';
+    for (auto _ : state)
+        for (long double v : Values)
+            benchmark::DoNotOptimize(reference::GroupedText(v));
+}
+
+// JSON's 21 significant digits: ours against the C++ library's to_chars, into a reused row.
+void BM_RoundTripText(benchmark::State& state)
+{
+    std::string row;
+    for (auto _ : state) {
+        row.clear();
+        for (long double v : Values)
+            AppendRoundTripText(row, v);
+        benchmark::DoNotOptimize(row.data());
+    }
+}
+
+void BM_to_chars21(benchmark::State& state)
+{
+    std::string row;
+    char buffer[64];
+    for (auto _ : state) {
+        row.clear();
+        for (long double v : Values)
+            row.append(buffer, std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::general, 21).ptr);
+        benchmark::DoNotOptimize(row.data());
+    }
 }
 
 // The C library's baseline for a formatter: the same values through `format`.
@@ -131,6 +183,30 @@ void BM_ConvertReadingsPerMotor(benchmark::State& state)
         for (const MeasuredReadings& r : Readings)
             benchmark::DoNotOptimize(ConvertReadings(r));
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(Readings.size()));
+}
+
+// What a batch row needs, acceptance in place up to the construction's last row, against the same
+// in place with all 20 rows.
+void AcceptInPlacePerMotor(benchmark::State& state, ConstructionRows rows)
+{
+    DecimalSeparator = U',';
+    TKonstrukce k;
+    for (auto _ : state)
+        for (const TypedInput& z : Motors) {
+            benchmark::DoNotOptimize(AcceptInPlace(z, k, rows));
+            benchmark::ClobberMemory();
+        }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(Motors.size()));
+}
+
+void BM_AcceptInPlaceLastRowPerMotor(benchmark::State& state)
+{
+    AcceptInPlacePerMotor(state, ConstructionRows::LastOnly);
+}
+
+void BM_AcceptInPlaceAllRowsPerMotor(benchmark::State& state)
+{
+    AcceptInPlacePerMotor(state, ConstructionRows::All);
 }
 
 void BM_ReadCharacteristicPointsPerMotor(benchmark::State& state)
@@ -331,11 +407,17 @@ void BM_OperatingPointAtSlip(benchmark::State& state)
 BENCHMARK(BM_TextToNumber);
 BENCHMARK(BM_strtold);
 BENCHMARK(BM_NumberToGroupedText);
+BENCHMARK(BM_AppendGroupedText);
+BENCHMARK(BM_GroupedTextDigitByDigit);
 BENCHMARK_CAPTURE(BM_snprintf, 4Lf, "%.4Lf");
+BENCHMARK(BM_RoundTripText);
+BENCHMARK(BM_to_chars21);
 BENCHMARK(BM_NumberToFixedText);
 BENCHMARK_CAPTURE(BM_snprintf, 3Lf, "%.3Lf");
 BENCHMARK(BM_AcceptanceAndConstruction)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AcceptanceAndConstructionPerMotor)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AcceptInPlaceLastRowPerMotor)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_AcceptInPlaceAllRowsPerMotor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadCharacteristicPointsPerMotor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SolveOperatingPoint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OperatingPointAtSlip)->Unit(benchmark::kMicrosecond);
@@ -392,7 +474,7 @@ void PrintRatio(const RatioReporter& r, const char* ours, const char* baseline, 
     const auto a = r.nanoseconds.find(ours);
     const auto b = r.nanoseconds.find(baseline);
     if (a != r.nanoseconds.end() && b != r.nanoseconds.end() && b->second > 0)
-        std::printf("ratio %-24s / %-18s = %.3f (target <= %.1f)\n", ours, baseline,
+        std::printf("ratio %-24s / %-18s = %.3f (target <= %.2f)\n", ours, baseline,
                     (a->second / oursPerItem) / (b->second / baselinePerItem), target);
 }
 
@@ -411,6 +493,10 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks(&reporter);
     PrintRatio(reporter, "BM_TextToNumber", "BM_strtold");
     PrintRatio(reporter, "BM_NumberToGroupedText", "BM_snprintf/4Lf");
+    PrintRatio(reporter, "BM_NumberToGroupedText", "BM_GroupedTextDigitByDigit", 0.5);
+    PrintRatio(reporter, "BM_AppendGroupedText", "BM_GroupedTextDigitByDigit", 0.5);
+    PrintRatio(reporter, "BM_RoundTripText", "BM_to_chars21");
+    PrintRatio(reporter, "BM_AcceptInPlaceLastRowPerMotor", "BM_AcceptInPlaceAllRowsPerMotor");
     PrintRatio(reporter, "BM_NumberToFixedText", "BM_snprintf/3Lf");
     const auto acceptance = reporter.nanoseconds.find("BM_AcceptanceAndConstruction");
     if (acceptance != reporter.nanoseconds.end())

@@ -1,36 +1,40 @@
 // Batch mode: reads a motor per line, accepts and computes it as the input dialog would, and writes
-// its row at once, so that memory stays the same however many motors the file holds.
+// its row in the file's order. Lines go in blocks to worker threads, at most a few blocks at a time,
+// so that memory stays the same however many motors the file holds.
 #include "Batch.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cfenv>
+#include <charconv>
+#include <condition_variable>
 #include <cstring>
+#include <deque>
+#include <exception>
+#include <memory>
+#include <mutex>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "Acceptance.h"
 #include "Characteristic.h"
 #include "ExitStatus.h"
-#include "MeasuredBatch.h"
+#include "Measured.h"
 #include "Render.h"
 
 namespace {
 
-constexpr std::string_view BatchHeader = "i0\tcos0\tik\tcosk\tuf\tr1\tphases\tpoles";
-constexpr std::size_t InputColumns = 8;
 // A motor line is a few dozen bytes; a line this long is no motor, and the bound keeps memory fixed.
 constexpr std::size_t MaxLineBytes = 64 * 1024;
-constexpr std::size_t OutputBufferBytes = 64 * 1024;
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
-
-// The output columns; the JSON member names are the same.
-// clang-format off
-constexpr std::array<const char*, 24> Columns{
-    "line", "i0", "cos0", "ik", "cosk", "uf", "r1", "phases", "poles", "status",
-    "Ao.x", "Ao.y", "Ak.x", "Ak.y", "S.x", "R", "AInf.x", "AInf.y",
-    "MaxTorque", "MaxTorqueSlip", "StartingTorque", "MaxOutput", "MaxPowerFactor", "MaxEfficiency"};
-// clang-format on
-constexpr std::size_t ResultColumns = 14;
+// A block is a few hundred kilobytes of rows: big enough that handing it to a thread costs nothing
+// next to computing it, small enough that the blocks in flight stay small.
+constexpr std::size_t BlockLines = 1024;
+constexpr std::size_t BlockBytes = 64 * 1024;
+// Blocks read ahead per thread, so that no thread waits for the reader or for the writer.
+constexpr std::size_t BlocksPerJob = 2;
 
 // Lines of a stream without their line ends, read through one fixed buffer.
 class LineReader {
@@ -86,33 +90,180 @@ private:
     bool atEnd_ = false;
 };
 
-// One motor line: its eight fields as typed, and the radio indices of the last two.
-struct MotorLine {
-    std::array<std::string_view, InputColumns> fields;
+// How one line ended up.
+enum class RowKind { Accepted, NotAccepted, Malformed };
+
+// What a thread keeps from one line to the next, so that a line allocates nothing: nothing of it
+// outlives the line.
+struct Scratch {
+    explicit Scratch(TorqueLine line) { k.torqueLine = line; } // acceptance keeps it from one motor to the next
+
+    TKonstrukce k{};
+    std::vector<std::string_view> fields; // of the line, as typed
     TypedInput input;
+    MeasuredReadings readings;
+    std::string cell;
 };
 
-// The Czech reason a line is no motor, or nothing when it is one.
-std::string Parse(std::string_view line, MotorLine& motor)
+// Writes the cells of one output row into a reused string, in one of the three formats.
+class RowWriter {
+public:
+    RowWriter(OutputFormat format, const std::vector<std::string_view>& columns) : format_(format)
+    {
+        // A grouped text holds digits, '-', 'E' and the two separators: only these may need quotes.
+        std::string separators = SeparatorText(DecimalSeparator) + SeparatorText(ThousandSeparator);
+        std::string quoted;
+        AppendCsvField(quoted, separators);
+        numbersMayNeedQuotes_ = quoted != separators;
+        for (std::string_view column : columns) {
+            std::string prefix = ", ";
+            AppendJsonString(prefix, column);
+            memberPrefixes_.push_back(prefix + ": ");
+        }
+    }
+
+    void Header(std::string& out, const std::vector<std::string_view>& columns) const
+    {
+        if (format_ == OutputFormat::Json) {
+            out += "{\"columns\": [";
+            for (std::size_t i = 0; i < columns.size(); ++i) {
+                if (i > 0)
+                    out += ", ";
+                AppendJsonString(out, columns[i]);
+            }
+            out += "]}\n";
+            return;
+        }
+        for (std::size_t i = 0; i < columns.size(); ++i)
+            Text(out, i, columns[i]);
+        End(out);
+    }
+
+    // The first cell of a row: its line number.
+    void Start(std::string& out, long long lineNumber) const
+    {
+        char digits[24];
+        const std::string_view number(digits, std::to_chars(digits, digits + sizeof digits, lineNumber).ptr - digits);
+        if (format_ == OutputFormat::Json) {
+            out += "{\"line\": ";
+            out += number;
+        } else {
+            out += number;
+        }
+    }
+
+    // A text cell: a field as typed, a status.
+    void Text(std::string& out, std::size_t column, std::string_view text) const
+    {
+        switch (format_) {
+        case OutputFormat::Json:
+            out += memberPrefixes_[column];
+            AppendJsonString(out, text);
+            return;
+        case OutputFormat::Csv:
+            if (column > 0)
+                out += ',';
+            AppendCsvField(out, text);
+            return;
+        case OutputFormat::Text:
+            if (column > 0)
+                out += '\t';
+            out += text;
+            return;
+        }
+    }
+
+    // A result cell: the grouped text in text and CSV, all 21 digits in JSON; empty or null for none.
+    void Number(std::string& out, std::size_t column, const OptionalValue& v, std::string& cell) const
+    {
+        switch (format_) {
+        case OutputFormat::Json:
+            out += memberPrefixes_[column];
+            AppendJsonNumber(out, v);
+            return;
+        case OutputFormat::Csv:
+            out += ',';
+            if (!v)
+                return;
+            if (!numbersMayNeedQuotes_) {
+                AppendGroupedText(out, *v);
+                return;
+            }
+            cell.clear(); // a separator such as ',' needs quotes
+            AppendGroupedText(cell, *v);
+            AppendCsvField(out, cell);
+            return;
+        case OutputFormat::Text:
+            out += '\t';
+            if (v)
+                AppendGroupedText(out, *v);
+            return;
+        }
+    }
+
+    void End(std::string& out) const
+    {
+        switch (format_) {
+        case OutputFormat::Json: out += "}\n"; return;
+        case OutputFormat::Csv: out += "\r\n"; return;
+        case OutputFormat::Text: out += '\n'; return;
+        }
+    }
+
+private:
+    OutputFormat format_;
+    bool numbersMayNeedQuotes_ = true;
+    std::vector<std::string> memberPrefixes_; // ", \"name\": " for every column, escaped once
+};
+
+// One input form of the batch: the header line that selects it, its output columns, and the one
+// function that reads a line of it, computes the motor and appends its output row. Rows are computed
+// on several threads at once, so the function keeps its state in the thread's Scratch.
+struct BatchForm {
+    std::string_view header;
+    std::vector<std::string_view> columns;
+    // Appends the row of `line` to `out` and says how it ended; for a malformed line, sets `reason`
+    // and appends nothing.
+    RowKind (*row)(std::string_view line, long long lineNumber, const RowWriter& writer, Scratch& s, std::string& out,
+                   std::string& reason);
+};
+
+// ---- The motor form: the input dialog's eight values ----
+
+constexpr std::size_t MotorColumns = 8;
+constexpr std::size_t ResultColumns = 14;
+
+// Splits `line` into `columns` TAB-separated fields; the Czech reason when it has another count or a
+// control character, nothing otherwise.
+std::string SplitFields(std::string_view line, std::size_t columns, Scratch& s)
 {
+    s.fields.resize(columns);
     std::size_t count = 0;
     for (std::size_t start = 0;; ++count) {
         const std::size_t tab = line.find('\t', start);
-        if (count < InputColumns)
-            motor.fields[count] = line.substr(start, tab == std::string_view::npos ? tab : tab - start);
+        if (count < columns)
+            s.fields[count] = line.substr(start, tab == std::string_view::npos ? tab : tab - start);
         if (tab == std::string_view::npos)
             break;
         start = tab + 1;
     }
     ++count;
-    if (count != InputColumns)
-        return "očekáváno " + std::to_string(InputColumns) + " sloupců oddělených tabulátorem, nalezeno " +
+    if (count != columns)
+        return "očekáváno " + std::to_string(columns) + " sloupců oddělených tabulátorem, nalezeno " +
             std::to_string(count);
     for (char ch : line)
         if (static_cast<unsigned char>(ch) < 0x20 && ch != '\t')
             return "řídicí znak uvnitř řádku";
-    const auto& f = motor.fields;
-    TypedInput& z = motor.input;
+    return {};
+}
+
+// The Czech reason a line is no motor, or nothing when it is one.
+std::string ParseMotor(std::string_view line, Scratch& s)
+{
+    if (std::string reason = SplitFields(line, MotorColumns, s); !reason.empty())
+        return reason;
+    const auto& f = s.fields;
+    TypedInput& z = s.input;
     z.PrNapr.assign(f[0]);
     z.UcNapr.assign(f[1]);
     z.PrNakr.assign(f[2]);
@@ -150,97 +301,278 @@ std::array<OptionalValue, ResultColumns> Results(const TKonstrukce& k, const Cha
             at(c.maxEfficiency, &OperatingPoint::efficiency)};
 }
 
-// Writes rows in one of the three formats into a reused string.
-class RowWriter {
-public:
-    explicit RowWriter(OutputFormat format) : format_(format) {}
+RowKind MotorRow(std::string_view line, long long lineNumber, const RowWriter& writer, Scratch& s, std::string& out,
+                 std::string& reason)
+{
+    reason = ParseMotor(line, s);
+    if (!reason.empty())
+        return RowKind::Malformed;
 
-    void Header(std::string& out) const
-    {
-        out.clear();
-        if (format_ == OutputFormat::Json) {
-            out += "{\"columns\": [";
-            for (std::size_t i = 0; i < Columns.size(); ++i)
-                out += (i ? ", " : "") + JsonString(Columns[i]);
-            out += "]}\n";
-            return;
-        }
-        for (std::size_t i = 0; i < Columns.size(); ++i)
-            Cell(out, i, Columns[i]);
-        out += LineEnd();
+    // A batch prints none of the characteristic's rows but the last: only that one is computed. The
+    // record is the thread's own and is thrown away after a rejection.
+    std::string_view status = "OK";
+    std::string rejection;
+    try {
+        if (const std::optional<Rejection> r = AcceptInPlace(s.input, s.k, ConstructionRows::LastOnly))
+            rejection = r->message;
+    } catch (const OrbitekError& e) { // a text that is no number, or a fault of the construction
+        rejection = e.what();
+    }
+    if (!rejection.empty())
+        status = rejection;
+
+    std::size_t column = 0;
+    writer.Start(out, lineNumber);
+    for (std::string_view field : s.fields)
+        writer.Text(out, ++column, field);
+    writer.Text(out, ++column, status);
+    if (rejection.empty()) {
+        const std::array<OptionalValue, ResultColumns> results = Results(
+            s.k, ReadCharacteristicPoints(s.k, OperatingRows::LastOnly));
+        for (const OptionalValue& v : results)
+            writer.Number(out, ++column, v, s.cell);
+    } else {
+        for (std::size_t i = 0; i < ResultColumns; ++i)
+            writer.Number(out, ++column, std::nullopt, s.cell);
+    }
+    writer.End(out);
+    return rejection.empty() ? RowKind::Accepted : RowKind::NotAccepted;
+}
+
+// ---- The readings form: the tests as measured ----
+
+constexpr std::size_t DerivedColumns = 7;
+
+// The row's values between the status and the first form's results.
+std::array<OptionalValue, DerivedColumns> DerivedValues(const DerivedInputs& d)
+{
+    return {d.PrNapr, d.UcNapr, d.PrNakr, d.UcNakr, d.FazoveNapeti, d.R1f, d.SynchrOtacky};
+}
+
+// The readings converted and accepted as the measured values dialog does it; the row holds the readings
+// as typed, the status, the derived values, the first form's results and the warnings.
+RowKind ReadingsRow(std::string_view line, long long lineNumber, const RowWriter& writer, Scratch& s, std::string& out,
+                    std::string& reason)
+{
+    reason = SplitFields(line, BatchReadingCount, s);
+    if (!reason.empty())
+        return RowKind::Malformed;
+    for (std::size_t i = 0; i < BatchReadingCount; ++i)
+        (s.readings.*(ReadingColumns[i].text)).assign(s.fields[i]);
+    if (const std::optional<MeasuredRejection> e = ChoiceError(s.readings)) {
+        reason = e->message;
+        return RowKind::Malformed;
     }
 
-    // A row: the line number, the typed fields, the status and the results (none for a rejected motor).
-    void Row(std::string& out, long long lineNumber, const MotorLine& motor, const std::string& status,
-             const std::array<OptionalValue, ResultColumns>* results) const
+    DerivedInputs derived;
+    std::vector<std::string> warnings;
+    std::optional<MeasuredRejection> rejection;
+    try {
+        MeasuredOutcome outcome = AcceptMeasured(s.readings, s.k);
+        derived = outcome.conversion.derived;
+        warnings = std::move(outcome.conversion.warnings);
+        rejection = std::move(outcome.rejection);
+    } catch (const OrbitekError& e) { // a fault of the construction
+        derived = ConvertReadings(s.readings).derived;
+        rejection = MeasuredRejection{e.what(), Reading::Un};
+    }
+
+    std::size_t column = 0;
+    writer.Start(out, lineNumber);
+    for (std::string_view field : s.fields)
+        writer.Text(out, ++column, field);
+    writer.Text(out, ++column, rejection ? std::string_view(rejection->message) : std::string_view("OK"));
+    for (const OptionalValue& v : DerivedValues(derived))
+        writer.Number(out, ++column, v, s.cell);
+    if (!rejection) {
+        for (const OptionalValue& v : Results(s.k, ReadCharacteristicPoints(s.k, OperatingRows::LastOnly)))
+            writer.Number(out, ++column, v, s.cell);
+    } else {
+        for (std::size_t i = 0; i < ResultColumns; ++i)
+            writer.Number(out, ++column, std::nullopt, s.cell);
+    }
+    std::string joined;
+    for (const std::string& w : warnings)
+        joined += (joined.empty() ? "" : "; ") + w;
+    writer.Text(out, ++column, joined);
+    writer.End(out);
+    return rejection ? RowKind::NotAccepted : RowKind::Accepted;
+}
+
+// The forms a batch file may take, told apart by the header line.
+const std::vector<BatchForm>& Forms()
+{
+    // clang-format off
+    static const std::vector<BatchForm> forms{
+        {"i0\tcos0\tik\tcosk\tuf\tr1\tphases\tpoles",
+         {"line", "i0", "cos0", "ik", "cosk", "uf", "r1", "phases", "poles", "status",
+          "Ao.x", "Ao.y", "Ak.x", "Ak.y", "S.x", "R", "AInf.x", "AInf.y",
+          "MaxTorque", "MaxTorqueSlip", "StartingTorque", "MaxOutput", "MaxPowerFactor", "MaxEfficiency"},
+         MotorRow},
+        {MeasuredBatchHeader,
+         {"line", "un", "connection", "f", "poles", "phases", "u0", "i0", "p0", "uk", "ik", "pk", "r1", "r1kind",
+          "status", "PrNapr", "UcNapr", "PrNakr", "UcNakr", "FazoveNapeti", "R1f", "SynchrOtacky",
+          "Ao.x", "Ao.y", "Ak.x", "Ak.y", "S.x", "R", "AInf.x", "AInf.y",
+          "MaxTorque", "MaxTorqueSlip", "StartingTorque", "MaxOutput", "MaxPowerFactor", "MaxEfficiency",
+          "warnings"},
+         ReadingsRow},
+    };
+    // clang-format on
+    return forms;
+}
+
+// ---- Blocks of lines, computed in parallel and written in order ----
+
+// What ends the reading: the end of the file, a line too long, or a read error.
+enum class Stop { None, TooLong, ReadError };
+
+struct Block {
+    long long firstLine = 0;
+    std::string text;                // the lines, one after another
+    std::vector<std::size_t> starts; // where each line starts in `text`; one more entry marks the end
+
+    // Filled when it is computed.
+    std::string rows;
+    long long accepted = 0, notAccepted = 0;
+    long long malformedLine = 0; // 0 for none: every line of the block has its row
+    std::string reason;
+
+    // After its lines: why reading stopped there, and the error number of a read error.
+    Stop stop = Stop::None;
+    long long stopLine = 0;
+    int readErrno = 0;
+
+    bool done = false;
+    std::exception_ptr error; // what computing it threw
+};
+
+void Compute(const BatchForm& form, const RowWriter& writer, Block& b, Scratch& s)
+{
+    for (std::size_t i = 0; i + 1 < b.starts.size(); ++i) {
+        const std::string_view line(b.text.data() + b.starts[i], b.starts[i + 1] - b.starts[i]);
+        if (line.empty())
+            continue;
+        const long long lineNumber = b.firstLine + static_cast<long long>(i);
+        switch (form.row(line, lineNumber, writer, s, b.rows, b.reason)) {
+        case RowKind::Accepted: ++b.accepted; break;
+        case RowKind::NotAccepted: ++b.notAccepted; break;
+        case RowKind::Malformed: b.malformedLine = lineNumber; return;
+        }
+    }
+}
+
+// Reads the next block: up to BlockLines lines, or fewer when the bytes fill up or reading stops.
+// False at the end of the file with nothing read.
+bool ReadBlock(LineReader& reader, long long& lineNumber, Block& b)
+{
+    b.firstLine = lineNumber + 1;
+    b.starts.assign(1, 0);
+    while (b.starts.size() <= BlockLines && b.text.size() < BlockBytes) {
+        std::string_view line;
+        const LineReader::Status status = reader.Next(line);
+        if (status == LineReader::Status::End)
+            break;
+        ++lineNumber;
+        if (status != LineReader::Status::Line) {
+            b.stop = status == LineReader::Status::TooLong ? Stop::TooLong : Stop::ReadError;
+            b.readErrno = errno;
+            b.stopLine = lineNumber;
+            break;
+        }
+        b.text += line;
+        b.starts.push_back(b.text.size());
+    }
+    return b.starts.size() > 1 || b.stop != Stop::None;
+}
+
+// The threads that compute blocks; the caller reads and writes, in order.
+class Workers {
+public:
+    Workers(int count, const BatchForm& form, const RowWriter& writer, TorqueLine line)
+        : form_(form), writer_(writer), line_(line)
     {
-        out.clear();
-        std::size_t column = 0;
-        if (format_ == OutputFormat::Json) {
-            out += "{\"line\": " + std::to_string(lineNumber);
-            for (std::string_view field : motor.fields)
-                Member(out, ++column, JsonString(std::string(field)));
-            Member(out, ++column, JsonString(status));
-            for (std::size_t i = 0; i < ResultColumns; ++i)
-                Member(out, ++column, results ? JsonNumber((*results)[i]) : "null");
-            out += "}\n";
-            return;
+        std::fegetenv(&environment_);
+        for (int i = 0; i < count; ++i)
+            threads_.emplace_back([this] { Run(); });
+    }
+    ~Workers()
+    {
+        {
+            const std::lock_guard lock(mutex_);
+            closing_ = true;
         }
-        Cell(out, column++, std::to_string(lineNumber));
-        for (std::string_view field : motor.fields)
-            Cell(out, column++, field);
-        Cell(out, column++, status);
-        for (std::size_t i = 0; i < ResultColumns; ++i) {
-            const OptionalValue v = results ? (*results)[i] : OptionalValue();
-            Cell(out, column++, v ? NumberToGroupedText(*v) : std::string());
+        wake_.notify_all();
+        for (std::thread& t : threads_)
+            t.join();
+    }
+    Workers(const Workers&) = delete;
+    Workers& operator=(const Workers&) = delete;
+
+    void Submit(const std::shared_ptr<Block>& b)
+    {
+        {
+            const std::lock_guard lock(mutex_);
+            waiting_.push_back(b);
         }
-        out += LineEnd();
+        wake_.notify_one();
+    }
+
+    void WaitFor(const Block& b)
+    {
+        std::unique_lock lock(mutex_);
+        finished_.wait(lock, [&b] { return b.done; });
     }
 
 private:
-    const char* LineEnd() const { return format_ == OutputFormat::Csv ? "\r\n" : "\n"; }
-
-    void Cell(std::string& out, std::size_t column, std::string_view text) const
+    void Run()
     {
-        if (column > 0)
-            out += format_ == OutputFormat::Csv ? ',' : '\t';
-        if (format_ == OutputFormat::Csv)
-            AppendCsvField(out, text);
-        else
-            out += text;
+        std::fesetenv(&environment_); // the same floating-point mode as the thread that reads
+        Scratch scratch(line_);
+        for (;;) {
+            std::shared_ptr<Block> b;
+            {
+                std::unique_lock lock(mutex_);
+                wake_.wait(lock, [this] { return closing_ || !waiting_.empty(); });
+                if (closing_)
+                    return;
+                b = std::move(waiting_.front());
+                waiting_.pop_front();
+            }
+            std::exception_ptr error;
+            try {
+                Compute(form_, writer_, *b, scratch);
+            } catch (...) { // out of memory: reported by the writer, in order, as the reading thread would
+                error = std::current_exception();
+            }
+            {
+                const std::lock_guard lock(mutex_);
+                b->error = error;
+                b->done = true;
+            }
+            finished_.notify_all();
+        }
     }
 
-    void Member(std::string& out, std::size_t column, const std::string& json) const
-    {
-        out += memberPrefixes_[column];
-        out += json;
-    }
-
-    // ", \"name\": " for every column, escaped once.
-    static std::array<std::string, Columns.size()> MemberPrefixes()
-    {
-        std::array<std::string, Columns.size()> prefixes;
-        for (std::size_t i = 0; i < Columns.size(); ++i)
-            prefixes[i] = ", " + JsonString(Columns[i]) + ": ";
-        return prefixes;
-    }
-
-    OutputFormat format_;
-    std::array<std::string, Columns.size()> memberPrefixes_ = MemberPrefixes();
+    const BatchForm& form_;
+    const RowWriter& writer_;
+    TorqueLine line_;
+    std::fenv_t environment_;
+    std::mutex mutex_;
+    std::condition_variable wake_, finished_;
+    std::deque<std::shared_ptr<Block>> waiting_;
+    bool closing_ = false;
+    std::vector<std::thread> threads_;
 };
 
 } // namespace
 
-int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format, const std::string& name,
-             TorqueLine torqueLine)
+int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format, const std::string& name, int jobs,
+             TorqueLine line)
 {
-    const RowWriter writer(format);
-    // The second header's form: the result columns are the first form's, named as there.
-    MeasuredBatchRows readings(format, std::span(Columns).last(ResultColumns));
-    bool readingsForm = false;
-    std::string row;
-    auto write = [&] { return std::fwrite(row.data(), 1, row.size(), out) == row.size(); };
-    auto cannotWrite = [&] {
+    auto write = [out](const std::string& text) {
+        return std::fwrite(text.data(), 1, text.size(), out) == text.size();
+    };
+    auto cannotWrite = [err] {
         std::fputs("orbitek-calc: cannot write the output\n", err);
         return ExitCannotWrite;
     };
@@ -250,86 +582,87 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
         std::fprintf(err, "řádek %lld: %s\n", lineNumber, reason.c_str());
         return flushed ? ExitMalformedInput : cannotWrite();
     };
+    auto tooLong = [&](long long lineNumber) {
+        return malformed(lineNumber, "řádek je delší než " + std::to_string(MaxLineBytes) + " bajtů");
+    };
+    auto cannotRead = [&](int error) {
+        std::fflush(out);
+        std::fprintf(err, "orbitek-calc: cannot read '%s': %s\n", name.c_str(), std::strerror(error));
+        return ExitCannotWrite; // 74 is the convention's input/output error, reading included
+    };
 
+    // The header line chooses the form.
     LineReader reader(in);
-    std::string_view line;
-    long long lineNumber = 0;
-    long long motors = 0, notAccepted = 0;
-    MotorLine motor;
-    TKonstrukce k{};
-    k.torqueLine = torqueLine; // acceptance keeps it from one motor to the next
-    for (;;) {
-        const LineReader::Status status = reader.Next(line);
-        ++lineNumber;
-        if (status == LineReader::Status::End)
-            break;
-        if (status == LineReader::Status::ReadError) {
-            const int error = errno;
-            std::fflush(out);
-            std::fprintf(err, "orbitek-calc: cannot read '%s': %s\n", name.c_str(), std::strerror(error));
-            return ExitCannotWrite; // 74 is the convention's input/output error, reading included
-        }
-        if (status == LineReader::Status::TooLong)
-            return malformed(lineNumber, "řádek je delší než " + std::to_string(MaxLineBytes) + " bajtů");
-        if (lineNumber == 1) {
-            if (line.substr(0, Utf8Bom.size()) == Utf8Bom)
-                line.remove_prefix(Utf8Bom.size());
-            readingsForm = line == MeasuredBatchHeader;
-            if (line != BatchHeader && !readingsForm)
-                return malformed(lineNumber,
-                                 "první řádek musí být hlavička i0<TAB>cos0<TAB>ik<TAB>cosk<TAB>uf<TAB>r1<TAB>"
-                                 "phases<TAB>poles nebo un<TAB>connection<TAB>f<TAB>poles<TAB>phases<TAB>u0<TAB>"
-                                 "i0<TAB>p0<TAB>uk<TAB>ik<TAB>pk<TAB>r1<TAB>r1kind");
-            if (readingsForm)
-                readings.Header(row);
-            else
-                writer.Header(row);
-            if (!write())
-                return cannotWrite();
-            continue;
-        }
-        if (line.empty())
-            continue;
-        if (readingsForm) {
-            if (const std::string reason = readings.Read(line); !reason.empty())
-                return malformed(lineNumber, reason);
-            ++motors;
-            std::array<OptionalValue, ResultColumns> results{};
-            const bool accepted = readings.Accept(k);
-            if (accepted)
-                results = Results(k, ReadCharacteristicPoints(k, OperatingRows::LastOnly));
-            else
-                ++notAccepted;
-            readings.Row(row, lineNumber,
-                         accepted ? std::span<const OptionalValue>(results) : std::span<const OptionalValue>());
-            if (!write())
-                return cannotWrite();
-            continue;
-        }
-        if (const std::string reason = Parse(line, motor); !reason.empty())
-            return malformed(lineNumber, reason);
-
-        ++motors;
-        std::string rejection;
-        try {
-            if (const std::optional<Rejection> r = AcceptInput(motor.input, k))
-                rejection = r->message;
-        } catch (const OrbitekError& e) { // a text that is no number, or a fault of the construction
-            rejection = e.what();
-        }
-        if (rejection.empty()) {
-            const std::array<OptionalValue, ResultColumns> results = Results(
-                k, ReadCharacteristicPoints(k, OperatingRows::LastOnly));
-            writer.Row(row, lineNumber, motor, "OK", &results);
-        } else {
-            ++notAccepted;
-            writer.Row(row, lineNumber, motor, rejection, nullptr);
-        }
-        if (!write())
-            return cannotWrite();
+    std::string_view header;
+    switch (reader.Next(header)) {
+    case LineReader::Status::End: return malformed(1, "soubor je prázdný, chybí hlavička");
+    case LineReader::Status::TooLong: return tooLong(1);
+    case LineReader::Status::ReadError: return cannotRead(errno);
+    case LineReader::Status::Line: break;
     }
-    if (lineNumber == 1)
-        return malformed(1, "soubor je prázdný, chybí hlavička");
+    if (header.substr(0, Utf8Bom.size()) == Utf8Bom)
+        header.remove_prefix(Utf8Bom.size());
+    const BatchForm* form = nullptr;
+    for (const BatchForm& f : Forms())
+        if (header == f.header)
+            form = &f;
+    if (!form)
+        return malformed(1,
+                         "první řádek musí být hlavička i0<TAB>cos0<TAB>ik<TAB>cosk<TAB>uf<TAB>r1<TAB>"
+                         "phases<TAB>poles nebo un<TAB>connection<TAB>f<TAB>poles<TAB>phases<TAB>u0<TAB>"
+                         "i0<TAB>p0<TAB>uk<TAB>ik<TAB>pk<TAB>r1<TAB>r1kind");
+    const RowWriter writer(format, form->columns);
+    std::string headerRow;
+    writer.Header(headerRow, form->columns);
+    if (!write(headerRow))
+        return cannotWrite();
+
+    // With one job the reading thread computes each block itself; with more, the workers do, and
+    // the reading thread keeps up to BlocksPerJob blocks per worker in flight and writes them in order.
+    std::unique_ptr<Workers> workers;
+    if (jobs > 1)
+        workers = std::make_unique<Workers>(jobs, *form, writer, line);
+    const std::size_t inFlightLimit = jobs > 1 ? BlocksPerJob * static_cast<std::size_t>(jobs) : 1;
+    Scratch scratch(line);
+    std::deque<std::shared_ptr<Block>> inFlight;
+    long long lineNumber = 1;
+    long long motors = 0, notAccepted = 0;
+    bool reading = true;
+    for (;;) {
+        while (reading && inFlight.size() < inFlightLimit) {
+            auto b = std::make_shared<Block>();
+            if (!ReadBlock(reader, lineNumber, *b)) {
+                reading = false;
+                break;
+            }
+            reading = b->stop == Stop::None;
+            if (workers) {
+                workers->Submit(b);
+            } else {
+                Compute(*form, writer, *b, scratch);
+                b->done = true;
+            }
+            inFlight.push_back(std::move(b));
+        }
+        if (inFlight.empty())
+            break;
+        const std::shared_ptr<Block> b = std::move(inFlight.front());
+        inFlight.pop_front();
+        if (workers)
+            workers->WaitFor(*b);
+        if (b->error)
+            std::rethrow_exception(b->error);
+        if (!write(b->rows))
+            return cannotWrite();
+        motors += b->accepted + b->notAccepted;
+        notAccepted += b->notAccepted;
+        if (b->malformedLine != 0)
+            return malformed(b->malformedLine, b->reason);
+        if (b->stop == Stop::TooLong)
+            return tooLong(b->stopLine);
+        if (b->stop == Stop::ReadError)
+            return cannotRead(b->readErrno);
+    }
     if (std::fflush(out) != 0 || std::ferror(out))
         return cannotWrite();
     if (notAccepted > 0) {
@@ -339,16 +672,16 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
     return 0;
 }
 
-int RunBatch(const std::string& path, OutputFormat format, TorqueLine line)
+int RunBatch(const std::string& path, OutputFormat format, int jobs, TorqueLine line)
 {
     std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
     if (!in) {
         std::fprintf(stderr, "orbitek-calc: cannot open '%s': %s\n", path.c_str(), std::strerror(errno));
         return ExitNoInput;
     }
-    static std::array<char, OutputBufferBytes> outputBuffer;
-    std::setvbuf(stdout, outputBuffer.data(), _IOFBF, outputBuffer.size());
-    const int status = RunBatch(in, stdout, stderr, format, path == "-" ? "standard input" : path, line);
+    if (jobs <= 0)
+        jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const int status = RunBatch(in, stdout, stderr, format, path == "-" ? "standard input" : path, jobs, line);
     if (in != stdin)
         std::fclose(in);
     return status;

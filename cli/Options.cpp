@@ -6,9 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include <QString>
-
-#include "DiagramExport.h"
 #include "MeasuredCalc.h"
 #include "NumText.h"
 
@@ -71,15 +68,15 @@ bool TakesValue(std::string_view option)
 {
     MeasuredOptions probe;
     return option == "--phases" || option == "--poles" || option == "--format" || option == "--batch" ||
-        option == "--diagram" || option == "--scale" || option == "--at" || option == "--torque-line" ||
-        TextField(option) != nullptr || TakeMeasuredOption(probe, option, {});
+        option == "--diagram" || option == "--scale" || option == "--jobs" || option == "--at" ||
+        option == "--torque-line" || TextField(option) != nullptr || TakeMeasuredOption(probe, option, {});
 }
 
 // Options that say how to compute or what to write, not which motor.
 bool DescribesMotor(std::string_view option)
 {
     return option != "--format" && option != "--batch" && option != "--diagram" && option != "--scale" &&
-        option != "--at" && option != "--torque-line";
+        option != "--jobs" && option != "--at" && option != "--torque-line";
 }
 
 UsageError BadValue(std::string_view option, std::string_view value)
@@ -115,6 +112,15 @@ std::variant<AtOption, UsageError> AtValue(std::string_view value)
     } catch (const EConvertError& e) {
         return UsageError{"invalid value '" + std::string(value) + "' for --at: " + e.what()};
     }
+}
+
+// 1 to MaxJobs written in plain digits, or 0.
+int JobsOption(std::string_view value)
+{
+    if (value.empty() || value.size() > 3 || value.find_first_not_of("0123456789") != std::string_view::npos)
+        return 0;
+    const int jobs = std::stoi(std::string(value));
+    return jobs <= MaxJobs ? jobs : 0;
 }
 
 } // namespace
@@ -154,7 +160,7 @@ ParseResult ParseOptions(int argc, const char* const argv[])
             if (o.input.SynchrOtacky < 0)
                 return BadValue(option, value);
         } else if (option == "--diagram") {
-            if (!diagram::FormatOfFileName(QString::fromLocal8Bit(value.data(), value.size())))
+            if (!diagram::FormatOfFileName(value))
                 return UsageError{"cannot tell the diagram's format from '" + std::string(value) +
                                   "': name the file .pdf, .svg or .png"};
             o.diagramFile = value;
@@ -175,6 +181,11 @@ ParseResult ParseOptions(int argc, const char* const argv[])
                 o.torqueLine = TorqueLine::NoLoadLine;
             else
                 return BadValue(option, value);
+        } else if (option == "--jobs") {
+            o.jobs = JobsOption(value);
+            if (o.jobs == 0)
+                return UsageError{"invalid value '" + std::string(value) + "' for --jobs: a whole number from 1 to " +
+                                  std::to_string(MaxJobs)};
         } else if (value == "text") {
             o.format = OutputFormat::Text;
             o.formatGiven = true;
@@ -197,6 +208,8 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         return UsageError{"--diagram draws the one motor of the options; it does not go with --batch"};
     if (o.scale && o.diagramFile.empty())
         return UsageError{"--scale needs --diagram"};
+    if (o.jobs != 0 && !o.batchFile)
+        return UsageError{"--jobs needs --batch"};
     if (auto error = FinishMeasuredOptions(measured, PolesText(SpeedTable[o.input.SynchrOtacky]), o.measured))
         return UsageError{*error};
     return o;
@@ -243,6 +256,8 @@ std::string UsageText()
         "                 line; writes one row per motor with its status and main results.\n"
         "                 Motors as measured take the header un connection f poles phases u0\n"
         "                 i0 p0 uk ik pk r1 r1kind (r1kind: phase, terminals or share)\n"
+        "  --jobs N       compute the batch on N threads (default: one per processor); the rows\n"
+        "                 come out in the file's order and the same for every N\n"
         "  --diagram FILE draw the circle diagram to true scale into FILE as the extension says:\n"
         "                 a PDF (with the characteristic curves on a second page), an SVG or a\n"
         "                 PNG page; the tables are then printed only with --format\n"

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "Acceptance.h"
-#include "DiagramGeometry.h"
 #include "Measured.h"
 #include "OperatingPointSolver.h"
 #include "OutputFormat.h"
+#include "PageChoices.h"
 
 // --at Q=V: the operating point where the quantity has that value.
 struct AtOption {
@@ -27,11 +27,15 @@ struct CalcOptions {
     std::string diagramFile;                  // --diagram: where to draw the diagram; empty for nowhere
     std::optional<diagram::Scale> scale;      // --scale: amperes per millimetre, forced
     std::optional<MeasuredReadings> measured; // the motor given as its tests' readings instead of `input`
+    int jobs = 0;                             // --jobs: threads of a batch; 0 for one per core
 
     // --at in the order given, and --torque-line.
     std::vector<AtOption> at;
     TorqueLine torqueLine = TorqueLine::Axis;
 };
+
+// The most threads --jobs takes: far more than the cores of any machine the batch runs on.
+constexpr int MaxJobs = 256;
 
 struct HelpRequested {};
 struct VersionRequested {};

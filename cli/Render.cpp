@@ -1,15 +1,12 @@
 // Writes the results as text, CSV or JSON; the cell texts always come from the shared grid functions.
 #include "Render.h"
 
-#include <charconv>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <initializer_list>
 
 namespace {
-
-// 21 significant digits read back to the same 80-bit value.
-constexpr int RoundTripDigits = 21;
 
 template <class Rows>
 void AppendGrid(std::string& out, const Rows& rows, char separator, const std::string& lineEnd,
@@ -188,9 +185,31 @@ std::string CsvField(const std::string& cell)
     return out;
 }
 
+namespace {
+
+// The bytes that make a CSV field need quotes, and those a JSON string escapes.
+constexpr std::array<bool, 256> CsvSpecial = [] {
+    std::array<bool, 256> t{};
+    for (unsigned char c : {',', '"', '\r', '\n'})
+        t[c] = true;
+    return t;
+}();
+constexpr std::array<bool, 256> JsonSpecial = [] {
+    std::array<bool, 256> t{};
+    for (int c = 0; c < 0x20; ++c)
+        t[c] = true;
+    t['"'] = t['\\'] = true;
+    return t;
+}();
+
+} // namespace
+
 void AppendCsvField(std::string& out, std::string_view cell)
 {
-    if (cell.find_first_of(",\"\r\n") == std::string_view::npos) {
+    bool quoted = false;
+    for (const char ch : cell)
+        quoted |= CsvSpecial[static_cast<unsigned char>(ch)];
+    if (!quoted) {
         out += cell;
         return;
     }
@@ -205,44 +224,59 @@ void AppendCsvField(std::string& out, std::string_view cell)
 
 std::string JsonString(const std::string& text)
 {
-    std::string out = "\"";
-    for (char ch : text) {
-        const auto byte = static_cast<unsigned char>(ch);
-        switch (ch) {
+    std::string out;
+    AppendJsonString(out, text);
+    return out;
+}
+
+void AppendJsonString(std::string& out, std::string_view text)
+{
+    out += '"';
+    std::size_t plain = 0; // start of the run of bytes that go out as they are (UTF-8 included)
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (!JsonSpecial[byte])
+            continue;
+        out.append(text, plain, i - plain);
+        plain = i + 1;
+        switch (byte) {
         case '"': out += "\\\""; break;
         case '\\': out += "\\\\"; break;
         case '\n': out += "\\n"; break;
         case '\r': out += "\\r"; break;
         case '\t': out += "\\t"; break;
-        default:
-            if (byte < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", byte);
-                out += escape;
-            } else {
-                out += ch; // UTF-8 bytes pass unchanged
-            }
+        default: {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\u%04x", byte);
+            out += escape;
+        }
         }
     }
-    return out + "\"";
+    out.append(text, plain);
+    out += '"';
 }
 
 std::string JsonNumber(long double value)
 {
-    if (!std::isfinite(value))
-        return "null";
-    // to_chars never looks at the C locale, so the point is always '.'.
-    char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
-                                         RoundTripDigits);
-    if (ec != std::errc{})
-        return "null"; // cannot happen with this buffer size
-    return std::string(buffer, end);
+    std::string out;
+    AppendJsonNumber(out, value);
+    return out;
 }
 
 std::string JsonNumber(const OptionalValue& value)
 {
-    return value ? JsonNumber(*value) : "null";
+    std::string out;
+    AppendJsonNumber(out, value);
+    return out;
+}
+
+void AppendJsonNumber(std::string& out, const OptionalValue& value)
+{
+    // 21 significant digits read back to the same 80-bit value; the point is always '.'.
+    if (value && std::isfinite(*value))
+        AppendRoundTripText(out, *value);
+    else
+        out += "null";
 }
 
 std::string RenderJson(const TKonstrukce& k, const CharacteristicPoints& c, const ResultGrids& g, const std::string& at)

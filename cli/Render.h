@@ -30,5 +30,7 @@ std::string CsvField(const std::string& cell);
 // The same field appended to `out`, for rows built in one reused string.
 void AppendCsvField(std::string& out, std::string_view cell);
 std::string JsonString(const std::string& text);
+void AppendJsonString(std::string& out, std::string_view text);
 std::string JsonNumber(long double value);
 std::string JsonNumber(const OptionalValue& value); // null when empty
+void AppendJsonNumber(std::string& out, const OptionalValue& value);

@@ -6,7 +6,7 @@
 
 #include "Acceptance.h"
 #include "Batch.h"
-#include "DiagramFile.h"
+#include "DrawingProgram.h"
 #include "ExitStatus.h"
 #include "LoadNumberSeparators.h"
 #include "MeasuredCalc.h"
@@ -52,7 +52,7 @@ std::string Render(const CalcOptions& options, const TKonstrukce& k, const Measu
     return out;
 }
 
-int Run(const CalcOptions& options)
+int Run(const CalcOptions& options, const char* const argv[])
 {
     Konstrukce.torqueLine = options.torqueLine;
     MeasuredResult measured;
@@ -70,7 +70,7 @@ int Run(const CalcOptions& options)
         }
     }
     if (!options.diagramFile.empty()) {
-        if (const int status = WriteDiagramFile(options.diagramFile, options.scale, Konstrukce); status != 0)
+        if (const int status = RunDrawingProgram(argv); status != 0)
             return status;
         if (!options.formatGiven)
             return 0;
@@ -83,8 +83,8 @@ int Run(const CalcOptions& options)
 int main(int argc, char* argv[])
 {
     try {
-        // Never setlocale (drawing puts "C" back after Qt): only our separators follow the user's locale.
-        LoadNumberSeparators();
+        // Never setlocale: only our separators follow the user's locale.
+        LoadNumberSeparatorsWithoutQt();
         const ParseResult parsed = ParseOptions(argc, argv);
         if (std::holds_alternative<HelpRequested>(parsed))
             return Emit(UsageText());
@@ -94,8 +94,8 @@ int main(int argc, char* argv[])
             return Fail(ExitUsage, "orbitek-calc: " + error->message + "\n" + UsageText());
         const CalcOptions& options = std::get<CalcOptions>(parsed);
         if (options.batchFile)
-            return RunBatch(*options.batchFile, options.format, options.torqueLine);
-        return Run(options);
+            return RunBatch(*options.batchFile, options.format, options.jobs, options.torqueLine);
+        return Run(options, argv);
     } catch (const std::exception& e) {
         return Fail(ExitInternal, std::string("orbitek-calc: ") + e.what());
     }

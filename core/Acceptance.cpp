@@ -94,11 +94,9 @@ TypedInput DefaultInput()
     return z;
 }
 
-std::optional<Rejection> AcceptInput(const TypedInput& z, TKonstrukce& target)
+std::optional<Rejection> AcceptInPlace(const TypedInput& z, TKonstrukce& k, ConstructionRows rows)
 {
     const FaultScope faultScope; // the caller's floating-point flags come back as they were
-    // Everything happens on a copy: a rejection or an error leaves `target` exactly as it was.
-    TKonstrukce k = target;
 
     k.PrNapr = Convert(z.PrNapr, InputField::PrNapr);
     k.UcNapr = Convert(z.UcNapr, InputField::UcNapr);
@@ -113,7 +111,21 @@ std::optional<Rejection> AcceptInput(const TypedInput& z, TKonstrukce& target)
     if (z.SynchrOtacky >= 0 && z.SynchrOtacky < SpeedCount)
         k.SynchrOtacky = SpeedTable[z.SynchrOtacky].speed;
 
-    return CheckAndCommit(k, target);
+    if (std::optional<Rejection> rejection = Check(k))
+        return rejection;
+
+    CompleteConstruction(k, rows);
+    return std::nullopt;
+}
+
+std::optional<Rejection> AcceptInput(const TypedInput& z, TKonstrukce& target)
+{
+    // Everything happens on a copy: a rejection or an error leaves `target` exactly as it was.
+    TKonstrukce k = target;
+    if (std::optional<Rejection> rejection = AcceptInPlace(z, k))
+        return rejection;
+    target = k;
+    return std::nullopt;
 }
 
 std::optional<Rejection> AcceptValues(const MotorValues& v, TKonstrukce& target)

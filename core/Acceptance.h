@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Konstrukce.h"
+#include "SpoctiKonstrukci.h"
 
 // The six typed fields in the order they are converted.
 enum class InputField { PrNapr, UcNapr, PrNakr, UcNakr, FazoveNapeti, R1f };
@@ -51,6 +52,11 @@ public:
 // new calculation, the rejection otherwise. Raises EFieldConvertError or EMathError. On any
 // rejection or error `target` is left exactly as it was.
 std::optional<Rejection> AcceptInput(const TypedInput& z, TKonstrukce& target = Konstrukce);
+
+// The same in `k` itself, without a copy, for a caller that throws the record away after a rejection
+// or an error (a batch): `k` then holds a part of the new values. `rows` as in CompleteConstruction.
+std::optional<Rejection> AcceptInPlace(const TypedInput& z, TKonstrukce& k,
+                                       ConstructionRows rows = ConstructionRows::All);
 
 // The same inputs as numbers: the six values, the phase count (1 or 3) and any synchronous speed above
 // zero in 1/min, which need not come from the speed table.

@@ -4,6 +4,8 @@
 // regroup a formula or hoist a common factor.
 #include "SpoctiKonstrukci.h"
 
+#include <cmath>
+
 #include "CheckedMath.h"
 
 using namespace fpcheck;
@@ -89,8 +91,8 @@ void ConstructTestPoints(TKonstrukce& k)
     CurrentPoint(k.Ak, k.PrNakr, k.UcNakr);
 }
 
-// Everything after Ao and Ak.
-void ConstructFromTestPoints(TKonstrukce& k)
+// The circle and its lines: everything after Ao and Ak up to the slip line's step and ω_s.
+void ConstructCircle(TKonstrukce& k)
 {
     const Point& Ao = k.Ao;
     const Point& Ak = k.Ak;
@@ -102,7 +104,6 @@ void ConstructFromTestPoints(TKonstrukce& k)
     const long double& R = k.Polomer;
     Point& P = k.PrimkaSkluzu.zacatek;
     Point& Q = k.PrimkaSkluzu.konec;
-    const Point& step = k.KrokSkluzu;
 
     // The power line Ao–Ak.
     k.PrimkaVykonu.x = Abs(X(Ao.x) - Ak.x);
@@ -143,33 +144,94 @@ void ConstructFromTestPoints(TKonstrukce& k)
     k.KrokSkluzu.y = (X(Q.y) - P.y) * SlipStep;
 
     k.OmegaSynchr = X(Pi) * k.SynchrOtacky * Fiftieth * FiveThirds;
-
-    for (int i = 1; i <= SlipCount; ++i) {
-        const long double n = i;
-        k.SkluzX[i] = X(n) * step.x + P.x;
-        k.SkluzY[i] = X(n) * step.y + P.y;
-
-        // The line from Ao through the division point meets the circle at the operating point.
-        k.KruzniceX[i] = PrusecikSKruznici(Ao.x, Ao.y, k.SkluzX[i], k.SkluzY[i], Sx, Ao.y, R);
-        k.KruzniceY[i] = BodNaPrimce(k.KruzniceX[i], Ao.x, Ao.y, k.SkluzX[i], k.SkluzY[i]);
-
-        // The ordinate between the torque line and the operating point, scaled to newton-metres.
-        const long double torqueLineY = BodNaPrimce(k.KruzniceX[i], Ao.x, Ao.y, k.AInf.x, k.AInf.y);
-        k.MomentSkluzu[i] = X(k.KruzniceY[i]) - torqueLineY;
-        k.MeritkoMomentu = X(k.Spotrebic) * k.FazoveNapeti / k.SynchrOtacky * TorqueFactor;
-        k.MomentSkluzu[i] = X(k.MomentSkluzu[i]) * k.MeritkoMomentu;
-
-        k.OmegaSkluzu[i] = (X(1.0L) - X(n) * SlipStep) * k.OmegaSynchr;
-    }
 }
 
-// Faults are rare: run a part once with a single flag test, and only after a fault run it again from
-// the record as it came, op by op, so that the first fault is raised and only the fields computed
-// before it hold new values.
+// Row i of the characteristic: the division point, the operating point, its torque and speed.
+void ConstructRow(TKonstrukce& k, int i)
+{
+    const Point& Ao = k.Ao;
+    const Point& P = k.PrimkaSkluzu.zacatek;
+    const Point& step = k.KrokSkluzu;
+    const long double n = i;
+    k.SkluzX[i] = X(n) * step.x + P.x;
+    k.SkluzY[i] = X(n) * step.y + P.y;
+
+    // The line from Ao through the division point meets the circle at the operating point.
+    k.KruzniceX[i] = PrusecikSKruznici(Ao.x, Ao.y, k.SkluzX[i], k.SkluzY[i], k.StredKruznice.x, Ao.y, k.Polomer);
+    k.KruzniceY[i] = BodNaPrimce(k.KruzniceX[i], Ao.x, Ao.y, k.SkluzX[i], k.SkluzY[i]);
+
+    // The ordinate between the torque line and the operating point, scaled to newton-metres.
+    const long double torqueLineY = BodNaPrimce(k.KruzniceX[i], Ao.x, Ao.y, k.AInf.x, k.AInf.y);
+    k.MomentSkluzu[i] = X(k.KruzniceY[i]) - torqueLineY;
+    k.MeritkoMomentu = X(k.Spotrebic) * k.FazoveNapeti / k.SynchrOtacky * TorqueFactor;
+    k.MomentSkluzu[i] = X(k.MomentSkluzu[i]) * k.MeritkoMomentu;
+
+    k.OmegaSkluzu[i] = (X(1.0L) - X(n) * SlipStep) * k.OmegaSynchr;
+}
+
+void ConstructRows(TKonstrukce& k, int first)
+{
+    for (int i = first; i <= SlipCount; ++i)
+        ConstructRow(k, i);
+}
+
+// Everything after Ao and Ak.
+void ConstructFromTestPoints(TKonstrukce& k)
+{
+    ConstructCircle(k);
+    ConstructRows(k, 1);
+}
+
+// Whether rows 1..19 can be left out without changing which fault, if any, the construction raises.
+// The only faults a row can raise are the torque line's division (the same operands in every row, so
+// the last row raises it too) and the square root of a discriminant rounded below zero. That
+// discriminant is 4R² in exact arithmetic but a difference of terms in k⁴ (k the slope of the line
+// from Ao through the division point), so only a very steep line can take it below zero. Its rounding
+// error, the offset of the computed line from Ao and the difference of the two computed radii are
+// each below 2^-50 of R² times (1 + K)⁴ (Z / R)² (1 + Z / step.x), where K bounds |k| in every row
+// and Z every coordinate involved; a margin of 2^10 leaves the limit at 2^40. Plain arithmetic on
+// finite values: nothing here can raise a fault.
+bool SkippedRowsCannotFault(const TKonstrukce& k)
+{
+    const Point& step = k.KrokSkluzu;
+    const long double r = k.Polomer;
+    if (!(step.x > 0) || !(r > 0))
+        return false;
+    const Point& Ao = k.Ao;
+    const Point& P = k.PrimkaSkluzu.zacatek;
+    // The slope of row i is ((P.y − Ao.y) + i · step.y) / (i · step.x): at most K in size for i ≥ 1.
+    const long double K = (std::fabs(P.y - Ao.y) + std::fabs(step.y)) / step.x;
+    const long double Z = std::fabs(k.StredKruznice.x) + std::fabs(Ao.x) + std::fabs(Ao.y) + r + std::fabs(k.Ak.x) +
+        std::fabs(P.y) + SlipCount * std::fabs(step.y);
+    constexpr long double Limit = 0x1p40L;
+    const long double steep = (1 + K) * (1 + K) * (1 + K) * (1 + K);
+    const long double spread = (Z / r) * (Z / r) * (1 + Z / step.x);
+    return steep <= Limit && spread <= Limit && steep * spread <= Limit;
+}
+
+// What a batch row prints needs the circle, A∞, the slip line and the last row (the starting
+// torque), which depends on no other row.
+void ConstructForLastRow(TKonstrukce& k)
+{
+    ConstructCircle(k);
+    ConstructRows(k, SkippedRowsCannotFault(k) ? SlipCount : 1);
+}
+
+// Faults are rare: run a part once with a single flag test, and only after a fault run it again,
+// op by op, so that the first fault is raised. Every part writes each field before it reads it, so
+// the second run meets the same operands whatever the first one left. Only SpoctiKonstrukci
+// promises that fields after the fault keep their previous values, so only it keeps a copy.
+enum class OnFault { KeepEarlierFields, LeavePartial };
+
 template <class Part>
-void RunChecked(TKonstrukce& k, Part part)
+void RunChecked(TKonstrukce& k, Part part, OnFault onFault)
 {
     const FaultScope faultScope;
+    if (onFault == OnFault::LeavePartial) {
+        if (!RunStraight([&k, &part] { part(k); }))
+            part(k);
+        return;
+    }
     const TKonstrukce before = k;
     if (RunStraight([&k, &part] { part(k); }))
         return;
@@ -181,18 +243,21 @@ void RunChecked(TKonstrukce& k, Part part)
 
 void SpoctiKonstrukci(TKonstrukce& k)
 {
-    RunChecked(k, [](TKonstrukce& r) {
-        ConstructTestPoints(r);
-        ConstructFromTestPoints(r);
-    });
+    RunChecked(
+        k,
+        [](TKonstrukce& r) {
+            ConstructTestPoints(r);
+            ConstructFromTestPoints(r);
+        },
+        OnFault::KeepEarlierFields);
 }
 
 void ComputeTestPoints(TKonstrukce& k)
 {
-    RunChecked(k, ConstructTestPoints);
+    RunChecked(k, ConstructTestPoints, OnFault::LeavePartial);
 }
 
-void CompleteConstruction(TKonstrukce& k)
+void CompleteConstruction(TKonstrukce& k, ConstructionRows rows)
 {
-    RunChecked(k, ConstructFromTestPoints);
+    RunChecked(k, rows == ConstructionRows::All ? ConstructFromTestPoints : ConstructForLastRow, OnFault::LeavePartial);
 }

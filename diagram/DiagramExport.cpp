@@ -41,14 +41,7 @@ QPageLayout PdfPageLayout(QSizeF sizeMm)
 
 std::optional<FileFormat> FormatOfFileName(const QString& fileName)
 {
-    const QString suffix = QFileInfo(fileName).suffix().toLower();
-    if (suffix == QLatin1String("pdf"))
-        return FileFormat::Pdf;
-    if (suffix == QLatin1String("svg"))
-        return FileFormat::Svg;
-    if (suffix == QLatin1String("png"))
-        return FileFormat::Png;
-    return std::nullopt;
+    return FormatOfFileName(std::string_view(fileName.toUtf8().toStdString()));
 }
 
 std::vector<DocumentPage> DiagramDocument(const Diagram& d)

@@ -16,8 +16,6 @@ class QPainter;
 
 namespace diagram {
 
-enum class FileFormat { Pdf, Svg, Png };
-
 // The format a file name's extension names (.pdf, .svg, .png, in any case), or nothing.
 std::optional<FileFormat> FormatOfFileName(const QString& fileName);
 

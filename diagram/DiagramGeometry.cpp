@@ -10,8 +10,8 @@ namespace diagram {
 namespace {
 
 constexpr double Pi = std::numbers::pi;
-constexpr double Tolerance = 1e-9;        // relative: rounding of the record's own values
-constexpr int ExponentLimit = 15;         // 1-2-5 values from 1e-15 to 5e15 are plenty for any accepted motor
+constexpr double Tolerance = 1e-9; // relative: rounding of the record's own values
+constexpr int ExponentLimit = SeriesExponentLimit;
 constexpr double TangentHalfLength = 0.3; // of the radius, each side of a tangent point
 
 QPointF At(const ::Point& p)
@@ -169,55 +169,6 @@ Scale StartingScale(const Scene& s, std::optional<Scale> forced)
 }
 
 } // namespace
-
-// ---- Series ----
-
-double Series::Value() const
-{
-    return mantissa * std::pow(10.0, exponent);
-}
-
-Series Series::Next() const
-{
-    switch (mantissa) {
-    case 1: return {2, exponent};
-    case 2: return {5, exponent};
-    default: return {1, exponent + 1};
-    }
-}
-
-Series Series::Previous() const
-{
-    switch (mantissa) {
-    case 5: return {2, exponent};
-    case 2: return {1, exponent};
-    default: return {5, exponent - 1};
-    }
-}
-
-Series SeriesAtLeast(double value)
-{
-    Series s{1, static_cast<int>(std::floor(std::log10(value))) - 1};
-    s.exponent = std::clamp(s.exponent, -ExponentLimit, ExponentLimit);
-    while (s.Value() < value * (1 - Tolerance) && s.exponent <= ExponentLimit)
-        s = s.Next();
-    return s;
-}
-
-std::optional<Series> SeriesValue(long double value)
-{
-    if (!(value > 0) || !std::isfinite(static_cast<double>(value)))
-        return std::nullopt;
-    const int e = static_cast<int>(std::floor(std::log10(static_cast<double>(value))));
-    for (int exponent = e - 1; exponent <= e + 1; ++exponent)
-        for (int mantissa : {1, 2, 5}) {
-            const Series s{mantissa, exponent};
-            if (std::abs(exponent) <= ExponentLimit &&
-                std::abs(s.Value() - static_cast<double>(value)) <= 1e-12 * static_cast<double>(value))
-                return s;
-        }
-    return std::nullopt;
-}
 
 // ---- Extent ----
 

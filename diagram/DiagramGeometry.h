@@ -13,25 +13,9 @@
 
 #include "Characteristic.h"
 #include "Konstrukce.h"
+#include "PageChoices.h"
 
 namespace diagram {
-
-// A value of the 1-2-5 series, mantissa · 10^exponent: a scale in amperes per millimetre or a tick step.
-struct Series {
-    int mantissa = 1; // 1, 2 or 5
-    int exponent = 0;
-
-    double Value() const;
-    Series Next() const;     // 1 → 2 → 5 → 10
-    Series Previous() const; // 10 → 5 → 2 → 1
-    friend bool operator==(const Series&, const Series&) = default;
-};
-using Scale = Series; // amperes per millimetre
-
-// The smallest value of the series that is at least `value` (> 0).
-Series SeriesAtLeast(double value);
-// The series value `value` stands for (within rounding of its decimal text), or nothing.
-std::optional<Series> SeriesValue(long double value);
 
 // A box in the diagram's own coordinates (amperes, y up), or in millimetres with y up.
 struct Extent {

@@ -1,4 +1,5 @@
-// Six arbitrary texts and two arbitrary indices into acceptance: never a crash, never a half-updated record.
+// Six arbitrary texts and two arbitrary indices into acceptance: never a crash, never a half-updated record,
+// and the batch's construction up to the last row with the same outcome and the same bits but rows 1..19.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -47,12 +48,39 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     DecimalSeparator = (data[0] & 0x80) ? U'.' : U',';
 
+    const TypedInput input = Split(data, size);
     TKonstrukce record = previous;
     bool accepted = false;
+    std::string outcome = "accepted";
     try {
-        accepted = !AcceptInput(Split(data, size), record).has_value();
-    } catch (const EConvertError&) {
-    } catch (const EMathError&) {}
+        if (const auto rejection = AcceptInput(input, record))
+            outcome = rejection->message;
+        else
+            accepted = true;
+    } catch (const OrbitekError& e) {
+        outcome = e.what();
+    }
+
+    TKonstrukce lastRow = previous;
+    std::string lastRowOutcome = "accepted";
+    try {
+        if (const auto rejection = AcceptInPlace(input, lastRow, ConstructionRows::LastOnly))
+            lastRowOutcome = rejection->message;
+    } catch (const OrbitekError& e) {
+        lastRowOutcome = e.what();
+    }
+    if (lastRowOutcome != outcome)
+        std::abort();
+    if (accepted) {
+        // Rows 1..19 are the only values the batch's construction leaves out.
+        for (SlipValues TKonstrukce::*row :
+             {&TKonstrukce::SkluzX, &TKonstrukce::SkluzY, &TKonstrukce::KruzniceX, &TKonstrukce::KruzniceY,
+              &TKonstrukce::MomentSkluzu, &TKonstrukce::OmegaSkluzu})
+            for (int i = 1; i < SlipCount; ++i)
+                (lastRow.*row)[i] = (record.*row)[i];
+        if (!SameBits(lastRow, record))
+            std::abort();
+    }
 
     if (!accepted) {
         if (!SameBits(record, previous))

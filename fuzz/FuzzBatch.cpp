@@ -9,7 +9,6 @@
 
 #include "Batch.h"
 #include "ExitStatus.h"
-#include "MeasuredBatch.h"
 #include "NumText.h"
 
 namespace {
@@ -58,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::FILE* err = std::fopen("/dev/null", "w");
     if (in == nullptr || out == nullptr || err == nullptr)
         std::abort();
-    const int status = RunBatch(in, out, err, format, "fuzz");
+    const int status = RunBatch(in, out, err, format, "fuzz", 1);
     std::fclose(in);
     std::fclose(out);
     std::fclose(err);

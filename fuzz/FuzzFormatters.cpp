@@ -1,10 +1,14 @@
-// Arbitrary 80-bit patterns into both formatters: never a crash or a hang, always a bounded text.
+// Arbitrary 80-bit patterns into the formatters: never a crash or a hang, always a bounded text; the
+// fast grouped text as the digit-by-digit one writes it, the 21-digit text as the C library does.
+#include <charconv>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
 
+#include "GroupedTextReference.h"
 #include "NumText.h"
 
 namespace {
@@ -32,7 +36,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     DecimalSeparator = (data[0] & 1) ? U',' : U'.';
     ThousandSeparator = (data[0] & 1) ? U'\u00A0' : U',';
 
-    CheckLength(NumberToGroupedText(value), 40);
+    const std::string grouped = NumberToGroupedText(value);
+    CheckLength(grouped, 40);
+    if (grouped != reference::GroupedText(value))
+        std::abort();
+    std::string roundTrip;
+    AppendRoundTripText(roundTrip, value);
+    char library[64];
+    const auto [end, ec] = std::to_chars(library, library + sizeof library, value, std::chars_format::general, 21);
+    if (ec != std::errc{} || roundTrip != std::string_view(library, end - library))
+        std::abort();
     CheckLength(NumberToFixedText(value, 1, 3), MaxFixedText);
     CheckLength(NumberToFixedText(value, 1, 2), MaxFixedText);
     CheckLength(NumberToFixedText(value, 3, 3), MaxFixedText);

@@ -1,6 +1,10 @@
 // Grouped text: at most 8 significant digits and exactly 4 decimals, with the locale's separators.
+// A batch writes fourteen of these per motor, so the digits are kept as one integer and the text is
+// written straight into the caller's string.
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstring>
 
 #include "NumText.h"
 #include "NumTextParts.h"
@@ -11,108 +15,213 @@ using namespace numtext;
 
 constexpr int Precision = 8;
 constexpr int Decimals = 4;
+// Digits of the expansion that rounding to Precision digits looks at: the kept ones and the next.
+constexpr int LeadingDigits = Precision + 1;
 
-// |x| ≈ 0.digits × 10^exponent, digits 18 long; zero and denormals give no digits.
-struct DecimalExpansion {
+constexpr std::array<std::uint64_t, 20> PowersOfTen = [] {
+    std::array<std::uint64_t, 20> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i)
+        p[i] = p[i - 1] * 10;
+    return p;
+}();
+
+// |x| ≈ 0.S × 10^exponent, S the 18-digit expansion; `digits` holds its leading `count` digits as an
+// integer once rounded for display. Zero and denormals give no digits.
+struct DisplayDigits {
     int exponent = 0;
     bool negative = false;
     int count = 0;
-    char digits[ExpansionDigits];
+    std::uint64_t digits = 0; // count digits, leading zeros included
 };
 
-DecimalExpansion Expand(long double x)
+// |x| · 10^n rounded to 64 bits and then to an integer, both halves to even, exactly as the x87
+// multiplication by the table's exact power and RoundHalfEven give it, on integers: for a normal x
+// and 0 ≤ n ≤ 27, where 10^n = 5^n · 2^n is exact. False otherwise.
+bool ScaledIntegerQuickly(const ExtendedBits& bits, int n, std::uint64_t& y)
 {
-    DecimalExpansion d;
-    const int field = ExponentField(x);
-    if (field == 0)
-        return d;
-    d.exponent = DecimalExponentEstimate(field - ExponentBias) + 1;
-    long double y = RoundHalfEven(ScaleByPowerOfTen(std::fabs(x), ExpansionDigits - d.exponent));
-    if (y >= TenTo18) {
-        y = y / 10;
-        ++d.exponent;
+    constexpr int ExactPowers = 27;
+    constexpr std::uint64_t IntegerBit = 1ULL << 63;
+    const int field = bits.signAndExponent & 0x7FFF;
+    if (n < 0 || n > ExactPowers || field == 0 || field == 0x7FFF || (bits.significand & IntegerBit) == 0)
+        return false;
+    std::uint64_t five = 1;
+    for (int i = 0; i < n; ++i)
+        five *= 5;
+    const unsigned __int128 product = static_cast<unsigned __int128>(bits.significand) * five;
+    const auto high = static_cast<std::uint64_t>(product >> 64);
+    int shift = high == 0 ? 0 : 64 - std::countl_zero(high); // bits below the 64 kept
+    std::uint64_t q = static_cast<std::uint64_t>(product >> shift);
+    if (shift > 0) {
+        const unsigned __int128 rest = product & ((static_cast<unsigned __int128>(1) << shift) - 1);
+        const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
+        if ((rest > half || (rest == half && (q & 1) != 0)) && ++q == 0) {
+            q = IntegerBit;
+            ++shift;
+        }
     }
-    y = RoundHalfEven(y); // below 10^18: the estimate of E is never more than one too small
-    d.negative = SignBit(x);
-    WriteDigits(d.digits, IntegralValue(y), ExpansionDigits);
-    d.count = ExpansionDigits;
-    return d;
+    // The rounded product is q · 2^e; its integer part and the part below it.
+    const int e = shift + (field - ExponentBias - 63) + n;
+    if (e >= 0) {
+        if (e > 0)
+            return false; // 2^64 or more: never an expansion's digits
+        y = q;
+        return true;
+    }
+    y = e < -64 ? 0 : RoundedMagnitude({q, static_cast<std::uint16_t>(ExponentBias + 63 + e)}); // below 1/2: 0
+    return true;
 }
 
-// Keeps the digits a text of 4 decimals and 8 significant digits can show, rounded half up.
-void RoundForDisplay(DecimalExpansion& d)
+// The first LeadingDigits digits of the 18-digit expansion of x, and its exponent.
+std::uint64_t Expand(long double x, const ExtendedBits& bits, DisplayDigits& d)
 {
-    if (d.exponent + Decimals < 0) {
-        d = DecimalExpansion{};
-        return;
+    d.exponent = DecimalExponentEstimate((bits.signAndExponent & 0x7FFF) - ExponentBias) + 1;
+    const int n = ExpansionDigits - d.exponent;
+    std::uint64_t y;
+    if (!ScaledIntegerQuickly(bits, n, y))
+        y = RoundedMagnitude(BitsOf(ScaleByPowerOfTen(std::fabs(x), n)));
+    if (y >= PowersOfTen[ExpansionDigits]) {
+        // The estimate of E was one too small (never more): divided in extended, as the steps give it.
+        y = RoundedMagnitude(BitsOf(static_cast<long double>(y) / 10));
+        ++d.exponent;
     }
-    if (d.count == 0)
-        return;
+    d.negative = (bits.signAndExponent & 0x8000) != 0;
+    return y / PowersOfTen[ExpansionDigits - LeadingDigits];
+}
+
+// leading / 10^(LeadingDigits − 1 − n): each divisor a constant, so no division instruction.
+std::uint64_t KeepDigits(std::uint64_t leading, int n)
+{
+    switch (n) {
+    case 0: return leading / 100000000;
+    case 1: return leading / 10000000;
+    case 2: return leading / 1000000;
+    case 3: return leading / 100000;
+    case 4: return leading / 10000;
+    case 5: return leading / 1000;
+    case 6: return leading / 100;
+    case 7: return leading / 10;
+    default: return leading;
+    }
+}
+
+// Keeps the digits a text of 4 decimals and 8 significant digits can show, rounded half up on the
+// digit after them, trailing zeros removed.
+DisplayDigits Round(long double x)
+{
+    DisplayDigits d;
+    const ExtendedBits bits = BitsOf(x);
+    if ((bits.signAndExponent & 0x7FFF) == 0)
+        return d;
+    const std::uint64_t leading = Expand(x, bits, d);
+    if (d.exponent + Decimals < 0)
+        return DisplayDigits{};
     const int n = std::min(d.exponent + Decimals, Precision);
-    const bool roundUp = d.digits[n] >= '5';
+    const std::uint64_t withNext = KeepDigits(leading, n); // n digits and the next
+    const bool roundUp = withNext % 10 >= 5;
+    d.digits = withNext / 10;
     d.count = n;
-    if (roundUp && (n == 0 || IncrementDigits(d.digits, n - 1))) {
-        d.digits[0] = '1';
+    if (roundUp && ++d.digits == PowersOfTen[n]) { // n = 0, or every kept digit was a 9
+        d.digits = 1;
         d.count = 1;
         ++d.exponent;
     }
-    while (d.count > 0 && d.digits[d.count - 1] == '0')
+    while (d.count > 0 && d.digits % 10 == 0) {
+        d.digits /= 10;
         --d.count;
-}
-
-std::string ExponentForm(const DecimalExpansion& d)
-{
-    TextBuffer out;
-    if (d.negative)
-        out.Put('-');
-    out.Put(d.count == 0 ? '0' : d.digits[0]);
-    if (d.count > 1) {
-        out.Put(Encode(DecimalSeparator));
-        out.Put(d.digits + 1, static_cast<std::size_t>(d.count - 1));
     }
-    out.Put('E');
-    const std::string exponent = std::to_string(d.exponent - 1);
-    out.Put(exponent.data(), exponent.size());
-    return out.PaddedTo(0);
+    return d;
 }
 
-std::string GroupedForm(const DecimalExpansion& d)
+// A separator's one to four bytes, without a call to memmove.
+char* PutSeparator(const SeparatorBytes& s, char* p)
 {
-    const SeparatorBytes thousands = Encode(ThousandSeparator);
-    int next = 0; // next digit of the expansion to write
-    auto take = [&]() { return next < d.count ? d.digits[next++] : (++next, '0'); };
+    for (std::size_t i = 0; i < s.size; ++i)
+        *p++ = s.bytes[i];
+    return p;
+}
 
-    TextBuffer out;
+// The text is bounded: sign, 8 integer digits, 2 group and 1 decimal separators of up to 4 bytes, 4 decimals.
+constexpr std::size_t MaxText = 40;
+
+std::size_t ExponentForm(const DisplayDigits& d, char* out)
+{
+    char* p = out;
     if (d.negative)
-        out.Put('-');
+        *p++ = '-';
+    char digits[Precision];
+    WriteDigits(digits, d.digits, d.count);
+    *p++ = d.count == 0 ? '0' : digits[0];
+    if (d.count > 1) {
+        p = PutSeparator(Encode(DecimalSeparator), p);
+        p = std::copy_n(digits + 1, d.count - 1, p);
+    }
+    *p++ = 'E';
+    int e = d.exponent - 1; // above 7 here
+    char reversed[8];
+    int length = 0;
+    do {
+        reversed[length++] = static_cast<char>('0' + e % 10);
+        e /= 10;
+    } while (e != 0);
+    while (length > 0)
+        *p++ = reversed[--length];
+    return static_cast<std::size_t>(p - out);
+}
+
+std::size_t GroupedForm(const DisplayDigits& d, char* out)
+{
+    // Digits past the expansion's end are zeros: the integer part and the decimals read from one
+    // zero-padded run.
+    char digits[Precision + Decimals + Precision];
+    std::memset(digits, '0', sizeof digits);
+    WriteDigits(digits, d.digits, d.count);
+    const char* next = digits;
+
+    char* p = out;
+    if (d.negative)
+        *p++ = '-';
     if (d.exponent <= 0) {
-        out.Put('0');
+        *p++ = '0';
     } else {
+        const SeparatorBytes thousands = Encode(ThousandSeparator);
         for (int i = 0; i < d.exponent; ++i) {
             if (i > 0 && (d.exponent - i) % 3 == 0)
-                out.Put(thousands);
-            out.Put(take());
+                p = PutSeparator(thousands, p);
+            *p++ = *next++;
         }
     }
-    out.Put(Encode(DecimalSeparator));
+    p = PutSeparator(Encode(DecimalSeparator), p);
     int written = 0;
     if (d.exponent < 0)
         for (; written < std::min(-d.exponent, Decimals); ++written)
-            out.Put('0');
+            *p++ = '0';
     for (; written < Decimals; ++written)
-        out.Put(take());
-    return out.PaddedTo(0);
+        *p++ = *next++;
+    return static_cast<std::size_t>(p - out);
 }
 
 } // namespace
 
+void AppendGroupedText(std::string& out, long double value)
+{
+    if (std::isinf(value)) {
+        out += "INF";
+        return;
+    }
+    if (std::isnan(value)) {
+        out += "NAN";
+        return;
+    }
+    const DisplayDigits d = Round(value);
+    char text[MaxText];
+    const std::size_t size = d.exponent > Precision ? ExponentForm(d, text) : GroupedForm(d, text);
+    out.append(text, size);
+}
+
 std::string NumberToGroupedText(long double value)
 {
-    if (std::isinf(value))
-        return "INF";
-    if (std::isnan(value))
-        return "NAN";
-    DecimalExpansion d = Expand(value);
-    RoundForDisplay(d);
-    return d.exponent > Precision ? ExponentForm(d) : GroupedForm(d);
+    std::string text;
+    AppendGroupedText(text, value);
+    return text;
 }

@@ -10,7 +10,7 @@ char32_t ThousandSeparator = U',';
 
 namespace numtext {
 
-SeparatorBytes Encode(char32_t separator)
+SeparatorBytes EncodeMultibyte(char32_t separator)
 {
     char32_t c = separator;
     if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))

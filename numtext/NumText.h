@@ -18,6 +18,13 @@ long double TextToNumber(const std::string& text);
 
 // At most 8 significant digits, exactly 4 decimals, grouped with the locale's separators.
 std::string NumberToGroupedText(long double value);
+// The same text appended to `out`, for rows built in one reused string.
+void AppendGroupedText(std::string& out, long double value);
+
+// A value with 21 significant digits, rounded exactly, half to even, in the form of printf's
+// "%.21Lg" in the C locale (1.5, 0.0001, 1e-05, 1.23e+25, inf, -nan): enough digits to read back the same
+// value.
+void AppendRoundTripText(std::string& out, long double value);
 
 // Plain fixed-point form with '.', right-aligned in at least `width` characters.
 std::string NumberToFixedText(long double value, int width, int decimals);

@@ -79,26 +79,33 @@ inline int DecimalExponentEstimate(int k)
     return (k * Log10Of2Times65536) >> 16;
 }
 
-// The nearest integer, halves to even, exactly as roundevenl gives it for finite values, but read off
-// the bits without a library call and whatever the rounding mode.
+// |x| rounded to the nearest integer, halves to even, read off the bits without a library call and
+// whatever the rounding mode; for |x| < 2^64.
+inline std::uint64_t RoundedMagnitude(const ExtendedBits& b)
+{
+    const int e = (b.signAndExponent & 0x7FFF) - ExponentBias;
+    if (e >= 63)
+        return b.significand; // integral already
+    if (e < -1)
+        return 0;
+    if (e == -1)
+        return b.significand != (1ULL << 63) ? 1 : 0; // 0.5 goes to 0, anything above to 1
+    const int fractionBits = 63 - e;
+    std::uint64_t integral = b.significand >> fractionBits;
+    const std::uint64_t fraction = b.significand << (64 - fractionBits);
+    constexpr std::uint64_t half = 1ULL << 63;
+    if (fraction > half || (fraction == half && (integral & 1) != 0))
+        ++integral;
+    return integral;
+}
+
+// The nearest integer, halves to even, exactly as roundevenl gives it for finite values.
 inline long double RoundHalfEven(long double x)
 {
     const ExtendedBits b = BitsOf(x);
-    const int e = (b.signAndExponent & 0x7FFF) - ExponentBias;
-    if (e >= 63)
-        return x; // integral already (or not finite)
-    std::uint64_t integral = 0;
-    if (e == -1) {
-        integral = b.significand != (1ULL << 63) ? 1 : 0; // 0.5 goes to 0, anything above to 1
-    } else if (e >= 0) {
-        const int fractionBits = 63 - e;
-        integral = b.significand >> fractionBits;
-        const std::uint64_t fraction = b.significand << (64 - fractionBits);
-        constexpr std::uint64_t half = 1ULL << 63;
-        if (fraction > half || (fraction == half && (integral & 1) != 0))
-            ++integral;
-    }
-    const long double r = static_cast<long double>(integral); // exact: at most 2^63
+    if ((b.signAndExponent & 0x7FFF) - ExponentBias >= 63)
+        return x;                                                        // integral already (or not finite)
+    const long double r = static_cast<long double>(RoundedMagnitude(b)); // exact: at most 2^63
     return (b.signAndExponent & 0x8000) != 0 ? -r : r;
 }
 
@@ -118,7 +125,15 @@ struct SeparatorBytes {
     std::size_t size;
 };
 
-SeparatorBytes Encode(char32_t separator);
+SeparatorBytes EncodeMultibyte(char32_t separator);
+
+// The usual separators are ASCII: those need no call.
+inline SeparatorBytes Encode(char32_t separator)
+{
+    if (separator < 0x80)
+        return {{static_cast<char>(separator)}, 1};
+    return EncodeMultibyte(separator);
+}
 
 // Exactly `count` decimal digits of an integral value below 10^count, written to `out`.
 inline void WriteDigits(char* out, unsigned long long value, int count)

@@ -39,6 +39,7 @@ DESTDIR=$stage cmake --install "$dir" --prefix /usr >/dev/null
 cat >"$work/expected" <<EOF
 ./usr/bin/orbitek
 ./usr/bin/orbitek-calc
+./usr/libexec/orbitek/orbitek-diagram
 ./usr/share/applications/$app_id.desktop
 ./usr/share/doc/orbitek/changelog.gz
 ./usr/share/doc/orbitek/copyright
@@ -114,8 +115,8 @@ grep -E '^(Inst|Conf) |newest version' "$work/apt.log"
 echo "== Programs from the unpacked package"
 root=$work/root
 dpkg-deb -x "$deb" "$root"
-for program in orbitek orbitek-calc; do
-    binary=$root/usr/bin/$program
+for binary in "$root/usr/bin/orbitek" "$root/usr/bin/orbitek-calc" "$root/usr/libexec/orbitek/orbitek-diagram"; do
+    program=$(basename "$binary")
     ldd "$binary" >"$work/ldd"
     if grep -E 'not found|'"$(realpath "$dir")"'|'"$(pwd)" "$work/ldd"; then
         fail "$program needs libraries that are missing or in the build tree (above)"
@@ -125,6 +126,11 @@ for program in orbitek orbitek-calc; do
     fi
 done
 calc=$root/usr/bin/orbitek-calc
+# The calculator starts without Qt; only the drawing program it runs for --diagram loads it.
+ldd "$calc" | grep -i qt && fail "orbitek-calc links Qt (above)"
+"$calc" --diagram "$work/diagram.svg" || fail "the unpacked orbitek-calc --diagram failed"
+grep -q "<svg" "$work/diagram.svg" || fail "the unpacked orbitek-calc --diagram wrote no SVG"
+echo "orbitek-calc: no Qt linked; --diagram drawn by libexec/orbitek/orbitek-diagram"
 [ "$("$calc" --version)" = "orbitek-calc $version" ] || fail "orbitek-calc --version does not print $version"
 echo "$("$calc" --version)"
 for lang in C.UTF-8 cs_CZ.UTF-8; do

@@ -236,3 +236,71 @@ TEST(Batch, ReadingsForm)
 }
 
 } // namespace
+
+namespace {
+
+using namespace calc;
+
+// Some thousands of motors, so that the file spans several blocks of lines, with rejected motors and
+// empty lines among them.
+std::string ManyMotors(int count)
+{
+    std::mt19937_64 random(20261213);
+    std::string content = Header + "\n";
+    for (int i = 0; i < count; ++i) {
+        const TypedInput z = random_motors::RandomMotor(random);
+        content += z.PrNapr + "\t" + z.UcNapr + "\t" + z.PrNakr + "\t" + z.UcNakr + "\t" + z.FazoveNapeti + "\t" +
+            z.R1f + "\t" + (z.Spotrebic == 0 ? "1" : "3") + "\t" + std::to_string(2 * (z.SynchrOtacky + 1)) + "\n";
+        if (i % 700 == 0)
+            content += "\n";
+    }
+    return content;
+}
+
+TEST(Batch, EveryNumberOfJobsWritesTheSameBytes)
+{
+    const BatchFile file(ManyMotors(3000));
+    for (const char* format : {"text", "csv", "json"}) {
+        const Outcome one = Calc(Czech, {"--batch", file.path(), "--format", format, "--jobs", "1"});
+        EXPECT_EQ(one.status, 2) << format;
+        EXPECT_EQ(Lines(one.out).size(), 3001u) << format;
+        for (const std::vector<std::string>& jobs :
+             {std::vector<std::string>{"--jobs", "2"}, {"--jobs", "3"}, {"--jobs", "8"}, {}}) {
+            std::vector<std::string> args{"--batch", file.path(), "--format", format};
+            args.insert(args.end(), jobs.begin(), jobs.end());
+            const Outcome many = Calc(Czech, args);
+            EXPECT_EQ(many.status, one.status) << format << " " << (jobs.empty() ? "default" : jobs[1]);
+            EXPECT_EQ(many.err, one.err) << format;
+            EXPECT_TRUE(many.out == one.out) << format << " " << (jobs.empty() ? "default" : jobs[1]);
+        }
+    }
+}
+
+TEST(Batch, MalformedLineInALaterBlockStopsEveryJob)
+{
+    std::string content = ManyMotors(2500);
+    content += "15\t0,11\t177\n" + Defaults + "\n"; // line 2506, after five empty lines
+    const BatchFile file(content);
+    for (const char* jobs : {"1", "2", "5"}) {
+        const Outcome o = Calc(Czech, {"--batch", file.path(), "--jobs", jobs});
+        EXPECT_EQ(o.status, 65) << jobs;
+        EXPECT_EQ(o.err, "řádek 2506: očekáváno 8 sloupců oddělených tabulátorem, nalezeno 3\n") << jobs;
+        EXPECT_EQ(Lines(o.out).size(), 2501u) << jobs;
+    }
+    const struct {
+        std::vector<std::string> args;
+        std::string message;
+    } usage[] = {
+        {{"--batch", file.path(), "--jobs", "0"}, "orbitek-calc: invalid value '0' for --jobs"},
+        {{"--batch", file.path(), "--jobs", "257"}, "orbitek-calc: invalid value '257' for --jobs"},
+        {{"--batch", file.path(), "--jobs", "-2"}, "orbitek-calc: invalid value '-2' for --jobs"},
+        {{"--jobs", "2"}, "orbitek-calc: --jobs needs --batch\n"},
+    };
+    for (const auto& u : usage) {
+        const Outcome o = Calc(Czech, u.args);
+        EXPECT_EQ(o.status, 64) << u.message;
+        EXPECT_EQ(o.err.substr(0, u.message.size()), u.message);
+    }
+}
+
+} // namespace

@@ -1,6 +1,9 @@
 // Runs orbitek-calc as a user would: explicit environment, captured output, exit status.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
 #include <string>
@@ -247,6 +250,107 @@ TEST(OrbitekCalc, OperatingPointsAtGivenValues)
         EXPECT_EQ(NumberToGroupedText(JsonValue(json, {"At", m.key})), output[m.column]) << m.key;
     EXPECT_EQ(NumberToGroupedText(JsonValue(json, {"At", "Reachable", "Reachable", "max"})), "600,6403");
     EXPECT_EQ(Calc(Czech, {"--format", "json"}).out.find("\"At\""), std::string::npos) << "only when asked";
+}
+
+} // namespace
+
+namespace {
+
+using namespace calc;
+
+// The drawing program behind --diagram: the same statuses and messages as when the calculator drew
+// the file itself, passed back through the process boundary.
+TEST(OrbitekCalc, DiagramFileThroughTheDrawingProgram)
+{
+    char folder[] = "/tmp/orbitek-diagram-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string dir = folder;
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        int status;
+        std::string errStart;
+        bool fileWritten, tablesPrinted;
+    } cases[] = {
+        {"svg", {"--diagram", dir + "/a.svg"}, 0, "", true, false},
+        {"pdf with the tables", {"--diagram", dir + "/a.PDF", "--format", "csv"}, 0, "", true, true},
+        {"forced scale", {"--diagram", dir + "/b.png", "--scale", "0,5"}, 0, "", true, false},
+        {"scale too coarse for A0",
+         {"--diagram", dir + "/c.svg", "--scale", "0,001"},
+         64,
+         "orbitek-calc: the diagram does not fit on A0 at",
+         false,
+         false},
+        {"unwritable folder",
+         {"--diagram", dir + "/none/d.svg"},
+         74,
+         "orbitek-calc: cannot write the diagram " + dir + "/none/d.svg (",
+         false,
+         false},
+        {"rejected motor", {"--diagram", dir + "/e.svg", "--r1", "0,51"}, 2, "R1f ? R21f ? Rf ?\n", false, false},
+        {"no format in the name",
+         {"--diagram", dir + "/f.txt"},
+         64,
+         "orbitek-calc: cannot tell the diagram's format",
+         false,
+         false},
+        {"scale outside the series",
+         {"--diagram", dir + "/g.svg", "--scale", "3"},
+         64,
+         "orbitek-calc: invalid value '3' for --scale",
+         false,
+         false},
+        {"scale without a diagram", {"--scale", "1"}, 64, "orbitek-calc: --scale needs --diagram", false, false},
+    };
+    for (const auto& c : cases) {
+        const Outcome o = Calc(Czech, c.args);
+        EXPECT_EQ(o.status, c.status) << c.name;
+        EXPECT_EQ(o.err.substr(0, c.errStart.size()), c.errStart) << c.name << ": " << o.err;
+        EXPECT_EQ(!o.out.empty(), c.tablesPrinted) << c.name;
+        const std::string file = c.args[1];
+        EXPECT_EQ(access(file.c_str(), F_OK) == 0, c.fileWritten) << c.name;
+        unlink(file.c_str());
+    }
+
+    // A calculator without its drawing program says so instead of drawing nothing.
+    const std::string lonely = dir + "/orbitek-calc";
+    {
+        std::ifstream from(ORBITEK_CALC, std::ios::binary);
+        std::ofstream to(lonely, std::ios::binary);
+        to << from.rdbuf();
+    }
+    chmod(lonely.c_str(), 0700);
+    pid_t pid = 0;
+    const std::string target = dir + "/h.svg";
+    const char* argv[] = {lonely.c_str(), "--diagram", target.c_str(), nullptr};
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    posix_spawn_file_actions_addopen(&files, STDERR_FILENO, (dir + "/err").c_str(), O_WRONLY | O_CREAT, 0600);
+    ASSERT_EQ(posix_spawn(&pid, lonely.c_str(), &files, nullptr, const_cast<char**>(argv), environ), 0);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    posix_spawn_file_actions_destroy(&files);
+    EXPECT_EQ(WEXITSTATUS(status), 70);
+    EXPECT_EQ(
+        ReadFile(dir + "/err").rfind("orbitek-calc: cannot run " + dir + "/../libexec/orbitek/orbitek-diagram: ", 0),
+        0u)
+        << ReadFile(dir + "/err");
+    for (const char* name : {"orbitek-calc", "err", "h.svg"})
+        unlink((dir + "/" + name).c_str());
+    rmdir(folder);
+}
+
+// The calculator's text path starts without Qt: nothing of it may be linked in again.
+TEST(OrbitekCalc, LinksNoQt)
+{
+    std::FILE* ldd = popen((std::string("ldd ") + ORBITEK_CALC).c_str(), "r");
+    ASSERT_NE(ldd, nullptr);
+    std::string libraries;
+    for (char buffer[512]; std::fgets(buffer, sizeof buffer, ldd);)
+        libraries += buffer;
+    EXPECT_EQ(pclose(ldd), 0);
+    EXPECT_NE(libraries.find("libc.so"), std::string::npos) << libraries;
+    EXPECT_EQ(libraries.find("Qt"), std::string::npos) << libraries;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
-// The separators read from the locale named by LANG; the expected ones come as arguments.
+// The separators read from the locale named by LANG, by the reader LOAD_SEPARATORS names; the expected
+// ones come as arguments.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -15,7 +16,7 @@ TEST(LoadNumberSeparators, TakesBothSeparatorsFromTheLocale)
 {
     DecimalSeparator = U'?';
     ThousandSeparator = U'?';
-    LoadNumberSeparators();
+    LOAD_SEPARATORS();
     EXPECT_EQ(static_cast<std::uint32_t>(DecimalSeparator), static_cast<std::uint32_t>(expectedDecimal));
     EXPECT_EQ(static_cast<std::uint32_t>(ThousandSeparator), static_cast<std::uint32_t>(expectedThousands));
 }

@@ -1,0 +1,47 @@
+// orbitek-diagram: draws the circle diagram file for orbitek-calc --diagram, which runs it with its
+// own arguments. The one part of the calculator that loads Qt.
+#include <exception>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "Acceptance.h"
+#include "DiagramFile.h"
+#include "ExitStatus.h"
+#include "LoadNumberSeparators.h"
+#include "Measured.h"
+#include "Options.h"
+
+int main(int argc, char* argv[])
+{
+    try {
+        // The calculator's own reading of the locale, so that the motor's texts mean what they meant there.
+        LoadNumberSeparatorsWithoutQt();
+        const ParseResult parsed = ParseOptions(argc, argv);
+        const CalcOptions* options = std::get_if<CalcOptions>(&parsed);
+        if (!options || options->diagramFile.empty()) {
+            std::cerr << "orbitek-diagram: draws the diagram for orbitek-calc --diagram; run that instead\n";
+            return ExitUsage;
+        }
+        // The calculator accepted these very texts before it ran us; the same steps give the same record.
+        TKonstrukce k{};
+        k.torqueLine = options->torqueLine;
+        const std::optional<std::string> rejection = options->measured
+            ? [&] {
+                  const MeasuredOutcome o = AcceptMeasured(*options->measured, k);
+                  return o.rejection ? std::optional(o.rejection->message) : std::nullopt;
+              }()
+            : [&] {
+                  const auto r = AcceptInput(options->input, k);
+                  return r ? std::optional(r->message) : std::nullopt;
+              }();
+        if (rejection) {
+            std::cerr << "orbitek-calc: " << *rejection << '\n';
+            return ExitRejected;
+        }
+        return WriteDiagramFile(options->diagramFile, options->scale, k);
+    } catch (const std::exception& e) {
+        std::cerr << "orbitek-calc: " << e.what() << '\n';
+        return ExitInternal;
+    }
+}

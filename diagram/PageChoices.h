@@ -1,0 +1,35 @@
+// What a diagram file is asked for with, in plain C++ so that the calculator can check it without
+// Qt: the file's format by its name and a scale of the 1-2-5 series.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace diagram {
+
+// A value of the 1-2-5 series, mantissa · 10^exponent: a scale in amperes per millimetre or a tick step.
+struct Series {
+    int mantissa = 1; // 1, 2 or 5
+    int exponent = 0;
+
+    double Value() const;
+    Series Next() const;     // 1 → 2 → 5 → 10
+    Series Previous() const; // 10 → 5 → 2 → 1
+    friend bool operator==(const Series&, const Series&) = default;
+};
+using Scale = Series; // amperes per millimetre
+
+// 1-2-5 values from 1e-15 to 5e15 are plenty for any accepted motor.
+constexpr int SeriesExponentLimit = 15;
+
+// The smallest value of the series that is at least `value` (> 0).
+Series SeriesAtLeast(double value);
+// The series value `value` stands for (within rounding of its decimal text), or nothing.
+std::optional<Series> SeriesValue(long double value);
+
+enum class FileFormat { Pdf, Svg, Png };
+
+// The format a file name's extension names (.pdf, .svg, .png, in any case), or nothing.
+std::optional<FileFormat> FormatOfFileName(std::string_view fileName);
+
+} // namespace diagram
