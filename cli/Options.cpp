@@ -79,7 +79,7 @@ TextMember TextField(std::string_view option)
 bool TakesValue(std::string_view option)
 {
     return option == "--phases" || option == "--poles" || option == "--format" || option == "--batch" ||
-        option == "--diagram" || option == "--scale" || TextField(option) != nullptr;
+        option == "--diagram" || option == "--scale" || option == "--paper" || TextField(option) != nullptr;
 }
 
 UsageError BadValue(std::string_view option, std::string_view value)
@@ -95,6 +95,16 @@ std::optional<diagram::Scale> ScaleOption(std::string_view value)
     } catch (const EConvertError&) {
         return std::nullopt;
     }
+}
+
+// "A4" to "A0", in either case.
+std::optional<diagram::Paper> PaperOption(std::string_view value)
+{
+    for (diagram::Paper paper : diagram::Papers)
+        if (diagram::PaperName(paper).compare(QLatin1String(value.data(), static_cast<qsizetype>(value.size())),
+                                              Qt::CaseInsensitive) == 0)
+            return paper;
+    return std::nullopt;
 }
 
 } // namespace
@@ -125,7 +135,8 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         if (i + 1 >= argc)
             return UsageError{"missing value for " + std::string(option)};
         const std::string_view value = argv[++i];
-        if (option != "--format" && option != "--batch" && option != "--diagram" && option != "--scale")
+        if (option != "--format" && option != "--batch" && option != "--diagram" && option != "--scale" &&
+            option != "--paper")
             motorOption = option;
 
         if (option == "--batch") {
@@ -150,6 +161,10 @@ ParseResult ParseOptions(int argc, const char* const argv[])
             if (!o.scale)
                 return UsageError{"invalid value '" + std::string(value) +
                                   "' for --scale: amperes per millimetre, 1, 2 or 5 times a power of ten"};
+        } else if (option == "--paper") {
+            o.paper = PaperOption(value);
+            if (!o.paper)
+                return UsageError{"invalid value '" + std::string(value) + "' for --paper: A4, A3, A2, A1 or A0"};
         } else if (value == "text") {
             o.format = OutputFormat::Text;
             o.formatGiven = true;
@@ -170,6 +185,8 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         return UsageError{"--diagram draws the one motor of the options; it does not go with --batch"};
     if (o.scale && o.diagramFile.empty())
         return UsageError{"--scale needs --diagram"};
+    if (o.paper && o.diagramFile.empty())
+        return UsageError{"--paper needs --diagram"};
     return o;
 }
 
@@ -215,9 +232,11 @@ std::string UsageText()
         "  --diagram FILE draw the circle diagram to true scale into FILE as the extension says:\n"
         "                 a PDF (with the characteristic curves on a second page), an SVG or a\n"
         "                 PNG page; the tables are then printed only with --format\n"
+        "  --paper P      the diagram's paper, A4, A3, A2, A1 or A0 (default A4), landscape\n"
+        "                 unless portrait gives a finer scale\n"
         "  --scale A      amperes per millimetre of the diagram, 1, 2 or 5 times a power of ten\n"
-        "                 (default: 1 A = 1 mm, coarser where A0 is too small, finer where the\n"
-        "                 diagram would be under 100 mm across)\n"
+        "                 (default: 1 A = 1 mm where the diagram fits the paper, else the finest\n"
+        "                 scale that fits; finer where it would be under 100 mm across)\n"
         "  --help         show this help and exit\n"
         "  --version      show the version and exit\n"
         "\n"

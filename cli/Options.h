@@ -18,6 +18,7 @@ struct CalcOptions {
     bool formatGiven = false;             // --format named: the tables are printed also when drawing
     std::string diagramFile;              // --diagram: where to draw the diagram; empty for nowhere
     std::optional<diagram::Scale> scale;  // --scale: amperes per millimetre, forced
+    std::optional<diagram::Paper> paper;  // --paper: A4 to A0; A4 when not given
 };
 
 struct HelpRequested {};

@@ -52,7 +52,8 @@ int Run(const CalcOptions& options)
         return Fail(ExitMathFault, e.what());
     }
     if (!options.diagramFile.empty()) {
-        if (const int status = WriteDiagramFile(options.diagramFile, options.scale, Konstrukce); status != 0)
+        const diagram::PageChoice page{options.paper.value_or(diagram::Paper::A4), options.scale};
+        if (const int status = WriteDiagramFile(options.diagramFile, page, Konstrukce); status != 0)
             return status;
         if (!options.formatGiven)
             return 0;

@@ -1,5 +1,8 @@
 // The diagram in the main window: the two "&XX" items, the view before and after a calculation, the popup
-// menu over the drawing, and saving that fails without leaving a file.
+// menu over the drawing, saving that fails without leaving a file, and printing on A4, A5 and Letter
+// read back from the printer's PDF.
+#include "DiagramExport.h"
+#include "DiagramOutput.h"
 #include "DiagramView.h"
 #include "ErrorDisplay.h"
 #include "Main.h"
@@ -13,7 +16,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <csignal>
@@ -61,6 +67,15 @@ int CirclePixels(const QImage& image)
                 ++count;
         }
     return count;
+}
+
+// What a poppler tool prints.
+QString Poppler(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 QImage Grab()
@@ -272,6 +287,58 @@ private slots:
             QVERIFY(!QFile::exists(path));
         }
         QCOMPARE(QDir(directory.path()).entryList(QDir::Files | QDir::Hidden).size(), halfWay ? 1 : 0); // no temporary
+    }
+
+    // The printer's PDF on A4, A5 and Letter: both pages, the title block whole with its scales and
+    // fields, every word inside the frame.
+    void printOnPaper_data()
+    {
+        QTest::addColumn<int>("paper");
+        QTest::newRow("A4") << int(QPageSize::A4);
+        QTest::newRow("A5") << int(QPageSize::A5);
+        QTest::newRow("Letter") << int(QPageSize::Letter);
+    }
+
+    void printOnPaper()
+    {
+        QFETCH(int, paper);
+        QVERIFY(MainForm->Diagram->CurrentDiagram());
+        QTemporaryDir directory(QDir::tempPath() + QStringLiteral("/orbitek-print-XXXXXX"));
+        const QString pdf = directory.filePath(QStringLiteral("tisk.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setFullPage(true);
+        printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+        QCOMPARE(PrintOn(printer, *MainForm->Diagram->CurrentDiagram()), std::nullopt);
+
+        const QString info = Poppler(QStringLiteral(PDFINFO), {pdf});
+        const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral(R"(Pages:\s+(\d+))")).match(info);
+        QVERIFY2(pages.hasMatch() && pages.captured(1).toInt() >= 2, qPrintable(info));
+        const QString html = Poppler(
+            QStringLiteral(PDFTOTEXT),
+            {QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+        const QRegularExpressionMatch size =
+            QRegularExpression(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re")).match(html);
+        QVERIFY(size.hasMatch());
+        constexpr double FramePt = 10 / 25.4 * 72 - 0.5; // the 10 mm margins, less rounding
+        const QRectF frame(FramePt, FramePt, size.captured(1).toDouble() - 2 * FramePt,
+                           size.captured(2).toDouble() - 2 * FramePt);
+        QStringList words;
+        const QRegularExpression word(QStringLiteral(
+            R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+        for (auto it = word.globalMatch(html); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+            QVERIFY2(frame.contains(box), qPrintable(m.captured(5)));
+            words << m.captured(5);
+        }
+        const QString text = words.join(u' ');
+        for (const char* expected :
+             {"Kruhový diagram asynchronního motoru", "Výkon 1 mm =", "Moment 1 mm =", "Vypracoval:", "Datum:",
+              "Bod T dělí pořadnici Ak", "přímka výkonu", "Vstupní hodnoty", "Charakteristické body"})
+            QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
     }
 };
 
