@@ -19,6 +19,7 @@
 #include "DiagramTexts.h"
 #include "ErrorDisplay.h"
 #include "GridTexts.h"
+#include "PageChoiceDialog.h"
 
 namespace {
 
@@ -51,6 +52,35 @@ QString& LastDirectory()
     return directory;
 }
 
+// The paper and scale last chosen in this run, for saving and for printing (no paper: the printer's).
+struct LastChoice {
+    std::optional<diagram::Paper> paper;
+    std::optional<diagram::Scale> scale;
+};
+
+LastChoice& LastSaveChoice()
+{
+    static LastChoice choice{diagram::Paper::A4, std::nullopt};
+    return choice;
+}
+
+LastChoice& LastPrintChoice()
+{
+    static LastChoice choice;
+    return choice;
+}
+
+// The panel for paper and scale; false when the user leaves it.
+bool AskForPage(QWidget* parent, const diagram::Diagram& d, bool printing, LastChoice& choice)
+{
+    PageChoiceDialog panel(parent, d.scene, printing);
+    panel.SetChoice(choice.paper, choice.scale);
+    if (panel.exec() != QDialog::Accepted)
+        return false;
+    choice = {panel.Paper(), panel.Scale()};
+    return true;
+}
+
 QSizeF Landscape(QSizeF mm)
 {
     return mm.width() >= mm.height() ? mm : mm.transposed();
@@ -74,6 +104,16 @@ QString SaveErrorText(const QString& fileName, const QString& reason)
 
 void SaveDiagramAs(QWidget* parent, const diagram::Diagram& d)
 {
+    LastChoice& choice = LastSaveChoice();
+    if (!AskForPage(parent, d, false, choice))
+        return;
+    diagram::Diagram chosen = d;
+    const std::optional<diagram::PageLayout> page = diagram::ChoosePage(
+        d.scene, {choice.paper.value_or(diagram::Paper::A4), choice.scale});
+    if (!page)
+        return ShowErrorMessage(DoesNotFitText); // the panel lets no such choice through
+    chosen.page = *page;
+
     QFileDialog dialog(parent, QStringLiteral("Uložit kruhový diagram"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -102,7 +142,7 @@ void SaveDiagramAs(QWidget* parent, const diagram::Diagram& d)
     std::optional<QString> error;
     {
         const WaitCursor wait;
-        error = diagram::SaveDiagram(file, d);
+        error = diagram::SaveDiagram(file, chosen);
     }
     if (error)
         ShowErrorMessage(SaveErrorText(file, *error));
@@ -125,20 +165,27 @@ void CopyDiagram(const diagram::Diagram& d)
 
 void PrintDiagram(QWidget* parent, const diagram::Diagram& d)
 {
+    LastChoice& choice = LastPrintChoice();
+    if (!AskForPage(parent, d, true, choice))
+        return;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(diagram::DiagramTitle);
     printer.setFullPage(true); // our own 10 mm margins, measured from the paper's edge
-    // The paper of the default page, unless the user picks another.
-    const QSizeF page = d.page.page;
-    printer.setPageSize(QPageSize(d.page.landscape ? page.transposed() : page, QPageSize::Millimeter));
-    printer.setPageOrientation(d.page.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    // The paper chosen in the panel, as the page rule lays it; else the printer's own.
+    if (choice.paper) {
+        if (const std::optional<diagram::PageLayout> l = diagram::ChoosePage(d.scene, {*choice.paper, choice.scale})) {
+            const QSizeF page = l->page;
+            printer.setPageSize(QPageSize(l->landscape ? page.transposed() : page, QPageSize::Millimeter));
+            printer.setPageOrientation(l->landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        }
+    }
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
     std::optional<QString> error;
     {
         const WaitCursor wait;
-        error = PrintOn(printer, d);
+        error = PrintOn(printer, d, choice.scale);
     }
     if (error)
         ShowErrorMessage(*error);
@@ -149,7 +196,7 @@ std::optional<QString> PrintOn(QPrinter& printer, const diagram::Diagram& d, std
     const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
     const std::optional<diagram::PageLayout> layout = diagram::LayoutOnPaper(d.scene, paper, scale);
     if (!layout)
-        return QStringLiteral("Diagram se na zvolený papír nevejde.");
+        return DoesNotFitText;
     // Into a file: the same pages as a PDF in memory first, so that the file is whole or not there.
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         const QString file = printer.outputFileName();

@@ -13,12 +13,12 @@ namespace diagram {
 struct Diagram;
 }
 
-// Asks for a file (PDF, SVG or PNG) and writes the diagram's page into it; a failure is shown and
-// leaves no file behind (an older one stays whole).
+// Asks for the paper and the scale, then for a file (PDF, SVG or PNG), and writes the diagram's page
+// into it; a failure is shown and leaves no file behind (an older one stays whole).
 void SaveDiagramAs(QWidget* parent, const diagram::Diagram& d);
 
-// Asks for a printer and its paper, then prints the diagram at true scale on that paper, and the
-// characteristic curves on a second page of that paper turned landscape.
+// Asks for the paper and the scale, then for a printer, and prints the diagram at true scale on the
+// printer's paper, and the characteristic curves on a second page of that paper turned landscape.
 void PrintDiagram(QWidget* parent, const diagram::Diagram& d);
 
 // Prints on a printer already set up: the page rule on its paper, at `scale` or the automatic one.

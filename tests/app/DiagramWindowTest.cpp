@@ -1,16 +1,19 @@
 // The diagram in the main window: the two "&XX" items, the view before and after a calculation, the popup
-// menu over the drawing, saving that fails without leaving a file, and printing on A4, A5 and Letter
-// read back from the printer's PDF.
+// menu over the drawing, the paper and scale asked before saving, saving that fails without leaving a
+// file, and printing on A4, A5 and Letter read back from the printer's PDF.
 #include "DiagramExport.h"
 #include "DiagramOutput.h"
+#include "DiagramTexts.h"
 #include "DiagramView.h"
 #include "ErrorDisplay.h"
 #include "Main.h"
+#include "PageChoiceDialog.h"
 #include "ShellTestSupport.h"
 #include "WindowTestMain.h"
 #include "Zadani.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
@@ -67,6 +70,23 @@ int CirclePixels(const QImage& image)
                 ++count;
         }
     return count;
+}
+
+// Answers the next paper and scale panel with `choose`, then OK; keeps the texts it offered.
+void AnswerPagePanel(std::function<void(PageChoiceDialog*)> choose = {}, QStringList* papers = nullptr)
+{
+    WhenModal([choose, papers](QWidget* top) {
+        auto* panel = qobject_cast<PageChoiceDialog*>(top);
+        if (panel == nullptr)
+            return false;
+        if (papers != nullptr)
+            for (int i = 0; i < panel->PaperBox->count(); ++i)
+                *papers << panel->PaperBox->itemText(i);
+        if (choose)
+            choose(panel);
+        panel->accept();
+        return true;
+    });
 }
 
 // What a poppler tool prints.
@@ -255,6 +275,7 @@ private slots:
         QString defaultName;
         QStringList filters;
         QString message;
+        AnswerPagePanel();
         WhenModal([&](QWidget* top) {
             auto* dialog = qobject_cast<QFileDialog*>(top);
             if (dialog == nullptr)
@@ -287,6 +308,46 @@ private slots:
             QVERIFY(!QFile::exists(path));
         }
         QCOMPARE(QDir(directory.path()).entryList(QDir::Files | QDir::Hidden).size(), halfWay ? 1 : 0); // no temporary
+    }
+
+    // The panel before the file dialog: the paper and the scale chosen there are the file's; a choice
+    // that cannot hold the diagram is refused with its message and the panel stays.
+    void savePanelChoosesPaperAndScale()
+    {
+        QVERIFY(MainForm->Diagram->CurrentDiagram());
+        QTemporaryDir directory(QDir::tempPath() + QStringLiteral("/orbitek-diagram-XXXXXX"));
+        const QString path = directory.filePath(QStringLiteral("a3.pdf"));
+        QStringList papers;
+        QString refused, result;
+        AnswerPagePanel(
+            [&](PageChoiceDialog* panel) {
+                panel->PaperBox->setCurrentText(QStringLiteral("A4"));
+                panel->ScaleBox->setCurrentText(diagram::ScaleText({2, -1}));
+                QCOMPARE(panel->ScaleBox->currentText(), diagram::ScaleText({2, -1}));
+                result = panel->Result->text();
+                AnswerErrorMessage(refused);
+                panel->accept(); // refused: the panel stays open
+                QVERIFY(panel->isVisible());
+                panel->PaperBox->setCurrentText(QStringLiteral("A3"));
+                panel->ScaleBox->setCurrentText(diagram::ScaleText({1, 0}));
+            },
+            &papers);
+        WhenModal([&](QWidget* top) {
+            auto* dialog = qobject_cast<QFileDialog*>(top);
+            if (dialog == nullptr)
+                return false;
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
+            return true;
+        });
+        MainForm->SaveDiagram->trigger();
+        QCOMPARE(papers, QStringList({"A4", "A3", "A2", "A1", "A0"}));
+        QCOMPARE(result, DoesNotFitText);
+        QCOMPARE(refused, DoesNotFitText);
+        const QString info = Poppler(QStringLiteral(PDFINFO), {path});
+        QVERIFY2(info.contains(QStringLiteral("1191 x 842 pts (A3)")), qPrintable(info));
+        QVERIFY(
+            Poppler(QStringLiteral(PDFTOTEXT), {path, QStringLiteral("-")}).contains(QStringLiteral("1 A = 1 mm, A3")));
     }
 
     // The printer's PDF on A4, A5 and Letter: both pages, the title block whole with its scales and
