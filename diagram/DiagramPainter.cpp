@@ -468,42 +468,50 @@ private:
         }
     }
 
-    // The figures of the finest step at which every one of them finds room; at the coarsest, those
-    // that do.
+    // The figures of the finest step at which every one of them finds room, all away from the torque
+    // line where they can, else some on its side; at the coarsest step, those that do.
     void SlipFigures()
     {
         const QPointF normal = SlipNormal();
-        const QPointF along(-normal.y(), normal.x());
+        constexpr int Coarsest = SlipFigureSteps[std::size(SlipFigureSteps) - 1];
+        for (int step : SlipFigureSteps)
+            for (bool bothSides : {false, true})
+                if (SlipFiguresAt(step, bothSides ? std::vector{normal, -normal} : std::vector{normal},
+                                  step == Coarsest && bothSides))
+                    return;
+    }
+
+    // The figures of every `step`-th division, each beside it on the first of `sides` with room, a
+    // little along the line or farther out if need be. Taken when all of them stand, or `anyway`.
+    bool SlipFiguresAt(int step, const std::vector<QPointF>& sides, bool anyway)
+    {
+        const QPointF along(-sides.front().y(), sides.front().x());
         const double size = Size(SlipLabelSize);
-        for (int step : SlipFigureSteps) {
-            LabelPlacer trial = placer_;
-            std::vector<PlacedLabel> figures;
-            bool all = true;
-            for (int i = 0; i <= SlipCount; i += step) {
-                if (!Shown(s_.divisions[i]))
-                    continue;
-                const QString text = SlipDivisionText(i);
-                const QSizeF box = PaddedSize(text, size, false);
-                const QPointF at = Page(s_.divisions[i]);
-                // Beside its division away from the torque line, a little along the line or farther out if
-                // need be; on the other side only where that side has no room.
-                std::vector<QRectF> candidates;
-                for (QPointF side : {normal, -normal})
-                    for (double distance : {TickLength + 0.5, 2 * TickLength + 1.0})
-                        for (double shift : {0.0, -1.0, 1.0})
-                            candidates.push_back(Aligned(at + side * (Size(distance) - Pad()) + along * Size(shift),
-                                                         box, AlignFor(side)));
-                if (const std::optional<QRectF> placed = trial.Place(candidates))
-                    figures.push_back({text, *placed, Pad(), size, false, Palette::Black});
-                else
-                    all = false;
-            }
-            if (all || step == SlipFigureSteps[std::size(SlipFigureSteps) - 1]) {
-                placer_ = std::move(trial);
-                labels_.insert(labels_.end(), figures.begin(), figures.end());
-                return;
-            }
+        LabelPlacer trial = placer_;
+        std::vector<PlacedLabel> figures;
+        bool all = true;
+        for (int i = 0; i <= SlipCount; i += step) {
+            if (!Shown(s_.divisions[i]))
+                continue;
+            const QString text = SlipDivisionText(i);
+            const QSizeF box = PaddedSize(text, size, false);
+            const QPointF at = Page(s_.divisions[i]);
+            std::vector<QRectF> candidates;
+            for (QPointF side : sides)
+                for (double distance : {TickLength + 0.5, 2 * TickLength + 1.0})
+                    for (double shift : {0.0, -1.0, 1.0})
+                        candidates.push_back(
+                            Aligned(at + side * (Size(distance) - Pad()) + along * Size(shift), box, AlignFor(side)));
+            if (const std::optional<QRectF> placed = trial.Place(candidates))
+                figures.push_back({text, *placed, Pad(), size, false, Palette::Black});
+            else
+                all = false;
         }
+        if (!all && !anyway)
+            return false;
+        placer_ = std::move(trial);
+        labels_.insert(labels_.end(), figures.begin(), figures.end());
+        return true;
     }
 
     // The marks of the points: the symbols first, the dots over them.
