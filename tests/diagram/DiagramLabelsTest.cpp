@@ -3,6 +3,8 @@
 // title block's scales and of the readout.
 #include <QImage>
 #include <QPainter>
+#include <cmath>
+#include <limits>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -133,6 +135,43 @@ TEST(DiagramLabels, NeverCoverEachOtherAPointOrTheEdge)
     EXPECT_LE(unnamed, MotorCount / 50); // Mmax, or the value beyond slip 1, nearly always finds room
     EXPECT_GE(tiny, MotorCount / 10);
     EXPECT_GE(beyond, MotorCount / 10);
+}
+
+// The places offered round a point keep off it, the first on the wanted side; those beside a line keep
+// the gap from it, on both sides.
+TEST(LabelPlaces, KeepOffTheirPointAndLine)
+{
+    std::mt19937_64 random(Seed);
+    std::uniform_real_distribution<double> coordinate(-50, 50), length(0.5, 20);
+    for (int i = 0; i < 500; ++i) {
+        const QPointF a(coordinate(random), coordinate(random)), b(coordinate(random), coordinate(random));
+        const QSizeF size(length(random), length(random) / 4);
+        const double gap = length(random) / 10;
+        const std::vector<QRectF> around = AroundPoint(a, size, b - a, gap);
+        ASSERT_FALSE(around.empty());
+        for (const QRectF& box : around) {
+            EXPECT_FALSE(box.contains(a));
+            EXPECT_EQ(box.size(), size);
+        }
+        const QPointF towards = around.front().center() - a, wanted = b - a;
+        EXPECT_GT(towards.x() * wanted.x() + towards.y() * wanted.y(), 0);
+
+        const std::vector<QRectF> beside = BesideLine(a, b, size, gap);
+        int left = 0;
+        const QPointF d = b - a;
+        const QPointF n = QPointF(-d.y(), d.x()) / std::hypot(d.x(), d.y());
+        for (const QRectF& box : beside) {
+            // Every corner on the same side of the line, at least the gap from it.
+            double nearest = std::numeric_limits<double>::infinity();
+            const double side = n.x() * (box.center() - a).x() + n.y() * (box.center() - a).y();
+            for (QPointF corner : {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()})
+                nearest = std::min(nearest,
+                                   (n.x() * (corner - a).x() + n.y() * (corner - a).y()) * (side > 0 ? 1 : -1));
+            EXPECT_GE(nearest, gap * (1 - 1e-9));
+            left += side > 0;
+        }
+        EXPECT_EQ(left * 2, static_cast<int>(beside.size()));
+    }
 }
 
 // The defaults and the motors whose names used to pile up: every point and symbol named.
