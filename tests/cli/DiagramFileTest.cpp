@@ -2,72 +2,49 @@
 // usage error, file names that are not UTF-8, and a full disk that leaves the older file whole.
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <dirent.h>
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
-#include <sys/resource.h>
 #include <vector>
 
+#include "FileSizeLimit.h"
 #include "RunCalc.h"
 
 namespace {
 
 using namespace calc;
+namespace fs = std::filesystem;
 
 // A folder of its own for one test's files, removed with them.
-class Folder {
-public:
-    Folder()
-    {
-        char name[] = "/tmp/orbitek-diagram-XXXXXX";
-        path_ = mkdtemp(name);
-    }
-    ~Folder()
-    {
-        for (const std::string& f : Files())
-            unlink((path_ + "/" + f).c_str());
-        rmdir(path_.c_str());
-    }
-    Folder(const Folder&) = delete;
-    Folder& operator=(const Folder&) = delete;
-
-    std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-
+struct Folder {
+    fs::path path = fs::temp_directory_path() / ("orbitek-diagram-" + std::to_string(getpid()));
+    Folder() { fs::create_directories(path); }
+    ~Folder() { fs::remove_all(path); }
+    std::string operator/(const std::string& name) const { return (path / name).string(); }
     std::set<std::string> Files() const
     {
         std::set<std::string> names;
-        if (DIR* d = opendir(path_.c_str())) {
-            while (const dirent* e = readdir(d))
-                if (std::string(e->d_name) != "." && std::string(e->d_name) != "..")
-                    names.insert(e->d_name);
-            closedir(d);
-        }
+        for (const fs::directory_entry& e : fs::directory_iterator(path))
+            names.insert(e.path().filename().string());
         return names;
     }
-
-private:
-    std::string path_;
 };
 
-// The first page's size in points as pdfinfo gives it, "842 x 595".
+// The first page's size as pdfinfo gives it, "842 x 595", or nothing when there is no PDF.
 std::string PageSize(const std::string& pdf)
 {
-    const std::string command = std::string(PDFINFO) + " '" + pdf + "' 2>/dev/null";
     std::string text;
-    if (std::FILE* p = popen(command.c_str(), "r")) {
+    if (std::FILE* p = popen((std::string(PDFINFO) + " '" + pdf + "' 2>/dev/null").c_str(), "r")) {
         char buffer[256];
         while (std::fgets(buffer, sizeof buffer, p))
             text += buffer;
         pclose(p);
     }
     const std::size_t at = text.find("Page size:");
-    if (at == std::string::npos)
-        return {};
-    const std::size_t from = text.find_first_not_of(' ', at + 10);
-    const std::size_t pts = text.find(" pts", from);
-    return text.substr(from, pts - from);
+    const std::size_t from = text.find_first_not_of(' ', at + 10), pts = text.find(" pts", from);
+    return at == std::string::npos ? std::string() : text.substr(from, pts - from);
 }
 
 TEST(DiagramFile, PaperAndScale)
@@ -93,7 +70,7 @@ TEST(DiagramFile, PaperAndScale)
     };
     for (const auto& c : cases) {
         const std::string pdf = folder / "diagram.pdf";
-        unlink(pdf.c_str());
+        fs::remove(pdf);
         std::vector<std::string> args{"--diagram", pdf};
         args.insert(args.end(), c.args.begin(), c.args.end());
         const Outcome o = Calc(Czech, args);
@@ -120,10 +97,8 @@ TEST(DiagramFile, EveryScaleTextGivesAScaleOrAUsageError)
     for (const auto& c : cases) {
         const Outcome o = Calc(Czech, {"--diagram", folder / "scale.svg", "--scale", c.text});
         EXPECT_EQ(o.status, c.status) << c.text << ": " << o.err;
-        if (c.status == 64) {
-            EXPECT_EQ(o.err.rfind("orbitek-calc: invalid value '" + std::string(c.text) + "' for --scale", 0), 0u)
-                << o.err;
-        }
+        const std::string usage = "orbitek-calc: invalid value '" + std::string(c.text) + "' for --scale";
+        EXPECT_EQ(o.err.rfind(usage, 0) == 0, c.status == 64) << o.err;
     }
 }
 
@@ -135,32 +110,28 @@ TEST(DiagramFile, NameIsTakenAsItsBytes)
         const Outcome o = Calc(Czech, {"--diagram", folder / name});
         EXPECT_EQ(o.status, 0) << o.err;
         EXPECT_EQ(folder.Files(), std::set<std::string>{name});
-        unlink((folder / name).c_str());
+        fs::remove(folder / name);
     }
 }
 
-// With a file-size limit standing in for a full disk, no format passes for written: status 74, the
-// reason, and the older file whole, with nothing else left in the folder.
+// With a file-size limit standing in for a full disk (ulimit -f 16), no format passes for written:
+// status 74, the reason, and the older file whole, with nothing else left in the folder.
 TEST(DiagramFile, FullDiskIsAFailureAndKeepsTheOlderFile)
 {
     const Folder folder;
     const std::string older = "the drawing saved the day before";
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto previous = std::signal(SIGXFSZ, SIG_IGN); // the child inherits it: a write fails instead
     for (const std::string name : {"x.pdf", "x.svg", "x.png"}) {
         std::ofstream(folder / name) << older;
-        rlimit limit = saved;
-        limit.rlim_cur = 16 * 1024; // ulimit -f 16
-        setrlimit(RLIMIT_FSIZE, &limit);
-        const Outcome o = Calc(Plain, {"--diagram", folder / name});
-        setrlimit(RLIMIT_FSIZE, &saved);
+        Outcome o;
+        {
+            const FileSizeLimit full(16 * 1024);
+            o = Calc(Plain, {"--diagram", folder / name});
+        }
         EXPECT_EQ(o.status, 74) << name;
         EXPECT_EQ(o.err.rfind("orbitek-calc: cannot write the diagram " + (folder / name) + " (File too large)", 0), 0u)
             << o.err;
         EXPECT_EQ(ReadFile(folder / name), older) << name;
     }
-    std::signal(SIGXFSZ, previous);
     EXPECT_EQ(folder.Files(), (std::set<std::string>{"x.pdf", "x.svg", "x.png"}));
 }
 

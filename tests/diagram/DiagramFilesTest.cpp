@@ -7,7 +7,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <map>
 #include <sys/resource.h>
@@ -18,6 +17,7 @@
 #include "Acceptance.h"
 #include "Characteristic.h"
 #include "DiagramExport.h"
+#include "FileSizeLimit.h"
 
 using namespace diagram;
 
@@ -141,31 +141,6 @@ TEST_F(DiagramFiles, PngResolutionKeepsWithinSixteenMegapixels)
     EXPECT_EQ(image.size(), PngSizeOf(d.page.page).pixels);
     EXPECT_NEAR(image.dotsPerMeterX(), 300 / 0.0254, 1);
 }
-
-// A limit on the size of the files the process writes, standing in for a full disk: a write past it
-// fails with EFBIG instead of ending the process.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit saved_{};
-    void (*previous_)(int) = SIG_DFL;
-};
 
 QByteArray Contents(const QString& path)
 {

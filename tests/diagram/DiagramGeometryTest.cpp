@@ -256,33 +256,15 @@ TEST(DiagramPage, TitleBlockFitsTheFrame)
         EXPECT_EQ(TitleBlockSizeFor(c.frameWidth), c.block) << c.frameWidth;
 }
 
-// Any value gives a scale of the series or none, without overflowing on the way.
-TEST(DiagramPage, ScaleValues)
+// The tick step of any scale, a view zoomed far out or in included, stays within the series' range;
+// the scale texts themselves are the calculator's test.
+TEST(DiagramPage, TickStepsStayInTheSeries)
 {
-    const struct {
-        long double value;
-        std::optional<Series> series;
-    } cases[] = {
-        {1, Series{1, 0}},
-        {0.5L, Series{5, -1}},
-        {2e15L, Series{2, 15}},
-        {1e-15L, Series{1, -15}},
-        {3, std::nullopt},
-        {1e-16L, std::nullopt},
-        {1e16L, std::nullopt},
-        {1e-400L, std::nullopt},
-        {1e400L, std::nullopt},
-        {1e-4950L, std::nullopt}, // a denormal
-        {0, std::nullopt},
-        {-1, std::nullopt},
-        {std::numeric_limits<long double>::infinity(), std::nullopt},
-        {std::numeric_limits<long double>::quiet_NaN(), std::nullopt},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(SeriesValue(c.value), c.series) << static_cast<double>(c.value);
     EXPECT_EQ(SeriesAtLeast(0), (Series{1, -15}));
     EXPECT_EQ(SeriesAtLeast(1e300), (Series{5, 15}));
+    EXPECT_EQ(SeriesAtLeast(std::numeric_limits<double>::infinity()), (Series{5, 15}));
     EXPECT_EQ(SeriesAtLeast(3), (Series{5, 0}));
+    EXPECT_EQ(SeriesValue(1e-400L), std::nullopt);
 }
 
 } // namespace
