@@ -182,7 +182,9 @@ public:
     const std::array<LabelPlacer, PlotCount>& Place()
     {
         for (int i = 0; i < PlotCount; ++i) {
-            LabelPlacer& placer = placers_[i];
+            // A name's white may reach a little past the plot's frame; its text stays inside.
+            LabelPlacer& placer = placers_[i] = LabelPlacer(
+                l_.plots[i].adjusted(-U(NameSpacing), -U(Halo), U(NameSpacing), U(Halo)));
             for (const PlacedLabel& label : l_.scaleLabels)
                 placer.Block(label.box);
             for (const QRectF& legend : l_.legends)

@@ -123,7 +123,7 @@ TEST(DiagramLabels, NeverCoverEachOtherAPointOrTheEdge)
         for (int i = 0; i < PlotCount; ++i) {
             const std::vector<QRectF>& names = placed[i].Labels();
             for (const QRectF& name : names) {
-                EXPECT_TRUE(layout.plots[i].contains(name));
+                EXPECT_TRUE(layout.plots[i].adjusted(-1, -1, 1, 1).contains(name)); // 1 mm for the white
                 for (const QRectF& blocked : placed[i].Blocked())
                     EXPECT_FALSE(blocked.intersects(name));
             }
