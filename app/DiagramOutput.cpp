@@ -11,16 +11,20 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <cerrno>
+#include <new>
 
 #include "CurvesPainter.h"
 #include "DiagramExport.h"
+#include "DiagramTexts.h"
 #include "ErrorDisplay.h"
 #include "GridTexts.h"
+#include "PageChoiceDialog.h"
 
 namespace {
 
 const QString DefaultFileName = QStringLiteral("kruhovy-diagram.pdf");
-const QString DocumentName = QStringLiteral("Kruhový diagram asynchronního motoru");
+const QString PrintFailed = QStringLiteral("Diagram se nepodařilo vytisknout.");
 constexpr int ClipboardDpi = 150; // enough for a report, small enough to paste quickly
 
 struct FileType {
@@ -48,6 +52,40 @@ QString& LastDirectory()
     return directory;
 }
 
+// The paper and scale last chosen in this run, for saving and for printing (no paper: the printer's).
+struct LastChoice {
+    std::optional<diagram::Paper> paper;
+    std::optional<diagram::Scale> scale;
+};
+
+LastChoice& LastSaveChoice()
+{
+    static LastChoice choice{diagram::Paper::A4, std::nullopt};
+    return choice;
+}
+
+LastChoice& LastPrintChoice()
+{
+    static LastChoice choice;
+    return choice;
+}
+
+// The panel for paper and scale; false when the user leaves it.
+bool AskForPage(QWidget* parent, const diagram::Diagram& d, bool printing, LastChoice& choice)
+{
+    PageChoiceDialog panel(parent, d.scene, printing);
+    panel.SetChoice(choice.paper, choice.scale);
+    if (panel.exec() != QDialog::Accepted)
+        return false;
+    choice = {panel.Paper(), panel.Scale()};
+    return true;
+}
+
+QSizeF Landscape(QSizeF mm)
+{
+    return mm.width() >= mm.height() ? mm : mm.transposed();
+}
+
 // While a long write runs.
 class WaitCursor {
 public:
@@ -66,6 +104,16 @@ QString SaveErrorText(const QString& fileName, const QString& reason)
 
 void SaveDiagramAs(QWidget* parent, const diagram::Diagram& d)
 {
+    LastChoice& choice = LastSaveChoice();
+    if (!AskForPage(parent, d, false, choice))
+        return;
+    diagram::Diagram chosen = d;
+    const std::optional<diagram::PageLayout> page = diagram::ChoosePage(
+        d.scene, {choice.paper.value_or(diagram::Paper::A4), choice.scale});
+    if (!page)
+        return ShowErrorMessage(DoesNotFitText); // the panel lets no such choice through
+    chosen.page = *page;
+
     QFileDialog dialog(parent, QStringLiteral("Uložit kruhový diagram"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -94,7 +142,7 @@ void SaveDiagramAs(QWidget* parent, const diagram::Diagram& d)
     std::optional<QString> error;
     {
         const WaitCursor wait;
-        error = diagram::SaveDiagram(file, d);
+        error = diagram::SaveDiagram(file, chosen);
     }
     if (error)
         ShowErrorMessage(SaveErrorText(file, *error));
@@ -117,43 +165,73 @@ void CopyDiagram(const diagram::Diagram& d)
 
 void PrintDiagram(QWidget* parent, const diagram::Diagram& d)
 {
+    LastChoice& choice = LastPrintChoice();
+    if (!AskForPage(parent, d, true, choice))
+        return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(DocumentName);
+    printer.setDocName(diagram::DiagramTitle);
     printer.setFullPage(true); // our own 10 mm margins, measured from the paper's edge
-    // The paper the default layout chose, unless the user picks another.
-    const QSizeF page = d.page.page;
-    const bool landscape = page.width() > page.height();
-    printer.setPageSize(QPageSize(landscape ? page.transposed() : page, QPageSize::Millimeter));
-    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    // The paper chosen in the panel, as the page rule lays it; else the printer's own.
+    if (choice.paper) {
+        if (const std::optional<diagram::PageLayout> l = diagram::ChoosePage(d.scene, {*choice.paper, choice.scale})) {
+            const QSizeF page = l->page;
+            printer.setPageSize(QPageSize(l->landscape ? page.transposed() : page, QPageSize::Millimeter));
+            printer.setPageOrientation(l->landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        }
+    }
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (const std::optional<QString> error = PrintOn(printer, d))
+    std::optional<QString> error;
+    {
+        const WaitCursor wait;
+        error = PrintOn(printer, d, choice.scale);
+    }
+    if (error)
         ShowErrorMessage(*error);
 }
 
-std::optional<QString> PrintOn(QPrinter& printer, const diagram::Diagram& d)
+std::optional<QString> PrintOn(QPrinter& printer, const diagram::Diagram& d, std::optional<diagram::Scale> scale)
 {
     const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
-    const std::optional<diagram::PageLayout> layout = diagram::LayoutOnPaper(d.scene, paper);
+    const std::optional<diagram::PageLayout> layout = diagram::LayoutOnPaper(d.scene, paper, scale);
     if (!layout)
-        return QStringLiteral("Diagram se na zvolený papír nevejde.");
+        return DoesNotFitText;
+    // Into a file: the same pages as a PDF in memory first, so that the file is whole or not there.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        const QString file = printer.outputFileName();
+        try {
+            const diagram::EncodedFile pdf = diagram::EncodePdf(diagram::DiagramDocument(d, *layout, Landscape(paper)));
+            std::optional<QString> error = pdf.error;
+            if (!error)
+                error = diagram::WriteWholeFile(QFile::encodeName(file), pdf.bytes);
+            if (error)
+                return SaveErrorText(file, *error);
+        } catch (const std::bad_alloc&) {
+            return SaveErrorText(file, diagram::SystemErrorText(ENOMEM));
+        }
+        return std::nullopt;
+    }
+
+    printer.setPageOrientation(layout->landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(&printer))
-        return QStringLiteral("Diagram se nepodařilo vytisknout.");
+        return PrintFailed;
     const double pixelsPerMm = printer.resolution() / 25.4;
     painter.scale(pixelsPerMm, pixelsPerMm);
     diagram::PaintPage(painter, d, *layout, pixelsPerMm);
     // The curves on the same paper turned landscape.
     printer.setPageOrientation(QPageLayout::Landscape);
-    if (!printer.newPage())
-        return QStringLiteral("Diagram se nepodařilo vytisknout.");
+    if (!printer.newPage()) {
+        painter.end();
+        return PrintFailed;
+    }
     const QSizeF landscape = printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
-    const double curvesPixelsPerMm = printer.resolution() / 25.4;
     painter.resetTransform();
-    painter.scale(curvesPixelsPerMm, curvesPixelsPerMm);
-    diagram::PaintCurvesPage(painter, diagram::MakeCurves(d.record, d.points), OperatingRows(d.points), landscape);
+    painter.scale(pixelsPerMm, pixelsPerMm);
+    diagram::PaintCurvesPage(painter, diagram::MakeCurves(d.record, d.points), OperatingRows(d.points),
+                             d.texts.inputsLine, landscape);
     if (!painter.end())
-        return QStringLiteral("Diagram se nepodařilo vytisknout.");
+        return PrintFailed;
     return std::nullopt;
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+#include "DiagramGeometry.h"
+
 class QPrinter;
 class QWidget;
 
@@ -11,17 +13,18 @@ namespace diagram {
 struct Diagram;
 }
 
-// Asks for a file (PDF, SVG or PNG) and writes the diagram's page into it; a failure is shown and
-// leaves no file behind.
+// Asks for the paper and the scale, then for a file (PDF, SVG or PNG), and writes the diagram's page
+// into it; a failure is shown and leaves no file behind (an older one stays whole).
 void SaveDiagramAs(QWidget* parent, const diagram::Diagram& d);
 
-// Asks for a printer and its paper, then prints the diagram at true scale on that paper, and the
-// characteristic curves on a second page of that paper turned landscape.
+// Asks for the paper and the scale, then for a printer, and prints the diagram at true scale on the
+// printer's paper, and the characteristic curves on a second page of that paper turned landscape.
 void PrintDiagram(QWidget* parent, const diagram::Diagram& d);
 
-// Prints on a printer already set up: the default scale rule for its paper as it lies. The reason of
-// a failure, or nothing.
-std::optional<QString> PrintOn(QPrinter& printer, const diagram::Diagram& d);
+// Prints on a printer already set up: the page rule on its paper, at `scale` or the automatic one.
+// Printing into a file writes it completely or not at all. The reason of a failure, or nothing.
+std::optional<QString> PrintOn(QPrinter& printer, const diagram::Diagram& d,
+                               std::optional<diagram::Scale> scale = std::nullopt);
 
 // Puts the diagram's page on the clipboard as SVG and as a PNG of 150 dpi (less for a page so large
 // that the PNG would pass 16 megapixels).

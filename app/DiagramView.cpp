@@ -220,6 +220,11 @@ const QPixmap& DiagramView::Drawing() const
     target.pixelsPerMm = zoom_;
     target.styleScale = PixelsPerStyleMm / zoom_;
     target.screen = true;
+    // The corner box stands over the drawing: no name goes under it.
+    const QSizeF box = ValueBoxSize();
+    target.keepClear.push_back(
+        QRectF(topLeft_ + QPointF(width() - BoxMargin - box.width(), height() - BoxMargin - box.height()) / zoom_,
+               box / zoom_));
     p.save();
     p.scale(zoom_, zoom_);
     p.translate(-topLeft_);

@@ -18,6 +18,8 @@
 #include <thread>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "Acceptance.h"
 #include "Characteristic.h"
 #include "ExitStatus.h"
@@ -41,7 +43,8 @@ class LineReader {
 public:
     enum class Status { Line, End, TooLong, ReadError };
 
-    explicit LineReader(std::FILE* in) : in_(in), buffer_(MaxLineBytes) {}
+    // Room for the longest line and its CR LF.
+    explicit LineReader(std::FILE* in) : in_(in), buffer_(MaxLineBytes + 2) {}
 
     // The next line, valid until the next call; a CR before the LF is taken off.
     Status Next(std::string_view& line)
@@ -52,14 +55,14 @@ public:
                 const std::size_t length = static_cast<const char*>(lf) - begin;
                 begin_ += length + 1;
                 line = Trimmed({begin, length});
-                return Status::Line;
+                return line.size() <= MaxLineBytes ? Status::Line : Status::TooLong;
             }
             if (atEnd_) {
                 if (begin_ == end_)
                     return Status::End;
                 line = Trimmed({begin, end_ - begin_});
                 begin_ = end_;
-                return Status::Line;
+                return line.size() <= MaxLineBytes ? Status::Line : Status::TooLong;
             }
             std::memmove(buffer_.data(), begin, end_ - begin_);
             end_ -= begin_;
@@ -90,6 +93,58 @@ private:
     bool atEnd_ = false;
 };
 
+// The length of the well-formed UTF-8 sequence at the start of `s` (RFC 3629: no overlong forms, no
+// surrogates, nothing above U+10FFFF), or 0.
+std::size_t Utf8Sequence(std::string_view s)
+{
+    const auto byte = [&s](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char b = byte(0);
+    if (b < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF; // the bounds of the second byte
+    if (b >= 0xC2 && b <= 0xDF)
+        length = 2;
+    else if (b >= 0xE0 && b <= 0xEF) {
+        length = 3;
+        low = b == 0xE0 ? 0xA0 : 0x80;
+        high = b == 0xED ? 0x9F : 0xBF;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        length = 4;
+        low = b == 0xF0 ? 0x90 : 0x80;
+        high = b == 0xF4 ? 0x8F : 0xBF;
+    }
+    if (length == 0 || s.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    return length;
+}
+
+// `line` as valid UTF-8: as it is, or with each byte that begins no well-formed sequence replaced by
+// U+FFFD in `repaired`, so that every output format stays valid text.
+std::string_view ValidUtf8(std::string_view line, std::string& repaired)
+{
+    std::size_t i = 0;
+    while (i < line.size() && static_cast<unsigned char>(line[i]) < 0x80)
+        ++i; // a motor line is plain ASCII
+    if (i == line.size())
+        return line;
+    repaired.assign(line.substr(0, i));
+    while (i < line.size()) {
+        const std::size_t length = Utf8Sequence(line.substr(i));
+        if (length == 0) {
+            repaired += "\xEF\xBF\xBD";
+            ++i;
+        } else {
+            repaired += line.substr(i, length);
+            i += length;
+        }
+    }
+    return repaired;
+}
+
 // How one line ended up.
 enum class RowKind { Accepted, NotAccepted, Malformed };
 
@@ -103,6 +158,7 @@ struct Scratch {
     TypedInput input;
     MeasuredReadings readings;
     std::string cell;
+    std::string repaired; // a line made valid UTF-8; the fields point into it
 };
 
 // Writes the cells of one output row into a reused string, in one of the three formats.
@@ -449,9 +505,10 @@ struct Block {
 void Compute(const BatchForm& form, const RowWriter& writer, Block& b, Scratch& s)
 {
     for (std::size_t i = 0; i + 1 < b.starts.size(); ++i) {
-        const std::string_view line(b.text.data() + b.starts[i], b.starts[i + 1] - b.starts[i]);
+        std::string_view line(b.text.data() + b.starts[i], b.starts[i + 1] - b.starts[i]);
         if (line.empty())
             continue;
+        line = ValidUtf8(line, s.repaired);
         const long long lineNumber = b.firstLine + static_cast<long long>(i);
         switch (form.row(line, lineNumber, writer, s, b.rows, b.reason)) {
         case RowKind::Accepted: ++b.accepted; break;
@@ -675,6 +732,13 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
 int RunBatch(const std::string& path, OutputFormat format, int jobs, TorqueLine line)
 {
     std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
+    // A folder opens for reading but is no file of motors.
+    struct stat st {};
+    if (in && in != stdin && fstat(fileno(in), &st) == 0 && S_ISDIR(st.st_mode)) {
+        std::fclose(in);
+        in = nullptr;
+        errno = EISDIR;
+    }
     if (!in) {
         std::fprintf(stderr, "orbitek-calc: cannot open '%s': %s\n", path.c_str(), std::strerror(errno));
         return ExitNoInput;

@@ -3,9 +3,11 @@
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <clocale>
 #include <iostream>
 #include <memory>
+#include <new>
 
 #include "Characteristic.h"
 #include "DiagramExport.h"
@@ -46,23 +48,31 @@ int Fail(int status, const std::string& message)
 
 } // namespace
 
-int WriteDiagramFile(const std::string& file, std::optional<diagram::Scale> scale, const TKonstrukce& k)
+int WriteDiagramFile(const std::string& file, const diagram::PageChoice& choice, const TKonstrukce& k)
 {
     const RuntimeDirectory runtime;
     // Drawing needs fonts and paint devices, not a display.
     int argc = 3;
     char program[] = "orbitek-calc", platformOption[] = "-platform", platform[] = "offscreen";
     char* argv[] = {program, platformOption, platform, nullptr};
-    const QGuiApplication application(argc, argv);
-    std::setlocale(LC_ALL, "C"); // Qt took the user's locale; the calculator's output does not
+    try {
+        const QGuiApplication application(argc, argv);
+        std::setlocale(LC_ALL, "C"); // Qt took the user's locale; the calculator's output does not
 
-    const std::optional<diagram::Diagram> d = diagram::MakeDiagram(k, ReadCharacteristicPoints(k), scale);
-    if (!d)
-        return Fail(ExitUsage,
-                    "the diagram does not fit on A0 at " + diagram::ScaleText(*scale).toStdString() +
-                        ": choose a coarser --scale");
-    const QString name = QString::fromLocal8Bit(file.data(), static_cast<qsizetype>(file.size()));
-    if (const std::optional<QString> error = diagram::SaveDiagram(name, *d))
-        return Fail(ExitCannotWrite, "cannot write the diagram " + file + " (" + error->toStdString() + ")");
+        const std::optional<diagram::Diagram> d = diagram::MakeDiagram(k, ReadCharacteristicPoints(k), choice);
+        if (!d) {
+            std::string where = "the diagram does not fit on " + diagram::PaperName(choice.paper).toStdString();
+            if (choice.scale)
+                where += " at " + diagram::ScaleText(*choice.scale).toStdString() + ": choose a coarser --scale";
+            return Fail(ExitUsage, where + " or a larger --paper");
+        }
+        // The name as the system has it: a name that is not UTF-8 is written under that very name.
+        const QByteArray name(file.data(), static_cast<qsizetype>(file.size()));
+        if (const std::optional<QString> error = diagram::SaveDiagram(name, *d))
+            return Fail(ExitCannotWrite, "cannot write the diagram " + file + " (" + error->toStdString() + ")");
+    } catch (const std::bad_alloc&) {
+        return Fail(ExitCannotWrite,
+                    "cannot write the diagram " + file + " (" + diagram::SystemErrorText(ENOMEM).toStdString() + ")");
+    }
     return 0;
 }

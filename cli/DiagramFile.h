@@ -7,6 +7,7 @@
 #include "DiagramGeometry.h"
 #include "Konstrukce.h"
 
-// Draws the diagram of the accepted record `k` into `file` (format from its extension). Returns 0, or
-// the exit status after a one-line message on standard error.
-int WriteDiagramFile(const std::string& file, std::optional<diagram::Scale> scale, const TKonstrukce& k);
+// Draws the diagram of the accepted record `k` on the page `choice` asks for into `file`, named by the
+// system's bytes as the command line gave them (format from its extension). Returns 0, or the exit
+// status after a one-line message on standard error.
+int WriteDiagramFile(const std::string& file, const diagram::PageChoice& choice, const TKonstrukce& k);

@@ -39,7 +39,8 @@ int main(int argc, char* argv[])
             std::cerr << "orbitek-calc: " << *rejection << '\n';
             return ExitRejected;
         }
-        return WriteDiagramFile(options->diagramFile, options->scale, k);
+        const diagram::PageChoice page{options->paper.value_or(diagram::Paper::A4), options->scale};
+        return WriteDiagramFile(options->diagramFile, page, k);
     } catch (const std::exception& e) {
         std::cerr << "orbitek-calc: " << e.what() << '\n';
         return ExitInternal;

@@ -68,7 +68,7 @@ bool TakesValue(std::string_view option)
 {
     MeasuredOptions probe;
     return option == "--phases" || option == "--poles" || option == "--format" || option == "--batch" ||
-        option == "--diagram" || option == "--scale" || option == "--jobs" || option == "--at" ||
+        option == "--diagram" || option == "--scale" || option == "--paper" || option == "--jobs" || option == "--at" ||
         option == "--torque-line" || TextField(option) != nullptr || TakeMeasuredOption(probe, option, {});
 }
 
@@ -76,7 +76,7 @@ bool TakesValue(std::string_view option)
 bool DescribesMotor(std::string_view option)
 {
     return option != "--format" && option != "--batch" && option != "--diagram" && option != "--scale" &&
-        option != "--jobs" && option != "--at" && option != "--torque-line";
+        option != "--paper" && option != "--jobs" && option != "--at" && option != "--torque-line";
 }
 
 UsageError BadValue(std::string_view option, std::string_view value)
@@ -169,6 +169,10 @@ ParseResult ParseOptions(int argc, const char* const argv[])
             if (!o.scale)
                 return UsageError{"invalid value '" + std::string(value) +
                                   "' for --scale: amperes per millimetre, 1, 2 or 5 times a power of ten"};
+        } else if (option == "--paper") {
+            o.paper = diagram::PaperOfName(value);
+            if (!o.paper)
+                return UsageError{"invalid value '" + std::string(value) + "' for --paper: A4, A3, A2, A1 or A0"};
         } else if (option == "--at") {
             std::variant<AtOption, UsageError> at = AtValue(value);
             if (const auto* error = std::get_if<UsageError>(&at))
@@ -208,6 +212,8 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         return UsageError{"--diagram draws the one motor of the options; it does not go with --batch"};
     if (o.scale && o.diagramFile.empty())
         return UsageError{"--scale needs --diagram"};
+    if (o.paper && o.diagramFile.empty())
+        return UsageError{"--paper needs --diagram"};
     if (o.jobs != 0 && !o.batchFile)
         return UsageError{"--jobs needs --batch"};
     if (auto error = FinishMeasuredOptions(measured, PolesText(SpeedTable[o.input.SynchrOtacky]), o.measured))
@@ -261,9 +267,11 @@ std::string UsageText()
         "  --diagram FILE draw the circle diagram to true scale into FILE as the extension says:\n"
         "                 a PDF (with the characteristic curves on a second page), an SVG or a\n"
         "                 PNG page; the tables are then printed only with --format\n"
+        "  --paper P      the diagram's paper, A4, A3, A2, A1 or A0 (default A4), landscape\n"
+        "                 unless portrait gives a finer scale\n"
         "  --scale A      amperes per millimetre of the diagram, 1, 2 or 5 times a power of ten\n"
-        "                 (default: 1 A = 1 mm, coarser where A0 is too small, finer where the\n"
-        "                 diagram would be under 100 mm across)\n"
+        "                 (default: 1 A = 1 mm where the diagram fits the paper, else the finest\n"
+        "                 scale that fits; finer where it would be under 100 mm across)\n"
         "  --at Q=V       also the operating point where Q has the value V, Q one of P2 (output,\n"
         "                 W), M (torque, Nm), I (current, A), P1 (input, W), s (slip), n (speed,\n"
         "                 1/min); repeatable, one row each in a last grid (JSON: \"At\")\n"

@@ -27,6 +27,7 @@ struct CalcOptions {
     std::string diagramFile;                  // --diagram: where to draw the diagram; empty for nowhere
     std::optional<diagram::Scale> scale;      // --scale: amperes per millimetre, forced
     std::optional<MeasuredReadings> measured; // the motor given as its tests' readings instead of `input`
+    std::optional<diagram::Paper> paper;      // --paper: A4 to A0; A4 when not given
     int jobs = 0;                             // --jobs: threads of a batch; 0 for one per core
 
     // --at in the order given, and --torque-line.

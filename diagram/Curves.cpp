@@ -140,10 +140,9 @@ CurveSet MakeCurves(const TKonstrukce& k, const CharacteristicPoints& c, int int
                 Hold(plot, v, any);
         for (QPointF p : plot.rowMarks)
             Hold(plot, p.y(), any);
+        // A maximum beyond slip 1 is not drawn, only pointed at: it does not stretch the axis.
         for (const CurveMark& m : plot.marks)
             Hold(plot, m.at.y(), any);
-        if (plot.beyond)
-            Hold(plot, plot.beyond->value, any);
         // Zero is on every axis; a few rounding errors below it (the output at slip 1) are zero.
         const double size = std::max(std::abs(plot.lowest), std::abs(plot.highest));
         plot.lowest = plot.lowest < -Rounding * size ? plot.lowest : 0;

@@ -36,7 +36,8 @@ struct CurveMark {
     QPointF at; // (slip, value)
 };
 
-// A maximum whose slip lies beyond 1: an arrow at the plot's right edge at its value, with its texts.
+// A maximum whose slip lies beyond 1: an arrow at the plot's right edge at its value (at the top where
+// that lies above the plot), with its texts.
 struct BeyondMark {
     Symbol symbol;
     double value;
@@ -49,7 +50,7 @@ struct Plot {
     std::vector<QPointF> rowMarks; // the torque table's points, (slip, value)
     std::vector<CurveMark> marks;
     std::optional<BeyondMark> beyond;
-    double lowest = 0; // what the value axis must hold, marks and arrows included
+    double lowest = 0; // what the value axis must hold: the curves and marks between slip 0 and 1
     double highest = 0;
     bool unitRange = false; // power factor and efficiency: always 0 to 1
 };

@@ -33,6 +33,7 @@ constexpr double FrameWidth = 0.2;
 constexpr double GridWidth = 0.12;
 constexpr double RowMark = 1.1; // diameter of a table point
 constexpr double SymbolSize = 2.6;
+constexpr double SymbolReach = 1.15; // how far a symbol's corners reach, of half its size
 constexpr double ArrowLength = 2.4;
 constexpr double MarkerDot = 1.7;
 constexpr double MarkerWidth = 0.25;
@@ -41,6 +42,7 @@ constexpr double HairlinePixels = 1.5;
 // How far a curve on screen may stray from its samples: well below what the eye tells apart.
 constexpr double ScreenTolerancePixels = 0.2;
 constexpr double NameSpacing = 0.5;
+constexpr double FartherOut = 2.2;     // a name's second ring of places, of the first one's distance
 constexpr double CoveringWeight = 1e6; // per square unit a name covers of another
 // Value labels: about eight to a plot, but at least 1.6 and at most 3 times their height apart.
 constexpr double LabelsPerPlot = 8, MinLabelSpacing = 1.6, MaxLabelSpacing = 3;
@@ -124,15 +126,9 @@ QList<QLineF> Dashed(const QPolygonF& line, const QList<qreal>& pattern, double 
     return dashes;
 }
 
-// Text in a box of its own, on white.
-QRectF Label(Typesetter& type, QPainter& p, QPointF anchor, const QString& text, double size, Qt::Alignment align,
-             double unit, bool bold = false, const QColor& colour = Palette::Black)
+QRectF Square(QPointF centre, double side)
 {
-    const QRectF box = type.Measure(anchor, text, size, align, bold);
-    const double pad = Halo * unit;
-    p.fillRect(box.adjusted(-pad, -pad, pad, pad), Qt::white);
-    type.DrawIn(box, text, size, bold, colour, false);
-    return box;
+    return {centre - QPointF(side / 2, side / 2), QSizeF(side, side)};
 }
 
 // The width of a plot's legends, in their long or short form.
@@ -150,22 +146,66 @@ double LegendWidth(Typesetter& type, const Plot& plot, bool shortForm, double un
 // The painting of the curves on one painter.
 class CurvesPainting {
 public:
-    CurvesPainting(QPainter& p, const CurveSet& c, const CurvesLayout& l) : p_(p), type_(p, l.screen), c_(c), l_(l) {}
+    CurvesPainting(QPainter& p, const CurveSet& c, const CurvesLayout& l)
+        : p_(p),
+          type_(p, l.screen),
+          c_(c),
+          l_(l),
+          placers_{LabelPlacer(l.plots[0]), LabelPlacer(l.plots[1]), LabelPlacer(l.plots[2]), LabelPlacer(l.plots[3])}
+    {}
 
     void Run()
     {
+        Place();
         p_.save();
         p_.setRenderHint(QPainter::Antialiasing);
         for (int i = 0; i < PlotCount; ++i)
             Grid(i);
         SlipScale();
         SpeedScale();
+        for (const PlacedLabel& label : l_.scaleLabels)
+            type_.DrawIn(label.TextBox(), label.text, label.size, label.bold, label.colour, false);
         for (int i = 0; i < PlotCount; ++i) {
             Curves(i);
             Marks(i);
             Legend(i);
         }
+        for (const PlacedLabel& label : names_) {
+            p_.fillRect(label.box, Qt::white);
+            type_.DrawIn(label.TextBox(), label.text, label.size, label.bold, label.colour, false);
+        }
         p_.restore();
+    }
+
+    // Each plot's names and arrow values, in its own placer: the symbols and the table's points are
+    // taken first, then the arrow's value, then the names from left to right.
+    const std::array<LabelPlacer, PlotCount>& Place()
+    {
+        for (int i = 0; i < PlotCount; ++i) {
+            // A name's white may reach a little past the plot's frame; its text stays inside.
+            LabelPlacer& placer = placers_[i] = LabelPlacer(
+                l_.plots[i].adjusted(-U(NameSpacing), -U(Halo), U(NameSpacing), U(Halo)));
+            for (const PlacedLabel& label : l_.scaleLabels)
+                placer.Block(label.box);
+            for (const QRectF& legend : l_.legends)
+                placer.Block(legend);
+            const double half = U(SymbolSize) / 2;
+            for (QPointF m : c_.plots[i].rowMarks)
+                placer.Block(Square(l_.PointOf(i, m.x(), m.y()), U(RowMark)));
+            for (const CurveMark& m : c_.plots[i].marks)
+                placer.Block(Square(l_.PointOf(i, m.at.x(), m.at.y()), 2 * half * SymbolReach));
+            if (c_.plots[i].beyond) {
+                placer.Block(ArrowBox(i));
+                BeyondTexts(i);
+            }
+            // Left to right, so that a name sits after the one before it.
+            std::vector<CurveMark> marks = c_.plots[i].marks;
+            std::sort(marks.begin(), marks.end(),
+                      [](const CurveMark& a, const CurveMark& b) { return a.at.x() < b.at.x(); });
+            for (const CurveMark& m : marks)
+                MarkName(i, l_.PointOf(i, m.at.x(), m.at.y()), SymbolName(m.symbol));
+        }
+        return placers_;
     }
 
 private:
@@ -199,8 +239,6 @@ private:
             if (v != axis.from && v != axis.to)
                 Rule(QPointF(r.left(), y), QPointF(r.right(), y), v == 0 ? FrameColour : GridColour, GridWidth);
             Rule(QPointF(r.left() - U(TickLength), y), QPointF(r.left(), y), FrameColour, GridWidth);
-            type_.Draw(QPointF(r.left() - U(TickLength + LabelGap), y), TickText(v, axis.step), U(TickLabelSize),
-                       Qt::AlignRight | Qt::AlignVCenter);
         }
         Rule(r.topLeft(), r.topRight(), FrameColour, FrameWidth);
         Rule(r.bottomLeft(), r.bottomRight(), FrameColour, FrameWidth);
@@ -214,11 +252,7 @@ private:
         for (double s : l_.slip.ticks) {
             const double x = l_.XOf(s);
             Rule(QPointF(x, r.bottom()), QPointF(x, r.bottom() + U(TickLength)), FrameColour, GridWidth);
-            const int division = static_cast<int>(std::lround(s * SlipCount));
-            type_.Draw(QPointF(x, l_.slipLabels), SlipDivisionText(division), U(TickLabelSize),
-                       Qt::AlignHCenter | Qt::AlignTop);
         }
-        slipTitle_ = type_.Draw(QPointF(r.left(), l_.titles), SlipTitle, U(TitleSize), Qt::AlignLeft | Qt::AlignTop);
     }
 
     // The speed along the slip axis: its own line under the slip scale.
@@ -229,14 +263,7 @@ private:
         for (double n : l_.speed.ticks) {
             const double x = l_.XOf(SlipOfSpeed(n, c_.synchronousSpeed));
             Rule(QPointF(x, l_.speedLine), QPointF(x, l_.speedLine + U(TickLength)), FrameColour, GridWidth);
-            type_.Draw(QPointF(x, l_.speedLabels), TickText(n, l_.speed.step), U(TickLabelSize),
-                       Qt::AlignHCenter | Qt::AlignTop);
         }
-        // In a very narrow panel the slip's title alone.
-        const QRectF title = type_.Measure(QPointF(r.right(), l_.titles), SpeedTitle, U(TitleSize),
-                                           Qt::AlignRight | Qt::AlignTop);
-        if (title.left() > slipTitle_.right() + U(LegendSpacing))
-            type_.DrawIn(title, SpeedTitle, U(TitleSize), false, Palette::Black, false);
     }
 
     void Curves(int i)
@@ -282,63 +309,69 @@ private:
     void Marks(int i)
     {
         const Plot& plot = c_.plots[i];
-        const QRectF& r = l_.plots[i];
         p_.setPen(QPen(Palette::Black, U(0.15)));
         p_.setBrush(Qt::white);
         for (QPointF m : plot.rowMarks)
             p_.drawEllipse(l_.PointOf(i, m.x(), m.y()), U(RowMark) / 2, U(RowMark) / 2);
         p_.setBrush(Qt::NoBrush);
 
-        // The symbols first, then each name beside its symbol where it covers no other name or symbol.
-        std::vector<QRectF> taken;
-        std::vector<QPointF> symbols;
-        const double half = U(SymbolSize) / 2;
-        for (const CurveMark& m : plot.marks) {
-            const QPointF at = l_.PointOf(i, m.at.x(), m.at.y());
-            PaintSymbol(p_, m.symbol, at, U(SymbolSize));
-            taken.push_back(QRectF(at - QPointF(half, half), QSizeF(2 * half, 2 * half)));
-            symbols.push_back(at);
-        }
-        // Left to right, so that a name sits after the one before it.
-        std::vector<CurveMark> marks = plot.marks;
-        std::sort(marks.begin(), marks.end(),
-                  [](const CurveMark& a, const CurveMark& b) { return a.at.x() < b.at.x(); });
-        for (const CurveMark& m : marks)
-            MarkName(i, l_.PointOf(i, m.at.x(), m.at.y()), SymbolName(m.symbol), symbols, taken);
-
+        for (const CurveMark& m : plot.marks)
+            PaintSymbol(p_, m.symbol, l_.PointOf(i, m.at.x(), m.at.y()), U(SymbolSize));
         if (plot.beyond) {
-            const BeyondMark& b = *plot.beyond;
-            const QPointF tip(r.right(), r.bottom() - l_.axes[i].Along(b.value, r.height()));
+            const QRectF arrow = ArrowBox(i);
+            const QPointF tip(arrow.right(), arrow.center().y());
             const QPointF back(U(ArrowLength), 0), side(0, U(ArrowLength) * 0.45);
             p_.setPen(QPen(Palette::Black, U(0.12)));
-            p_.setBrush(SymbolColour(b.symbol));
+            p_.setBrush(SymbolColour(plot.beyond->symbol));
             p_.drawPolygon(QPolygonF{tip, tip - back + side, tip - back - side});
             p_.setBrush(Qt::NoBrush);
-            // Two lines left of the arrow, beside it or as near above or below it as leaves the curves clear.
-            const double size = U(MarkNameSize);
-            const double line = type_.Measure({}, b.valueText, size, Qt::AlignLeft).height();
-            const double width = std::max(type_.Measure({}, b.valueText, size, Qt::AlignLeft).width(),
-                                          type_.Measure({}, b.slipText, size, Qt::AlignLeft).width());
-            const double right = tip.x() - U(ArrowLength + 0.8);
-            const double lowest = r.top() + U(Halo), highest = r.bottom() - 2 * line - U(Halo);
-            auto boxAt = [&](double top) {
-                return QRectF(right - width, std::clamp(top, lowest, highest), width, 2 * line);
-            };
-            QRectF box = boxAt(tip.y() - line);
-            for (double step = line / 2; CrossesCurves(i, box) && step < r.height(); step += line / 2) {
-                if (const QRectF below = boxAt(tip.y() + step); !CrossesCurves(i, below)) {
-                    box = below;
-                    break;
-                }
-                if (const QRectF above = boxAt(tip.y() - 2 * line - step); !CrossesCurves(i, above)) {
-                    box = above;
-                    break;
-                }
-            }
-            Label(type_, p_, box.topRight(), b.valueText, size, Qt::AlignRight | Qt::AlignTop, l_.unit);
-            Label(type_, p_, box.topRight() + QPointF(0, line), b.slipText, size, Qt::AlignRight | Qt::AlignTop,
-                  l_.unit);
         }
+    }
+
+    // The arrow of a maximum beyond slip 1: at the plot's right edge at its value, or at the top where
+    // the value lies above what the plot shows.
+    QRectF ArrowBox(int i) const
+    {
+        const QRectF& r = l_.plots[i];
+        const double y = std::clamp(r.bottom() - l_.axes[i].Along(c_.plots[i].beyond->value, r.height()), r.top(),
+                                    r.bottom());
+        const double half = U(ArrowLength) * 0.45;
+        return {QPointF(r.right() - U(ArrowLength), y - half), QPointF(r.right(), y + half)};
+    }
+
+    // The value and slip of a maximum beyond slip 1, two lines left of its arrow: beside it, or as near
+    // above or below it as leaves the curves clear, else as near as there is room.
+    void BeyondTexts(int i)
+    {
+        const BeyondMark& b = *c_.plots[i].beyond;
+        const QRectF& r = l_.plots[i];
+        const QRectF arrow = ArrowBox(i);
+        const double size = U(MarkNameSize), pad = U(Halo);
+        const QSizeF value = type_.Size(b.valueText, size), slip = type_.Size(b.slipText, size);
+        const QSizeF box(std::max(value.width(), slip.width()) + 2 * pad, value.height() + slip.height() + 2 * pad);
+        const double right = arrow.left() - U(0.8) + pad;
+        std::vector<QRectF> candidates;
+        const double middle = arrow.center().y();
+        candidates.push_back(QRectF(QPointF(right - box.width(), middle - box.height() / 2), box));
+        for (double step = value.height() / 2; step < r.height(); step += value.height() / 2) {
+            candidates.push_back(QRectF(QPointF(right - box.width(), arrow.bottom() + step - value.height()), box));
+            candidates.push_back(
+                QRectF(QPointF(right - box.width(), arrow.top() - step - box.height() + value.height()), box));
+        }
+        std::vector<QRectF> clear;
+        for (const QRectF& c : candidates)
+            if (!CrossesCurves(i, c))
+                clear.push_back(c);
+        std::optional<QRectF> placed = placers_[i].Place(clear);
+        if (!placed)
+            placed = placers_[i].Place(candidates);
+        if (!placed)
+            return;
+        const QRectF inner = placed->adjusted(pad, pad, -pad, -pad);
+        const QRectF first(QPointF(inner.right() - value.width(), inner.top()), value);
+        const QRectF second(QPointF(inner.right() - slip.width(), first.bottom()), slip);
+        names_.push_back({b.valueText, first.adjusted(-pad, -pad, pad, 0), pad, size, false, Palette::Black});
+        names_.push_back({b.slipText, second.adjusted(-pad, 0, pad, pad), 0, size, false, Palette::Black});
     }
 
     // Whether a curve of plot `i`, or one of its marked points, runs through `box`.
@@ -364,8 +397,9 @@ private:
         return false;
     }
 
-    void MarkName(int i, QPointF at, const QString& name, const std::vector<QPointF>& symbols,
-                  std::vector<QRectF>& taken)
+    // A symbol's name beside it, inside its plot, clear of the names and symbols there; nearer its own
+    // symbol than any other, and clear of the curves where there is such a place.
+    void MarkName(int i, QPointF at, const QString& name)
     {
         const double off = U(SymbolSize / 2 + 2 * Halo);
         const double pad = U(Halo);
@@ -373,41 +407,37 @@ private:
         static constexpr struct {
             int x, y; // -1 left or above, 0 centred, 1 right or below
         } sides[] = {{1, -1}, {0, -1}, {-1, -1}, {1, 1}, {0, 1}, {-1, 1}};
-        QRectF best;
-        double leastCovered = -1;
-        bool clear = false; // of other names and symbols, and inside the plot
-        for (const auto& side : sides) {
-            const Qt::Alignment align = (side.x > 0       ? Qt::AlignLeft
-                                             : side.x < 0 ? Qt::AlignRight
-                                                          : Qt::AlignHCenter) |
-                (side.y > 0 ? Qt::AlignTop : Qt::AlignBottom);
-            const QRectF box = type_.Measure(at + QPointF(side.x * off, side.y * off), name, U(MarkNameSize), align);
-            double covered = l_.plots[i].contains(box) ? 0 : box.width() * box.height();
-            for (const QRectF& t : taken) {
-                const QRectF overlap = t.intersected(box.adjusted(-space, -pad, space, pad));
-                covered += overlap.width() * overlap.height();
+        std::vector<QRectF> near, clear;
+        for (double distance : {off, FartherOut * off})
+            for (const auto& side : sides) {
+                const Qt::Alignment align = (side.x > 0       ? Qt::AlignLeft
+                                                 : side.x < 0 ? Qt::AlignRight
+                                                              : Qt::AlignHCenter) |
+                    (side.y > 0 ? Qt::AlignTop : Qt::AlignBottom);
+                const QRectF text = type_.Measure(at + QPointF(side.x * distance, side.y * distance), name,
+                                                  U(MarkNameSize), align);
+                const QRectF box = text.adjusted(-space, -pad, space, pad);
+                // A name nearer another symbol than its own would name that one.
+                const double own = QLineF(text.center(), at).length();
+                bool nearest = true;
+                for (const CurveMark& m : c_.plots[i].marks) {
+                    const QPointF other = l_.PointOf(i, m.at.x(), m.at.y());
+                    if (other != at && QLineF(text.center(), other).length() < own)
+                        nearest = false;
+                }
+                if (!nearest)
+                    continue;
+                near.push_back(box);
+                if (!CrossesCurves(i, text))
+                    clear.push_back(box);
             }
-            // A name nearer another symbol than its own would name that one.
-            const double own = QLineF(box.center(), at).length();
-            for (QPointF other : symbols)
-                if (other != at && QLineF(box.center(), other).length() < own)
-                    covered += box.width() * box.height();
-            // Clear of the curves too where possible, but a name over a name is worse than over a curve.
-            const double cost = covered * CoveringWeight + (CrossesCurves(i, box) ? 1 : 0);
-            if (leastCovered < 0 || cost < leastCovered) {
-                leastCovered = cost;
-                best = box;
-                clear = covered == 0;
-            }
-            if (leastCovered == 0)
-                break;
-        }
+        std::optional<QRectF> placed = placers_[i].Place(clear);
+        if (!placed)
+            placed = placers_[i].Place(near);
         // A name that has no room is left out: the symbol says it, as in the diagram's box.
-        if (!clear)
-            return;
-        p_.fillRect(best.adjusted(-pad, -pad, pad, pad), Qt::white);
-        type_.DrawIn(best, name, U(MarkNameSize), false, Palette::Black, false);
-        taken.push_back(best);
+        if (placed)
+            names_.push_back(
+                {name, placed->adjusted(space - pad, 0, pad - space, 0), pad, U(MarkNameSize), false, Palette::Black});
     }
 
     void Legend(int i)
@@ -434,7 +464,8 @@ private:
     Typesetter type_;
     const CurveSet& c_;
     const CurvesLayout& l_;
-    QRectF slipTitle_;
+    std::array<LabelPlacer, PlotCount> placers_;
+    std::vector<PlacedLabel> names_; // the symbols' names and the arrows' values
 };
 
 // ---- The page ----
@@ -442,6 +473,7 @@ private:
 constexpr double PageMarginMm = 10;
 constexpr double PageInset = 4;    // mm inside the frame
 constexpr double HeaderHeight = 9; // mm
+constexpr double InputsHeight = 6; // mm, the band with the motor's inputs under the header
 constexpr double TableSize = 2.4;  // mm, the table's text
 constexpr double MinTableSize = 1.6;
 constexpr double TableShare = 0.5; // of the frame's width at most
@@ -586,7 +618,40 @@ CurvesLayout LayOutCurves(QPainter& p, const CurveSet& c, const QRectF& area, do
     const double speedLabel =
         type.Measure({}, TickText(c.synchronousSpeed, Series{1, 0}), u(TickLabelSize), Qt::AlignLeft).width();
     l.speed = SpeedAxis(c.synchronousSpeed, width, SpeedLabelSpacing * speedLabel);
+
+    // The scales' texts where the painting sets them.
+    auto label = [&](QPointF anchor, const QString& text, double size, Qt::Alignment align) {
+        const QRectF box = type.Measure(anchor, text, size, align);
+        l.scaleLabels.push_back({text, box, 0, size, false, Palette::Black});
+        return box;
+    };
+    for (int i = 0; i < PlotCount; ++i) {
+        const QRectF& r = l.plots[i];
+        for (double v : l.axes[i].ticks)
+            label(QPointF(r.left() - u(TickLength + LabelGap), r.bottom() - l.axes[i].Along(v, r.height())),
+                  TickText(v, l.axes[i].step), u(TickLabelSize), Qt::AlignRight | Qt::AlignVCenter);
+        const bool shortForm = LegendWidth(type, c.plots[i], false, unit) > r.width();
+        l.legends[i] = QRectF(r.left(), r.top() - u(LineGap) - legendHeight,
+                              LegendWidth(type, c.plots[i], shortForm, unit), legendHeight);
+    }
+    for (double s : l.slip.ticks)
+        label(QPointF(l.XOf(s), l.slipLabels), SlipDivisionText(static_cast<int>(std::lround(s * SlipCount))),
+              u(TickLabelSize), Qt::AlignHCenter | Qt::AlignTop);
+    for (double n : l.speed.ticks)
+        label(QPointF(l.XOf(SlipOfSpeed(n, c.synchronousSpeed)), l.speedLabels), TickText(n, l.speed.step),
+              u(TickLabelSize), Qt::AlignHCenter | Qt::AlignTop);
+    const QRectF slipTitle = label(QPointF(left, l.titles), SlipTitle, u(TitleSize), Qt::AlignLeft | Qt::AlignTop);
+    // In a very narrow panel the slip's title alone.
+    const QRectF speedTitle = type.Measure(QPointF(left + width, l.titles), SpeedTitle, u(TitleSize),
+                                           Qt::AlignRight | Qt::AlignTop);
+    if (speedTitle.left() > slipTitle.right() + u(LegendSpacing))
+        label(speedTitle.topRight(), SpeedTitle, u(TitleSize), Qt::AlignRight | Qt::AlignTop);
     return l;
+}
+
+std::array<LabelPlacer, PlotCount> PlaceCurvesLabels(QPainter& p, const CurveSet& c, const CurvesLayout& l)
+{
+    return CurvesPainting(p, c, l).Place();
 }
 
 void PaintCurves(QPainter& p, const CurveSet& c, const CurvesLayout& l)
@@ -621,28 +686,46 @@ void PaintCurvesMarker(QPainter& p, const CurveSet& c, const CurvesLayout& l, co
             }
     p.setBrush(Qt::NoBrush);
 
-    // The slip over the slip scale's labels, the speed over the speed scale's.
+    // The slip and the speed in one box on the titles' row, or over the plots, where it covers none of
+    // the scales' texts.
     Typesetter type(p, l.screen);
-    const QString slipText = QStringLiteral("s = ") + ValueText(at.slip);
-    const QString speedText = QStringLiteral("n = ") + TickText((1 - s) * c.synchronousSpeed, Series{1, 0});
+    const QString text = QStringLiteral("s = ") + ValueText(at.slip) + QStringLiteral("; n = ") +
+        TickText((1 - s) * c.synchronousSpeed, Series{1, 0}) + QStringLiteral(" 1/min");
     const double size = TickLabelSize * u;
     const double pad = 2 * Halo * u;
-    auto boxed = [&](QPointF anchor, const QString& text) {
-        QRectF box = type.Measure(anchor, text, size, Qt::AlignHCenter | Qt::AlignTop);
-        box.moveLeft(std::clamp(box.left(), column.left() - box.width() / 2, column.right() - box.width() / 2));
+    const QSizeF box = type.Size(text, size) + QSizeF(2 * pad, pad);
+    QRectF area = column.united(QRectF(column.left(), l.titles, column.width(), box.height()));
+    for (const PlacedLabel& label : l.scaleLabels)
+        area = area.united(label.box);
+    for (const QRectF& legend : l.legends)
+        area = area.united(legend);
+    LabelPlacer placer(area);
+    for (const PlacedLabel& label : l.scaleLabels)
+        placer.Block(label.box);
+    for (const QRectF& legend : l.legends)
+        placer.Block(legend);
+    std::vector<QRectF> candidates;
+    const double slide = u;
+    for (double top : {l.titles, l.legends.front().top()})
+        for (double k = 0; k * slide < column.width(); ++k)
+            for (double sign : {-1.0, 1.0}) {
+                const double left = std::clamp(x - box.width() / 2 + sign * k * slide, column.left(),
+                                               column.right() - box.width());
+                candidates.push_back(QRectF(QPointF(left, top), box));
+            }
+    if (const std::optional<QRectF> placed = placer.Place(candidates)) {
         p.setPen(QPen(Palette::Black, 0.15 * u));
         p.setBrush(Qt::white);
-        p.drawRect(box.adjusted(-pad, -pad / 2, pad, pad / 2));
-        type.DrawIn(box, text, size, false, Palette::Black, false);
-    };
-    boxed(QPointF(x, l.slipLabels), slipText);
-    boxed(QPointF(x, l.speedLabels), speedText);
+        p.drawRect(*placed);
+        type.DrawIn(placed->adjusted(pad, pad / 2, -pad, -pad / 2), text, size, false, Palette::Black, false);
+    }
     p.restore();
 }
 
-void PaintCurvesPage(QPainter& p, const CurveSet& c, const WideGridRows& table, QSizeF pageMm)
+void PaintCurvesPage(QPainter& p, const CurveSet& c, const WideGridRows& table, const QString& inputs, QSizeF pageMm)
 {
     const QRectF frame(QPointF(PageMarginMm, PageMarginMm), pageMm - QSizeF(2 * PageMarginMm, 2 * PageMarginMm));
+    const double header = HeaderHeight + InputsHeight;
     p.fillRect(QRectF(QPointF(0, 0), pageMm), Qt::white);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -650,11 +733,18 @@ void PaintCurvesPage(QPainter& p, const CurveSet& c, const WideGridRows& table, 
     p.drawRect(frame);
     p.setPen(QPen(Palette::Black, 0.18));
     p.drawLine(frame.topLeft() + QPointF(0, HeaderHeight), frame.topRight() + QPointF(0, HeaderHeight));
+    p.drawLine(frame.topLeft() + QPointF(0, header), frame.topRight() + QPointF(0, header));
     p.restore();
     Typesetter type(p, false);
     type.Draw(frame.topLeft() + QPointF(3, HeaderHeight / 2), PageTitle, 3.4, Qt::AlignLeft | Qt::AlignVCenter, true);
+    // The motor's inputs on one line, smaller where the paper is narrow.
+    const QString line = QStringLiteral("Vstupní hodnoty: ") + inputs;
+    const double room = frame.width() - 6;
+    const double inputsSize = std::min(TableSize, TableSize * room / type.Size(line, TableSize).width());
+    type.Draw(frame.topLeft() + QPointF(3, HeaderHeight + InputsHeight / 2), line, inputsSize,
+              Qt::AlignLeft | Qt::AlignVCenter);
 
-    const QRectF body = frame.adjusted(PageInset, HeaderHeight + PageInset, -PageInset, -PageInset);
+    const QRectF body = frame.adjusted(PageInset, header + PageInset, -PageInset, -PageInset);
     double size = TableSize;
     double tableWidth = Sum(ColumnWidths(type, table, size), ColumnGap) - ColumnGap;
     if (tableWidth > TableShare * body.width()) {

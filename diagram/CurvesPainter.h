@@ -12,6 +12,7 @@
 #include "Characteristic.h"
 #include "Curves.h"
 #include "GridTexts.h"
+#include "LabelPlacer.h"
 
 class QPainter;
 
@@ -26,6 +27,10 @@ struct CurvesLayout {
     Axis slip, speed;
     // Below the plots: the slip scale's labels, the speed scale's line and labels, the scales' titles.
     double slipLabels = 0, speedLine = 0, speedLabels = 0, titles = 0;
+    // The scales' texts (the value, slip and speed labels, the scales' titles) and each plot's legend
+    // row: what the symbols' names, the arrows' values and the cursor's readout keep clear of.
+    std::vector<PlacedLabel> scaleLabels;
+    std::array<QRectF, PlotCount> legends;
 
     double XOf(double slip) const;
     QPointF PointOf(int plot, double slip, double value) const;
@@ -40,15 +45,19 @@ struct CurvesLayout {
 CurvesLayout LayOutCurves(QPainter& p, const CurveSet& c, const QRectF& area, double unit, bool screen);
 // The plots, their axes, legends, curves and marks.
 void PaintCurves(QPainter& p, const CurveSet& c, const CurvesLayout& l);
-// The linked cursor: a vertical line at `at`'s slip and its values on the curves.
+// The linked cursor: a vertical line at `at`'s slip, its values on the curves, and its slip and speed
+// in a box clear of the scales' texts.
 void PaintCurvesMarker(QPainter& p, const CurveSet& c, const CurvesLayout& l, const OperatingPoint& at);
+// Where PaintCurves puts the symbols' names and the values of maxima beyond slip 1, per plot: each
+// inside its plot, clear of the symbols, the table's points and each other.
+std::array<LabelPlacer, PlotCount> PlaceCurvesLabels(QPainter& p, const CurveSet& c, const CurvesLayout& l);
 
 QColor CurveColour(Quantity q);
 
 // The curves page: A4 landscape whatever the diagram's page is.
 constexpr QSizeF CurvesPageSize(297, 210);
-// The curves beside the operating table (`table`: its header row, then one row per slip), on a page
-// of `pageMm`, painted in millimetres from its top-left corner.
-void PaintCurvesPage(QPainter& p, const CurveSet& c, const WideGridRows& table, QSizeF pageMm);
+// The curves beside the operating table (`table`: its header row, then one row per slip), under a
+// line with the motor's inputs, on a page of `pageMm`, painted in millimetres from its top-left corner.
+void PaintCurvesPage(QPainter& p, const CurveSet& c, const WideGridRows& table, const QString& inputs, QSizeF pageMm);
 
 } // namespace diagram

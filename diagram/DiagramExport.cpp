@@ -1,6 +1,8 @@
 // The diagram page in PDF, SVG and PNG files, at true scale, never leaving a half-written file behind.
 #include "DiagramExport.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
@@ -8,9 +10,18 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QSvgGenerator>
+#include <cerrno>
+#include <climits>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <new>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "CurvesPainter.h"
 #include "GridTexts.h"
@@ -26,8 +37,6 @@ constexpr double PngMaxPixels = 16e6;
 // SVG: 10 device units per mm, so that the integer size states the page to 0.1 mm.
 constexpr int SvgUnitsPerMm = 10;
 
-const QString DocumentTitle = QStringLiteral("Kruhový diagram asynchronního motoru");
-
 QPageLayout PdfPageLayout(QSizeF sizeMm)
 {
     const bool landscape = sizeMm.width() > sizeMm.height();
@@ -35,6 +44,18 @@ QPageLayout PdfPageLayout(QSizeF sizeMm)
     return QPageLayout(QPageSize(portrait, QPageSize::Millimeter),
                        landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
                        QPageLayout::Millimeter);
+}
+
+// Where memory runs out while painting, ending the painting (as the painter's destructor would) needs
+// memory again, and an exception out of a destructor ends the program: an active painter and its device
+// are then left unfinished, a small leak in a rare failure, while the exception goes on to be reported.
+template <class Device>
+void Abandon(std::unique_ptr<QPainter> painter, std::unique_ptr<Device> device)
+{
+    if (painter->isActive()) {
+        static_cast<void>(painter.release());
+        static_cast<void>(device.release());
+    }
 }
 
 } // namespace
@@ -46,50 +67,68 @@ std::optional<FileFormat> FormatOfFileName(const QString& fileName)
 
 std::vector<DocumentPage> DiagramDocument(const Diagram& d)
 {
+    return DiagramDocument(d, d.page, CurvesPageSize);
+}
+
+std::vector<DocumentPage> DiagramDocument(const Diagram& d, const PageLayout& page, QSizeF curvesMm)
+{
     return {
-        {d.page.page, [&d](QPainter& p) { PaintPage(p, d, d.page); }},
-        {CurvesPageSize,
-         [&d](QPainter& p) {
-             PaintCurvesPage(p, MakeCurves(d.record, d.points), OperatingRows(d.points), CurvesPageSize);
+        {page.page, [&d, &page](QPainter& p) { PaintPage(p, d, page); }},
+        {curvesMm,
+         [&d, curvesMm](QPainter& p) {
+             PaintCurvesPage(p, MakeCurves(d.record, d.points), OperatingRows(d.points), d.texts.inputsLine, curvesMm);
          }},
     };
 }
 
 bool WritePdf(QIODevice& device, const std::vector<DocumentPage>& pages)
 {
-    QPdfWriter writer(&device);
-    writer.setResolution(PdfResolution);
-    writer.setTitle(DocumentTitle);
-    writer.setCreator(QStringLiteral("Orbitek"));
-    QPainter painter;
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        // A new layout takes effect with the next page.
-        if (!writer.setPageLayout(PdfPageLayout(pages[i].sizeMm)))
-            return false;
-        if (i == 0 ? !painter.begin(&writer) : !writer.newPage())
-            return false;
-        painter.resetTransform();
-        painter.scale(PdfResolution / MmPerInch, PdfResolution / MmPerInch);
-        pages[i].paint(painter);
+    auto writer = std::make_unique<QPdfWriter>(&device);
+    writer->setResolution(PdfResolution);
+    writer->setTitle(DiagramTitle);
+    writer->setCreator(QStringLiteral("Orbitek"));
+    auto painter = std::make_unique<QPainter>();
+    try {
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            // A new layout takes effect with the next page.
+            const bool started = writer->setPageLayout(PdfPageLayout(pages[i].sizeMm)) &&
+                (i == 0 ? painter->begin(writer.get()) : writer->newPage());
+            if (!started) {
+                if (painter->isActive())
+                    painter->end();
+                return false;
+            }
+            painter->resetTransform();
+            painter->scale(PdfResolution / MmPerInch, PdfResolution / MmPerInch);
+            pages[i].paint(*painter);
+        }
+        return painter->isActive() && painter->end();
+    } catch (const std::bad_alloc&) {
+        Abandon(std::move(painter), std::move(writer));
+        throw;
     }
-    return painter.isActive() && painter.end();
 }
 
 bool WriteSvg(QIODevice& device, const Diagram& d)
 {
     const QSizeF mm = d.page.page;
-    QSvgGenerator generator;
-    generator.setOutputDevice(&device);
-    generator.setSize(QSize(qRound(mm.width() * SvgUnitsPerMm), qRound(mm.height() * SvgUnitsPerMm)));
-    generator.setResolution(qRound(SvgUnitsPerMm * MmPerInch));
-    generator.setViewBox(QRectF(QPointF(0, 0), mm)); // what is painted is written as it is: millimetres
-    generator.setTitle(DocumentTitle);
-    generator.setDescription(QStringLiteral("Orbitek"));
-    QPainter painter;
-    if (!painter.begin(&generator))
-        return false;
-    PaintPage(painter, d, d.page);
-    return painter.end();
+    auto generator = std::make_unique<QSvgGenerator>();
+    generator->setOutputDevice(&device);
+    generator->setSize(QSize(qRound(mm.width() * SvgUnitsPerMm), qRound(mm.height() * SvgUnitsPerMm)));
+    generator->setResolution(qRound(SvgUnitsPerMm * MmPerInch));
+    generator->setViewBox(QRectF(QPointF(0, 0), mm)); // what is painted is written as it is: millimetres
+    generator->setTitle(DiagramTitle);
+    generator->setDescription(QStringLiteral("Orbitek"));
+    auto painter = std::make_unique<QPainter>();
+    try {
+        if (!painter->begin(generator.get()))
+            return false;
+        PaintPage(*painter, d, d.page);
+        return painter->end();
+    } catch (const std::bad_alloc&) {
+        Abandon(std::move(painter), std::move(generator));
+        throw;
+    }
 }
 
 PngSize PngSizeOf(QSizeF pageMm)
@@ -126,26 +165,125 @@ bool WritePng(QIODevice& device, const Diagram& d)
     return writer.write(PageImage(d, PngSizeOf(d.page.page).dpi));
 }
 
-std::optional<QString> SaveDiagram(const QString& fileName, const Diagram& d)
+QString SystemErrorText(int error)
 {
-    const std::optional<FileFormat> format = FormatOfFileName(fileName);
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+EncodedFile EncodePdf(const std::vector<DocumentPage>& pages)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!WritePdf(buffer, pages))
+        return {{}, SystemErrorText(ENOMEM)}; // into memory, nothing else fails
+    return {buffer.data(), std::nullopt};
+}
+
+EncodedFile EncodeDiagram(FileFormat format, const Diagram& d)
+{
+    if (format == FileFormat::Pdf)
+        return EncodePdf(DiagramDocument(d));
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (format == FileFormat::Svg) {
+        if (!WriteSvg(buffer, d))
+            return {{}, SystemErrorText(ENOMEM)};
+        return {buffer.data(), std::nullopt};
+    }
+    const QImage image = PageImage(d, PngSizeOf(d.page.page).dpi);
+    if (image.isNull())
+        return {{}, SystemErrorText(ENOMEM)}; // no room for the pixels
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image))
+        return {{}, writer.errorString()};
+    return {buffer.data(), std::nullopt};
+}
+
+namespace {
+
+// The file a name stands for: a symbolic link's target, so that saving over a link keeps the link.
+QByteArray Resolved(const QByteArray& path)
+{
+    struct stat st {};
+    if (lstat(path.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+        return path;
+    char resolved[PATH_MAX];
+    return realpath(path.constData(), resolved) != nullptr ? QByteArray(resolved) : path;
+}
+
+// Creates a new file of a name no other file has, beside `target`; -1 with errno set when it cannot.
+int CreateTemporary(const QByteArray& target, QByteArray& name)
+{
+    constexpr int Attempts = 100;
+    for (int i = 0; i < Attempts; ++i) {
+        name = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// Every byte of `bytes` to `fd`, then to the disk; 0, or the error number.
+int WriteAll(int fd, const QByteArray& bytes)
+{
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + written, static_cast<std::size_t>(bytes.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return ENOSPC;
+        written += n;
+    }
+    return ::fsync(fd) == 0 ? 0 : errno;
+}
+
+} // namespace
+
+std::optional<QString> WriteWholeFile(const QByteArray& path, const QByteArray& bytes)
+{
+    const QByteArray target = Resolved(path);
+    QByteArray temporary;
+    const int fd = CreateTemporary(target, temporary);
+    if (fd < 0)
+        return SystemErrorText(errno);
+    // A file that is replaced keeps its permissions.
+    struct stat old {};
+    if (::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode))
+        ::fchmod(fd, old.st_mode & 07777);
+    int error = WriteAll(fd, bytes);
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::rename(temporary.constData(), target.constData()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(temporary.constData());
+        return SystemErrorText(error);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> SaveDiagram(const QByteArray& path, const Diagram& d)
+{
+    const std::optional<FileFormat> format = FormatOfFileName(QFile::decodeName(path));
     if (!format)
         return QStringLiteral("neznámý typ souboru, použijte .pdf, .svg nebo .png");
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    bool painted = false;
-    switch (*format) {
-    case FileFormat::Pdf: painted = WritePdf(file, DiagramDocument(d)); break;
-    case FileFormat::Svg: painted = WriteSvg(file, d); break;
-    case FileFormat::Png: painted = WritePng(file, d); break;
+    try {
+        const EncodedFile file = EncodeDiagram(*format, d);
+        if (file.error)
+            return file.error;
+        return WriteWholeFile(path, file.bytes);
+    } catch (const std::bad_alloc&) {
+        return SystemErrorText(ENOMEM);
     }
-    // A failed write is remembered by the file: commit() then refuses and removes what was written.
-    if (!painted)
-        file.cancelWriting();
-    if (!file.commit())
-        return file.errorString();
-    return std::nullopt;
+}
+
+std::optional<QString> SaveDiagram(const QString& fileName, const Diagram& d)
+{
+    return SaveDiagram(QFile::encodeName(fileName), d);
 }
 
 } // namespace diagram

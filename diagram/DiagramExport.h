@@ -1,6 +1,7 @@
 // The diagram page in PDF, SVG and PNG files, at true scale, never leaving a half-written file behind.
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QSizeF>
@@ -27,8 +28,10 @@ struct DocumentPage {
 };
 
 // The pages of the PDF document of a diagram: the diagram page at its true scale, then the
-// characteristic curves with the operating table on A4 landscape.
+// characteristic curves with the operating table on A4 landscape; or the page at `page` and the
+// curves on a page of `curvesMm` (printing). The pages paint from `d` and `page`: keep them.
 std::vector<DocumentPage> DiagramDocument(const Diagram& d);
+std::vector<DocumentPage> DiagramDocument(const Diagram& d, const PageLayout& page, QSizeF curvesMm);
 
 // The pages as one PDF document; false when painting or the device failed.
 bool WritePdf(QIODevice& device, const std::vector<DocumentPage>& pages);
@@ -46,8 +49,25 @@ struct PngSize {
 };
 PngSize PngSizeOf(QSizeF pageMm);
 
-// Writes `fileName` in the format its extension names. The file appears only when it is complete (a
-// file of that name already there stays as it was otherwise). The reason of a failure, or nothing.
+// The whole file of `format` in memory, or the reason it could not be made.
+struct EncodedFile {
+    QByteArray bytes;
+    std::optional<QString> error;
+};
+EncodedFile EncodeDiagram(FileFormat format, const Diagram& d);
+EncodedFile EncodePdf(const std::vector<DocumentPage>& pages);
+
+// Writes `bytes` as the file `path` (the system's bytes of its name, as the command line has them):
+// into a temporary file beside it, renamed over it only when every byte is written and synced, so
+// that a file of that name already there stays whole otherwise. The reason of a failure, or nothing.
+std::optional<QString> WriteWholeFile(const QByteArray& path, const QByteArray& bytes);
+
+// Writes `fileName` in the format its extension names, completely or not at all. The reason of a
+// failure, or nothing; running out of memory is one such reason.
+std::optional<QString> SaveDiagram(const QByteArray& path, const Diagram& d);
 std::optional<QString> SaveDiagram(const QString& fileName, const Diagram& d);
+
+// The reason the system gives for an error number, in the user's language where it has one.
+QString SystemErrorText(int error);
 
 } // namespace diagram

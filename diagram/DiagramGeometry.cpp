@@ -42,12 +42,6 @@ QLineF Through(QPointF p, QPointF direction, double half)
     return {p - d, p + d};
 }
 
-// Slip [0, 1] with room for rounding.
-bool MotoringSlip(double s)
-{
-    return s >= -Tolerance && s <= 1 + Tolerance;
-}
-
 // Liang–Barsky: the parameter range of p0 + t·d (t in [t0, t1]) inside the box; false when none.
 bool ClipRange(QPointF p0, QPointF d, const Extent& box, double& t0, double& t1)
 {
@@ -94,20 +88,6 @@ void EdgeCrossings(QPointF c, double r, const Extent& box, std::vector<double>& 
     }
 }
 
-// Share of the arc from `from` to `to` that lies in the visible area.
-double VisibleShare(const Scene& s, double from, double to, const Extent& box, const std::optional<Extent>& hole)
-{
-    double shown = 0;
-    for (const auto& [a, b] : VisibleArcs(s.centre, s.radius, from, to, box, hole))
-        shown += std::abs(b - a);
-    return shown / std::abs(to - from);
-}
-
-QSizeF Oriented(QSizeF portrait, bool landscape)
-{
-    return landscape ? portrait.transposed() : portrait;
-}
-
 std::optional<Paper> PaperOfSize(QSizeF mm)
 {
     constexpr double Slack = 1; // mm: printer drivers round paper sizes
@@ -120,52 +100,25 @@ std::optional<Paper> PaperOfSize(QSizeF mm)
     return std::nullopt;
 }
 
-// Of two layouts of the same page size, the one that shows more of the arc from Ao to A∞, then more of
-// the circle; portrait when they show the same.
-bool Better(const Scene& s, const PageLayout& a, const PageLayout& b)
-{
-    auto shares = [&s](const PageLayout& l) {
-        const Extent box = l.FrameInAmps();
-        const Extent hole = l.TitleBlockInAmps();
-        return std::pair(VisibleShare(s, Pi, s.arcEnd, box, hole), VisibleShare(s, Pi, Pi - 2 * Pi, box, hole));
-    };
-    const auto [arcA, circleA] = shares(a);
-    const auto [arcB, circleB] = shares(b);
-    if (std::abs(arcA - arcB) > Tolerance)
-        return arcA > arcB;
-    return circleA > circleB + Tolerance;
-}
-
-// The best layout on the smallest ISO page that holds the diagram at `scale`.
-std::optional<PageLayout> SmallestPage(const Scene& s, Scale scale)
-{
-    for (Paper paper : Papers) {
-        std::optional<PageLayout> best;
-        for (bool landscape : {false, true}) {
-            std::optional<PageLayout> l = FitOnPage(s, scale, Oriented(PortraitSizeMm(paper), landscape));
-            if (!l)
-                continue;
-            l->paper = paper;
-            l->landscape = landscape;
-            if (!best || Better(s, *l, *best))
-                best = l;
-        }
-        if (best)
-            return best;
-    }
-    return std::nullopt;
-}
-
 // The default scale and the finer ones a small working region needs.
-Scale StartingScale(const Scene& s, std::optional<Scale> forced)
+Scale StartingScale(const Scene& s)
 {
-    if (forced)
-        return *forced;
     Scale scale;
     const double across = std::max(s.workingRegion.Width(), s.workingRegion.Height());
     while (across / scale.Value() < MinimumAcross && scale.exponent > -ExponentLimit)
         scale = scale.Previous();
     return scale;
+}
+
+// The page rule on one orientation of the paper.
+std::optional<PageLayout> OnPaper(const Scene& s, QSizeF pageMm, std::optional<Scale> forced)
+{
+    if (forced)
+        return FitOnPage(s, *forced, pageMm);
+    for (Scale scale = StartingScale(s); scale.exponent <= ExponentLimit; scale = scale.Next())
+        if (std::optional<PageLayout> l = FitOnPage(s, scale, pageMm))
+            return l;
+    return std::nullopt;
 }
 
 } // namespace
@@ -254,15 +207,21 @@ Scene BuildScene(const TKonstrukce& k, const CharacteristicPoints& c)
 
     Extent& w = s.workingRegion;
     w = Extent::Around(QPointF(0, 0));
-    for (QPointF p : {ao, ak, t, s.slipLine.p1(), s.slipLine.p2()})
+    for (QPointF p : {ao, ak, t, s.centre, s.slipLine.p1(), s.slipLine.p2()})
         w.Include(p);
+    if (Finite(aInf))
+        w.Include(aInf);
     for (int i = 1; i <= SlipCount; ++i) {
         w.Include(s.divisions[i]);
         w.Include(s.operatingPoints[i]);
     }
+    // The arc runs clockwise from Ao (angle π) to A∞: it holds the circle's top, right and bottom
+    // points that lie before its end.
+    for (double angle : {Pi / 2, 0.0, -Pi / 2})
+        if (angle >= s.arcEnd)
+            w.Include(OnCircle(s, angle));
     for (const CharacteristicMark& cm : s.characteristic)
-        if (MotoringSlip(cm.slip))
-            w.Include(cm.at);
+        w.Include(cm.at);
     return s;
 }
 
@@ -321,6 +280,15 @@ Extent PageLayout::InAmps(const QRectF& mm) const
     return {topLeft.x(), bottomRight.y(), bottomRight.x(), topLeft.y()};
 }
 
+QSizeF TitleBlockSizeFor(double frameWidth)
+{
+    if (frameWidth >= TitleBlockSize.width())
+        return TitleBlockSize;
+    if (frameWidth >= NarrowTitleBlockSize.width())
+        return NarrowTitleBlockSize;
+    return NarrowTitleBlockSize * std::max(frameWidth, 0.0) / NarrowTitleBlockSize.width();
+}
+
 std::optional<PageLayout> FitOnPage(const Scene& s, Scale scale, QSizeF pageMm)
 {
     const Extent& w = s.workingRegion;
@@ -329,8 +297,9 @@ std::optional<PageLayout> FitOnPage(const Scene& s, Scale scale, QSizeF pageMm)
     const QRectF frame(PageMargin, PageMargin, pageMm.width() - 2 * PageMargin, pageMm.height() - 2 * PageMargin);
     if (drawing.width() > frame.width() || drawing.height() > frame.height())
         return std::nullopt;
-    const bool beside = drawing.width() + TitleBlockGap + TitleBlockSize.width() <= frame.width();
-    const bool below = drawing.height() + TitleBlockGap + TitleBlockSize.height() <= frame.height();
+    const QSizeF block = TitleBlockSizeFor(frame.width());
+    const bool beside = drawing.width() + TitleBlockGap + block.width() <= frame.width();
+    const bool below = drawing.height() + TitleBlockGap + block.height() <= frame.height();
     if (!beside && !below)
         return std::nullopt;
 
@@ -340,8 +309,7 @@ std::optional<PageLayout> FitOnPage(const Scene& s, Scale scale, QSizeF pageMm)
     l.paper = PaperOfSize(pageMm);
     l.scale = scale;
     l.frame = frame;
-    l.titleBlock = QRectF(QPointF(frame.right() - TitleBlockSize.width(), frame.bottom() - TitleBlockSize.height()),
-                          TitleBlockSize);
+    l.titleBlock = QRectF(QPointF(frame.right() - block.width(), frame.bottom() - block.height()), block);
     // Top left, so that the room left over goes to the circle's lower half and right part.
     l.drawing = QRectF(frame.topLeft(), drawing);
     l.origin = QPointF(l.drawing.left() + PaddingLeft - w.left / a, l.drawing.top() + PaddingTop + w.top / a);
@@ -361,26 +329,19 @@ std::optional<PageLayout> FitOnPage(const Scene& s, Scale scale, QSizeF pageMm)
     return l;
 }
 
-std::optional<PageLayout> ChoosePage(const Scene& s, std::optional<Scale> forced)
+std::optional<PageLayout> LayoutOnPaper(const Scene& s, QSizeF paperMm, std::optional<Scale> forced)
 {
-    for (Scale scale = StartingScale(s, forced); scale.exponent <= ExponentLimit; scale = scale.Next()) {
-        if (std::optional<PageLayout> l = SmallestPage(s, scale))
-            return l;
-        if (forced)
-            break;
-    }
-    return std::nullopt;
+    const QSizeF portrait = paperMm.width() <= paperMm.height() ? paperMm : paperMm.transposed();
+    const std::optional<PageLayout> landscape = OnPaper(s, portrait.transposed(), forced);
+    const std::optional<PageLayout> upright = OnPaper(s, portrait, forced);
+    if (upright && (!landscape || upright->scale.Value() < landscape->scale.Value()))
+        return upright;
+    return landscape;
 }
 
-std::optional<PageLayout> LayoutOnPaper(const Scene& s, QSizeF pageMm, std::optional<Scale> forced)
+std::optional<PageLayout> ChoosePage(const Scene& s, const PageChoice& choice)
 {
-    for (Scale scale = StartingScale(s, forced); scale.exponent <= ExponentLimit; scale = scale.Next()) {
-        if (std::optional<PageLayout> l = FitOnPage(s, scale, pageMm))
-            return l;
-        if (forced)
-            break;
-    }
-    return std::nullopt;
+    return LayoutOnPaper(s, PortraitSizeMm(choice.paper), choice.scale);
 }
 
 // ---- Clipping ----

@@ -68,8 +68,8 @@ struct Scene {
     std::array<QPointF, SlipCount + 1> divisions;       // the slip line's divisions: P, then the record's 1..20
     std::array<QPointF, SlipCount + 1> operatingPoints; // the table's points on the circle; entry 0 unused
     std::vector<CharacteristicMark> characteristic;
-    // What the page must hold: O, Ao, Ak, T, the slip line, the operating points and the
-    // characteristic points whose slip lies in [0, 1].
+    // What the page must hold: the whole construction. O, Ao, Ak, T, S, A∞, the slip line, the
+    // operating points, the arc from Ao through Ak to A∞ and every characteristic point on it.
     Extent workingRegion;
 
     const LabelledPoint& Point(Named n) const { return points[static_cast<int>(n)]; }
@@ -82,13 +82,12 @@ QPointF OnCircle(const Scene& s, double angle);
 
 // ---- Paper ----
 
-enum class Paper { A4, A3, A2, A1, A0 };
-constexpr std::array<Paper, 5> Papers{Paper::A4, Paper::A3, Paper::A2, Paper::A1, Paper::A0};
 QSizeF PortraitSizeMm(Paper paper);
 QString PaperName(Paper paper);
 
 constexpr double PageMargin = 10;                     // mm round the frame
-constexpr QSizeF TitleBlockSize(182, 52);             // mm, in the frame's bottom-right corner
+constexpr QSizeF TitleBlockSize(182, 62);             // mm, in the frame's bottom-right corner
+constexpr QSizeF NarrowTitleBlockSize(112, 116.5);    // mm: the same content in one column
 constexpr double TitleBlockGap = 4;                   // mm between the drawing and the title block
 constexpr double MinimumAcross = 100;                 // mm the working region spans at least on paper
 constexpr double PaddingLeft = 16, PaddingRight = 12; // mm beside the working region: tick labels,
@@ -112,18 +111,29 @@ struct PageLayout {
     Extent TitleBlockInAmps() const { return InAmps(titleBlock); }
 };
 
-// The layout on a page of `pageMm` at `scale`, or nothing when the working region and the title block
-// do not both fit inside the margins.
+// The title block on a frame `frameWidth` wide: the wide form where it fits, else the narrow one,
+// shrunk where even that is too wide.
+QSizeF TitleBlockSizeFor(double frameWidth);
+
+// The layout on a page of `pageMm` (as it lies) at `scale`, or nothing when the working region and the
+// title block do not both fit inside the margins.
 std::optional<PageLayout> FitOnPage(const Scene& s, Scale scale, QSizeF pageMm);
 
-// The default page: 1 A = 1 mm on the smallest ISO page from A4 to A0, portrait or landscape, that
-// holds the working region and the title block; a coarser scale where A0 is too small, a finer one
-// while the working region would be under 100 mm across. With `forced`, that scale on the smallest
-// page that holds it (nothing when not even A0 does).
-std::optional<PageLayout> ChoosePage(const Scene& s, std::optional<Scale> forced = std::nullopt);
+// What the user asks of the page: the paper and a scale, or the automatic one.
+struct PageChoice {
+    Paper paper = Paper::A4;
+    std::optional<Scale> scale;
+    friend bool operator==(const PageChoice&, const PageChoice&) = default;
+};
 
-// The same rule on paper of a given size and orientation (printing); nothing when no scale fits it.
-std::optional<PageLayout> LayoutOnPaper(const Scene& s, QSizeF pageMm, std::optional<Scale> forced = std::nullopt);
+// The page rule on paper of `paperMm` (either way round): 1 A = 1 mm where the working region and the
+// title block fit, otherwise the finest scale of the 1-2-5 series that fits; finer than 1 A = 1 mm
+// while the working region would be under 100 mm across. Landscape unless portrait gives a finer
+// scale. With `forced`, that scale, landscape where it fits. Nothing when the paper cannot hold it.
+std::optional<PageLayout> LayoutOnPaper(const Scene& s, QSizeF paperMm, std::optional<Scale> forced = std::nullopt);
+
+// The same rule on the ISO paper of `choice`; the default page is A4 at the automatic scale.
+std::optional<PageLayout> ChoosePage(const Scene& s, const PageChoice& choice = {});
 
 // ---- Clipping ----
 

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <numbers>
 #include <vector>
 
@@ -42,6 +41,7 @@ constexpr double AxisTitleSize = 2.8; // I · sin φ (A)
 constexpr double PointDot = 1.0;      // diameter of a named point
 constexpr double OperatingDot = 1.0;  // diameter of an operating point
 constexpr double SymbolSize = 2.6;    // characteristic point symbols
+constexpr double SymbolReach = 1.15;  // how far a symbol's corners reach, of half its size
 constexpr double ArrowSize = 2.2;     // axis and phasor arrowheads
 constexpr double AxisOverrun = 6;     // axes beyond the outermost point
 constexpr double TickLength = 1.2;
@@ -49,28 +49,30 @@ constexpr double LabelGap = 1.6;              // between a point and its name
 constexpr double CurveTolerancePixels = 0.25; // how far a drawn arc may stray from the circle
 constexpr double HairlinePixels = 1.5;        // on screen, lines up to this wide are drawn one pixel wide
 
-// Which side of its text touches a label's anchor, for a label that stands in `direction` (page, y down).
-Qt::Alignment AlignFor(QPointF direction)
-{
-    constexpr double Slant = 0.35;
-    Qt::Alignment a = direction.x() > Slant ? Qt::AlignLeft
-        : direction.x() < -Slant            ? Qt::AlignRight
-                                            : Qt::AlignHCenter;
-    a |= direction.y() > Slant ? Qt::AlignTop : direction.y() < -Slant ? Qt::AlignBottom : Qt::AlignVCenter;
-    return a;
-}
-
 QPointF Unit(QPointF v)
 {
     const double l = std::hypot(v.x(), v.y());
     return l > 0 ? v / l : QPointF(0, 0);
 }
 
+QRectF Square(QPointF centre, double side)
+{
+    return {centre - QPointF(side / 2, side / 2), QSizeF(side, side)};
+}
+
+const QString PowerLineName = QStringLiteral("přímka výkonu");
+const QString TorqueLineName = QStringLiteral("přímka momentu");
+const QString SlipScaleName = QStringLiteral("stupnice skluzu");
+
+// The slip scale's figures stand at every second division (0,1 apart), or thin out to every fifth,
+// tenth or twentieth where they would run together.
+constexpr int SlipFigureSteps[] = {2, 5, 10, 20};
+
 // The painting of one diagram on one target.
 class Painting {
 public:
     Painting(QPainter& p, const Scene& s, const PageLayout& l, const PaintTarget& t)
-        : p_(p), type_(p, t.screen), s_(s), l_(l), t_(t), box_(l.InAmps(t.visible))
+        : p_(p), type_(p, t.screen), s_(s), l_(l), t_(t), box_(l.InAmps(t.visible)), placer_(t.visible)
     {
         if (t.hole)
             hole_ = l.InAmps(*t.hole);
@@ -90,6 +92,7 @@ public:
         }
         p_.setRenderHint(QPainter::Antialiasing);
 
+        const DiagramLabels labels = Place();
         ConstructionLines();
         Circle();
         Axes();
@@ -97,12 +100,47 @@ public:
         for (int i = 1; i <= SlipCount; ++i)
             Ring(s_.operatingPoints[i], OperatingDot);
         Points();
-        Names();
+        EdgeArrows();
+        for (const PlacedLabel& label : labels.labels) {
+            p_.fillRect(label.box, Qt::white);
+            type_.DrawIn(label.TextBox(), label.text, label.size, label.bold, label.colour, false);
+        }
         p_.restore();
+    }
+
+    // Every label in the order of its importance; each takes the first free place of its own.
+    DiagramLabels Place()
+    {
+        DiagramLabels result;
+        result.bounds = t_.visible;
+        if (t_.hole)
+            placer_.Block(*t_.hole);
+        for (const QRectF& r : t_.keepClear)
+            placer_.Block(r);
+        for (const QRectF& mark : Marks()) {
+            placer_.Block(mark);
+            result.marks.push_back(mark);
+        }
+        TickLabels();
+        AxisTitles();
+        for (const LabelledPoint& point : s_.points)
+            PointName(point.at, point.labelDirection, point.name, NameSize, true);
+        SlipFigures();
+        for (const CharacteristicMark& m : s_.characteristic)
+            PointName(m.at, Unit(m.at - s_.centre), SymbolName(m.symbol), MarkNameSize, false);
+        // T′, from which the efficiency is read; named only where it is drawn.
+        if (s_.efficiencyPole && Shown(*s_.efficiencyPole))
+            PointName(*s_.efficiencyPole, QPointF(-0.7, 0.7), QStringLiteral("T′"), MarkNameSize, false);
+        LineName(s_.powerLine, PowerLineName);
+        LineName(s_.torqueLine, TorqueLineName);
+        LineName(s_.slipLine, SlipScaleName);
+        result.labels = std::move(labels_);
+        return result;
     }
 
 private:
     double Size(double mm) const { return mm * t_.styleScale; }
+    double Pad() const { return Size(LabelPad); }
     QPointF Page(QPointF amps) const { return l_.ToPage(amps); }
     bool Shown(QPointF amps) const { return Visible(amps, box_, hole_); }
 
@@ -164,11 +202,22 @@ private:
         }
     }
 
-    // A point's mark keeps other points' names off it.
-    void Occupy(QPointF amps, double sizeMm)
+    // The boxes of every mark that is drawn: named points, T′, operating points and symbols.
+    std::vector<QRectF> Marks() const
     {
-        const double half = Size(sizeMm) / 2;
-        placed_.push_back(QRectF(Page(amps) - QPointF(half, half), QSizeF(2 * half, 2 * half)));
+        std::vector<QRectF> marks;
+        for (const LabelledPoint& point : s_.points)
+            if (Shown(point.at))
+                marks.push_back(Square(Page(point.at), Size(PointDot)));
+        if (s_.efficiencyPole && Shown(*s_.efficiencyPole))
+            marks.push_back(Square(Page(*s_.efficiencyPole), Size(PointDot)));
+        for (int i = 1; i <= SlipCount; ++i)
+            if (Shown(s_.operatingPoints[i]))
+                marks.push_back(Square(Page(s_.operatingPoints[i]), Size(OperatingDot)));
+        for (const CharacteristicMark& m : s_.characteristic)
+            if (Shown(m.at))
+                marks.push_back(Square(Page(m.at), Size(SymbolSize * SymbolReach)));
+        return marks;
     }
 
     void Dot(QPointF amps, double diameterMm, const QColor& colour)
@@ -178,7 +227,6 @@ private:
         const double r = Size(diameterMm) / 2;
         p_.drawEllipse(Page(amps), r, r);
         p_.setBrush(Qt::NoBrush);
-        Occupy(amps, diameterMm);
     }
 
     // An open dot that stands out on the circle's line.
@@ -203,64 +251,82 @@ private:
         p_.setBrush(Qt::NoBrush);
     }
 
-    // How much of `box` the labels and marks placed so far cover, in mm².
-    double Covered(const QRectF& box) const
+    // A label's box with its white round it.
+    QRectF Padded(const QRectF& text) const { return text.adjusted(-Pad(), -Pad(), Pad(), Pad()); }
+
+    QSizeF PaddedSize(const QString& text, double sizeMm, bool bold)
     {
-        double area = 0;
-        for (const QRectF& r : placed_) {
-            const QRectF overlap = r.intersected(box);
-            area += overlap.width() * overlap.height();
+        return type_.Size(text, sizeMm, bold) + QSizeF(2 * Pad(), 2 * Pad());
+    }
+
+    // Takes the first free place of `candidates` (padded boxes) for `text`; false when none is free.
+    bool Put(const std::vector<QRectF>& candidates, const QString& text, double sizeMm, bool bold = false,
+             const QColor& colour = Palette::Black)
+    {
+        const std::optional<QRectF> box = placer_.Place(candidates);
+        if (box)
+            labels_.push_back({text, *box, Pad(), sizeMm, bold, colour});
+        return box.has_value();
+    }
+
+    // A label whose side `align` touches `anchor`, there or nowhere.
+    void Fixed(QPointF anchor, const QString& text, double sizeMm, Qt::Alignment align, bool bold = false)
+    {
+        const double size = Size(sizeMm);
+        Put({Padded(type_.Measure(anchor, text, size, align, bold))}, text, size, bold);
+    }
+
+    // A point's name beside it, in `direction` (amperes, y up) where that is free, else round the point;
+    // a point off the visible area is named at the area's edge in its direction.
+    void PointName(QPointF amps, QPointF direction, const QString& text, double sizeMm, bool bold)
+    {
+        const double size = Size(sizeMm);
+        const QSizeF box = PaddedSize(text, size, bold);
+        if (Shown(amps)) {
+            Put(AroundPoint(Page(amps), box, QPointF(direction.x(), -direction.y()), Size(LabelGap) - Pad()), text,
+                size, bold);
+            return;
         }
-        return area;
-    }
-
-    // A label that other labels keep clear of.
-    void Label(QPointF anchor, const QString& text, double sizeMm, Qt::Alignment align, bool bold = false,
-               const QColor& colour = Palette::Black)
-    {
-        placed_.push_back(type_.Draw(anchor, text, Size(sizeMm), align, bold, colour, true));
-    }
-
-    // A point's name beside it: in `direction` (amperes, y up) where that is free, else in the first
-    // free direction round the point, a little farther out if need be, else where it covers least.
-    void Name(QPointF amps, QPointF direction, const QString& text, double sizeMm, bool bold)
-    {
-        static const double turns[] = {0, 45, -45, 90, -90, 135, -135, 180}; // degrees from the wanted side
-        const QPointF at = Page(amps);
-        const QPointF wanted(direction.x(), -direction.y());
-        QRectF chosen;
-        double leastCovered = std::numeric_limits<double>::infinity();
-        for (double distance : {LabelGap, 2.5 * LabelGap}) {
-            for (double degrees : turns) {
-                const double a = degrees * Pi / 180;
-                const QPointF d(wanted.x() * std::cos(a) - wanted.y() * std::sin(a),
-                                wanted.x() * std::sin(a) + wanted.y() * std::cos(a));
-                const QRectF box = type_.Measure(at + d * Size(distance), text, Size(sizeMm), AlignFor(d), bold);
-                const double covered = Covered(box);
-                if (covered < leastCovered) {
-                    leastCovered = covered;
-                    chosen = box;
-                }
-                if (covered == 0)
-                    break;
-            }
-            if (leastCovered == 0)
-                break;
+        if (const std::optional<std::pair<QPointF, QPointF>> edge = Edge(amps)) {
+            const auto& [at, outwards] = *edge;
+            edgeArrows_.push_back(*edge);
+            const QPointF anchor = at - outwards * Size(ArrowSize + 0.8);
+            Put(AroundPoint(anchor, box, -outwards, Pad()), text, size, bold, Palette::Grey);
         }
-        type_.DrawIn(chosen, text, Size(sizeMm), bold, Palette::Black, true);
-        placed_.push_back(chosen);
     }
 
-    // The name of a point off the visible area, at the area's edge in the point's direction.
-    void EdgeName(QPointF amps, const QString& text)
+    // Where the ray from the drawing's middle to a point off the visible area leaves it, and the ray's
+    // direction on the page.
+    std::optional<std::pair<QPointF, QPointF>> Edge(QPointF amps) const
     {
         const QPointF centre = Shown(s_.workingRegion.Centre()) ? s_.workingRegion.Centre() : box_.Centre();
         if (!Shown(centre))
-            return;
+            return std::nullopt;
         const QPointF edge = Page(EdgePoint(centre, amps, box_, hole_));
-        const QPointF outwards = Unit(Page(amps) - Page(centre));
-        Arrowhead(edge, outwards, Palette::Grey);
-        Label(edge - outwards * Size(ArrowSize + 0.8), text, NameSize, AlignFor(-outwards), true, Palette::Grey);
+        return std::pair(edge, Unit(Page(amps) - Page(centre)));
+    }
+
+    void EdgeArrows()
+    {
+        for (const auto& [at, outwards] : edgeArrows_)
+            Arrowhead(at, outwards, Palette::Grey);
+    }
+
+    // Beside the visible part of a line.
+    void LineName(const QLineF& amps, const QString& text)
+    {
+        const std::optional<QLineF> part = ClipLine(amps, box_);
+        if (!part)
+            return;
+        const double size = Size(MarkNameSize);
+        // Close beside it, or a little farther out where the line's neighbourhood is crowded.
+        std::vector<QRectF> candidates;
+        for (double gap : {LabelGap / 2, 2 * LabelGap, 4 * LabelGap}) {
+            const std::vector<QRectF> ring = BesideLine(Page(part->p1()), Page(part->p2()),
+                                                        PaddedSize(text, size, false), Size(gap));
+            candidates.insert(candidates.end(), ring.begin(), ring.end());
+        }
+        Put(candidates, text, size);
     }
 
     void ConstructionLines()
@@ -287,94 +353,172 @@ private:
         Arc(Pi, s_.arcEnd, Pen(Palette::Blue, 0.5));   // the arc from Ao through Ak to A∞
     }
 
+    // The axes' extent and ends, shared by the lines and their labels.
+    struct AxisLines {
+        Extent e;
+        QLineF x, y;
+        QPointF uf; // the tip of the voltage phasor
+        Series step;
+    };
+
+    AxisLines AxesOf() const
+    {
+        AxisLines a;
+        a.e = AxisExtent(s_, box_, hole_);
+        const double overrun = Size(AxisOverrun) * l_.scale.Value();
+        a.x = QLineF(std::min(0.0, a.e.left), 0, a.e.right + overrun, 0);
+        a.y = QLineF(0, std::min(0.0, a.e.bottom), 0, a.e.top + overrun);
+        a.uf = QPointF(0, 0.8 * a.e.top);
+        a.step = TickStep(l_.scale, Size(10));
+        return a;
+    }
+
     void Axes()
     {
-        const Extent e = AxisExtent(s_, box_, hole_);
-        const double overrun = Size(AxisOverrun) * l_.scale.Value();
-        const QLineF xAxis(std::min(0.0, e.left), 0, e.right + overrun, 0);
-        const QLineF yAxis(0, std::min(0.0, e.bottom), 0, e.top + overrun);
+        const AxisLines a = AxesOf();
         const QPen pen = Pen(Palette::Black, 0.3);
-        Line(xAxis, pen);
-        Line(yAxis, pen);
-        if (Shown(xAxis.p2()))
-            Arrowhead(Page(xAxis.p2()), QPointF(1, 0), Palette::Black);
-        if (Shown(yAxis.p2()))
-            Arrowhead(Page(yAxis.p2()), QPointF(0, -1), Palette::Black);
+        Line(a.x, pen);
+        Line(a.y, pen);
+        if (Shown(a.x.p2()))
+            Arrowhead(Page(a.x.p2()), QPointF(1, 0), Palette::Black);
+        if (Shown(a.y.p2()))
+            Arrowhead(Page(a.y.p2()), QPointF(0, -1), Palette::Black);
 
         // The voltage phasor along the active axis.
-        const QPointF uf(0, 0.8 * e.top);
-        Line(QLineF(QPointF(0, 0), uf), Pen(Palette::Black, 0.7));
-        if (Shown(uf)) {
-            Arrowhead(Page(uf) + QPointF(0, -Size(ArrowSize) * 0.6), QPointF(0, -1), Palette::Black);
-            Label(Page(uf) + QPointF(Size(1.5), 0), QStringLiteral("Uf"), NameSize, Qt::AlignLeft | Qt::AlignVCenter,
-                  true);
-        }
+        Line(QLineF(QPointF(0, 0), a.uf), Pen(Palette::Black, 0.7));
+        if (Shown(a.uf))
+            Arrowhead(Page(a.uf) + QPointF(0, -Size(ArrowSize) * 0.6), QPointF(0, -1), Palette::Black);
 
-        const Series step = TickStep(l_.scale, Size(10));
         p_.setPen(pen);
-        for (double x : Ticks(xAxis.x1(), e.right, step)) {
-            if (!Shown(QPointF(x, 0)))
-                continue;
-            const QPointF at = Page(QPointF(x, 0));
-            p_.setPen(pen);
-            p_.drawLine(at, at + QPointF(0, Size(TickLength)));
-            Label(at + QPointF(0, Size(TickLength + 0.4)), TickText(x, step), TickLabelSize,
-                  Qt::AlignHCenter | Qt::AlignTop);
+        for (double x : Ticks(a.x.x1(), a.e.right, a.step))
+            if (Shown(QPointF(x, 0))) {
+                const QPointF at = Page(QPointF(x, 0));
+                p_.drawLine(at, at + QPointF(0, Size(TickLength)));
+            }
+        for (double y : Ticks(a.y.y1(), a.e.top, a.step))
+            if (Shown(QPointF(0, y))) {
+                const QPointF at = Page(QPointF(0, y));
+                p_.drawLine(at, at - QPointF(Size(TickLength), 0));
+            }
+    }
+
+    void TickLabels()
+    {
+        const AxisLines a = AxesOf();
+        for (double x : Ticks(a.x.x1(), a.e.right, a.step))
+            if (Shown(QPointF(x, 0)))
+                Fixed(Page(QPointF(x, 0)) + QPointF(0, Size(TickLength + 0.4)), TickText(x, a.step), TickLabelSize,
+                      Qt::AlignHCenter | Qt::AlignTop);
+        for (double y : Ticks(a.y.y1(), a.e.top, a.step))
+            if (Shown(QPointF(0, y)))
+                Fixed(Page(QPointF(0, y)) - QPointF(Size(TickLength + 0.6), 0), TickText(y, a.step), TickLabelSize,
+                      Qt::AlignRight | Qt::AlignVCenter);
+    }
+
+    void AxisTitles()
+    {
+        const AxisLines a = AxesOf();
+        if (Shown(a.uf)) {
+            const QString uf = QStringLiteral("Uf");
+            const double size = Size(NameSize);
+            Put(AroundPoint(Page(a.uf), PaddedSize(uf, size, true), QPointF(1, 0), Size(1.5) - Pad()), uf, size, true);
         }
-        for (double y : Ticks(yAxis.y1(), e.top, step)) {
-            if (!Shown(QPointF(0, y)))
-                continue;
-            const QPointF at = Page(QPointF(0, y));
-            p_.setPen(pen);
-            p_.drawLine(at, at - QPointF(Size(TickLength), 0));
-            Label(at - QPointF(Size(TickLength + 0.6), 0), TickText(y, step), TickLabelSize,
-                  Qt::AlignRight | Qt::AlignVCenter);
+        if (Shown(a.x.p2())) {
+            const QString title = QStringLiteral("I · sin φ (A)");
+            const double size = Size(AxisTitleSize);
+            const QPointF tip = Page(a.x.p2());
+            const double below = Size(TickLength + TickLabelSize + 1.4), above = Size(1.2);
+            Put({Padded(type_.Measure(tip + QPointF(0, below), title, size, Qt::AlignRight | Qt::AlignTop)),
+                 Padded(type_.Measure(tip - QPointF(0, above), title, size, Qt::AlignRight | Qt::AlignBottom))},
+                title, size);
         }
-        if (Shown(xAxis.p2()))
-            Label(Page(xAxis.p2()) + QPointF(0, Size(TickLength + TickLabelSize + 1.4)),
-                  QStringLiteral("I · sin φ (A)"), AxisTitleSize, Qt::AlignRight | Qt::AlignTop);
-        if (Shown(yAxis.p2()))
-            Label(Page(yAxis.p2()) + QPointF(Size(2), 0), QStringLiteral("I · cos φ (A)"), AxisTitleSize,
-                  Qt::AlignLeft | Qt::AlignVCenter);
+        if (Shown(a.y.p2())) {
+            const QString title = QStringLiteral("I · cos φ (A)");
+            const double size = Size(AxisTitleSize);
+            const QPointF tip = Page(a.y.p2());
+            Put({Padded(type_.Measure(tip + QPointF(Size(2), 0), title, size, Qt::AlignLeft | Qt::AlignVCenter)),
+                 Padded(type_.Measure(tip - QPointF(Size(2), 0), title, size, Qt::AlignRight | Qt::AlignVCenter))},
+                title, size);
+        }
+    }
+
+    // The side of the slip line away from the torque line, on the page.
+    QPointF SlipNormal() const
+    {
+        const QPointF along = Unit(Page(s_.divisions[SlipCount]) - Page(s_.divisions[0]));
+        QPointF normal(along.y(), -along.x());
+        if (normal.y() > 0)
+            normal = -normal;
+        return normal;
     }
 
     void SlipLine()
     {
         Line(s_.slipLine, Pen(Palette::Orange, 0.4));
-        const QPointF along = Unit(Page(s_.divisions[SlipCount]) - Page(s_.divisions[0]));
-        QPointF normal(along.y(), -along.x()); // the side away from the torque line
-        if (normal.y() > 0)
-            normal = -normal;
+        const QPointF normal = SlipNormal();
         const QPen tick = Pen(Palette::Orange, 0.3);
+        p_.setPen(tick);
         for (int i = 0; i <= SlipCount; ++i) {
             if (!Shown(s_.divisions[i]))
                 continue;
             const QPointF at = Page(s_.divisions[i]);
             const double half = Size(i % 2 == 0 ? TickLength : TickLength * 0.6);
-            p_.setPen(tick);
             p_.drawLine(at - normal * half, at + normal * half);
-        }
-        // Every 0.1 labelled, the ends first; on a short slip line only the labels that have room.
-        for (int i : {0, SlipCount, 10, 2, 4, 6, 8, 12, 14, 16, 18}) {
-            if (!Shown(s_.divisions[i]))
-                continue;
-            const QPointF anchor = Page(s_.divisions[i]) + normal * Size(TickLength + 0.5);
-            const QRectF box = type_.Measure(anchor, SlipDivisionText(i), Size(SlipLabelSize), AlignFor(normal));
-            if (Covered(box) == 0) {
-                type_.DrawIn(box, SlipDivisionText(i), Size(SlipLabelSize), false, Palette::Black, true);
-                placed_.push_back(box);
-            }
         }
     }
 
-    // The marks of the points first, so that no name covers one.
+    // The figures of the finest step at which every one of them finds room, all away from the torque
+    // line where they can, else some on its side; at the coarsest step, those that do.
+    void SlipFigures()
+    {
+        const QPointF normal = SlipNormal();
+        constexpr int Coarsest = SlipFigureSteps[std::size(SlipFigureSteps) - 1];
+        for (int step : SlipFigureSteps)
+            for (bool bothSides : {false, true})
+                if (SlipFiguresAt(step, bothSides ? std::vector{normal, -normal} : std::vector{normal},
+                                  step == Coarsest && bothSides))
+                    return;
+    }
+
+    // The figures of every `step`-th division, each beside it on the first of `sides` with room, a
+    // little along the line or farther out if need be. Taken when all of them stand, or `anyway`.
+    bool SlipFiguresAt(int step, const std::vector<QPointF>& sides, bool anyway)
+    {
+        const QPointF along(-sides.front().y(), sides.front().x());
+        const double size = Size(SlipLabelSize);
+        LabelPlacer trial = placer_;
+        std::vector<PlacedLabel> figures;
+        bool all = true;
+        for (int i = 0; i <= SlipCount; i += step) {
+            if (!Shown(s_.divisions[i]))
+                continue;
+            const QString text = SlipDivisionText(i);
+            const QSizeF box = PaddedSize(text, size, false);
+            const QPointF at = Page(s_.divisions[i]);
+            std::vector<QRectF> candidates;
+            for (QPointF side : sides)
+                for (double distance : {TickLength + 0.5, 2 * TickLength + 1.0})
+                    for (double shift : {0.0, -1.0, 1.0})
+                        candidates.push_back(
+                            Aligned(at + side * (Size(distance) - Pad()) + along * Size(shift), box, AlignFor(side)));
+            if (const std::optional<QRectF> placed = trial.Place(candidates))
+                figures.push_back({text, *placed, Pad(), size, false, Palette::Black});
+            else
+                all = false;
+        }
+        if (!all && !anyway)
+            return false;
+        placer_ = std::move(trial);
+        labels_.insert(labels_.end(), figures.begin(), figures.end());
+        return true;
+    }
+
+    // The marks of the points: the symbols first, the dots over them.
     void Points()
     {
         for (const CharacteristicMark& m : s_.characteristic)
-            if (Shown(m.at)) {
+            if (Shown(m.at))
                 PaintSymbol(p_, m.symbol, Page(m.at), Size(SymbolSize));
-                Occupy(m.at, SymbolSize);
-            }
         for (const LabelledPoint& point : s_.points)
             if (Shown(point.at))
                 Dot(point.at, PointDot, Palette::Black);
@@ -382,47 +526,220 @@ private:
             Dot(*s_.efficiencyPole, PointDot * 0.8, Palette::Black);
     }
 
-    void Names()
-    {
-        for (const LabelledPoint& point : s_.points) {
-            if (Shown(point.at))
-                Name(point.at, point.labelDirection, point.name, NameSize, true);
-            else
-                EdgeName(point.at, point.name);
-        }
-        for (const CharacteristicMark& m : s_.characteristic) {
-            if (Shown(m.at))
-                Name(m.at, Unit(m.at - s_.centre), SymbolName(m.symbol), MarkNameSize, false);
-            else
-                EdgeName(m.at, SymbolName(m.symbol));
-        }
-        // T′, from which the efficiency is read; named only where it is drawn.
-        if (s_.efficiencyPole && Shown(*s_.efficiencyPole))
-            Name(*s_.efficiencyPole, QPointF(-0.7, 0.7), QStringLiteral("T′"), MarkNameSize, false);
-    }
-
     QPainter& p_;
     Typesetter type_;
-    std::vector<QRectF> placed_; // labels and point marks, kept clear by later names
     const Scene& s_;
     const PageLayout& l_;
     const PaintTarget& t_;
     Extent box_;
     std::optional<Extent> hole_;
+    LabelPlacer placer_;
+    std::vector<PlacedLabel> labels_;
+    std::vector<std::pair<QPointF, QPointF>> edgeArrows_; // where a point off the area is pointed at
 };
 
-// Title block layout, mm from its top-left corner.
+// Title block layout, mm from its top-left corner; the rows add up to the block's two sizes.
 constexpr double TitleInset = 3;
 constexpr double HeaderHeight = 7.5;
-constexpr double SectionTop = HeaderHeight + 4.5;
-constexpr double RowPitch = 4.4;
+constexpr double RowHeight = 5.5; // the scale rows and the bottom band's rows
+constexpr double SectionTitle = 4.5;
+constexpr double RowPitch = 4.0;
+constexpr int SectionRows = 8;
+constexpr double SectionHeight = SectionTitle + SectionRows * RowPitch + 1.5;
 constexpr double BodySize = 2.5;
-constexpr double InputsValueRight = 68;
-constexpr double ColumnSplit = 72;
-constexpr double SymbolColumn = 77;
-constexpr double CaptionColumn = 81;
-constexpr double ValueRight = 150;
-constexpr double SlipColumn = 154;
+constexpr double FieldSize = 2.2;
+static_assert(HeaderHeight + RowHeight + SectionHeight + 2 * RowHeight == TitleBlockSize.height());
+static_assert(HeaderHeight + 2 * RowHeight + 2 * SectionHeight + 4 * RowHeight == NarrowTitleBlockSize.height());
+
+// Where the columns of a section stand, mm from its left edge.
+struct SectionColumns {
+    double valueRight;      // inputs: their values end here
+    double symbol, caption; // characteristic points
+    double pointValueRight, slip;
+};
+constexpr SectionColumns WideColumns{68, 5, 9, 78, 82};
+constexpr double WideSplit = 72;  // the characteristic section's left edge in the wide form
+constexpr double BandSplit = 110; // the bottom band: the T line and the legend left, the fields right
+constexpr SectionColumns NarrowColumns{68, 5, 9, 80, 84};
+
+// A line of the diagram as the legend shows it.
+struct LegendEntry {
+    const QString* name;
+    QColor colour;
+    double width;
+    QList<qreal> dashes;
+};
+
+class TitleBlockPainting {
+public:
+    TitleBlockPainting(QPainter& p, const TitleBlockTexts& texts, const PageLayout& l)
+        : p_(p), type_(p, false), texts_(texts), l_(l)
+    {}
+
+    void Run()
+    {
+        const QRectF r = l_.titleBlock;
+        const bool wide = r.width() >= TitleBlockSize.width() - 1e-9;
+        const QSizeF size = wide ? TitleBlockSize : NarrowTitleBlockSize;
+        p_.save();
+        p_.setRenderHint(QPainter::Antialiasing);
+        p_.fillRect(r, Qt::white);
+        p_.translate(r.topLeft());
+        p_.scale(r.width() / size.width(), r.height() / size.height()); // a narrow frame shrinks it
+        w_ = size.width();
+        p_.setPen(QPen(Palette::Black, 0.35));
+        p_.drawRect(QRectF(QPointF(0, 0), size));
+        if (wide)
+            Wide();
+        else
+            Narrow();
+        p_.restore();
+    }
+
+private:
+    void Rule(double y, double from = 0, double to = -1)
+    {
+        p_.setPen(QPen(Palette::Black, 0.18));
+        p_.drawLine(QPointF(from, y), QPointF(to < 0 ? w_ : to, y));
+    }
+
+    void Upright(double x, double top, double bottom)
+    {
+        p_.setPen(QPen(Palette::Black, 0.18));
+        p_.drawLine(QPointF(x, top), QPointF(x, bottom));
+    }
+
+    void Text(double x, double baseline, const QString& text, double size = BodySize, bool bold = false,
+              Qt::Alignment side = Qt::AlignLeft)
+    {
+        type_.Draw(QPointF(x, baseline), text, size, side | Qt::AlignBottom, bold);
+    }
+
+    QString ScaleLine() const
+    {
+        QString scale = QStringLiteral("Měřítko ") + ScaleText(l_.scale);
+        if (l_.paper)
+            scale += QStringLiteral(", ") + PaperName(*l_.paper);
+        return scale;
+    }
+
+    void Title(double baseline) { Text(TitleInset, baseline, DiagramTitle, 3.4, true); }
+
+    // "Výkon 1 mm = … W" and "Moment 1 mm = … Nm", the second from `second` on.
+    void Scales(double top, double second)
+    {
+        const double baseline = top + RowHeight - 1.5;
+        Text(TitleInset, baseline, QStringLiteral("Výkon ") + PowerScaleText(texts_, l_.scale));
+        Text(second, baseline, QStringLiteral("Moment ") + TorqueScaleText(texts_, l_.scale));
+    }
+
+    void Inputs(double left, double top, const SectionColumns& c)
+    {
+        Text(left + TitleInset, top + SectionTitle, QStringLiteral("Vstupní hodnoty"), BodySize, true);
+        for (std::size_t i = 0; i < texts_.inputs.size(); ++i) {
+            const double y = top + SectionTitle + RowPitch * (i + 1);
+            Text(left + TitleInset, y, texts_.inputs[i].caption);
+            Text(left + c.valueRight, y, texts_.inputs[i].value, BodySize, false, Qt::AlignRight);
+        }
+    }
+
+    void Characteristic(double left, double top, const SectionColumns& c)
+    {
+        Text(left + TitleInset, top + SectionTitle, QStringLiteral("Charakteristické body"), BodySize, true);
+        for (std::size_t i = 0; i < texts_.characteristic.size(); ++i) {
+            const TextRow& row = texts_.characteristic[i];
+            const double y = top + SectionTitle + RowPitch * (i + 1);
+            if (row.symbol)
+                PaintSymbol(p_, *row.symbol, QPointF(left + c.symbol, y - BodySize * 0.4), 2.2);
+            Text(left + c.caption, y, row.caption);
+            Text(left + c.pointValueRight, y, row.value, BodySize, false, Qt::AlignRight);
+            Text(left + c.slip, y, row.slip);
+        }
+    }
+
+    // How T is placed, then the legend of the lines' styles, one row each.
+    void Construction(double top)
+    {
+        Text(TitleInset, top + RowHeight - 1.5,
+             QStringLiteral("Bod T dělí pořadnici Ak (od osy x) v poměru R1f : R21f"));
+        const LegendEntry entries[] = {
+            {&PowerLineName, Palette::Vermillion, 0.35, {}},
+            {&TorqueLineName, Palette::BluishGreen, 0.35, {6, 3}},
+            {&SlipScaleName, Palette::Orange, 0.4, {}},
+        };
+        constexpr double Sample = 6, SampleGap = 1.2, EntryGap = 4;
+        double x = TitleInset;
+        const double middle = top + RowHeight + RowHeight / 2;
+        for (const LegendEntry& e : entries) {
+            QPen pen(e.colour, e.width);
+            pen.setCapStyle(Qt::FlatCap);
+            if (!e.dashes.isEmpty())
+                pen.setDashPattern(e.dashes);
+            p_.setPen(pen);
+            p_.drawLine(QPointF(x, middle), QPointF(x + Sample, middle));
+            const QRectF box = type_.Draw(QPointF(x + Sample + SampleGap, middle), *e.name, BodySize,
+                                          Qt::AlignLeft | Qt::AlignVCenter);
+            x = box.right() + EntryGap;
+        }
+    }
+
+    // Two empty fields to fill in by hand.
+    void Fields(double left, double top, double right)
+    {
+        const QString names[] = {QStringLiteral("Vypracoval:"), QStringLiteral("Datum:")};
+        for (int i = 0; i < 2; ++i) {
+            const double y = top + i * RowHeight;
+            if (i > 0)
+                Rule(y, left, right);
+            Text(left + 1.5, y + RowHeight - 1.6, names[i], FieldSize);
+        }
+    }
+
+    void Wide()
+    {
+        Rule(HeaderHeight);
+        Title(HeaderHeight / 2 + 1.2);
+        Text(w_ - TitleInset, HeaderHeight / 2 + 1.1, ScaleLine(), 3, true, Qt::AlignRight);
+        Scales(HeaderHeight, WideSplit + TitleInset);
+        const double sections = HeaderHeight + RowHeight;
+        Rule(sections);
+        Upright(WideSplit, sections, sections + SectionHeight);
+        Inputs(0, sections, WideColumns);
+        Characteristic(WideSplit, sections, WideColumns);
+        const double band = sections + SectionHeight;
+        Rule(band);
+        Upright(BandSplit, band, band + 2 * RowHeight);
+        Construction(band);
+        Fields(BandSplit, band, w_);
+    }
+
+    void Narrow()
+    {
+        Rule(HeaderHeight);
+        Title(HeaderHeight / 2 + 1.2);
+        Text(TitleInset, HeaderHeight + RowHeight - 1.4, ScaleLine(), 3, true);
+        Rule(HeaderHeight + RowHeight);
+        Scales(HeaderHeight + RowHeight, w_ / 2);
+        double y = HeaderHeight + 2 * RowHeight;
+        Rule(y);
+        Inputs(0, y, NarrowColumns);
+        y += SectionHeight;
+        Rule(y);
+        Characteristic(0, y, NarrowColumns);
+        y += SectionHeight;
+        Rule(y);
+        Construction(y);
+        y += 2 * RowHeight;
+        Rule(y);
+        Fields(0, y, w_);
+    }
+
+    QPainter& p_;
+    Typesetter type_;
+    const TitleBlockTexts& texts_;
+    const PageLayout& l_;
+    double w_ = 0;
+};
 
 } // namespace
 
@@ -462,10 +779,10 @@ void PaintSymbol(QPainter& p, Symbol symbol, QPointF c, double size)
     p.restore();
 }
 
-std::optional<Diagram> MakeDiagram(const TKonstrukce& k, const CharacteristicPoints& c, std::optional<Scale> forced)
+std::optional<Diagram> MakeDiagram(const TKonstrukce& k, const CharacteristicPoints& c, const PageChoice& choice)
 {
     Diagram d{k, c, BuildScene(k, c), {}, MakeTitleBlockTexts(k, c)};
-    const std::optional<PageLayout> page = ChoosePage(d.scene, forced);
+    const std::optional<PageLayout> page = ChoosePage(d.scene, choice);
     if (!page)
         return std::nullopt;
     d.page = *page;
@@ -538,49 +855,14 @@ void PaintDiagram(QPainter& p, const Scene& s, const PageLayout& l, const PaintT
     Painting(p, s, l, t).Run();
 }
 
+DiagramLabels PlaceDiagramLabels(QPainter& p, const Scene& s, const PageLayout& l, const PaintTarget& t)
+{
+    return Painting(p, s, l, t).Place();
+}
+
 void PaintTitleBlock(QPainter& p, const TitleBlockTexts& texts, const PageLayout& l)
 {
-    const QRectF r = l.titleBlock;
-    const QPointF o = r.topLeft();
-    Typesetter type(p, false);
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(r, Qt::white);
-    p.setPen(QPen(Palette::Black, 0.35));
-    p.drawRect(r);
-    p.setPen(QPen(Palette::Black, 0.18));
-    p.drawLine(o + QPointF(0, HeaderHeight), o + QPointF(r.width(), HeaderHeight));
-    p.drawLine(o + QPointF(ColumnSplit, HeaderHeight), o + QPointF(ColumnSplit, r.height()));
-
-    const double headerMiddle = HeaderHeight / 2;
-    type.Draw(o + QPointF(TitleInset, headerMiddle), QStringLiteral("Kruhový diagram asynchronního motoru"), 3.4,
-              Qt::AlignLeft | Qt::AlignVCenter, true);
-    QString scale = QStringLiteral("Měřítko ") + ScaleText(l.scale);
-    if (l.paper)
-        scale += QStringLiteral(", ") + PaperName(*l.paper);
-    type.Draw(o + QPointF(r.width() - TitleInset, headerMiddle), scale, 3, Qt::AlignRight | Qt::AlignVCenter, true);
-
-    type.Draw(o + QPointF(TitleInset, SectionTop), QStringLiteral("Vstupní hodnoty"), BodySize,
-              Qt::AlignLeft | Qt::AlignBottom, true);
-    type.Draw(o + QPointF(ColumnSplit + TitleInset, SectionTop), QStringLiteral("Charakteristické body"), BodySize,
-              Qt::AlignLeft | Qt::AlignBottom, true);
-    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignBottom;
-    const Qt::Alignment right = Qt::AlignRight | Qt::AlignBottom;
-    for (std::size_t i = 0; i < texts.inputs.size(); ++i) {
-        const double y = SectionTop + RowPitch * (i + 1);
-        type.Draw(o + QPointF(TitleInset, y), texts.inputs[i].caption, BodySize, left);
-        type.Draw(o + QPointF(InputsValueRight, y), texts.inputs[i].value, BodySize, right);
-    }
-    for (std::size_t i = 0; i < texts.characteristic.size(); ++i) {
-        const TextRow& row = texts.characteristic[i];
-        const double y = SectionTop + RowPitch * (i + 1);
-        if (row.symbol)
-            PaintSymbol(p, *row.symbol, o + QPointF(SymbolColumn, y - BodySize * 0.4), 2.2);
-        type.Draw(o + QPointF(CaptionColumn, y), row.caption, BodySize, left);
-        type.Draw(o + QPointF(ValueRight, y), row.value, BodySize, right);
-        type.Draw(o + QPointF(SlipColumn, y), row.slip, BodySize, left);
-    }
-    p.restore();
+    TitleBlockPainting(p, texts, l).Run();
 }
 
 void PaintPage(QPainter& p, const Diagram& d, const PageLayout& l, double pixelsPerMm)

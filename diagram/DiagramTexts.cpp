@@ -111,7 +111,24 @@ TitleBlockTexts MakeTitleBlockTexts(const TKonstrukce& k, const CharacteristicPo
     input("Synchronní otáčky ns", k.SynchrOtacky, "1/min");
 
     t.characteristic = CharacteristicRows(k, c, false);
+
+    static const char* const symbols[] = {"I0", "cos φ0", "Ik", "cos φk", "Uf", "R1f", "m", "ns"};
+    for (std::size_t i = 0; i < t.inputs.size() && i < std::size(symbols); ++i)
+        t.inputsLine += (i > 0 ? QStringLiteral(", ") : QString()) + QString::fromUtf8(symbols[i]) +
+            QStringLiteral(" = ") + t.inputs[i].value;
+    t.wattsPerAmpere = k.Spotrebic * k.FazoveNapeti;
+    t.torquePerAmpere = k.MeritkoMomentu;
     return t;
+}
+
+QString PowerScaleText(const TitleBlockTexts& t, Scale scale)
+{
+    return QStringLiteral("1 mm = ") + InputText(t.wattsPerAmpere * ExactValue(scale)) + QStringLiteral(" W");
+}
+
+QString TorqueScaleText(const TitleBlockTexts& t, Scale scale)
+{
+    return QStringLiteral("1 mm = ") + InputText(t.torquePerAmpere * ExactValue(scale)) + QStringLiteral(" Nm");
 }
 
 std::vector<TextRow> CharacteristicRows(const TKonstrukce& k, const CharacteristicPoints& c, bool shortNames)
@@ -148,11 +165,17 @@ std::vector<TextRow> CharacteristicRows(const TKonstrukce& k, const Characterist
 
 std::vector<TextRow> ReadoutRows(const OperatingPoint& p)
 {
-    return {
+    std::vector<TextRow> rows{
         Row("Skluz s", p.slip, ""),          Row("Moment M", p.torque, "Nm"),
         Row("Proud I", p.current, "A"),      Row("Účiník cos φ", p.powerFactor, ""),
         Row("Účinnost η", p.efficiency, ""), Row("Výkon P2", p.output, "W"),
     };
+    // Where the motor gives nothing (at Ao) or takes power in (beyond slip 1), P2 / P1 is no efficiency.
+    if (!(p.output && *p.output > 0))
+        rows[4].value = NoEfficiency;
+    if (p.slip && *p.slip > 1)
+        rows.push_back({QStringLiteral("Oblast"), BrakingRegion, QString(), std::nullopt});
+    return rows;
 }
 
 } // namespace diagram

@@ -11,6 +11,9 @@
 
 namespace diagram {
 
+// The diagram page's title, the files' and the printer's document name.
+inline const QString DiagramTitle = QStringLiteral("Kruhový diagram asynchronního motoru");
+
 // An input as the user would type it: the table's four decimals without their trailing zeros.
 QString InputText(long double value);
 // A result with its unit ("604,0041 Nm"), or a dash where the geometry gives none.
@@ -32,13 +35,25 @@ struct TextRow {
 struct TitleBlockTexts {
     std::vector<TextRow> inputs;         // I0, cos φ0, Ik, cos φk, Uf, R1f, phases, speed
     std::vector<TextRow> characteristic; // the characteristic values, long captions
+    QString inputsLine;                  // "I0 = 15 A, cos φ0 = 0,11, …": the inputs on one line
+    long double wattsPerAmpere = 0;      // of ordinate: m · Uf
+    long double torquePerAmpere = 0;     // of ordinate above the torque line: MeritkoMomentu
 };
 
 TitleBlockTexts MakeTitleBlockTexts(const TKonstrukce& k, const CharacteristicPoints& c);
+
+// What one millimetre of ordinate stands for at `scale`: "1 mm = 660 W", "1 mm = 8,404 Nm".
+QString PowerScaleText(const TitleBlockTexts& t, Scale scale);
+QString TorqueScaleText(const TitleBlockTexts& t, Scale scale);
+
+// The readout's efficiency where the motor gives no output, and the name of the region beyond slip 1.
+inline const QString NoEfficiency = QStringLiteral("—");
+inline const QString BrakingRegion = QStringLiteral("brzdění");
 // The characteristic values as the grid "Charakteristické body" has them, with the diagram's symbols;
 // with `shortNames` under the names the diagram labels the points with (the main window's corner box).
 std::vector<TextRow> CharacteristicRows(const TKonstrukce& k, const CharacteristicPoints& c, bool shortNames);
-// What the motor does at one operating point: slip, torque, current, power factor, efficiency, output.
+// What the motor does at one operating point: slip, torque, current, power factor, efficiency, output;
+// where the output is not positive no efficiency, and beyond slip 1 that the motor brakes there.
 std::vector<TextRow> ReadoutRows(const OperatingPoint& p);
 
 } // namespace diagram

@@ -2,6 +2,7 @@
 #include "PageChoices.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -39,25 +40,54 @@ Series Series::Previous() const
 
 Series SeriesAtLeast(double value)
 {
-    Series s{1, static_cast<int>(std::floor(std::log10(value))) - 1};
-    s.exponent = std::clamp(s.exponent, -ExponentLimit, ExponentLimit);
-    while (s.Value() < value * (1 - Tolerance) && s.exponent <= ExponentLimit)
+    if (!(value > 0))
+        return {1, -ExponentLimit};
+    // The decade is held to the series' range before it becomes an integer.
+    const double decade = std::clamp(std::floor(std::log10(value)), -ExponentLimit - 1.0, ExponentLimit + 0.0);
+    Series s{1, std::max(static_cast<int>(decade) - 1, -ExponentLimit)};
+    while (s.Value() < value * (1 - Tolerance) && s.Next().exponent <= ExponentLimit)
         s = s.Next();
     return s;
 }
 
 std::optional<Series> SeriesValue(long double value)
 {
-    if (!(value > 0) || !std::isfinite(static_cast<double>(value)))
+    if (!(value > 0) || !std::isfinite(value))
         return std::nullopt;
-    const int e = static_cast<int>(std::floor(std::log10(static_cast<double>(value))));
-    for (int exponent = e - 1; exponent <= e + 1; ++exponent)
+    const long double decade = std::floor(std::log10(value));
+    if (decade < -ExponentLimit - 1 || decade > ExponentLimit + 1)
+        return std::nullopt;
+    const int e = static_cast<int>(decade);
+    for (int exponent = std::max(e - 1, -ExponentLimit); exponent <= std::min(e + 1, ExponentLimit); ++exponent)
         for (int mantissa : {1, 2, 5}) {
             const Series s{mantissa, exponent};
-            if (std::abs(exponent) <= ExponentLimit &&
-                std::abs(s.Value() - static_cast<double>(value)) <= 1e-12 * static_cast<double>(value))
+            if (std::abs(ExactValue(s) - value) <= 1e-12L * value)
                 return s;
         }
+    return std::nullopt;
+}
+
+long double ExactValue(Series s)
+{
+    long double power = 1;
+    for (int i = 0; i < std::abs(s.exponent); ++i)
+        power *= 10; // exact up to 10^27
+    return s.exponent >= 0 ? s.mantissa * power : s.mantissa / power;
+}
+
+const char* PaperCode(Paper paper)
+{
+    constexpr std::array<const char*, Papers.size()> Codes{"A4", "A3", "A2", "A1", "A0"};
+    return Codes[static_cast<std::size_t>(paper)];
+}
+
+std::optional<Paper> PaperOfName(std::string_view name)
+{
+    for (Paper paper : Papers) {
+        const std::string_view code = PaperCode(paper);
+        if (name.size() == code.size() && (name[0] == code[0] || name[0] == 'a') && name[1] == code[1])
+            return paper;
+    }
     return std::nullopt;
 }
 

@@ -1,7 +1,8 @@
 // What a diagram file is asked for with, in plain C++ so that the calculator can check it without
-// Qt: the file's format by its name and a scale of the 1-2-5 series.
+// Qt: the file's format by its name, a scale of the 1-2-5 series and the paper.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string_view>
 
@@ -22,10 +23,20 @@ using Scale = Series; // amperes per millimetre
 // 1-2-5 values from 1e-15 to 5e15 are plenty for any accepted motor.
 constexpr int SeriesExponentLimit = 15;
 
-// The smallest value of the series that is at least `value` (> 0).
+// The smallest value of the series that is at least `value`, held to the series' range.
 Series SeriesAtLeast(double value);
-// The series value `value` stands for (within rounding of its decimal text), or nothing.
+// The series value `value` stands for (within rounding of its decimal text), or nothing; any value,
+// however large, small, negative or not a number, gives one or the other.
 std::optional<Series> SeriesValue(long double value);
+// The value in the calculation's precision: the mantissa times or divided by a power of ten, rounded once.
+long double ExactValue(Series s);
+
+enum class Paper { A4, A3, A2, A1, A0 };
+constexpr std::array<Paper, 5> Papers{Paper::A4, Paper::A3, Paper::A2, Paper::A1, Paper::A0};
+// "A4" … "A0".
+const char* PaperCode(Paper paper);
+// The paper a name such as "A3" or "a3" names, or nothing.
+std::optional<Paper> PaperOfName(std::string_view name);
 
 enum class FileFormat { Pdf, Svg, Png };
 

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <deque>
 
+#include "LabelPlacer.h"
 #include "Palette.h"
 
 namespace diagram {
@@ -41,25 +42,19 @@ public:
         : p_(p), screen_(screen), unitsPerMm_(screen ? std::max(p.transform().m11(), 1e-9) : TextUnits)
     {}
 
+    // The size of `text` set at `sizeMm`.
+    QSizeF Size(const QString& text, double sizeMm, bool bold = false)
+    {
+        const Face& face = FaceOf(sizeMm, bold);
+        return {face.metrics.horizontalAdvance(text) / unitsPerMm_,
+                (face.metrics.ascent() + face.metrics.descent()) / unitsPerMm_};
+    }
+
     // The box of `text` when the side `align` names touches `anchor` (AlignLeft: the text starts
     // there, AlignTop: it hangs below it, AlignVCenter: it is centred on it).
     QRectF Measure(QPointF anchor, const QString& text, double sizeMm, Qt::Alignment align, bool bold = false)
     {
-        const Face& face = FaceOf(sizeMm, bold);
-        const double width = face.metrics.horizontalAdvance(text) / unitsPerMm_;
-        const double ascent = face.metrics.ascent() / unitsPerMm_;
-        const double descent = face.metrics.descent() / unitsPerMm_;
-        double x = anchor.x() - width / 2;
-        if (align & Qt::AlignLeft)
-            x = anchor.x();
-        else if (align & Qt::AlignRight)
-            x = anchor.x() - width;
-        double top = anchor.y() - (ascent + descent) / 2;
-        if (align & Qt::AlignTop)
-            top = anchor.y();
-        else if (align & Qt::AlignBottom)
-            top = anchor.y() - ascent - descent;
-        return {x, top, width, ascent + descent};
+        return Aligned(anchor, Size(text, sizeMm, bold), align);
     }
 
     QRectF Draw(QPointF anchor, const QString& text, double sizeMm, Qt::Alignment align, bool bold = false,

@@ -1,19 +1,28 @@
 // The diagram in the main window: the two "&XX" items, the view before and after a calculation, the popup
-// menu over the drawing, and saving that fails without leaving a file.
+// menu over the drawing, the paper and scale asked before saving, saving that fails without leaving a
+// file, and printing on A4, A5 and Letter read back from the printer's PDF.
+#include "DiagramExport.h"
+#include "DiagramOutput.h"
+#include "DiagramTexts.h"
 #include "DiagramView.h"
 #include "ErrorDisplay.h"
 #include "Main.h"
+#include "PageChoiceDialog.h"
 #include "ShellTestSupport.h"
 #include "WindowTestMain.h"
 #include "Zadani.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <csignal>
@@ -61,6 +70,32 @@ int CirclePixels(const QImage& image)
                 ++count;
         }
     return count;
+}
+
+// Answers the next paper and scale panel with `choose`, then OK; keeps the texts it offered.
+void AnswerPagePanel(std::function<void(PageChoiceDialog*)> choose = {}, QStringList* papers = nullptr)
+{
+    WhenModal([choose, papers](QWidget* top) {
+        auto* panel = qobject_cast<PageChoiceDialog*>(top);
+        if (panel == nullptr)
+            return false;
+        if (papers != nullptr)
+            for (int i = 0; i < panel->PaperBox->count(); ++i)
+                *papers << panel->PaperBox->itemText(i);
+        if (choose)
+            choose(panel);
+        panel->accept();
+        return true;
+    });
+}
+
+// What a poppler tool prints.
+QString Poppler(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 QImage Grab()
@@ -240,6 +275,7 @@ private slots:
         QString defaultName;
         QStringList filters;
         QString message;
+        AnswerPagePanel();
         WhenModal([&](QWidget* top) {
             auto* dialog = qobject_cast<QFileDialog*>(top);
             if (dialog == nullptr)
@@ -272,6 +308,98 @@ private slots:
             QVERIFY(!QFile::exists(path));
         }
         QCOMPARE(QDir(directory.path()).entryList(QDir::Files | QDir::Hidden).size(), halfWay ? 1 : 0); // no temporary
+    }
+
+    // The panel before the file dialog: the paper and the scale chosen there are the file's; a choice
+    // that cannot hold the diagram is refused with its message and the panel stays.
+    void savePanelChoosesPaperAndScale()
+    {
+        QVERIFY(MainForm->Diagram->CurrentDiagram());
+        QTemporaryDir directory(QDir::tempPath() + QStringLiteral("/orbitek-diagram-XXXXXX"));
+        const QString path = directory.filePath(QStringLiteral("a3.pdf"));
+        QStringList papers;
+        QString refused, result;
+        AnswerPagePanel(
+            [&](PageChoiceDialog* panel) {
+                panel->PaperBox->setCurrentText(QStringLiteral("A4"));
+                panel->ScaleBox->setCurrentText(diagram::ScaleText({2, -1}));
+                QCOMPARE(panel->ScaleBox->currentText(), diagram::ScaleText({2, -1}));
+                result = panel->Result->text();
+                AnswerErrorMessage(refused);
+                panel->accept(); // refused: the panel stays open
+                QVERIFY(panel->isVisible());
+                panel->PaperBox->setCurrentText(QStringLiteral("A3"));
+                panel->ScaleBox->setCurrentText(diagram::ScaleText({1, 0}));
+            },
+            &papers);
+        WhenModal([&](QWidget* top) {
+            auto* dialog = qobject_cast<QFileDialog*>(top);
+            if (dialog == nullptr)
+                return false;
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept();
+            return true;
+        });
+        MainForm->SaveDiagram->trigger();
+        QCOMPARE(papers, QStringList({"A4", "A3", "A2", "A1", "A0"}));
+        QCOMPARE(result, DoesNotFitText);
+        QCOMPARE(refused, DoesNotFitText);
+        const QString info = Poppler(QStringLiteral(PDFINFO), {path});
+        QVERIFY2(info.contains(QStringLiteral("1191 x 842 pts (A3)")), qPrintable(info));
+        QVERIFY(
+            Poppler(QStringLiteral(PDFTOTEXT), {path, QStringLiteral("-")}).contains(QStringLiteral("1 A = 1 mm, A3")));
+    }
+
+    // The printer's PDF on A4, A5 and Letter: both pages, the title block whole with its scales and
+    // fields, every word inside the frame.
+    void printOnPaper_data()
+    {
+        QTest::addColumn<int>("paper");
+        QTest::newRow("A4") << int(QPageSize::A4);
+        QTest::newRow("A5") << int(QPageSize::A5);
+        QTest::newRow("Letter") << int(QPageSize::Letter);
+    }
+
+    void printOnPaper()
+    {
+        QFETCH(int, paper);
+        QVERIFY(MainForm->Diagram->CurrentDiagram());
+        QTemporaryDir directory(QDir::tempPath() + QStringLiteral("/orbitek-print-XXXXXX"));
+        const QString pdf = directory.filePath(QStringLiteral("tisk.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setFullPage(true);
+        printer.setPageSize(QPageSize(QPageSize::PageSizeId(paper)));
+        QCOMPARE(PrintOn(printer, *MainForm->Diagram->CurrentDiagram()), std::nullopt);
+
+        const QString info = Poppler(QStringLiteral(PDFINFO), {pdf});
+        const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral(R"(Pages:\s+(\d+))")).match(info);
+        QVERIFY2(pages.hasMatch() && pages.captured(1).toInt() >= 2, qPrintable(info));
+        const QString html = Poppler(
+            QStringLiteral(PDFTOTEXT),
+            {QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
+        const QRegularExpressionMatch size =
+            QRegularExpression(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re")).match(html);
+        QVERIFY(size.hasMatch());
+        constexpr double FramePt = 10 / 25.4 * 72 - 0.5; // the 10 mm margins, less rounding
+        const QRectF frame(FramePt, FramePt, size.captured(1).toDouble() - 2 * FramePt,
+                           size.captured(2).toDouble() - 2 * FramePt);
+        QStringList words;
+        const QRegularExpression word(QStringLiteral(
+            R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+        for (auto it = word.globalMatch(html); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            const QRectF box(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
+            QVERIFY2(frame.contains(box), qPrintable(m.captured(5)));
+            words << m.captured(5);
+        }
+        const QString text = words.join(u' ');
+        for (const char* expected :
+             {"Kruhový diagram asynchronního motoru", "Výkon 1 mm =", "Moment 1 mm =", "Vypracoval:", "Datum:",
+              "Bod T dělí pořadnici Ak", "přímka výkonu", "Vstupní hodnoty", "Charakteristické body"})
+            QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
     }
 };
 

@@ -2,6 +2,7 @@
 // with single-motor runs of the same motors in every format.
 #include <gtest/gtest.h>
 
+#include <QStringDecoder>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -74,6 +75,9 @@ TEST(Batch, RejectedMotorsDoNotStopTheRun)
     }
     EXPECT_EQ(Calc(Czech, {"--batch", file.path()}, "/dev/full").status, 74);
     EXPECT_EQ(Calc(Czech, {"--batch", "/nonexistent/motors.tsv"}).status, 66);
+    const Outcome folder = Calc(Czech, {"--batch", "/tmp"});
+    EXPECT_EQ(folder.status, 66);
+    EXPECT_EQ(folder.err, "orbitek-calc: cannot open '/tmp': Is a directory\n");
     EXPECT_EQ(Calc(Czech, {"--batch", file.path(), "--r1", "0,3"}).status, 64) << "one motor or a file, not both";
 }
 
@@ -120,6 +124,59 @@ TEST(Batch, MalformedLineStopsTheRunAfterTheRowsBeforeIt)
         EXPECT_EQ(o.status, 65) << c.name;
         EXPECT_EQ(o.err, c.message) << c.name;
         EXPECT_EQ(Lines(o.out).size(), c.linesWritten) << c.name;
+    }
+}
+
+// The longest line is 65 536 bytes without its line end, LF or CR LF; one byte more is no motor.
+TEST(Batch, LongestLine)
+{
+    constexpr std::size_t Longest = 65536;
+    auto padded = [](std::size_t length) { return std::string(length - Defaults.size(), ' ') + Defaults; };
+    for (const char* end : {"\n", "\r\n", ""}) {
+        const BatchFile longest(Header + "\n" + padded(Longest) + end);
+        const Outcome accepted = Calc(Czech, {"--batch", longest.path()});
+        EXPECT_EQ(accepted.status, 0) << accepted.err;
+        ASSERT_EQ(ParseText(accepted.out).size(), 2u);
+        EXPECT_EQ(ParseText(accepted.out)[1][9], "OK");
+
+        const BatchFile tooLong(Header + "\n" + padded(Longest + 1) + end);
+        const Outcome rejected = Calc(Czech, {"--batch", tooLong.path()});
+        EXPECT_EQ(rejected.status, 65);
+        EXPECT_EQ(rejected.err, "řádek 2: řádek je delší než 65536 bajtů\n");
+    }
+}
+
+// Bytes that are not UTF-8 come out as U+FFFD, one for each such byte, and every format stays valid text.
+TEST(Batch, OutputIsValidUtf8)
+{
+    const struct {
+        std::string typed, shown;
+    } cases[] = {
+        {"15\xe9", "15\uFFFD"},
+        {"\xc3\x28", "\uFFFD("},                          // a lead byte without its continuation
+        {"\xc0\xaf", "\uFFFD\uFFFD"},                     // an overlong form
+        {"\xed\xa0\x80", "\uFFFD\uFFFD\uFFFD"},           // a surrogate
+        {"\xf4\x90\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"}, // above U+10FFFF
+        {"\xe2\x82", "\uFFFD\uFFFD"},                     // cut short
+        {"š\xff€", "š\uFFFD€"},
+    };
+    std::string content = Header + "\n";
+    for (const auto& c : cases)
+        content += c.typed + "\t0,11\t177\t0,41\t220\t0,25\t3\t8\n";
+    const BatchFile file(content);
+    for (const char* format : {"text", "csv", "json"}) {
+        const Outcome o = Calc(Czech, {"--batch", file.path(), "--format", format});
+        EXPECT_EQ(o.status, 2) << format;
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString decoded = utf8(QByteArray::fromStdString(o.out));
+        EXPECT_FALSE(utf8.hasError()) << format;
+        const std::vector<std::string> lines = Lines(o.out);
+        ASSERT_EQ(lines.size(), std::size(cases) + 1) << format;
+        for (std::size_t i = 0; i < std::size(cases); ++i) {
+            const std::string& shown = cases[i].shown;
+            const std::string cell = std::string(format) == "json" ? "\"i0\": \"" + shown + "\"" : shown;
+            EXPECT_NE(lines[i + 1].find(cell), std::string::npos) << format << " " << lines[i + 1];
+        }
     }
 }
 

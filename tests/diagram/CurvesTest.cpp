@@ -157,6 +157,8 @@ TEST(Curves, MaximaAreTheCharacteristicPointsWithinTheSamplingStep)
                 EXPECT_EQ(plot.beyond->symbol, expected.symbol);
                 EXPECT_EQ(plot.beyond->value, value);
                 EXPECT_EQ(top, curve.values.size() - 1);
+                // The axis holds what is drawn between slip 0 and 1, not the maximum beyond it.
+                EXPECT_NEAR(plot.highest, *curve.values[top], Close * std::abs(value));
                 continue;
             }
             ASSERT_NE(mark, plot.marks.end());
@@ -186,12 +188,12 @@ TEST(Curves, PdfSecondPageHoldsTheCurvesAndTheOperatingTable)
     const Motor& defaults = Motors().front();
     const struct {
         const char* name;
-        std::optional<Scale> scale;
-    } cases[] = {{"A4 first page", std::nullopt}, {"larger first page", Scale{2, -1}}};
+        PageChoice page;
+    } cases[] = {{"A4 first page", {}}, {"larger first page", {Paper::A2, Scale{5, -1}}}};
     QTemporaryDir directory;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::optional<Diagram> d = MakeDiagram(defaults.k, defaults.c, c.scale);
+        const std::optional<Diagram> d = MakeDiagram(defaults.k, defaults.c, c.page);
         ASSERT_TRUE(d);
         const QString pdf = directory.filePath(QStringLiteral("kruhovy-diagram.pdf"));
         ASSERT_EQ(SaveDiagram(pdf, *d), std::nullopt);
@@ -205,9 +207,7 @@ TEST(Curves, PdfSecondPageHoldsTheCurvesAndTheOperatingTable)
         ASSERT_TRUE(second.hasMatch()) << info.toStdString();
         EXPECT_NEAR(second.captured(1).toDouble(), 297 / 25.4 * 72, 0.5);
         EXPECT_NEAR(second.captured(2).toDouble(), 210 / 25.4 * 72, 0.5);
-        if (c.scale) {
-            EXPECT_NE(d->page.paper, Paper::A4);
-        }
+        EXPECT_EQ(d->page.paper, c.page.paper);
 
         const QStringList words = Output(QStringLiteral(PDFTOTEXT),
                                          {QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-l"),

@@ -1,17 +1,23 @@
 // The files at true scale: the defaults' PDF read back with pdftotext, the SVG's size and viewBox, the
-// PNG's size and resolution.
+// PNG's size and resolution; and every file written completely or not at all when the disk fills up.
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstdio>
 #include <map>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include "Acceptance.h"
 #include "Characteristic.h"
 #include "DiagramExport.h"
+#include "FileSizeLimit.h"
 
 using namespace diagram;
 
@@ -134,6 +140,91 @@ TEST_F(DiagramFiles, PngResolutionKeepsWithinSixteenMegapixels)
     const QImage image(png);
     EXPECT_EQ(image.size(), PngSizeOf(d.page.page).pixels);
     EXPECT_NEAR(image.dotsPerMeterX(), 300 / 0.0254, 1);
+}
+
+QByteArray Contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Each format's file, written over an older one with the disk full after 0, 4, 8, … KiB: a failure
+// that names its reason and leaves the older file whole and no temporary file, until the limit holds
+// the whole file, which then is there byte for byte.
+TEST_F(DiagramFiles, FullDiskLeavesTheOlderFileWhole)
+{
+    constexpr rlim_t Step = 4096;
+    const Diagram d = DefaultDiagram();
+    const QByteArray older = "the drawing saved the day before";
+    for (const auto& [format, name] : {std::pair(FileFormat::Pdf, "x.pdf"), std::pair(FileFormat::Svg, "x.svg"),
+                                       std::pair(FileFormat::Png, "x.png")}) {
+        SCOPED_TRACE(name);
+        const EncodedFile file = EncodeDiagram(format, d);
+        ASSERT_FALSE(file.error);
+        ASSERT_GT(file.bytes.size(), 4 * static_cast<qsizetype>(Step));
+        const QString path = Path(name);
+        for (rlim_t limit = 0;; limit += Step) {
+            {
+                QFile old(path);
+                ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write(older) == older.size());
+            }
+            std::optional<QString> error;
+            {
+                const FileSizeLimit full(limit);
+                error = WriteWholeFile(QFile::encodeName(path), file.bytes);
+            }
+            const bool fits = limit >= static_cast<rlim_t>(file.bytes.size());
+            EXPECT_EQ(error.has_value(), !fits) << limit;
+            EXPECT_EQ(Contents(path), fits ? file.bytes : older) << limit;
+            for (const QString& left : QDir(directory.path()).entryList(QDir::Files | QDir::Hidden))
+                EXPECT_TRUE(QStringList({"x.pdf", "x.svg", "x.png"}).contains(left)) << left.toStdString();
+            if (fits)
+                break;
+        }
+        // The whole road from the diagram to the file fails the same way.
+        const FileSizeLimit full(16 * 1024);
+        const std::optional<QString> error = SaveDiagram(path, d);
+        ASSERT_TRUE(error.has_value());
+        EXPECT_FALSE(error->isEmpty());
+        EXPECT_EQ(Contents(path), file.bytes);
+    }
+}
+
+// The process's address space now, in bytes.
+rlim_t AddressSpace()
+{
+    long pages = 0;
+    if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld", &pages) != 1)
+            pages = 0;
+        std::fclose(statm);
+    }
+    return static_cast<rlim_t>(pages) * static_cast<rlim_t>(sysconf(_SC_PAGESIZE));
+}
+
+// Running out of memory while drawing is a failure like any other: reported, nothing written.
+TEST_F(DiagramFiles, OutOfMemoryIsReported)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer reserves the address space a limit would take away";
+#else
+    const std::optional<Diagram> d = [] {
+        const Diagram defaults = DefaultDiagram();
+        return MakeDiagram(defaults.record, defaults.points, {Paper::A0, Scale{2, -1}});
+    }();
+    ASSERT_TRUE(d.has_value());
+    const QString path = Path("a0.png");
+    ASSERT_EQ(SaveDiagram(Path("warm.pdf"), *d), std::nullopt); // fonts and caches loaded beforehand
+    rlimit saved{};
+    getrlimit(RLIMIT_AS, &saved);
+    rlimit limit = saved;
+    limit.rlim_cur = AddressSpace() + 16 * 1024 * 1024; // far below the page's 64 MB of pixels
+    setrlimit(RLIMIT_AS, &limit);
+    const std::optional<QString> error = SaveDiagram(path, *d);
+    setrlimit(RLIMIT_AS, &saved);
+    EXPECT_EQ(error, SystemErrorText(ENOMEM));
+    EXPECT_FALSE(QFile::exists(path));
+#endif
 }
 
 } // namespace

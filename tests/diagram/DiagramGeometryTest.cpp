@@ -1,6 +1,7 @@
 // The diagram's geometry against the record: points, circle, slip divisions, ticks, page and scale, for
-// the default motor and the extremes, and the page rule over seeded random motors.
+// the default motor and the extremes, the page rule over seeded random motors, and the scale's values.
 #include <cmath>
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -30,13 +31,18 @@ QPointF At(long double x, long double y)
     return {static_cast<double>(x), static_cast<double>(y)};
 }
 
-// Everything the page must hold, straight from the record and the characteristic points.
+// Everything the page must hold, straight from the record and the characteristic points: the whole
+// construction with S, A∞ and the arc from Ao through Ak to A∞ (sampled), every characteristic point
+// on it whatever its slip.
 std::vector<QPointF> MustBeOnPage(const TKonstrukce& k, const CharacteristicPoints& c)
 {
+    const QPointF centre = At(k.StredKruznice.x, k.Ao.y), aInf = At(k.AInf.x, k.AInf.y);
     std::vector<QPointF> points{{0, 0},
                                 At(k.Ao.x, k.Ao.y),
                                 At(k.Ak.x, k.Ak.y),
                                 At(k.BodPomeru.x, k.BodPomeru.y),
+                                centre,
+                                aInf,
                                 At(k.PrimkaSkluzu.zacatek.x, k.PrimkaSkluzu.zacatek.y),
                                 At(k.PrimkaSkluzu.konec.x, k.PrimkaSkluzu.konec.y)};
     for (int i = 1; i <= SlipCount; ++i) {
@@ -44,15 +50,23 @@ std::vector<QPointF> MustBeOnPage(const TKonstrukce& k, const CharacteristicPoin
         points.push_back(At(k.KruzniceX[i], k.KruzniceY[i]));
     }
     for (const auto* p : {&c.maxTorque, &c.maxOutput, &c.maxPowerFactor, &c.maxEfficiency, &c.maxInput})
-        if (*p && (*p)->slip && *(*p)->slip >= 0 && *(*p)->slip <= 1)
+        if (*p)
             points.push_back(At((*p)->point.x, (*p)->point.y));
+    // The arc clockwise from Ao (angle π) to A∞.
+    const double r = static_cast<double>(k.Polomer);
+    const double end = std::atan2(aInf.y() - centre.y(), aInf.x() - centre.x());
+    constexpr int ArcSamples = 720;
+    for (int i = 0; i <= ArcSamples; ++i) {
+        const double angle = M_PI + (end - M_PI) * i / ArcSamples;
+        points.push_back(centre + r * QPointF(std::cos(angle), std::sin(angle)));
+    }
     return points;
 }
 
 // The working region and the drawing's box on the page, clear of the title block.
 void ExpectWorkingRegionOnPage(const PageLayout& l, const std::vector<QPointF>& points)
 {
-    constexpr double Slack = 1e-9; // mm
+    constexpr double Slack = 1e-6; // mm: the arc's samples carry the rounding of sine and cosine
     const QRectF frame = l.frame.adjusted(-Slack, -Slack, Slack, Slack);
     for (const QPointF& a : points) {
         const QPointF mm = l.ToPage(a);
@@ -66,42 +80,49 @@ void ExpectWorkingRegionOnPage(const PageLayout& l, const std::vector<QPointF>& 
               QRectF(PageMargin, PageMargin, l.page.width() - 2 * PageMargin, l.page.height() - 2 * PageMargin));
 }
 
-// No smaller ISO page, in either orientation, holds the diagram at the chosen scale.
-void ExpectSmallestPage(const Scene& s, const PageLayout& l)
+// The page rule on `paper`: 1 A = 1 mm where it fits, else the finest scale that fits (finer only
+// while the region is under 100 mm across); landscape unless portrait gives a finer scale.
+void ExpectPageRule(const Scene& s, const PageLayout& l, Paper paper)
 {
-    ASSERT_TRUE(l.paper.has_value());
-    EXPECT_EQ(l.page, l.landscape ? PortraitSizeMm(*l.paper).transposed() : PortraitSizeMm(*l.paper));
-    for (Paper smaller : Papers) {
-        if (smaller == *l.paper)
-            break;
-        EXPECT_FALSE(FitOnPage(s, l.scale, PortraitSizeMm(smaller)));
-        EXPECT_FALSE(FitOnPage(s, l.scale, PortraitSizeMm(smaller).transposed()));
+    ASSERT_EQ(l.paper, paper);
+    const QSizeF portrait = PortraitSizeMm(paper);
+    EXPECT_EQ(l.page, l.landscape ? portrait.transposed() : portrait);
+    const double across = std::max(s.workingRegion.Width(), s.workingRegion.Height());
+    const bool finerFits = FitOnPage(s, l.scale.Previous(), portrait) ||
+        FitOnPage(s, l.scale.Previous(), portrait.transposed());
+    if (l.scale.Value() > 1) {
+        EXPECT_FALSE(finerFits);
     }
-}
-
-double Across(const Scene& s)
-{
-    return std::max(s.workingRegion.Width(), s.workingRegion.Height());
+    if (l.scale.Value() < 1) {
+        EXPECT_LT(across / l.scale.Next().Value(), MinimumAcross);
+        EXPECT_TRUE(across / l.scale.Value() >= MinimumAcross || !finerFits);
+    }
+    if (!l.landscape) {
+        EXPECT_FALSE(FitOnPage(s, l.scale, portrait.transposed())) << "portrait although landscape holds it";
+    }
 }
 
 struct Motor {
     const char* name;
     TypedInput input;
-    Scale scale;
-    Paper paper;
+    Scale scale; // on A4
+    bool landscape;
     Series tick; // at least 10 mm apart at that scale
+    Scale onA0;  // the same rule on A0
 };
 
 const Motor Motors[] = {
-    {"defaults", {"15", "0,11", "177", "0,41", "220", "0,25", 1, 3}, {1, 0}, Paper::A4, {1, 1}},
+    {"defaults", {"15", "0,11", "177", "0,41", "220", "0,25", 1, 3}, {1, 0}, true, {1, 1}, {1, 0}},
     // Radius 0,0053 A, T below Ao; the working region (from O) is about 1 A across.
-    {"tiny circle", {"1", "0,02", "1,0105", "0,0202", "500", "5", 1, 3}, {1, -2}, Paper::A4, {1, -1}},
-    // Radius 331 450 A; Ak 990 A up: A0 at 1 A = 1 mm, S and A∞ far off the page.
-    {"huge circle", {"139,6", "0,01", "1000", "0,99", "1000", "0,5", 1, 3}, {1, 0}, Paper::A0, {1, 1}},
+    {"tiny circle", {"1", "0,02", "1,0105", "0,0202", "500", "5", 1, 3}, {1, -2}, true, {1, -1}, {1, -2}},
+    // Radius 331 450 A; Ak 990 A up: S lies 331 590 A out, so 2 000 A per mm even on A0.
+    {"huge circle", {"139,6", "0,01", "1000", "0,99", "1000", "0,5", 1, 3}, {2, 3}, true, {2, 4}, {5, 2}},
     // T below Ao: the torque line falls and A∞ lies below the x axis.
-    {"T below Ao", {"50", "0,19", "165", "0,88", "259", "0,05", 1, 3}, {1, 0}, Paper::A4, {1, 1}},
-    // Maximum torque at slip 1,77, beyond Ak; the working region is 57 A across, so 0,5 A per mm.
-    {"maximum torque beyond Ak", {"38", "0,14", "74", "0,64", "199", "0,42", 1, 3}, {5, -1}, Paper::A4, {5, 0}},
+    {"T below Ao", {"50", "0,19", "165", "0,88", "259", "0,05", 1, 3}, {5, 0}, true, {5, 1}, {1, 0}},
+    // Maximum torque at slip 1,77, beyond Ak.
+    {"maximum torque beyond Ak", {"38", "0,14", "74", "0,64", "199", "0,42", 1, 3}, {1, 0}, true, {1, 1}, {1, 0}},
+    // A large motor that A0 took at 1 A = 1 mm: A4 now, and the whole circle with S on it.
+    {"large motor", {"300", "0,11", "1000", "0,41", "220", "0,05", 1, 3}, {5, 0}, true, {5, 1}, {1, 0}},
 };
 
 class DiagramGeometry : public ::testing::TestWithParam<Motor> {};
@@ -146,13 +167,25 @@ TEST_P(DiagramGeometry, AgreesWithTheRecordAndThePageRule)
     for (int i = 1; i <= SlipCount; ++i)
         EXPECT_EQ(s.divisions[i], At(k.SkluzX[i], k.SkluzY[i])) << i;
 
-    // The page and scale by the rule, the working region on it, the ticks at least 10 mm apart.
+    // The page and scale by the rule, the working region on it, the ticks at least 10 mm apart; the
+    // same on A0, and a forced scale there that A4 cannot hold.
     const std::optional<PageLayout> l = ChoosePage(s);
     ASSERT_TRUE(l.has_value());
     EXPECT_EQ(l->scale, m.scale);
-    EXPECT_EQ(l->paper, m.paper);
+    EXPECT_EQ(l->landscape, m.landscape);
     ExpectWorkingRegionOnPage(*l, MustBeOnPage(k, c));
-    ExpectSmallestPage(s, *l);
+    ExpectPageRule(s, *l, Paper::A4);
+    const std::optional<PageLayout> a0 = ChoosePage(s, {Paper::A0, std::nullopt});
+    ASSERT_TRUE(a0.has_value());
+    EXPECT_EQ(a0->scale, m.onA0);
+    ExpectWorkingRegionOnPage(*a0, MustBeOnPage(k, c));
+    ExpectPageRule(s, *a0, Paper::A0);
+    if (m.onA0.Value() < m.scale.Value()) {
+        EXPECT_FALSE(ChoosePage(s, {Paper::A4, m.onA0}));
+        const std::optional<PageLayout> forced = ChoosePage(s, {Paper::A0, m.onA0});
+        ASSERT_TRUE(forced.has_value());
+        EXPECT_EQ(forced->page, a0->page);
+    }
     EXPECT_EQ(TickStep(l->scale, 10), m.tick);
     EXPECT_GE(m.tick.Value() / l->scale.Value(), 10 - 1e-9);
     EXPECT_LT(m.tick.Previous().Value() / l->scale.Value(), 10);
@@ -181,9 +214,7 @@ INSTANTIATE_TEST_SUITE_P(Motors, DiagramGeometry, ::testing::ValuesIn(Motors),
                              return name;
                          });
 
-// Over seeded random motors: the working region always on the smallest page that holds it, at 1 A = 1 mm
-// unless A0 is too small (then the finest scale that fits A0) or the region is under 100 mm across at it
-// (then the first finer scale at which it is not).
+// Over seeded random motors: the whole construction always on the default A4 page by the page rule.
 TEST(DiagramPage, RuleHoldsForRandomMotors)
 {
     std::mt19937_64 random(20241207);
@@ -204,20 +235,36 @@ TEST(DiagramPage, RuleHoldsForRandomMotors)
         ASSERT_TRUE(l.has_value()) << z.PrNapr << " " << z.PrNakr;
         SCOPED_TRACE(z.PrNapr + " " + z.UcNapr + " " + z.PrNakr + " " + z.UcNakr + " " + z.R1f);
         ExpectWorkingRegionOnPage(*l, MustBeOnPage(k, c));
-        ExpectSmallestPage(s, *l);
-        const Scale unit{1, 0};
-        if (l->scale == unit)
-            continue;
-        if (l->scale.Value() > 1) {
-            EXPECT_EQ(l->paper, Paper::A0);
-            EXPECT_FALSE(FitOnPage(s, l->scale.Previous(), PortraitSizeMm(Paper::A0)));
-            EXPECT_FALSE(FitOnPage(s, l->scale.Previous(), PortraitSizeMm(Paper::A0).transposed()));
-        } else {
-            EXPECT_GE(Across(s) / l->scale.Value(), MinimumAcross);
-            EXPECT_LT(Across(s) / l->scale.Next().Value(), MinimumAcross);
-        }
+        ExpectPageRule(s, *l, Paper::A4);
     }
     EXPECT_GE(motors, 300);
+}
+
+// Paper narrower than the title block gets the narrow one, shrunk where even that is too wide.
+TEST(DiagramPage, TitleBlockFitsTheFrame)
+{
+    const struct {
+        double frameWidth;
+        QSizeF block;
+    } cases[] = {
+        {277, TitleBlockSize},       // A4 landscape
+        {182, TitleBlockSize},       // just wide enough
+        {128, NarrowTitleBlockSize}, // A5 portrait
+        {56, NarrowTitleBlockSize / 2},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TitleBlockSizeFor(c.frameWidth), c.block) << c.frameWidth;
+}
+
+// The tick step of any scale, a view zoomed far out or in included, stays within the series' range;
+// the scale texts themselves are the calculator's test.
+TEST(DiagramPage, TickStepsStayInTheSeries)
+{
+    EXPECT_EQ(SeriesAtLeast(0), (Series{1, -15}));
+    EXPECT_EQ(SeriesAtLeast(1e300), (Series{5, 15}));
+    EXPECT_EQ(SeriesAtLeast(std::numeric_limits<double>::infinity()), (Series{5, 15}));
+    EXPECT_EQ(SeriesAtLeast(3), (Series{5, 0}));
+    EXPECT_EQ(SeriesValue(1e-400L), std::nullopt);
 }
 
 } // namespace
