@@ -4,10 +4,7 @@
 #include "ErrorDisplay.h"
 #include "LoadNumberSeparators.h"
 
-#include <QDir>
 #include <QLibraryInfo>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTranslator>
 
 OrbitekApplication::OrbitekApplication(int& argc, char** argv) : QApplication(argc, argv)
@@ -52,14 +49,4 @@ void InstallQtTranslation()
     translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
-}
-
-void KeepQtSettingsForTheRun()
-{
-    // Named by hand: the default name comes from the application title, which holds a '/'.
-    static QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/orbitek-XXXXXX")); // removed at exit
-    if (!folder.isValid())
-        return; // no temporary folder: Qt's default place is the lesser evil than no file dialog
-    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
-        QSettings::setPath(format, QSettings::UserScope, folder.path());
 }

@@ -1,4 +1,4 @@
-// Start-up: title, separators, the six windows, the main window centred, the loop, exit code 0.
+// Start-up: title, separators, the six windows, the main window, the loop, what to remember, exit code 0.
 #include "Main.h"
 #include "OrbitekApplication.h"
 
@@ -7,6 +7,8 @@ int main(int argc, char** argv)
     OrbitekApplication app(argc, argv);
     if (StartUp())
         QApplication::exec();
+    if (MainForm != nullptr)
+        MainForm->SaveSettings();
     DestroyWindows();
     return 0;
 }

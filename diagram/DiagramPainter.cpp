@@ -423,6 +423,7 @@ constexpr double SymbolColumn = 77;
 constexpr double CaptionColumn = 81;
 constexpr double ValueRight = 150;
 constexpr double SlipColumn = 154;
+constexpr int MaxHeaderCharacters = 120; // more never fits; a long note is cut before it is measured
 
 } // namespace
 
@@ -558,7 +559,15 @@ void PaintTitleBlock(QPainter& p, const TitleBlockTexts& texts, const PageLayout
     QString scale = QStringLiteral("Měřítko ") + ScaleText(l.scale);
     if (l.paper)
         scale += QStringLiteral(", ") + PaperName(*l.paper);
-    type.Draw(o + QPointF(r.width() - TitleInset, headerMiddle), scale, 3, Qt::AlignRight | Qt::AlignVCenter, true);
+    const QRectF scaleBox = type.Draw(o + QPointF(r.width() - TitleInset, headerMiddle), scale, 3,
+                                      Qt::AlignRight | Qt::AlignVCenter, true);
+    // The motor between the title and the scale, shortened to the room there.
+    const QPointF motorAt = o + QPointF(ColumnSplit + TitleInset, headerMiddle);
+    const double motorRoom = scaleBox.left() - TitleInset - motorAt.x();
+    QString motor = MotorHeaderText(texts).left(MaxHeaderCharacters);
+    while (!motor.isEmpty() && type.Measure(motorAt, motor, 3, Qt::AlignLeft | Qt::AlignVCenter).width() > motorRoom)
+        motor = motor.size() > 1 ? motor.left(motor.size() - 2) + u'…' : QString();
+    type.Draw(motorAt, motor, 3, Qt::AlignLeft | Qt::AlignVCenter);
 
     type.Draw(o + QPointF(TitleInset, SectionTop), QStringLiteral("Vstupní hodnoty"), BodySize,
               Qt::AlignLeft | Qt::AlignBottom, true);

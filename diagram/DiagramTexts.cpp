@@ -114,6 +114,14 @@ TitleBlockTexts MakeTitleBlockTexts(const TKonstrukce& k, const CharacteristicPo
     return t;
 }
 
+QString MotorHeaderText(const TitleBlockTexts& texts)
+{
+    const QString note = texts.note.simplified(); // one line, whatever the file's note holds
+    if (texts.motor.isEmpty() || note.isEmpty())
+        return texts.motor.isEmpty() ? note : texts.motor;
+    return texts.motor + QStringLiteral(" – ") + note;
+}
+
 std::vector<TextRow> CharacteristicRows(const TKonstrukce& k, const CharacteristicPoints& c, bool shortNames)
 {
     // The rows of the grid "Charakteristické body", the symbol each point has on the diagram and the

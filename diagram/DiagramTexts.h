@@ -32,7 +32,13 @@ struct TextRow {
 struct TitleBlockTexts {
     std::vector<TextRow> inputs;         // I0, cos φ0, Ik, cos φk, Uf, R1f, phases, speed
     std::vector<TextRow> characteristic; // the characteristic values, long captions
+    QString motor;                       // the motor's name and file; empty for one typed in and not saved
+    QString note;                        // the motor file's note
 };
+
+// What the title block's header says of the motor after the diagram's title: name and file, then the
+// note; empty when there is neither.
+QString MotorHeaderText(const TitleBlockTexts& texts);
 
 TitleBlockTexts MakeTitleBlockTexts(const TKonstrukce& k, const CharacteristicPoints& c);
 // The characteristic values as the grid "Charakteristické body" has them, with the diagram's symbols;
