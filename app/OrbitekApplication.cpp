@@ -5,7 +5,13 @@
 #include "LoadNumberSeparators.h"
 
 #include <QLibraryInfo>
+#include <QSocketNotifier>
 #include <QTranslator>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 OrbitekApplication::OrbitekApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
@@ -49,4 +55,28 @@ void InstallQtTranslation()
     translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
+}
+
+void QuitOnTerminationSignals()
+{
+    // The handler may only write to a descriptor; the loop reads the byte and quits.
+    static int fds[2] = {-1, -1};
+    if (fds[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(fds[1], QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
+        char signal = 0;
+        [[maybe_unused]] const ssize_t n = ::read(fds[1], &signal, 1);
+        QCoreApplication::quit();
+    });
+    struct sigaction action {};
+    action.sa_handler = [](int) {
+        const int saved = errno;
+        [[maybe_unused]] const ssize_t n = ::write(fds[0], "q", 1);
+        errno = saved;
+    };
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART | SA_RESETHAND; // a second signal is not asked twice
+    for (const int signal : {SIGTERM, SIGINT})
+        ::sigaction(signal, &action, nullptr);
 }

@@ -23,3 +23,7 @@ void SetApplicationTitle();
 
 // Qt's own texts (the file and print dialogs, edit menus) in Czech, like the rest of the program.
 void InstallQtTranslation();
+
+// SIGTERM and SIGINT end the program through its event loop, as closing the main window does, so that
+// what it keeps is written and what it made in temporary folders is removed. A second signal ends it at once.
+void QuitOnTerminationSignals();
