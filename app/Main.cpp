@@ -350,7 +350,7 @@ void TMainForm::OpenMotorFile(const QString& path)
         ShowErrorMessage(QString::fromStdString(*rejection));
         return;
     }
-    current_ = CurrentMotor{std::move(motor), path, false};
+    current_ = CurrentMotor{std::move(motor), QFileInfo(path).absoluteFilePath(), false}; // as the recent list has it
     settings::AddRecentMotor(path);
     FillRecentMotors();
     ShowAcceptedCalculation();

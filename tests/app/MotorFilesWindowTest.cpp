@@ -12,6 +12,7 @@
 #include "WindowTestMain.h"
 #include "Zadani.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QBuffer>
 #include <QDir>
@@ -35,25 +36,31 @@ const char* const Measured = R"({"format": "orbitek-motor", "version": 1, "input
   "connection": "delta", "f": 60, "poles": 14, "phases": 3, "u0": "415", "i0": "21", "p0": "1250", "uk": "100",
   "ik": "45", "pk": "2730", "r1": "0.4", "r1kind": "terminals", "r1factor": "1.1"}})";
 
-// Chooses `path` in the next file dialog, typed into its name field as a user would (selectFile() leaves
-// a focused field alone), again until the dialog, which selects its own name once it has read the
-// folder, holds it.
+// Chooses `path` in the next file dialog as a user would type it into its name field, and presses its
+// button. The file it was given to suggest, selected in its list once it has read the folder, would
+// win over the typed name: the selection goes first. A dialog still open after a minute is cancelled,
+// so that a failing test ends.
 void AnswerFileDialog(const QString& path)
 {
     auto* timer = new QTimer;
     QObject::connect(timer, &QTimer::timeout, timer, [timer, path] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || !dialog->isVisible())
-            return;
-        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
-            name->setText(path);
-        if (!dialog->selectedFiles().value(0).startsWith(path))
+        auto* name = dialog != nullptr ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+        if (name == nullptr || !dialog->isVisible())
             return;
         timer->deleteLater();
+        for (QAbstractItemView* view : dialog->findChildren<QAbstractItemView*>())
+            if (view->selectionModel() != nullptr)
+                view->selectionModel()->clearSelection();
+        name->setText(path);
         static_cast<QDialog*>(dialog)->accept(); // the Open or Save button
     });
     timer->start(50);
-    QTimer::singleShot(10000, timer, &QObject::deleteLater); // a test that fails must not hang
+    QTimer::singleShot(60000, timer, [timer] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+        timer->deleteLater();
+    });
 }
 
 QByteArray PageSvg()
