@@ -47,7 +47,8 @@ constexpr const char* Text = "text";
 constexpr const char* NumberText = "text s číslem (například \"0.25\")";
 constexpr const char* Count = "celé číslo";
 constexpr const char* Object = "objekt";
-constexpr const char* Number = "číslo";
+constexpr const char* WholeNumber = "celé číslo";
+constexpr const char* DecimalNumber = "desetinné číslo";
 constexpr const char* Array = "pole";
 constexpr const char* Boolean = "logická hodnota";
 constexpr const char* Null = "null";
@@ -215,7 +216,8 @@ const char* TypeName(const Json& v)
     case Json::value_t::array: return text::Array;
     case Json::value_t::boolean: return text::Boolean;
     case Json::value_t::null: return text::Null;
-    default: return text::Number;
+    case Json::value_t::number_float: return text::DecimalNumber;
+    default: return text::WholeNumber;
     }
 }
 

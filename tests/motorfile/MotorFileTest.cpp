@@ -149,7 +149,7 @@ TEST(MotorFile, EachFaultIsNamedWithTheFile)
          "je motor ve verzi 2 formátu, tento Orbitek čte jen verzi 1"},
         {"missing key", Defaults("\"cosk\": \"0.41\", ", ""), "chybí „input.cosk“."},
         {"a number, not a text", Defaults("\"15\"", "15"),
-         "„input.i0“ má být text s číslem (například \"0.25\"), ne číslo."},
+         "„input.i0“ má být text s číslem (například \"0.25\"), ne celé číslo."},
         {"a decimal comma", Defaults("\"0.25\"", "\"0,25\""),
          "„input.r1“ není číslo zapsané s desetinnou tečkou: „0,25“."},
         {"a number too large", Defaults("\"220\"", "\"1e5000\""), "„input.uf“ není číslo"},
