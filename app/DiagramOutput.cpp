@@ -20,6 +20,7 @@
 #include "ErrorDisplay.h"
 #include "GridTexts.h"
 #include "PageChoiceDialog.h"
+#include "Settings.h"
 
 namespace {
 
@@ -43,13 +44,6 @@ QString SuffixOfFilter(const QString& filter)
         if (t.filter == filter)
             return t.suffix;
     return FileTypes[0].suffix;
-}
-
-// The folder the save dialog opens in: the last one used in this run.
-QString& LastDirectory()
-{
-    static QString directory = QDir::homePath();
-    return directory;
 }
 
 // The paper and scale last chosen in this run, for saving and for printing (no paper: the printer's).
@@ -121,7 +115,7 @@ void SaveDiagramAs(QWidget* parent, const diagram::Diagram& d)
     for (const FileType& t : FileTypes)
         filters << t.filter;
     dialog.setNameFilters(filters);
-    dialog.setDirectory(LastDirectory());
+    dialog.setDirectory(settings::LastFolder(settings::FileDialog::SaveDiagram));
     dialog.selectFile(DefaultFileName);
     dialog.setDefaultSuffix(FileTypes[0].suffix);
     // Another type chosen: the name follows it.
@@ -137,7 +131,7 @@ void SaveDiagramAs(QWidget* parent, const diagram::Diagram& d)
     QString file = dialog.selectedFiles().constFirst();
     if (!diagram::FormatOfFileName(file))
         file += u'.' + SuffixOfFilter(dialog.selectedNameFilter());
-    LastDirectory() = QFileInfo(file).absolutePath();
+    settings::SetLastFolder(settings::FileDialog::SaveDiagram, QFileInfo(file).absolutePath());
 
     std::optional<QString> error;
     {

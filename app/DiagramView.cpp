@@ -27,6 +27,7 @@ constexpr double MinZoomOfFit = 1.0 / 20; // how far out and in the view zooms, 
 constexpr double MaxZoomOfFit = 2000;
 constexpr int BoxMargin = 8; // px between a box and the view's edge
 constexpr int BoxPadding = 5;
+constexpr int MaxHeadingCharacters = 200; // of the motor or its note above the values, before eliding
 constexpr int ColumnGap = 10;
 constexpr int SymbolColumn = 14;
 constexpr double SymbolPixels = 9;
@@ -88,6 +89,16 @@ void DiagramView::SetDiagram(diagram::Diagram d)
     marked_.reset();
     SetPointerReadout(std::nullopt);
     FitToView();
+}
+
+void DiagramView::SetMotorTitle(const QString& motor, const QString& note)
+{
+    if (!diagram_)
+        return;
+    diagram_->texts.motor = motor;
+    diagram_->texts.note = note;
+    ++diagramCount_; // the kept drawing holds the box
+    update();
 }
 
 void DiagramView::FitToView()
@@ -242,8 +253,20 @@ QSizeF DiagramView::ValueBoxSize() const
         return {};
     const QFontMetrics m(font());
     const Columns c = ColumnsOf(values_, m);
+    const int lines = static_cast<int>(values_.size() + ValueBoxHeading().size());
     return QSizeF(2 * BoxPadding + SymbolColumn + c.caption + ColumnGap + c.value + ColumnGap + c.slip,
-                  2 * BoxPadding + static_cast<int>(values_.size()) * m.height());
+                  2 * BoxPadding + lines * m.height());
+}
+
+QStringList DiagramView::ValueBoxHeading() const
+{
+    QStringList lines;
+    if (!diagram_)
+        return lines;
+    for (const QString& line : {diagram_->texts.motor, diagram_->texts.note.simplified()})
+        if (!line.isEmpty())
+            lines << line.left(MaxHeadingCharacters);
+    return lines;
 }
 
 void DiagramView::PaintValueBox(QPainter& p) const
@@ -256,6 +279,19 @@ void DiagramView::PaintValueBox(QPainter& p) const
     p.setFont(font());
     double y = box.top() + BoxPadding;
     const double left = box.left() + BoxPadding;
+    // The motor above its values, as wide as they are: its name and file in bold, its note below.
+    p.setPen(Qt::black);
+    const int room = static_cast<int>(box.width() - 2 * BoxPadding);
+    QFont bold = font();
+    bold.setBold(!diagram_->texts.motor.isEmpty());
+    for (const QString& line : ValueBoxHeading()) {
+        p.setFont(bold);
+        p.drawText(QRectF(left, y, room, m.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                   QFontMetrics(bold).elidedText(line, Qt::ElideRight, room));
+        bold.setBold(false);
+        y += m.height();
+    }
+    p.setFont(font());
     for (const diagram::TextRow& row : values_) {
         if (row.symbol)
             diagram::PaintSymbol(p, *row.symbol, QPointF(left + SymbolColumn / 2.0 - 2, y + m.height() / 2.0),

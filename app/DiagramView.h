@@ -17,6 +17,8 @@ public:
     // Shows the diagram of an accepted calculation, fitted to the view.
     void SetDiagram(diagram::Diagram d);
     const std::optional<diagram::Diagram>& CurrentDiagram() const { return diagram_; }
+    // The motor's name and file, and its note, in the corner box and the page's title block.
+    void SetMotorTitle(const QString& motor, const QString& note);
 
     // Home and a double click: the drawing fitted to the view again.
     void FitToView();
@@ -59,6 +61,7 @@ private:
     void ReadAt(QPointF pixel);
     void SetPointerReadout(std::optional<OperatingPoint> point);
     QSizeF ValueBoxSize() const;
+    QStringList ValueBoxHeading() const;
     void PaintValueBox(QPainter& p) const;
     void PaintReadout(QPainter& p, const Readout& r) const;
     // The drawing and its value box as they stand: repainted only when the view or the diagram

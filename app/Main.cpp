@@ -15,17 +15,24 @@
 #include "Moment.h"
 #include "OrbitekApplication.h"
 #include "ProgramIcon.h"
+#include "Settings.h"
 #include "SourBod.h"
 #include "Zadani.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QWindow>
 
 TMainForm* MainForm = nullptr;
@@ -45,6 +52,17 @@ void ShowDialog(ModalDialog* dialog)
 {
     if (dialog != nullptr)
         dialog->ShowModal(); // the result is of no interest here
+}
+
+// The motor files among dropped or pasted URLs, local ones only.
+QStringList MotorFilesOf(const QMimeData* data)
+{
+    QStringList files;
+    if (data != nullptr)
+        for (const QUrl& url : data->urls())
+            if (url.isLocalFile() && IsMotorFileName(url.toLocalFile()))
+                files << url.toLocalFile();
+    return files;
 }
 
 } // namespace
@@ -100,6 +118,17 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     Npovda1 = HlavniMenu->addMenu(help);
     HintTracker::Instance().TrackMenuBar(HlavniMenu);
 
+    OpenMotor = AddItem(xx, QStringLiteral("&Otevřít motor..."), QStringLiteral("Otevření motoru uloženého v souboru"),
+                        &TMainForm::OpenMotorClick);
+    OpenMotor->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    SaveMotor = AddItem(xx, QStringLiteral("Uložit &motor..."),
+                        QStringLiteral("Uložení vstupních hodnot motoru do souboru"), &TMainForm::SaveMotorClick);
+    SaveMotor->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    RecentMotorsMenu = newMenu(QStringLiteral("Naposledy otevřené"));
+    RecentMotors = xx->addMenu(RecentMotorsMenu);
+    RecentMotors->setStatusTip(QStringLiteral("Motory otevřené nebo uložené naposledy"));
+    MotorSeparator = xx->addSeparator();
+
     SaveDiagram = AddItem(
         xx, QStringLiteral("&Uložit diagram..."),
         QStringLiteral("Uložení kruhového diagramu ve skutečném měřítku do souboru PDF, SVG nebo PNG"),
@@ -144,6 +173,17 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     addAction(MeasuredInputPopup);
     MeasuredInput->setText(MeasuredInput->text() + QStringLiteral("\tF3"));
 
+    // The current motor's values, after the other input items; Shift+F2 owned by the popup item.
+    EditInput = AddEditItem(diagram, N1);
+    EditInputPopup = AddEditItem(PodMenu1, N2);
+    EditInputPopup->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F2));
+    EditInputPopup->setShortcutContext(Qt::WindowShortcut);
+    addAction(EditInputPopup);
+    EditInput->setText(EditInput->text() + u'\t' + EditInputPopup->shortcut().toString(QKeySequence::NativeText));
+
+    FillRecentMotors();
+    setAcceptDrops(true);
+
     GuardHandler([this] { FormCreate(this); });
 }
 
@@ -171,14 +211,43 @@ std::tuple<QAction*, QAction*, QAction*, QAction*> TMainForm::AddDiagramItems(QM
     return {input, separator, coordinates, torque};
 }
 
-QAction* TMainForm::AddMeasuredItem(QMenu* menu, QAction* before)
+QAction* TMainForm::InsertItem(QMenu* menu, QAction* before, const QString& caption, const QString& hint,
+                               void (TMainForm::*handler)(QObject*))
 {
-    QAction* item = AddItem(menu, QStringLiteral("&Naměřené hodnoty..."),
-                            QStringLiteral("Zadání hodnot naměřených při zkouškách naprázdno a nakrátko"),
-                            &TMainForm::MeasuredInputClick);
+    QAction* item = AddItem(menu, caption, hint, handler);
     menu->removeAction(item);
     menu->insertAction(before, item);
     return item;
+}
+
+QAction* TMainForm::AddMeasuredItem(QMenu* menu, QAction* before)
+{
+    return InsertItem(menu, before, QStringLiteral("&Naměřené hodnoty..."),
+                      QStringLiteral("Zadání hodnot naměřených při zkouškách naprázdno a nakrátko"),
+                      &TMainForm::MeasuredInputClick);
+}
+
+QAction* TMainForm::AddEditItem(QMenu* menu, QAction* before)
+{
+    return InsertItem(menu, before, QStringLiteral("&Upravit zadání..."),
+                      QStringLiteral("Úprava vstupních hodnot motoru, který je právě spočten"),
+                      &TMainForm::EditInputClick);
+}
+
+void TMainForm::FillRecentMotors()
+{
+    RecentMotorsMenu->clear();
+    const QStringList files = settings::RecentMotors();
+    for (int i = 0; i < files.size(); ++i) {
+        // "&1 motor.orbitek"; the status line gives the whole path.
+        QAction* item = RecentMotorsMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
+            QFileInfo(files[i]).fileName().replace(u'&', QStringLiteral("&&"))));
+        item->setStatusTip(QDir::toNativeSeparators(files[i]));
+        const QString path = files[i];
+        connect(item, &QAction::triggered, this, [this, path] { GuardHandler([this, path] { OpenMotorFile(path); }); });
+    }
+    if (files.isEmpty())
+        RecentMotorsMenu->addAction(QStringLiteral("(žádné)"))->setEnabled(false);
 }
 
 void TMainForm::FormCreate(QObject*)
@@ -211,6 +280,118 @@ void TMainForm::Vstupnhodnoty1Click(QObject*)
 void TMainForm::MeasuredInputClick(QObject*)
 {
     ShowDialog(MeasuredDlg);
+}
+
+void TMainForm::EditInputClick(QObject*)
+{
+    if (!current_) {
+        ShowDialog(ZadaniDlg); // nothing to edit yet: the defaults, as F2
+        return;
+    }
+    // What the dialog accepts while this runs edits the motor shown, even should an error leave it.
+    struct Editing {
+        bool& flag;
+        explicit Editing(bool& f) : flag(f) { flag = true; }
+        ~Editing() { flag = false; }
+    } editing(editing_);
+    if (const auto* form = std::get_if<InputForm>(&current_->motor.input)) {
+        if (ZadaniDlg != nullptr)
+            ZadaniDlg->ShowOnNextShowing(TypedInputOf(*form));
+        ShowDialog(ZadaniDlg);
+    } else {
+        if (MeasuredDlg != nullptr)
+            MeasuredDlg->SetReadings(TypedReadingsOf(std::get<MeasuredForm>(current_->motor.input)));
+        ShowDialog(MeasuredDlg);
+    }
+}
+
+void TMainForm::OpenMotorClick(QObject*)
+{
+    if (const std::optional<QString> path = AskMotorToOpen(this))
+        OpenMotorFile(*path);
+}
+
+void TMainForm::SaveMotorClick(QObject*)
+{
+    if (!current_) {
+        ShowErrorMessage(NoDiagramYet);
+        return;
+    }
+    const std::optional<QString> path = AskMotorToSave(this, current_->path);
+    if (!path)
+        return;
+    MotorFile motor = current_->motor;
+    motor.torqueLine = Konstrukce.torqueLine;
+    if (const std::optional<QString> error = WriteMotorFile(*path, motor)) {
+        ShowErrorMessage(SaveMotorErrorText(*path, *error));
+        return;
+    }
+    current_->path = *path;
+    current_->edited = false;
+    settings::AddRecentMotor(*path);
+    FillRecentMotors();
+    ShowMotorTitle();
+}
+
+void TMainForm::OpenMotorFile(const QString& path)
+{
+    MotorFile motor;
+    try {
+        motor = ReadMotorFile(path);
+    } catch (const EMotorFileError& error) {
+        if (!QFileInfo::exists(path)) {
+            settings::RemoveRecentMotor(path); // gone: no use offering it again
+            FillRecentMotors();
+        }
+        ShowErrorMessage(QString::fromStdString(error.what()));
+        return;
+    }
+    if (const std::optional<std::string> rejection = AcceptMotor(motor, Konstrukce)) {
+        ShowErrorMessage(QString::fromStdString(*rejection));
+        return;
+    }
+    current_ = CurrentMotor{std::move(motor), QFileInfo(path).absoluteFilePath(), false}; // as the recent list has it
+    settings::AddRecentMotor(path);
+    FillRecentMotors();
+    ShowAcceptedCalculation();
+}
+
+void TMainForm::InputAccepted()
+{
+    if (ZadaniDlg != nullptr)
+        TakeAcceptedMotor(InputFormOf(ZadaniDlg->TypedValues()));
+}
+
+void TMainForm::ReadingsAccepted()
+{
+    if (MeasuredDlg != nullptr)
+        TakeAcceptedMotor(MeasuredFormOf(MeasuredDlg->Readings()));
+}
+
+void TMainForm::TakeAcceptedMotor(std::variant<InputForm, MeasuredForm> input)
+{
+    CurrentMotor next;
+    if (editing_ && current_) {
+        next = *current_;
+        next.edited = current_->edited || input != current_->motor.input;
+    }
+    next.motor.input = std::move(input);
+    next.motor.torqueLine = Konstrukce.torqueLine;
+    current_ = std::move(next);
+    ShowAcceptedCalculation();
+}
+
+void TMainForm::ShowMotorTitle()
+{
+    if (current_)
+        Diagram->SetMotorTitle(MotorTitle(*current_), QString::fromStdString(current_->motor.note));
+}
+
+void TMainForm::SaveSettings()
+{
+    settings::SetWindowGeometry(saveGeometry());
+    settings::SetSplitterState(ClientArea->saveState());
+    settings::SetTorqueLineChoice(Konstrukce.torqueLine);
 }
 
 void TMainForm::MomentovkaClick(QObject*)
@@ -259,6 +440,10 @@ void TMainForm::ShowAcceptedCalculation()
     GuardHandler([this] {
         const CharacteristicPoints c = ReadCharacteristicPoints(Konstrukce);
         if (std::optional<diagram::Diagram> d = diagram::MakeDiagram(Konstrukce, c)) {
+            if (current_) {
+                d->texts.motor = MotorTitle(*current_);
+                d->texts.note = QString::fromStdString(current_->motor.note);
+            }
             Diagram->SetDiagram(std::move(*d));
             Curves->SetCalculation(Konstrukce, c);
         }
@@ -267,7 +452,11 @@ void TMainForm::ShowAcceptedCalculation()
 
 void TMainForm::PlaceForFirstShow()
 {
-    winId(); // the native window exists from creation on; its frame may be known now
+    ClientArea->restoreState(settings::SplitterState()); // an empty or foreign state changes nothing
+    const QByteArray geometry = settings::WindowGeometry();
+    if (!geometry.isEmpty() && restoreGeometry(geometry))
+        return; // where the user left it, instead of centred at the design size
+    winId();    // the native window exists from creation on; its frame may be known now
     QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     if (frame.isNull())
         frame = DesignFrame;
@@ -314,24 +503,44 @@ void TMainForm::contextMenuEvent(QContextMenuEvent* event)
     event->accept();
 }
 
+void TMainForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!MotorFilesOf(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* event)
+{
+    const QStringList files = MotorFilesOf(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    // Once the drop is over: a message about the file must not hold the dragging program.
+    const QString path = files.constFirst();
+    QTimer::singleShot(0, this, [this, path] { GuardHandler([this, path] { OpenMotorFile(path); }); });
+}
+
 void TMainForm::OpenPopup(const QPoint& globalPos)
 {
     PodMenu1->popup(globalPos);
 }
 
-bool StartUp()
+bool StartUp(const QString& motorFile)
 {
     SetApplicationTitle();
     InstallQtTranslation();
-    KeepQtSettingsForTheRun();
     InstallFontSubstitutes();
     QApplication::setFont(DialogFont());
     LoadNumberSeparators();
+    Konstrukce.torqueLine = settings::TorqueLineChoice();
     CreateWindows();
     if (MainForm == nullptr)
         return false;
     MainForm->PlaceForFirstShow();
     MainForm->show();
+    if (!motorFile.isEmpty())
+        QTimer::singleShot(0, MainForm,
+                           [motorFile] { GuardHandler([motorFile] { MainForm->OpenMotorFile(motorFile); }); });
     return true;
 }
 
@@ -342,14 +551,13 @@ void CreateWindows()
     GuardHandler([owner] { AboutBox = new TAboutBox(owner); });
     GuardHandler([owner] { ZadaniDlg = new TZadaniDlg(owner); });
     if (MainForm != nullptr && ZadaniDlg != nullptr)
-        QObject::connect(ZadaniDlg, &TZadaniDlg::CalculationAccepted, MainForm, &TMainForm::ShowAcceptedCalculation);
+        QObject::connect(ZadaniDlg, &TZadaniDlg::CalculationAccepted, MainForm, &TMainForm::InputAccepted);
     GuardHandler([owner] { Tabulka1 = new TTabulka1(owner); });
     GuardHandler([owner] { LicPodm = new TLicPodm(owner); });
     GuardHandler([owner] { SouradniceDlg = new TSouradniceDlg(owner); });
     GuardHandler([owner] { MeasuredDlg = new MeasuredDialog(owner); });
     if (MainForm != nullptr && MeasuredDlg != nullptr)
-        QObject::connect(MeasuredDlg, &MeasuredDialog::CalculationAccepted, MainForm,
-                         &TMainForm::ShowAcceptedCalculation);
+        QObject::connect(MeasuredDlg, &MeasuredDialog::CalculationAccepted, MainForm, &TMainForm::ReadingsAccepted);
 }
 
 void DestroyWindows()

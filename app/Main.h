@@ -2,7 +2,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
 #include <tuple>
+
+#include "MotorFiles.h"
 
 class CurvesView;
 class DiagramView;
@@ -47,6 +50,15 @@ public:
     // "&Naměřené hodnoty..." after "&Vstupní hodnoty..." in the "Diagram" menu and in the popup menu.
     QAction* MeasuredInput;
     QAction* MeasuredInputPopup;
+    // Motor files at the head of the "&XX" menu, and "&Upravit zadání..." after the input items of the
+    // "Diagram" menu and the popup menu.
+    QAction* OpenMotor;
+    QAction* SaveMotor;
+    QMenu* RecentMotorsMenu;
+    QAction* RecentMotors;
+    QAction* MotorSeparator;
+    QAction* EditInput;
+    QAction* EditInputPopup;
 
     void FormCreate(QObject* Sender);
     void ShowHint(QObject* Sender);
@@ -61,32 +73,61 @@ public:
     void PrintDiagramClick(QObject* Sender);
     void CopyDiagramClick(QObject* Sender);
     void MeasuredInputClick(QObject* Sender);
+    void OpenMotorClick(QObject* Sender);
+    void SaveMotorClick(QObject* Sender);
+    void EditInputClick(QObject* Sender);
+
+    // Opens the motor of a file: computed and drawn, or the reason it is not, the motor shown before
+    // staying as it was.
+    void OpenMotorFile(const QString& path);
+    // The motor shown, as a file would hold it; nothing before the first accepted calculation.
+    const std::optional<CurrentMotor>& Current() const { return current_; }
+    // Keeps the frame, the divider and the torque line for the next run.
+    void SaveSettings();
 
     // An accepted calculation: the diagram of the record as it now stands.
     void ShowAcceptedCalculation();
+    // The input dialog's or the measured values dialog's values accepted: the motor shown from now on.
+    void InputAccepted();
+    void ReadingsAccepted();
 
-    // Resizes the window to its outer design size and centres it on the screen; before first showing.
+    // Before the first showing: the frame of the last run, or the outer design size centred on the screen.
     void PlaceForFirstShow();
 
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     QAction* AddItem(QMenu* menu, const QString& caption, const QString& hint, void (TMainForm::*handler)(QObject*));
     // The input, coordinates and torque commands with the separator after the first, as both the
     // "Diagram" menu and the popup menu carry them.
     std::tuple<QAction*, QAction*, QAction*, QAction*> AddDiagramItems(QMenu* menu);
+    // An item placed before `before`.
+    QAction* InsertItem(QMenu* menu, QAction* before, const QString& caption, const QString& hint,
+                        void (TMainForm::*handler)(QObject*));
     QAction* AddMeasuredItem(QMenu* menu, QAction* before);
+    QAction* AddEditItem(QMenu* menu, QAction* before);
     void OpenPopup(const QPoint& globalPos);
+    void FillRecentMotors();
+    // A motor accepted from a dialog: edited (Shift+F2) it keeps its file, name and note; else it is new.
+    void TakeAcceptedMotor(std::variant<InputForm, MeasuredForm> input);
+    void ShowMotorTitle();
+
+    std::optional<CurrentMotor> current_;
+    bool editing_ = false; // "&Upravit zadání..." has the dialog open
 };
 
 extern TMainForm* MainForm;
 
 // Start-up up to the loop, in its fixed order: the application title, the fonts, the locale's
-// separators, the six windows, the main window shown centred. False when there is no main window.
-bool StartUp();
+// separators, the remembered torque line, the six windows, the main window shown where it was last or
+// centred; then, once the loop runs, the motor file named on the command line. False when there is no
+// main window.
+bool StartUp(const QString& motorFile = QString());
 
 // The six windows, once each, in their fixed order, then the measured values dialog; sets the window
 // globals. An error raised while one is created is shown and creation goes on with the next.

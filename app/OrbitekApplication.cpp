@@ -4,11 +4,14 @@
 #include "ErrorDisplay.h"
 #include "LoadNumberSeparators.h"
 
-#include <QDir>
 #include <QLibraryInfo>
-#include <QSettings>
-#include <QTemporaryDir>
+#include <QSocketNotifier>
 #include <QTranslator>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 OrbitekApplication::OrbitekApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
@@ -54,12 +57,26 @@ void InstallQtTranslation()
         QCoreApplication::installTranslator(translator);
 }
 
-void KeepQtSettingsForTheRun()
+void QuitOnTerminationSignals()
 {
-    // Named by hand: the default name comes from the application title, which holds a '/'.
-    static QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/orbitek-XXXXXX")); // removed at exit
-    if (!folder.isValid())
-        return; // no temporary folder: Qt's default place is the lesser evil than no file dialog
-    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
-        QSettings::setPath(format, QSettings::UserScope, folder.path());
+    // The handler may only write to a descriptor; the loop reads the byte and quits.
+    static int fds[2] = {-1, -1};
+    if (fds[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(fds[1], QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
+        char signal = 0;
+        [[maybe_unused]] const ssize_t n = ::read(fds[1], &signal, 1);
+        QCoreApplication::quit();
+    });
+    struct sigaction action {};
+    action.sa_handler = [](int) {
+        const int saved = errno;
+        [[maybe_unused]] const ssize_t n = ::write(fds[0], "q", 1);
+        errno = saved;
+    };
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART | SA_RESETHAND; // a second signal is not asked twice
+    for (const int signal : {SIGTERM, SIGINT})
+        ::sigaction(signal, &action, nullptr);
 }

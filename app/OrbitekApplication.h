@@ -24,6 +24,6 @@ void SetApplicationTitle();
 // Qt's own texts (the file and print dialogs, edit menus) in Czech, like the rest of the program.
 void InstallQtTranslation();
 
-// Qt's file dialog keeps its last folder in a settings file of its own; the program keeps nothing
-// between runs, so Qt's settings live in a folder of this run, removed at exit.
-void KeepQtSettingsForTheRun();
+// SIGTERM and SIGINT end the program through its event loop, as closing the main window does, so that
+// what it keeps is written and what it made in temporary folders is removed. A second signal ends it at once.
+void QuitOnTerminationSignals();

@@ -1,12 +1,23 @@
-// Start-up: title, separators, the six windows, the main window centred, the loop, exit code 0.
+// Start-up: the command line, title, separators, the six windows, the loop, what to remember, exit code 0.
 #include "Main.h"
+#include "CommandLine.h"
 #include "OrbitekApplication.h"
+
+#include <QFile>
 
 int main(int argc, char** argv)
 {
+    StartRequest request;
+    if (const std::optional<int> status = ReadCommandLine(argc, argv, request))
+        return *status;
+    std::optional<NoDisplayExit> noDisplay(std::in_place);
     OrbitekApplication app(argc, argv);
-    if (StartUp())
+    noDisplay.reset();
+    QuitOnTerminationSignals();
+    if (StartUp(QFile::decodeName(request.motorFile.c_str())))
         QApplication::exec();
+    if (MainForm != nullptr)
+        MainForm->SaveSettings();
     DestroyWindows();
     return 0;
 }

@@ -48,7 +48,8 @@ int Fail(int status, const std::string& message)
 
 } // namespace
 
-int WriteDiagramFile(const std::string& file, const diagram::PageChoice& choice, const TKonstrukce& k)
+int WriteDiagramFile(const std::string& file, const diagram::PageChoice& choice, const TKonstrukce& k,
+                     const DiagramHeader& header)
 {
     const RuntimeDirectory runtime;
     // Drawing needs fonts and paint devices, not a display.
@@ -59,13 +60,15 @@ int WriteDiagramFile(const std::string& file, const diagram::PageChoice& choice,
         const QGuiApplication application(argc, argv);
         std::setlocale(LC_ALL, "C"); // Qt took the user's locale; the calculator's output does not
 
-        const std::optional<diagram::Diagram> d = diagram::MakeDiagram(k, ReadCharacteristicPoints(k), choice);
+        std::optional<diagram::Diagram> d = diagram::MakeDiagram(k, ReadCharacteristicPoints(k), choice);
         if (!d) {
             std::string where = "the diagram does not fit on " + diagram::PaperName(choice.paper).toStdString();
             if (choice.scale)
                 where += " at " + diagram::ScaleText(*choice.scale).toStdString() + ": choose a coarser --scale";
             return Fail(ExitUsage, where + " or a larger --paper");
         }
+        d->texts.motor = QString::fromStdString(header.motor).simplified();
+        d->texts.note = QString::fromStdString(header.note);
         // The name as the system has it: a name that is not UTF-8 is written under that very name.
         const QByteArray name(file.data(), static_cast<qsizetype>(file.size()));
         if (const std::optional<QString> error = diagram::SaveDiagram(name, *d))

@@ -7,7 +7,13 @@
 #include "DiagramGeometry.h"
 #include "Konstrukce.h"
 
+// What the title block's header says of a motor read from a file: "name (file)" and its note.
+struct DiagramHeader {
+    std::string motor, note;
+};
+
 // Draws the diagram of the accepted record `k` on the page `choice` asks for into `file`, named by the
 // system's bytes as the command line gave them (format from its extension). Returns 0, or the exit
 // status after a one-line message on standard error.
-int WriteDiagramFile(const std::string& file, const diagram::PageChoice& choice, const TKonstrukce& k);
+int WriteDiagramFile(const std::string& file, const diagram::PageChoice& choice, const TKonstrukce& k,
+                     const DiagramHeader& header);

@@ -1,6 +1,7 @@
 // orbitek-diagram: draws the circle diagram file for orbitek-calc --diagram, which runs it with its
 // own arguments. The one part of the calculator that loads Qt.
 #include <exception>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -10,14 +11,32 @@
 #include "ExitStatus.h"
 #include "LoadNumberSeparators.h"
 #include "Measured.h"
+#include "MotorOption.h"
 #include "Options.h"
+
+namespace {
+
+// As the window names a motor it opened: its name, then the file's name in brackets.
+DiagramHeader Header(const CalcOptions& options)
+{
+    if (!options.motorFile)
+        return {};
+    const std::string file = std::filesystem::path(*options.motorFile).filename().string();
+    const std::string name = options.motorName;
+    return {name.empty() ? file : name + " (" + file + ')', options.motorNote};
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
     try {
         // The calculator's own reading of the locale, so that the motor's texts mean what they meant there.
         LoadNumberSeparatorsWithoutQt();
-        const ParseResult parsed = ParseOptions(argc, argv);
+        ParseResult parsed = ParseOptions(argc, argv);
+        // The calculator read the same file just before; its messages and statuses are already out.
+        if (const int status = TakeMotorFile(argc, argv, parsed); status != 0)
+            return status;
         const CalcOptions* options = std::get_if<CalcOptions>(&parsed);
         if (!options || options->diagramFile.empty()) {
             std::cerr << "orbitek-diagram: draws the diagram for orbitek-calc --diagram; run that instead\n";
@@ -40,7 +59,7 @@ int main(int argc, char* argv[])
             return ExitRejected;
         }
         const diagram::PageChoice page{options->paper.value_or(diagram::Paper::A4), options->scale};
-        return WriteDiagramFile(options->diagramFile, page, k);
+        return WriteDiagramFile(options->diagramFile, page, k, Header(*options));
     } catch (const std::exception& e) {
         std::cerr << "orbitek-calc: " << e.what() << '\n';
         return ExitInternal;

@@ -186,6 +186,18 @@ std::optional<std::string> FinishMeasuredOptions(MeasuredOptions& m, const std::
     return std::nullopt;
 }
 
+std::string_view OptionOfReading(std::string MeasuredReadings::*reading, std::string_view r1kind)
+{
+    if (reading == &MeasuredReadings::phases)
+        return "--phases";
+    if (reading == &MeasuredReadings::poles)
+        return "--poles";
+    for (const ReadingOption& o : Options)
+        if (o.reading == reading && (o.kind == nullptr || r1kind == o.kind))
+            return o.name;
+    return {};
+}
+
 std::string MeasuredUsageText()
 {
     return "Or give the motor as its tests were measured, with --phases and --poles as\n"

@@ -27,6 +27,9 @@ bool TakeMeasuredOption(MeasuredOptions& m, std::string_view option, std::string
 std::optional<std::string> FinishMeasuredOptions(MeasuredOptions& m, const std::string& defaultPoles,
                                                  std::optional<MeasuredReadings>& readings);
 
+// The option that gives a reading, for r1 the one of its kind (--phases and --poles too); empty for none.
+std::string_view OptionOfReading(std::string MeasuredReadings::*reading, std::string_view r1kind);
+
 // The lines of --help for the measured form.
 std::string MeasuredUsageText();
 

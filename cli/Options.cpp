@@ -42,20 +42,6 @@ std::string SpeedList(const std::string& indent)
 
 using TextMember = std::string TypedInput::*;
 
-struct TextOption {
-    std::string_view name;
-    TextMember field;
-};
-
-constexpr std::array<TextOption, 6> TextOptions{{
-    {"--i0", &TypedInput::PrNapr},
-    {"--cos0", &TypedInput::UcNapr},
-    {"--ik", &TypedInput::PrNakr},
-    {"--cosk", &TypedInput::UcNakr},
-    {"--uf", &TypedInput::FazoveNapeti},
-    {"--r1", &TypedInput::R1f},
-}};
-
 TextMember TextField(std::string_view option)
 {
     for (const TextOption& t : TextOptions)
@@ -69,14 +55,16 @@ bool TakesValue(std::string_view option)
     MeasuredOptions probe;
     return option == "--phases" || option == "--poles" || option == "--format" || option == "--batch" ||
         option == "--diagram" || option == "--scale" || option == "--paper" || option == "--jobs" || option == "--at" ||
-        option == "--torque-line" || TextField(option) != nullptr || TakeMeasuredOption(probe, option, {});
+        option == "--torque-line" || option == "--motor" || option == "--save-motor" || TextField(option) != nullptr ||
+        TakeMeasuredOption(probe, option, {});
 }
 
 // Options that say how to compute or what to write, not which motor.
 bool DescribesMotor(std::string_view option)
 {
     return option != "--format" && option != "--batch" && option != "--diagram" && option != "--scale" &&
-        option != "--paper" && option != "--jobs" && option != "--at" && option != "--torque-line";
+        option != "--paper" && option != "--jobs" && option != "--at" && option != "--torque-line" &&
+        option != "--save-motor";
 }
 
 UsageError BadValue(std::string_view option, std::string_view value)
@@ -108,7 +96,8 @@ std::variant<AtOption, UsageError> AtValue(std::string_view value)
         return UsageError{"invalid value '" + std::string(value) + "' for --at: Q=V with Q one of " + symbols};
     }
     try {
-        return AtOption{*quantity, TextToNumber(std::string(value.substr(equals + 1)))};
+        const std::string typed(value.substr(equals + 1));
+        return AtOption{*quantity, TextToNumber(typed), typed};
     } catch (const EConvertError& e) {
         return UsageError{"invalid value '" + std::string(value) + "' for --at: " + e.what()};
     }
@@ -190,6 +179,10 @@ ParseResult ParseOptions(int argc, const char* const argv[])
             if (o.jobs == 0)
                 return UsageError{"invalid value '" + std::string(value) + "' for --jobs: a whole number from 1 to " +
                                   std::to_string(MaxJobs)};
+        } else if (option == "--motor") {
+            o.motorFile = value;
+        } else if (option == "--save-motor") {
+            o.saveMotorFile = value;
         } else if (value == "text") {
             o.format = OutputFormat::Text;
             o.formatGiven = true;
@@ -210,6 +203,8 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         return UsageError{"--at asks about the one motor of the options; it does not go with --batch"};
     if (o.batchFile && !o.diagramFile.empty())
         return UsageError{"--diagram draws the one motor of the options; it does not go with --batch"};
+    if (o.batchFile && o.saveMotorFile)
+        return UsageError{"--save-motor writes the one motor of the options; it does not go with --batch"};
     if (o.scale && o.diagramFile.empty())
         return UsageError{"--scale needs --diagram"};
     if (o.paper && o.diagramFile.empty())
@@ -278,6 +273,11 @@ std::string UsageText()
         "  --torque-line L\n"
         "                 axis: T divides Ak's ordinate from the x axis (default); no-load: only\n"
         "                 its part above the no-load line, as textbooks draw it; also for --batch\n"
+        "  --motor FILE   the motor of FILE (Orbitek's .orbitek): its values, --at and\n"
+        "                 --torque-line; options given beside it take their place\n"
+        "  --save-motor FILE\n"
+        "                 write the motor of the options to FILE when it is accepted, with the\n"
+        "                 first --at and the torque line, then compute as usual\n"
         "  --help         show this help and exit\n"
         "  --version      show the version and exit\n"
         "\n"
@@ -286,10 +286,11 @@ std::string UsageText()
         "  2   input rejected (the reason is on standard error); with --batch, any motor\n"
         "  3   floating-point fault in the calculation\n"
         "  64  usage error\n"
-        "  65  a line of the batch file is not a motor\n"
-        "  66  the batch file cannot be opened\n"
+        "  65  a line of the batch file is not a motor, or the motor file is none\n"
+        "  66  the batch file or the motor file cannot be opened\n"
         "  70  internal error\n"
-        "  74  the output or the diagram could not be written, or the batch file not read\n";
+        "  74  the output, the diagram or the motor file could not be written, or the\n"
+        "      batch file not read\n";
 }
 
 std::string VersionText()

@@ -1,6 +1,7 @@
 // Command-line options of the headless calculator and their parsing.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,6 +18,7 @@
 struct AtOption {
     OperatingQuantity quantity;
     long double value;
+    std::string typed; // the value as typed, for a motor file
 };
 
 struct CalcOptions {
@@ -33,6 +35,12 @@ struct CalcOptions {
     // --at in the order given, and --torque-line.
     std::vector<AtOption> at;
     TorqueLine torqueLine = TorqueLine::Axis;
+
+    // --motor: the motor of a file, whose options come before the ones given; --save-motor: where to
+    // write the motor of the options. The file's name and note go on to the file written.
+    std::optional<std::string> motorFile;
+    std::optional<std::string> saveMotorFile;
+    std::string motorName, motorNote;
 };
 
 // The most threads --jobs takes: far more than the cores of any machine the batch runs on.
@@ -46,6 +54,21 @@ struct UsageError {
 };
 
 using ParseResult = std::variant<CalcOptions, HelpRequested, VersionRequested, UsageError>;
+
+// The options that give the input dialog's six texts, in its order.
+struct TextOption {
+    std::string_view name;
+    std::string TypedInput::*field;
+};
+
+constexpr std::array<TextOption, 6> TextOptions{{
+    {"--i0", &TypedInput::PrNapr},
+    {"--cos0", &TypedInput::UcNapr},
+    {"--ik", &TypedInput::PrNakr},
+    {"--cosk", &TypedInput::UcNakr},
+    {"--uf", &TypedInput::FazoveNapeti},
+    {"--r1", &TypedInput::R1f},
+}};
 
 // Reads argv[1..argc-1]. Option values are taken verbatim from the next argument, so negative
 // numbers and texts the acceptance will reject still reach it; a repeated option keeps its last value,

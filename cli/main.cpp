@@ -10,6 +10,7 @@
 #include "ExitStatus.h"
 #include "LoadNumberSeparators.h"
 #include "MeasuredCalc.h"
+#include "MotorOption.h"
 #include "Options.h"
 #include "Render.h"
 #include "WorkingPoints.h"
@@ -69,6 +70,8 @@ int Run(const CalcOptions& options, const char* const argv[])
             return Fail(ExitMathFault, e.what());
         }
     }
+    if (const int status = SaveMotorOption(options); status != 0)
+        return status;
     if (!options.diagramFile.empty()) {
         if (const int status = RunDrawingProgram(argv); status != 0)
             return status;
@@ -85,7 +88,9 @@ int main(int argc, char* argv[])
     try {
         // Never setlocale: only our separators follow the user's locale.
         LoadNumberSeparatorsWithoutQt();
-        const ParseResult parsed = ParseOptions(argc, argv);
+        ParseResult parsed = ParseOptions(argc, argv);
+        if (const int status = TakeMotorFile(argc, argv, parsed); status != 0)
+            return status;
         if (std::holds_alternative<HelpRequested>(parsed))
             return Emit(UsageText());
         if (std::holds_alternative<VersionRequested>(parsed))

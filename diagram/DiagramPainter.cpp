@@ -548,6 +548,8 @@ constexpr int SectionRows = 8;
 constexpr double SectionHeight = SectionTitle + SectionRows * RowPitch + 1.5;
 constexpr double BodySize = 2.5;
 constexpr double FieldSize = 2.2;
+constexpr double HeaderSize = 3;
+constexpr int MaxHeaderCharacters = 120; // more never fits; a long note is cut before it is measured
 static_assert(HeaderHeight + RowHeight + SectionHeight + 2 * RowHeight == TitleBlockSize.height());
 static_assert(HeaderHeight + 2 * RowHeight + 2 * SectionHeight + 4 * RowHeight == NarrowTitleBlockSize.height());
 
@@ -609,10 +611,21 @@ private:
         p_.drawLine(QPointF(x, top), QPointF(x, bottom));
     }
 
-    void Text(double x, double baseline, const QString& text, double size = BodySize, bool bold = false,
-              Qt::Alignment side = Qt::AlignLeft)
+    QRectF Text(double x, double baseline, const QString& text, double size = BodySize, bool bold = false,
+                Qt::Alignment side = Qt::AlignLeft)
     {
-        type_.Draw(QPointF(x, baseline), text, size, side | Qt::AlignBottom, bold);
+        return type_.Draw(QPointF(x, baseline), text, size, side | Qt::AlignBottom, bold);
+    }
+
+    // The motor's name, file and note between `left` and `right` on the row whose middle is `middle`,
+    // shortened to the room there.
+    void Motor(double left, double right, double middle, Qt::Alignment side)
+    {
+        const QPointF at(side & Qt::AlignRight ? right : left, middle);
+        QString motor = MotorHeaderText(texts_).left(MaxHeaderCharacters);
+        while (!motor.isEmpty() && type_.Measure(at, motor, HeaderSize, side | Qt::AlignVCenter).width() > right - left)
+            motor = motor.size() > 1 ? motor.left(motor.size() - 2) + u'…' : QString();
+        type_.Draw(at, motor, HeaderSize, side | Qt::AlignVCenter);
     }
 
     QString ScaleLine() const
@@ -699,7 +712,9 @@ private:
     {
         Rule(HeaderHeight);
         Title(HeaderHeight / 2 + 1.2);
-        Text(w_ - TitleInset, HeaderHeight / 2 + 1.1, ScaleLine(), 3, true, Qt::AlignRight);
+        const QRectF scale = Text(w_ - TitleInset, HeaderHeight / 2 + 1.1, ScaleLine(), HeaderSize, true,
+                                  Qt::AlignRight);
+        Motor(WideSplit + TitleInset, scale.left() - TitleInset, HeaderHeight / 2, Qt::AlignLeft);
         Scales(HeaderHeight, WideSplit + TitleInset);
         const double sections = HeaderHeight + RowHeight;
         Rule(sections);
@@ -717,7 +732,8 @@ private:
     {
         Rule(HeaderHeight);
         Title(HeaderHeight / 2 + 1.2);
-        Text(TitleInset, HeaderHeight + RowHeight - 1.4, ScaleLine(), 3, true);
+        const QRectF scale = Text(TitleInset, HeaderHeight + RowHeight - 1.4, ScaleLine(), HeaderSize, true);
+        Motor(scale.right() + TitleInset, w_ - TitleInset, HeaderHeight + RowHeight / 2, Qt::AlignRight);
         Rule(HeaderHeight + RowHeight);
         Scales(HeaderHeight + RowHeight, w_ / 2);
         double y = HeaderHeight + 2 * RowHeight;

@@ -131,6 +131,14 @@ QString TorqueScaleText(const TitleBlockTexts& t, Scale scale)
     return QStringLiteral("1 mm = ") + InputText(t.torquePerAmpere * ExactValue(scale)) + QStringLiteral(" Nm");
 }
 
+QString MotorHeaderText(const TitleBlockTexts& texts)
+{
+    const QString note = texts.note.simplified(); // one line, whatever the file's note holds
+    if (texts.motor.isEmpty() || note.isEmpty())
+        return texts.motor.isEmpty() ? note : texts.motor;
+    return texts.motor + QStringLiteral(" – ") + note;
+}
+
 std::vector<TextRow> CharacteristicRows(const TKonstrukce& k, const CharacteristicPoints& c, bool shortNames)
 {
     // The rows of the grid "Charakteristické body", the symbol each point has on the diagram and the

@@ -38,7 +38,13 @@ struct TitleBlockTexts {
     QString inputsLine;                  // "I0 = 15 A, cos φ0 = 0,11, …": the inputs on one line
     long double wattsPerAmpere = 0;      // of ordinate: m · Uf
     long double torquePerAmpere = 0;     // of ordinate above the torque line: MeritkoMomentu
+    QString motor;                       // the motor's name and file; empty for one typed in and not saved
+    QString note;                        // the motor file's note
 };
+
+// What the title block's header says of the motor after the diagram's title: name and file, then the
+// note; empty when there is neither.
+QString MotorHeaderText(const TitleBlockTexts& texts);
 
 TitleBlockTexts MakeTitleBlockTexts(const TKonstrukce& k, const CharacteristicPoints& c);
 

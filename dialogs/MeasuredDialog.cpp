@@ -325,6 +325,27 @@ MeasuredReadings MeasuredDialog::Readings() const
     return r;
 }
 
+void MeasuredDialog::SetReadings(const MeasuredReadings& r)
+{
+    auto set = [](QLineEdit* edit, const std::string& text) { edit->setText(QString::fromStdString(text)); };
+    set(RatedVoltage, r.un);
+    if (r.connection == choice::Star || r.connection == choice::Delta)
+        (r.connection == choice::Star ? Star : Delta)->setChecked(true);
+    (r.f == choice::Hz60 ? Hz60 : Hz50)->setChecked(true);
+    if (const int pole = Poles->findText(QString::fromStdString(r.poles)); pole >= 0)
+        Poles->setCurrentIndex(pole);
+    (r.phases == "1" ? OnePhase : ThreePhases)->setChecked(true);
+    set(NoLoadVoltage, r.u0);
+    set(NoLoadCurrent, r.i0);
+    set(NoLoadPower, r.p0);
+    set(LockedVoltage, r.uk);
+    set(LockedCurrent, r.ik);
+    set(LockedPower, r.pk);
+    set(Resistance, r.r1);
+    (r.r1kind == choice::Terminals ? Terminals : r.r1kind == choice::Share ? Share : PerPhase)->setChecked(true);
+    set(ResistanceFactor, r.r1factor);
+}
+
 QWidget* MeasuredDialog::FieldOf(Reading reading) const
 {
     switch (reading) {

@@ -50,8 +50,10 @@ public:
     QPushButton* OKBtn;
     QPushButton* CancelBtn;
 
-    // The readings as typed and chosen.
+    // The readings as typed and chosen, and set anew ("&Upravit zadání..."): an empty connection leaves
+    // the choice as it was.
     MeasuredReadings Readings() const;
+    void SetReadings(const MeasuredReadings& r);
     // The control that holds a reading.
     QWidget* FieldOf(Reading reading) const;
 

@@ -152,18 +152,36 @@ QLineEdit* TZadaniDlg::FieldOf(InputField field) const
 
 void TZadaniDlg::ImplicitniHodnoty()
 {
-    const TypedInput defaults = DefaultInput();
-    XPrNapr->setText(QString::fromStdString(defaults.PrNapr));
-    XUcNapr->setText(QString::fromStdString(defaults.UcNapr));
-    XPrNakr->setText(QString::fromStdString(defaults.PrNakr));
-    XUcNakr->setText(QString::fromStdString(defaults.UcNakr));
-    XFazoveNapeti->setText(QString::fromStdString(defaults.FazoveNapeti));
-    XR1f->setText(QString::fromStdString(defaults.R1f));
-    SetSpotrebicIndex(defaults.Spotrebic);
-    SetSynchrOtackyIndex(defaults.SynchrOtacky);
+    Show(DefaultInput());
 }
 
-void TZadaniDlg::ZmacknutoOK()
+void TZadaniDlg::ShowOnNextShowing(const TypedInput& values)
+{
+    nextValues_ = values;
+}
+
+void TZadaniDlg::Activate()
+{
+    if (nextValues_)
+        Show(*nextValues_);
+    else
+        ImplicitniHodnoty();
+    nextValues_.reset();
+}
+
+void TZadaniDlg::Show(const TypedInput& values)
+{
+    XPrNapr->setText(QString::fromStdString(values.PrNapr));
+    XUcNapr->setText(QString::fromStdString(values.UcNapr));
+    XPrNakr->setText(QString::fromStdString(values.PrNakr));
+    XUcNakr->setText(QString::fromStdString(values.UcNakr));
+    XFazoveNapeti->setText(QString::fromStdString(values.FazoveNapeti));
+    XR1f->setText(QString::fromStdString(values.R1f));
+    SetSpotrebicIndex(values.Spotrebic);
+    SetSynchrOtackyIndex(values.SynchrOtacky);
+}
+
+TypedInput TZadaniDlg::TypedValues() const
 {
     TypedInput z;
     z.PrNapr = XPrNapr->text().toStdString();
@@ -174,6 +192,12 @@ void TZadaniDlg::ZmacknutoOK()
     z.R1f = XR1f->text().toStdString();
     z.Spotrebic = SpotrebicIndex();
     z.SynchrOtacky = SynchrOtackyIndex();
+    return z;
+}
+
+void TZadaniDlg::ZmacknutoOK()
+{
+    const TypedInput z = TypedValues();
 
     // Caught here rather than by the guard so the result can be reset once the box is gone.
     try {

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QSize>
 #include <array>
+#include <optional>
 
 #include "Acceptance.h"
 #include "ModalDialog.h"
@@ -61,6 +62,10 @@ public:
 
     // Activation: the default values, written afresh on every showing.
     void ImplicitniHodnoty();
+    // The next showing starts from these values instead of the defaults ("&Upravit zadání...").
+    void ShowOnNextShowing(const TypedInput& values);
+    // The texts and choices as they stand.
+    TypedInput TypedValues() const;
     // OK: accept the typed values into Konstrukce and compute, or keep the dialog open at the fault.
     void ZmacknutoOK();
 
@@ -69,14 +74,16 @@ signals:
     void CalculationAccepted();
 
 protected:
-    void Activate() override { ImplicitniHodnoty(); }
+    void Activate() override;
 
 private:
     // A rejected input: the dialog stays open and the user corrects the named field.
     void StayOpenAt(QLineEdit* field);
+    void Show(const TypedInput& values);
 
     QButtonGroup* phaseGroup_;
     QButtonGroup* speedGroup_;
+    std::optional<TypedInput> nextValues_;
 };
 
 extern TZadaniDlg* ZadaniDlg;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks the installation and the Debian package of a built tree: scripts/check-package.sh [DIR]
 # (default build). Installs into a temporary folder and checks the file list, validates the desktop
-# entry and the AppStream metadata, renders both manual pages, builds the .deb with cpack, lists it,
+# entry, the AppStream metadata and the motor files' MIME type, renders both manual pages, builds the
+# .deb with cpack, lists it,
 # runs lintian on it, resolves its dependencies without installing, and runs its programs from an
 # unpacked copy. Writes only into DIR and a temporary folder that it removes.
 set -euo pipefail
@@ -43,6 +44,7 @@ cat >"$work/expected" <<EOF
 ./usr/share/applications/$app_id.desktop
 ./usr/share/doc/orbitek/changelog.gz
 ./usr/share/doc/orbitek/copyright
+./usr/share/doc/orbitek/examples/example.orbitek
 ./usr/share/icons/hicolor/128x128/apps/$app_id.png
 ./usr/share/icons/hicolor/16x16/apps/$app_id.png
 ./usr/share/icons/hicolor/256x256/apps/$app_id.png
@@ -53,6 +55,7 @@ cat >"$work/expected" <<EOF
 ./usr/share/man/man1/orbitek-calc.1.gz
 ./usr/share/man/man1/orbitek.1.gz
 ./usr/share/metainfo/$app_id.metainfo.xml
+./usr/share/mime/packages/$app_id.xml
 EOF
 cat "$work/installed"
 diff -u "$work/expected" "$work/installed" || fail "the installed files differ from the expected list (above)"
@@ -66,6 +69,21 @@ echo "== desktop-file-validate"
 desktop-file-validate "$share/applications/$app_id.desktop" >"$work/out" 2>&1 || true
 [ ! -s "$work/out" ] || { cat "$work/out"; fail "desktop-file-validate reported the above"; }
 echo "no errors, warnings or hints"
+
+echo "== MIME type of the motor files (xmllint, update-mime-database)"
+mime=$share/mime/packages/$app_id.xml
+quiet_stderr xmllint --noout "$mime"
+# The database is built in a copy, as the package's trigger would build it; the machine's stays as it is.
+cp -r "$share/mime" "$work/mime"
+# With the copy's parent as the data folder it would be found in, the tool has nothing to note.
+XDG_DATA_DIRS=$work update-mime-database "$work/mime" >"$work/out" 2>&1 || { cat "$work/out"; fail "update-mime-database failed"; }
+[ ! -s "$work/out" ] || { cat "$work/out"; fail "update-mime-database reported the above"; }
+grep -q 'application/x-orbitek-motor:\*\.orbitek' "$work/mime/globs2" || fail "globs2 lacks *.orbitek"
+grep 'orbitek' "$work/mime/globs2"
+grep -qx 'MimeType=application/x-orbitek-motor;' "$share/applications/$app_id.desktop" ||
+    fail "the desktop entry does not open motor files"
+grep -q '<mediatype>application/x-orbitek-motor</mediatype>' "$share/metainfo/$app_id.metainfo.xml" ||
+    fail "the metainfo does not provide the motor files' type"
 
 echo "== appstreamcli validate --no-net --pedantic"
 appstreamcli validate --no-net --pedantic "$share/metainfo/$app_id.metainfo.xml" 2>&1 | tee "$work/out" || true
@@ -139,9 +157,21 @@ for lang in C.UTF-8 cs_CZ.UTF-8; do
     cmp -s "$work/unpacked.txt" "$work/built.txt" || fail "LANG=$lang: the unpacked orbitek-calc prints other tables"
 done
 head -n 4 "$work/unpacked.txt"
-# The window program keeps running on the offscreen platform: it started, found its plugins and created its windows.
+# The example motor gives what its values given as options give.
+LANG=cs_CZ.UTF-8 "$calc" --motor "$root/usr/share/doc/orbitek/examples/example.orbitek" >"$work/unpacked.txt"
+LANG=cs_CZ.UTF-8 "$dir/cli/orbitek-calc" --at P2=15000 >"$work/built.txt"
+cmp -s "$work/unpacked.txt" "$work/built.txt" || fail "orbitek-calc --motor example.orbitek prints other tables"
+echo "orbitek-calc --motor example.orbitek: $(wc -l <"$work/unpacked.txt") lines as from the options"
+[ "$("$root/usr/bin/orbitek" --version)" = "orbitek $version" ] || fail "orbitek --version does not print $version"
+# The window program keeps running on the offscreen platform: it started, found its plugins and created its
+# windows. Ended by timeout's SIGTERM, it closes as from its menu: its settings are written (into a home of
+# this check's) and nothing is left in the temporary folder.
 status=0
-QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/orbitek" >"$work/orbitek.log" 2>&1 || status=$?
+mkdir -m 700 "$work/orbitek-tmp"
+TMPDIR=$work/orbitek-tmp HOME=$work/home XDG_CONFIG_HOME=$work/home/.config QT_QPA_PLATFORM=offscreen \
+    timeout 3 "$root/usr/bin/orbitek" >"$work/orbitek.log" 2>&1 || status=$?
 [ "$status" -eq 124 ] || { cat "$work/orbitek.log"; fail "the unpacked orbitek ended with status $status at start-up"; }
-echo "orbitek: running after 3 s"
+[ -s "$work/home/.config/orbitek/orbitek.conf" ] || fail "orbitek wrote no settings when it was ended"
+[ -z "$(ls -A "$work/orbitek-tmp")" ] || { ls -lA "$work/orbitek-tmp"; fail "orbitek left the above in the temporary folder"; }
+echo "orbitek: running after 3 s, settings written at SIGTERM"
 echo "check-package: all checks passed for $(basename "$deb")"

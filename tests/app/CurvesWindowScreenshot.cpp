@@ -5,6 +5,7 @@
 // over the curves at SLIP.
 #include "CurvesView.h"
 #include "DiagramView.h"
+#include "FreshHome.h"
 #include "Main.h"
 #include "Zadani.h"
 
@@ -28,6 +29,7 @@ void MovePointer(QWidget* widget, QPointF at)
 
 int main(int argc, char** argv)
 {
+    const FreshHome home; // the pictures never show what this user's runs left
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments().mid(1);
     const QString file = args.value(0, QStringLiteral("curves-window.png"));

@@ -1,7 +1,9 @@
-// Saves a picture of the main window: main_window_screenshot FILE.png [--diagram]. Without --diagram
-// its "Diagram" menu is open; with it, the diagram of the input dialog's defaults is shown with the
-// readout of one operating point.
+// Saves a picture of the main window: main_window_screenshot FILE.png [--diagram | --motor MOTOR]. Without
+// either its "Diagram" menu is open; with --diagram, the diagram of the input dialog's defaults is shown
+// with the readout of one operating point; with --motor, the motor file MOTOR opened at start and the
+// "&XX" menu open at "Naposledy otevřené".
 #include "DiagramView.h"
+#include "FreshHome.h"
 #include "Main.h"
 #include "Zadani.h"
 
@@ -34,16 +36,27 @@ void CalculateDefaults(int row)
 
 int main(int argc, char** argv)
 {
+    const FreshHome home; // the pictures never show what this user's runs left
     QApplication app(argc, argv);
     const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main-window.png");
     const bool withDiagram = argc > 2 && QByteArray(argv[2]) == "--diagram";
-    if (!StartUp())
+    const QString motor = argc > 3 && QByteArray(argv[2]) == "--motor" ? QString::fromLocal8Bit(argv[3]) : QString();
+    if (!StartUp(motor))
         return 1;
     MainForm->activateWindow();
+    QMenu* shownMenu = !motor.isEmpty() ? MainForm->Zadn1->menu() : MainForm->Vsledky1->menu();
 
-    QTimer::singleShot(500, [withDiagram] {
+    QTimer::singleShot(500, [withDiagram, motor] {
         if (withDiagram) {
             CalculateDefaults(5);
+            return;
+        }
+        if (!motor.isEmpty()) {
+            MainForm->HlavniMenu->setActiveAction(MainForm->Zadn1);
+            QTimer::singleShot(300, [] { MainForm->Zadn1->menu()->setActiveAction(MainForm->RecentMotors); });
+            QTimer::singleShot(600, [] {
+                MainForm->RecentMotorsMenu->setActiveAction(MainForm->RecentMotorsMenu->actions().value(0));
+            });
             return;
         }
         QMenu* diagram = MainForm->Vsledky1->menu();
@@ -51,13 +64,15 @@ int main(int argc, char** argv)
         QTimer::singleShot(300, [diagram] { diagram->setActiveAction(MainForm->Vstupnhodnoty1); });
     });
     int status = 1;
-    QTimer::singleShot(2000, [&] {
+    QTimer::singleShot(2500, [&] {
         // The whole screen: the window and the drop-down are separate native windows.
         QScreen* screen = QGuiApplication::primaryScreen();
         QPixmap shot = screen->grabWindow(0);
         QRect area = MainForm->frameGeometry();
         if (!withDiagram)
-            area = area.united(MainForm->Vsledky1->menu()->geometry());
+            area = area.united(shownMenu->geometry());
+        if (!motor.isEmpty() && MainForm->RecentMotorsMenu->isVisible())
+            area = area.united(MainForm->RecentMotorsMenu->geometry());
         status = shot.copy(area).save(file) ? 0 : 1;
         MainForm->Konec1->trigger(); // closing the main window must end the loop
     });

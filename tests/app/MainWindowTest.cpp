@@ -125,6 +125,11 @@ private slots:
                                        << "&Naměřené hodnoty...\tF3" << measured;
         QTest::newRow("MeasuredInputPopup") << "MeasuredInputPopup"
                                             << "&Naměřené hodnoty...\tF3" << measured;
+        const QString edit = QStringLiteral("Úprava vstupních hodnot motoru, který je právě spočten");
+        QTest::newRow("EditInput") << "EditInput"
+                                   << "&Upravit zadání...\tShift+F2" << edit;
+        QTest::newRow("EditInputPopup") << "EditInputPopup"
+                                        << "&Upravit zadání...\tShift+F2" << edit;
     }
 
     void menuItems()
@@ -145,7 +150,9 @@ private slots:
                                             {"Souadnicebodprokonstrukci1", MainForm->Souadnicebodprokonstrukci1},
                                             {"Momentovcharakteristika1", MainForm->Momentovcharakteristika1},
                                             {"MeasuredInput", MainForm->MeasuredInput},
-                                            {"MeasuredInputPopup", MainForm->MeasuredInputPopup}};
+                                            {"MeasuredInputPopup", MainForm->MeasuredInputPopup},
+                                            {"EditInput", MainForm->EditInput},
+                                            {"EditInputPopup", MainForm->EditInputPopup}};
         QAction* action = items.value(item);
         QVERIFY(action);
         // What the menu shows: the caption, then after a tab the shortcut text.
@@ -166,8 +173,12 @@ private slots:
             return list;
         };
         QCOMPARE(texts(MainForm->HlavniMenu->actions()), QStringList({"&XX", "&Diagram", "&Nápověda"}));
-        const QStringList diagramItems{"&Vstupní hodnoty...", "&Naměřené hodnoty...", "-",
-                                       "&Souřadnice bodů pro konstrukci", "&Momentová charakteristika"};
+        const QStringList diagramItems{"&Vstupní hodnoty...",
+                                       "&Naměřené hodnoty...",
+                                       "&Upravit zadání...",
+                                       "-",
+                                       "&Souřadnice bodů pro konstrukci",
+                                       "&Momentová charakteristika"};
         QCOMPARE(texts(MainForm->Vsledky1->menu()->actions()), diagramItems);
         QCOMPARE(texts(MainForm->Npovda1->menu()->actions()), QStringList({"&Licenční ujednání", "-", "&Copyright"}));
         QCOMPARE(texts(MainForm->PodMenu1->actions()), diagramItems);
@@ -188,6 +199,9 @@ private slots:
         QTest::addColumn<QWidget*>("dialog");
         QTest::newRow("F2, input values") << int(Qt::Key_F2) << static_cast<QWidget*>(ZadaniDlg);
         QTest::newRow("F3, measured values") << int(Qt::Key_F3) << static_cast<QWidget*>(MeasuredDlg);
+        // With no motor computed yet there is nothing to edit: the input values.
+        QTest::newRow("Shift+F2, edit") << QKeySequence(Qt::SHIFT | Qt::Key_F2)[0].toCombined()
+                                        << static_cast<QWidget*>(ZadaniDlg);
     }
     void shortcutOpensItsDialogOnceAndNoShortcutActsWhileItIsOpen()
     {
@@ -202,6 +216,7 @@ private slots:
             for (const Qt::Key k : {Qt::Key_F2, Qt::Key_F3}) {
                 QTest::keyClick(open, k);
                 QTest::keyClick(MainForm, k);
+                QTest::keyClick(MainForm, k, Qt::ShiftModifier);
             }
             QTest::keyClick(open, Qt::Key_K, Qt::AltModifier);
             QTest::keyClick(MainForm, Qt::Key_K, Qt::AltModifier);
@@ -210,7 +225,7 @@ private slots:
             mainStillOpen = MainForm->isVisible();
             dialog->close();
         });
-        QTest::keyClick(MainForm, Qt::Key(key));
+        QTest::keySequence(MainForm, QKeySequence(key));
         RunEventLoop(150);
         dialog->removeEventFilter(&counter);
         QCOMPARE(counter.shows, 1);

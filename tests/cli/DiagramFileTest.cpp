@@ -32,16 +32,23 @@ struct Folder {
     }
 };
 
-// The first page's size as pdfinfo gives it, "842 x 595", or nothing when there is no PDF.
-std::string PageSize(const std::string& pdf)
+// What a poppler tool prints for `pdf`; `after` follows the file's name.
+std::string Poppler(const std::string& program, const std::string& pdf, const std::string& after = "")
 {
     std::string text;
-    if (std::FILE* p = popen((std::string(PDFINFO) + " '" + pdf + "' 2>/dev/null").c_str(), "r")) {
+    if (std::FILE* p = popen((program + " '" + pdf + "' " + after + " 2>/dev/null").c_str(), "r")) {
         char buffer[256];
         while (std::fgets(buffer, sizeof buffer, p))
             text += buffer;
         pclose(p);
     }
+    return text;
+}
+
+// The first page's size as pdfinfo gives it, "842 x 595", or nothing when there is no PDF.
+std::string PageSize(const std::string& pdf)
+{
+    const std::string text = Poppler(PDFINFO, pdf);
     const std::size_t at = text.find("Page size:");
     const std::size_t from = text.find_first_not_of(' ', at + 10), pts = text.find(" pts", from);
     return at == std::string::npos ? std::string() : text.substr(from, pts - from);
@@ -84,6 +91,22 @@ TEST(DiagramFile, PaperAndScale)
 }
 
 // Whatever number a --scale text stands for, the run ends with a scale or a usage error.
+// A motor from a file is named in the title block as the window names it; a typed one is not.
+TEST(DiagramFile, TheMotorFilesNameHeadsTheTitleBlock)
+{
+    const Folder folder;
+    const std::string pdf = folder / "diagram.pdf";
+    for (const bool fromFile : {true, false}) {
+        std::vector<std::string> args{"--diagram", pdf};
+        if (fromFile)
+            args.insert(args.end(), {"--motor", EXAMPLE_MOTOR});
+        ASSERT_EQ(Calc(Czech, args).status, 0);
+        const std::string text = Poppler(PDFTOTEXT, pdf, "-");
+        EXPECT_NE(text.find("Kruhový diagram"), std::string::npos);
+        EXPECT_EQ(text.find("Vzorový motor (example.orbitek) – Výchozí") != std::string::npos, fromFile);
+    }
+}
+
 TEST(DiagramFile, EveryScaleTextGivesAScaleOrAUsageError)
 {
     const Folder folder;

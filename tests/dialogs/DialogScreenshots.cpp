@@ -1,4 +1,5 @@
 // Saves a picture of each dialog after the default calculation: dialog_screenshots OUTPUT_DIR.
+#include "FreshHome.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -80,6 +81,7 @@ void GrabMeasured(const QString& path)
 
 int main(int argc, char** argv)
 {
+    const FreshHome home; // the pictures never show what this user's runs left
     OrbitekApplication app(argc, argv);
     if (argc != 2) {
         std::fprintf(stderr, "usage: dialog_screenshots OUTPUT_DIR\n");

@@ -1,0 +1,105 @@
+// The window's motor files: Qt's file dialogs, QSaveFile, and the motor's title.
+#include "MotorFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "Settings.h"
+
+namespace {
+
+const QString FileFilter = QStringLiteral("Motor Orbiteku (*.orbitek)");
+const QString AllFiles = QStringLiteral("Všechny soubory (*)");
+const QString DefaultName = QStringLiteral("motor.orbitek");
+
+QString Suffix()
+{
+    return QString::fromUtf8(MotorFileSuffix.data(), static_cast<int>(MotorFileSuffix.size()));
+}
+
+// One of Qt's file dialogs, started in the folder it showed last; remembers the folder it ends in.
+std::optional<QString> AskFile(QFileDialog& dialog, settings::FileDialog which)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString file = dialog.selectedFiles().constFirst();
+    settings::SetLastFolder(which, QFileInfo(file).absolutePath());
+    return file;
+}
+
+} // namespace
+
+std::optional<QString> AskMotorToOpen(QWidget* parent)
+{
+    QFileDialog dialog(parent, QStringLiteral("Otevřít motor"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilters({FileFilter, AllFiles});
+    dialog.setDirectory(settings::LastFolder(settings::FileDialog::OpenMotor));
+    return AskFile(dialog, settings::FileDialog::OpenMotor);
+}
+
+std::optional<QString> AskMotorToSave(QWidget* parent, const QString& suggested)
+{
+    QFileDialog dialog(parent, QStringLiteral("Uložit motor"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilters({FileFilter});
+    dialog.setDefaultSuffix(Suffix().mid(1));
+    if (suggested.isEmpty()) {
+        dialog.setDirectory(settings::LastFolder(settings::FileDialog::SaveMotor));
+        dialog.selectFile(DefaultName);
+    } else {
+        dialog.setDirectory(QFileInfo(suggested).absolutePath());
+        dialog.selectFile(QFileInfo(suggested).fileName());
+    }
+    std::optional<QString> file = AskFile(dialog, settings::FileDialog::SaveMotor);
+    if (file && !IsMotorFileName(*file))
+        *file += Suffix(); // "motor.v2" stays a motor file by its name
+    return file;
+}
+
+MotorFile ReadMotorFile(const QString& path)
+{
+    return LoadMotorFile(QFile::encodeName(path).toStdString(), QDir::toNativeSeparators(path).toStdString());
+}
+
+std::optional<QString> WriteMotorFile(const QString& path, const MotorFile& motor)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const std::string text = MotorFileText(motor);
+    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}
+
+QString SaveMotorErrorText(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Motor se nepodařilo uložit: %1 (%2)").arg(QDir::toNativeSeparators(path), reason);
+}
+
+bool IsMotorFileName(const QString& path)
+{
+    return path.endsWith(Suffix(), Qt::CaseInsensitive);
+}
+
+QString MotorTitle(const CurrentMotor& current)
+{
+    const QString name = QString::fromStdString(current.motor.name).simplified();
+    QString file = QFileInfo(current.path).fileName();
+    if (!file.isEmpty() && current.edited)
+        file += QStringLiteral(", upraveno");
+    if (name.isEmpty() || file.isEmpty())
+        return name.isEmpty() ? file : name;
+    return name + QStringLiteral(" (") + file + u')';
+}

@@ -1,0 +1,108 @@
+// What the window program remembers between runs, through QSettings in the user's configuration folder.
+#include "Settings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+#include "MotorFile.h"
+
+namespace settings {
+
+namespace {
+
+// The store named from the application id: the vendor part and the program part ("cz.orbitek.orbitek"
+// gives orbitek/orbitek.conf). Not Qt's application name, which is the title and holds a '/'.
+class Store : public QSettings {
+public:
+    Store() : QSettings(QSettings::NativeFormat, QSettings::UserScope, IdPart(1), IdPart(2)) {}
+
+private:
+    static QString IdPart(int index) { return QStringLiteral(ORBITEK_APP_ID).section(u'.', index, index); }
+};
+
+const char* FolderKey(FileDialog dialog)
+{
+    switch (dialog) {
+    case FileDialog::OpenMotor: return key::OpenMotorFolder;
+    case FileDialog::SaveMotor: return key::SaveMotorFolder;
+    case FileDialog::SaveDiagram: return key::SaveDiagramFolder;
+    }
+    return key::OpenMotorFolder;
+}
+
+// Two names of one file count once.
+bool SameFile(const QString& a, const QString& b)
+{
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+} // namespace
+
+QStringList RecentMotors()
+{
+    QStringList files = Store().value(key::RecentMotors).toStringList();
+    files.removeAll(QString());
+    return files.mid(0, RecentMotorCount);
+}
+
+void AddRecentMotor(const QString& path)
+{
+    QStringList files{QFileInfo(path).absoluteFilePath()};
+    for (const QString& f : RecentMotors())
+        if (!SameFile(f, path) && files.size() < RecentMotorCount)
+            files << f;
+    Store().setValue(key::RecentMotors, files);
+}
+
+void RemoveRecentMotor(const QString& path)
+{
+    QStringList files;
+    for (const QString& f : RecentMotors())
+        if (!SameFile(f, path))
+            files << f;
+    Store().setValue(key::RecentMotors, files);
+}
+
+QString LastFolder(FileDialog dialog)
+{
+    const QString folder = Store().value(FolderKey(dialog)).toString();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+void SetLastFolder(FileDialog dialog, const QString& folder)
+{
+    Store().setValue(FolderKey(dialog), folder);
+}
+
+QByteArray WindowGeometry()
+{
+    return Store().value(key::WindowGeometry).toByteArray();
+}
+
+void SetWindowGeometry(const QByteArray& geometry)
+{
+    Store().setValue(key::WindowGeometry, geometry);
+}
+
+QByteArray SplitterState()
+{
+    return Store().value(key::SplitterState).toByteArray();
+}
+
+void SetSplitterState(const QByteArray& state)
+{
+    Store().setValue(key::SplitterState, state);
+}
+
+TorqueLine TorqueLineChoice()
+{
+    return TorqueLineOfWord(Store().value(key::TorqueLine).toString().toStdString()).value_or(TorqueLine::Axis);
+}
+
+void SetTorqueLineChoice(TorqueLine line)
+{
+    Store().setValue(key::TorqueLine, QString::fromUtf8(TorqueLineWord(line)));
+}
+
+} // namespace settings

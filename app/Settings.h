@@ -1,0 +1,46 @@
+// What the window program remembers from one run to the next, in the user's configuration folder
+// (~/.config/orbitek/orbitek.conf): one key per setting, each read and written here only.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include "Konstrukce.h"
+
+namespace settings {
+
+namespace key {
+inline constexpr char RecentMotors[] = "motors/recent";
+inline constexpr char OpenMotorFolder[] = "folders/openMotor";
+inline constexpr char SaveMotorFolder[] = "folders/saveMotor";
+inline constexpr char SaveDiagramFolder[] = "folders/saveDiagram";
+inline constexpr char WindowGeometry[] = "window/geometry";
+inline constexpr char SplitterState[] = "window/splitter";
+inline constexpr char TorqueLine[] = "diagram/torqueLine";
+} // namespace key
+
+constexpr int RecentMotorCount = 8;
+
+// The motor files opened or saved last, the newest first, at most eight.
+QStringList RecentMotors();
+// Puts `path` first, taking it from any earlier place.
+void AddRecentMotor(const QString& path);
+void RemoveRecentMotor(const QString& path);
+
+// The folder each file dialog showed last; the home folder at first and once that folder is gone.
+enum class FileDialog { OpenMotor, SaveMotor, SaveDiagram };
+QString LastFolder(FileDialog dialog);
+void SetLastFolder(FileDialog dialog, const QString& folder);
+
+// The main window's frame and the divider between the diagram and the curves; empty before the first run.
+QByteArray WindowGeometry();
+void SetWindowGeometry(const QByteArray& geometry);
+QByteArray SplitterState();
+void SetSplitterState(const QByteArray& state);
+
+// The torque line the record is computed with; the textbooks' one only when chosen.
+TorqueLine TorqueLineChoice();
+void SetTorqueLineChoice(TorqueLine line);
+
+} // namespace settings
