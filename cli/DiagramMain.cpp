@@ -11,6 +11,7 @@
 #include "LoadNumberSeparators.h"
 #include "Measured.h"
 #include "Options.h"
+#include "WorkingPoints.h"
 
 int main(int argc, char* argv[])
 {
@@ -40,7 +41,11 @@ int main(int argc, char* argv[])
             return ExitRejected;
         }
         const diagram::PageChoice page{options->paper.value_or(diagram::Paper::A4), options->scale};
-        return WriteDiagramFile(options->diagramFile, page, k);
+        // The first --at is drawn; the others are rows of the tables only.
+        std::optional<AskedPoint> point;
+        if (!options->at.empty())
+            point = SolveAsked(k, {options->at.front()}).front();
+        return WriteDiagramFile(options->diagramFile, page, k, point);
     } catch (const std::exception& e) {
         std::cerr << "orbitek-calc: " << e.what() << '\n';
         return ExitInternal;
