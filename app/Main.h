@@ -2,11 +2,17 @@
 #pragma once
 
 #include <QMainWindow>
+#include <optional>
 #include <tuple>
+
+#include "Curves.h"
+#include "OperatingPointSolver.h"
 
 class CurvesView;
 class DiagramView;
+class OperatingPointBar;
 class QAction;
+class QComboBox;
 class QMenu;
 class QMenuBar;
 class QSplitter;
@@ -47,6 +53,15 @@ public:
     // "&Naměřené hodnoty..." after "&Vstupní hodnoty..." in the "Diagram" menu and in the popup menu.
     QAction* MeasuredInput;
     QAction* MeasuredInputPopup;
+    // The right pane: the "Pracovní bod" bar and the curves' axis above the curves.
+    QWidget* CurvesPane;
+    OperatingPointBar* PointBar;
+    QComboBox* CurvesAxisBox; // "podle skluzu", "podle výkonu"
+    // The torque line's check item at the end of the "Diagram" menu, after a separator; and Esc, which
+    // takes the operating point away.
+    QAction* TorqueLineSeparator;
+    QAction* TorqueLineItem;
+    QAction* ClearPoint;
 
     void FormCreate(QObject* Sender);
     void ShowHint(QObject* Sender);
@@ -61,9 +76,28 @@ public:
     void PrintDiagramClick(QObject* Sender);
     void CopyDiagramClick(QObject* Sender);
     void MeasuredInputClick(QObject* Sender);
+    void TorqueLineClick(QObject* Sender);
 
     // An accepted calculation: the diagram of the record as it now stands.
     void ShowAcceptedCalculation();
+
+    // The operating point: asked by a quantity's value, solved on every motor shown until it is taken
+    // away (Esc); off the arc it is kept but not drawn, and the bar says why.
+    struct AskedValue {
+        OperatingQuantity quantity;
+        long double value;
+    };
+    void SetOperatingPoint(OperatingQuantity quantity, long double value);
+    void ClearOperatingPoint();
+    std::optional<AskedValue> CurrentOperatingPoint() const { return point_; }
+
+    // The torque line of the record, and of every motor accepted after; the check item follows it and
+    // the current motor is computed again with it.
+    void SetTorqueLine(TorqueLine line);
+    TorqueLine CurrentTorqueLine() const;
+
+    // What the curves are drawn against; the axis box follows it.
+    void SetCurvesAxis(diagram::CurvesAxis axis);
 
     // Resizes the window to its outer design size and centres it on the screen; before first showing.
     void PlaceForFirstShow();
@@ -80,6 +114,14 @@ private:
     std::tuple<QAction*, QAction*, QAction*, QAction*> AddDiagramItems(QMenu* menu);
     QAction* AddMeasuredItem(QMenu* menu, QAction* before);
     void OpenPopup(const QPoint& globalPos);
+    QWidget* MakeCurvesPane();
+    // The diagram and the curves of the record with the operating point solved on it; `fit` for a new
+    // motor, otherwise the view stays where it is.
+    void ShowDiagram(bool fit);
+    // Enter in the bar: a value off the arc is refused with its reason and the point stays as it was.
+    void AskPoint(OperatingQuantity quantity, long double value);
+
+    std::optional<AskedValue> point_;
 };
 
 extern TMainForm* MainForm;

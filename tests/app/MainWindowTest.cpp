@@ -125,6 +125,10 @@ private slots:
                                        << "&Naměřené hodnoty...\tF3" << measured;
         QTest::newRow("MeasuredInputPopup") << "MeasuredInputPopup"
                                             << "&Naměřené hodnoty...\tF3" << measured;
+        QTest::newRow("TorqueLineItem")
+            << "TorqueLineItem"
+            << "Momentová přímka od přímky naprázdno"
+            << "Bod T dělí jen část pořadnice Ak nad přímkou naprázdno, jak momentovou přímku kreslí učebnice";
     }
 
     void menuItems()
@@ -145,7 +149,8 @@ private slots:
                                             {"Souadnicebodprokonstrukci1", MainForm->Souadnicebodprokonstrukci1},
                                             {"Momentovcharakteristika1", MainForm->Momentovcharakteristika1},
                                             {"MeasuredInput", MainForm->MeasuredInput},
-                                            {"MeasuredInputPopup", MainForm->MeasuredInputPopup}};
+                                            {"MeasuredInputPopup", MainForm->MeasuredInputPopup},
+                                            {"TorqueLineItem", MainForm->TorqueLineItem}};
         QAction* action = items.value(item);
         QVERIFY(action);
         // What the menu shows: the caption, then after a tab the shortcut text.
@@ -154,7 +159,10 @@ private slots:
             shown += u'\t' + action->shortcut().toString(QKeySequence::NativeText);
         QCOMPARE(shown, text);
         QCOMPARE(action->statusTip(), hint);
-        QVERIFY(action->isEnabled() && action->isVisible() && !action->isCheckable());
+        QVERIFY(action->isEnabled() && action->isVisible());
+        // The torque line is the one item with a check mark, unchecked at start.
+        QCOMPARE(action->isCheckable(), item == "TorqueLineItem");
+        QVERIFY(!action->isChecked());
     }
 
     void menuOrderAndSeparators()
@@ -168,7 +176,8 @@ private slots:
         QCOMPARE(texts(MainForm->HlavniMenu->actions()), QStringList({"&XX", "&Diagram", "&Nápověda"}));
         const QStringList diagramItems{"&Vstupní hodnoty...", "&Naměřené hodnoty...", "-",
                                        "&Souřadnice bodů pro konstrukci", "&Momentová charakteristika"};
-        QCOMPARE(texts(MainForm->Vsledky1->menu()->actions()), diagramItems);
+        QCOMPARE(texts(MainForm->Vsledky1->menu()->actions()),
+                 diagramItems + QStringList({"-", "Momentová přímka od přímky naprázdno"}));
         QCOMPARE(texts(MainForm->Npovda1->menu()->actions()), QStringList({"&Licenční ujednání", "-", "&Copyright"}));
         QCOMPARE(texts(MainForm->PodMenu1->actions()), diagramItems);
     }
