@@ -99,7 +99,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     connect(PointBar, &OperatingPointBar::PointAsked, this,
             [this](OperatingQuantity q, long double v) { GuardHandler([this, q, v] { AskPoint(q, v); }); });
     connect(Diagram, &DiagramView::ArcClicked, this,
-            [this](double slip) { GuardHandler([this, slip] { SetOperatingPoint(OperatingQuantity::Slip, slip); }); });
+            [this](double slip) { GuardHandler([this, slip] { AskPoint(OperatingQuantity::Slip, slip); }); });
     // Esc anywhere in the window takes the point away.
     ClearPoint = new QAction(this);
     ClearPoint->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -344,6 +344,8 @@ void TMainForm::ShowDiagram(bool fit)
         asked = AskedPoint{point_->quantity, point_->value,
                            SolveOperatingPoint(Konstrukce, point_->quantity, point_->value)};
     std::optional<diagram::Diagram> d = diagram::MakeDiagram(Konstrukce, c, {}, asked);
+    if (!d && asked) // no page for the point's block: the motor without it rather than the one before
+        d = diagram::MakeDiagram(Konstrukce, c);
     if (!d)
         return;
     const std::optional<OperatingPoint> at = diagram::PointOf(*d);

@@ -118,7 +118,8 @@ private:
     // The diagram and the curves of the record with the operating point solved on it; `fit` for a new
     // motor, otherwise the view stays where it is.
     void ShowDiagram(bool fit);
-    // Enter in the bar: a value off the arc is refused with its reason and the point stays as it was.
+    // Enter in the bar, or a click on the arc: a value off the arc (the braking arc too) is refused
+    // with its reason and the point stays as it was.
     void AskPoint(OperatingQuantity quantity, long double value);
 
     std::optional<AskedValue> point_;

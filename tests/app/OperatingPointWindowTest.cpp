@@ -132,7 +132,8 @@ private slots:
         }
     }
 
-    // A click on the arc sets the point there by its slip; a drag or a click away from the arc does not.
+    // A click on the arc sets the point there by its slip; a drag, a click away from the arc or on the
+    // braking arc beyond Ak does not.
     void clickingTheArc()
     {
         DiagramView* view = MainForm->Diagram;
@@ -146,6 +147,9 @@ private slots:
 
         const auto clicked = MainForm->CurrentOperatingPoint()->value;
         QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(3, view->height() - 3));
+        QTest::mouseClick(view, Qt::LeftButton, {},
+                          view->PixelOf(QPointF(double(k.AInf.x), double(k.AInf.y))).toPoint());
+        QCOMPARE(Message(), QStringLiteral("Skluz větší než maximální 1,0000."));
         QTest::mousePress(view, Qt::LeftButton, {}, onArc);
         QTest::mouseMove(view, onArc + QPoint(40, 0));
         QTest::mouseRelease(view, Qt::LeftButton, {}, onArc + QPoint(40, 0));
