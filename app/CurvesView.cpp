@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "OperatingPointSolver.h"
+
 namespace {
 
 constexpr int Margin = 6; // px round the plots and their scales
@@ -23,9 +25,29 @@ void CurvesView::SetCalculation(const TKonstrukce& k, const CharacteristicPoints
     SetPointerSlip(std::nullopt);
     SetMarker(std::nullopt, false);
     record_ = k;
-    curves_ = diagram::MakeCurves(k, c);
+    points_ = c;
+    curves_ = diagram::MakeCurves(axis_, k, c);
     layout_.reset();
     picture_ = QPixmap();
+    update();
+}
+
+void CurvesView::SetAxis(diagram::CurvesAxis axis)
+{
+    if (axis == axis_)
+        return;
+    axis_ = axis;
+    if (record_ && points_) {
+        curves_ = diagram::MakeCurves(axis_, *record_, *points_);
+        layout_.reset();
+        picture_ = QPixmap();
+    }
+    update();
+}
+
+void CurvesView::SetOperatingPoint(std::optional<OperatingPoint> point)
+{
+    point_ = std::move(point);
     update();
 }
 
@@ -51,14 +73,30 @@ const diagram::CurvesLayout& CurvesView::Layout()
 
 double CurvesView::PixelOfSlip(double slip)
 {
-    return curves_ ? Layout().XOf(slip) : 0;
+    if (!curves_ || !record_)
+        return 0;
+    if (axis_ == diagram::CurvesAxis::Slip)
+        return Layout().XOf(slip);
+    const std::optional<OperatingPoint> p = OperatingPointAtSlip(*record_, slip);
+    const std::optional<double> x = p ? diagram::XOfPoint(*curves_, *p) : std::nullopt;
+    return x ? Layout().XOf(*x) : -1;
 }
 
 std::optional<double> CurvesView::SlipAt(QPointF pixel)
 {
     if (!curves_ || !rect().contains(pixel.toPoint()))
         return std::nullopt;
-    return Layout().SlipAt(pixel.x());
+    const std::optional<double> x = Layout().XAt(pixel.x());
+    if (!x || axis_ == diagram::CurvesAxis::Slip)
+        return x;
+    if (*x >= curves_->xTo)
+        return curves_->lastSlip; // the maximum output, which the axis ends with
+    // The output under the pointer, on the stable side where the curves are.
+    const OperatingPointSolution s = SolveOperatingPoint(*record_, OperatingQuantity::Output,
+                                                         static_cast<long double>(*x) * 1000);
+    if (!s.point || !s.point->values.slip)
+        return std::nullopt;
+    return static_cast<double>(*s.point->values.slip);
 }
 
 void CurvesView::MarkSlip(std::optional<double> slip)
@@ -109,6 +147,8 @@ void CurvesView::paintEvent(QPaintEvent*)
         diagram::PaintCurves(cached, *curves_, Layout());
     }
     p.drawPixmap(0, 0, picture_);
+    if (point_)
+        diagram::PaintCurvesPoint(p, *curves_, Layout(), *point_);
     if (marker_)
         diagram::PaintCurvesMarker(p, *curves_, Layout(), *marker_);
 }

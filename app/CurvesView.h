@@ -19,12 +19,18 @@ public:
 
     // Shows the curves of an accepted record.
     void SetCalculation(const TKonstrukce& k, const CharacteristicPoints& c);
+    // Against slip (as at start) or against output.
+    void SetAxis(diagram::CurvesAxis axis);
+    diagram::CurvesAxis Axis() const { return axis_; }
+    // The operating point asked for: a dashed line at it over the curves; nothing: none.
+    void SetOperatingPoint(std::optional<OperatingPoint> point);
+    const std::optional<OperatingPoint>& PointShown() const { return point_; }
     const std::optional<diagram::CurveSet>& CurrentCurves() const { return curves_; }
     // The slip the cursor marks, from the pointer here or from the diagram; nothing when none.
     std::optional<double> MarkedSlip() const;
 
-    // Where the panel shows slip `slip`, in its own pixels (the plots' horizontal position), and the
-    // slip under a pixel.
+    // Where the panel shows slip `slip`, in its own pixels (the plots' horizontal position; -1 where the
+    // output axis has no such point), and the slip under a pixel.
     double PixelOfSlip(double slip);
     std::optional<double> SlipAt(QPointF pixel);
 
@@ -48,6 +54,9 @@ private:
     const diagram::CurvesLayout& Layout();
 
     std::optional<TKonstrukce> record_;
+    std::optional<CharacteristicPoints> points_;
+    diagram::CurvesAxis axis_ = diagram::CurvesAxis::Slip;
+    std::optional<OperatingPoint> point_;
     std::optional<diagram::CurveSet> curves_;
     std::optional<diagram::CurvesLayout> layout_; // for the present size
     QPixmap picture_;                             // the curves without the marker, for the present size

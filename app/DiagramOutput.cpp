@@ -224,7 +224,16 @@ std::optional<QString> PrintOn(QPrinter& printer, const diagram::Diagram& d, std
     painter.resetTransform();
     painter.scale(pixelsPerMm, pixelsPerMm);
     diagram::PaintCurvesPage(painter, diagram::MakeCurves(d.record, d.points), OperatingRows(d.points),
-                             d.texts.inputsLine, landscape);
+                             d.texts.inputsLine, landscape, diagram::PointOf(d));
+    // And the working characteristics against output.
+    if (!printer.newPage()) {
+        painter.end();
+        return PrintFailed;
+    }
+    painter.resetTransform();
+    painter.scale(pixelsPerMm, pixelsPerMm);
+    diagram::PaintOutputCurvesPage(painter, diagram::MakeOutputCurves(d.record, d.points), d.texts.inputsLine,
+                                   landscape, diagram::PointOf(d));
     if (!painter.end())
         return PrintFailed;
     return std::nullopt;

@@ -18,7 +18,8 @@ struct Diagram;
 void SaveDiagramAs(QWidget* parent, const diagram::Diagram& d);
 
 // Asks for the paper and the scale, then for a printer, and prints the diagram at true scale on the
-// printer's paper, and the characteristic curves on a second page of that paper turned landscape.
+// printer's paper, and the characteristic curves and the working characteristics on a second and a
+// third page of that paper turned landscape.
 void PrintDiagram(QWidget* parent, const diagram::Diagram& d);
 
 // Prints on a printer already set up: the page rule on its paper, at `scale` or the automatic one.

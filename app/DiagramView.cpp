@@ -2,6 +2,7 @@
 // with the mouse and keys, with the operating point under the pointer read off the circle.
 #include "DiagramView.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -63,6 +64,18 @@ Columns ColumnsOf(const std::vector<diagram::TextRow>& rows, const QFontMetrics&
     return c;
 }
 
+// The pinned box's columns: its first row, the title, in bold.
+Columns PinnedColumns(const std::vector<diagram::TextRow>& rows, const QFont& font)
+{
+    QFont bold = font;
+    bold.setBold(true);
+    Columns c = ColumnsOf({rows.begin() + 1, rows.end()}, QFontMetrics(font));
+    const Columns title = ColumnsOf({rows.front()}, QFontMetrics(bold));
+    c.caption = std::max(c.caption, title.caption);
+    c.value = std::max(c.value, title.value);
+    return c;
+}
+
 void PaintBoxFrame(QPainter& p, const QRectF& r)
 {
     p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
@@ -98,6 +111,26 @@ void DiagramView::SetMotorTitle(const QString& motor, const QString& note)
     diagram_->texts.motor = motor;
     diagram_->texts.note = note;
     ++diagramCount_; // the kept drawing holds the box
+    update();
+}
+
+void DiagramView::ReplaceDiagram(diagram::Diagram d)
+{
+    if (!diagram_ || fitted_) {
+        SetDiagram(std::move(d));
+        return;
+    }
+    // The amperes at the view's corner and per pixel stay as they are, whatever the new page's origin
+    // and scale.
+    const QPointF corner = diagram_->page.ToAmps(topLeft_);
+    const double ampsPerPixel = diagram_->page.scale.Value() / zoom_;
+    diagram_ = std::move(d);
+    ++diagramCount_;
+    values_ = diagram::CharacteristicRows(diagram_->record, diagram_->points, true);
+    zoom_ = diagram_->page.scale.Value() / ampsPerPixel;
+    topLeft_ = diagram_->page.ToPage(corner);
+    marked_.reset();
+    SetPointerReadout(std::nullopt);
     update();
 }
 
@@ -231,11 +264,13 @@ const QPixmap& DiagramView::Drawing() const
     target.pixelsPerMm = zoom_;
     target.styleScale = PixelsPerStyleMm / zoom_;
     target.screen = true;
-    // The corner box stands over the drawing: no name goes under it.
+    // The corner boxes stand over the drawing: no name goes under them.
     const QSizeF box = ValueBoxSize();
     target.keepClear.push_back(
         QRectF(topLeft_ + QPointF(width() - BoxMargin - box.width(), height() - BoxMargin - box.height()) / zoom_,
                box / zoom_));
+    if (const QSizeF pinned = PinnedBoxSize(); !pinned.isEmpty())
+        target.keepClear.push_back(QRectF(topLeft_ + QPointF(BoxMargin, BoxMargin) / zoom_, pinned / zoom_));
     p.save();
     p.scale(zoom_, zoom_);
     p.translate(-topLeft_);
@@ -243,6 +278,7 @@ const QPixmap& DiagramView::Drawing() const
     diagram::PaintDiagram(p, diagram_->scene, diagram_->page, target);
     p.restore();
     PaintValueBox(p);
+    PaintPinnedBox(p);
     drawingKey_ = key;
     return drawing_;
 }
@@ -341,6 +377,52 @@ void DiagramView::PaintReadout(QPainter& p, const Readout& r) const
     }
 }
 
+std::vector<diagram::TextRow> DiagramView::PinnedRows() const
+{
+    if (!diagram_ || !diagram_->scene.operatingPoint || !diagram_->asked || !diagram_->asked->solution.point)
+        return {};
+    std::vector<diagram::TextRow> rows{
+        {diagram::PointTitle, diagram::AskedText(diagram_->asked->quantity, diagram_->asked->value), {}, {}}};
+    for (diagram::TextRow& row : diagram::PointRows(*diagram_->asked->solution.point, false))
+        rows.push_back(std::move(row));
+    return rows;
+}
+
+QSizeF DiagramView::PinnedBoxSize() const
+{
+    const std::vector<diagram::TextRow> rows = PinnedRows();
+    if (rows.empty())
+        return {};
+    const QFontMetrics m(font());
+    const Columns c = PinnedColumns(rows, font());
+    return QSizeF(2 * BoxPadding + c.caption + ColumnGap + c.value,
+                  2 * BoxPadding + m.height() * static_cast<double>(rows.size()));
+}
+
+void DiagramView::PaintPinnedBox(QPainter& p) const
+{
+    const std::vector<diagram::TextRow> rows = PinnedRows();
+    if (rows.empty())
+        return;
+    const QFontMetrics m(font());
+    const Columns c = PinnedColumns(rows, font());
+    const QRectF box(QPointF(BoxMargin, BoxMargin), PinnedBoxSize());
+    PaintBoxFrame(p, box);
+    QFont bold = font();
+    bold.setBold(true);
+    p.setPen(Qt::black);
+    double y = box.top() + BoxPadding;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        p.setFont(i == 0 ? bold : font()); // the title with what the point was asked by
+        p.drawText(QRectF(box.left() + BoxPadding, y, c.caption, m.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                   rows[i].caption);
+        p.drawText(QRectF(box.left() + BoxPadding + c.caption + ColumnGap, y, c.value, m.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, rows[i].value);
+        y += m.height();
+    }
+    p.setFont(font());
+}
+
 void DiagramView::resizeEvent(QResizeEvent* event)
 {
     if (fitted_) {
@@ -369,6 +451,7 @@ void DiagramView::mousePressEvent(QMouseEvent* event)
         return;
     }
     dragFrom_ = event->position();
+    pressedAt_ = event->position();
     dragTopLeft_ = topLeft_;
     setCursor(Qt::ClosedHandCursor);
 }
@@ -391,6 +474,12 @@ void DiagramView::mouseReleaseEvent(QMouseEvent* event)
     }
     dragFrom_.reset();
     unsetCursor();
+    // A click rather than a drag: the point of the arc there, if the pointer is near it.
+    if ((event->position() - pressedAt_).manhattanLength() < QApplication::startDragDistance()) {
+        ReadAt(event->position());
+        if (pointer_ && pointer_->point.slip)
+            emit ArcClicked(static_cast<double>(*pointer_->point.slip));
+    }
 }
 
 void DiagramView::mouseDoubleClickEvent(QMouseEvent* event)

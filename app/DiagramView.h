@@ -16,6 +16,9 @@ public:
 
     // Shows the diagram of an accepted calculation, fitted to the view.
     void SetDiagram(diagram::Diagram d);
+    // The same motor with another operating point or torque line: the view stays on the same amperes
+    // (or fitted, where it was).
+    void ReplaceDiagram(diagram::Diagram d);
     const std::optional<diagram::Diagram>& CurrentDiagram() const { return diagram_; }
     // The motor's name and file, and its note, in the corner box and the page's title block.
     void SetMotorTitle(const QString& motor, const QString& note);
@@ -36,6 +39,8 @@ public slots:
 signals:
     // The slip of the operating point under the pointer, or nothing when the pointer is not near the arc.
     void SlipUnderPointer(std::optional<double> slip);
+    // A click (no drag) near the arc: the slip of the point there.
+    void ArcClicked(double slip);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -64,6 +69,10 @@ private:
     QStringList ValueBoxHeading() const;
     void PaintValueBox(QPainter& p) const;
     void PaintReadout(QPainter& p, const Readout& r) const;
+    // The operating point asked for: its values pinned in the view's top-left corner.
+    std::vector<diagram::TextRow> PinnedRows() const;
+    QSizeF PinnedBoxSize() const;
+    void PaintPinnedBox(QPainter& p) const;
     // The drawing and its value box as they stand: repainted only when the view or the diagram
     // changes, so a pointer move repaints just the readout on top of it.
     const QPixmap& Drawing() const;
@@ -74,6 +83,7 @@ private:
     QPointF topLeft_;                      // mm
     bool fitted_ = true;                   // follows the view's size until the user zooms or pans
     std::optional<QPointF> dragFrom_;
+    QPointF pressedAt_; // where the left button went down: a release near it is a click
     QPointF dragTopLeft_;
     std::optional<Readout> pointer_;
     std::optional<Readout> marked_;

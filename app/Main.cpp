@@ -1,9 +1,11 @@
 // Unit Main: the main window with its menus and status line, and the creation of all windows.
 #include "Main.h"
 
+#include "Acceptance.h"
 #include "AutPrava.h"
 #include "Characteristic.h"
 #include "CurvesView.h"
+#include "DiagramExport.h"
 #include "DiagramOutput.h"
 #include "DiagramView.h"
 #include "ErrorDisplay.h"
@@ -13,6 +15,9 @@
 #include "LoadNumberSeparators.h"
 #include "MeasuredDialog.h"
 #include "Moment.h"
+#include "MotorFile.h"
+#include "NumText.h"
+#include "OperatingPointBar.h"
 #include "OrbitekApplication.h"
 #include "ProgramIcon.h"
 #include "Settings.h"
@@ -20,12 +25,16 @@
 #include "Zadani.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -33,6 +42,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QWindow>
 
 TMainForm* MainForm = nullptr;
@@ -47,6 +57,22 @@ constexpr int StatusBarHeight = 20;
 constexpr int DiagramShare = 2, CurvesShare = 1; // of the client area's width
 
 const QString NoDiagramYet = QStringLiteral("Nejprve zadejte vstupní hodnoty (F2).");
+
+const QString TorqueLineCaption = QStringLiteral("Momentová přímka od přímky naprázdno");
+const QString TorqueLineHint = QStringLiteral(
+    "Bod T dělí jen část pořadnice Ak nad přímkou naprázdno, jak momentovou přímku kreslí učebnice");
+const QString CurvesAxisCaption = QStringLiteral("Křivky");
+// The curves' axes in the order of diagram::CurvesAxis.
+const QString CurvesAxisItems[] = {QStringLiteral("podle skluzu"), QStringLiteral("podle výkonu")};
+const QString CurvesAxisHint = QStringLiteral(
+    "Vodorovná osa křivek: skluz od 0 do 1, nebo výkon P2 od nuly do maxima na stabilní větvi");
+constexpr int PaneSpacing = 4; // px
+
+// Whether the record holds an accepted motor, which a new torque line or an operating point needs.
+bool MotorAccepted()
+{
+    return (Konstrukce.Spotrebic == 1 || Konstrukce.Spotrebic == 3) && Konstrukce.SynchrOtacky > 0;
+}
 
 void ShowDialog(ModalDialog* dialog)
 {
@@ -73,22 +99,33 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     setWindowIcon(ProgramIconSet());
     setFont(DialogFont());
     Diagram = new DiagramView(this);
-    Curves = new CurvesView(this);
     ClientArea = new QSplitter(Qt::Horizontal, this);
     ClientArea->setObjectName(QStringLiteral("ClientArea"));
     ClientArea->setChildrenCollapsible(false);
     ClientArea->addWidget(Diagram);
-    ClientArea->addWidget(Curves);
+    ClientArea->addWidget(MakeCurvesPane());
     ClientArea->setStretchFactor(0, DiagramShare);
     ClientArea->setStretchFactor(1, CurvesShare);
-    ClientArea->setSizes({DiagramShare, CurvesShare});
+    // Shares of the design width in pixels: shares of a few pixels would leave the diagram nothing once
+    // the pane above the curves asks for its minimum width.
+    ClientArea->setSizes({DiagramShare * OuterDesignSize.width(), CurvesShare * OuterDesignSize.width()});
     setCentralWidget(ClientArea);
     // The popup menu opens over both panels and the divider too.
     for (QWidget* w : {static_cast<QWidget*>(ClientArea), static_cast<QWidget*>(Diagram), static_cast<QWidget*>(Curves),
-                       static_cast<QWidget*>(ClientArea->handle(1))})
+                       static_cast<QWidget*>(ClientArea->handle(1)), CurvesPane, static_cast<QWidget*>(PointBar)})
         w->installEventFilter(this);
     connect(Diagram, &DiagramView::SlipUnderPointer, Curves, &CurvesView::MarkSlip);
     connect(Curves, &CurvesView::SlipUnderPointer, Diagram, &DiagramView::MarkSlip);
+    connect(PointBar, &OperatingPointBar::PointAsked, this,
+            [this](OperatingQuantity q, long double v) { GuardHandler([this, q, v] { AskPoint(q, v); }); });
+    connect(Diagram, &DiagramView::ArcClicked, this,
+            [this](double slip) { GuardHandler([this, slip] { AskPoint(OperatingQuantity::Slip, slip); }); });
+    // Esc anywhere in the window takes the point away.
+    ClearPoint = new QAction(this);
+    ClearPoint->setShortcut(QKeySequence(Qt::Key_Escape));
+    ClearPoint->setShortcutContext(Qt::WindowShortcut);
+    addAction(ClearPoint);
+    connect(ClearPoint, &QAction::triggered, this, [this] { GuardHandler([this] { ClearOperatingPoint(); }); });
 
     StavovaRadka = new QStatusBar(this);
     StavovaRadka->setObjectName(QStringLiteral("StavovaRadka"));
@@ -184,6 +221,11 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     FillRecentMotors();
     setAcceptDrops(true);
 
+    TorqueLineSeparator = diagram->addSeparator();
+    TorqueLineItem = AddItem(diagram, TorqueLineCaption, TorqueLineHint, &TMainForm::TorqueLineClick);
+    TorqueLineItem->setCheckable(true);
+    TorqueLineItem->setChecked(Konstrukce.torqueLine == TorqueLine::NoLoadLine); // as the last run left it
+
     GuardHandler([this] { FormCreate(this); });
 }
 
@@ -248,6 +290,35 @@ void TMainForm::FillRecentMotors()
     }
     if (files.isEmpty())
         RecentMotorsMenu->addAction(QStringLiteral("(žádné)"))->setEnabled(false);
+}
+
+QWidget* TMainForm::MakeCurvesPane()
+{
+    CurvesPane = new QWidget(this);
+    CurvesPane->setObjectName(QStringLiteral("CurvesPane"));
+    PointBar = new OperatingPointBar(CurvesPane);
+    auto* axisCaption = new QLabel(CurvesAxisCaption, CurvesPane);
+    CurvesAxisBox = new QComboBox(CurvesPane);
+    CurvesAxisBox->setObjectName(QStringLiteral("CurvesAxisBox"));
+    for (const QString& item : CurvesAxisItems)
+        CurvesAxisBox->addItem(item);
+    CurvesAxisBox->setStatusTip(CurvesAxisHint);
+    Curves = new CurvesView(CurvesPane);
+    auto* axisRow = new QHBoxLayout;
+    axisRow->setContentsMargins(PaneSpacing, 0, PaneSpacing, 0);
+    axisRow->setSpacing(PaneSpacing);
+    axisRow->addWidget(axisCaption);
+    axisRow->addWidget(CurvesAxisBox);
+    axisRow->addStretch(1);
+    auto* column = new QVBoxLayout(CurvesPane);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(PaneSpacing);
+    column->addWidget(PointBar);
+    column->addLayout(axisRow);
+    column->addWidget(Curves, 1);
+    connect(CurvesAxisBox, &QComboBox::currentIndexChanged, this,
+            [this](int i) { Curves->SetAxis(i == 1 ? diagram::CurvesAxis::Output : diagram::CurvesAxis::Slip); });
+    return CurvesPane;
 }
 
 void TMainForm::FormCreate(QObject*)
@@ -322,6 +393,10 @@ void TMainForm::SaveMotorClick(QObject*)
         return;
     MotorFile motor = current_->motor;
     motor.torqueLine = Konstrukce.torqueLine;
+    motor.at.reset(); // the point shown now, not the one the file was opened with
+    if (point_)
+        motor.at = ::AskedValue{point_->quantity,
+                                FileNumber(OperatingPointBar::ValueText(point_->value).toStdString())};
     if (const std::optional<QString> error = WriteMotorFile(*path, motor)) {
         ShowErrorMessage(SaveMotorErrorText(*path, *error));
         return;
@@ -353,6 +428,12 @@ void TMainForm::OpenMotorFile(const QString& path)
     current_ = CurrentMotor{std::move(motor), QFileInfo(path).absoluteFilePath(), false}; // as the recent list has it
     settings::AddRecentMotor(path);
     FillRecentMotors();
+    TorqueLineItem->setChecked(Konstrukce.torqueLine == TorqueLine::NoLoadLine); // the file's, where it names one
+    // The file's operating point replaces the one shown; without one, the point asked before stays.
+    if (const std::optional<::AskedValue>& at = current_->motor.at) {
+        point_ = AskedValue{at->quantity, TextToNumber(TypedNumber(at->value))};
+        PointBar->ShowPoint(at->quantity, point_->value);
+    }
     ShowAcceptedCalculation();
 }
 
@@ -392,6 +473,8 @@ void TMainForm::SaveSettings()
     settings::SetWindowGeometry(saveGeometry());
     settings::SetSplitterState(ClientArea->saveState());
     settings::SetTorqueLineChoice(Konstrukce.torqueLine);
+    settings::SetCurvesAxisChoice(CurvesAxisBox->currentIndex() == 1 ? diagram::CurvesAxis::Output
+                                                                     : diagram::CurvesAxis::Slip);
 }
 
 void TMainForm::MomentovkaClick(QObject*)
@@ -435,19 +518,117 @@ void TMainForm::CopyDiagramClick(QObject*)
         ShowErrorMessage(NoDiagramYet);
 }
 
+void TMainForm::TorqueLineClick(QObject*)
+{
+    SetTorqueLine(TorqueLineItem->isChecked() ? TorqueLine::NoLoadLine : TorqueLine::Axis);
+}
+
 void TMainForm::ShowAcceptedCalculation()
 {
-    GuardHandler([this] {
-        const CharacteristicPoints c = ReadCharacteristicPoints(Konstrukce);
-        if (std::optional<diagram::Diagram> d = diagram::MakeDiagram(Konstrukce, c)) {
-            if (current_) {
-                d->texts.motor = MotorTitle(*current_);
-                d->texts.note = QString::fromStdString(current_->motor.note);
-            }
-            Diagram->SetDiagram(std::move(*d));
-            Curves->SetCalculation(Konstrukce, c);
+    GuardHandler([this] { ShowDiagram(true); });
+}
+
+void TMainForm::ShowDiagram(bool fit)
+{
+    if (!MotorAccepted()) {
+        PointBar->ShowMessage(point_ ? NoDiagramYet : QString());
+        return;
+    }
+    const CharacteristicPoints c = ReadCharacteristicPoints(Konstrukce);
+    std::optional<AskedPoint> asked;
+    if (point_)
+        asked = AskedPoint{point_->quantity, point_->value,
+                           SolveOperatingPoint(Konstrukce, point_->quantity, point_->value)};
+    std::optional<diagram::Diagram> d = diagram::MakeDiagram(Konstrukce, c, {}, asked);
+    if (!d && asked) // no page for the point's block: the motor without it rather than the one before
+        d = diagram::MakeDiagram(Konstrukce, c);
+    if (!d)
+        return;
+    if (current_) {
+        d->texts.motor = MotorTitle(*current_);
+        d->texts.note = QString::fromStdString(current_->motor.note);
+    }
+    const std::optional<OperatingPoint> at = diagram::PointOf(*d);
+    if (fit)
+        Diagram->SetDiagram(std::move(*d));
+    else
+        Diagram->ReplaceDiagram(std::move(*d));
+    Curves->SetCalculation(Konstrukce, c);
+    Curves->SetOperatingPoint(at);
+    PointBar->ShowMessage(asked ? QString::fromStdString(NoPointText(asked->quantity, asked->value, asked->solution))
+                                : QString());
+}
+
+void TMainForm::AskPoint(OperatingQuantity quantity, long double value)
+{
+    if (MotorAccepted()) {
+        const OperatingPointSolution s = SolveOperatingPoint(Konstrukce, quantity, value);
+        if (!s.point) {
+            PointBar->ShowMessage(QString::fromStdString(NoPointText(quantity, value, s)));
+            PointBar->ValueEdit->selectAll();
+            return;
         }
-    });
+    }
+    SetOperatingPoint(quantity, value);
+}
+
+void TMainForm::SetOperatingPoint(OperatingQuantity quantity, long double value)
+{
+    point_ = AskedValue{quantity, value};
+    PointBar->ShowPoint(quantity, value);
+    ShowDiagram(false);
+}
+
+void TMainForm::ClearOperatingPoint()
+{
+    const bool had = point_.has_value();
+    point_.reset();
+    PointBar->Clear();
+    if (had)
+        ShowDiagram(false);
+}
+
+TorqueLine TMainForm::CurrentTorqueLine() const
+{
+    return Konstrukce.torqueLine;
+}
+
+void TMainForm::SetTorqueLine(TorqueLine line)
+{
+    // The check item shows the record's line whatever happens below, a refusal or a fault included.
+    struct Follow {
+        QAction* item;
+        ~Follow() { item->setChecked(Konstrukce.torqueLine == TorqueLine::NoLoadLine); }
+    } follow{TorqueLineItem};
+    if (line == Konstrukce.torqueLine)
+        return;
+    if (!MotorAccepted()) {
+        Konstrukce.torqueLine = line;
+        return;
+    }
+    // The same motor computed anew on a copy, which becomes the record only whole.
+    TKonstrukce next = Konstrukce;
+    next.torqueLine = line;
+    const MotorValues values{Konstrukce.PrNapr,
+                             Konstrukce.UcNapr,
+                             Konstrukce.PrNakr,
+                             Konstrukce.UcNakr,
+                             Konstrukce.FazoveNapeti,
+                             Konstrukce.R1f,
+                             static_cast<int>(Konstrukce.Spotrebic),
+                             Konstrukce.SynchrOtacky};
+    if (const std::optional<Rejection> rejection = AcceptValues(values, next)) {
+        ShowErrorMessage(QString::fromStdString(rejection->message));
+        return;
+    }
+    Konstrukce = next;
+    ShowDiagram(false);
+}
+
+void TMainForm::SetCurvesAxis(diagram::CurvesAxis axis)
+{
+    CurvesAxisBox->setCurrentIndex(axis == diagram::CurvesAxis::Output ? 1 : 0);
+    Curves->SetAxis(axis);
 }
 
 void TMainForm::PlaceForFirstShow()
@@ -483,7 +664,7 @@ bool TMainForm::event(QEvent* event)
 bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 {
     const bool clientArea = watched == ClientArea || watched == Diagram || watched == Curves ||
-        watched == ClientArea->handle(1);
+        watched == ClientArea->handle(1) || watched == CurvesPane || watched == PointBar;
     if ((clientArea || watched == StavovaRadka) && event->type() == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {
@@ -536,6 +717,7 @@ bool StartUp(const QString& motorFile)
     CreateWindows();
     if (MainForm == nullptr)
         return false;
+    MainForm->SetCurvesAxis(settings::CurvesAxisChoice());
     MainForm->PlaceForFirstShow();
     MainForm->show();
     if (!motorFile.isEmpty())

@@ -5,11 +5,15 @@
 #include <optional>
 #include <tuple>
 
+#include "Curves.h"
 #include "MotorFiles.h"
+#include "OperatingPointSolver.h"
 
 class CurvesView;
 class DiagramView;
+class OperatingPointBar;
 class QAction;
+class QComboBox;
 class QMenu;
 class QMenuBar;
 class QSplitter;
@@ -60,6 +64,16 @@ public:
     QAction* EditInput;
     QAction* EditInputPopup;
 
+    // The right pane: the "Pracovní bod" bar and the curves' axis above the curves.
+    QWidget* CurvesPane;
+    OperatingPointBar* PointBar;
+    QComboBox* CurvesAxisBox; // "podle skluzu", "podle výkonu"
+    // The torque line's check item at the end of the "Diagram" menu, after a separator; and Esc, which
+    // takes the operating point away.
+    QAction* TorqueLineSeparator;
+    QAction* TorqueLineItem;
+    QAction* ClearPoint;
+
     void FormCreate(QObject* Sender);
     void ShowHint(QObject* Sender);
     void Konec1Click(QObject* Sender);
@@ -85,11 +99,31 @@ public:
     // Keeps the frame, the divider and the torque line for the next run.
     void SaveSettings();
 
+    void TorqueLineClick(QObject* Sender);
+
     // An accepted calculation: the diagram of the record as it now stands.
     void ShowAcceptedCalculation();
     // The input dialog's or the measured values dialog's values accepted: the motor shown from now on.
     void InputAccepted();
     void ReadingsAccepted();
+
+    // The operating point: asked by a quantity's value, solved on every motor shown until it is taken
+    // away (Esc); off the arc it is kept but not drawn, and the bar says why.
+    struct AskedValue {
+        OperatingQuantity quantity;
+        long double value;
+    };
+    void SetOperatingPoint(OperatingQuantity quantity, long double value);
+    void ClearOperatingPoint();
+    std::optional<AskedValue> CurrentOperatingPoint() const { return point_; }
+
+    // The torque line of the record, and of every motor accepted after; the check item follows it and
+    // the current motor is computed again with it.
+    void SetTorqueLine(TorqueLine line);
+    TorqueLine CurrentTorqueLine() const;
+
+    // What the curves are drawn against; the axis box follows it.
+    void SetCurvesAxis(diagram::CurvesAxis axis);
 
     // Before the first showing: the frame of the last run, or the outer design size centred on the screen.
     void PlaceForFirstShow();
@@ -119,6 +153,16 @@ private:
 
     std::optional<CurrentMotor> current_;
     bool editing_ = false; // "&Upravit zadání..." has the dialog open
+
+    QWidget* MakeCurvesPane();
+    // The diagram and the curves of the record with the operating point solved on it; `fit` for a new
+    // motor, otherwise the view stays where it is.
+    void ShowDiagram(bool fit);
+    // Enter in the bar, or a click on the arc: a value off the arc (the braking arc too) is refused
+    // with its reason and the point stays as it was.
+    void AskPoint(OperatingQuantity quantity, long double value);
+
+    std::optional<AskedValue> point_;
 };
 
 extern TMainForm* MainForm;

@@ -105,4 +105,16 @@ void SetTorqueLineChoice(TorqueLine line)
     Store().setValue(key::TorqueLine, QString::fromUtf8(TorqueLineWord(line)));
 }
 
+diagram::CurvesAxis CurvesAxisChoice()
+{
+    return Store().value(key::CurvesAxis).toString() == QLatin1String("output") ? diagram::CurvesAxis::Output
+                                                                                : diagram::CurvesAxis::Slip;
+}
+
+void SetCurvesAxisChoice(diagram::CurvesAxis axis)
+{
+    Store().setValue(key::CurvesAxis,
+                     axis == diagram::CurvesAxis::Output ? QStringLiteral("output") : QStringLiteral("slip"));
+}
+
 } // namespace settings

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "Curves.h"
 #include "Konstrukce.h"
 
 namespace settings {
@@ -18,6 +19,7 @@ inline constexpr char SaveDiagramFolder[] = "folders/saveDiagram";
 inline constexpr char WindowGeometry[] = "window/geometry";
 inline constexpr char SplitterState[] = "window/splitter";
 inline constexpr char TorqueLine[] = "diagram/torqueLine";
+inline constexpr char CurvesAxis[] = "curves/axis";
 } // namespace key
 
 constexpr int RecentMotorCount = 8;
@@ -42,5 +44,9 @@ void SetSplitterState(const QByteArray& state);
 // The torque line the record is computed with; the textbooks' one only when chosen.
 TorqueLine TorqueLineChoice();
 void SetTorqueLineChoice(TorqueLine line);
+
+// What the curves are drawn against; slip until output is chosen.
+diagram::CurvesAxis CurvesAxisChoice();
+void SetCurvesAxisChoice(diagram::CurvesAxis axis);
 
 } // namespace settings

@@ -49,7 +49,7 @@ int Fail(int status, const std::string& message)
 } // namespace
 
 int WriteDiagramFile(const std::string& file, const diagram::PageChoice& choice, const TKonstrukce& k,
-                     const DiagramHeader& header)
+                     const DiagramHeader& header, const std::optional<AskedPoint>& point)
 {
     const RuntimeDirectory runtime;
     // Drawing needs fonts and paint devices, not a display.
@@ -60,7 +60,7 @@ int WriteDiagramFile(const std::string& file, const diagram::PageChoice& choice,
         const QGuiApplication application(argc, argv);
         std::setlocale(LC_ALL, "C"); // Qt took the user's locale; the calculator's output does not
 
-        std::optional<diagram::Diagram> d = diagram::MakeDiagram(k, ReadCharacteristicPoints(k), choice);
+        std::optional<diagram::Diagram> d = diagram::MakeDiagram(k, ReadCharacteristicPoints(k), choice, point);
         if (!d) {
             std::string where = "the diagram does not fit on " + diagram::PaperName(choice.paper).toStdString();
             if (choice.scale)
@@ -73,6 +73,9 @@ int WriteDiagramFile(const std::string& file, const diagram::PageChoice& choice,
         const QByteArray name(file.data(), static_cast<qsizetype>(file.size()));
         if (const std::optional<QString> error = diagram::SaveDiagram(name, *d))
             return Fail(ExitCannotWrite, "cannot write the diagram " + file + " (" + error->toStdString() + ")");
+        if (point && !point->solution.point)
+            std::cerr << "orbitek-calc: the diagram has no operating point: "
+                      << NoPointText(point->quantity, point->value, point->solution) << '\n';
     } catch (const std::bad_alloc&) {
         return Fail(ExitCannotWrite,
                     "cannot write the diagram " + file + " (" + diagram::SystemErrorText(ENOMEM).toStdString() + ")");

@@ -13,6 +13,7 @@
 #include "Measured.h"
 #include "MotorOption.h"
 #include "Options.h"
+#include "WorkingPoints.h"
 
 namespace {
 
@@ -59,7 +60,11 @@ int main(int argc, char* argv[])
             return ExitRejected;
         }
         const diagram::PageChoice page{options->paper.value_or(diagram::Paper::A4), options->scale};
-        return WriteDiagramFile(options->diagramFile, page, k, Header(*options));
+        // The first --at is drawn; the others are rows of the tables only.
+        std::optional<AskedPoint> point;
+        if (!options->at.empty())
+            point = SolveAsked(k, {options->at.front()}).front();
+        return WriteDiagramFile(options->diagramFile, page, k, Header(*options), point);
     } catch (const std::exception& e) {
         std::cerr << "orbitek-calc: " << e.what() << '\n';
         return ExitInternal;

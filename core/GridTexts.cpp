@@ -99,12 +99,15 @@ WideGridRows CharacteristicPointRows(const TKonstrukce& k, const CharacteristicP
 WideGridRows OperatingRows(const CharacteristicPoints& c)
 {
     WideGridRows rows{{"s", "I1 (A)", "cos φ", "P1 (W)", "P2 (W)", "η", "M (Nm)", "ω (s⁻¹)"}};
-    for (int i = 1; i <= SlipCount; ++i) {
-        const OperatingPoint& o = c.operating[i];
-        rows.push_back({Cell(o.slip), Cell(o.current), Cell(o.powerFactor), Cell(o.input), Cell(o.output),
-                        Cell(o.efficiency), Cell(o.torque), Cell(o.omega)});
-    }
+    for (int i = 1; i <= SlipCount; ++i)
+        rows.push_back(OperatingRow(c.operating[i]));
     return rows;
+}
+
+WideGridRow OperatingRow(const OperatingPoint& o)
+{
+    return {Cell(o.slip),   Cell(o.current),    Cell(o.powerFactor), Cell(o.input),
+            Cell(o.output), Cell(o.efficiency), Cell(o.torque),      Cell(o.omega)};
 }
 
 WideGridRows WorkingPointRows(const std::vector<AskedPoint>& points)

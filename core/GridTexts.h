@@ -22,6 +22,8 @@ using WideGridRows = std::vector<WideGridRow>;
 
 WideGridRows CharacteristicPointRows(const TKonstrukce& k, const CharacteristicPoints& c); // Tabulka4, 9 rows
 WideGridRows OperatingRows(const CharacteristicPoints& c);                                 // Tabulka5, 21 rows
+// One row of Tabulka5's columns for any operating point: the table's own rows, or an asked point's.
+WideGridRow OperatingRow(const OperatingPoint& o);
 
 // An operating point as asked for, a quantity and its value, with what the solver found.
 struct AskedPoint {

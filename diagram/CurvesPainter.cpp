@@ -1,5 +1,5 @@
-// One painting routine for the characteristic curves: the panel beside the diagram and the PDF's
-// second page with the operating table.
+// One painting routine for the characteristic curves: the panel beside the diagram, the PDF's second
+// page with the operating table and its third with the working characteristics against output.
 #include "CurvesPainter.h"
 
 #include <QPainter>
@@ -53,6 +53,11 @@ const QColor FrameColour(0x8C, 0x8C, 0x8C);
 
 const QString SlipTitle = QStringLiteral("Skluz s");
 const QString SpeedTitle = QStringLiteral("Otáčky n (1/min)");
+const QString OutputTitle = QStringLiteral("Výkon P2 (kW)");
+
+// The asked operating point's line across the plots, apart from the pointer's solid cursor.
+constexpr double PointLineWidth = 0.3;
+const QList<qreal> PointLineDashes{4, 3};
 
 // Power factor and efficiency share a plot: in black and white the dashes tell them apart.
 QList<qreal> DashesOf(Quantity q)
@@ -161,7 +166,7 @@ public:
         p_.setRenderHint(QPainter::Antialiasing);
         for (int i = 0; i < PlotCount; ++i)
             Grid(i);
-        SlipScale();
+        XScale();
         SpeedScale();
         for (const PlacedLabel& label : l_.scaleLabels)
             type_.DrawIn(label.TextBox(), label.text, label.size, label.bold, label.colour, false);
@@ -231,9 +236,9 @@ private:
     {
         const QRectF& r = l_.plots[i];
         const Axis& axis = l_.axes[i];
-        for (double s : l_.slip.ticks)
-            if (s > 0 && s < 1)
-                Rule(QPointF(l_.XOf(s), r.top()), QPointF(l_.XOf(s), r.bottom()), GridColour, GridWidth);
+        for (double x : l_.x.ticks)
+            if (x > l_.x.from && x < l_.x.to)
+                Rule(QPointF(l_.XOf(x), r.top()), QPointF(l_.XOf(x), r.bottom()), GridColour, GridWidth);
         for (double v : axis.ticks) {
             const double y = r.bottom() - axis.Along(v, r.height());
             if (v != axis.from && v != axis.to)
@@ -246,11 +251,11 @@ private:
         Rule(r.topRight(), r.bottomRight(), FrameColour, FrameWidth);
     }
 
-    void SlipScale()
+    void XScale()
     {
         const QRectF& r = l_.plots.back();
-        for (double s : l_.slip.ticks) {
-            const double x = l_.XOf(s);
+        for (double v : l_.x.ticks) {
+            const double x = l_.XOf(v);
             Rule(QPointF(x, r.bottom()), QPointF(x, r.bottom() + U(TickLength)), FrameColour, GridWidth);
         }
     }
@@ -258,6 +263,8 @@ private:
     // The speed along the slip axis: its own line under the slip scale.
     void SpeedScale()
     {
+        if (!l_.speedScale)
+            return;
         const QRectF& r = l_.plots.back();
         Rule(QPointF(r.left(), l_.speedLine), QPointF(r.right(), l_.speedLine), FrameColour, GridWidth);
         for (double n : l_.speed.ticks) {
@@ -278,7 +285,7 @@ private:
             std::vector<QPolygonF> runs(1);
             for (std::size_t k = 0; k < curve.values.size(); ++k) {
                 if (curve.values[k])
-                    runs.back() << l_.PointOf(i, c_.slips[k], *curve.values[k]);
+                    runs.back() << l_.PointOf(i, c_.xs[k], *curve.values[k]);
                 else if (!runs.back().isEmpty())
                     runs.emplace_back();
             }
@@ -328,7 +335,7 @@ private:
         }
     }
 
-    // The arrow of a maximum beyond slip 1: at the plot's right edge at its value, or at the top where
+    // The arrow of a maximum beyond the x axis' end: at the plot's right edge at its value, or at the top where
     // the value lies above what the plot shows.
     QRectF ArrowBox(int i) const
     {
@@ -339,7 +346,7 @@ private:
         return {QPointF(r.right() - U(ArrowLength), y - half), QPointF(r.right(), y + half)};
     }
 
-    // The value and slip of a maximum beyond slip 1, two lines left of its arrow: beside it, or as near
+    // The value and slip of a maximum beyond the x axis' end, two lines left of its arrow: beside it, or as near
     // above or below it as leaves the curves clear, else as near as there is room.
     void BeyondTexts(int i)
     {
@@ -388,8 +395,12 @@ private:
                     previous.reset();
                     continue;
                 }
-                const QPointF at = l_.PointOf(i, c_.slips[k], *curve.values[k]);
-                if (previous && ClipLine(QLineF(*previous, at), e))
+                const QPointF at = l_.PointOf(i, c_.xs[k], *curve.values[k]);
+                // The samples run left to right: a stroke that ends left of the box misses it, and none
+                // after one that starts right of it can reach it.
+                if (previous && previous->x() > e.right)
+                    break;
+                if (previous && at.x() >= e.left && ClipLine(QLineF(*previous, at), e))
                     return true;
                 previous = at;
             }
@@ -482,17 +493,19 @@ constexpr double MaxRowPitch = 6.4;
 constexpr double CurvesUnit = 1.0;
 const QString PageTitle = QStringLiteral("Provozní charakteristiky asynchronního motoru");
 const QString TableTitle = QStringLiteral("Provozní charakteristiky");
+const QString OutputPageTitle = QStringLiteral("Pracovní charakteristiky asynchronního motoru");
 
-std::vector<double> ColumnWidths(Typesetter& type, const WideGridRows& table, double size)
+// The widths of the table's columns; its header row and the row `bold` are set in bold.
+std::vector<double> ColumnWidths(Typesetter& type, const WideGridRows& table, double size, std::size_t bold)
 {
     std::vector<double> widths;
-    for (const WideGridRow& row : table)
-        for (std::size_t col = 0; col < row.size(); ++col) {
+    for (std::size_t r = 0; r < table.size(); ++r)
+        for (std::size_t col = 0; col < table[r].size(); ++col) {
             if (widths.size() <= col)
                 widths.resize(col + 1, 0);
-            const QString text = QString::fromStdString(row[col]);
+            const QString text = QString::fromStdString(table[r][col]);
             widths[col] = std::max(widths[col],
-                                   type.Measure({}, text, size, Qt::AlignLeft, &row == &table.front()).width());
+                                   type.Measure({}, text, size, Qt::AlignLeft, r == 0 || r == bold).width());
         }
     return widths;
 }
@@ -505,11 +518,11 @@ double Sum(const std::vector<double>& v, double each)
     return total;
 }
 
-// The operating table, right-aligned numbers under their captions, in `r`.
-void PaintTable(QPainter& p, const WideGridRows& table, const QRectF& r, double size)
+// The operating table, right-aligned numbers under their captions, in `r`; the row `bold` in bold.
+void PaintTable(QPainter& p, const WideGridRows& table, const QRectF& r, double size, std::size_t bold)
 {
     Typesetter type(p, false);
-    const std::vector<double> widths = ColumnWidths(type, table, size);
+    const std::vector<double> widths = ColumnWidths(type, table, size, bold);
     const double width = Sum(widths, ColumnGap) - ColumnGap;
     const double pitch = std::min(MaxRowPitch, (r.height() - 2 * size) / std::max<std::size_t>(table.size() + 1, 1));
     const double left = r.right() - width;
@@ -523,7 +536,7 @@ void PaintTable(QPainter& p, const WideGridRows& table, const QRectF& r, double 
         for (std::size_t col = 0; col < table[row].size() && col < widths.size(); ++col) {
             x += widths[col];
             type.Draw(QPointF(x, y), QString::fromStdString(table[row][col]), size, Qt::AlignRight | Qt::AlignBottom,
-                      header);
+                      header || row == bold);
             x += ColumnGap;
         }
         // A rule under the captions and after every fifth row.
@@ -540,10 +553,12 @@ void PaintTable(QPainter& p, const WideGridRows& table, const QRectF& r, double 
 
 QColor CurveColour(Quantity q)
 {
-    // The colour of the quantity's characteristic point on the diagram; the current as the circle.
+    // The colour of the quantity's characteristic point on the diagram; the current as the circle, the
+    // slip as the slip scale.
     switch (q) {
     case Quantity::Torque: return SymbolColour(Symbol::Triangle);
     case Quantity::Current: return Palette::Blue;
+    case Quantity::Slip: return Palette::Orange;
     case Quantity::Output: return SymbolColour(Symbol::Square);
     case Quantity::PowerFactor: return SymbolColour(Symbol::Diamond);
     case Quantity::Efficiency: break;
@@ -551,25 +566,25 @@ QColor CurveColour(Quantity q)
     return SymbolColour(Symbol::Circle);
 }
 
-double CurvesLayout::XOf(double s) const
+double CurvesLayout::XOf(double v) const
 {
     const QRectF& r = plots.front();
-    return r.left() + s * r.width();
+    return r.left() + x.Along(v, r.width());
 }
 
-QPointF CurvesLayout::PointOf(int plot, double s, double value) const
+QPointF CurvesLayout::PointOf(int plot, double v, double value) const
 {
     const QRectF& r = plots[plot];
-    return {XOf(s), r.bottom() - axes[plot].Along(value, r.height())};
+    return {XOf(v), r.bottom() - axes[plot].Along(value, r.height())};
 }
 
-std::optional<double> CurvesLayout::SlipAt(double x) const
+std::optional<double> CurvesLayout::XAt(double px) const
 {
     const QRectF& r = plots.front();
     const double reach = 2 * unit; // the pointer need not hit the ends exactly
-    if (!(r.width() > 0) || x < r.left() - reach || x > r.right() + reach)
+    if (!(r.width() > 0) || px < r.left() - reach || px > r.right() + reach)
         return std::nullopt;
-    return std::clamp((x - r.left()) / r.width(), 0.0, 1.0);
+    return x.from + std::clamp((px - r.left()) / r.width(), 0.0, 1.0) * (x.to - x.from);
 }
 
 CurvesLayout LayOutCurves(QPainter& p, const CurveSet& c, const QRectF& area, double unit, bool screen)
@@ -583,8 +598,10 @@ CurvesLayout LayOutCurves(QPainter& p, const CurveSet& c, const QRectF& area, do
     const double titleHeight = type.Measure({}, SpeedTitle, u(TitleSize), Qt::AlignLeft).height();
     const double legendHeight = type.Measure({}, SlipTitle, u(LegendSize), Qt::AlignLeft).height();
 
-    const double below = u(TickLength + LabelGap) + tickHeight + u(2 * LabelGap) + u(TickLength + LabelGap) +
-        tickHeight + u(LabelGap) + titleHeight;
+    // Against slip the speed has a scale of its own under the slip's.
+    l.speedScale = c.axis == CurvesAxis::Slip;
+    const double speedRows = l.speedScale ? u(2 * LabelGap) + u(TickLength + LabelGap) + tickHeight : 0;
+    const double below = u(TickLength + LabelGap) + tickHeight + speedRows + u(LabelGap) + titleHeight;
     const double perPlot = legendHeight + u(LineGap);
     const double height = std::max(
         0.0, (area.height() - below - PlotCount * perPlot - (PlotCount - 1) * u(PlotGap)) / PlotCount);
@@ -599,7 +616,7 @@ CurvesLayout LayOutCurves(QPainter& p, const CurveSet& c, const QRectF& area, do
             labels = std::max(labels,
                               type.Measure({}, TickText(v, l.axes[i].step), u(TickLabelSize), Qt::AlignLeft).width());
     const double left = area.left() + labels + u(LabelGap + TickLength) + u(Halo);
-    // The last slip and speed labels are centred on the right end.
+    // The last x and speed labels are centred on the right end.
     const double right = area.right() - std::max(u(RightPadding), tickHeight);
     const double width = std::max(0.0, right - left);
 
@@ -609,15 +626,21 @@ CurvesLayout LayOutCurves(QPainter& p, const CurveSet& c, const QRectF& area, do
         l.plots[i] = QRectF(left, top, width, height);
         top += height + u(PlotGap);
     }
-    l.slipLabels = l.plots.back().bottom() + u(TickLength + LabelGap);
-    l.speedLine = l.slipLabels + tickHeight + u(2 * LabelGap);
+    l.xLabels = l.plots.back().bottom() + u(TickLength + LabelGap);
+    l.speedLine = l.xLabels + tickHeight + u(2 * LabelGap);
     l.speedLabels = l.speedLine + u(TickLength + LabelGap);
-    l.titles = l.speedLabels + tickHeight + u(LabelGap);
-    const double slipLabel = type.Measure({}, QStringLiteral("0,5"), u(TickLabelSize), Qt::AlignLeft).width();
-    l.slip = SlipAxis(width, MinLabelSpacing * slipLabel);
-    const double speedLabel =
-        type.Measure({}, TickText(c.synchronousSpeed, Series{1, 0}), u(TickLabelSize), Qt::AlignLeft).width();
-    l.speed = SpeedAxis(c.synchronousSpeed, width, SpeedLabelSpacing * speedLabel);
+    l.titles = (l.speedScale ? l.speedLabels : l.xLabels) + tickHeight + u(LabelGap);
+    if (l.speedScale) {
+        const double slipLabel = type.Measure({}, QStringLiteral("0,5"), u(TickLabelSize), Qt::AlignLeft).width();
+        l.x = SlipAxis(width, MinLabelSpacing * slipLabel);
+        const double speedLabel =
+            type.Measure({}, TickText(c.synchronousSpeed, Series{1, 0}), u(TickLabelSize), Qt::AlignLeft).width();
+        l.speed = SpeedAxis(c.synchronousSpeed, width, SpeedLabelSpacing * speedLabel);
+    } else {
+        const double outputLabel =
+            type.Measure({}, TickText(c.xTo, Series{1, -1}), u(TickLabelSize), Qt::AlignLeft).width();
+        l.x = OutputAxis(c.xTo, width, SpeedLabelSpacing * outputLabel);
+    }
 
     // The scales' texts where the painting sets them.
     auto label = [&](QPointF anchor, const QString& text, double size, Qt::Alignment align) {
@@ -634,9 +657,14 @@ CurvesLayout LayOutCurves(QPainter& p, const CurveSet& c, const QRectF& area, do
         l.legends[i] = QRectF(r.left(), r.top() - u(LineGap) - legendHeight,
                               LegendWidth(type, c.plots[i], shortForm, unit), legendHeight);
     }
-    for (double s : l.slip.ticks)
-        label(QPointF(l.XOf(s), l.slipLabels), SlipDivisionText(static_cast<int>(std::lround(s * SlipCount))),
+    for (double v : l.x.ticks)
+        label(QPointF(l.XOf(v), l.xLabels),
+              l.speedScale ? SlipDivisionText(static_cast<int>(std::lround(v * SlipCount))) : TickText(v, l.x.step),
               u(TickLabelSize), Qt::AlignHCenter | Qt::AlignTop);
+    if (!l.speedScale) {
+        label(QPointF(left, l.titles), OutputTitle, u(TitleSize), Qt::AlignLeft | Qt::AlignTop);
+        return l;
+    }
     for (double n : l.speed.ticks)
         label(QPointF(l.XOf(SlipOfSpeed(n, c.synchronousSpeed)), l.speedLabels), TickText(n, l.speed.step),
               u(TickLabelSize), Qt::AlignHCenter | Qt::AlignTop);
@@ -663,10 +691,11 @@ void PaintCurves(QPainter& p, const CurveSet& c, const CurvesLayout& l)
 
 void PaintCurvesMarker(QPainter& p, const CurveSet& c, const CurvesLayout& l, const OperatingPoint& at)
 {
-    if (!at.slip || !(*at.slip >= 0 && *at.slip <= 1))
+    const std::optional<double> along = XOfPoint(c, at);
+    if (!along)
         return;
     const double s = static_cast<double>(*at.slip);
-    const double x = l.XOf(s);
+    const double x = l.XOf(*along);
     const double u = l.unit;
     const QRectF column = l.Column();
     p.save();
@@ -682,15 +711,17 @@ void PaintCurvesMarker(QPainter& p, const CurveSet& c, const CurvesLayout& l, co
             if (const std::optional<double> v = ValueOf(at, curve.quantity)) {
                 p.setPen(QPen(Qt::white, 0.3 * u));
                 p.setBrush(CurveColour(curve.quantity));
-                p.drawEllipse(l.PointOf(i, s, *v), MarkerDot * u / 2, MarkerDot * u / 2);
+                p.drawEllipse(l.PointOf(i, *along, *v), MarkerDot * u / 2, MarkerDot * u / 2);
             }
     p.setBrush(Qt::NoBrush);
 
-    // The slip and the speed in one box on the titles' row, or over the plots, where it covers none of
-    // the scales' texts.
+    // The slip and the speed (against output: the output and the slip) in one box on the titles' row,
+    // or over the plots, where it covers none of the scales' texts.
     Typesetter type(p, l.screen);
-    const QString text = QStringLiteral("s = ") + ValueText(at.slip) + QStringLiteral("; n = ") +
-        TickText((1 - s) * c.synchronousSpeed, Series{1, 0}) + QStringLiteral(" 1/min");
+    const QString text = c.axis == CurvesAxis::Slip
+        ? QStringLiteral("s = ") + ValueText(at.slip) + QStringLiteral("; n = ") +
+            TickText((1 - s) * c.synchronousSpeed, Series{1, 0}) + QStringLiteral(" 1/min")
+        : QStringLiteral("P2 = ") + ValueText(at.output, "W") + QStringLiteral("; s = ") + ValueText(at.slip);
     const double size = TickLabelSize * u;
     const double pad = 2 * Halo * u;
     const QSizeF box = type.Size(text, size) + QSizeF(2 * pad, pad);
@@ -722,7 +753,36 @@ void PaintCurvesMarker(QPainter& p, const CurveSet& c, const CurvesLayout& l, co
     p.restore();
 }
 
-void PaintCurvesPage(QPainter& p, const CurveSet& c, const WideGridRows& table, const QString& inputs, QSizeF pageMm)
+void PaintCurvesPoint(QPainter& p, const CurveSet& c, const CurvesLayout& l, const OperatingPoint& at)
+{
+    const std::optional<double> along = XOfPoint(c, at);
+    if (!along)
+        return;
+    const double x = l.XOf(*along);
+    const double u = l.unit;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen pen(Palette::Black, l.screen ? 1.0 : PointLineWidth * u);
+    pen.setDashPattern(PointLineDashes);
+    pen.setCapStyle(Qt::FlatCap);
+    p.setPen(pen);
+    // On screen on the middle of a pixel, so that the one-pixel line stays sharp.
+    const double at_x = l.screen ? std::floor(x) + 0.5 : x;
+    for (const QRectF& plot : l.plots)
+        p.drawLine(QPointF(at_x, plot.top()), QPointF(at_x, plot.bottom()));
+    p.setPen(QPen(Palette::Black, 0.25 * u));
+    p.setBrush(Qt::white);
+    for (int i = 0; i < PlotCount; ++i)
+        for (const Curve& curve : c.plots[i].curves)
+            if (const std::optional<double> v = ValueOf(at, curve.quantity))
+                p.drawEllipse(l.PointOf(i, *along, *v), MarkerDot * u / 2, MarkerDot * u / 2);
+    p.restore();
+}
+
+namespace {
+
+// The frame, the title and the inputs' line of a curves page; the area left under them.
+QRectF PaintPageFrame(QPainter& p, const QString& title, const QString& inputs, QSizeF pageMm)
 {
     const QRectF frame(QPointF(PageMarginMm, PageMarginMm), pageMm - QSizeF(2 * PageMarginMm, 2 * PageMarginMm));
     const double header = HeaderHeight + InputsHeight;
@@ -736,27 +796,51 @@ void PaintCurvesPage(QPainter& p, const CurveSet& c, const WideGridRows& table, 
     p.drawLine(frame.topLeft() + QPointF(0, header), frame.topRight() + QPointF(0, header));
     p.restore();
     Typesetter type(p, false);
-    type.Draw(frame.topLeft() + QPointF(3, HeaderHeight / 2), PageTitle, 3.4, Qt::AlignLeft | Qt::AlignVCenter, true);
+    type.Draw(frame.topLeft() + QPointF(3, HeaderHeight / 2), title, 3.4, Qt::AlignLeft | Qt::AlignVCenter, true);
     // The motor's inputs on one line, smaller where the paper is narrow.
     const QString line = QStringLiteral("Vstupní hodnoty: ") + inputs;
     const double room = frame.width() - 6;
     const double inputsSize = std::min(TableSize, TableSize * room / type.Size(line, TableSize).width());
     type.Draw(frame.topLeft() + QPointF(3, HeaderHeight + InputsHeight / 2), line, inputsSize,
               Qt::AlignLeft | Qt::AlignVCenter);
+    return frame.adjusted(PageInset, header + PageInset, -PageInset, -PageInset);
+}
 
-    const QRectF body = frame.adjusted(PageInset, header + PageInset, -PageInset, -PageInset);
+} // namespace
+
+void PaintOutputCurvesPage(QPainter& p, const CurveSet& c, const QString& inputs, QSizeF pageMm,
+                           const std::optional<OperatingPoint>& point)
+{
+    const QRectF body = PaintPageFrame(p, OutputPageTitle, inputs, pageMm);
+    const CurvesLayout l = LayOutCurves(p, c, body, CurvesUnit, false);
+    PaintCurves(p, c, l);
+    if (point)
+        PaintCurvesPoint(p, c, l, *point);
+}
+
+void PaintCurvesPage(QPainter& p, const CurveSet& c, const WideGridRows& table, const QString& inputs, QSizeF pageMm,
+                     const std::optional<OperatingPoint>& point)
+{
+    const QRectF body = PaintPageFrame(p, PageTitle, inputs, pageMm);
+    WideGridRows rows = table;
+    if (point)
+        rows.push_back(OperatingRow(*point));
+    const std::size_t bold = point ? rows.size() - 1 : 0; // the header's row is bold anyway
+    Typesetter type(p, false);
     double size = TableSize;
-    double tableWidth = Sum(ColumnWidths(type, table, size), ColumnGap) - ColumnGap;
+    double tableWidth = Sum(ColumnWidths(type, rows, size, bold), ColumnGap) - ColumnGap;
     if (tableWidth > TableShare * body.width()) {
         size = std::max(MinTableSize, size * TableShare * body.width() / tableWidth);
-        tableWidth = Sum(ColumnWidths(type, table, size), ColumnGap) - ColumnGap;
+        tableWidth = Sum(ColumnWidths(type, rows, size, bold), ColumnGap) - ColumnGap;
     }
     const QRectF tableArea(body.right() - tableWidth, body.top(), tableWidth, body.height());
-    PaintTable(p, table, tableArea, size);
+    PaintTable(p, rows, tableArea, size, bold);
 
     const QRectF curvesArea(body.left(), body.top(), body.width() - tableWidth - 2 * PageInset, body.height());
     const CurvesLayout l = LayOutCurves(p, c, curvesArea, CurvesUnit, false);
     PaintCurves(p, c, l);
+    if (point)
+        PaintCurvesPoint(p, c, l, *point);
 }
 
 } // namespace diagram

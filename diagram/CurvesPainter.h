@@ -1,5 +1,5 @@
-// One painting routine for the characteristic curves: the panel beside the diagram and the PDF's
-// second page with the operating table.
+// One painting routine for the characteristic curves: the panel beside the diagram, the PDF's second
+// page with the operating table and its third with the working characteristics against output.
 #pragma once
 
 #include <QColor>
@@ -24,18 +24,20 @@ struct CurvesLayout {
     bool screen = false; // pixels: text in whole pixels, thin lines one pixel wide
     std::array<QRectF, PlotCount> plots;
     std::array<Axis, PlotCount> axes;
-    Axis slip, speed;
-    // Below the plots: the slip scale's labels, the speed scale's line and labels, the scales' titles.
-    double slipLabels = 0, speedLine = 0, speedLabels = 0, titles = 0;
+    Axis x, speed; // the slip or output axis; the speed scale along the slip axis
+    bool speedScale = false;
+    // Below the plots: the x axis' labels, the speed scale's line and labels, the scales' titles.
+    double xLabels = 0, speedLine = 0, speedLabels = 0, titles = 0;
     // The scales' texts (the value, slip and speed labels, the scales' titles) and each plot's legend
     // row: what the symbols' names, the arrows' values and the cursor's readout keep clear of.
     std::vector<PlacedLabel> scaleLabels;
     std::array<QRectF, PlotCount> legends;
 
-    double XOf(double slip) const;
-    QPointF PointOf(int plot, double slip, double value) const;
-    // The slip under `x`, held to [0, 1] a little past the plots' ends; nothing farther out.
-    std::optional<double> SlipAt(double x) const;
+    // Where `x` (slip or output in kW) stands across the plots, and a value on plot `plot` there.
+    double XOf(double x) const;
+    QPointF PointOf(int plot, double x, double value) const;
+    // The slip or output under `px`, held to the axis a little past the plots' ends; nothing farther out.
+    std::optional<double> XAt(double px) const;
     // The column of plots from the top of the first to the bottom of the last.
     QRectF Column() const { return plots.front().united(plots.back()); }
 };
@@ -45,9 +47,12 @@ struct CurvesLayout {
 CurvesLayout LayOutCurves(QPainter& p, const CurveSet& c, const QRectF& area, double unit, bool screen);
 // The plots, their axes, legends, curves and marks.
 void PaintCurves(QPainter& p, const CurveSet& c, const CurvesLayout& l);
-// The linked cursor: a vertical line at `at`'s slip, its values on the curves, and its slip and speed
-// in a box clear of the scales' texts.
+// The linked cursor: a vertical line at `at`, its values on the curves, and its slip and speed (its
+// output and slip against output) in a box clear of the scales' texts.
 void PaintCurvesMarker(QPainter& p, const CurveSet& c, const CurvesLayout& l, const OperatingPoint& at);
+// The operating point asked for: a dashed vertical line at it and a ring on each curve; nothing where
+// it lies off the x axis.
+void PaintCurvesPoint(QPainter& p, const CurveSet& c, const CurvesLayout& l, const OperatingPoint& at);
 // Where PaintCurves puts the symbols' names and the values of maxima beyond slip 1, per plot: each
 // inside its plot, clear of the symbols, the table's points and each other.
 std::array<LabelPlacer, PlotCount> PlaceCurvesLabels(QPainter& p, const CurveSet& c, const CurvesLayout& l);
@@ -58,6 +63,12 @@ QColor CurveColour(Quantity q);
 constexpr QSizeF CurvesPageSize(297, 210);
 // The curves beside the operating table (`table`: its header row, then one row per slip), under a
 // line with the motor's inputs, on a page of `pageMm`, painted in millimetres from its top-left corner.
-void PaintCurvesPage(QPainter& p, const CurveSet& c, const WideGridRows& table, const QString& inputs, QSizeF pageMm);
+// With `point`, its line across the curves and its row in bold after the table's.
+void PaintCurvesPage(QPainter& p, const CurveSet& c, const WideGridRows& table, const QString& inputs, QSizeF pageMm,
+                     const std::optional<OperatingPoint>& point = std::nullopt);
+// The working characteristics against output (`c` made by MakeOutputCurves) across the page, under the
+// same line of inputs; with `point`, its line across them.
+void PaintOutputCurvesPage(QPainter& p, const CurveSet& c, const QString& inputs, QSizeF pageMm,
+                           const std::optional<OperatingPoint>& point = std::nullopt);
 
 } // namespace diagram

@@ -70,13 +70,25 @@ std::vector<DocumentPage> DiagramDocument(const Diagram& d)
     return DiagramDocument(d, d.page, CurvesPageSize);
 }
 
+std::optional<OperatingPoint> PointOf(const Diagram& d)
+{
+    if (!d.scene.operatingPoint || !d.asked || !d.asked->solution.point)
+        return std::nullopt;
+    return d.asked->solution.point->values;
+}
+
 std::vector<DocumentPage> DiagramDocument(const Diagram& d, const PageLayout& page, QSizeF curvesMm)
 {
     return {
         {page.page, [&d, &page](QPainter& p) { PaintPage(p, d, page); }},
         {curvesMm,
          [&d, curvesMm](QPainter& p) {
-             PaintCurvesPage(p, MakeCurves(d.record, d.points), OperatingRows(d.points), d.texts.inputsLine, curvesMm);
+             PaintCurvesPage(p, MakeCurves(d.record, d.points), OperatingRows(d.points), d.texts.inputsLine, curvesMm,
+                             PointOf(d));
+         }},
+        {curvesMm,
+         [&d, curvesMm](QPainter& p) {
+             PaintOutputCurvesPage(p, MakeOutputCurves(d.record, d.points), d.texts.inputsLine, curvesMm, PointOf(d));
          }},
     };
 }

@@ -28,10 +28,14 @@ struct DocumentPage {
 };
 
 // The pages of the PDF document of a diagram: the diagram page at its true scale, then the
-// characteristic curves with the operating table on A4 landscape; or the page at `page` and the
-// curves on a page of `curvesMm` (printing). The pages paint from `d` and `page`: keep them.
+// characteristic curves with the operating table on A4 landscape, then the working characteristics
+// against output on another; or the page at `page` and the curves on pages of `curvesMm` (printing).
+// The operating point, where the diagram has one, is on every page. The pages paint from `d` and
+// `page`: keep them.
 std::vector<DocumentPage> DiagramDocument(const Diagram& d);
 std::vector<DocumentPage> DiagramDocument(const Diagram& d, const PageLayout& page, QSizeF curvesMm);
+// The operating point drawn on the diagram `d`, if any.
+std::optional<OperatingPoint> PointOf(const Diagram& d);
 
 // The pages as one PDF document; false when painting or the device failed.
 bool WritePdf(QIODevice& device, const std::vector<DocumentPage>& pages);

@@ -100,6 +100,25 @@ std::optional<Paper> PaperOfSize(QSizeF mm)
     return std::nullopt;
 }
 
+// The operating point's block joined to the title block where the frame has room for it clear of the
+// drawing: a column on its left, else a band on its top; false where neither fits.
+bool PlacePointBlock(PageLayout& l)
+{
+    const QRectF& t = l.titleBlock;
+    const double shrink = t.width() < NarrowTitleBlockSize.width() ? t.width() / NarrowTitleBlockSize.width() : 1;
+    const double band = (t.width() >= TitleBlockSize.width() ? PointBlockHeight : NarrowPointBlockHeight) * shrink;
+    const QRectF column(t.left() - PointColumnWidth, t.top(), PointColumnWidth, t.height());
+    const QRectF top(t.left(), t.top() - band, t.width(), band);
+    const QRectF clear = l.drawing.adjusted(0, 0, TitleBlockGap, TitleBlockGap);
+    for (const QRectF& block : {column, top})
+        if (l.frame.contains(block) && !block.intersects(clear)) {
+            l.pointBlock = block;
+            l.titleBlock = t.united(block);
+            return true;
+        }
+    return false;
+}
+
 // The default scale and the finer ones a small working region needs.
 Scale StartingScale(const Scene& s)
 {
@@ -141,7 +160,7 @@ void Extent::Include(const Extent& e)
 
 // ---- Scene ----
 
-Scene BuildScene(const TKonstrukce& k, const CharacteristicPoints& c)
+Scene BuildScene(const TKonstrukce& k, const CharacteristicPoints& c, const std::optional<PointValues>& point)
 {
     Scene s;
     const QPointF ao = At(k.Ao);
@@ -222,6 +241,8 @@ Scene BuildScene(const TKonstrukce& k, const CharacteristicPoints& c)
             w.Include(OnCircle(s, angle));
     for (const CharacteristicMark& cm : s.characteristic)
         w.Include(cm.at);
+    if (point)
+        s.operatingPoint = MakePointConstruction(k, *point);
     return s;
 }
 
@@ -326,6 +347,8 @@ std::optional<PageLayout> FitOnPage(const Scene& s, Scale scale, QSizeF pageMm)
             break;
         }
     }
+    if (s.operatingPoint && !PlacePointBlock(l))
+        return std::nullopt;
     return l;
 }
 

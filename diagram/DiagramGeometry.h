@@ -13,6 +13,7 @@
 
 #include "Characteristic.h"
 #include "Konstrukce.h"
+#include "OperatingPointDrawing.h"
 #include "PageChoices.h"
 
 namespace diagram {
@@ -68,6 +69,7 @@ struct Scene {
     std::array<QPointF, SlipCount + 1> divisions;       // the slip line's divisions: P, then the record's 1..20
     std::array<QPointF, SlipCount + 1> operatingPoints; // the table's points on the circle; entry 0 unused
     std::vector<CharacteristicMark> characteristic;
+    std::optional<PointConstruction> operatingPoint; // the point asked for, if any
     // What the page must hold: the whole construction. O, Ao, Ak, T, S, A∞, the slip line, the
     // operating points, the arc from Ao through Ak to A∞ and every characteristic point on it.
     Extent workingRegion;
@@ -75,7 +77,10 @@ struct Scene {
     const LabelledPoint& Point(Named n) const { return points[static_cast<int>(n)]; }
 };
 
-Scene BuildScene(const TKonstrukce& k, const CharacteristicPoints& c);
+// The scene of record `k` with the characteristic points `c` and, where given, an operating point solved
+// on it (it lies in the working region already: on the arc, below it and on the slip scale).
+Scene BuildScene(const TKonstrukce& k, const CharacteristicPoints& c,
+                 const std::optional<PointValues>& point = std::nullopt);
 
 // The point of the circle at `angle` (radians about the centre, y up).
 QPointF OnCircle(const Scene& s, double angle);
@@ -85,9 +90,14 @@ QPointF OnCircle(const Scene& s, double angle);
 QSizeF PortraitSizeMm(Paper paper);
 QString PaperName(Paper paper);
 
-constexpr double PageMargin = 10;                     // mm round the frame
-constexpr QSizeF TitleBlockSize(182, 62);             // mm, in the frame's bottom-right corner
-constexpr QSizeF NarrowTitleBlockSize(112, 116.5);    // mm: the same content in one column
+constexpr double PageMargin = 10;                  // mm round the frame
+constexpr QSizeF TitleBlockSize(182, 62);          // mm, in the frame's bottom-right corner
+constexpr QSizeF NarrowTitleBlockSize(112, 116.5); // mm: the same content in one column
+// The block "Pracovní bod" of an operating point joins the title block: a column on its left, or else
+// a band on its top in three columns of four values (the narrow form: two of six).
+constexpr double PointColumnWidth = 58;               // mm
+constexpr double PointBlockHeight = 22;               // mm
+constexpr double NarrowPointBlockHeight = 30;         // mm
 constexpr double TitleBlockGap = 4;                   // mm between the drawing and the title block
 constexpr double MinimumAcross = 100;                 // mm the working region spans at least on paper
 constexpr double PaddingLeft = 16, PaddingRight = 12; // mm beside the working region: tick labels,
@@ -99,10 +109,11 @@ struct PageLayout {
     std::optional<Paper> paper; // ISO size, when it is one
     bool landscape = false;
     Scale scale;
-    QRectF frame;      // the page inside its margins: the drawing is clipped to it
-    QRectF titleBlock; // kept free of the drawing
-    QRectF drawing;    // the working region with room for its axes and labels
-    QPointF origin;    // O
+    QRectF frame;                     // the page inside its margins: the drawing is clipped to it
+    QRectF titleBlock;                // kept free of the drawing; with the operating point's block where there is one
+    std::optional<QRectF> pointBlock; // that block: the left or the top part of titleBlock
+    QRectF drawing;                   // the working region with room for its axes and labels
+    QPointF origin;                   // O
 
     QPointF ToPage(QPointF amps) const;
     QPointF ToAmps(QPointF mm) const;
@@ -116,7 +127,9 @@ struct PageLayout {
 QSizeF TitleBlockSizeFor(double frameWidth);
 
 // The layout on a page of `pageMm` (as it lies) at `scale`, or nothing when the working region and the
-// title block do not both fit inside the margins.
+// title block do not both fit inside the margins. The scene's operating point does not change the
+// layout: its block takes room the drawing leaves beside the title block, and only where there is
+// none does this scale fail.
 std::optional<PageLayout> FitOnPage(const Scene& s, Scale scale, QSizeF pageMm);
 
 // What the user asks of the page: the paper and a scale, or the automatic one.

@@ -97,6 +97,8 @@ public:
         Circle();
         Axes();
         SlipLine();
+        if (s_.operatingPoint)
+            PointDrawer().Paint(*s_.operatingPoint, pointLeaders_);
         for (int i = 1; i <= SlipCount; ++i)
             Ring(s_.operatingPoints[i], OperatingDot);
         Points();
@@ -126,6 +128,9 @@ public:
         for (const LabelledPoint& point : s_.points)
             PointName(point.at, point.labelDirection, point.name, NameSize, true);
         SlipFigures();
+        // The point asked for before the characteristic points: it is what the user looks at.
+        if (s_.operatingPoint)
+            pointLeaders_ = PointDrawer().PlaceLabels(*s_.operatingPoint, placer_, labels_);
         for (const CharacteristicMark& m : s_.characteristic)
             PointName(m.at, Unit(m.at - s_.centre), SymbolName(m.symbol), MarkNameSize, false);
         // T′, from which the efficiency is read; named only where it is drawn.
@@ -141,6 +146,7 @@ public:
 private:
     double Size(double mm) const { return mm * t_.styleScale; }
     double Pad() const { return Size(LabelPad); }
+    PointDrawing PointDrawer() { return PointDrawing(p_, type_, l_, t_, box_, hole_ ? &*hole_ : nullptr); }
     QPointF Page(QPointF amps) const { return l_.ToPage(amps); }
     bool Shown(QPointF amps) const { return Visible(amps, box_, hole_); }
 
@@ -203,7 +209,7 @@ private:
     }
 
     // The boxes of every mark that is drawn: named points, T′, operating points and symbols.
-    std::vector<QRectF> Marks() const
+    std::vector<QRectF> Marks()
     {
         std::vector<QRectF> marks;
         for (const LabelledPoint& point : s_.points)
@@ -217,6 +223,9 @@ private:
         for (const CharacteristicMark& m : s_.characteristic)
             if (Shown(m.at))
                 marks.push_back(Square(Page(m.at), Size(SymbolSize * SymbolReach)));
+        if (s_.operatingPoint)
+            for (const QRectF& mark : PointDrawer().Marks(*s_.operatingPoint))
+                marks.push_back(mark);
         return marks;
     }
 
@@ -536,6 +545,7 @@ private:
     LabelPlacer placer_;
     std::vector<PlacedLabel> labels_;
     std::vector<std::pair<QPointF, QPointF>> edgeArrows_; // where a point off the area is pointed at
+    std::vector<QLineF> pointLeaders_;                    // to the operating point's segments
 };
 
 // Title block layout, mm from its top-left corner; the rows add up to the block's two sizes.
@@ -552,6 +562,13 @@ constexpr double HeaderSize = 3;
 constexpr int MaxHeaderCharacters = 120; // more never fits; a long note is cut before it is measured
 static_assert(HeaderHeight + RowHeight + SectionHeight + 2 * RowHeight == TitleBlockSize.height());
 static_assert(HeaderHeight + 2 * RowHeight + 2 * SectionHeight + 4 * RowHeight == NarrowTitleBlockSize.height());
+// The operating point's block: its title, then its twelve values in one column (beside the title block,
+// the asked value on a line of its own), or in three columns of four or two of six (on top of it).
+constexpr int PointValueCount = 12;
+constexpr int BandColumns = 3, NarrowBandColumns = 2;
+static_assert(SectionTitle + PointValueCount / BandColumns * RowPitch + 1.5 == PointBlockHeight);
+static_assert(SectionTitle + PointValueCount / NarrowBandColumns * RowPitch + 1.5 == NarrowPointBlockHeight);
+static_assert(SectionTitle + (PointValueCount + 1) * RowPitch + 1.5 <= TitleBlockSize.height());
 
 // Where the columns of a section stand, mm from its left edge.
 struct SectionColumns {
@@ -580,9 +597,18 @@ public:
 
     void Run()
     {
-        const QRectF r = l_.titleBlock;
+        // The title block proper: what the operating point's block leaves of it.
+        QRectF r = l_.titleBlock;
+        const bool column = l_.pointBlock && l_.pointBlock->left() <= r.left() + 1e-9 &&
+            l_.pointBlock->height() >= r.height() - 1e-9;
+        if (l_.pointBlock && column)
+            r.setLeft(l_.pointBlock->right());
+        else if (l_.pointBlock)
+            r.setTop(l_.pointBlock->bottom());
         const bool wide = r.width() >= TitleBlockSize.width() - 1e-9;
         const QSizeF size = wide ? TitleBlockSize : NarrowTitleBlockSize;
+        if (l_.pointBlock && !texts_.point.empty())
+            PointBlock(*l_.pointBlock, column, wide ? BandColumns : NarrowBandColumns, r.width() / size.width());
         p_.save();
         p_.setRenderHint(QPainter::Antialiasing);
         p_.fillRect(r, Qt::white);
@@ -673,8 +699,7 @@ private:
     // How T is placed, then the legend of the lines' styles, one row each.
     void Construction(double top)
     {
-        Text(TitleInset, top + RowHeight - 1.5,
-             QStringLiteral("Bod T dělí pořadnici Ak (od osy x) v poměru R1f : R21f"));
+        Text(TitleInset, top + RowHeight - 1.5, texts_.torqueLine);
         const LegendEntry entries[] = {
             {&PowerLineName, Palette::Vermillion, 0.35, {}},
             {&TorqueLineName, Palette::BluishGreen, 0.35, {6, 3}},
@@ -694,6 +719,42 @@ private:
                                           Qt::AlignLeft | Qt::AlignVCenter);
             x = box.right() + EntryGap;
         }
+    }
+
+    // "Pracovní bod" in `r`: in a column, the asked value under the title and the values one a row; in
+    // a band, the asked value beside the title and the values in `columns` columns, top to bottom. In
+    // the painter's millimetres times `shrink`, as the title block beside it.
+    void PointBlock(const QRectF& r, bool column, int columns, double shrink)
+    {
+        p_.save();
+        p_.setRenderHint(QPainter::Antialiasing);
+        p_.fillRect(r, Qt::white);
+        p_.translate(r.topLeft());
+        p_.scale(shrink, shrink);
+        const QSizeF size = r.size() / shrink;
+        w_ = size.width();
+        p_.setPen(QPen(Palette::Black, 0.35));
+        p_.drawRect(QRectF(QPointF(0, 0), size));
+        const QRectF title = type_.Draw(QPointF(TitleInset, SectionTitle), PointTitle, BodySize,
+                                        Qt::AlignLeft | Qt::AlignBottom, true);
+        const QString asked = QStringLiteral("zadáno ") + texts_.pointAsked;
+        double top = SectionTitle;
+        if (column) {
+            top += RowPitch;
+            Text(TitleInset, top, asked);
+            columns = 1;
+        } else {
+            Text(title.right() + 2, top, u'(' + asked + u')');
+        }
+        const std::size_t perColumn = (texts_.point.size() + columns - 1) / columns;
+        const double width = (w_ - TitleInset) / columns;
+        for (std::size_t i = 0; i < texts_.point.size(); ++i) {
+            const double x = TitleInset + width * static_cast<double>(i / perColumn);
+            const double y = top + RowPitch * static_cast<double>(i % perColumn + 1);
+            Text(x, y, texts_.point[i].caption);
+            Text(x + width - TitleInset, y, texts_.point[i].value, BodySize, false, Qt::AlignRight);
+        }
+        p_.restore();
     }
 
     // Two empty fields to fill in by hand.
@@ -795,9 +856,12 @@ void PaintSymbol(QPainter& p, Symbol symbol, QPointF c, double size)
     p.restore();
 }
 
-std::optional<Diagram> MakeDiagram(const TKonstrukce& k, const CharacteristicPoints& c, const PageChoice& choice)
+std::optional<Diagram> MakeDiagram(const TKonstrukce& k, const CharacteristicPoints& c, const PageChoice& choice,
+                                   const std::optional<AskedPoint>& asked)
 {
-    Diagram d{k, c, BuildScene(k, c), {}, MakeTitleBlockTexts(k, c)};
+    Diagram d{k, c, BuildScene(k, c, asked ? asked->solution.point : std::nullopt), {}, {}, asked};
+    // The title block has the point's block where the diagram draws the point.
+    d.texts = MakeTitleBlockTexts(k, c, d.scene.operatingPoint ? asked : std::nullopt);
     const std::optional<PageLayout> page = ChoosePage(d.scene, choice);
     if (!page)
         return std::nullopt;

@@ -24,11 +24,13 @@ struct Diagram {
     Scene scene;
     PageLayout page; // the default page, or the one of a forced scale
     TitleBlockTexts texts;
+    std::optional<AskedPoint> asked; // the operating point asked for, solved on `record`
 };
 
-// The diagram on the page of `choice` (A4 at the automatic scale unless asked otherwise); nothing when
-// that paper cannot hold it at that scale.
-std::optional<Diagram> MakeDiagram(const TKonstrukce& k, const CharacteristicPoints& c, const PageChoice& choice = {});
+// The diagram on the page of `choice` (A4 at the automatic scale unless asked otherwise), with the
+// operating point `asked` where the arc has it; nothing when that paper cannot hold it at that scale.
+std::optional<Diagram> MakeDiagram(const TKonstrukce& k, const CharacteristicPoints& c, const PageChoice& choice = {},
+                                   const std::optional<AskedPoint>& asked = std::nullopt);
 
 // Device pixels per millimetre that stand for paper in vector output (PDF and SVG at 1200 dpi).
 constexpr double VectorPixelsPerMm = 1200 / 25.4;

@@ -92,7 +92,8 @@ QString ScaleText(Scale scale)
     return TickText(scale.Value(), scale) + QStringLiteral(" A = 1 mm");
 }
 
-TitleBlockTexts MakeTitleBlockTexts(const TKonstrukce& k, const CharacteristicPoints& c)
+TitleBlockTexts MakeTitleBlockTexts(const TKonstrukce& k, const CharacteristicPoints& c,
+                                    const std::optional<AskedPoint>& point)
 {
     TitleBlockTexts t;
     auto input = [&t](const char* caption, long double value, const char* unit) {
@@ -118,7 +119,59 @@ TitleBlockTexts MakeTitleBlockTexts(const TKonstrukce& k, const CharacteristicPo
             QStringLiteral(" = ") + t.inputs[i].value;
     t.wattsPerAmpere = k.Spotrebic * k.FazoveNapeti;
     t.torquePerAmpere = k.MeritkoMomentu;
+    t.torqueLine = TorqueLineText(k.torqueLine);
+    if (point && point->solution.point) {
+        t.pointAsked = AskedText(point->quantity, point->value);
+        t.point = PointRows(*point->solution.point, true);
+    }
     return t;
+}
+
+QString TorqueLineText(TorqueLine line)
+{
+    if (line == TorqueLine::NoLoadLine)
+        return QStringLiteral("Bod T dělí pořadnici Ak nad přímkou naprázdno v poměru R1f : R21f");
+    return QStringLiteral("Bod T dělí pořadnici Ak (od osy x) v poměru R1f : R21f");
+}
+
+QString AskedText(OperatingQuantity quantity, long double value)
+{
+    const OperatingQuantityTexts& t = TextsOf(quantity);
+    QString text = QString::fromUtf8(t.symbol) + QStringLiteral(" = ") + InputText(value);
+    if (*t.unit != '\0')
+        text += u' ' + QString::fromUtf8(t.unit);
+    return text;
+}
+
+std::vector<TextRow> PointRows(const PointValues& p, bool shortNames)
+{
+    const OperatingPoint& o = p.values;
+    const struct {
+        const char* caption;
+        const char* symbol;
+        const OptionalValue& value;
+        const char* unit;
+    } rows[] = {
+        {"Skluz s", "s", o.slip, ""},
+        {"Otáčky n", "n", p.speed, "1/min"},
+        {"Proud I", "I1", o.current, "A"},
+        {"Účiník cos φ", "cos φ", o.powerFactor, ""},
+        {"Příkon P1", "P1", o.input, "W"},
+        {"Výkon P2", "P2", o.output, "W"},
+        {"Účinnost η", "η", o.efficiency, ""},
+        {"Moment M", "M", o.torque, "Nm"},
+        {"Moment v synchronních wattech Pδ", "Pδ", p.airGapPower, "W"},
+        {"Ztráty ve vinutí rotoru ΔPCu2", "ΔPCu2", p.rotorCopperLoss, "W"},
+        {"Ztráty ve vinutí statoru ΔPCu1", "ΔPCu1", p.statorCopperLoss, "W"},
+        {"Ztráty naprázdno ΔP0", "ΔP0", p.noLoadLoss, "W"},
+    };
+    std::vector<TextRow> texts;
+    for (const auto& row : rows)
+        texts.push_back(Row(shortNames ? row.symbol : row.caption, row.value, row.unit));
+    // Where the motor gives nothing (at Ao), P2 / P1 is no efficiency.
+    if (!(o.output && *o.output > 0))
+        texts[6].value = NoEfficiency;
+    return texts;
 }
 
 QString PowerScaleText(const TitleBlockTexts& t, Scale scale)

@@ -7,12 +7,16 @@
 
 #include "Characteristic.h"
 #include "DiagramGeometry.h"
+#include "GridTexts.h"
 #include "Konstrukce.h"
+#include "OperatingPointSolver.h"
 
 namespace diagram {
 
 // The diagram page's title, the files' and the printer's document name.
 inline const QString DiagramTitle = QStringLiteral("Kruhový diagram asynchronního motoru");
+// The operating point asked for: the bar, its readout and its block in the title block.
+inline const QString PointTitle = QStringLiteral("Pracovní bod");
 
 // An input as the user would type it: the table's four decimals without their trailing zeros.
 QString InputText(long double value);
@@ -38,15 +42,31 @@ struct TitleBlockTexts {
     QString inputsLine;                  // "I0 = 15 A, cos φ0 = 0,11, …": the inputs on one line
     long double wattsPerAmpere = 0;      // of ordinate: m · Uf
     long double torquePerAmpere = 0;     // of ordinate above the torque line: MeritkoMomentu
-    QString motor;                       // the motor's name and file; empty for one typed in and not saved
-    QString note;                        // the motor file's note
+    QString torqueLine;                  // how T is placed: on which line the torque line stands
+    // The block "Pracovní bod": what it was asked by and its values under short names; empty without
+    // a point on the diagram.
+    QString pointAsked;
+    std::vector<TextRow> point;
+    QString motor; // the motor's name and file; empty for one typed in and not saved
+    QString note;  // the motor file's note
 };
 
 // What the title block's header says of the motor after the diagram's title: name and file, then the
 // note; empty when there is neither.
 QString MotorHeaderText(const TitleBlockTexts& texts);
 
-TitleBlockTexts MakeTitleBlockTexts(const TKonstrukce& k, const CharacteristicPoints& c);
+// The texts of record `k`; with the block of `point`, the operating point asked for, where it is drawn.
+TitleBlockTexts MakeTitleBlockTexts(const TKonstrukce& k, const CharacteristicPoints& c,
+                                    const std::optional<AskedPoint>& point = std::nullopt);
+
+// How T divides Ak's ordinate, for the torque line `line`.
+QString TorqueLineText(TorqueLine line);
+// What an operating point was asked by, as typed: "P2 = 15 000 W", "s = 0,04".
+QString AskedText(OperatingQuantity quantity, long double value);
+// The values at an operating point: slip, speed, current, power factor, input, output, efficiency,
+// torque, the torque in synchronous watts and the three losses; under long captions (the readout) or
+// under their symbols (the title block). No efficiency where the output is not positive.
+std::vector<TextRow> PointRows(const PointValues& p, bool shortNames);
 
 // What one millimetre of ordinate stands for at `scale`: "1 mm = 660 W", "1 mm = 8,404 Nm".
 QString PowerScaleText(const TitleBlockTexts& t, Scale scale);

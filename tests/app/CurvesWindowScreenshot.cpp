@@ -1,15 +1,19 @@
 // Saves a picture of the main window with the diagram and the curves beside it, the cursor linked:
-// curves_window_screenshot FILE.png [WIDTHxHEIGHT] [circle ROW | curves SLIP] [R1 COSK]
+// curves_window_screenshot FILE.png [WIDTHxHEIGHT] [circle ROW | curves SLIP | none] [R1 COSK]
+//     [--at Q=V] [--output] [--no-load-line]
 // The defaults are calculated (with R1 and COSK typed instead, where given), the window is resized
 // (default: its design size), and the pointer is put on the circle at table row ROW (default 5) or
-// over the curves at SLIP.
+// over the curves at SLIP. --at types the operating point Q=V into the bar ("P2=15000"), --output draws
+// the curves against output, --no-load-line checks the textbook torque line.
 #include "CurvesView.h"
 #include "DiagramView.h"
 #include "FreshHome.h"
 #include "Main.h"
+#include "OperatingPointBar.h"
 #include "Zadani.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -31,7 +35,20 @@ int main(int argc, char** argv)
 {
     const FreshHome home; // the pictures never show what this user's runs left
     QApplication app(argc, argv);
-    const QStringList args = QApplication::arguments().mid(1);
+    QStringList args = QApplication::arguments().mid(1);
+    QString asked;
+    bool output = false, noLoadLine = false;
+    for (int i = 0; i < args.size();) {
+        if (args[i] == QLatin1String("--at") && i + 1 < args.size()) {
+            asked = args[i + 1];
+            args.remove(i, 2);
+        } else if (args[i] == QLatin1String("--output") || args[i] == QLatin1String("--no-load-line")) {
+            (args[i] == QLatin1String("--output") ? output : noLoadLine) = true;
+            args.remove(i);
+        } else {
+            ++i;
+        }
+    }
     const QString file = args.value(0, QStringLiteral("curves-window.png"));
     const QStringList size = args.value(1).split(u'x');
     const QString where = args.value(2, QStringLiteral("circle"));
@@ -53,8 +70,20 @@ int main(int argc, char** argv)
                 ZadaniDlg->XUcNakr->setText(cosk);
             ZadaniDlg->OKBtn->click();
         });
+        if (noLoadLine)
+            MainForm->TorqueLineItem->trigger();
         MainForm->Vstupnhodnoty3->trigger();
-        if (where == QLatin1String("curves")) {
+        if (output)
+            MainForm->CurvesAxisBox->setCurrentIndex(1);
+        if (const qsizetype equals = asked.indexOf(u'='); equals > 0) {
+            OperatingPointBar* bar = MainForm->PointBar;
+            bar->QuantityBox->setCurrentIndex(bar->QuantityBox->findText(asked.left(equals), Qt::MatchStartsWith));
+            bar->ValueEdit->setText(asked.mid(equals + 1));
+            emit bar->ValueEdit->returnPressed();
+        }
+        if (where == QLatin1String("none")) {
+            MovePointer(MainForm->Diagram, QPointF(2, 2));
+        } else if (where == QLatin1String("curves")) {
             CurvesView* curves = MainForm->Curves;
             MovePointer(curves, QPointF(curves->PixelOfSlip(at), curves->height() / 2.0));
         } else {

@@ -366,19 +366,27 @@ private slots:
             Poppler(QStringLiteral(PDFTOTEXT), {path, QStringLiteral("-")}).contains(QStringLiteral("1 A = 1 mm, A3")));
     }
 
-    // The printer's PDF on A4, A5 and Letter: both pages, the title block whole with its scales and
-    // fields, every word inside the frame.
+    // The printer's PDF on A4, A5 and Letter: all pages, the title block whole with its scales and
+    // fields, and with an operating point its block, every word inside the frame.
     void printOnPaper_data()
     {
         QTest::addColumn<int>("paper");
-        QTest::newRow("A4") << int(QPageSize::A4);
-        QTest::newRow("A5") << int(QPageSize::A5);
-        QTest::newRow("Letter") << int(QPageSize::Letter);
+        QTest::addColumn<bool>("point");
+        QTest::newRow("A4") << int(QPageSize::A4) << false;
+        QTest::newRow("A5") << int(QPageSize::A5) << false;
+        QTest::newRow("Letter") << int(QPageSize::Letter) << false;
+        QTest::newRow("A4 with a point") << int(QPageSize::A4) << true;
+        QTest::newRow("A5 with a point") << int(QPageSize::A5) << true;
     }
 
     void printOnPaper()
     {
         QFETCH(int, paper);
+        QFETCH(bool, point);
+        if (point)
+            MainForm->SetOperatingPoint(OperatingQuantity::Output, 15000);
+        else
+            MainForm->ClearOperatingPoint();
         QVERIFY(MainForm->Diagram->CurrentDiagram());
         QTemporaryDir directory(QDir::tempPath() + QStringLiteral("/orbitek-print-XXXXXX"));
         const QString pdf = directory.filePath(QStringLiteral("tisk.pdf"));
@@ -391,7 +399,7 @@ private slots:
 
         const QString info = Poppler(QStringLiteral(PDFINFO), {pdf});
         const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral(R"(Pages:\s+(\d+))")).match(info);
-        QVERIFY2(pages.hasMatch() && pages.captured(1).toInt() >= 2, qPrintable(info));
+        QVERIFY2(pages.hasMatch() && pages.captured(1).toInt() == 3, qPrintable(info));
         const QString html = Poppler(
             QStringLiteral(PDFTOTEXT),
             {QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1"), pdf, QStringLiteral("-")});
@@ -416,6 +424,8 @@ private slots:
              {"Kruhový diagram asynchronního motoru", "Výkon 1 mm =", "Moment 1 mm =", "Vypracoval:", "Datum:",
               "Bod T dělí pořadnici Ak", "přímka výkonu", "Vstupní hodnoty", "Charakteristické body"})
             QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+        for (const char* expected : {"Pracovní bod", "zadáno P2", "ΔPCu1", "ΔP0"})
+            QVERIFY2(text.contains(QString::fromUtf8(expected)) == point, expected);
     }
 };
 

@@ -130,6 +130,10 @@ private slots:
                                    << "&Upravit zadání...\tShift+F2" << edit;
         QTest::newRow("EditInputPopup") << "EditInputPopup"
                                         << "&Upravit zadání...\tShift+F2" << edit;
+        QTest::newRow("TorqueLineItem")
+            << "TorqueLineItem"
+            << "Momentová přímka od přímky naprázdno"
+            << "Bod T dělí jen část pořadnice Ak nad přímkou naprázdno, jak momentovou přímku kreslí učebnice";
     }
 
     void menuItems()
@@ -152,7 +156,8 @@ private slots:
                                             {"MeasuredInput", MainForm->MeasuredInput},
                                             {"MeasuredInputPopup", MainForm->MeasuredInputPopup},
                                             {"EditInput", MainForm->EditInput},
-                                            {"EditInputPopup", MainForm->EditInputPopup}};
+                                            {"EditInputPopup", MainForm->EditInputPopup},
+                                            {"TorqueLineItem", MainForm->TorqueLineItem}};
         QAction* action = items.value(item);
         QVERIFY(action);
         // What the menu shows: the caption, then after a tab the shortcut text.
@@ -161,7 +166,10 @@ private slots:
             shown += u'\t' + action->shortcut().toString(QKeySequence::NativeText);
         QCOMPARE(shown, text);
         QCOMPARE(action->statusTip(), hint);
-        QVERIFY(action->isEnabled() && action->isVisible() && !action->isCheckable());
+        QVERIFY(action->isEnabled() && action->isVisible());
+        // The torque line is the one item with a check mark, unchecked at start.
+        QCOMPARE(action->isCheckable(), item == "TorqueLineItem");
+        QVERIFY(!action->isChecked());
     }
 
     void menuOrderAndSeparators()
@@ -179,7 +187,8 @@ private slots:
                                        "-",
                                        "&Souřadnice bodů pro konstrukci",
                                        "&Momentová charakteristika"};
-        QCOMPARE(texts(MainForm->Vsledky1->menu()->actions()), diagramItems);
+        QCOMPARE(texts(MainForm->Vsledky1->menu()->actions()),
+                 diagramItems + QStringList({"-", "Momentová přímka od přímky naprázdno"}));
         QCOMPARE(texts(MainForm->Npovda1->menu()->actions()), QStringList({"&Licenční ujednání", "-", "&Copyright"}));
         QCOMPARE(texts(MainForm->PodMenu1->actions()), diagramItems);
     }

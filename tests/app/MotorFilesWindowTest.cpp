@@ -6,6 +6,8 @@
 #include "DialogTestSupport.h"
 #include "Main.h"
 #include "MeasuredDialog.h"
+#include "MotorFile.h"
+#include "OperatingPointBar.h"
 #include "RecordBits.h"
 #include "Settings.h"
 #include "ShellTestSupport.h"
@@ -15,6 +17,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QBuffer>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -118,6 +121,12 @@ private slots:
         QCOMPARE(DifferingValue(Konstrukce, Computed(Typed)), -1); // the file's torque line too
         QCOMPARE(MainForm->Diagram->CurrentDiagram()->texts.motor, QStringLiteral("Cvičení 3 (cviceni3.orbitek)"));
         QCOMPARE(settings::RecentMotors(), QStringList{typed_});
+        // The file's torque line checks its item; its operating point is asked and drawn.
+        QVERIFY(MainForm->TorqueLineItem->isChecked());
+        QVERIFY(MainForm->CurrentOperatingPoint());
+        QCOMPARE(MainForm->CurrentOperatingPoint()->quantity, OperatingQuantity::Output);
+        QCOMPARE(MainForm->CurrentOperatingPoint()->value, 9000.0L);
+        QCOMPARE(MainForm->PointBar->ValueEdit->text(), QStringLiteral("9000"));
     }
 
     // Saved, then another motor computed, then the file opened: the same record and the same page.
@@ -148,6 +157,24 @@ private slots:
         QCOMPARE(PageSvg(), page);
         QCOMPARE(settings::RecentMotors().value(0), saved + QStringLiteral(".orbitek"));
         QCOMPARE(settings::LastFolder(settings::FileDialog::OpenMotor), folder_.path());
+    }
+
+    // The point shown is saved with the motor, in the file's number form, and comes back with it.
+    void theOperatingPointShownIsSaved()
+    {
+        MainForm->SetOperatingPoint(OperatingQuantity::Slip, 0.035L);
+        const QString path = folder_.filePath(QStringLiteral("bod.orbitek"));
+        AnswerFileDialog(path);
+        MainForm->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(MainForm));
+        QTest::keyClick(MainForm, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        RunEventLoop();
+        const MotorFile written = LoadMotorFile(QFile::encodeName(path).toStdString(), "bod.orbitek");
+        QCOMPARE(written.at, std::optional(AskedValue{OperatingQuantity::Slip, "0.035"}));
+        MainForm->ClearOperatingPoint();
+        MainForm->OpenMotorFile(path);
+        QVERIFY(MainForm->CurrentOperatingPoint());
+        QCOMPARE(MainForm->CurrentOperatingPoint()->value, 0.035L);
     }
 
     // Shift+F2 shows the motor's own values; unchanged they leave it as saved, changed it is marked edited.
@@ -264,6 +291,7 @@ private slots:
         const QList<int> sizes = MainForm->ClientArea->sizes();
         const QStringList recent = settings::RecentMotors();
         Konstrukce.torqueLine = TorqueLine::NoLoadLine;
+        MainForm->SetCurvesAxis(diagram::CurvesAxis::Output);
         MainForm->SaveSettings();
         DestroyWindows();
         Konstrukce.torqueLine = TorqueLine::Axis;
@@ -274,6 +302,8 @@ private slots:
         QCOMPARE(MainForm->ClientArea->sizes(), sizes);
         QCOMPARE(MainForm->RecentMotorsMenu->actions().size(), recent.size());
         QCOMPARE(Konstrukce.torqueLine, TorqueLine::NoLoadLine);
+        QVERIFY(MainForm->TorqueLineItem->isChecked());
+        QCOMPARE(MainForm->CurvesAxisBox->currentIndex(), 1);
     }
 
 private:

@@ -1,5 +1,6 @@
 // orbitek-calc --diagram as a user runs it: the paper and the scale, every scale text either a scale or a
-// usage error, file names that are not UTF-8, and a full disk that leaves the older file whole.
+// usage error, file names that are not UTF-8, a full disk that leaves the older file whole, and the
+// first --at point drawn.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -32,11 +33,11 @@ struct Folder {
     }
 };
 
-// What a poppler tool prints for `pdf`; `after` follows the file's name.
-std::string Poppler(const std::string& program, const std::string& pdf, const std::string& after = "")
+// What a poppler tool prints.
+std::string Poppler(const std::string& command)
 {
     std::string text;
-    if (std::FILE* p = popen((program + " '" + pdf + "' " + after + " 2>/dev/null").c_str(), "r")) {
+    if (std::FILE* p = popen(command.c_str(), "r")) {
         char buffer[256];
         while (std::fgets(buffer, sizeof buffer, p))
             text += buffer;
@@ -48,7 +49,7 @@ std::string Poppler(const std::string& program, const std::string& pdf, const st
 // The first page's size as pdfinfo gives it, "842 x 595", or nothing when there is no PDF.
 std::string PageSize(const std::string& pdf)
 {
-    const std::string text = Poppler(PDFINFO, pdf);
+    const std::string text = Poppler(std::string(PDFINFO) + " '" + pdf + "' 2>/dev/null");
     const std::size_t at = text.find("Page size:");
     const std::size_t from = text.find_first_not_of(' ', at + 10), pts = text.find(" pts", from);
     return at == std::string::npos ? std::string() : text.substr(from, pts - from);
@@ -101,7 +102,7 @@ TEST(DiagramFile, TheMotorFilesNameHeadsTheTitleBlock)
         if (fromFile)
             args.insert(args.end(), {"--motor", EXAMPLE_MOTOR});
         ASSERT_EQ(Calc(Czech, args).status, 0);
-        const std::string text = Poppler(PDFTOTEXT, pdf, "-");
+        const std::string text = Poppler(std::string(PDFTOTEXT) + " '" + pdf + "' - 2>/dev/null");
         EXPECT_NE(text.find("Kruhový diagram"), std::string::npos);
         EXPECT_EQ(text.find("Vzorový motor (example.orbitek) – Výchozí") != std::string::npos, fromFile);
     }
@@ -156,6 +157,36 @@ TEST(DiagramFile, FullDiskIsAFailureAndKeepsTheOlderFile)
         EXPECT_EQ(ReadFile(folder / name), older) << name;
     }
     EXPECT_EQ(folder.Files(), (std::set<std::string>{"x.pdf", "x.svg", "x.png"}));
+}
+
+// The first --at is drawn with its block on the page; one off the arc leaves the page without it and
+// says why, and the run still succeeds.
+TEST(DiagramFile, FirstAtPointIsDrawn)
+{
+    const Folder folder;
+    const struct {
+        const char* name;
+        std::vector<std::string> at;
+        bool drawn;
+        std::string err;
+    } cases[] = {
+        {"on the arc, the second off it", {"--at", "P2=15000", "--at", "M=1000"}, true, ""},
+        {"off the arc",
+         {"--at", "M=1000", "--at", "P2=15000"},
+         false,
+         "orbitek-calc: the diagram has no operating point: Moment větší než maximální 604,0041 Nm.\n"},
+    };
+    for (const auto& c : cases) {
+        const std::string pdf = folder / "point.pdf";
+        std::vector<std::string> args{"--diagram", pdf};
+        args.insert(args.end(), c.at.begin(), c.at.end());
+        const Outcome o = Calc(Czech, args);
+        EXPECT_EQ(o.status, 0) << c.name;
+        EXPECT_EQ(o.err, c.err) << c.name;
+        const std::string page = Poppler(std::string(PDFTOTEXT) + " -l 1 '" + pdf + "' - 2>/dev/null");
+        EXPECT_EQ(page.find("Pracovní bod") != std::string::npos, c.drawn) << c.name;
+        EXPECT_EQ(page.find("zadáno P2 = 15 000 W") != std::string::npos, c.drawn) << c.name;
+    }
 }
 
 } // namespace

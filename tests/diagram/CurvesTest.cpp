@@ -1,5 +1,6 @@
-// The characteristic curves against the torque table and the characteristic points, over the defaults
-// and seeded random motors; and the PDF's second page, read back with poppler.
+// The characteristic curves against the torque table and the characteristic points, and against output,
+// over the defaults and seeded random motors; and the PDF's second and third pages, read back with
+// poppler.
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -14,6 +15,7 @@
 #include "Curves.h"
 #include "DiagramExport.h"
 #include "GridTexts.h"
+#include "OperatingPointSolver.h"
 #include "RandomMotors.h"
 
 using namespace diagram;
@@ -95,15 +97,15 @@ TEST(Curves, SamplesAtTheTableSlipsAreTheTableRows)
     for (const Motor& m : Motors()) {
         SCOPED_TRACE(m.name);
         const CurveSet set = MakeCurves(m.k, m.c);
-        ASSERT_EQ(set.slips.size(), CurveIntervals + 1u);
+        ASSERT_EQ(set.xs.size(), CurveIntervals + 1u);
         ASSERT_GE(CurveIntervals, 200);
         const int perRow = CurveIntervals / SlipCount;
         for (const auto& expected : curves) {
             const Curve& curve = set.plots[expected.plot].curves.at(expected.curve);
-            ASSERT_EQ(curve.values.size(), set.slips.size());
+            ASSERT_EQ(curve.values.size(), set.xs.size());
             const double tolerance = Close * Largest(curve);
             for (int i = 1; i <= SlipCount; ++i) {
-                EXPECT_NEAR(set.slips[i * perRow], i * 0.05, 1e-15);
+                EXPECT_NEAR(set.xs[i * perRow], i * 0.05, 1e-15);
                 ASSERT_TRUE(curve.values[i * perRow]);
                 EXPECT_NEAR(*curve.values[i * perRow], expected.row(m.k, m.c.operating[i], i), tolerance)
                     << "row " << i << ", plot " << expected.plot << ", curve " << expected.curve;
@@ -163,11 +165,55 @@ TEST(Curves, MaximaAreTheCharacteristicPointsWithinTheSamplingStep)
             }
             ASSERT_NE(mark, plot.marks.end());
             EXPECT_EQ(mark->at, QPointF(slip, value));
-            EXPECT_LE(std::abs(set.slips[top] - slip), step + 1e-12) << "symbol " << int(expected.symbol);
+            EXPECT_LE(std::abs(set.xs[top] - slip), step + 1e-12) << "symbol " << int(expected.symbol);
         }
         EXPECT_EQ(set.plots[TorquePlot].beyond.has_value(), Value(m.c.maxTorque->slip) > 1);
     }
     EXPECT_GT(beyond, RandomMotorCount / 10); // the arrow was tested
+}
+
+// Against output: from no load (Ao, slip 0) to the maximum output, every sample the point of that output
+// (read back with the any-slip function), the slip rising all the way; the table's rows and the
+// characteristic points of that stretch marked on it, the others pointed at beyond its end.
+TEST(Curves, AgainstOutputRunFromNoLoadToTheMaximumOutput)
+{
+    int beyond = 0;
+    for (const Motor& m : Motors()) {
+        SCOPED_TRACE(m.name);
+        const CurveSet set = MakeOutputCurves(m.k, m.c);
+        const double top = Value(m.c.maxOutput->output) / 1000, topSlip = Value(m.c.maxOutput->slip);
+        ASSERT_EQ(set.axis, CurvesAxis::Output);
+        ASSERT_EQ(set.xs.size(), CurveIntervals + 1u);
+        EXPECT_EQ(set.xs.front(), 0);
+        EXPECT_EQ(set.xs.back(), top);
+        EXPECT_EQ(set.xTo, top);
+        EXPECT_EQ(set.lastSlip, topSlip);
+        const Curve& slip = set.plots[SlipPlot].curves.at(0);
+        ASSERT_EQ(slip.quantity, Quantity::Slip);
+        EXPECT_EQ(*slip.values.front(), 0);
+        for (std::size_t i = 0; i < set.xs.size(); ++i) {
+            ASSERT_TRUE(slip.values[i]);
+            if (i > 0) {
+                EXPECT_GE(*slip.values[i], *slip.values[i - 1]) << i;
+            }
+            const std::optional<OperatingPoint> p = OperatingPointAtSlip(m.k, *slip.values[i]);
+            ASSERT_TRUE(p);
+            EXPECT_NEAR(Value(p->output) / 1000, set.xs[i], 1e-9 * top) << i;
+        }
+        std::size_t rows = 0;
+        for (int i = 1; i <= SlipCount; ++i)
+            rows += Value(m.c.operating[i].slip) <= topSlip;
+        EXPECT_EQ(set.plots[TorquePlot].rowMarks.size(), rows);
+        const std::vector<CurveMark>& marks = set.plots[SlipPlot].marks;
+        ASSERT_EQ(marks.size(), 1u);
+        EXPECT_EQ(marks[0].symbol, Symbol::Square);
+        EXPECT_EQ(marks[0].at, QPointF(top, topSlip));
+        const bool torqueBeyond = Value(m.c.maxTorque->slip) > topSlip;
+        beyond += torqueBeyond;
+        EXPECT_EQ(set.plots[TorquePlot].beyond.has_value(), torqueBeyond);
+        EXPECT_EQ(XOfPoint(set, *m.c.maxTorque).has_value(), !torqueBeyond);
+    }
+    EXPECT_GT(beyond, RandomMotorCount / 2); // the maximum torque lies past the maximum output
 }
 
 // What a poppler tool prints.
@@ -180,47 +226,67 @@ QString Output(const QString& program, const QStringList& arguments)
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Two pages, the second A4 landscape whatever the first is, and on it every cell of the operating
-// table as the calculator prints it.
-TEST(Curves, PdfSecondPageHoldsTheCurvesAndTheOperatingTable)
+// Three pages, the second and third A4 landscape whatever the first is; on the second every cell of the
+// operating table as the calculator prints it, and the operating point's row where there is one; on the
+// third the working characteristics against output.
+TEST(Curves, PdfPagesHoldTheCurvesAndTheOperatingTable)
 {
     const Separators czech(U',', U'.'); // grouped numbers stay one word
     const Motor& defaults = Motors().front();
     const struct {
         const char* name;
         PageChoice page;
-    } cases[] = {{"A4 first page", {}}, {"larger first page", {Paper::A2, Scale{5, -1}}}};
+        bool point;
+    } cases[] = {{"A4 first page", {}, false},
+                 {"larger first page", {Paper::A2, Scale{5, -1}}, false},
+                 {"an operating point", {}, true}};
     QTemporaryDir directory;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::optional<Diagram> d = MakeDiagram(defaults.k, defaults.c, c.page);
+        std::optional<AskedPoint> asked;
+        if (c.point)
+            asked = AskedPoint{OperatingQuantity::Output, 15000,
+                               SolveOperatingPoint(defaults.k, OperatingQuantity::Output, 15000)};
+        const std::optional<Diagram> d = MakeDiagram(defaults.k, defaults.c, c.page, asked);
         ASSERT_TRUE(d);
         const QString pdf = directory.filePath(QStringLiteral("kruhovy-diagram.pdf"));
         ASSERT_EQ(SaveDiagram(pdf, *d), std::nullopt);
 
         const QString info = Output(
             QStringLiteral(PDFINFO),
-            {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("2"), pdf});
-        EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral(R"(Pages:\s+2\n)")))) << info.toStdString();
-        const QRegularExpressionMatch second =
-            QRegularExpression(QStringLiteral(R"(Page\s+2 size:\s+([\d.]+) x ([\d.]+) pts)")).match(info);
-        ASSERT_TRUE(second.hasMatch()) << info.toStdString();
-        EXPECT_NEAR(second.captured(1).toDouble(), 297 / 25.4 * 72, 0.5);
-        EXPECT_NEAR(second.captured(2).toDouble(), 210 / 25.4 * 72, 0.5);
+            {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("3"), pdf});
+        EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral(R"(Pages:\s+3\n)")))) << info.toStdString();
+        for (const char* page : {"2", "3"}) {
+            const QRegularExpressionMatch size =
+                QRegularExpression(QStringLiteral(R"(Page\s+%1 size:\s+([\d.]+) x ([\d.]+) pts)").arg(page))
+                    .match(info);
+            ASSERT_TRUE(size.hasMatch()) << info.toStdString();
+            EXPECT_NEAR(size.captured(1).toDouble(), 297 / 25.4 * 72, 0.5);
+            EXPECT_NEAR(size.captured(2).toDouble(), 210 / 25.4 * 72, 0.5);
+        }
         EXPECT_EQ(d->page.paper, c.page.paper);
 
-        const QStringList words = Output(QStringLiteral(PDFTOTEXT),
-                                         {QStringLiteral("-f"), QStringLiteral("2"), QStringLiteral("-l"),
-                                          QStringLiteral("2"), pdf, QStringLiteral("-")})
-                                      .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
-        const WideGridRows table = OperatingRows(defaults.c);
+        auto words = [&pdf](const char* page) {
+            return Output(QStringLiteral(PDFTOTEXT),
+                          {QStringLiteral("-f"), QString::fromUtf8(page), QStringLiteral("-l"), QString::fromUtf8(page),
+                           pdf, QStringLiteral("-")})
+                .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        };
+        const QStringList second = words("2"), third = words("3");
+        WideGridRows table = OperatingRows(defaults.c);
         ASSERT_EQ(table.size(), SlipCount + 1u);
+        if (c.point)
+            table.push_back(OperatingRow(asked->solution.point->values));
         for (const WideGridRow& row : table)
             for (const std::string& cell : row)
                 for (const QString& word : QString::fromStdString(cell).split(u' ', Qt::SkipEmptyParts))
-                    EXPECT_TRUE(words.contains(word)) << cell;
+                    EXPECT_TRUE(second.contains(word)) << cell;
+        EXPECT_EQ(second.contains(QStringLiteral("0,0357")), c.point); // the point's slip
         for (const char* title : {"Moment", "Proud", "Výkon", "Účiník", "Účinnost", "Skluz", "Otáčky"})
-            EXPECT_TRUE(words.contains(QString::fromUtf8(title))) << title;
+            EXPECT_TRUE(second.contains(QString::fromUtf8(title))) << title;
+        for (const char* title : {"Pracovní", "Moment", "Proud", "Skluz", "Účiník", "Účinnost", "Výkon", "P2", "(kW)"})
+            EXPECT_TRUE(third.contains(QString::fromUtf8(title))) << title;
+        EXPECT_FALSE(third.contains(QStringLiteral("Otáčky")));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "Acceptance.h"
 #include "Characteristic.h"
 #include "DiagramGeometry.h"
+#include "OperatingPointSolver.h"
 #include "RandomMotors.h"
 
 using namespace diagram;
@@ -214,11 +215,48 @@ INSTANTIATE_TEST_SUITE_P(Motors, DiagramGeometry, ::testing::ValuesIn(Motors),
                              return name;
                          });
 
-// Over seeded random motors: the whole construction always on the default A4 page by the page rule.
+// An operating point's construction: X on the circle, the slip scale's point on the line from Ao through
+// X and on the scale at the slip's share of it, the vertical's cuts in order. Its block joins the title
+// block clear of the drawing, and leaves the page as it was, or else takes a coarser scale.
+void ExpectPointOnPage(const TKonstrukce& k, const CharacteristicPoints& c, const PageLayout& plain, long double share,
+                       int& sameScale)
+{
+    const OperatingPointSolution solved = SolveOperatingPoint(k, OperatingQuantity::Output,
+                                                              share * *c.maxOutput->output);
+    ASSERT_TRUE(solved.point);
+    const Scene s = BuildScene(k, c, solved.point);
+    ASSERT_TRUE(s.operatingPoint);
+    const PointConstruction& p = *s.operatingPoint;
+    const double r = s.radius;
+    EXPECT_NEAR(std::hypot(p.x.x() - s.centre.x(), p.x.y() - s.centre.y()), r, 1e-9 * r);
+    const QPointF ray = p.x - p.ao, toScale = p.slipPoint - p.ao;
+    EXPECT_NEAR(ray.x() * toScale.y() - ray.y() * toScale.x(), 0, 1e-9 * r * r);
+    const QLineF scale = s.slipLine;
+    EXPECT_NEAR(QLineF(scale.p1(), p.slipPoint).length(), static_cast<double>(p.slip) * scale.length(), 1e-9 * r);
+    EXPECT_GE(p.x.y(), p.powerLine - 1e-9 * r);
+    EXPECT_GE(p.powerLine, p.torqueLine - 1e-9 * r);
+
+    const std::optional<PageLayout> l = ChoosePage(s);
+    ASSERT_TRUE(l && l->pointBlock);
+    EXPECT_GE(l->scale.Value(), plain.scale.Value());
+    EXPECT_TRUE(l->titleBlock.contains(*l->pointBlock) &&
+                l->titleBlock.contains(
+                    plain.titleBlock.translated(l->titleBlock.bottomRight() - plain.titleBlock.bottomRight())));
+    ExpectWorkingRegionOnPage(*l, MustBeOnPage(k, c));
+    if (l->scale == plain.scale) {
+        ++sameScale;
+        EXPECT_EQ(l->origin, plain.origin);
+        EXPECT_EQ(l->drawing, plain.drawing);
+    }
+}
+
+// Over seeded random motors: the whole construction always on the default A4 page by the page rule,
+// with an operating point too.
 TEST(DiagramPage, RuleHoldsForRandomMotors)
 {
     std::mt19937_64 random(20241207);
-    int motors = 0;
+    std::uniform_real_distribution<double> share(0, 1);
+    int motors = 0, sameScale = 0;
     for (int attempt = 0; attempt < 3000 && motors < 400; ++attempt) {
         const TypedInput z = random_motors::RandomMotor(random);
         const char32_t saved = DecimalSeparator;
@@ -236,8 +274,10 @@ TEST(DiagramPage, RuleHoldsForRandomMotors)
         SCOPED_TRACE(z.PrNapr + " " + z.UcNapr + " " + z.PrNakr + " " + z.UcNakr + " " + z.R1f);
         ExpectWorkingRegionOnPage(*l, MustBeOnPage(k, c));
         ExpectPageRule(s, *l, Paper::A4);
+        ExpectPointOnPage(k, c, *l, share(random), sameScale);
     }
     EXPECT_GE(motors, 300);
+    EXPECT_GE(sameScale, motors * 9 / 10); // the point's block nearly always finds room
 }
 
 // Paper narrower than the title block gets the narrow one, shrunk where even that is too wide.

@@ -1,6 +1,7 @@
-// The labels of the diagram and the curves over seeded random motors, tiny circles and maxima beyond slip
-// 1 among them: none over another, over a point or a symbol, or outside its area; and the texts of the
-// title block's scales and of the readout.
+// The labels of the diagram and the curves over seeded random motors, tiny circles, maxima beyond slip
+// 1 and operating points among them: none over another, over a point or a symbol, or outside its area;
+// and the texts of the title block's scales, of the torque line and the operating point, and of the
+// readout.
 #include <QImage>
 #include <QPainter>
 #include <cmath>
@@ -63,6 +64,9 @@ std::vector<QPointF> MarkedPoints(const Diagram& d)
         amps.push_back(m.at);
     if (s.efficiencyPole)
         amps.push_back(*s.efficiencyPole);
+    if (s.operatingPoint)
+        for (QPointF p : {s.operatingPoint->x, s.operatingPoint->slipPoint})
+            amps.push_back(p);
     std::vector<QPointF> page;
     for (QPointF a : amps)
         if (Visible(a, l.FrameInAmps(), l.TitleBlockInAmps()))
@@ -83,7 +87,8 @@ TEST(DiagramLabels, NeverCoverEachOtherAPointOrTheEdge)
     std::mt19937_64 random(Seed);
     QImage probe(8, 8, QImage::Format_RGB32); // text is measured on a device; nothing is drawn
     QPainter painter(&probe);
-    int motors = 0, tiny = 0, beyond = 0, unnamed = 0;
+    std::uniform_real_distribution<double> share(0, 1);
+    int motors = 0, tiny = 0, beyond = 0, unnamed = 0, points = 0, slipRead = 0;
     while (motors < MotorCount) {
         const TypedInput z = motors % 4 == 3 ? TinyCircle(random) : random_motors::RandomMotor(random);
         const std::optional<TKonstrukce> k = Accepted(z);
@@ -91,8 +96,15 @@ TEST(DiagramLabels, NeverCoverEachOtherAPointOrTheEdge)
             continue;
         ++motors;
         const CharacteristicPoints c = ReadCharacteristicPoints(*k);
-        const std::optional<Diagram> d = MakeDiagram(*k, c);
+        // Every other motor with an operating point at some output.
+        std::optional<AskedPoint> asked;
+        if (motors % 2 == 0) {
+            const long double p2 = share(random) * *c.maxOutput->output;
+            asked = AskedPoint{OperatingQuantity::Output, p2, SolveOperatingPoint(*k, OperatingQuantity::Output, p2)};
+        }
+        const std::optional<Diagram> d = MakeDiagram(*k, c, {}, asked);
         ASSERT_TRUE(d.has_value());
+        points += d->scene.operatingPoint.has_value();
         SCOPED_TRACE(z.PrNapr + " " + z.UcNapr + " " + z.PrNakr + " " + z.UcNakr + " " + z.FazoveNapeti + " " + z.R1f);
         tiny += d->scene.radius < 2;
         beyond += c.maxTorque && c.maxTorque->slip && *c.maxTorque->slip > 1;
@@ -111,29 +123,34 @@ TEST(DiagramLabels, NeverCoverEachOtherAPointOrTheEdge)
             boxes.push_back(label.box);
         }
         ExpectApart(boxes, "diagram labels");
+        slipRead += std::any_of(labels.labels.begin(), labels.labels.end(),
+                                [](const PlacedLabel& l) { return l.text.startsWith(QStringLiteral("s = ")); });
         // Every point the diagram marks is among the marks the labels keep clear of.
         for (QPointF p : MarkedPoints(*d))
             EXPECT_TRUE(
                 std::any_of(labels.marks.begin(), labels.marks.end(), [p](const QRectF& m) { return m.contains(p); }))
                 << p.x() << ", " << p.y();
 
-        const CurveSet curves = MakeCurves(*k, c);
-        const CurvesLayout layout = LayOutCurves(painter, curves, QRectF(14, 33, 170, 153), 1, false);
-        const std::array<LabelPlacer, PlotCount> placed = PlaceCurvesLabels(painter, curves, layout);
-        for (int i = 0; i < PlotCount; ++i) {
-            const std::vector<QRectF>& names = placed[i].Labels();
-            for (const QRectF& name : names) {
-                EXPECT_TRUE(layout.plots[i].adjusted(-1, -1, 1, 1).contains(name)); // 1 mm for the white
-                for (const QRectF& blocked : placed[i].Blocked())
-                    EXPECT_FALSE(blocked.intersects(name));
+        for (const CurveSet& curves : {MakeCurves(*k, c), MakeOutputCurves(*k, c)}) {
+            const CurvesLayout layout = LayOutCurves(painter, curves, QRectF(14, 33, 170, 153), 1, false);
+            const std::array<LabelPlacer, PlotCount> placed = PlaceCurvesLabels(painter, curves, layout);
+            for (int i = 0; i < PlotCount; ++i) {
+                const std::vector<QRectF>& names = placed[i].Labels();
+                for (const QRectF& name : names) {
+                    EXPECT_TRUE(layout.plots[i].adjusted(-1, -1, 1, 1).contains(name)); // 1 mm for the white
+                    for (const QRectF& blocked : placed[i].Blocked())
+                        EXPECT_FALSE(blocked.intersects(name));
+                }
+                ExpectApart(names, "curve names");
             }
-            ExpectApart(names, "curve names");
+            unnamed += placed[TorquePlot].Labels().empty();
         }
-        unnamed += placed[TorquePlot].Labels().empty();
     }
-    EXPECT_LE(unnamed, MotorCount / 50); // Mmax, or the value beyond slip 1, nearly always finds room
+    EXPECT_LE(unnamed, MotorCount / 25); // Mmax, or the value beyond the axis' end, nearly always finds room
     EXPECT_GE(tiny, MotorCount / 10);
     EXPECT_GE(beyond, MotorCount / 10);
+    EXPECT_EQ(points, MotorCount / 2);
+    EXPECT_GE(slipRead, points * 9 / 10); // the slip read on the scale nearly always finds room
 }
 
 // The places offered round a point keep off it, the first on the wanted side; those beside a line keep
@@ -216,6 +233,47 @@ TEST(DiagramTexts, ScalesOfPowerAndTorque)
     }
     EXPECT_EQ(t.inputsLine.toStdString(),
               "I0 = 15 A, cos φ0 = 0,11, Ik = 177 A, cos φk = 0,41, Uf = 220 V, R1f = 0,25 Ω, m = 3, ns = 750 1/min");
+    DecimalSeparator = decimal;
+    ThousandSeparator = thousand;
+}
+
+// The title block's line on T names the line drawn; an operating point's block says what it was asked
+// by, and has no efficiency at Ao.
+TEST(DiagramTexts, TorqueLineAndOperatingPoint)
+{
+    const char32_t decimal = DecimalSeparator, thousand = ThousandSeparator;
+    const std::optional<TKonstrukce> k = Accepted({"15", "0,11", "177", "0,41", "220", "0,25", 1, 3});
+    ASSERT_TRUE(k);
+    DecimalSeparator = U',';
+    ThousandSeparator = U' ';
+    TKonstrukce textbook = *k;
+    textbook.torqueLine = TorqueLine::NoLoadLine;
+    const CharacteristicPoints c = ReadCharacteristicPoints(*k);
+    const struct {
+        const TKonstrukce* record;
+        OperatingQuantity quantity;
+        long double value;
+        const char* torqueLine;
+        const char* asked;
+        const char* efficiency;
+    } cases[] = {
+        {&*k, OperatingQuantity::Output, 15000, "Bod T dělí pořadnici Ak (od osy x) v poměru R1f : R21f",
+         "P2 = 15 000 W", "0,8744"},
+        {&textbook, OperatingQuantity::Speed, 750, "Bod T dělí pořadnici Ak nad přímkou naprázdno v poměru R1f : R21f",
+         "n = 750 1/min", "—"},
+        {&*k, OperatingQuantity::Slip, 0.04L, "Bod T dělí pořadnici Ak (od osy x) v poměru R1f : R21f", "s = 0,04",
+         "0,8727"},
+    };
+    for (const auto& t : cases) {
+        const AskedPoint asked{t.quantity, t.value, SolveOperatingPoint(*t.record, t.quantity, t.value)};
+        const TitleBlockTexts texts = MakeTitleBlockTexts(*t.record, c, asked);
+        EXPECT_EQ(texts.torqueLine.toStdString(), t.torqueLine);
+        EXPECT_EQ(texts.pointAsked.toStdString(), t.asked);
+        ASSERT_EQ(texts.point.size(), 12u);
+        EXPECT_EQ(texts.point[6].caption.toStdString(), "η");
+        EXPECT_EQ(texts.point[6].value.toStdString(), t.efficiency);
+        EXPECT_TRUE(MakeTitleBlockTexts(*t.record, c).point.empty());
+    }
     DecimalSeparator = decimal;
     ThousandSeparator = thousand;
 }
