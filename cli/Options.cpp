@@ -152,12 +152,12 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         } else if (const TextMember field = TextField(option)) {
             o.input.*field = value;
         } else if (option == "--phases") {
-            o.input.Spotrebic = PhaseIndex(value);
-            if (o.input.Spotrebic < 0)
+            o.input.SpotrebicIndex = PhaseIndex(value);
+            if (o.input.SpotrebicIndex < 0)
                 return BadValue(option, value);
         } else if (option == "--poles") {
-            o.input.SynchrOtacky = PoleIndex(value);
-            if (o.input.SynchrOtacky < 0)
+            o.input.SynchrOtackyIndex = PoleIndex(value);
+            if (o.input.SynchrOtackyIndex < 0)
                 return BadValue(option, value);
         } else if (option == "--diagram") {
             if (!diagram::FormatOfFileName(value))
@@ -216,7 +216,7 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         return UsageError{"--paper needs --diagram"};
     if (o.jobs != 0 && !o.batchFile)
         return UsageError{"--jobs needs --batch"};
-    if (auto error = FinishMeasuredOptions(measured, PolesText(SpeedTable[o.input.SynchrOtacky]), o.measured))
+    if (auto error = FinishMeasuredOptions(measured, PolesText(SpeedTable[o.input.SynchrOtackyIndex]), o.measured))
         return UsageError{*error};
     return o;
 }
@@ -250,10 +250,10 @@ std::string UsageText()
         ")\n"
         "  --phases N     number of phases, " +
         PhasesText(PhaseTable.front()) + " or " + PhasesText(PhaseTable.back()) + " (default " +
-        PhasesText(PhaseTable[d.Spotrebic]) +
+        PhasesText(PhaseTable[d.SpotrebicIndex]) +
         ")\n"
         "  --poles 2P     number of poles 2p, giving the synchronous speed in 1/min (default " +
-        PolesText(SpeedTable[d.SynchrOtacky]) + "):\n" + SpeedList("                 ") + MeasuredUsageText() +
+        PolesText(SpeedTable[d.SynchrOtackyIndex]) + "):\n" + SpeedList("                 ") + MeasuredUsageText() +
         "  --format F     text: the five result tables, cells separated by TAB (default);\n"
         "                 csv: the same tables as CSV with CRLF line ends;\n"
         "                 json: every computed quantity and the five tables\n"

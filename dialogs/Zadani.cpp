@@ -159,8 +159,8 @@ void TZadaniDlg::ImplicitniHodnoty()
     XUcNakr->setText(QString::fromStdString(defaults.UcNakr));
     XFazoveNapeti->setText(QString::fromStdString(defaults.FazoveNapeti));
     XR1f->setText(QString::fromStdString(defaults.R1f));
-    SetSpotrebicIndex(defaults.Spotrebic);
-    SetSynchrOtackyIndex(defaults.SynchrOtacky);
+    SetSpotrebicIndex(defaults.SpotrebicIndex);
+    SetSynchrOtackyIndex(defaults.SynchrOtackyIndex);
 }
 
 void TZadaniDlg::ZmacknutoOK()
@@ -172,8 +172,8 @@ void TZadaniDlg::ZmacknutoOK()
     z.UcNakr = XUcNakr->text().toStdString();
     z.FazoveNapeti = XFazoveNapeti->text().toStdString();
     z.R1f = XR1f->text().toStdString();
-    z.Spotrebic = SpotrebicIndex();
-    z.SynchrOtacky = SynchrOtackyIndex();
+    z.SpotrebicIndex = SpotrebicIndex();
+    z.SynchrOtackyIndex = SynchrOtackyIndex();
 
     // Caught here rather than by the guard so the result can be reset once the box is gone.
     try {

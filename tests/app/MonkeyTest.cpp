@@ -98,8 +98,8 @@ TypedInput TypedTexts()
     z.UcNakr = ZadaniDlg->XUcNakr->text().toStdString();
     z.FazoveNapeti = ZadaniDlg->XFazoveNapeti->text().toStdString();
     z.R1f = ZadaniDlg->XR1f->text().toStdString();
-    z.Spotrebic = ZadaniDlg->SpotrebicIndex();
-    z.SynchrOtacky = ZadaniDlg->SynchrOtackyIndex();
+    z.SpotrebicIndex = ZadaniDlg->SpotrebicIndex();
+    z.SynchrOtackyIndex = ZadaniDlg->SynchrOtackyIndex();
     return z;
 }
 
