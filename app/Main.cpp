@@ -100,18 +100,19 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     Npovda1 = HlavniMenu->addMenu(help);
     HintTracker::Instance().TrackMenuBar(HlavniMenu);
 
-    SaveDiagram = AddItem(
+    SaveDiagramItem = AddItem(
         xx, QStringLiteral("&Uložit diagram..."),
         QStringLiteral("Uložení kruhového diagramu ve skutečném měřítku do souboru PDF, SVG nebo PNG"),
         &TMainForm::SaveDiagramClick);
-    SaveDiagram->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    PrintDiagram = AddItem(xx, QStringLiteral("&Tisk diagramu..."),
-                           QStringLiteral("Tisk kruhového diagramu ve skutečném měřítku"),
-                           &TMainForm::PrintDiagramClick);
-    PrintDiagram->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    CopyDiagram = AddItem(xx, QStringLiteral("&Kopírovat diagram"),
-                          QStringLiteral("Zkopírování kruhového diagramu do schránky"), &TMainForm::CopyDiagramClick);
-    CopyDiagram->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    SaveDiagramItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    PrintDiagramItem = AddItem(xx, QStringLiteral("&Tisk diagramu..."),
+                               QStringLiteral("Tisk kruhového diagramu ve skutečném měřítku"),
+                               &TMainForm::PrintDiagramClick);
+    PrintDiagramItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    CopyDiagramItem = AddItem(xx, QStringLiteral("&Kopírovat diagram"),
+                              QStringLiteral("Zkopírování kruhového diagramu do schránky"),
+                              &TMainForm::CopyDiagramClick);
+    CopyDiagramItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     DiagramSeparator = xx->addSeparator();
     Konec1 = AddItem(xx, QStringLiteral("&Konec"), QStringLiteral("Ukončení programu"), &TMainForm::Konec1Click);
     Konec1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_K));
@@ -235,23 +236,23 @@ void TMainForm::SaveDiagramClick(QObject*)
     if (Diagram->CurrentDiagram())
         SaveDiagramAs(this, *Diagram->CurrentDiagram());
     else
-        ShowErrorMessage(NoDiagramYet);
+        ShowOwnErrorMessage(NoDiagramYet);
 }
 
 void TMainForm::PrintDiagramClick(QObject*)
 {
     if (Diagram->CurrentDiagram())
-        ::PrintDiagram(this, *Diagram->CurrentDiagram());
+        PrintDiagram(this, *Diagram->CurrentDiagram());
     else
-        ShowErrorMessage(NoDiagramYet);
+        ShowOwnErrorMessage(NoDiagramYet);
 }
 
 void TMainForm::CopyDiagramClick(QObject*)
 {
     if (Diagram->CurrentDiagram())
-        ::CopyDiagram(*Diagram->CurrentDiagram());
+        CopyDiagram(*Diagram->CurrentDiagram());
     else
-        ShowErrorMessage(NoDiagramYet);
+        ShowOwnErrorMessage(NoDiagramYet);
 }
 
 void TMainForm::ShowAcceptedCalculation()

@@ -40,9 +40,9 @@ public:
     QSplitter* ClientArea;
     DiagramView* Diagram;
     CurvesView* Curves;
-    QAction* SaveDiagram;
-    QAction* PrintDiagram;
-    QAction* CopyDiagram;
+    QAction* SaveDiagramItem;
+    QAction* PrintDiagramItem;
+    QAction* CopyDiagramItem;
     QAction* DiagramSeparator;
     // "&Naměřené hodnoty..." after "&Vstupní hodnoty..." in the "Diagram" menu and in the popup menu.
     QAction* MeasuredInput;
