@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QWindow>
@@ -272,14 +273,23 @@ void TMainForm::PlaceForFirstShow()
     QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     if (frame.isNull())
         frame = DesignFrame;
-    resize(OuterDesignSize.shrunkBy(frame));
-    CentreOnScreen(this, OuterDesignSize);
+    const QSize outer = OuterSizeOnScreen();
+    resize(outer.shrunkBy(frame));
+    CentreOnScreen(this, outer);
     // The frame guessed above is the design system's; once the window system has framed the window,
     // the outer size and the centring follow the real one.
-    WhenFrameKnown(this, [this] {
-        resize(OuterDesignSize.shrunkBy(windowHandle()->frameMargins()));
-        CentreOnScreen(this, OuterDesignSize);
+    WhenFrameKnown(this, [this, outer] {
+        resize(outer.shrunkBy(windowHandle()->frameMargins()));
+        CentreOnScreen(this, outer);
     });
+}
+
+QSize TMainForm::OuterSizeOnScreen() const
+{
+    // At a high display scale a small screen may have fewer logical pixels than the design size: the
+    // window then opens as large as the screen's available area, never beyond it.
+    const QScreen* on = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    return on != nullptr ? OuterDesignSize.boundedTo(on->availableGeometry().size()) : OuterDesignSize;
 }
 
 bool TMainForm::event(QEvent* event)

@@ -67,6 +67,8 @@ public:
 
     // Resizes the window to its outer design size and centres it on the screen; before first showing.
     void PlaceForFirstShow();
+    // The outer design size, or the screen's available area where that is smaller.
+    QSize OuterSizeOnScreen() const;
 
 protected:
     bool event(QEvent* event) override;

@@ -1,6 +1,7 @@
-// Saves a picture of the main window: main_window_screenshot FILE.png [--diagram]. Without --diagram
-// its "Diagram" menu is open; with it, the diagram of the input dialog's defaults is shown with the
-// readout of one operating point.
+// Saves a picture of the main window: main_window_screenshot FILE.png [--diagram [ZOOM [X Y]]]. Without
+// --diagram its "Diagram" menu is open; with it, the diagram of the input dialog's defaults is shown
+// with the readout of one operating point, or zoomed ZOOM times about the point (X, Y) in amperes
+// (default Ao) without it.
 #include "DiagramView.h"
 #include "Main.h"
 #include "Zadani.h"
@@ -13,9 +14,16 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace {
+
+// A window's place on a screen of pixel ratio `ratio`, in the screen's own pixels.
+QRect InPixels(const QRect& r, qreal ratio)
+{
+    return QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio).toAlignedRect();
+}
 
 // Enters the defaults through F2 and OK, then puts the pointer on the circle at row `row`'s point.
 void CalculateDefaults(int row)
@@ -37,13 +45,26 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main-window.png");
     const bool withDiagram = argc > 2 && QByteArray(argv[2]) == "--diagram";
+    const double zoom = argc > 3 ? QByteArray(argv[3]).toDouble() : 0;
+    const std::optional<QPointF> about = argc > 5
+        ? std::optional(QPointF(QByteArray(argv[4]).toDouble(), QByteArray(argv[5]).toDouble()))
+        : std::nullopt;
     if (!StartUp())
         return 1;
     MainForm->activateWindow();
 
-    QTimer::singleShot(500, [withDiagram] {
+    QTimer::singleShot(500, [withDiagram, zoom, about] {
         if (withDiagram) {
             CalculateDefaults(5);
+            if (zoom > 0) {
+                DiagramView* view = MainForm->Diagram;
+                const TKonstrukce& k = view->CurrentDiagram()->record;
+                view->ZoomAbout(view->PixelOf(about.value_or(QPointF(double(k.Ao.x), double(k.Ao.y)))), zoom);
+                QCursor::setPos(MainForm->StavovaRadka->mapToGlobal(QPoint(5, 5)));
+                QMouseEvent move(QEvent::MouseMove, QPointF(-1, -1), view->mapToGlobal(QPointF(-1, -1)), Qt::NoButton,
+                                 Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(view, &move);
+            }
             return;
         }
         QMenu* diagram = MainForm->Vsledky1->menu();
@@ -58,7 +79,7 @@ int main(int argc, char** argv)
         QRect area = MainForm->frameGeometry();
         if (!withDiagram)
             area = area.united(MainForm->Vsledky1->menu()->geometry());
-        status = shot.copy(area).save(file) ? 0 : 1;
+        status = shot.copy(InPixels(area, shot.devicePixelRatio())).save(file) ? 0 : 1;
         MainForm->Konec1->trigger(); // closing the main window must end the loop
     });
     QApplication::exec();
