@@ -348,29 +348,36 @@ private:
             const double size = Size(MarkNameSize);
             const QSizeF box = PaddedSize(text, size, false);
             const double middle = names[names.size() / 2].first;
-            const QRectF& r = t_.visible;
+            // A little in from the edge: a box flush with it could pass it by a rounding.
+            const QRectF r = t_.visible.adjusted(Pad(), Pad(), -Pad(), -Pad());
             const bool upright = side == Left || side == Right; // the edge runs up and down
-            const double step = upright ? box.height() : box.width() / 4;
+            const double step = upright ? box.height() : box.width() / 8;
             const double length = upright ? r.height() : r.width();
+            // Along the edge from the middle of the names outwards; where marks crowd it, a row or two in.
             std::vector<QRectF> candidates;
-            for (int k = 0; k * step <= length; ++k)
-                for (double sign : {1.0, -1.0}) {
-                    const double at = middle + sign * k * step;
-                    switch (side) {
-                    case Left:
-                        candidates.push_back(Aligned(QPointF(r.left(), at), box, Qt::AlignLeft | Qt::AlignVCenter));
-                        break;
-                    case Right:
-                        candidates.push_back(Aligned(QPointF(r.right(), at), box, Qt::AlignRight | Qt::AlignVCenter));
-                        break;
-                    case Top:
-                        candidates.push_back(Aligned(QPointF(at, r.top()), box, Qt::AlignHCenter | Qt::AlignTop));
-                        break;
-                    default:
-                        candidates.push_back(Aligned(QPointF(at, r.bottom()), box, Qt::AlignHCenter | Qt::AlignBottom));
-                        break;
+            for (double in : {0.0, 1.5, 3.0})
+                for (int k = 0; k * step <= length; ++k)
+                    for (double sign : {1.0, -1.0}) {
+                        const double at = middle + sign * k * step, inset = in * box.height();
+                        switch (side) {
+                        case Left:
+                            candidates.push_back(
+                                Aligned(QPointF(r.left() + inset, at), box, Qt::AlignLeft | Qt::AlignVCenter));
+                            break;
+                        case Right:
+                            candidates.push_back(
+                                Aligned(QPointF(r.right() - inset, at), box, Qt::AlignRight | Qt::AlignVCenter));
+                            break;
+                        case Top:
+                            candidates.push_back(
+                                Aligned(QPointF(at, r.top() + inset), box, Qt::AlignHCenter | Qt::AlignTop));
+                            break;
+                        default:
+                            candidates.push_back(
+                                Aligned(QPointF(at, r.bottom() - inset), box, Qt::AlignHCenter | Qt::AlignBottom));
+                            break;
+                        }
                     }
-                }
             Put(candidates, text, size, false, Palette::Grey);
         }
     }
