@@ -123,9 +123,43 @@ int JobsOption(std::string_view value)
     return jobs <= MaxJobs ? jobs : 0;
 }
 
+// A usage error quotes what was typed: a control character in it (a newline, an escape sequence) is
+// written as an escape, so that the message stays one line and does nothing to the terminal.
+std::string OneLine(const std::string& message)
+{
+    std::string line;
+    for (const char c : message) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            line += "\\n";
+        } else if (c == '\t') {
+            line += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            line += escape;
+        } else {
+            line += c;
+        }
+    }
+    return line;
+}
+
+ParseResult ParseArguments(int argc, const char* const argv[]);
+
 } // namespace
 
 ParseResult ParseOptions(int argc, const char* const argv[])
+{
+    ParseResult result = ParseArguments(argc, argv);
+    if (auto* error = std::get_if<UsageError>(&result))
+        error->message = OneLine(error->message);
+    return result;
+}
+
+namespace {
+
+ParseResult ParseArguments(int argc, const char* const argv[])
 {
     CalcOptions o;
     o.input = DefaultInput();     // the input dialog's defaults
@@ -220,6 +254,8 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         return UsageError{*error};
     return o;
 }
+
+} // namespace
 
 std::string UsageText()
 {
