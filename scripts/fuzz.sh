@@ -8,7 +8,7 @@ CC=clang CXX=clang++ scripts/build.sh build-fuzz -DORBITEK_FUZZ=ON
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for pair in FuzzTextToNumber:text_to_number FuzzFormatters:formatters FuzzAcceptance:acceptance FuzzBatch:batch; do
+for pair in FuzzTextToNumber:text_to_number FuzzFormatters:formatters FuzzAcceptance:acceptance FuzzBatch:batch FuzzOptions:options; do
     target=${pair%%:*}
     corpus=${pair##*:}
     mkdir -p "$work/$corpus"
