@@ -2,9 +2,12 @@
 // cursor linked to the diagram's.
 #include "CurvesView.h"
 
+#include <QFontInfo>
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "DrawingConstants.h"
+#include "Fonts.h"
 #include "OperatingPointSolver.h"
 
 namespace {
@@ -18,6 +21,7 @@ CurvesView::CurvesView(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("CurvesView"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFont(ScreenTextFont());
 }
 
 void CurvesView::SetCalculation(const TKonstrukce& k, const CharacteristicPoints& c)
@@ -27,9 +31,7 @@ void CurvesView::SetCalculation(const TKonstrukce& k, const CharacteristicPoints
     record_ = k;
     points_ = c;
     curves_ = diagram::MakeCurves(axis_, k, c);
-    layout_.reset();
-    picture_ = QPixmap();
-    update();
+    Invalidate();
 }
 
 void CurvesView::SetAxis(diagram::CurvesAxis axis)
@@ -58,15 +60,27 @@ std::optional<double> CurvesView::MarkedSlip() const
     return static_cast<double>(*marker_->slip);
 }
 
+void CurvesView::Invalidate()
+{
+    layout_.reset();
+    picture_ = QPixmap();
+    update();
+}
+
 const diagram::CurvesLayout& CurvesView::Layout()
 {
+    // Moved to a screen of another pixel ratio: text is measured and rules laid anew.
+    if (layoutRatio_ != devicePixelRatioF())
+        layout_.reset();
     if (!layout_) {
+        layoutRatio_ = devicePixelRatioF();
+        picture_ = QPixmap();
         // Text is measured on a device of the screen's resolution.
         QPixmap probe(1, 1);
         probe.setDevicePixelRatio(devicePixelRatioF());
         QPainter p(&probe);
         layout_ = diagram::LayOutCurves(p, *curves_, QRectF(rect()).adjusted(Margin, Margin, -Margin, -Margin),
-                                        PixelsPerStyleMm, true);
+                                        diagram::ScreenPixelsPerMm(QFontInfo(font()).pixelSize()), true);
     }
     return *layout_;
 }
@@ -138,26 +152,35 @@ void CurvesView::paintEvent(QPaintEvent*)
         p.fillRect(rect(), Qt::white);
         return;
     }
+    const diagram::CurvesLayout& layout = Layout();
     const qreal ratio = devicePixelRatioF();
     if (picture_.isNull()) {
         picture_ = QPixmap(size() * ratio);
         picture_.setDevicePixelRatio(ratio);
         picture_.fill(Qt::white);
         QPainter cached(&picture_);
-        diagram::PaintCurves(cached, *curves_, Layout());
+        diagram::PaintCurves(cached, *curves_, layout);
     }
     p.drawPixmap(0, 0, picture_);
     if (point_)
         diagram::PaintCurvesPoint(p, *curves_, Layout(), *point_);
     if (marker_)
-        diagram::PaintCurvesMarker(p, *curves_, Layout(), *marker_);
+        diagram::PaintCurvesMarker(p, *curves_, layout, *marker_);
 }
 
 void CurvesView::resizeEvent(QResizeEvent* event)
 {
-    layout_.reset();
-    picture_ = QPixmap();
+    Invalidate();
     QWidget::resizeEvent(event);
+}
+
+void CurvesView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ThemeChange)
+        setFont(ScreenTextFont()); // the desktop's font changed: the curves' text follows it
+    if (event->type() == QEvent::FontChange)
+        Invalidate();
+    QWidget::changeEvent(event);
 }
 
 void CurvesView::mouseMoveEvent(QMouseEvent* event)

@@ -13,10 +13,6 @@ class CurvesView : public QWidget {
 public:
     explicit CurvesView(QWidget* parent = nullptr);
 
-    // Text and lines at the size the diagram beside the panel gives them: about their paper size on a
-    // 96-dpi screen.
-    static constexpr double PixelsPerStyleMm = 3.8;
-
     // Shows the curves of an accepted record.
     void SetCalculation(const TKonstrukce& k, const CharacteristicPoints& c);
     // Against slip (as at start) or against output.
@@ -45,6 +41,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
@@ -52,6 +49,8 @@ private:
     void SetPointerSlip(std::optional<double> slip);
     void SetMarker(std::optional<double> slip, bool fromPointer);
     const diagram::CurvesLayout& Layout();
+    // Forgets the layout and the picture: the size, the font or the pixel ratio changed.
+    void Invalidate();
 
     std::optional<TKonstrukce> record_;
     std::optional<CharacteristicPoints> points_;
@@ -60,6 +59,7 @@ private:
     std::optional<diagram::CurveSet> curves_;
     std::optional<diagram::CurvesLayout> layout_; // for the present size
     QPixmap picture_;                             // the curves without the marker, for the present size
+    qreal layoutRatio_ = 0;                       // the device pixel ratio they were made for
     std::optional<OperatingPoint> marker_;
     bool markerFromPointer_ = false;
 };

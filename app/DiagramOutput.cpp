@@ -105,7 +105,7 @@ void SaveDiagramAs(QWidget* parent, const diagram::Diagram& d)
     const std::optional<diagram::PageLayout> page = diagram::ChoosePage(
         d.scene, {choice.paper.value_or(diagram::Paper::A4), choice.scale});
     if (!page)
-        return ShowErrorMessage(DoesNotFitText); // the panel lets no such choice through
+        return ShowOwnErrorMessage(DoesNotFitText); // the panel lets no such choice through
     chosen.page = *page;
 
     QFileDialog dialog(parent, QStringLiteral("Uložit kruhový diagram"));
@@ -139,7 +139,7 @@ void SaveDiagramAs(QWidget* parent, const diagram::Diagram& d)
         error = diagram::SaveDiagram(file, chosen);
     }
     if (error)
-        ShowErrorMessage(SaveErrorText(file, *error));
+        ShowOwnErrorMessage(SaveErrorText(file, *error));
 }
 
 void CopyDiagram(const diagram::Diagram& d)
@@ -182,7 +182,7 @@ void PrintDiagram(QWidget* parent, const diagram::Diagram& d)
         error = PrintOn(printer, d, choice.scale);
     }
     if (error)
-        ShowErrorMessage(*error);
+        ShowOwnErrorMessage(*error);
 }
 
 std::optional<QString> PrintOn(QPrinter& printer, const diagram::Diagram& d, std::optional<diagram::Scale> scale)

@@ -2,7 +2,9 @@
 // with the mouse and keys, with the operating point under the pointer read off the circle.
 #include "DiagramView.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,22 +13,22 @@
 #include <cmath>
 #include <numbers>
 
+#include "DrawingConstants.h"
+#include "Fonts.h"
+
 namespace {
 
 const QString EmptyText = QStringLiteral("F2 – zadání vstupních hodnot");
 const QColor QuietText(0x80, 0x80, 0x80);
 
-// Text and lines of the drawing keep this many pixels per millimetre of paper whatever the zoom: about
-// the size they have on paper on a 96-dpi screen.
-constexpr double PixelsPerStyleMm = 3.8;
-constexpr double ViewMargin = 10;         // px round the fitted drawing
-constexpr double ReadoutDistance = 8;     // px from the arc within which the operating point is read
-constexpr double WheelStep = 1.2;         // zoom per wheel notch
-constexpr double KeyZoomStep = 1.5;       // zoom per + or − key
-constexpr double KeyPanShare = 0.125;     // of the view per arrow key
-constexpr double MinZoomOfFit = 1.0 / 20; // how far out and in the view zooms, relative to the fit
-constexpr double MaxZoomOfFit = 2000;
-constexpr int BoxMargin = 8; // px between a box and the view's edge
+constexpr double ViewMargin = 10;        // px round the fitted drawing
+constexpr double ReadoutDistance = 8;    // px from the arc within which the operating point is read
+constexpr double WheelStep = 1.2;        // zoom per wheel notch
+constexpr double KeyZoomStep = 1.5;      // zoom per + or − key
+constexpr double KeyPanShare = 0.125;    // of the view per arrow key
+constexpr double MinZoomOfFit = 1.0 / 4; // how far out and in the view zooms, relative to the fit: from
+constexpr double MaxZoomOfFit = 100;     // the whole drawing small to a few amperes across the view
+constexpr int BoxMargin = 8;             // px between a box and the view's edge
 constexpr int BoxPadding = 5;
 constexpr int MaxHeadingCharacters = 200; // of the motor or its note above the values, before eliding
 constexpr int ColumnGap = 10;
@@ -92,6 +94,64 @@ DiagramView::DiagramView(QWidget* parent) : QWidget(parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFont(ScreenTextFont());
+    AddKeys();
+}
+
+void DiagramView::AddKeys()
+{
+    // Actions rather than raw key codes: "+" is matched whether the keyboard needs Shift for it or not,
+    // and the platform's own zoom keys (Ctrl++, Ctrl+−) work too.
+    auto add = [this](const char* name, QList<QKeySequence> keys, void (DiagramView::*run)()) {
+        auto* action = new QAction(this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, this, run);
+        addAction(action);
+    };
+    QList<QKeySequence> zoomIn{Qt::Key_Plus, Qt::SHIFT | Qt::Key_Plus, Qt::Key_Equal,
+                               Qt::KeypadModifier | Qt::Key_Plus};
+    zoomIn += QKeySequence::keyBindings(QKeySequence::ZoomIn);
+    QList<QKeySequence> zoomOut{Qt::Key_Minus, Qt::KeypadModifier | Qt::Key_Minus};
+    zoomOut += QKeySequence::keyBindings(QKeySequence::ZoomOut);
+    add("ZoomIn", zoomIn, &DiagramView::ZoomInStep);
+    add("ZoomOut", zoomOut, &DiagramView::ZoomOutStep);
+    add("PanLeft", {Qt::Key_Left}, &DiagramView::PanLeftStep);
+    add("PanRight", {Qt::Key_Right}, &DiagramView::PanRightStep);
+    add("PanUp", {Qt::Key_Up}, &DiagramView::PanUpStep);
+    add("PanDown", {Qt::Key_Down}, &DiagramView::PanDownStep);
+    add("Fit", {Qt::Key_Home}, &DiagramView::FitToView);
+}
+
+void DiagramView::ZoomInStep()
+{
+    ZoomAbout(QPointF(width() / 2.0, height() / 2.0), KeyZoomStep);
+}
+
+void DiagramView::ZoomOutStep()
+{
+    ZoomAbout(QPointF(width() / 2.0, height() / 2.0), 1 / KeyZoomStep);
+}
+
+void DiagramView::PanLeftStep()
+{
+    PanBy(QPointF(width() * KeyPanShare, 0));
+}
+
+void DiagramView::PanRightStep()
+{
+    PanBy(QPointF(-width() * KeyPanShare, 0));
+}
+
+void DiagramView::PanUpStep()
+{
+    PanBy(QPointF(0, height() * KeyPanShare));
+}
+
+void DiagramView::PanDownStep()
+{
+    PanBy(QPointF(0, -height() * KeyPanShare));
 }
 
 void DiagramView::SetDiagram(diagram::Diagram d)
@@ -181,8 +241,15 @@ void DiagramView::ZoomAbout(QPointF pixel, double factor)
     update();
 }
 
+double DiagramView::ZoomOfFit() const
+{
+    return diagram_ ? zoom_ / Fit().pixelsPerMm : 1;
+}
+
 void DiagramView::PanBy(QPointF pixels)
 {
+    if (!diagram_)
+        return;
     topLeft_ -= pixels / zoom_;
     fitted_ = false;
     update();
@@ -261,8 +328,8 @@ const QPixmap& DiagramView::Drawing() const
     p.setFont(font()); // a pixmap's painter starts from the application font, not the view's
     diagram::PaintTarget target;
     target.visible = QRectF(topLeft_, QSizeF(size()) / zoom_);
-    target.pixelsPerMm = zoom_;
-    target.styleScale = PixelsPerStyleMm / zoom_;
+    target.pixelsPerMm = zoom_ * key.pixelRatio; // device pixels: the paper's lines and hairlines
+    target.styleScale = diagram::ScreenPixelsPerMm(QFontInfo(font()).pixelSize()) / zoom_;
     target.screen = true;
     // The corner boxes stand over the drawing: no name goes under them.
     const QSizeF box = ValueBoxSize();
@@ -491,27 +558,15 @@ void DiagramView::mouseDoubleClickEvent(QMouseEvent* event)
     FitToView();
 }
 
-void DiagramView::keyPressEvent(QKeyEvent* event)
+void DiagramView::changeEvent(QEvent* event)
 {
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (!diagram_ || modifiers != Qt::NoModifier) {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    const QPointF middle(width() / 2.0, height() / 2.0);
-    const double panX = width() * KeyPanShare, panY = height() * KeyPanShare;
-    switch (event->key()) {
-    case Qt::Key_Home: FitToView(); break;
-    case Qt::Key_Plus:
-    case Qt::Key_Equal: ZoomAbout(middle, KeyZoomStep); break;
-    case Qt::Key_Minus: ZoomAbout(middle, 1 / KeyZoomStep); break;
-    case Qt::Key_Left: PanBy(QPointF(panX, 0)); break;
-    case Qt::Key_Right: PanBy(QPointF(-panX, 0)); break;
-    case Qt::Key_Up: PanBy(QPointF(0, panY)); break;
-    case Qt::Key_Down: PanBy(QPointF(0, -panY)); break;
-    default: QWidget::keyPressEvent(event); return;
-    }
-    event->accept();
+    // The desktop's font changed: the drawing's text follows it.
+    if (event->type() == QEvent::ThemeChange)
+        setFont(ScreenTextFont());
+    // The corner box grows or shrinks with the font: a fitted drawing makes room for it again.
+    if (event->type() == QEvent::FontChange && fitted_)
+        FitToView();
+    QWidget::changeEvent(event);
 }
 
 void DiagramView::leaveEvent(QEvent* event)

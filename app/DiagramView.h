@@ -32,6 +32,11 @@ public:
     // Where the view shows a point of the diagram (A), in its own pixels.
     QPointF PixelOf(QPointF amps) const;
 
+    // Zooms by `factor` about `pixel`, which keeps its place, within the view's zoom limits.
+    void ZoomAbout(QPointF pixel, double factor);
+    // The zoom against the fitted drawing: 1 when fitted.
+    double ZoomOfFit() const;
+
 public slots:
     // Marks the operating point of slip `slip` on the circle with its readout (nothing: no mark).
     void MarkSlip(std::optional<double> slip);
@@ -50,7 +55,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private:
@@ -59,9 +64,16 @@ private:
         bool fromPointer = false;
     };
 
+    // +, −, the arrows and Home, as actions of the view.
+    void AddKeys();
+    void ZoomInStep();
+    void ZoomOutStep();
+    void PanLeftStep();
+    void PanRightStep();
+    void PanUpStep();
+    void PanDownStep();
     diagram::ViewFit Fit() const;
     QPointF MmAt(QPointF pixel) const { return topLeft_ + pixel / zoom_; }
-    void ZoomAbout(QPointF pixel, double factor);
     void PanBy(QPointF pixels);
     void ReadAt(QPointF pixel);
     void SetPointerReadout(std::optional<OperatingPoint> point);

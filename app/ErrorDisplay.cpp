@@ -32,9 +32,9 @@ constexpr int CaptionAllowance = 120;
 
 class ErrorMessageDialog : public ModalDialog {
 public:
-    ErrorMessageDialog(const QString& text, QWidget* owner) : ModalDialog(owner)
+    ErrorMessageDialog(const QString& text, const QString& caption, QWidget* owner) : ModalDialog(owner)
     {
-        setWindowTitle(QStringLiteral("Error"));
+        setWindowTitle(caption);
         setFont(QApplication::font("QMessageBox"));
         const QFontMetrics metrics(font());
         const int letters = metrics.horizontalAdvance(
@@ -79,13 +79,23 @@ public:
     }
 };
 
+void ShowMessageDialog(const QString& text, const QString& caption)
+{
+    // Owned by the active window so that the window system keeps it above that window.
+    ErrorMessageDialog dialog(text, caption, QApplication::activeWindow());
+    dialog.ShowModal();
+}
+
 } // namespace
 
 void ShowErrorMessage(const QString& text)
 {
-    // Owned by the active window so that the window system keeps it above that window.
-    ErrorMessageDialog dialog(text, QApplication::activeWindow());
-    dialog.ShowModal();
+    ShowMessageDialog(text, QStringLiteral("Error"));
+}
+
+void ShowOwnErrorMessage(const QString& text)
+{
+    ShowMessageDialog(text, OwnErrorCaption);
 }
 
 QString UnhandledErrorText(const QString& message)

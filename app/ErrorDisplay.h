@@ -5,8 +5,14 @@
 #include <exception>
 #include <utility>
 
-// Modal message dialog captioned "Error" with the stop icon and one "OK" button (Enter and Esc press it).
+// Modal message dialog captioned "Error" with the stop icon and one "OK" button (Enter and Esc press it):
+// the validation messages.
 void ShowErrorMessage(const QString& text);
+
+// The same dialog captioned in Czech, "Chyba": the messages of the program's own commands (saving,
+// printing, copying, the paper and scale panel).
+inline const QString OwnErrorCaption = QStringLiteral("Chyba");
+void ShowOwnErrorMessage(const QString& text);
 
 // Message box captioned with the application title; the message gets a period by the program's rule.
 void ShowUnhandledError(const std::exception& error);

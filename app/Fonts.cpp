@@ -1,6 +1,8 @@
 // The program's fonts: classic Windows faces mapped to the Liberation faces at the same pixel heights.
 #include "Fonts.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <algorithm>
 
@@ -39,4 +41,13 @@ double DesignScale(const QFont& font)
     // Liberation Sans at 11 px measures 12, a pixel less than the face the layout was made for; it is
     // also slightly wider, so shrinking would clip captions. Only a taller font enlarges the window.
     return std::max(1.0, TextHeight(font) / double(DesignTextHeight));
+}
+
+QFont ScreenTextFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    const int least = QFontInfo(DialogFont()).pixelSize();
+    if (QFontInfo(font).pixelSize() < least)
+        font.setPixelSize(least);
+    return font;
 }

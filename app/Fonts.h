@@ -18,5 +18,9 @@ constexpr int DesignTextHeight = 13;
 // The measured text height of a font: its cell height (ascent + descent) in pixels.
 int TextHeight(const QFont& font);
 
+// The text of the diagram view and the curves panel: the desktop's general font, never smaller than the
+// window font. The dialogs keep their own fonts.
+QFont ScreenTextFont();
+
 // Factor by which a window laid out for DesignTextHeight scales its controls and client size.
 double DesignScale(const QFont& font);

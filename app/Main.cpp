@@ -39,6 +39,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
@@ -166,18 +167,19 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     RecentMotors->setStatusTip(QStringLiteral("Motory otevřené nebo uložené naposledy"));
     MotorSeparator = xx->addSeparator();
 
-    SaveDiagram = AddItem(
+    SaveDiagramItem = AddItem(
         xx, QStringLiteral("&Uložit diagram..."),
         QStringLiteral("Uložení kruhového diagramu ve skutečném měřítku do souboru PDF, SVG nebo PNG"),
         &TMainForm::SaveDiagramClick);
-    SaveDiagram->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    PrintDiagram = AddItem(xx, QStringLiteral("&Tisk diagramu..."),
-                           QStringLiteral("Tisk kruhového diagramu ve skutečném měřítku"),
-                           &TMainForm::PrintDiagramClick);
-    PrintDiagram->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    CopyDiagram = AddItem(xx, QStringLiteral("&Kopírovat diagram"),
-                          QStringLiteral("Zkopírování kruhového diagramu do schránky"), &TMainForm::CopyDiagramClick);
-    CopyDiagram->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    SaveDiagramItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    PrintDiagramItem = AddItem(xx, QStringLiteral("&Tisk diagramu..."),
+                               QStringLiteral("Tisk kruhového diagramu ve skutečném měřítku"),
+                               &TMainForm::PrintDiagramClick);
+    PrintDiagramItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    CopyDiagramItem = AddItem(xx, QStringLiteral("&Kopírovat diagram"),
+                              QStringLiteral("Zkopírování kruhového diagramu do schránky"),
+                              &TMainForm::CopyDiagramClick);
+    CopyDiagramItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     DiagramSeparator = xx->addSeparator();
     Konec1 = AddItem(xx, QStringLiteral("&Konec"), QStringLiteral("Ukončení programu"), &TMainForm::Konec1Click);
     Konec1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_K));
@@ -499,23 +501,23 @@ void TMainForm::SaveDiagramClick(QObject*)
     if (Diagram->CurrentDiagram())
         SaveDiagramAs(this, *Diagram->CurrentDiagram());
     else
-        ShowErrorMessage(NoDiagramYet);
+        ShowOwnErrorMessage(NoDiagramYet);
 }
 
 void TMainForm::PrintDiagramClick(QObject*)
 {
     if (Diagram->CurrentDiagram())
-        ::PrintDiagram(this, *Diagram->CurrentDiagram());
+        PrintDiagram(this, *Diagram->CurrentDiagram());
     else
-        ShowErrorMessage(NoDiagramYet);
+        ShowOwnErrorMessage(NoDiagramYet);
 }
 
 void TMainForm::CopyDiagramClick(QObject*)
 {
     if (Diagram->CurrentDiagram())
-        ::CopyDiagram(*Diagram->CurrentDiagram());
+        CopyDiagram(*Diagram->CurrentDiagram());
     else
-        ShowErrorMessage(NoDiagramYet);
+        ShowOwnErrorMessage(NoDiagramYet);
 }
 
 void TMainForm::TorqueLineClick(QObject*)
@@ -641,14 +643,23 @@ void TMainForm::PlaceForFirstShow()
     QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     if (frame.isNull())
         frame = DesignFrame;
-    resize(OuterDesignSize.shrunkBy(frame));
-    CentreOnScreen(this, OuterDesignSize);
+    const QSize outer = OuterSizeOnScreen();
+    resize(outer.shrunkBy(frame));
+    CentreOnScreen(this, outer);
     // The frame guessed above is the design system's; once the window system has framed the window,
     // the outer size and the centring follow the real one.
-    WhenFrameKnown(this, [this] {
-        resize(OuterDesignSize.shrunkBy(windowHandle()->frameMargins()));
-        CentreOnScreen(this, OuterDesignSize);
+    WhenFrameKnown(this, [this, outer] {
+        resize(outer.shrunkBy(windowHandle()->frameMargins()));
+        CentreOnScreen(this, outer);
     });
+}
+
+QSize TMainForm::OuterSizeOnScreen() const
+{
+    // At a high display scale a small screen may have fewer logical pixels than the design size: the
+    // window then opens as large as the screen's available area, never beyond it.
+    const QScreen* on = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    return on != nullptr ? OuterDesignSize.boundedTo(on->availableGeometry().size()) : OuterDesignSize;
 }
 
 bool TMainForm::event(QEvent* event)

@@ -47,9 +47,9 @@ public:
     QSplitter* ClientArea;
     DiagramView* Diagram;
     CurvesView* Curves;
-    QAction* SaveDiagram;
-    QAction* PrintDiagram;
-    QAction* CopyDiagram;
+    QAction* SaveDiagramItem;
+    QAction* PrintDiagramItem;
+    QAction* CopyDiagramItem;
     QAction* DiagramSeparator;
     // "&Naměřené hodnoty..." after "&Vstupní hodnoty..." in the "Diagram" menu and in the popup menu.
     QAction* MeasuredInput;
@@ -127,6 +127,8 @@ public:
 
     // Before the first showing: the frame of the last run, or the outer design size centred on the screen.
     void PlaceForFirstShow();
+    // The outer design size, or the screen's available area where that is smaller.
+    QSize OuterSizeOnScreen() const;
 
 protected:
     bool event(QEvent* event) override;

@@ -147,7 +147,7 @@ void PageChoiceDialog::ShowResult()
 void PageChoiceDialog::accept()
 {
     if (Paper() && !Layout()) {
-        ShowErrorMessage(DoesNotFitText);
+        ShowOwnErrorMessage(DoesNotFitText);
         return;
     }
     QDialog::accept();

@@ -26,6 +26,7 @@
 #include "CurvesView.h"
 #include "DiagramExport.h"
 #include "DiagramView.h"
+#include "DrawingConstants.h"
 #include "Fonts.h"
 #include "GroupedTextReference.h"
 #include "Main.h"
@@ -302,7 +303,7 @@ void PaintCurvesPanel(QImage& image, const diagram::CurveSet& curves)
     image.fill(Qt::white);
     QPainter p(&image);
     const diagram::CurvesLayout l = diagram::LayOutCurves(p, curves, QRectF(QPointF(0, 0), QSizeF(ViewSize)),
-                                                          CurvesView::PixelsPerStyleMm, true);
+                                                          diagram::LeastScreenPixelsPerMm, true);
     diagram::PaintCurves(p, curves, l);
     p.end();
     benchmark::DoNotOptimize(image.bits());

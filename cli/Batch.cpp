@@ -326,11 +326,11 @@ std::string ParseMotor(std::string_view line, Scratch& s)
     z.UcNakr.assign(f[3]);
     z.FazoveNapeti.assign(f[4]);
     z.R1f.assign(f[5]);
-    z.Spotrebic = PhaseIndex(f[6]);
-    if (z.Spotrebic < 0)
+    z.SpotrebicIndex = PhaseIndex(f[6]);
+    if (z.SpotrebicIndex < 0)
         return "počet fází musí být 1 nebo 3, ne '" + std::string(f[6]) + "'";
-    z.SynchrOtacky = PoleIndex(f[7]);
-    if (z.SynchrOtacky < 0)
+    z.SynchrOtackyIndex = PoleIndex(f[7]);
+    if (z.SynchrOtackyIndex < 0)
         return "počet pólů musí být sudé číslo od 2 do 20, ne '" + std::string(f[7]) + "'";
     return {};
 }

@@ -112,9 +112,43 @@ int JobsOption(std::string_view value)
     return jobs <= MaxJobs ? jobs : 0;
 }
 
+// A usage error quotes what was typed: a control character in it (a newline, an escape sequence) is
+// written as an escape, so that the message stays one line and does nothing to the terminal.
+std::string OneLine(const std::string& message)
+{
+    std::string line;
+    for (const char c : message) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            line += "\\n";
+        } else if (c == '\t') {
+            line += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            line += escape;
+        } else {
+            line += c;
+        }
+    }
+    return line;
+}
+
+ParseResult ParseArguments(int argc, const char* const argv[]);
+
 } // namespace
 
 ParseResult ParseOptions(int argc, const char* const argv[])
+{
+    ParseResult result = ParseArguments(argc, argv);
+    if (auto* error = std::get_if<UsageError>(&result))
+        error->message = OneLine(error->message);
+    return result;
+}
+
+namespace {
+
+ParseResult ParseArguments(int argc, const char* const argv[])
 {
     CalcOptions o;
     o.input = DefaultInput();     // the input dialog's defaults
@@ -141,12 +175,12 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         } else if (const TextMember field = TextField(option)) {
             o.input.*field = value;
         } else if (option == "--phases") {
-            o.input.Spotrebic = PhaseIndex(value);
-            if (o.input.Spotrebic < 0)
+            o.input.SpotrebicIndex = PhaseIndex(value);
+            if (o.input.SpotrebicIndex < 0)
                 return BadValue(option, value);
         } else if (option == "--poles") {
-            o.input.SynchrOtacky = PoleIndex(value);
-            if (o.input.SynchrOtacky < 0)
+            o.input.SynchrOtackyIndex = PoleIndex(value);
+            if (o.input.SynchrOtackyIndex < 0)
                 return BadValue(option, value);
         } else if (option == "--diagram") {
             if (!diagram::FormatOfFileName(value))
@@ -211,10 +245,12 @@ ParseResult ParseOptions(int argc, const char* const argv[])
         return UsageError{"--paper needs --diagram"};
     if (o.jobs != 0 && !o.batchFile)
         return UsageError{"--jobs needs --batch"};
-    if (auto error = FinishMeasuredOptions(measured, PolesText(SpeedTable[o.input.SynchrOtacky]), o.measured))
+    if (auto error = FinishMeasuredOptions(measured, PolesText(SpeedTable[o.input.SynchrOtackyIndex]), o.measured))
         return UsageError{*error};
     return o;
 }
+
+} // namespace
 
 std::string UsageText()
 {
@@ -245,10 +281,10 @@ std::string UsageText()
         ")\n"
         "  --phases N     number of phases, " +
         PhasesText(PhaseTable.front()) + " or " + PhasesText(PhaseTable.back()) + " (default " +
-        PhasesText(PhaseTable[d.Spotrebic]) +
+        PhasesText(PhaseTable[d.SpotrebicIndex]) +
         ")\n"
         "  --poles 2P     number of poles 2p, giving the synchronous speed in 1/min (default " +
-        PolesText(SpeedTable[d.SynchrOtacky]) + "):\n" + SpeedList("                 ") + MeasuredUsageText() +
+        PolesText(SpeedTable[d.SynchrOtackyIndex]) + "):\n" + SpeedList("                 ") + MeasuredUsageText() +
         "  --format F     text: the five result tables, cells separated by TAB (default);\n"
         "                 csv: the same tables as CSV with CRLF line ends;\n"
         "                 json: every computed quantity and the five tables\n"

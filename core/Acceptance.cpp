@@ -106,10 +106,10 @@ std::optional<Rejection> AcceptInPlace(const TypedInput& z, TKonstrukce& k, Cons
     k.R1f = Convert(z.R1f, InputField::R1f);
 
     // An index outside a table leaves the stored value as it was.
-    if (z.Spotrebic >= 0 && z.Spotrebic < PhaseCount)
-        k.Spotrebic = PhaseTable[z.Spotrebic].phases;
-    if (z.SynchrOtacky >= 0 && z.SynchrOtacky < SpeedCount)
-        k.SynchrOtacky = SpeedTable[z.SynchrOtacky].speed;
+    if (z.SpotrebicIndex >= 0 && z.SpotrebicIndex < PhaseCount)
+        k.Spotrebic = PhaseTable[z.SpotrebicIndex].phases;
+    if (z.SynchrOtackyIndex >= 0 && z.SynchrOtackyIndex < SpeedCount)
+        k.SynchrOtacky = SpeedTable[z.SynchrOtackyIndex].speed;
 
     if (std::optional<Rejection> rejection = Check(k))
         return rejection;

@@ -26,8 +26,8 @@ constexpr int DefaultSpeedIndex = 3;
 
 struct TypedInput {
     std::string PrNapr, UcNapr, PrNakr, UcNakr, FazoveNapeti, R1f;
-    int Spotrebic = DefaultPhaseIndex;    // radio index into PhaseTable
-    int SynchrOtacky = DefaultSpeedIndex; // radio index into SpeedTable
+    int SpotrebicIndex = DefaultPhaseIndex;    // radio index into PhaseTable (the record holds the phase count)
+    int SynchrOtackyIndex = DefaultSpeedIndex; // radio index into SpeedTable (the record holds the speed)
 };
 
 // What the input dialog shows when it opens: "15", "0,11", "177", "0,41", "220", "0,25" with the

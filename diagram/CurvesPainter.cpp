@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "DevicePixels.h"
 #include "DiagramPainter.h"
 #include "DiagramTexts.h"
 #include "Palette.h"
@@ -220,11 +221,15 @@ private:
     // pixels, which fills many times faster than a stroked hairline.
     void Rule(QPointF a, QPointF b, const QColor& colour, double widthMm)
     {
-        if (l_.screen && U(widthMm) <= HairlinePixels) {
-            const QPointF from(std::floor(std::min(a.x(), b.x())), std::floor(std::min(a.y(), b.y())));
-            const QPointF to(std::floor(std::max(a.x(), b.x())) + 1, std::floor(std::max(a.y(), b.y())) + 1);
-            p_.fillRect(QRectF(from, to), colour);
-            return;
+        if (l_.screen) {
+            const InDevicePixels device(p_);
+            if (U(widthMm) * device.Scale() <= HairlinePixels) {
+                const QPointF da = device.Map(a), db = device.Map(b);
+                const QPointF from(std::floor(std::min(da.x(), db.x())), std::floor(std::min(da.y(), db.y())));
+                const QPointF to(std::floor(std::max(da.x(), db.x())) + 1, std::floor(std::max(da.y(), db.y())) + 1);
+                p_.fillRect(QRectF(from, to), colour);
+                return;
+            }
         }
         QPen pen(colour, U(widthMm));
         pen.setCapStyle(Qt::FlatCap);
@@ -701,7 +706,9 @@ void PaintCurvesMarker(QPainter& p, const CurveSet& c, const CurvesLayout& l, co
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     if (l.screen) {
-        p.fillRect(QRectF(std::floor(x), column.top(), 1, column.height()), Palette::Black);
+        const InDevicePixels device(p);
+        const QRectF line = device.Map(QRectF(x, column.top(), 0, column.height()));
+        p.fillRect(QRectF(std::floor(line.left()), line.top(), 1, line.height()), Palette::Black);
     } else {
         p.setPen(QPen(Palette::Black, MarkerWidth * u));
         p.drawLine(QPointF(x, column.top()), QPointF(x, column.bottom()));

@@ -10,6 +10,7 @@
 #include <numbers>
 #include <vector>
 
+#include "DevicePixels.h"
 #include "Palette.h"
 #include "Typesetter.h"
 
@@ -68,6 +69,21 @@ const QString SlipScaleName = QStringLiteral("stupnice skluzu");
 // tenth or twentieth where they would run together.
 constexpr int SlipFigureSteps[] = {2, 5, 10, 20};
 
+// The edges of the visible area, for the markers of the points beyond them.
+enum Side { Left, Right, Top, Bottom, SideCount };
+
+QString EdgeMarkerText(Side side, const QString& names)
+{
+    switch (side) {
+    case Left: return QStringLiteral("‹ ") + names;
+    case Right: return names + QStringLiteral(" ›");
+    case Top: return QStringLiteral("↑ ") + names;
+    case Bottom:
+    case SideCount: break;
+    }
+    return QStringLiteral("↓ ") + names;
+}
+
 // The painting of one diagram on one target.
 class Painting {
 public:
@@ -102,7 +118,6 @@ public:
         for (int i = 1; i <= SlipCount; ++i)
             Ring(s_.operatingPoints[i], OperatingDot);
         Points();
-        EdgeArrows();
         for (const PlacedLabel& label : labels.labels) {
             p_.fillRect(label.box, Qt::white);
             type_.DrawIn(label.TextBox(), label.text, label.size, label.bold, label.colour, false);
@@ -133,6 +148,7 @@ public:
             pointLeaders_ = PointDrawer().PlaceLabels(*s_.operatingPoint, placer_, labels_);
         for (const CharacteristicMark& m : s_.characteristic)
             PointName(m.at, Unit(m.at - s_.centre), SymbolName(m.symbol), MarkNameSize, false);
+        EdgeMarkers();
         // T′, from which the efficiency is read; named only where it is drawn.
         if (s_.efficiencyPole && Shown(*s_.efficiencyPole))
             PointName(*s_.efficiencyPole, QPointF(-0.7, 0.7), QStringLiteral("T′"), MarkNameSize, false);
@@ -296,29 +312,83 @@ private:
                 size, bold);
             return;
         }
-        if (const std::optional<std::pair<QPointF, QPointF>> edge = Edge(amps)) {
-            const auto& [at, outwards] = *edge;
-            edgeArrows_.push_back(*edge);
-            const QPointF anchor = at - outwards * Size(ArrowSize + 0.8);
-            Put(AroundPoint(anchor, box, -outwards, Pad()), text, size, bold, Palette::Grey);
-        }
+        // Off the visible area: named in the one marker of the edge it lies beyond.
+        if (const std::optional<std::pair<Side, double>> edge = EdgeOf(amps))
+            beyond_[edge->first].push_back({edge->second, text});
     }
 
-    // Where the ray from the drawing's middle to a point off the visible area leaves it, and the ray's
-    // direction on the page.
-    std::optional<std::pair<QPointF, QPointF>> Edge(QPointF amps) const
+    // The edge of the visible area that the ray from its middle to `amps` leaves it by, and where along
+    // that edge (page mm); nothing for a point under the hole.
+    std::optional<std::pair<Side, double>> EdgeOf(QPointF amps) const
     {
-        const QPointF centre = Shown(s_.workingRegion.Centre()) ? s_.workingRegion.Centre() : box_.Centre();
+        QPointF centre = box_.Centre();
+        if (!Shown(centre))
+            centre = s_.workingRegion.Centre();
         if (!Shown(centre))
             return std::nullopt;
-        const QPointF edge = Page(EdgePoint(centre, amps, box_, hole_));
-        return std::pair(edge, Unit(Page(amps) - Page(centre)));
+        const QPointF at = Page(EdgePoint(centre, amps, box_, hole_));
+        const QRectF& r = t_.visible;
+        constexpr double Near = 1e-6; // mm: on the edge, against rounding
+        if (std::abs(at.x() - r.left()) <= Near)
+            return std::pair(Left, at.y());
+        if (std::abs(at.x() - r.right()) <= Near)
+            return std::pair(Right, at.y());
+        if (std::abs(at.y() - r.top()) <= Near)
+            return std::pair(Top, at.x());
+        if (std::abs(at.y() - r.bottom()) <= Near)
+            return std::pair(Bottom, at.x());
+        return std::nullopt;
     }
 
-    void EdgeArrows()
+    // One marker an edge for the points beyond it, "‹ Ao, ηmax" at the left, "Mmax, P1max ›" at the right,
+    // their names in their order along the edge, as near their middle as there is room.
+    void EdgeMarkers()
     {
-        for (const auto& [at, outwards] : edgeArrows_)
-            Arrowhead(at, outwards, Palette::Grey);
+        for (int side = 0; side < SideCount; ++side) {
+            std::vector<std::pair<double, QString>>& names = beyond_[side];
+            if (names.empty())
+                continue;
+            std::stable_sort(names.begin(), names.end(),
+                             [](const auto& a, const auto& b) { return a.first < b.first; });
+            QStringList list;
+            for (const auto& [along, name] : names)
+                list << name;
+            const QString text = EdgeMarkerText(static_cast<Side>(side), list.join(QStringLiteral(", ")));
+            const double size = Size(MarkNameSize);
+            const QSizeF box = PaddedSize(text, size, false);
+            const double middle = names[names.size() / 2].first;
+            // A little in from the edge: a box flush with it could pass it by a rounding.
+            const QRectF r = t_.visible.adjusted(Pad(), Pad(), -Pad(), -Pad());
+            const bool upright = side == Left || side == Right; // the edge runs up and down
+            const double step = upright ? box.height() : box.width() / 8;
+            const double length = upright ? r.height() : r.width();
+            // Along the edge from the middle of the names outwards; where marks crowd it, a row or two in.
+            std::vector<QRectF> candidates;
+            for (double in : {0.0, 1.5, 3.0})
+                for (int k = 0; k * step <= length; ++k)
+                    for (double sign : {1.0, -1.0}) {
+                        const double at = middle + sign * k * step, inset = in * box.height();
+                        switch (side) {
+                        case Left:
+                            candidates.push_back(
+                                Aligned(QPointF(r.left() + inset, at), box, Qt::AlignLeft | Qt::AlignVCenter));
+                            break;
+                        case Right:
+                            candidates.push_back(
+                                Aligned(QPointF(r.right() - inset, at), box, Qt::AlignRight | Qt::AlignVCenter));
+                            break;
+                        case Top:
+                            candidates.push_back(
+                                Aligned(QPointF(at, r.top() + inset), box, Qt::AlignHCenter | Qt::AlignTop));
+                            break;
+                        default:
+                            candidates.push_back(
+                                Aligned(QPointF(at, r.bottom() - inset), box, Qt::AlignHCenter | Qt::AlignBottom));
+                            break;
+                        }
+                    }
+            Put(candidates, text, size, false, Palette::Grey);
+        }
     }
 
     // Beside the visible part of a line.
@@ -382,6 +452,17 @@ private:
         return a;
     }
 
+    // The ticks of each axis over the part of it that is visible: at any zoom as many as the view
+    // has room for.
+    std::vector<double> XTicks(const AxisLines& a) const
+    {
+        return Ticks(std::max(a.x.x1(), box_.left), std::min(a.e.right, box_.right), a.step);
+    }
+    std::vector<double> YTicks(const AxisLines& a) const
+    {
+        return Ticks(std::max(a.y.y1(), box_.bottom), std::min(a.e.top, box_.top), a.step);
+    }
+
     void Axes()
     {
         const AxisLines a = AxesOf();
@@ -399,12 +480,12 @@ private:
             Arrowhead(Page(a.uf) + QPointF(0, -Size(ArrowSize) * 0.6), QPointF(0, -1), Palette::Black);
 
         p_.setPen(pen);
-        for (double x : Ticks(a.x.x1(), a.e.right, a.step))
+        for (double x : XTicks(a))
             if (Shown(QPointF(x, 0))) {
                 const QPointF at = Page(QPointF(x, 0));
                 p_.drawLine(at, at + QPointF(0, Size(TickLength)));
             }
-        for (double y : Ticks(a.y.y1(), a.e.top, a.step))
+        for (double y : YTicks(a))
             if (Shown(QPointF(0, y))) {
                 const QPointF at = Page(QPointF(0, y));
                 p_.drawLine(at, at - QPointF(Size(TickLength), 0));
@@ -414,11 +495,11 @@ private:
     void TickLabels()
     {
         const AxisLines a = AxesOf();
-        for (double x : Ticks(a.x.x1(), a.e.right, a.step))
+        for (double x : XTicks(a))
             if (Shown(QPointF(x, 0)))
                 Fixed(Page(QPointF(x, 0)) + QPointF(0, Size(TickLength + 0.4)), TickText(x, a.step), TickLabelSize,
                       Qt::AlignHCenter | Qt::AlignTop);
-        for (double y : Ticks(a.y.y1(), a.e.top, a.step))
+        for (double y : YTicks(a))
             if (Shown(QPointF(0, y)))
                 Fixed(Page(QPointF(0, y)) - QPointF(Size(TickLength + 0.6), 0), TickText(y, a.step), TickLabelSize,
                       Qt::AlignRight | Qt::AlignVCenter);
@@ -544,8 +625,9 @@ private:
     std::optional<Extent> hole_;
     LabelPlacer placer_;
     std::vector<PlacedLabel> labels_;
-    std::vector<std::pair<QPointF, QPointF>> edgeArrows_; // where a point off the area is pointed at
-    std::vector<QLineF> pointLeaders_;                    // to the operating point's segments
+    std::vector<QLineF> pointLeaders_; // to the operating point's segments
+    // The names of the points beyond each edge of the visible area, with their places along it.
+    std::array<std::vector<std::pair<double, QString>>, SideCount> beyond_;
 };
 
 // Title block layout, mm from its top-left corner; the rows add up to the block's two sizes.
@@ -889,29 +971,28 @@ void PaintPaper(QPainter& p, const QRectF& area, const PaintTarget& t)
     }
     p.save();
     if (t.screen) {
-        // One-pixel lines on whole pixels over the white area, many times faster than stroked lines: the
-        // vertical ones as one row of pixels that a texture brush repeats down the area, the horizontal
-        // ones as filled rows.
-        const QTransform toDevice = p.transform();
-        const QRect device = toDevice.mapRect(area).toAlignedRect();
-        if (device.isEmpty() || device.right() < 0) {
+        // One-pixel lines on whole device pixels over the white area, many times faster than stroked
+        // lines: the vertical ones as one row of pixels that a texture brush repeats down the area, the
+        // horizontal ones as filled rows.
+        const InDevicePixels device(p);
+        const QRect pixels = device.Map(area).toAlignedRect();
+        if (pixels.isEmpty() || pixels.right() < 0) {
             p.restore();
             return;
         }
-        QImage columns(device.right() + 1, 1, QImage::Format_RGB32); // columns from the device's left edge
+        QImage columns(pixels.right() + 1, 1, QImage::Format_RGB32); // columns from the device's left edge
         columns.fill(Qt::white);
         for (int level = 0; level < Levels; ++level)
             for (double x : xs[level]) {
-                const int column = qRound(toDevice.map(QPointF(x, 0)).x());
+                const int column = qRound(device.Map(QPointF(x, 0)).x());
                 if (column >= 0 && column < columns.width())
                     columns.setPixelColor(column, 0, GridLevels[level].colour);
             }
-        p.resetTransform();
         p.setBrushOrigin(0, 0);
-        p.fillRect(device, QBrush(columns));
+        p.fillRect(pixels, QBrush(columns));
         for (int level = 0; level < Levels; ++level)
             for (double y : ys[level])
-                p.fillRect(QRect(device.left(), qRound(toDevice.map(QPointF(0, y)).y()), device.width(), 1),
+                p.fillRect(QRect(pixels.left(), qRound(device.Map(QPointF(0, y)).y()), pixels.width(), 1),
                            GridLevels[level].colour);
     } else {
         p.setRenderHint(QPainter::Antialiasing);

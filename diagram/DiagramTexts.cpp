@@ -2,8 +2,8 @@
 #include "DiagramTexts.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 #include "GridTexts.h"
@@ -21,9 +21,12 @@ QString Separator(char32_t c)
 // Plain fixed-point text with the locale's separators and grouping: for values no table shows.
 QString FixedText(double value, int decimals)
 {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    std::string digits = buffer;
+    // to_chars, not printf: the C library's locale, which Qt sets from the environment, would put its
+    // own decimal separator in.
+    char buffer[400]; // the longest double in fixed form
+    const std::to_chars_result end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                                                   std::clamp(decimals, 0, 20));
+    std::string digits(buffer, end.ec == std::errc() ? end.ptr : buffer);
     if (digits.find_first_not_of("-0.") == std::string::npos && digits.front() == '-')
         digits.erase(0, 1); // no "-0"
     const std::size_t point = digits.find('.');

@@ -177,8 +177,8 @@ void TZadaniDlg::Show(const TypedInput& values)
     XUcNakr->setText(QString::fromStdString(values.UcNakr));
     XFazoveNapeti->setText(QString::fromStdString(values.FazoveNapeti));
     XR1f->setText(QString::fromStdString(values.R1f));
-    SetSpotrebicIndex(values.Spotrebic);
-    SetSynchrOtackyIndex(values.SynchrOtacky);
+    SetSpotrebicIndex(values.SpotrebicIndex);
+    SetSynchrOtackyIndex(values.SynchrOtackyIndex);
 }
 
 TypedInput TZadaniDlg::TypedValues() const
@@ -190,8 +190,8 @@ TypedInput TZadaniDlg::TypedValues() const
     z.UcNakr = XUcNakr->text().toStdString();
     z.FazoveNapeti = XFazoveNapeti->text().toStdString();
     z.R1f = XR1f->text().toStdString();
-    z.Spotrebic = SpotrebicIndex();
-    z.SynchrOtacky = SynchrOtackyIndex();
+    z.SpotrebicIndex = SpotrebicIndex();
+    z.SynchrOtackyIndex = SynchrOtackyIndex();
     return z;
 }
 

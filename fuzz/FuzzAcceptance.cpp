@@ -26,8 +26,8 @@ TKonstrukce PreviousCalculation()
 TypedInput Split(const std::uint8_t* data, std::size_t size)
 {
     TypedInput z;
-    z.Spotrebic = static_cast<std::int8_t>(data[0]);
-    z.SynchrOtacky = static_cast<std::int8_t>(data[1]);
+    z.SpotrebicIndex = static_cast<std::int8_t>(data[0]);
+    z.SynchrOtackyIndex = static_cast<std::int8_t>(data[1]);
     std::string* fields[] = {&z.PrNapr, &z.UcNapr, &z.PrNakr, &z.UcNakr, &z.FazoveNapeti, &z.R1f};
     std::size_t field = 0;
     for (std::size_t i = 2; i < size; ++i) {

@@ -1,11 +1,15 @@
-// Arbitrary batch files in either form: never a crash, only the batch's own exit statuses, and in
-// text every row with as many cells as the header.
+// Arbitrary batch files in either form and every format: never a crash, only the batch's own exit
+// statuses, the output and the messages valid UTF-8, in text every row with as many cells as the
+// header, and in JSON every line an object that parses, each row with the header's columns in order.
+#include <nlohmann/json.hpp>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Batch.h"
 #include "ExitStatus.h"
@@ -32,6 +36,72 @@ std::string BatchFileOf(const std::uint8_t* data, std::size_t size, OutputFormat
     return file;
 }
 
+// Strict UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
+bool ValidUtf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+        const unsigned char b = byte(i);
+        std::size_t length = 0;
+        char32_t c = 0, least = 0;
+        if (b < 0x80) {
+            ++i;
+            continue;
+        } else if ((b & 0xE0) == 0xC0) {
+            length = 2, c = b & 0x1F, least = 0x80;
+        } else if ((b & 0xF0) == 0xE0) {
+            length = 3, c = b & 0x0F, least = 0x800;
+        } else if ((b & 0xF8) == 0xF0) {
+            length = 4, c = b & 0x07, least = 0x10000;
+        } else {
+            return false;
+        }
+        if (i + length > text.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((byte(i + k) & 0xC0) != 0x80)
+                return false;
+            c = (c << 6) | (byte(i + k) & 0x3F);
+        }
+        if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+// Every line an object; the first names the columns, every further one has them, in that order.
+bool JsonLinesHold(std::string_view written)
+{
+    std::vector<std::string> columns;
+    bool first = true;
+    for (std::size_t start = 0; start < written.size();) {
+        const std::size_t end = written.find('\n', start);
+        if (end == std::string_view::npos)
+            return false; // every line ends
+        const nlohmann::ordered_json line = nlohmann::ordered_json::parse(written.substr(start, end - start), nullptr,
+                                                                          false);
+        start = end + 1;
+        if (line.is_discarded() || !line.is_object())
+            return false;
+        if (first) {
+            if (!line.contains("columns") || !line["columns"].is_array())
+                return false;
+            for (const auto& name : line["columns"])
+                columns.push_back(name.get<std::string>());
+            first = false;
+            continue;
+        }
+        if (line.size() != columns.size())
+            return false;
+        std::size_t k = 0;
+        for (const auto& [key, value] : line.items())
+            if (key != columns[k++] || !(value.is_string() || value.is_number() || value.is_null()))
+                return false;
+    }
+    return true;
+}
+
 std::size_t Count(std::string_view text, char c)
 {
     std::size_t n = 0;
@@ -54,7 +124,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     char* outText = nullptr;
     std::size_t outSize = 0;
     std::FILE* out = open_memstream(&outText, &outSize);
-    std::FILE* err = std::fopen("/dev/null", "w");
+    char* errText = nullptr;
+    std::size_t errSize = 0;
+    std::FILE* err = open_memstream(&errText, &errSize);
     if (in == nullptr || out == nullptr || err == nullptr)
         std::abort();
     const int status = RunBatch(in, out, err, format, "fuzz", 1);
@@ -65,6 +137,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (status != 0 && status != ExitRejected && status != ExitMalformedInput)
         std::abort();
+    if (!ValidUtf8(written) || !ValidUtf8(std::string_view(errText, errSize)))
+        std::abort();
     if (format == OutputFormat::Text && !written.empty()) {
         const std::size_t cells = Count(written.substr(0, written.find('\n')), '\t');
         for (std::size_t start = 0; start < written.size();) {
@@ -74,6 +148,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             start = end + 1;
         }
     }
+    if (format == OutputFormat::Json && !JsonLinesHold(written))
+        std::abort();
+    std::free(errText);
     std::free(outText);
     return 0;
 }

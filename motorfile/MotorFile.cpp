@@ -587,8 +587,8 @@ std::string TypedNumber(std::string_view fileText)
 
 InputForm InputFormOf(const TypedInput& typed)
 {
-    if (typed.Spotrebic < 0 || typed.Spotrebic >= PhaseCount || typed.SynchrOtacky < 0 ||
-        typed.SynchrOtacky >= SpeedCount)
+    if (typed.SpotrebicIndex < 0 || typed.SpotrebicIndex >= PhaseCount || typed.SynchrOtackyIndex < 0 ||
+        typed.SynchrOtackyIndex >= SpeedCount)
         throw std::invalid_argument("InputFormOf: a radio index outside its table");
     InputForm form;
     form.i0 = FileNumber(typed.PrNapr);
@@ -597,8 +597,8 @@ InputForm InputFormOf(const TypedInput& typed)
     form.cosk = FileNumber(typed.UcNakr);
     form.uf = FileNumber(typed.FazoveNapeti);
     form.r1 = FileNumber(typed.R1f);
-    form.phases = PhaseTable[typed.Spotrebic].phases;
-    form.poles = SpeedTable[typed.SynchrOtacky].poles;
+    form.phases = PhaseTable[typed.SpotrebicIndex].phases;
+    form.poles = SpeedTable[typed.SynchrOtackyIndex].poles;
     return form;
 }
 
@@ -611,8 +611,8 @@ TypedInput TypedInputOf(const InputForm& form)
     typed.UcNakr = TypedNumber(form.cosk);
     typed.FazoveNapeti = TypedNumber(form.uf);
     typed.R1f = TypedNumber(form.r1);
-    typed.Spotrebic = PhaseIndex(std::to_string(form.phases));
-    typed.SynchrOtacky = PoleIndex(std::to_string(form.poles));
+    typed.SpotrebicIndex = PhaseIndex(std::to_string(form.phases));
+    typed.SynchrOtackyIndex = PoleIndex(std::to_string(form.poles));
     return typed;
 }
 

@@ -8,7 +8,7 @@ CC=clang CXX=clang++ scripts/build.sh build-fuzz -DORBITEK_FUZZ=ON
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for pair in FuzzTextToNumber:text_to_number FuzzFormatters:formatters FuzzAcceptance:acceptance FuzzBatch:batch FuzzMotorFile:motor_file; do
+for pair in FuzzTextToNumber:text_to_number FuzzFormatters:formatters FuzzAcceptance:acceptance FuzzBatch:batch FuzzOptions:options FuzzMotorFile:motor_file; do
     target=${pair%%:*}
     corpus=${pair##*:}
     mkdir -p "$work/$corpus"

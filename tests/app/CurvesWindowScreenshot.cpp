@@ -22,6 +22,12 @@
 
 namespace {
 
+// A window's place on a screen of pixel ratio `ratio`, in the screen's own pixels.
+QRect InPixels(const QRect& r, qreal ratio)
+{
+    return QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio).toAlignedRect();
+}
+
 void MovePointer(QWidget* widget, QPointF at)
 {
     QCursor::setPos(widget->mapToGlobal(at.toPoint()));
@@ -96,7 +102,7 @@ int main(int argc, char** argv)
     int status = 1;
     QTimer::singleShot(2500, [&] {
         const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0);
-        status = shot.copy(MainForm->frameGeometry()).save(file) ? 0 : 1;
+        status = shot.copy(InPixels(MainForm->frameGeometry(), shot.devicePixelRatio())).save(file) ? 0 : 1;
         MainForm->Konec1->trigger();
     });
     QApplication::exec();

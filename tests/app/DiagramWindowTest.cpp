@@ -46,14 +46,16 @@ void WhenModal(std::function<bool(QWidget*)> handle)
     QTimer::singleShot(10000, timer, &QObject::deleteLater); // a test that fails must not hang
 }
 
-// Answers the next "Error" message with OK and keeps its text in `text`.
-void AnswerErrorMessage(QString& text)
+// Answers the next error message with OK and keeps its text in `text`, its caption in `caption`:
+// "Error" for a validation message, "Chyba" for one of the program's own commands.
+void AnswerErrorMessage(QString& text, QString& caption)
 {
-    WhenModal([&text](QWidget* top) {
+    WhenModal([&text, &caption](QWidget* top) {
         const QLabel* label = top->findChild<QLabel*>(QStringLiteral("ErrorText"));
         if (label == nullptr)
             return false;
         text = label->text();
+        caption = top->windowTitle();
         for (QPushButton* b : top->findChildren<QPushButton*>())
             b->click();
         return true;
@@ -186,18 +188,19 @@ private slots:
                 }
         QVERIFY(inked > 50);
 
-        QString shown;
+        QString shown, caption;
         bool firstIsTheMessage = false; // no file or print dialog before it
         WhenModal([&firstIsTheMessage](QWidget* top) {
             firstIsTheMessage = top->findChild<QLabel*>(QStringLiteral("ErrorText")) != nullptr;
             return true;
         });
-        AnswerErrorMessage(shown);
-        (item == "save"        ? MainForm->SaveDiagram
-             : item == "print" ? MainForm->PrintDiagram
-                               : MainForm->CopyDiagram)
+        AnswerErrorMessage(shown, caption);
+        (item == "save"        ? MainForm->SaveDiagramItem
+             : item == "print" ? MainForm->PrintDiagramItem
+                               : MainForm->CopyDiagramItem)
             ->trigger();
         QCOMPARE(shown, NoCalculation);
+        QCOMPARE(caption, QStringLiteral("Chyba"));
         QVERIFY(firstIsTheMessage);
     }
 
@@ -211,15 +214,16 @@ private slots:
         QCOMPARE(CirclePixels(empty), 0);
         QVERIFY(CirclePixels(drawn) > 100);
 
-        QString message;
-        WithInputDialog([&message] {
+        QString message, caption;
+        WithInputDialog([&message, &caption] {
             ZadaniDlg->XPrNapr->setText(QStringLiteral("0"));
-            AnswerErrorMessage(message);
+            AnswerErrorMessage(message, caption);
             QTest::keyClick(ZadaniDlg, Qt::Key_Return);
             Later(ZadaniDlg, 100, [] { QTest::keyClick(ZadaniDlg, Qt::Key_Escape); });
         });
         RunEventLoop(200);
         QCOMPARE(message, QStringLiteral("Chybné zadání proudu naprázdno."));
+        QCOMPARE(caption, QStringLiteral("Error"));
         QVERIFY(!ZadaniDlg->isVisible());
         QCOMPARE(Grab(), drawn);
     }
@@ -257,7 +261,7 @@ private slots:
             dialog->reject();
             return true;
         });
-        MainForm->SaveDiagram->trigger();
+        MainForm->SaveDiagramItem->trigger();
         QCOMPARE(shown, QDir(folder.path()).absolutePath());
     }
 
@@ -290,7 +294,7 @@ private slots:
 
         QString defaultName;
         QStringList filters;
-        QString message;
+        QString message, caption;
         AnswerPagePanel();
         WhenModal([&](QWidget* top) {
             auto* dialog = qobject_cast<QFileDialog*>(top);
@@ -300,14 +304,14 @@ private slots:
             filters = dialog->nameFilters();
             dialog->setOption(QFileDialog::DontConfirmOverwrite);
             dialog->selectFile(path);
-            AnswerErrorMessage(message);
+            AnswerErrorMessage(message, caption);
             rlimit full = saved;
             full.rlim_cur = halfWay ? 4096 : 0;
             setrlimit(RLIMIT_FSIZE, &full);
             static_cast<QDialog*>(dialog)->accept(); // the Save button
             return true;
         });
-        MainForm->SaveDiagram->trigger();
+        MainForm->SaveDiagramItem->trigger();
         setrlimit(RLIMIT_FSIZE, &saved);
 
         QCOMPARE(defaultName, QStringLiteral("kruhovy-diagram.pdf"));
@@ -316,6 +320,7 @@ private slots:
         const QString prefix = QStringLiteral("Diagram se nepodařilo uložit: %1 (").arg(QDir::toNativeSeparators(path));
         QVERIFY2(message.startsWith(prefix) && message.endsWith(u')') && message.size() > prefix.size() + 1,
                  qPrintable(message));
+        QCOMPARE(caption, QStringLiteral("Chyba"));
         if (halfWay) {
             QFile old(path);
             QVERIFY(old.open(QIODevice::ReadOnly));
@@ -334,14 +339,14 @@ private slots:
         QTemporaryDir directory(QDir::tempPath() + QStringLiteral("/orbitek-diagram-XXXXXX"));
         const QString path = directory.filePath(QStringLiteral("a3.pdf"));
         QStringList papers;
-        QString refused, result;
+        QString refused, result, caption;
         AnswerPagePanel(
             [&](PageChoiceDialog* panel) {
                 panel->PaperBox->setCurrentText(QStringLiteral("A4"));
                 panel->ScaleBox->setCurrentText(diagram::ScaleText({2, -1}));
                 QCOMPARE(panel->ScaleBox->currentText(), diagram::ScaleText({2, -1}));
                 result = panel->Result->text();
-                AnswerErrorMessage(refused);
+                AnswerErrorMessage(refused, caption);
                 panel->accept(); // refused: the panel stays open
                 QVERIFY(panel->isVisible());
                 panel->PaperBox->setCurrentText(QStringLiteral("A3"));
@@ -356,10 +361,11 @@ private slots:
             static_cast<QDialog*>(dialog)->accept();
             return true;
         });
-        MainForm->SaveDiagram->trigger();
+        MainForm->SaveDiagramItem->trigger();
         QCOMPARE(papers, QStringList({"A4", "A3", "A2", "A1", "A0"}));
         QCOMPARE(result, DoesNotFitText);
         QCOMPARE(refused, DoesNotFitText);
+        QCOMPARE(caption, QStringLiteral("Chyba"));
         const QString info = Poppler(QStringLiteral(PDFINFO), {path});
         QVERIFY2(info.contains(QStringLiteral("1191 x 842 pts (A3)")), qPrintable(info));
         QVERIFY(

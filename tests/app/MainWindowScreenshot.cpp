@@ -1,7 +1,8 @@
-// Saves a picture of the main window: main_window_screenshot FILE.png [--diagram | --motor MOTOR]. Without
-// either its "Diagram" menu is open; with --diagram, the diagram of the input dialog's defaults is shown
-// with the readout of one operating point; with --motor, the motor file MOTOR opened at start and the
-// "&XX" menu open at "Naposledy otevřené".
+// Saves a picture of the main window: main_window_screenshot FILE.png [--diagram [ZOOM [X Y]] | --motor MOTOR].
+// Without either its "Diagram" menu is open; with --diagram, the diagram of the input dialog's defaults is
+// shown with the readout of one operating point, or zoomed ZOOM times about the point (X, Y) in amperes
+// (default Ao) without it; with --motor, the motor file MOTOR opened at start and the "&XX" menu open at
+// "Naposledy otevřené".
 #include "DiagramView.h"
 #include "FreshHome.h"
 #include "Main.h"
@@ -15,9 +16,16 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace {
+
+// A window's place on a screen of pixel ratio `ratio`, in the screen's own pixels.
+QRect InPixels(const QRect& r, qreal ratio)
+{
+    return QRectF(QPointF(r.topLeft()) * ratio, QSizeF(r.size()) * ratio).toAlignedRect();
+}
 
 // Enters the defaults through F2 and OK, then puts the pointer on the circle at row `row`'s point.
 void CalculateDefaults(int row)
@@ -41,14 +49,27 @@ int main(int argc, char** argv)
     const QString file = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main-window.png");
     const bool withDiagram = argc > 2 && QByteArray(argv[2]) == "--diagram";
     const QString motor = argc > 3 && QByteArray(argv[2]) == "--motor" ? QString::fromLocal8Bit(argv[3]) : QString();
+    const double zoom = withDiagram && argc > 3 ? QByteArray(argv[3]).toDouble() : 0;
+    const std::optional<QPointF> about = withDiagram && argc > 5
+        ? std::optional(QPointF(QByteArray(argv[4]).toDouble(), QByteArray(argv[5]).toDouble()))
+        : std::nullopt;
     if (!StartUp(motor))
         return 1;
     MainForm->activateWindow();
     QMenu* shownMenu = !motor.isEmpty() ? MainForm->Zadn1->menu() : MainForm->Vsledky1->menu();
 
-    QTimer::singleShot(500, [withDiagram, motor] {
+    QTimer::singleShot(500, [withDiagram, motor, zoom, about] {
         if (withDiagram) {
             CalculateDefaults(5);
+            if (zoom > 0) {
+                DiagramView* view = MainForm->Diagram;
+                const TKonstrukce& k = view->CurrentDiagram()->record;
+                view->ZoomAbout(view->PixelOf(about.value_or(QPointF(double(k.Ao.x), double(k.Ao.y)))), zoom);
+                QCursor::setPos(MainForm->StavovaRadka->mapToGlobal(QPoint(5, 5)));
+                QMouseEvent move(QEvent::MouseMove, QPointF(-1, -1), view->mapToGlobal(QPointF(-1, -1)), Qt::NoButton,
+                                 Qt::NoButton, Qt::NoModifier);
+                QApplication::sendEvent(view, &move);
+            }
             return;
         }
         if (!motor.isEmpty()) {
@@ -73,7 +94,7 @@ int main(int argc, char** argv)
             area = area.united(shownMenu->geometry());
         if (!motor.isEmpty() && MainForm->RecentMotorsMenu->isVisible())
             area = area.united(MainForm->RecentMotorsMenu->geometry());
-        status = shot.copy(area).save(file) ? 0 : 1;
+        status = shot.copy(InPixels(area, shot.devicePixelRatio())).save(file) ? 0 : 1;
         MainForm->Konec1->trigger(); // closing the main window must end the loop
     });
     QApplication::exec();

@@ -82,6 +82,20 @@ private slots:
 
     void cleanupTestCase() { DestroyWindows(); }
 
+    // The design size where the screen has room for it; on a screen of fewer logical pixels (a display
+    // scale of 200 % on a small screen, the run at that scale) never larger than its available area.
+    void opensWithinTheScreen()
+    {
+        const QRect available = MainForm->screen()->availableGeometry();
+        QCOMPARE(MainForm->OuterSizeOnScreen(), QSize(656, 448).boundedTo(available.size()));
+        QVERIFY2(available.contains(MainForm->frameGeometry()),
+                 qPrintable(QStringLiteral("%1 x %2 on %3 x %4")
+                                .arg(MainForm->frameGeometry().width())
+                                .arg(MainForm->frameGeometry().height())
+                                .arg(available.width())
+                                .arg(available.height())));
+    }
+
     void menuItems_data()
     {
         QTest::addColumn<QString>("item");

@@ -1,11 +1,17 @@
 // A seeded random walk through the windows: menu commands, shortcut keys, typing, radio choices,
-// Enter, Esc, Tab, arrows, close boxes and the message boxes they bring up. After every step the
+// Enter, Esc, Tab, arrows, close boxes and the message boxes they bring up; the diagram view's wheel,
+// drag, double click and keys, the curves under the pointer, the window and its divider resized; saving,
+// printing and copying with their panels and dialogs answered or cancelled. After every step the
 // program must still respond, show at most one dialog (plus one message box on it), hold either the
-// last accepted record or one whole new calculation, and show the current hint in its status line.
+// last accepted record or one whole new calculation, and show the current hint in its status line;
+// at the end every file saved or printed is whole.
 // ORBITEK_MONKEY_SEED and ORBITEK_MONKEY_STEPS override the seed and the number of steps.
+#include "CurvesView.h"
+#include "DiagramView.h"
 #include "DialogTestSupport.h"
 #include "ErrorDisplay.h"
 #include "HintTracker.h"
+#include "PageChoiceDialog.h"
 #include "RecordBits.h"
 #include "ShellTestSupport.h"
 
@@ -23,15 +29,22 @@
 #include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSplitter>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <array>
@@ -42,6 +55,9 @@ namespace {
 
 constexpr quint64 DefaultSeed = 20240611;
 constexpr int DefaultSteps = 3000;
+// The walk's time limit: this much a step, never under the least (a sanitizer build is many times slower).
+constexpr int MillisecondsPerStep = 30;
+constexpr int LeastMilliseconds = 60000;
 
 quint64 EnvNumber(const char* name, quint64 fallback)
 {
@@ -57,7 +73,10 @@ enum State : unsigned {
     ResultDialog = 4,
     MessageBox = 8,
     Popup = 16,
-    MeasuredInput = 32
+    MeasuredInput = 32,
+    PagePanel = 64,   // paper and scale, before saving or printing
+    FileDialog = 128, // where to save
+    PrintDialog = 256
 };
 
 std::array<ModalDialog*, 6> ProgramDialogs()
@@ -98,8 +117,8 @@ TypedInput TypedTexts()
     z.UcNakr = ZadaniDlg->XUcNakr->text().toStdString();
     z.FazoveNapeti = ZadaniDlg->XFazoveNapeti->text().toStdString();
     z.R1f = ZadaniDlg->XR1f->text().toStdString();
-    z.Spotrebic = ZadaniDlg->SpotrebicIndex();
-    z.SynchrOtacky = ZadaniDlg->SynchrOtackyIndex();
+    z.SpotrebicIndex = ZadaniDlg->SpotrebicIndex();
+    z.SynchrOtackyIndex = ZadaniDlg->SynchrOtackyIndex();
     return z;
 }
 
@@ -204,6 +223,20 @@ public:
 
     void ExpectF2ToOpen() { expectF2Open_ = true; }
 
+    // A new file name in the walk's own folder.
+    QString NewFile(const QString& suffix)
+    {
+        return folder_.filePath(QStringLiteral("diagram-%1.%2").arg(++files_).arg(suffix));
+    }
+    // A file a save or a print was answered with: it must be there and whole when the walk ends, unless
+    // the printer's paper then turns out too small for the scale chosen, which is said.
+    void ExpectFile(const QString& path)
+    {
+        written_ << path;
+        writing_ = true;
+    }
+    const QStringList& Written() const { return written_; }
+
 private:
     State Now() const
     {
@@ -218,6 +251,12 @@ private:
             return MeasuredInput;
         if (IsProgramDialog(top))
             return ResultDialog;
+        if (qobject_cast<PageChoiceDialog*>(top) != nullptr)
+            return PagePanel;
+        if (qobject_cast<QFileDialog*>(top) != nullptr)
+            return FileDialog;
+        if (qobject_cast<QPrintDialog*>(top) != nullptr)
+            return PrintDialog;
         return MessageBox;
     }
 
@@ -246,6 +285,10 @@ private:
     int f2Runs_ = 0;
     int quitCommands_ = 0;
     bool expectF2Open_ = false;
+    QTemporaryDir folder_{QDir::tempPath() + QStringLiteral("/orbitek-monkey-XXXXXX")};
+    int files_ = 0;
+    QStringList written_;
+    bool writing_ = false; // from the answer until the main window is on top again
 };
 
 // --- what the monkey types ---
@@ -528,8 +571,161 @@ void MovePointer(Monkey& m)
     QCursor::setPos(target->mapToGlobal(QPoint(m.Pick(target->width()), m.Pick(target->height()))));
 }
 
+// --- the diagram view, the curves and the window ---
+
+QPoint Somewhere(Monkey& m, const QWidget* w)
+{
+    return {m.Pick(std::max(1, w->width())), m.Pick(std::max(1, w->height()))};
+}
+
+void Wheel(Monkey& m)
+{
+    static const int notches[] = {1, -1, 3, -3, 20, -20, 1000, -1000}; // far past the zoom's limits too
+    DiagramView* view = MainForm->Diagram;
+    const QPointF at = Somewhere(m, view);
+    const int delta = notches[m.Pick(static_cast<int>(std::size(notches)))] * (m.Chance(20) ? 1 : 120);
+    QWheelEvent wheel(at, view->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(view, &wheel);
+}
+
+void Drag(Monkey& m)
+{
+    DiagramView* view = MainForm->Diagram;
+    const QPoint from = Somewhere(m, view);
+    QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, from);
+    QPoint at = from;
+    for (int i = m.Pick(4); i >= 0; --i) {
+        at += QPoint(m.Pick(401) - 200, m.Pick(401) - 200); // beyond the view too
+        QMouseEvent move(QEvent::MouseMove, at, view->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &move);
+    }
+    QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+void DoubleClick(Monkey& m)
+{
+    QTest::mouseDClick(MainForm->Diagram, Qt::LeftButton, Qt::NoModifier, Somewhere(m, MainForm->Diagram));
+}
+
+void ViewKey(Monkey& m)
+{
+    static const std::pair<Qt::Key, Qt::KeyboardModifiers> keys[] = {
+        {Qt::Key_Plus, Qt::NoModifier},  {Qt::Key_Plus, Qt::ShiftModifier},    {Qt::Key_Plus, Qt::ControlModifier},
+        {Qt::Key_Minus, Qt::NoModifier}, {Qt::Key_Minus, Qt::ControlModifier}, {Qt::Key_Equal, Qt::NoModifier},
+        {Qt::Key_Home, Qt::NoModifier},  {Qt::Key_Left, Qt::NoModifier},       {Qt::Key_Down, Qt::NoModifier},
+    };
+    const auto& [key, modifiers] = keys[m.Pick(static_cast<int>(std::size(keys)))];
+    MainForm->Diagram->setFocus();
+    QTest::keyClick(MainForm->Diagram, key, modifiers);
+}
+
+// The pointer over the diagram or the curves, which mark each other's operating point.
+void PointerOverPanels(Monkey& m)
+{
+    QWidget* panel = m.Chance(50) ? static_cast<QWidget*>(MainForm->Diagram) : static_cast<QWidget*>(MainForm->Curves);
+    const QPoint at = Somewhere(m, panel);
+    QCursor::setPos(panel->mapToGlobal(at));
+    QMouseEvent move(QEvent::MouseMove, at, panel->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(panel, &move);
+}
+
+void ResizeWindow(Monkey& m)
+{
+    MainForm->resize(150 + m.Pick(1200), 120 + m.Pick(900));
+}
+
+void MoveDivider(Monkey& m)
+{
+    QWidget* handle = MainForm->ClientArea->handle(1);
+    const QPoint from(handle->width() / 2, handle->height() / 2);
+    const QPoint to = from + QPoint(m.Pick(801) - 400, 0);
+    QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, to, handle->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(handle, &move);
+    QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+// Returns when the panel and the dialogs after it have closed. The offscreen platform has no window
+// manager to give the main window back its activation then, as a desktop's does: done here.
+void CtrlS(Monkey&)
+{
+    QTest::keyClick(MainForm, Qt::Key_S, Qt::ControlModifier);
+    MainForm->activateWindow();
+}
+
+void CtrlP(Monkey&)
+{
+    QTest::keyClick(MainForm, Qt::Key_P, Qt::ControlModifier);
+    MainForm->activateWindow();
+}
+
+void CtrlC(Monkey&)
+{
+    QTest::keyClick(MainForm, Qt::Key_C, Qt::ControlModifier);
+}
+
+// --- saving and printing ---
+
+void PanelChoice(Monkey& m)
+{
+    auto* panel = qobject_cast<PageChoiceDialog*>(QApplication::activeModalWidget());
+    QComboBox* box = m.Chance(50) ? panel->PaperBox : panel->ScaleBox;
+    box->setCurrentIndex(m.Pick(box->count()));
+}
+
+// OK: the file or print dialog follows, or the message that the paper cannot hold the diagram.
+void PanelOk(Monkey&)
+{
+    QApplication::activeModalWidget()->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+}
+
+void SaveToFile(Monkey& m)
+{
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    const int kind = m.Pick(10);
+    // PNG least often: a 300-dpi page takes a while to encode.
+    const QString path = m.NewFile(kind < 5       ? QStringLiteral("pdf")
+                                       : kind < 9 ? QStringLiteral("svg")
+                                                  : QStringLiteral("png"));
+    // Typed into the name field, as a user does: selectFile leaves a focused field as it is.
+    dialog->setDirectory(QFileInfo(path).absolutePath());
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (name == nullptr) {
+        m.Fail(QStringLiteral("the file dialog has no file name field"));
+        return;
+    }
+    name->setText(QFileInfo(path).fileName());
+    m.ExpectFile(path);
+    static_cast<QDialog*>(dialog)->accept(); // the Save button
+}
+
+void PrintToFile(Monkey& m)
+{
+    QWidget* dialog = QApplication::activeModalWidget();
+    auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+    if (printers == nullptr || name == nullptr) {
+        m.Fail(QStringLiteral("the print dialog has no printer list or file name"));
+        return;
+    }
+    for (int i = 0; i < printers->count(); ++i)
+        if (printers->itemText(i).contains(QStringLiteral("PDF")))
+            printers->setCurrentIndex(i);
+    const QString path = m.NewFile(QStringLiteral("pdf"));
+    name->setText(path);
+    m.ExpectFile(path);
+    static_cast<QDialog*>(dialog)->accept();
+}
+
+void Reject(Monkey&)
+{
+    static_cast<QDialog*>(QApplication::activeModalWidget())->reject();
+}
+
 constexpr unsigned AnyDialog = InputDialog | ResultDialog | MeasuredInput;
-constexpr unsigned Anything = MainWindow | InputDialog | ResultDialog | MessageBox | Popup | MeasuredInput;
+constexpr unsigned Anything = MainWindow | InputDialog | ResultDialog | MessageBox | Popup | MeasuredInput | PagePanel |
+    FileDialog | PrintDialog;
 
 const Action Actions[] = {
     {"menu Vstupnhodnoty1", MainWindow, 6, MenuInput},
@@ -565,6 +761,22 @@ const Action Actions[] = {
     {"F2 while modal", AnyDialog | MessageBox, 2, F2WhileModal},
     {"Alt+K while modal", AnyDialog | MessageBox, 2, AltKWhileModal},
     {"pointer", Anything, 3, MovePointer},
+    {"wheel", MainWindow, 3, Wheel},
+    {"drag", MainWindow, 2, Drag},
+    {"double click", MainWindow, 1, DoubleClick},
+    {"view key", MainWindow, 3, ViewKey},
+    {"pointer over the panels", MainWindow, 3, PointerOverPanels},
+    {"resize window", MainWindow, 1, ResizeWindow},
+    {"move divider", MainWindow, 1, MoveDivider},
+    {"Ctrl+S", MainWindow, 1, CtrlS},
+    {"Ctrl+P", MainWindow, 1, CtrlP},
+    {"Ctrl+C", MainWindow, 1, CtrlC},
+    {"panel choice", PagePanel, 3, PanelChoice},
+    {"panel OK", PagePanel, 3, PanelOk},
+    {"panel Esc", PagePanel, 1, Escape},
+    {"save to a file", FileDialog, 2, SaveToFile},
+    {"print to a file", PrintDialog, 2, PrintToFile},
+    {"cancel", FileDialog | PrintDialog, 1, Reject},
 };
 
 // Runs the queued calls and one idle step; false when the event loop no longer runs them.
@@ -608,11 +820,16 @@ void Monkey::Check()
     boxOverInput_ = !boxes.isEmpty() && inputShown;
     if (!boxes.isEmpty() && boxes.front() != lastBox_) {
         lastBox_ = boxes.front();
+        const QLabel* text = lastBox_->findChild<QLabel*>(QStringLiteral("ErrorText"));
+        if (writing_ && text != nullptr && text->text() == DoesNotFitText)
+            written_.removeLast();
         if (qobject_cast<QMessageBox*>(boxes.front()) != nullptr)
             ++errors;
         else
             ++rejections;
     }
+    if (Now() == MainWindow)
+        writing_ = false;
     if (!MainForm->isVisible() || quitCommands_ != 0)
         Fail(QStringLiteral("the main window was closed"));
 
@@ -689,7 +906,10 @@ void Monkey::Unwind()
     case MessageBox: Key(Qt::Key_Escape); break;
     case InputDialog:
     case MeasuredInput:
-    case ResultDialog: QApplication::activeModalWidget()->close(); break;
+    case ResultDialog:
+    case PagePanel:
+    case FileDialog:
+    case PrintDialog: QApplication::activeModalWidget()->close(); break;
     case MainWindow:
         finished_ = true;
         whenDone_();
@@ -760,9 +980,10 @@ private slots:
         // A real loop, so that the idle steps run between the steps in the main window too.
         QEventLoop loop;
         monkey.Start([&loop] { loop.quit(); });
-        QTimer::singleShot(55000, &loop, &QEventLoop::quit);
+        const int limit = std::max(LeastMilliseconds, steps * MillisecondsPerStep);
+        QTimer::singleShot(limit, &loop, &QEventLoop::quit);
         loop.exec();
-        QVERIFY2(monkey.Finished(), "the walk did not finish in time");
+        QVERIFY2(monkey.Finished(), qPrintable(QStringLiteral("the walk did not finish in %1 ms").arg(limit)));
         qInfo("%d steps in %lld ms: %d calculations accepted, %d cancelled, %d rejections, %d errors shown, "
               "F2 opened the input dialog %d times, %d shortcuts ignored while modal",
               monkey.step, static_cast<long long>(clock.elapsed()), monkey.accepted, monkey.cancelled,
@@ -770,6 +991,17 @@ private slots:
         qInfo("actions: %s", qPrintable(monkey.Usage()));
         QVERIFY2(monkey.Failure().isEmpty(), qPrintable(QStringLiteral("seed %1, %2").arg(seed).arg(monkey.Failure())));
         QCOMPARE(monkey.step, steps);
+        // Every file a save or a print was answered with is there, whole, as its type begins.
+        for (const QString& path : monkey.Written()) {
+            QFile file(path);
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+            const QByteArray head = file.read(8);
+            const QByteArray expected = path.endsWith(QLatin1String(".pdf")) ? QByteArray("%PDF")
+                : path.endsWith(QLatin1String(".svg"))                       ? QByteArray("<?xml")
+                                                                             : QByteArray("\x89PNG");
+            QVERIFY2(head.startsWith(expected), qPrintable(path));
+        }
+        qInfo("%lld files saved or printed", static_cast<long long>(monkey.Written().size()));
 
         // The last step: Alt+K closes the main window.
         QTest::keyClick(MainForm, Qt::Key_K, Qt::AltModifier);

@@ -189,7 +189,7 @@ private slots:
             ZadaniDlg->OKBtn->click();
         });
         QCOMPARE(shown, QString::fromStdString(expected.PrNapr + " " + expected.R1f));
-        QCOMPARE(ZadaniDlg->SynchrOtackyIndex(), expected.SynchrOtacky);
+        QCOMPARE(ZadaniDlg->SynchrOtackyIndex(), expected.SynchrOtackyIndex);
         QCOMPARE(MainForm->Current()->path, typed_);
         QVERIFY(!MainForm->Current()->edited);
 

@@ -198,8 +198,8 @@ TEST(Batch, RowsAgreeWithSingleMotorRuns)
     std::vector<std::vector<std::string>> singleArgs;
     for (int i = 0; i < Motors; ++i) {
         const TypedInput z = random_motors::RandomMotor(random);
-        const std::string phases = z.Spotrebic == 0 ? "1" : "3";
-        const std::string poles = std::to_string(2 * (z.SynchrOtacky + 1));
+        const std::string phases = z.SpotrebicIndex == 0 ? "1" : "3";
+        const std::string poles = std::to_string(2 * (z.SynchrOtackyIndex + 1));
         content += z.PrNapr + "\t" + z.UcNapr + "\t" + z.PrNakr + "\t" + z.UcNakr + "\t" + z.FazoveNapeti + "\t" +
             z.R1f + "\t" + phases + "\t" + poles + "\n";
         singleArgs.push_back({"--i0", z.PrNapr, "--cos0", z.UcNapr, "--ik", z.PrNakr, "--cosk", z.UcNakr, "--uf",
@@ -307,7 +307,8 @@ std::string ManyMotors(int count)
     for (int i = 0; i < count; ++i) {
         const TypedInput z = random_motors::RandomMotor(random);
         content += z.PrNapr + "\t" + z.UcNapr + "\t" + z.PrNakr + "\t" + z.UcNakr + "\t" + z.FazoveNapeti + "\t" +
-            z.R1f + "\t" + (z.Spotrebic == 0 ? "1" : "3") + "\t" + std::to_string(2 * (z.SynchrOtacky + 1)) + "\n";
+            z.R1f + "\t" + (z.SpotrebicIndex == 0 ? "1" : "3") + "\t" + std::to_string(2 * (z.SynchrOtackyIndex + 1)) +
+            "\n";
         if (i % 700 == 0)
             content += "\n";
     }

@@ -114,7 +114,7 @@ TEST_F(Acceptance, ChecksTheirBounds)
     };
     for (const auto& c : cases) {
         TypedInput z = Typed(c.edits);
-        z.Spotrebic = c.phases, z.SynchrOtacky = c.speed;
+        z.SpotrebicIndex = c.phases, z.SynchrOtackyIndex = c.speed;
         TKonstrukce k = previous;
         const std::optional<Rejection> r = AcceptInput(z, k);
         if (!c.message) {
@@ -176,7 +176,7 @@ TEST_F(Acceptance, RadioIndexOutsideTheTableKeepsTheStoredValue)
 {
     for (const int bad : {-1, 2, 10}) {
         TypedInput z = Typed({});
-        z.Spotrebic = z.SynchrOtacky = bad;
+        z.SpotrebicIndex = z.SynchrOtackyIndex = bad;
         TKonstrukce k = previous;
         ASSERT_FALSE(AcceptInput(z, k).has_value()) << bad;
         EXPECT_EQ(k.Spotrebic, 1.0L) << bad;
@@ -188,7 +188,7 @@ TEST_F(Acceptance, RadioIndexOutsideTheTableKeepsTheStoredValue)
 TEST_F(Acceptance, FaultInTheConstructionLeavesTheRecordAsItWas)
 {
     TypedInput z = Typed({});
-    z.SynchrOtacky = -1;
+    z.SynchrOtackyIndex = -1;
     const TKonstrukce zero{};
     TKonstrukce k{};
     EXPECT_THROW(AcceptInput(z, k), EZeroDivide);

@@ -156,7 +156,7 @@ TEST(Characteristic, EveryAcceptedMotorKeepsTheDiagramsRules)
         }
         ++n;
         SCOPED_TRACE(z.PrNapr + " " + z.UcNapr + " " + z.PrNakr + " " + z.UcNakr + " " + z.FazoveNapeti + " " + z.R1f +
-                     " " + std::to_string(z.Spotrebic) + " " + std::to_string(z.SynchrOtacky));
+                     " " + std::to_string(z.SpotrebicIndex) + " " + std::to_string(z.SynchrOtackyIndex));
         const CharacteristicPoints c = ReadCharacteristicPoints(k);
         ASSERT_TRUE(c.maxTorque && c.maxOutput && c.maxEfficiency && c.maxPowerFactor && c.maxInput &&
                     c.efficiencyPole);

@@ -89,7 +89,7 @@ TEST_F(Construction, DefaultsKeepTheCircleGeometry)
 TEST_F(Construction, SpeedIndexSixIs428AndAHalf)
 {
     TypedInput z = DefaultInput();
-    z.SynchrOtacky = 6;
+    z.SynchrOtackyIndex = 6;
     EXPECT_EQ(NumberToGroupedText(Accepted(z).OmegaSynchr), "44,8724");
 }
 

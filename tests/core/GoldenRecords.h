@@ -91,7 +91,7 @@ inline std::vector<NamedValue> RecordValues(const TKonstrukce& k)
 inline std::string InputLine(const TypedInput& z)
 {
     return "motor\t" + z.PrNapr + "\t" + z.UcNapr + "\t" + z.PrNakr + "\t" + z.UcNakr + "\t" + z.FazoveNapeti + "\t" +
-        z.R1f + "\t" + std::to_string(z.Spotrebic) + "\t" + std::to_string(z.SynchrOtacky) + "\n";
+        z.R1f + "\t" + std::to_string(z.SpotrebicIndex) + "\t" + std::to_string(z.SynchrOtackyIndex) + "\n";
 }
 
 // The whole block of an accepted record: values, then the three grids with ',' and ' ' separators.

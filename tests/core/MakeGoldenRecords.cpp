@@ -29,12 +29,12 @@ std::vector<TypedInput> EdgeMotors()
         {"1", "0,98", "1000", "0,99", "1000", "0,05", 0, 0},
     };
     TypedInput onePhase = defaults;
-    onePhase.Spotrebic = 0;
+    onePhase.SpotrebicIndex = 0;
     motors.push_back(onePhase);
     for (int speed = 0; speed < SpeedCount; ++speed) {
         TypedInput z = defaults;
-        z.SynchrOtacky = speed;
-        if (speed != defaults.SynchrOtacky)
+        z.SynchrOtackyIndex = speed;
+        if (speed != defaults.SynchrOtackyIndex)
             motors.push_back(z);
     }
     return motors;

@@ -200,9 +200,14 @@ TEST_F(Measured, NumbersAcceptedAsTheTypedTextsAre)
         const TypedInput z = random_motors::RandomMotor(random);
         TKonstrukce typed{}, numeric{};
         const std::optional<Rejection> byText = AcceptInput(z, typed);
-        const MotorValues v{TextToNumber(z.PrNapr),         TextToNumber(z.UcNapr),          TextToNumber(z.PrNakr),
-                            TextToNumber(z.UcNakr),         TextToNumber(z.FazoveNapeti),    TextToNumber(z.R1f),
-                            PhaseTable[z.Spotrebic].phases, SpeedTable[z.SynchrOtacky].speed};
+        const MotorValues v{TextToNumber(z.PrNapr),
+                            TextToNumber(z.UcNapr),
+                            TextToNumber(z.PrNakr),
+                            TextToNumber(z.UcNakr),
+                            TextToNumber(z.FazoveNapeti),
+                            TextToNumber(z.R1f),
+                            PhaseTable[z.SpotrebicIndex].phases,
+                            SpeedTable[z.SynchrOtackyIndex].speed};
         const std::optional<Rejection> byValue = AcceptValues(v, numeric);
         EXPECT_EQ(byText.has_value(), byValue.has_value()) << i;
         EXPECT_EQ(DifferingValue(typed, numeric), -1) << i;

@@ -1,5 +1,6 @@
 // The diagram's geometry against the record: points, circle, slip divisions, ticks, page and scale, for
 // the default motor and the extremes, the page rule over seeded random motors, and the scale's values.
+#include <clocale>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -10,6 +11,8 @@
 #include "Acceptance.h"
 #include "Characteristic.h"
 #include "DiagramGeometry.h"
+#include "DiagramTexts.h"
+#include "NumText.h"
 #include "OperatingPointSolver.h"
 #include "RandomMotors.h"
 
@@ -305,6 +308,31 @@ TEST(DiagramPage, TickStepsStayInTheSeries)
     EXPECT_EQ(SeriesAtLeast(std::numeric_limits<double>::infinity()), (Series{5, 15}));
     EXPECT_EQ(SeriesAtLeast(3), (Series{5, 0}));
     EXPECT_EQ(SeriesValue(1e-400L), std::nullopt);
+}
+
+// Tick labels in the program's separators whatever the C library's locale, which Qt takes from the
+// environment: a comma there once made "20,0" read "2 0,0".
+TEST(DiagramPage, TickTextsKeepToTheProgramsSeparators)
+{
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    if (std::setlocale(LC_NUMERIC, "cs_CZ.utf8") == nullptr && std::setlocale(LC_NUMERIC, "de_DE.utf8") == nullptr)
+        GTEST_SKIP() << "no locale with a decimal comma";
+    const char32_t decimal = DecimalSeparator, thousands = ThousandSeparator;
+    DecimalSeparator = U',';
+    ThousandSeparator = U' ';
+    const struct {
+        double value;
+        Series step;
+        const char* text;
+    } cases[] = {
+        {20, {5, -1}, "20,0"},      {1234.5, {5, -1}, "1 234,5"}, {-0.04, {1, -1}, "0,0"},
+        {1e6, {1, 3}, "1 000 000"}, {0.002, {2, -3}, "0,002"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TickText(c.value, c.step).toStdString(), c.text) << c.value;
+    DecimalSeparator = decimal;
+    ThousandSeparator = thousands;
+    std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 } // namespace

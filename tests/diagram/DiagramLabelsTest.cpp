@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainter>
 #include <cmath>
+#include <map>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include "Acceptance.h"
 #include "CurvesPainter.h"
 #include "DiagramPainter.h"
+#include "DrawingConstants.h"
 #include "RandomMotors.h"
 
 using namespace diagram;
@@ -206,6 +208,91 @@ TEST(DiagramLabels, EveryNameStandsOnTheUsualPages)
         for (const char* name : {"O", "Ao", "Ak", "T", "M", "S", "A∞", "Mmax", "P2max", "cos φmax", "ηmax", "P1max",
                                  "přímka výkonu", "přímka momentu", "stupnice skluzu", "0", "1", "Uf"})
             EXPECT_TRUE(texts.contains(QString::fromUtf8(name))) << name;
+    }
+}
+
+// A view's window on the default page: `zoom` pixels per page millimetre, centred on `amps`, text and
+// marks at the screen's least size.
+PaintTarget ViewOn(const Diagram& d, QPointF amps, double zoom, QSizeF pixels = QSizeF(600, 400))
+{
+    PaintTarget t;
+    const QSizeF mm = pixels / zoom;
+    t.visible = QRectF(d.page.ToPage(amps) - QPointF(mm.width(), mm.height()) / 2, mm);
+    t.pixelsPerMm = zoom;
+    t.styleScale = LeastScreenPixelsPerMm / zoom;
+    return t;
+}
+
+bool IsEdgeMarker(const QString& text)
+{
+    return text.startsWith(QStringLiteral("‹ ")) || text.startsWith(QStringLiteral("↑ ")) ||
+        text.startsWith(QStringLiteral("↓ ")) || text.endsWith(QStringLiteral(" ›"));
+}
+
+// Views zoomed in anywhere on random motors: every named point off the view is named once, in the one
+// marker of the edge it lies beyond, and no marker stands twice on one edge.
+TEST(DiagramLabels, PointsOffTheViewShareOneMarkerAnEdge)
+{
+    std::mt19937_64 random(Seed + 1);
+    std::uniform_real_distribution<double> share(0, 1), zoomExponent(0, 2);
+    QImage probe(8, 8, QImage::Format_RGB32);
+    QPainter painter(&probe);
+    int views = 0, markers = 0;
+    while (views < 300) {
+        const std::optional<TKonstrukce> k = Accepted(random_motors::RandomMotor(random));
+        if (!k)
+            continue;
+        const std::optional<Diagram> d = MakeDiagram(*k, ReadCharacteristicPoints(*k));
+        ASSERT_TRUE(d);
+        ++views;
+        const Extent& w = d->scene.workingRegion;
+        const QPointF centre(w.left + share(random) * w.Width(), w.bottom + share(random) * w.Height());
+        const PaintTarget t = ViewOn(*d, centre, 3 * std::pow(10, zoomExponent(random)));
+        const Extent box = d->page.InAmps(t.visible);
+        std::map<QString, int> named;
+        QStringList sides;
+        for (const PlacedLabel& label : PlaceDiagramLabels(painter, d->scene, d->page, t).labels) {
+            if (!IsEdgeMarker(label.text))
+                continue;
+            ++markers;
+            sides << label.text.left(1) + label.text.right(1);
+            QString names = label.text;
+            names.remove(QStringLiteral("‹ ")).remove(QStringLiteral("↑ ")).remove(QStringLiteral("↓ "));
+            names.remove(QStringLiteral(" ›"));
+            for (const QString& name : names.split(QStringLiteral(", ")))
+                ++named[name];
+        }
+        const qsizetype count = sides.size();
+        sides.removeDuplicates();
+        EXPECT_EQ(sides.size(), count); // one an edge
+        std::vector<std::pair<QString, QPointF>> points;
+        for (const LabelledPoint& p : d->scene.points)
+            points.emplace_back(p.name, p.at);
+        for (const CharacteristicMark& m : d->scene.characteristic)
+            points.emplace_back(SymbolName(m.symbol), m.at);
+        for (const auto& [name, at] : points)
+            EXPECT_EQ(named[name], box.Contains(at) ? 0 : 1)
+                << name.toStdString() << " at " << at.x() << ", " << at.y();
+    }
+    EXPECT_GE(markers, 300);
+}
+
+// Far into the x axis (a view 2,5 A across at 1 A = 1 mm): its ticks are those of the visible part,
+// labelled, however many the whole axis would have.
+TEST(DiagramLabels, TicksOfTheVisiblePartAtAnyZoom)
+{
+    const std::optional<TKonstrukce> k = Accepted({"15", "0,11", "177", "0,41", "220", "0,25", 1, 3});
+    ASSERT_TRUE(k);
+    const std::optional<Diagram> d = MakeDiagram(*k, ReadCharacteristicPoints(*k));
+    ASSERT_TRUE(d);
+    QImage probe(8, 8, QImage::Format_RGB32);
+    QPainter painter(&probe);
+    for (double zoom : {10.0, 240.0, 2400.0}) {
+        int ticks = 0;
+        for (const PlacedLabel& label :
+             PlaceDiagramLabels(painter, d->scene, d->page, ViewOn(*d, QPointF(20, 0), zoom)).labels)
+            ticks += label.text.front().isDigit() && label.box.top() > d->page.origin.y() ? 1 : 0;
+        EXPECT_GE(ticks, 4) << zoom;
     }
 }
 

@@ -43,8 +43,8 @@ inline TypedInput RandomMotor(std::mt19937_64& random)
     z.UcNakr = Text(cosk, 2);
     z.FazoveNapeti = Text(uf, 0);
     z.R1f = Text(r1, 3);
-    z.Spotrebic = static_cast<int>(uniform(0, PhaseCount - 1));
-    z.SynchrOtacky = static_cast<int>(uniform(0, SpeedCount - 1));
+    z.SpotrebicIndex = static_cast<int>(uniform(0, PhaseCount - 1));
+    z.SynchrOtackyIndex = static_cast<int>(uniform(0, SpeedCount - 1));
     return z;
 }
 
