@@ -24,13 +24,13 @@ CurvesView::CurvesView(QWidget* parent) : QWidget(parent)
     setFont(ScreenTextFont());
 }
 
-void CurvesView::SetCalculation(const TKonstrukce& k, const CharacteristicPoints& c)
+void CurvesView::SetCalculation(const diagram::Diagram& d)
 {
     SetPointerSlip(std::nullopt);
     SetMarker(std::nullopt, false);
-    record_ = k;
-    points_ = c;
-    curves_ = diagram::MakeCurves(axis_, k, c);
+    record_ = d.record;
+    sets_ = d.curves;
+    curves_ = &sets_->Against(axis_);
     Invalidate();
 }
 
@@ -39,8 +39,8 @@ void CurvesView::SetAxis(diagram::CurvesAxis axis)
     if (axis == axis_)
         return;
     axis_ = axis;
-    if (record_ && points_) {
-        curves_ = diagram::MakeCurves(axis_, *record_, *points_);
+    if (sets_) {
+        curves_ = &sets_->Against(axis_);
         layout_.reset();
         picture_ = QPixmap();
     }
@@ -79,8 +79,9 @@ const diagram::CurvesLayout& CurvesView::Layout()
         QPixmap probe(1, 1);
         probe.setDevicePixelRatio(devicePixelRatioF());
         QPainter p(&probe);
-        layout_ = diagram::LayOutCurves(p, *curves_, QRectF(rect()).adjusted(Margin, Margin, -Margin, -Margin),
-                                        diagram::ScreenPixelsPerMm(QFontInfo(font()).pixelSize()), true);
+        layout_ = diagram::LayOutCurves(
+            p, *curves_, QRectF(rect()).adjusted(Margin, Margin, -Margin, -Margin),
+            diagram::DevicePolicy::Screen(diagram::ScreenPixelsPerMm(QFontInfo(font()).pixelSize())));
     }
     return *layout_;
 }

@@ -7,21 +7,23 @@
 #include <optional>
 
 #include "CurvesPainter.h"
+#include "Diagram.h"
 
 class CurvesView : public QWidget {
     Q_OBJECT
 public:
     explicit CurvesView(QWidget* parent = nullptr);
 
-    // Shows the curves of an accepted record.
-    void SetCalculation(const TKonstrukce& k, const CharacteristicPoints& c);
+    // Shows the curves of an accepted calculation, as its diagram has them.
+    void SetCalculation(const diagram::Diagram& d);
     // Against slip (as at start) or against output.
     void SetAxis(diagram::CurvesAxis axis);
     diagram::CurvesAxis Axis() const { return axis_; }
     // The operating point asked for: a dashed line at it over the curves; nothing: none.
     void SetOperatingPoint(std::optional<OperatingPoint> point);
     const std::optional<OperatingPoint>& PointShown() const { return point_; }
-    const std::optional<diagram::CurveSet>& CurrentCurves() const { return curves_; }
+    // The curves shown, on the present axis; none before a calculation.
+    const diagram::CurveSet* CurrentCurves() const { return curves_; }
     // The slip the cursor marks, from the pointer here or from the diagram; nothing when none.
     std::optional<double> MarkedSlip() const;
 
@@ -53,10 +55,10 @@ private:
     void Invalidate();
 
     std::optional<TKonstrukce> record_;
-    std::optional<CharacteristicPoints> points_;
+    std::optional<diagram::DiagramCurves> sets_; // against slip and against output
     diagram::CurvesAxis axis_ = diagram::CurvesAxis::Slip;
     std::optional<OperatingPoint> point_;
-    std::optional<diagram::CurveSet> curves_;
+    const diagram::CurveSet* curves_ = nullptr;   // the one of `sets_` on the present axis
     std::optional<diagram::CurvesLayout> layout_; // for the present size
     QPixmap picture_;                             // the curves without the marker, for the present size
     qreal layoutRatio_ = 0;                       // the device pixel ratio they were made for

@@ -17,6 +17,7 @@
 #include "CurvesPainter.h"
 #include "DiagramExport.h"
 #include "DiagramTexts.h"
+#include "DrawingConstants.h"
 #include "ErrorDisplay.h"
 #include "GridTexts.h"
 #include "PageChoiceDialog.h"
@@ -211,7 +212,7 @@ std::optional<QString> PrintOn(QPrinter& printer, const diagram::Diagram& d, std
     QPainter painter;
     if (!painter.begin(&printer))
         return PrintFailed;
-    const double pixelsPerMm = printer.resolution() / 25.4;
+    const double pixelsPerMm = printer.resolution() / diagram::MmPerInch;
     painter.scale(pixelsPerMm, pixelsPerMm);
     diagram::PaintPage(painter, d, *layout, pixelsPerMm);
     // The curves on the same paper turned landscape.
@@ -223,8 +224,8 @@ std::optional<QString> PrintOn(QPrinter& printer, const diagram::Diagram& d, std
     const QSizeF landscape = printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
     painter.resetTransform();
     painter.scale(pixelsPerMm, pixelsPerMm);
-    diagram::PaintCurvesPage(painter, diagram::MakeCurves(d.record, d.points), OperatingRows(d.points),
-                             d.texts.inputsLine, landscape, diagram::PointOf(d));
+    diagram::PaintCurvesPage(painter, d.curves.slip, OperatingRows(d.points), d.texts.inputsLine, landscape,
+                             diagram::PointOf(d));
     // And the working characteristics against output.
     if (!printer.newPage()) {
         painter.end();
@@ -232,8 +233,7 @@ std::optional<QString> PrintOn(QPrinter& printer, const diagram::Diagram& d, std
     }
     painter.resetTransform();
     painter.scale(pixelsPerMm, pixelsPerMm);
-    diagram::PaintOutputCurvesPage(painter, diagram::MakeOutputCurves(d.record, d.points), d.texts.inputsLine,
-                                   landscape, diagram::PointOf(d));
+    diagram::PaintOutputCurvesPage(painter, d.curves.output, d.texts.inputsLine, landscape, diagram::PointOf(d));
     if (!painter.end())
         return PrintFailed;
     return std::nullopt;

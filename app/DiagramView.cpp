@@ -329,8 +329,7 @@ const QPixmap& DiagramView::Drawing() const
     diagram::PaintTarget target;
     target.visible = QRectF(topLeft_, QSizeF(size()) / zoom_);
     target.pixelsPerMm = zoom_ * key.pixelRatio; // device pixels: the paper's lines and hairlines
-    target.styleScale = diagram::ScreenPixelsPerMm(QFontInfo(font()).pixelSize()) / zoom_;
-    target.screen = true;
+    target.device = diagram::DevicePolicy::Screen(diagram::ScreenPixelsPerMm(QFontInfo(font()).pixelSize()) / zoom_);
     // The corner boxes stand over the drawing: no name goes under them.
     const QSizeF box = ValueBoxSize();
     target.keepClear.push_back(

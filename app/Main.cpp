@@ -551,11 +551,11 @@ void TMainForm::ShowDiagram(bool fit)
         d->texts.note = QString::fromStdString(current_->motor.note);
     }
     const std::optional<OperatingPoint> at = diagram::PointOf(*d);
+    Curves->SetCalculation(*d);
     if (fit)
         Diagram->SetDiagram(std::move(*d));
     else
         Diagram->ReplaceDiagram(std::move(*d));
-    Curves->SetCalculation(Konstrukce, c);
     Curves->SetOperatingPoint(at);
     PointBar->ShowMessage(asked ? QString::fromStdString(NoPointText(asked->quantity, asked->value, asked->solution))
                                 : QString());

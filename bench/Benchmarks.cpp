@@ -302,8 +302,9 @@ void PaintCurvesPanel(QImage& image, const diagram::CurveSet& curves)
 {
     image.fill(Qt::white);
     QPainter p(&image);
-    const diagram::CurvesLayout l = diagram::LayOutCurves(p, curves, QRectF(QPointF(0, 0), QSizeF(ViewSize)),
-                                                          diagram::LeastScreenPixelsPerMm, true);
+    const diagram::CurvesLayout l = diagram::LayOutCurves(
+        p, curves, QRectF(QPointF(0, 0), QSizeF(ViewSize)),
+        diagram::DevicePolicy::Screen(diagram::LeastScreenPixelsPerMm));
     diagram::PaintCurves(p, curves, l);
     p.end();
     benchmark::DoNotOptimize(image.bits());
@@ -337,7 +338,7 @@ public:
         form_.resize(ViewSize);
         form_.show();
         const diagram::Diagram d = DefaultDiagram();
-        form_.Curves->SetCalculation(d.record, d.points);
+        form_.Curves->SetCalculation(d);
         form_.Diagram->SetDiagram(d);
         QApplication::processEvents();
     }

@@ -220,11 +220,6 @@ CurveSet MakeOutputCurves(const TKonstrukce& k, const CharacteristicPoints& c, i
     return set;
 }
 
-CurveSet MakeCurves(CurvesAxis axis, const TKonstrukce& k, const CharacteristicPoints& c)
-{
-    return axis == CurvesAxis::Output ? MakeOutputCurves(k, c) : MakeCurves(k, c);
-}
-
 Axis ValueAxis(const Plot& plot, double length, double spacing)
 {
     Axis axis;

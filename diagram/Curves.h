@@ -81,7 +81,6 @@ CurveSet MakeCurves(const TKonstrukce& k, const CharacteristicPoints& c, int int
 // to the maximum (`c`'s), each the solver's point of smaller slip; the characteristic points that lie
 // on that side marked, the others pointed at beyond its end. Empty plots without a maximum output.
 CurveSet MakeOutputCurves(const TKonstrukce& k, const CharacteristicPoints& c, int intervals = CurveIntervals);
-CurveSet MakeCurves(CurvesAxis axis, const TKonstrukce& k, const CharacteristicPoints& c);
 
 // Where `p` stands on the x axis of `c`: its slip, or its output in kW; nothing off the axis (beyond
 // slip 1, or on the unstable side of the maximum output).

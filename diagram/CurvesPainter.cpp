@@ -8,8 +8,8 @@
 #include <cmath>
 
 #include "DevicePixels.h"
-#include "DiagramPainter.h"
 #include "DiagramTexts.h"
+#include "DrawingPrimitives.h"
 #include "Palette.h"
 #include "Typesetter.h"
 
@@ -33,13 +33,11 @@ constexpr double CurveWidth = 0.45;
 constexpr double FrameWidth = 0.2;
 constexpr double GridWidth = 0.12;
 constexpr double RowMark = 1.1; // diameter of a table point
-constexpr double SymbolSize = 2.6;
-constexpr double SymbolReach = 1.15; // how far a symbol's corners reach, of half its size
+constexpr double SymbolSize = SymbolMm;
 constexpr double ArrowLength = 2.4;
 constexpr double MarkerDot = 1.7;
 constexpr double MarkerWidth = 0.25;
 constexpr double Halo = 0.3;
-constexpr double HairlinePixels = 1.5;
 // How far a curve on screen may stray from its samples: well below what the eye tells apart.
 constexpr double ScreenTolerancePixels = 0.2;
 constexpr double NameSpacing = 0.5;
@@ -132,11 +130,6 @@ QList<QLineF> Dashed(const QPolygonF& line, const QList<qreal>& pattern, double 
     return dashes;
 }
 
-QRectF Square(QPointF centre, double side)
-{
-    return {centre - QPointF(side / 2, side / 2), QSizeF(side, side)};
-}
-
 // The width of a plot's legends, in their long or short form.
 double LegendWidth(Typesetter& type, const Plot& plot, bool shortForm, double unit)
 {
@@ -154,7 +147,7 @@ class CurvesPainting {
 public:
     CurvesPainting(QPainter& p, const CurveSet& c, const CurvesLayout& l)
         : p_(p),
-          type_(p, l.screen),
+          type_(p, l.device),
           c_(c),
           l_(l),
           placers_{LabelPlacer(l.plots[0]), LabelPlacer(l.plots[1]), LabelPlacer(l.plots[2]), LabelPlacer(l.plots[3])}
@@ -215,21 +208,19 @@ public:
     }
 
 private:
-    double U(double mm) const { return mm * l_.unit; }
+    double U(double mm) const { return l_.device.Size(mm); }
 
-    // A horizontal or vertical line `widthMm` wide; on screen a thin one is a row or column of whole
-    // pixels, which fills many times faster than a stroked hairline.
+    // A horizontal or vertical line `widthMm` wide; a hairline is a row or column of whole device pixels,
+    // which fills many times faster than a stroked one.
     void Rule(QPointF a, QPointF b, const QColor& colour, double widthMm)
     {
-        if (l_.screen) {
+        if (l_.device.pixelRules && l_.device.Hairline(U(widthMm) * p_.deviceTransform().m11())) {
             const InDevicePixels device(p_);
-            if (U(widthMm) * device.Scale() <= HairlinePixels) {
-                const QPointF da = device.Map(a), db = device.Map(b);
-                const QPointF from(std::floor(std::min(da.x(), db.x())), std::floor(std::min(da.y(), db.y())));
-                const QPointF to(std::floor(std::max(da.x(), db.x())) + 1, std::floor(std::max(da.y(), db.y())) + 1);
-                p_.fillRect(QRectF(from, to), colour);
-                return;
-            }
+            const QPointF da = device.Map(a), db = device.Map(b);
+            const QPointF from(std::floor(std::min(da.x(), db.x())), std::floor(std::min(da.y(), db.y())));
+            const QPointF to(std::floor(std::max(da.x(), db.x())) + 1, std::floor(std::max(da.y(), db.y())) + 1);
+            p_.fillRect(QRectF(from, to), colour);
+            return;
         }
         QPen pen(colour, U(widthMm));
         pen.setCapStyle(Qt::FlatCap);
@@ -285,7 +276,7 @@ private:
         p_.setClipRect(l_.plots[i].adjusted(-U(CurveWidth), -U(CurveWidth), U(CurveWidth), U(CurveWidth)),
                        Qt::IntersectClip);
         for (const Curve& curve : plot.curves) {
-            QPen pen = CurvePen(curve.quantity, l_.unit);
+            QPen pen = CurvePen(curve.quantity, l_.device.styleScale);
             // Each unbroken run of samples as one line.
             std::vector<QPolygonF> runs(1);
             for (std::size_t k = 0; k < curve.values.size(); ++k) {
@@ -295,13 +286,13 @@ private:
                     runs.emplace_back();
             }
             for (const QPolygonF& run : runs) {
-                if (!l_.screen) {
+                if (!l_.device.splitStrokes) {
                     p_.setPen(pen);
                     p_.drawPolyline(run);
                     continue;
                 }
-                // On screen a wide line is stroked far faster as short separate strokes, the dashes
-                // laid out here; square ends close the joints.
+                // A wide line is stroked far faster as short separate strokes, the dashes laid out
+                // here; square ends close the joints.
                 QList<QLineF> strokes;
                 if (pen.style() == Qt::SolidLine) {
                     const QPolygonF line = Simplified(run, ScreenTolerancePixels);
@@ -460,14 +451,14 @@ private:
     {
         const Plot& plot = c_.plots[i];
         const QRectF& r = l_.plots[i];
-        const bool shortForm = LegendWidth(type_, plot, false, l_.unit) > r.width();
+        const bool shortForm = LegendWidth(type_, plot, false, l_.device.styleScale) > r.width();
         double x = r.left();
         const double y = r.top() - U(LineGap);
         for (const Curve& curve : plot.curves) {
             const QString& text = shortForm ? curve.shortLegend : curve.legend;
             const QRectF box = type_.Measure(QPointF(x + U(LegendSample + LabelGap), y), text, U(LegendSize),
                                              Qt::AlignLeft | Qt::AlignBottom);
-            QPen pen = CurvePen(curve.quantity, l_.unit);
+            QPen pen = CurvePen(curve.quantity, l_.device.styleScale);
             pen.setWidthF(pen.widthF() * 1.3);
             p_.setPen(pen);
             p_.drawLine(QPointF(x, box.center().y()), QPointF(x + U(LegendSample), box.center().y()));
@@ -526,7 +517,7 @@ double Sum(const std::vector<double>& v, double each)
 // The operating table, right-aligned numbers under their captions, in `r`; the row `bold` in bold.
 void PaintTable(QPainter& p, const WideGridRows& table, const QRectF& r, double size, std::size_t bold)
 {
-    Typesetter type(p, false);
+    Typesetter type(p, DevicePolicy::Paper());
     const std::vector<double> widths = ColumnWidths(type, table, size, bold);
     const double width = Sum(widths, ColumnGap) - ColumnGap;
     const double pitch = std::min(MaxRowPitch, (r.height() - 2 * size) / std::max<std::size_t>(table.size() + 1, 1));
@@ -586,18 +577,18 @@ QPointF CurvesLayout::PointOf(int plot, double v, double value) const
 std::optional<double> CurvesLayout::XAt(double px) const
 {
     const QRectF& r = plots.front();
-    const double reach = 2 * unit; // the pointer need not hit the ends exactly
+    const double reach = 2 * device.styleScale; // the pointer need not hit the ends exactly
     if (!(r.width() > 0) || px < r.left() - reach || px > r.right() + reach)
         return std::nullopt;
     return x.from + std::clamp((px - r.left()) / r.width(), 0.0, 1.0) * (x.to - x.from);
 }
 
-CurvesLayout LayOutCurves(QPainter& p, const CurveSet& c, const QRectF& area, double unit, bool screen)
+CurvesLayout LayOutCurves(QPainter& p, const CurveSet& c, const QRectF& area, const DevicePolicy& device)
 {
     CurvesLayout l;
-    l.unit = unit;
-    l.screen = screen;
-    Typesetter type(p, screen);
+    l.device = device;
+    const double unit = device.styleScale;
+    Typesetter type(p, device);
     auto u = [unit](double mm) { return mm * unit; };
     const double tickHeight = type.Measure({}, QStringLiteral("0"), u(TickLabelSize), Qt::AlignLeft).height();
     const double titleHeight = type.Measure({}, SpeedTitle, u(TitleSize), Qt::AlignLeft).height();
@@ -701,11 +692,11 @@ void PaintCurvesMarker(QPainter& p, const CurveSet& c, const CurvesLayout& l, co
         return;
     const double s = static_cast<double>(*at.slip);
     const double x = l.XOf(*along);
-    const double u = l.unit;
+    const double u = l.device.styleScale;
     const QRectF column = l.Column();
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    if (l.screen) {
+    if (l.device.pixelRules) {
         const InDevicePixels device(p);
         const QRectF line = device.Map(QRectF(x, column.top(), 0, column.height()));
         p.fillRect(QRectF(std::floor(line.left()), line.top(), 1, line.height()), Palette::Black);
@@ -724,7 +715,7 @@ void PaintCurvesMarker(QPainter& p, const CurveSet& c, const CurvesLayout& l, co
 
     // The slip and the speed (against output: the output and the slip) in one box on the titles' row,
     // or over the plots, where it covers none of the scales' texts.
-    Typesetter type(p, l.screen);
+    Typesetter type(p, l.device);
     const QString text = c.axis == CurvesAxis::Slip
         ? QStringLiteral("s = ") + ValueText(at.slip) + QStringLiteral("; n = ") +
             TickText((1 - s) * c.synchronousSpeed, Series{1, 0}) + QStringLiteral(" 1/min")
@@ -766,15 +757,15 @@ void PaintCurvesPoint(QPainter& p, const CurveSet& c, const CurvesLayout& l, con
     if (!along)
         return;
     const double x = l.XOf(*along);
-    const double u = l.unit;
+    const double u = l.device.styleScale;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    QPen pen(Palette::Black, l.screen ? 1.0 : PointLineWidth * u);
+    QPen pen(Palette::Black, l.device.pixelRules ? 1.0 : PointLineWidth * u);
     pen.setDashPattern(PointLineDashes);
     pen.setCapStyle(Qt::FlatCap);
     p.setPen(pen);
-    // On screen on the middle of a pixel, so that the one-pixel line stays sharp.
-    const double at_x = l.screen ? std::floor(x) + 0.5 : x;
+    // A one-pixel line on the middle of a pixel, so that it stays sharp.
+    const double at_x = l.device.pixelRules ? std::floor(x) + 0.5 : x;
     for (const QRectF& plot : l.plots)
         p.drawLine(QPointF(at_x, plot.top()), QPointF(at_x, plot.bottom()));
     p.setPen(QPen(Palette::Black, 0.25 * u));
@@ -802,7 +793,7 @@ QRectF PaintPageFrame(QPainter& p, const QString& title, const QString& inputs, 
     p.drawLine(frame.topLeft() + QPointF(0, HeaderHeight), frame.topRight() + QPointF(0, HeaderHeight));
     p.drawLine(frame.topLeft() + QPointF(0, header), frame.topRight() + QPointF(0, header));
     p.restore();
-    Typesetter type(p, false);
+    Typesetter type(p, DevicePolicy::Paper());
     type.Draw(frame.topLeft() + QPointF(3, HeaderHeight / 2), title, 3.4, Qt::AlignLeft | Qt::AlignVCenter, true);
     // The motor's inputs on one line, smaller where the paper is narrow.
     const QString line = QStringLiteral("Vstupní hodnoty: ") + inputs;
@@ -819,7 +810,7 @@ void PaintOutputCurvesPage(QPainter& p, const CurveSet& c, const QString& inputs
                            const std::optional<OperatingPoint>& point)
 {
     const QRectF body = PaintPageFrame(p, OutputPageTitle, inputs, pageMm);
-    const CurvesLayout l = LayOutCurves(p, c, body, CurvesUnit, false);
+    const CurvesLayout l = LayOutCurves(p, c, body, DevicePolicy::Paper(CurvesUnit));
     PaintCurves(p, c, l);
     if (point)
         PaintCurvesPoint(p, c, l, *point);
@@ -833,7 +824,7 @@ void PaintCurvesPage(QPainter& p, const CurveSet& c, const WideGridRows& table, 
     if (point)
         rows.push_back(OperatingRow(*point));
     const std::size_t bold = point ? rows.size() - 1 : 0; // the header's row is bold anyway
-    Typesetter type(p, false);
+    Typesetter type(p, DevicePolicy::Paper());
     double size = TableSize;
     double tableWidth = Sum(ColumnWidths(type, rows, size, bold), ColumnGap) - ColumnGap;
     if (tableWidth > TableShare * body.width()) {
@@ -844,7 +835,7 @@ void PaintCurvesPage(QPainter& p, const CurveSet& c, const WideGridRows& table, 
     PaintTable(p, rows, tableArea, size, bold);
 
     const QRectF curvesArea(body.left(), body.top(), body.width() - tableWidth - 2 * PageInset, body.height());
-    const CurvesLayout l = LayOutCurves(p, c, curvesArea, CurvesUnit, false);
+    const CurvesLayout l = LayOutCurves(p, c, curvesArea, DevicePolicy::Paper(CurvesUnit));
     PaintCurves(p, c, l);
     if (point)
         PaintCurvesPoint(p, c, l, *point);

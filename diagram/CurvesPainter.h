@@ -11,6 +11,7 @@
 
 #include "Characteristic.h"
 #include "Curves.h"
+#include "DevicePolicy.h"
 #include "GridTexts.h"
 #include "LabelPlacer.h"
 
@@ -20,8 +21,7 @@ namespace diagram {
 
 // Where the plots stand in an area, in the painter's units.
 struct CurvesLayout {
-    double unit = 1;     // painter units per millimetre of paper: text, lines and symbols
-    bool screen = false; // pixels: text in whole pixels, thin lines one pixel wide
+    DevicePolicy device; // how the target draws; its style scale: painter units per millimetre of paper
     std::array<QRectF, PlotCount> plots;
     std::array<Axis, PlotCount> axes;
     Axis x, speed; // the slip or output axis; the speed scale along the slip axis
@@ -42,9 +42,8 @@ struct CurvesLayout {
     QRectF Column() const { return plots.front().united(plots.back()); }
 };
 
-// Lays the plots out in `area` (painter units) with `unit` painter units per paper millimetre; on
-// `screen` the painter's units are device pixels.
-CurvesLayout LayOutCurves(QPainter& p, const CurveSet& c, const QRectF& area, double unit, bool screen);
+// Lays the plots out in `area` (painter units) for a target that draws as `device` says.
+CurvesLayout LayOutCurves(QPainter& p, const CurveSet& c, const QRectF& area, const DevicePolicy& device);
 // The plots, their axes, legends, curves and marks.
 void PaintCurves(QPainter& p, const CurveSet& c, const CurvesLayout& l);
 // The linked cursor: a vertical line at `at`, its values on the curves, and its slip and speed (its

@@ -24,14 +24,14 @@
 #include <unistd.h>
 
 #include "CurvesPainter.h"
+#include "DrawingConstants.h"
 #include "GridTexts.h"
 
 namespace diagram {
 
 namespace {
 
-constexpr double MmPerInch = 25.4;
-constexpr int PdfResolution = 1200;
+constexpr int PdfResolution = VectorDpi;
 constexpr int PngBestDpi = 300;
 constexpr double PngMaxPixels = 16e6;
 // SVG: 10 device units per mm, so that the integer size states the page to 0.1 mm.
@@ -70,25 +70,17 @@ std::vector<DocumentPage> DiagramDocument(const Diagram& d)
     return DiagramDocument(d, d.page, CurvesPageSize);
 }
 
-std::optional<OperatingPoint> PointOf(const Diagram& d)
-{
-    if (!d.scene.operatingPoint || !d.asked || !d.asked->solution.point)
-        return std::nullopt;
-    return d.asked->solution.point->values;
-}
-
 std::vector<DocumentPage> DiagramDocument(const Diagram& d, const PageLayout& page, QSizeF curvesMm)
 {
     return {
         {page.page, [&d, &page](QPainter& p) { PaintPage(p, d, page); }},
         {curvesMm,
          [&d, curvesMm](QPainter& p) {
-             PaintCurvesPage(p, MakeCurves(d.record, d.points), OperatingRows(d.points), d.texts.inputsLine, curvesMm,
-                             PointOf(d));
+             PaintCurvesPage(p, d.curves.slip, OperatingRows(d.points), d.texts.inputsLine, curvesMm, PointOf(d));
          }},
         {curvesMm,
          [&d, curvesMm](QPainter& p) {
-             PaintOutputCurvesPage(p, MakeOutputCurves(d.record, d.points), d.texts.inputsLine, curvesMm, PointOf(d));
+             PaintOutputCurvesPage(p, d.curves.output, d.texts.inputsLine, curvesMm, PointOf(d));
          }},
     };
 }

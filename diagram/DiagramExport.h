@@ -34,8 +34,6 @@ struct DocumentPage {
 // `page`: keep them.
 std::vector<DocumentPage> DiagramDocument(const Diagram& d);
 std::vector<DocumentPage> DiagramDocument(const Diagram& d, const PageLayout& page, QSizeF curvesMm);
-// The operating point drawn on the diagram `d`, if any.
-std::optional<OperatingPoint> PointOf(const Diagram& d);
 
 // The pages as one PDF document; false when painting or the device failed.
 bool WritePdf(QIODevice& device, const std::vector<DocumentPage>& pages);

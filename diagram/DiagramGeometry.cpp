@@ -3,13 +3,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
+
+#include "DrawingConstants.h"
 
 namespace diagram {
 
 namespace {
 
-constexpr double Pi = std::numbers::pi;
 constexpr double Tolerance = 1e-9; // relative: rounding of the record's own values
 constexpr int ExponentLimit = SeriesExponentLimit;
 constexpr double TangentHalfLength = 0.3; // of the radius, each side of a tangent point
@@ -27,12 +27,6 @@ bool Finite(QPointF p)
 double Length(QPointF v)
 {
     return std::hypot(v.x(), v.y());
-}
-
-QPointF Unit(QPointF v)
-{
-    const double l = Length(v);
-    return l > 0 ? v / l : QPointF(0, 0);
 }
 
 // The line through `p` along `direction`, `half` long each side.
@@ -258,9 +252,14 @@ QString SymbolName(Symbol symbol)
     return QStringLiteral("P1max");
 }
 
+QPointF OnCircle(QPointF centre, double radius, double angle)
+{
+    return centre + radius * QPointF(std::cos(angle), std::sin(angle));
+}
+
 QPointF OnCircle(const Scene& s, double angle)
 {
-    return s.centre + s.radius * QPointF(std::cos(angle), std::sin(angle));
+    return OnCircle(s.centre, s.radius, angle);
 }
 
 // ---- Paper ----

@@ -84,6 +84,7 @@ Scene BuildScene(const TKonstrukce& k, const CharacteristicPoints& c,
 
 // The point of the circle at `angle` (radians about the centre, y up).
 QPointF OnCircle(const Scene& s, double angle);
+QPointF OnCircle(QPointF centre, double radius, double angle);
 
 // ---- Paper ----
 

@@ -1,16 +1,15 @@
-// One painting routine for every device: the main window, PDF, SVG, PNG and the printer.
+// The diagram's content on every device (the main window, PDF, SVG, PNG and the printer): which points,
+// lines and names, and the title block; drawn with the primitives of DrawingPrimitives.h.
 #include "DiagramPainter.h"
 
-#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
-#include "DevicePixels.h"
+#include "DrawingPrimitives.h"
 #include "Palette.h"
 #include "Typesetter.h"
 
@@ -18,48 +17,19 @@ namespace diagram {
 
 namespace {
 
-constexpr double Pi = std::numbers::pi;
-
-// Millimetre paper: light blue-grey that prints as a light grey and never competes with the lines.
-struct GridLevel {
-    double spacing; // mm
-    QColor colour;
-    double width; // mm on paper
-};
-const GridLevel GridLevels[] = {
-    {1, QColor(0xDD, 0xE7, 0xEE), 0.06},
-    {5, QColor(0xBB, 0xCF, 0xDC), 0.12},
-    {10, QColor(0x94, 0xB3, 0xC6), 0.2},
-};
-constexpr double MinGridPixels = 4;
-
-// Sizes on paper, in mm.
-constexpr double NameSize = 3.2;      // Ao, Ak, …
-constexpr double MarkNameSize = 2.4;  // Mmax, …
-constexpr double TickLabelSize = 2.4; // axis numbers
-constexpr double SlipLabelSize = 2.1; // 0, 0,1, … 1
-constexpr double AxisTitleSize = 2.8; // I · sin φ (A)
-constexpr double PointDot = 1.0;      // diameter of a named point
-constexpr double OperatingDot = 1.0;  // diameter of an operating point
-constexpr double SymbolSize = 2.6;    // characteristic point symbols
-constexpr double SymbolReach = 1.15;  // how far a symbol's corners reach, of half its size
-constexpr double ArrowSize = 2.2;     // axis and phasor arrowheads
-constexpr double AxisOverrun = 6;     // axes beyond the outermost point
+// Sizes on paper, in mm; those the operating point's drawing shares are the drawings' own.
+constexpr double NameSize = NameMm;          // Ao, Ak, …
+constexpr double MarkNameSize = BodyTextMm;  // Mmax, …
+constexpr double TickLabelSize = BodyTextMm; // axis numbers
+constexpr double SlipLabelSize = 2.1;        // 0, 0,1, … 1
+constexpr double AxisTitleSize = 2.8;        // I · sin φ (A)
+constexpr double PointDot = 1.0;             // diameter of a named point
+constexpr double OperatingDot = 1.0;         // diameter of an operating point
+constexpr double SymbolSize = SymbolMm;      // characteristic point symbols
+constexpr double ArrowSize = ArrowMm;        // axis and phasor arrowheads
+constexpr double AxisOverrun = 6;            // axes beyond the outermost point
 constexpr double TickLength = 1.2;
-constexpr double LabelGap = 1.6;              // between a point and its name
-constexpr double CurveTolerancePixels = 0.25; // how far a drawn arc may stray from the circle
-constexpr double HairlinePixels = 1.5;        // on screen, lines up to this wide are drawn one pixel wide
-
-QPointF Unit(QPointF v)
-{
-    const double l = std::hypot(v.x(), v.y());
-    return l > 0 ? v / l : QPointF(0, 0);
-}
-
-QRectF Square(QPointF centre, double side)
-{
-    return {centre - QPointF(side / 2, side / 2), QSizeF(side, side)};
-}
+constexpr double LabelGap = LabelGapMm; // between a point and its name
 
 const QString PowerLineName = QStringLiteral("přímka výkonu");
 const QString TorqueLineName = QStringLiteral("přímka momentu");
@@ -88,11 +58,16 @@ QString EdgeMarkerText(Side side, const QString& names)
 class Painting {
 public:
     Painting(QPainter& p, const Scene& s, const PageLayout& l, const PaintTarget& t)
-        : p_(p), type_(p, t.screen), s_(s), l_(l), t_(t), box_(l.InAmps(t.visible)), placer_(t.visible)
-    {
-        if (t.hole)
-            hole_ = l.InAmps(*t.hole);
-    }
+        : draw_(p, l, t),
+          p_(p),
+          type_(draw_.Type()),
+          s_(s),
+          l_(l),
+          t_(t),
+          box_(draw_.Box()),
+          hole_(draw_.Hole()),
+          placer_(t.visible)
+    {}
 
     void Run()
     {
@@ -116,12 +91,11 @@ public:
         if (s_.operatingPoint)
             PointDrawer().Paint(*s_.operatingPoint, pointLeaders_);
         for (int i = 1; i <= SlipCount; ++i)
-            Ring(s_.operatingPoints[i], OperatingDot);
+            if (Shown(s_.operatingPoints[i]))
+                draw_.Ring(s_.operatingPoints[i], OperatingDot);
         Points();
-        for (const PlacedLabel& label : labels.labels) {
-            p_.fillRect(label.box, Qt::white);
-            type_.DrawIn(label.TextBox(), label.text, label.size, label.bold, label.colour, false);
-        }
+        for (const PlacedLabel& label : labels.labels)
+            draw_.Label(label);
         p_.restore();
     }
 
@@ -160,69 +134,11 @@ public:
     }
 
 private:
-    double Size(double mm) const { return mm * t_.styleScale; }
+    double Size(double mm) const { return draw_.Size(mm); }
     double Pad() const { return Size(LabelPad); }
-    PointDrawing PointDrawer() { return PointDrawing(p_, type_, l_, t_, box_, hole_ ? &*hole_ : nullptr); }
-    QPointF Page(QPointF amps) const { return l_.ToPage(amps); }
-    bool Shown(QPointF amps) const { return Visible(amps, box_, hole_); }
-
-    QPen Pen(const QColor& colour, double widthMm, const QList<qreal>& dashes = {}) const
-    {
-        // On screen a line up to about a pixel wide is drawn as a hairline: the same look, far faster.
-        const bool hairline = t_.screen && Size(widthMm) * t_.pixelsPerMm <= HairlinePixels;
-        QPen pen(colour, hairline ? 0.0 : Size(widthMm));
-        pen.setCapStyle(dashes.isEmpty() ? Qt::SquareCap : Qt::FlatCap);
-        pen.setJoinStyle(Qt::RoundJoin);
-        if (!dashes.isEmpty())
-            pen.setDashPattern(dashes);
-        return pen;
-    }
-
-    void Line(const QLineF& amps, const QPen& pen)
-    {
-        if (const std::optional<QLineF> part = ClipLine(amps, box_)) {
-            p_.setPen(pen);
-            p_.drawLine(Page(part->p1()), Page(part->p2()));
-        }
-    }
-
-    void Arc(double from, double to, const QPen& pen)
-    {
-        const double radiusMm = s_.radius / l_.scale.Value();
-        const double tolerance = CurveTolerancePixels / t_.pixelsPerMm;
-        // Chords whose middle strays from the circle by at most the tolerance.
-        const double step = radiusMm > tolerance ? 2 * std::acos(1 - tolerance / radiusMm) : Pi / 8;
-        // On screen a wide arc is a few hairlines side by side: it looks the same and strokes ten times
-        // faster than one wide antialiased line.
-        std::vector<double> offsets{0}; // mm out from the circle
-        QPen drawn = pen;
-        const double widthPixels = pen.widthF() * t_.pixelsPerMm;
-        if (t_.screen && widthPixels > HairlinePixels) {
-            const int lines = static_cast<int>(std::ceil(widthPixels)) + 1;
-            offsets.clear();
-            for (int i = 0; i < lines; ++i)
-                offsets.push_back((i / (lines - 1.0) - 0.5) * (widthPixels - 1) / t_.pixelsPerMm);
-            drawn.setWidthF(0);
-        }
-        p_.setPen(drawn);
-        const QPointF centre = Page(s_.centre);
-        for (const auto& [a, b] : VisibleArcs(s_.centre, s_.radius, from, to, box_, std::nullopt)) {
-            const int n = std::clamp(static_cast<int>(std::ceil(std::abs(b - a) / step)), 2, 20000);
-            QPolygonF polyline(n + 1);
-            for (int i = 0; i <= n; ++i)
-                polyline[i] = Page(OnCircle(s_, a + (b - a) * i / n));
-            for (double offset : offsets) {
-                if (offset == 0) {
-                    p_.drawPolyline(polyline);
-                    continue;
-                }
-                QPolygonF shifted(polyline);
-                for (QPointF& q : shifted)
-                    q += Unit(q - centre) * offset;
-                p_.drawPolyline(shifted);
-            }
-        }
-    }
+    PointDrawing PointDrawer() { return PointDrawing(draw_); }
+    QPointF Page(QPointF amps) const { return draw_.Page(amps); }
+    bool Shown(QPointF amps) const { return draw_.Shown(amps); }
 
     // The boxes of every mark that is drawn: named points, T′, operating points and symbols.
     std::vector<QRectF> Marks()
@@ -243,37 +159,6 @@ private:
             for (const QRectF& mark : PointDrawer().Marks(*s_.operatingPoint))
                 marks.push_back(mark);
         return marks;
-    }
-
-    void Dot(QPointF amps, double diameterMm, const QColor& colour)
-    {
-        p_.setPen(Qt::NoPen);
-        p_.setBrush(colour);
-        const double r = Size(diameterMm) / 2;
-        p_.drawEllipse(Page(amps), r, r);
-        p_.setBrush(Qt::NoBrush);
-    }
-
-    // An open dot that stands out on the circle's line.
-    void Ring(QPointF amps, double diameterMm)
-    {
-        if (!Shown(amps))
-            return;
-        p_.setPen(QPen(Palette::Black, Size(0.18)));
-        p_.setBrush(Qt::white);
-        const double r = Size(diameterMm) / 2;
-        p_.drawEllipse(Page(amps), r, r);
-        p_.setBrush(Qt::NoBrush);
-    }
-
-    void Arrowhead(QPointF tipMm, QPointF directionMm, const QColor& colour)
-    {
-        const QPointF d = Unit(directionMm) * Size(ArrowSize);
-        const QPointF n(-d.y() * 0.35, d.x() * 0.35);
-        p_.setPen(Qt::NoPen);
-        p_.setBrush(colour);
-        p_.drawPolygon(QPolygonF{tipMm, tipMm - d + n, tipMm - d - n});
-        p_.setBrush(Qt::NoBrush);
     }
 
     // A label's box with its white round it.
@@ -413,23 +298,24 @@ private:
         const QPointF ao = s_.Point(Named::Ao).at;
         const QPointF ak = s_.Point(Named::Ak).at;
         // How the centre is found by hand: the horizontal through Ao and the bisector of Ao–Ak.
-        Line(s_.diameter, Pen(Palette::Blue, 0.18, {10, 3, 2, 3}));
-        Line(s_.bisector, Pen(Palette::Grey, 0.18, {8, 4}));
+        draw_.Line(s_.diameter, draw_.Pen(Palette::Blue, 0.18, {10, 3, 2, 3}));
+        draw_.Line(s_.bisector, draw_.Pen(Palette::Grey, 0.18, {8, 4}));
         // The short-circuit ordinate that T divides.
-        Line(QLineF(QPointF(ak.x(), 0), ak), Pen(Palette::Grey, 0.18, {1, 3}));
-        Line(s_.torqueLine, Pen(Palette::BluishGreen, 0.35, {6, 3}));
+        draw_.Line(QLineF(QPointF(ak.x(), 0), ak), draw_.Pen(Palette::Grey, 0.18, {1, 3}));
+        draw_.Line(s_.torqueLine, draw_.Pen(Palette::BluishGreen, 0.35, {6, 3}));
         if (s_.efficiencyPole)
-            Line(QLineF(*s_.efficiencyPole, ao), Pen(Palette::Vermillion, 0.25, {1, 2.5}));
-        Line(s_.powerLine, Pen(Palette::Vermillion, 0.35));
+            draw_.Line(QLineF(*s_.efficiencyPole, ao), draw_.Pen(Palette::Vermillion, 0.25, {1, 2.5}));
+        draw_.Line(s_.powerLine, draw_.Pen(Palette::Vermillion, 0.35));
         for (const CharacteristicMark& m : s_.characteristic)
             if (m.construction)
-                Line(*m.construction, Pen(SymbolColour(m.symbol), 0.25, {1.5, 2.5}));
+                draw_.Line(*m.construction, draw_.Pen(SymbolColour(m.symbol), 0.25, {1.5, 2.5}));
     }
 
     void Circle()
     {
-        Arc(s_.arcEnd, -Pi, Pen(Palette::Blue, 0.22)); // the rest of the circle, from A∞ on to Ao
-        Arc(Pi, s_.arcEnd, Pen(Palette::Blue, 0.5));   // the arc from Ao through Ak to A∞
+        // The rest of the circle, from A∞ on to Ao; the arc from Ao through Ak to A∞.
+        draw_.Arc(s_.centre, s_.radius, s_.arcEnd, -Pi, draw_.Pen(Palette::Blue, 0.22));
+        draw_.Arc(s_.centre, s_.radius, Pi, s_.arcEnd, draw_.Pen(Palette::Blue, 0.5));
     }
 
     // The axes' extent and ends, shared by the lines and their labels.
@@ -466,18 +352,18 @@ private:
     void Axes()
     {
         const AxisLines a = AxesOf();
-        const QPen pen = Pen(Palette::Black, 0.3);
-        Line(a.x, pen);
-        Line(a.y, pen);
+        const QPen pen = draw_.Pen(Palette::Black, 0.3);
+        draw_.Line(a.x, pen);
+        draw_.Line(a.y, pen);
         if (Shown(a.x.p2()))
-            Arrowhead(Page(a.x.p2()), QPointF(1, 0), Palette::Black);
+            draw_.Arrowhead(Page(a.x.p2()), QPointF(1, 0), Palette::Black);
         if (Shown(a.y.p2()))
-            Arrowhead(Page(a.y.p2()), QPointF(0, -1), Palette::Black);
+            draw_.Arrowhead(Page(a.y.p2()), QPointF(0, -1), Palette::Black);
 
         // The voltage phasor along the active axis.
-        Line(QLineF(QPointF(0, 0), a.uf), Pen(Palette::Black, 0.7));
+        draw_.Line(QLineF(QPointF(0, 0), a.uf), draw_.Pen(Palette::Black, 0.7));
         if (Shown(a.uf))
-            Arrowhead(Page(a.uf) + QPointF(0, -Size(ArrowSize) * 0.6), QPointF(0, -1), Palette::Black);
+            draw_.Arrowhead(Page(a.uf) + QPointF(0, -Size(ArrowSize) * 0.6), QPointF(0, -1), Palette::Black);
 
         p_.setPen(pen);
         for (double x : XTicks(a))
@@ -544,9 +430,9 @@ private:
 
     void SlipLine()
     {
-        Line(s_.slipLine, Pen(Palette::Orange, 0.4));
+        draw_.Line(s_.slipLine, draw_.Pen(Palette::Orange, 0.4));
         const QPointF normal = SlipNormal();
-        const QPen tick = Pen(Palette::Orange, 0.3);
+        const QPen tick = draw_.Pen(Palette::Orange, 0.3);
         p_.setPen(tick);
         for (int i = 0; i <= SlipCount; ++i) {
             if (!Shown(s_.divisions[i]))
@@ -611,18 +497,19 @@ private:
                 PaintSymbol(p_, m.symbol, Page(m.at), Size(SymbolSize));
         for (const LabelledPoint& point : s_.points)
             if (Shown(point.at))
-                Dot(point.at, PointDot, Palette::Black);
+                draw_.Dot(point.at, PointDot, Palette::Black);
         if (s_.efficiencyPole && Shown(*s_.efficiencyPole))
-            Dot(*s_.efficiencyPole, PointDot * 0.8, Palette::Black);
+            draw_.Dot(*s_.efficiencyPole, PointDot * 0.8, Palette::Black);
     }
 
+    Primitives draw_;
     QPainter& p_;
-    Typesetter type_;
+    Typesetter& type_;
     const Scene& s_;
     const PageLayout& l_;
     const PaintTarget& t_;
-    Extent box_;
-    std::optional<Extent> hole_;
+    const Extent& box_;
+    const std::optional<Extent>& hole_;
     LabelPlacer placer_;
     std::vector<PlacedLabel> labels_;
     std::vector<QLineF> pointLeaders_; // to the operating point's segments
@@ -674,7 +561,7 @@ struct LegendEntry {
 class TitleBlockPainting {
 public:
     TitleBlockPainting(QPainter& p, const TitleBlockTexts& texts, const PageLayout& l)
-        : p_(p), type_(p, false), texts_(texts), l_(l)
+        : p_(p), type_(p, DevicePolicy::Paper()), texts_(texts), l_(l)
     {}
 
     void Run()
@@ -901,115 +788,6 @@ private:
 };
 
 } // namespace
-
-QColor SymbolColour(Symbol symbol)
-{
-    switch (symbol) {
-    case Symbol::Triangle: return Palette::BluishGreen;
-    case Symbol::Square: return Palette::Vermillion;
-    case Symbol::Diamond: return Palette::ReddishPurple;
-    case Symbol::Circle: return Palette::SkyBlue;
-    case Symbol::InvertedTriangle: break;
-    }
-    return Palette::Orange;
-}
-
-void PaintSymbol(QPainter& p, Symbol symbol, QPointF c, double size)
-{
-    const double r = size / 2;
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Palette::Black, size * 0.08));
-    p.setBrush(SymbolColour(symbol));
-    switch (symbol) {
-    case Symbol::Triangle:
-        p.drawPolygon(QPolygonF{c + QPointF(0, -r * 1.1), c + QPointF(r, r * 0.75), c + QPointF(-r, r * 0.75)});
-        break;
-    case Symbol::Square: p.drawRect(QRectF(c - QPointF(r * 0.85, r * 0.85), QSizeF(r * 1.7, r * 1.7))); break;
-    case Symbol::Diamond:
-        p.drawPolygon(
-            QPolygonF{c + QPointF(0, -r * 1.15), c + QPointF(r, 0), c + QPointF(0, r * 1.15), c + QPointF(-r, 0)});
-        break;
-    case Symbol::Circle: p.drawEllipse(c, r * 0.9, r * 0.9); break;
-    case Symbol::InvertedTriangle:
-        p.drawPolygon(QPolygonF{c + QPointF(0, r * 1.1), c + QPointF(r, -r * 0.75), c + QPointF(-r, -r * 0.75)});
-        break;
-    }
-    p.restore();
-}
-
-std::optional<Diagram> MakeDiagram(const TKonstrukce& k, const CharacteristicPoints& c, const PageChoice& choice,
-                                   const std::optional<AskedPoint>& asked)
-{
-    Diagram d{k, c, BuildScene(k, c, asked ? asked->solution.point : std::nullopt), {}, {}, asked};
-    // The title block has the point's block where the diagram draws the point.
-    d.texts = MakeTitleBlockTexts(k, c, d.scene.operatingPoint ? asked : std::nullopt);
-    const std::optional<PageLayout> page = ChoosePage(d.scene, choice);
-    if (!page)
-        return std::nullopt;
-    d.page = *page;
-    return d;
-}
-
-void PaintPaper(QPainter& p, const QRectF& area, const PaintTarget& t)
-{
-    // Each level's lines, without those where a coarser level draws its own.
-    constexpr int Levels = static_cast<int>(std::size(GridLevels));
-    std::array<std::vector<double>, Levels> xs, ys;
-    for (int level = 0; level < Levels; ++level) {
-        const double s = GridLevels[level].spacing;
-        if (s * t.pixelsPerMm < MinGridPixels)
-            continue;
-        const double coarser = level + 1 < Levels ? GridLevels[level + 1].spacing : 0;
-        auto free = [coarser](double v) { return coarser == 0 || std::abs(std::remainder(v, coarser)) > 1e-6; };
-        for (double k = std::ceil(area.left() / s); k * s <= area.right(); ++k)
-            if (free(k * s))
-                xs[level].push_back(k * s);
-        for (double k = std::ceil(area.top() / s); k * s <= area.bottom(); ++k)
-            if (free(k * s))
-                ys[level].push_back(k * s);
-    }
-    p.save();
-    if (t.screen) {
-        // One-pixel lines on whole device pixels over the white area, many times faster than stroked
-        // lines: the vertical ones as one row of pixels that a texture brush repeats down the area, the
-        // horizontal ones as filled rows.
-        const InDevicePixels device(p);
-        const QRect pixels = device.Map(area).toAlignedRect();
-        if (pixels.isEmpty() || pixels.right() < 0) {
-            p.restore();
-            return;
-        }
-        QImage columns(pixels.right() + 1, 1, QImage::Format_RGB32); // columns from the device's left edge
-        columns.fill(Qt::white);
-        for (int level = 0; level < Levels; ++level)
-            for (double x : xs[level]) {
-                const int column = qRound(device.Map(QPointF(x, 0)).x());
-                if (column >= 0 && column < columns.width())
-                    columns.setPixelColor(column, 0, GridLevels[level].colour);
-            }
-        p.setBrushOrigin(0, 0);
-        p.fillRect(pixels, QBrush(columns));
-        for (int level = 0; level < Levels; ++level)
-            for (double y : ys[level])
-                p.fillRect(QRect(pixels.left(), qRound(device.Map(QPointF(0, y)).y()), pixels.width(), 1),
-                           GridLevels[level].colour);
-    } else {
-        p.setRenderHint(QPainter::Antialiasing);
-        for (int level = 0; level < Levels; ++level) {
-            QList<QLineF> lines;
-            for (double x : xs[level])
-                lines << QLineF(x, area.top(), x, area.bottom());
-            for (double y : ys[level])
-                lines << QLineF(area.left(), y, area.right(), y);
-            QPen pen(GridLevels[level].colour, GridLevels[level].width);
-            pen.setCapStyle(Qt::FlatCap);
-            p.setPen(pen);
-            p.drawLines(lines);
-        }
-    }
-    p.restore();
-}
 
 void PaintDiagram(QPainter& p, const Scene& s, const PageLayout& l, const PaintTarget& t)
 {

@@ -2,21 +2,16 @@
 #include "LabelPlacer.h"
 
 #include <cmath>
-#include <numbers>
+
+#include "DrawingConstants.h"
 
 namespace diagram {
 
 namespace {
 
-QPointF Unit(QPointF v)
-{
-    const double l = std::hypot(v.x(), v.y());
-    return l > 0 ? v / l : QPointF(1, 0);
-}
-
 QPointF Turned(QPointF v, double degrees)
 {
-    const double a = degrees * std::numbers::pi / 180;
+    const double a = degrees * Pi / 180;
     return {v.x() * std::cos(a) - v.y() * std::sin(a), v.x() * std::sin(a) + v.y() * std::cos(a)};
 }
 
@@ -80,7 +75,7 @@ std::vector<QRectF> AroundPoint(QPointF anchor, QSizeF size, QPointF direction, 
     static constexpr double Turns[] = {0, 45, -45, 90, -90, 135, -135, 180}; // degrees from the wanted side
     constexpr double FartherOut = 2.5;
     std::vector<QRectF> boxes;
-    const QPointF wanted = Unit(direction);
+    const QPointF wanted = Unit(direction, QPointF(1, 0));
     for (double distance : {gap, FartherOut * gap})
         for (double degrees : Turns) {
             const QPointF d = Turned(wanted, degrees);
@@ -96,7 +91,7 @@ std::vector<QRectF> BesideLine(QPointF a, QPointF b, QSizeF size, double gap)
     const QPointF d = b - a;
     if (!(std::hypot(d.x(), d.y()) > 0))
         return boxes;
-    const QPointF n = Unit(QPointF(-d.y(), d.x()));
+    const QPointF n = Unit(QPointF(-d.y(), d.x()), QPointF(1, 0));
     // The centre's distance from the line at which the box just touches it, plus the gap.
     const double clear = std::abs(n.x()) * size.width() / 2 + std::abs(n.y()) * size.height() / 2 + gap;
     for (double t : Along)

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "DiagramPainter.h"
 #include "DiagramTexts.h"
+#include "DrawingPrimitives.h"
 #include "Palette.h"
 #include "Typesetter.h"
 
@@ -14,19 +14,17 @@ namespace diagram {
 
 namespace {
 
-// Sizes on paper, in mm, beside the diagram's own.
+// Sizes on paper, in mm, beside the diagram's own; those it shares with the diagram are the drawings'.
 constexpr double PhasorWidth = 0.5;
 constexpr double VerticalWidth = 0.3;
 constexpr double SlipRayWidth = 0.25;
 constexpr double PointDot = 1.4;
 constexpr double SlipDot = 1.0;
-constexpr double CutHalf = 1.0; // the cuts across the vertical, each side
-constexpr double ArrowSize = 2.2;
-constexpr double NameSize = 3.2;    // X, as the named points
-constexpr double SegmentSize = 2.4; // the segments' names, as the characteristic points'
-constexpr double ReadingSize = 2.4; // the slip read on the scale
-constexpr double LabelGap = 1.6;
-constexpr double HairlinePixels = 1.5; // on screen, lines up to this wide are drawn one pixel wide
+constexpr double CutHalf = 1.0;            // the cuts across the vertical, each side
+constexpr double NameSize = NameMm;        // X, as the named points
+constexpr double SegmentSize = BodyTextMm; // the segments' names, as the characteristic points'
+constexpr double ReadingSize = BodyTextMm; // the slip read on the scale
+constexpr double LabelGap = LabelGapMm;
 constexpr double LeaderWidth = 0.15;
 // A segment's name out on a leader: this far beside the vertical, level with the segment's middle or
 // this many lines above it (the upper two segments) or below it (the lower two) first, so that the
@@ -44,17 +42,6 @@ const QString SegmentNames[] = {QStringLiteral("P2"), QStringLiteral("ΔPCu2"), 
 QPointF At(const ::Point& p)
 {
     return {static_cast<double>(p.x), static_cast<double>(p.y)};
-}
-
-QPointF Unit(QPointF v)
-{
-    const double l = std::hypot(v.x(), v.y());
-    return l > 0 ? v / l : QPointF(0, 0);
-}
-
-QRectF Square(QPointF centre, double side)
-{
-    return {centre - QPointF(side / 2, side / 2), QSizeF(side, side)};
 }
 
 bool Finite(QPointF p)
@@ -95,19 +82,21 @@ std::optional<PointConstruction> MakePointConstruction(const TKonstrukce& k, con
     return c;
 }
 
+PointDrawing::PointDrawing(Primitives& draw) : draw_(draw), type_(draw.Type()), box_(draw.Box()) {}
+
 bool PointDrawing::Shown(QPointF amps) const
 {
-    return Visible(amps, box_, hole_ ? std::optional(*hole_) : std::nullopt);
+    return draw_.Shown(amps);
 }
 
 QPointF PointDrawing::Page(QPointF amps) const
 {
-    return l_.ToPage(amps);
+    return draw_.Page(amps);
 }
 
 double PointDrawing::Size(double mm) const
 {
-    return mm * t_.styleScale;
+    return draw_.Size(mm);
 }
 
 std::vector<QRectF> PointDrawing::Marks(const PointConstruction& c) const
@@ -193,61 +182,48 @@ std::vector<QLineF> PointDrawing::PlaceLabels(const PointConstruction& c, LabelP
 
 void PointDrawing::Paint(const PointConstruction& c, const std::vector<QLineF>& leaders) const
 {
+    // The point's lines end flat, where the diagram's solid lines end square.
     auto pen = [this](double widthMm, const QList<qreal>& dashes = {}) {
-        // On screen a line up to about a pixel wide is drawn as a hairline, as the diagram's own.
-        const bool hairline = t_.screen && Size(widthMm) * t_.pixelsPerMm <= HairlinePixels;
-        QPen pen(Palette::Black, hairline ? 0.0 : Size(widthMm));
+        QPen pen(Palette::Black, draw_.PenWidth(widthMm));
         pen.setCapStyle(Qt::FlatCap);
         if (!dashes.isEmpty())
             pen.setDashPattern(dashes);
         return pen;
     };
-    auto line = [this](QPointF a, QPointF b, const QPen& pen) {
-        if (const std::optional<QLineF> part = ClipLine(QLineF(a, b), box_)) {
-            p_.setPen(pen);
-            p_.drawLine(Page(part->p1()), Page(part->p2()));
-        }
-    };
+    auto line = [this](QPointF a, QPointF b, const QPen& pen) { draw_.Line(QLineF(a, b), pen); };
     auto dot = [this](QPointF amps, double diameterMm) {
-        if (!Shown(amps))
-            return;
-        p_.setPen(Qt::NoPen);
-        p_.setBrush(Palette::Black);
-        p_.drawEllipse(Page(amps), Size(diameterMm) / 2, Size(diameterMm) / 2);
-        p_.setBrush(Qt::NoBrush);
+        if (Shown(amps))
+            draw_.Dot(amps, diameterMm, Palette::Black);
     };
 
-    p_.save();
-    p_.setRenderHint(QPainter::Antialiasing);
+    QPainter& p = draw_.Painter();
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
     line(c.ao, c.slipPoint, pen(SlipRayWidth, SlipRayDashes));
     line(QPointF(c.x.x(), 0), c.x, pen(VerticalWidth));
     const std::array<double, 5> y = Ordinates(c);
     for (std::size_t i = 1; i + 1 < y.size(); ++i)
         if (Shown(QPointF(c.x.x(), y[i]))) {
             const QPointF at = Page(QPointF(c.x.x(), y[i]));
-            p_.setPen(pen(VerticalWidth));
-            p_.drawLine(at - QPointF(Size(CutHalf), 0), at + QPointF(Size(CutHalf), 0));
+            p.setPen(pen(VerticalWidth));
+            p.drawLine(at - QPointF(Size(CutHalf), 0), at + QPointF(Size(CutHalf), 0));
         }
     // The current phasor, its head at X.
     const QPointF tip = Page(c.x), tail = Page(QPointF(0, 0));
     const QPointF along = Unit(tip - tail);
-    const double head = Size(ArrowSize);
+    const double head = Size(ArrowMm);
     if (Shown(c.x) && std::hypot(tip.x() - tail.x(), tip.y() - tail.y()) > 2 * head) {
-        line(QPointF(0, 0), l_.ToAmps(tip - along * head * 0.8), pen(PhasorWidth));
-        const QPointF side(-along.y() * head * 0.35, along.x() * head * 0.35);
-        p_.setPen(Qt::NoPen);
-        p_.setBrush(Palette::Black);
-        p_.drawPolygon(QPolygonF{tip, tip - along * head + side, tip - along * head - side});
-        p_.setBrush(Qt::NoBrush);
+        line(QPointF(0, 0), draw_.Layout().ToAmps(tip - along * head * 0.8), pen(PhasorWidth));
+        draw_.Arrowhead(tip, tip - tail, Palette::Black);
     } else {
         line(QPointF(0, 0), c.x, pen(PhasorWidth));
     }
-    p_.setPen(pen(LeaderWidth));
+    p.setPen(pen(LeaderWidth));
     for (const QLineF& leader : leaders)
-        p_.drawLine(leader);
+        p.drawLine(leader);
     dot(c.slipPoint, SlipDot);
     dot(c.x, PointDot);
-    p_.restore();
+    p.restore();
 }
 
 } // namespace diagram

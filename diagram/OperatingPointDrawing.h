@@ -19,8 +19,7 @@ class QPainter;
 namespace diagram {
 
 struct Extent;
-struct PageLayout;
-struct PaintTarget;
+class Primitives;
 class Typesetter;
 
 struct PointConstruction {
@@ -38,14 +37,11 @@ struct PointConstruction {
 // slip, a vertical power or torque line).
 std::optional<PointConstruction> MakePointConstruction(const TKonstrukce& k, const PointValues& p);
 
-// The drawing of one point on one painting of the diagram, in the painting's millimetres: `box` and
-// `hole` are its visible area and the title block, in amperes.
+// The drawing of one point on one painting of the diagram, in the painting's millimetres, with that
+// painting's primitives.
 class PointDrawing {
 public:
-    PointDrawing(QPainter& p, Typesetter& type, const PageLayout& l, const PaintTarget& t, const Extent& box,
-                 const Extent* hole)
-        : p_(p), type_(type), l_(l), t_(t), box_(box), hole_(hole)
-    {}
+    explicit PointDrawing(Primitives& draw);
 
     // The dots of X and of the slip scale's point and the vertical's cuts, where shown: no label may
     // cover them.
@@ -63,12 +59,9 @@ private:
     QPointF Page(QPointF amps) const;
     double Size(double mm) const;
 
-    QPainter& p_;
+    Primitives& draw_;
     Typesetter& type_;
-    const PageLayout& l_;
-    const PaintTarget& t_;
     const Extent& box_;
-    const Extent* hole_;
 };
 
 } // namespace diagram

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <deque>
 
+#include "DevicePolicy.h"
 #include "LabelPlacer.h"
 #include "Palette.h"
 
@@ -34,12 +35,14 @@ inline QFont TextFont(const QPaintDevice* device, double sizeMm, bool bold)
 }
 
 // Sets text in millimetres on one painter; each size's font and metrics are made once. On paper the
-// text is laid out large and scaled down (TextUnits); on screen it is set in whole device pixels, so
-// that each zoom step does not load the fonts anew.
+// text is laid out large and scaled down (TextUnits); where the device policy asks for it, it is set in
+// whole device pixels, so that each zoom step does not load the fonts anew.
 class Typesetter {
 public:
-    Typesetter(QPainter& p, bool screen)
-        : p_(p), screen_(screen), unitsPerMm_(screen ? std::max(p.transform().m11(), 1e-9) : TextUnits)
+    Typesetter(QPainter& p, const DevicePolicy& device)
+        : p_(p),
+          screen_(device.pixelText),
+          unitsPerMm_(device.pixelText ? std::max(p.transform().m11(), 1e-9) : TextUnits)
     {}
 
     // The size of `text` set at `sizeMm`.

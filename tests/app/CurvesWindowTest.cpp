@@ -96,6 +96,27 @@ private slots:
         QVERIFY(!DiagramMarks(last));
     }
 
+    // The panel draws the curves the diagram was made with, on either axis, and a new calculation's once
+    // the record changes (the torque line moves the torque curve).
+    void panelDrawsTheDiagramsCurves()
+    {
+        const CurvesView* curves = MainForm->Curves;
+        const TorqueLine before = MainForm->CurrentTorqueLine();
+        const auto torque = [](const diagram::CurveSet& c) { return c.plots[diagram::TorquePlot].curves[0].values; };
+        const auto shownTorque = torque(*curves->CurrentCurves());
+        for (TorqueLine line : {before == TorqueLine::Axis ? TorqueLine::NoLoadLine : TorqueLine::Axis, before}) {
+            MainForm->SetTorqueLine(line);
+            for (diagram::CurvesAxis axis : {diagram::CurvesAxis::Output, diagram::CurvesAxis::Slip}) {
+                MainForm->SetCurvesAxis(axis);
+                const diagram::CurveSet& kept = MainForm->Diagram->CurrentDiagram()->curves.Against(axis);
+                QCOMPARE(curves->CurrentCurves()->axis, axis);
+                QVERIFY(curves->CurrentCurves()->xs == kept.xs);
+                QVERIFY(torque(*curves->CurrentCurves()) == torque(kept));
+            }
+            QCOMPARE(torque(*curves->CurrentCurves()) == shownTorque, line == before);
+        }
+    }
+
     // Ctrl+C in the main window: the diagram page as SVG and as a 150-dpi PNG. In the torque dialog:
     // its table, as before.
     void ctrlCCopiesTheDiagramButNotInAResultDialog()

@@ -71,8 +71,9 @@ private slots:
         layout->addWidget(curves_, 1);
         const TKonstrukce k = DefaultMotor();
         const CharacteristicPoints c = ReadCharacteristicPoints(k);
-        view_->SetDiagram(*diagram::MakeDiagram(k, c));
-        curves_->SetCalculation(k, c);
+        const diagram::Diagram d = *diagram::MakeDiagram(k, c);
+        view_->SetDiagram(d);
+        curves_->SetCalculation(d);
         window_.show();
         window_.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window_));

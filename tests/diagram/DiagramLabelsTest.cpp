@@ -134,7 +134,7 @@ TEST(DiagramLabels, NeverCoverEachOtherAPointOrTheEdge)
                 << p.x() << ", " << p.y();
 
         for (const CurveSet& curves : {MakeCurves(*k, c), MakeOutputCurves(*k, c)}) {
-            const CurvesLayout layout = LayOutCurves(painter, curves, QRectF(14, 33, 170, 153), 1, false);
+            const CurvesLayout layout = LayOutCurves(painter, curves, QRectF(14, 33, 170, 153), DevicePolicy::Paper());
             const std::array<LabelPlacer, PlotCount> placed = PlaceCurvesLabels(painter, curves, layout);
             for (int i = 0; i < PlotCount; ++i) {
                 const std::vector<QRectF>& names = placed[i].Labels();
@@ -219,7 +219,7 @@ PaintTarget ViewOn(const Diagram& d, QPointF amps, double zoom, QSizeF pixels = 
     const QSizeF mm = pixels / zoom;
     t.visible = QRectF(d.page.ToPage(amps) - QPointF(mm.width(), mm.height()) / 2, mm);
     t.pixelsPerMm = zoom;
-    t.styleScale = LeastScreenPixelsPerMm / zoom;
+    t.device = DevicePolicy::Paper(LeastScreenPixelsPerMm / zoom);
     return t;
 }
 
