@@ -70,6 +70,10 @@ bool ValidUtf8(std::string_view text)
     return true;
 }
 
+// The values are 80-bit: a double would call an accepted 1e4000 an overflow.
+using Json = nlohmann::basic_json<nlohmann::ordered_map, std::vector, std::string, bool, std::int64_t, std::uint64_t,
+                                  long double>;
+
 // Every line an object; the first names the columns, every further one has them, in that order.
 bool JsonLinesHold(std::string_view written)
 {
@@ -79,8 +83,7 @@ bool JsonLinesHold(std::string_view written)
         const std::size_t end = written.find('\n', start);
         if (end == std::string_view::npos)
             return false; // every line ends
-        const nlohmann::ordered_json line = nlohmann::ordered_json::parse(written.substr(start, end - start), nullptr,
-                                                                          false);
+        const Json line = Json::parse(written.substr(start, end - start), nullptr, false);
         start = end + 1;
         if (line.is_discarded() || !line.is_object())
             return false;
