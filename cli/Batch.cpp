@@ -320,7 +320,7 @@ std::string SplitFields(std::string_view line, std::size_t columns, Scratch& s)
     return {};
 }
 
-// The reason a line is no motor, in the current language,, or nothing when it is one.
+// The reason a line is no motor, in the current language, or nothing when it is one.
 std::string ParseMotor(std::string_view line, Scratch& s)
 {
     if (std::string reason = SplitFields(line, MotorColumns, s); !reason.empty())
