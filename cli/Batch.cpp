@@ -25,6 +25,8 @@
 #include "ExitStatus.h"
 #include "Measured.h"
 #include "Render.h"
+#include "TextTemplate.h"
+#include "Translation.h"
 
 namespace {
 
@@ -164,7 +166,8 @@ struct Scratch {
 // Writes the cells of one output row into a reused string, in one of the three formats.
 class RowWriter {
 public:
-    RowWriter(OutputFormat format, const std::vector<std::string_view>& columns) : format_(format)
+    RowWriter(OutputFormat format, const std::vector<std::string_view>& columns)
+        : format_(format), accepted_(ORBITEK_TR("Batch", "OK"))
     {
         // A grouped text holds digits, '-', 'E' and the two separators: only these may need quotes.
         std::string separators = SeparatorText(DecimalSeparator) + SeparatorText(ThousandSeparator);
@@ -257,6 +260,9 @@ public:
         }
     }
 
+    // The status of an accepted motor, looked up once for the whole file.
+    std::string_view AcceptedStatus() const { return accepted_; }
+
     void End(std::string& out) const
     {
         switch (format_) {
@@ -268,6 +274,7 @@ public:
 
 private:
     OutputFormat format_;
+    std::string accepted_;
     bool numbersMayNeedQuotes_ = true;
     std::vector<std::string> memberPrefixes_; // ", \"name\": " for every column, escaped once
 };
@@ -289,8 +296,8 @@ struct BatchForm {
 constexpr std::size_t MotorColumns = 8;
 constexpr std::size_t ResultColumns = 14;
 
-// Splits `line` into `columns` TAB-separated fields; the Czech reason when it has another count or a
-// control character, nothing otherwise.
+// Splits `line` into `columns` TAB-separated fields; the reason, in the current language, when it has another count or
+// a control character, nothing otherwise.
 std::string SplitFields(std::string_view line, std::size_t columns, Scratch& s)
 {
     s.fields.resize(columns);
@@ -305,15 +312,15 @@ std::string SplitFields(std::string_view line, std::size_t columns, Scratch& s)
     }
     ++count;
     if (count != columns)
-        return "očekáváno " + std::to_string(columns) + " sloupců oddělených tabulátorem, nalezeno " +
-            std::to_string(count);
+        return translation::Fill(ORBITEK_TR("Batch", "očekáváno %1 sloupců oddělených tabulátorem, nalezeno %2"),
+                                 {std::to_string(columns), std::to_string(count)});
     for (char ch : line)
         if (static_cast<unsigned char>(ch) < 0x20 && ch != '\t')
-            return "řídicí znak uvnitř řádku";
+            return ORBITEK_TR("Batch", "řídicí znak uvnitř řádku");
     return {};
 }
 
-// The Czech reason a line is no motor, or nothing when it is one.
+// The reason a line is no motor, in the current language, or nothing when it is one.
 std::string ParseMotor(std::string_view line, Scratch& s)
 {
     if (std::string reason = SplitFields(line, MotorColumns, s); !reason.empty())
@@ -328,10 +335,10 @@ std::string ParseMotor(std::string_view line, Scratch& s)
     z.R1f.assign(f[5]);
     z.SpotrebicIndex = PhaseIndex(f[6]);
     if (z.SpotrebicIndex < 0)
-        return "počet fází musí být 1 nebo 3, ne '" + std::string(f[6]) + "'";
+        return translation::Fill(ORBITEK_TR("Batch", "počet fází musí být 1 nebo 3, ne '%1'"), {f[6]});
     z.SynchrOtackyIndex = PoleIndex(f[7]);
     if (z.SynchrOtackyIndex < 0)
-        return "počet pólů musí být sudé číslo od 2 do 20, ne '" + std::string(f[7]) + "'";
+        return translation::Fill(ORBITEK_TR("Batch", "počet pólů musí být sudé číslo od 2 do 20, ne '%1'"), {f[7]});
     return {};
 }
 
@@ -366,7 +373,7 @@ RowKind MotorRow(std::string_view line, long long lineNumber, const RowWriter& w
 
     // A batch prints none of the characteristic's rows but the last: only that one is computed. The
     // record is the thread's own and is thrown away after a rejection.
-    std::string_view status = "OK";
+    std::string_view status = writer.AcceptedStatus();
     std::string rejection;
     try {
         if (const std::optional<Rejection> r = AcceptInPlace(s.input, s.k, ConstructionRows::LastOnly))
@@ -437,7 +444,7 @@ RowKind ReadingsRow(std::string_view line, long long lineNumber, const RowWriter
     writer.Start(out, lineNumber);
     for (std::string_view field : s.fields)
         writer.Text(out, ++column, field);
-    writer.Text(out, ++column, rejection ? std::string_view(rejection->message) : std::string_view("OK"));
+    writer.Text(out, ++column, rejection ? std::string_view(rejection->message) : writer.AcceptedStatus());
     for (const OptionalValue& v : DerivedValues(derived))
         writer.Number(out, ++column, v, s.cell);
     if (!rejection) {
@@ -636,11 +643,15 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
     // The rows before a malformed line stay written: they go out before its message.
     auto malformed = [&](long long lineNumber, const std::string& reason) {
         const bool flushed = std::fflush(out) == 0 && !std::ferror(out);
-        std::fprintf(err, "řádek %lld: %s\n", lineNumber, reason.c_str());
+        const std::string message = translation::Fill(ORBITEK_TR("Batch", "řádek %1: %2"),
+                                                      {std::to_string(lineNumber), reason});
+        std::fprintf(err, "%s\n", message.c_str());
         return flushed ? ExitMalformedInput : cannotWrite();
     };
     auto tooLong = [&](long long lineNumber) {
-        return malformed(lineNumber, "řádek je delší než " + std::to_string(MaxLineBytes) + " bajtů");
+        return malformed(
+            lineNumber,
+            translation::Fill(ORBITEK_TR("Batch", "řádek je delší než %1 bajtů"), {std::to_string(MaxLineBytes)}));
     };
     auto cannotRead = [&](int error) {
         std::fflush(out);
@@ -652,7 +663,7 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
     LineReader reader(in);
     std::string_view header;
     switch (reader.Next(header)) {
-    case LineReader::Status::End: return malformed(1, "soubor je prázdný, chybí hlavička");
+    case LineReader::Status::End: return malformed(1, ORBITEK_TR("Batch", "soubor je prázdný, chybí hlavička"));
     case LineReader::Status::TooLong: return tooLong(1);
     case LineReader::Status::ReadError: return cannotRead(errno);
     case LineReader::Status::Line: break;
@@ -665,9 +676,10 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
             form = &f;
     if (!form)
         return malformed(1,
-                         "první řádek musí být hlavička i0<TAB>cos0<TAB>ik<TAB>cosk<TAB>uf<TAB>r1<TAB>"
-                         "phases<TAB>poles nebo un<TAB>connection<TAB>f<TAB>poles<TAB>phases<TAB>u0<TAB>"
-                         "i0<TAB>p0<TAB>uk<TAB>ik<TAB>pk<TAB>r1<TAB>r1kind");
+                         ORBITEK_TR("Batch",
+                                    "první řádek musí být hlavička i0<TAB>cos0<TAB>ik<TAB>cosk<TAB>uf<TAB>r1<TAB>"
+                                    "phases<TAB>poles nebo un<TAB>connection<TAB>f<TAB>poles<TAB>phases<TAB>u0<TAB>"
+                                    "i0<TAB>p0<TAB>uk<TAB>ik<TAB>pk<TAB>r1<TAB>r1kind"));
     const RowWriter writer(format, form->columns);
     std::string headerRow;
     writer.Header(headerRow, form->columns);
@@ -723,7 +735,9 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
     if (std::fflush(out) != 0 || std::ferror(out))
         return cannotWrite();
     if (notAccepted > 0) {
-        std::fprintf(err, "orbitek-calc: nepřijato %lld z %lld motorů\n", notAccepted, motors);
+        const std::string message = translation::Fill(ORBITEK_TR("Batch", "nepřijato %1 z %2 motorů"),
+                                                      {std::to_string(notAccepted), std::to_string(motors)});
+        std::fprintf(err, "orbitek-calc: %s\n", message.c_str());
         return ExitRejected;
     }
     return 0;

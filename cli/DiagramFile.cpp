@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <cerrno>
 #include <clocale>
 #include <iostream>
@@ -13,6 +14,7 @@
 #include "DiagramExport.h"
 #include "DiagramTexts.h"
 #include "ExitStatus.h"
+#include "Language.h"
 
 namespace {
 
@@ -40,6 +42,18 @@ private:
     std::unique_ptr<QTemporaryDir> directory_;
 };
 
+// The page's own texts (Qt's translate) in English from the calculator's table, the very table the core's
+// texts come from: the drawing program needs no translation file beside it.
+class TableTranslator : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char* /*disambiguation*/, int /*n*/) const override
+    {
+        const char* text = context && source ? EnglishText(context, source) : nullptr;
+        return text ? QString::fromUtf8(text) : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
+
 int Fail(int status, const std::string& message)
 {
     std::cerr << "orbitek-calc: " << message << '\n';
@@ -59,6 +73,9 @@ int WriteDiagramFile(const std::string& file, const diagram::PageChoice& choice,
     try {
         const QGuiApplication application(argc, argv);
         std::setlocale(LC_ALL, "C"); // Qt took the user's locale; the calculator's output does not
+        TableTranslator english;
+        if (InstalledLanguage() == Language::English)
+            QCoreApplication::installTranslator(&english);
 
         std::optional<diagram::Diagram> d = diagram::MakeDiagram(k, ReadCharacteristicPoints(k), choice, point);
         if (!d) {

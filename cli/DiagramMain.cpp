@@ -9,6 +9,7 @@
 #include "Acceptance.h"
 #include "DiagramFile.h"
 #include "ExitStatus.h"
+#include "Language.h"
 #include "LoadNumberSeparators.h"
 #include "Measured.h"
 #include "MotorOption.h"
@@ -34,6 +35,8 @@ int main(int argc, char* argv[])
     try {
         // The calculator's own reading of the locale, so that the motor's texts mean what they meant there.
         LoadNumberSeparatorsWithoutQt();
+        // The calculator's language, for the core's texts and, once Qt runs, the page's.
+        InstallLanguage(LanguageArgument(argc, argv));
         ParseResult parsed = ParseOptions(argc, argv);
         // The calculator read the same file just before; its messages and statuses are already out.
         if (const int status = TakeMotorFile(argc, argv, parsed); status != 0)

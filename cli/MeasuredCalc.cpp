@@ -7,11 +7,13 @@
 
 #include "ExitStatus.h"
 #include "Render.h"
+#include "TextTemplate.h"
+#include "Translation.h"
 
 namespace {
 
 // The texts this unit writes, besides the --help lines: usage errors in English as the calculator's
-// others are, and the warnings' mark in Czech as the warnings are.
+// others are, and the warning's line in the language of the warnings.
 namespace text {
 constexpr const char* NotWithReadings = " does not go with the measured readings";
 constexpr const char* ReadingsNeed = "the measured readings need ";
@@ -20,7 +22,7 @@ constexpr const char* NotWith = " does not go with ";
 constexpr const char* ConnectionNeeded = "three phases need --connection star or delta";
 constexpr const char* InvalidValue = "invalid value '";
 constexpr const char* ForOption = "' for ";
-constexpr const char* WarningMark = "varování: ";
+constexpr const char* WarningLine = ORBITEK_TR_NOOP("MeasuredCalc", "varování: %1");
 } // namespace text
 
 // Each option of the measured form and the reading it gives; the resistance options also its kind.
@@ -230,8 +232,9 @@ int AcceptMeasuredReadings(const MeasuredReadings& readings, MeasuredResult& res
     }
     result.derived = outcome.conversion.derived;
     result.warnings = outcome.conversion.warnings;
+    const std::string warningLine = translation::Text("MeasuredCalc", text::WarningLine);
     for (const std::string& w : result.warnings)
-        std::fprintf(err, "%s%s\n", text::WarningMark, w.c_str());
+        std::fprintf(err, "%s\n", translation::Fill(warningLine, {w}).c_str());
     if (outcome.rejection) {
         std::fprintf(err, "%s\n", outcome.rejection->message.c_str());
         return ExitRejected;

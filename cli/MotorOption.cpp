@@ -10,11 +10,13 @@
 #include "ExitStatus.h"
 #include "MeasuredCalc.h"
 #include "ReplaceFile.h"
+#include "TextTemplate.h"
+#include "Translation.h"
 
 namespace {
 
 namespace text {
-constexpr const char* CannotSave = "Motor se nepodařilo uložit do souboru „%1“: %2.";
+constexpr const char* CannotSave = ORBITEK_TR_NOOP("MotorOption", "Motor se nepodařilo uložit do souboru „%1“: %2.");
 constexpr const char* NotWithInputValues = " does not go with the input values of ";
 constexpr const char* NotWithReadings = " does not go with the measured readings of ";
 } // namespace text
@@ -88,13 +90,6 @@ bool GivenInstead(std::string_view fileOption, const std::vector<std::string>& g
     if (IsResistanceOption(fileOption))
         return std::any_of(std::begin(ResistanceOptions), std::end(ResistanceOptions), named);
     return fileOption == "--connection" && named("--phases");
-}
-
-std::string Fill(std::string pattern, const std::string& a, const std::string& b)
-{
-    pattern.replace(pattern.find("%1"), 2, a);
-    pattern.replace(pattern.find("%2"), 2, b);
-    return pattern;
 }
 
 } // namespace
@@ -179,7 +174,7 @@ int SaveMotorOption(const CalcOptions& options)
         return 0;
     const std::string& path = *options.saveMotorFile;
     if (const std::optional<std::string> error = ReplaceFile(path, MotorFileText(MotorOfOptions(options)))) {
-        std::cerr << Fill(text::CannotSave, path, *error) << '\n';
+        std::cerr << translation::Fill(translation::Text("MotorOption", text::CannotSave), {path, *error}) << '\n';
         return ExitCannotWrite;
     }
     return 0;

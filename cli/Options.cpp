@@ -55,8 +55,8 @@ bool TakesValue(std::string_view option)
     MeasuredOptions probe;
     return option == "--phases" || option == "--poles" || option == "--format" || option == "--batch" ||
         option == "--diagram" || option == "--scale" || option == "--paper" || option == "--jobs" || option == "--at" ||
-        option == "--torque-line" || option == "--motor" || option == "--save-motor" || TextField(option) != nullptr ||
-        TakeMeasuredOption(probe, option, {});
+        option == "--torque-line" || option == "--motor" || option == "--lang" || option == "--save-motor" ||
+        TextField(option) != nullptr || TakeMeasuredOption(probe, option, {});
 }
 
 // Options that say how to compute or what to write, not which motor.
@@ -64,7 +64,7 @@ bool DescribesMotor(std::string_view option)
 {
     return option != "--format" && option != "--batch" && option != "--diagram" && option != "--scale" &&
         option != "--paper" && option != "--jobs" && option != "--at" && option != "--torque-line" &&
-        option != "--save-motor";
+        option != "--save-motor" && option != "--lang";
 }
 
 UsageError BadValue(std::string_view option, std::string_view value)
@@ -213,6 +213,11 @@ ParseResult ParseArguments(int argc, const char* const argv[])
             if (o.jobs == 0)
                 return UsageError{"invalid value '" + std::string(value) + "' for --jobs: a whole number from 1 to " +
                                   std::to_string(MaxJobs)};
+        } else if (option == "--lang") {
+            const std::optional<Language> language = LanguageOfName(value);
+            if (!language)
+                return UsageError{"invalid value '" + std::string(value) + "' for --lang: cs or en"};
+            o.language = *language;
         } else if (option == "--motor") {
             o.motorFile = value;
         } else if (option == "--save-motor") {
@@ -251,6 +256,20 @@ ParseResult ParseArguments(int argc, const char* const argv[])
 }
 
 } // namespace
+
+Language LanguageArgument(int argc, const char* const argv[])
+{
+    // Every option but --help and --version takes the next argument as its value, whatever it says.
+    Language language = Language::Czech;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        const std::string_view option = argv[i];
+        if (option == "--help" || option == "--version")
+            break;
+        if (option == "--lang")
+            language = LanguageOfName(argv[i + 1]).value_or(language);
+    }
+    return language;
+}
 
 std::string UsageText()
 {
@@ -314,6 +333,9 @@ std::string UsageText()
         "  --save-motor FILE\n"
         "                 write the motor of the options to FILE when it is accepted, with the\n"
         "                 first --at and the torque line, then compute as usual\n"
+        "  --lang L       the language of the captions, statuses and messages: cs, Czech\n"
+        "                 (default), or en, English; numbers keep the locale's form, JSON\n"
+        "                 keys and batch headers stay, and this help is English\n"
         "  --help         show this help and exit\n"
         "  --version      show the version and exit\n"
         "\n"

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Acceptance.h"
+#include "Language.h"
 #include "Measured.h"
 #include "OperatingPointSolver.h"
 #include "OutputFormat.h"
@@ -31,6 +32,7 @@ struct CalcOptions {
     std::optional<MeasuredReadings> measured; // the motor given as its tests' readings instead of `input`
     std::optional<diagram::Paper> paper;      // --paper: A4 to A0; A4 when not given
     int jobs = 0;                             // --jobs: threads of a batch; 0 for one per core
+    Language language = Language::Czech;      // --lang: of the tables' captions and the messages
 
     // --at in the order given, and --torque-line.
     std::vector<AtOption> at;
@@ -74,6 +76,10 @@ constexpr std::array<TextOption, 6> TextOptions{{
 // numbers and texts the acceptance will reject still reach it; a repeated option keeps its last value,
 // but every --at counts.
 ParseResult ParseOptions(int argc, const char* const argv[]);
+
+// The language the last --lang names, read before anything else so that every message follows it;
+// Czech without one. A wrong value is ParseOptions' usage error.
+Language LanguageArgument(int argc, const char* const argv[]);
 
 // Synopsis, option meanings, defaults and exit statuses, in the form help2man reads; ends with a newline.
 std::string UsageText();

@@ -8,6 +8,7 @@
 #include "Batch.h"
 #include "DrawingProgram.h"
 #include "ExitStatus.h"
+#include "Language.h"
 #include "LoadNumberSeparators.h"
 #include "MeasuredCalc.h"
 #include "MotorOption.h"
@@ -88,6 +89,7 @@ int main(int argc, char* argv[])
     try {
         // Never setlocale: only our separators follow the user's locale.
         LoadNumberSeparatorsWithoutQt();
+        InstallLanguage(LanguageArgument(argc, argv));
         ParseResult parsed = ParseOptions(argc, argv);
         if (const int status = TakeMotorFile(argc, argv, parsed); status != 0)
             return status;

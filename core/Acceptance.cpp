@@ -8,6 +8,7 @@
 
 #include "CheckedMath.h"
 #include "SpoctiKonstrukci.h"
+#include "Translation.h"
 
 using namespace fpcheck;
 using namespace limits;
@@ -44,20 +45,20 @@ long double Convert(const std::string& text, InputField field)
 std::optional<Rejection> Check(TKonstrukce& k)
 {
     if (!InRange(k.PrNapr, MinCurrent, MaxCurrent))
-        return Rejection{"Chybné zadání proudu naprázdno.", InputField::PrNapr};
+        return Rejection{ORBITEK_TR("Acceptance", "Chybné zadání proudu naprázdno."), InputField::PrNapr};
     if (!InRange(k.UcNapr, MinPowerFactor, MaxPowerFactor))
-        return Rejection{"Chybné zadání účiníku naprázdno.", InputField::UcNapr};
+        return Rejection{ORBITEK_TR("Acceptance", "Chybné zadání účiníku naprázdno."), InputField::UcNapr};
     if (!(InRange(k.PrNakr, MinCurrent, MaxCurrent) && k.PrNapr < k.PrNakr))
-        return Rejection{"Chybné zadání proudu nakrátko.", InputField::PrNakr};
+        return Rejection{ORBITEK_TR("Acceptance", "Chybné zadání proudu nakrátko."), InputField::PrNakr};
     if (!(InRange(k.UcNakr, MinPowerFactor, MaxPowerFactor) && k.UcNapr < k.UcNakr))
-        return Rejection{"Chybné zadání účiníku nakrátko.", InputField::UcNakr};
+        return Rejection{ORBITEK_TR("Acceptance", "Chybné zadání účiníku nakrátko."), InputField::UcNakr};
     if (!InRange(k.FazoveNapeti, MinVoltage, MaxVoltage))
-        return Rejection{"Chybné zadání fázového napětí.", InputField::FazoveNapeti};
+        return Rejection{ORBITEK_TR("Acceptance", "Chybné zadání fázového napětí."), InputField::FazoveNapeti};
 
     k.Rf = X(k.FazoveNapeti) / k.PrNakr * k.UcNakr; // division first
     k.R21f = X(k.Rf) - k.R1f;
     if (!(InRange(k.R1f, MinR1f, MaxR1f) && k.R21f > 0))
-        return Rejection{"R1f ? R21f ? Rf ?", InputField::R1f};
+        return Rejection{ORBITEK_TR("Acceptance", "R1f ? R21f ? Rf ?"), InputField::R1f};
 
     // With Ak not clearly right of Ao the circle's centre is undefined or far off and the diagram
     // meaningless (or a division by zero): refuse it like any other bad input. The construction
@@ -66,7 +67,8 @@ std::optional<Rejection> Check(TKonstrukce& k)
     const long double gap = X(k.Ak.x) - k.Ao.x;
     const long double leastGap = X(Hundredth) * k.Ao.x;
     if (!(gap > leastGap))
-        return Rejection{"Bod nakrátko Ak musí ležet zřetelně vpravo od bodu naprázdno Ao.", InputField::PrNakr};
+        return Rejection{ORBITEK_TR("Acceptance", "Bod nakrátko Ak musí ležet zřetelně vpravo od bodu naprázdno Ao."),
+                         InputField::PrNakr};
     return std::nullopt;
 }
 

@@ -1,16 +1,18 @@
 // Fills the result grids from the record exactly as the dialogs show them.
 #include "GridTexts.h"
 
+#include "Translation.h"
+
 namespace {
 
-GridRow Grouped(const char* caption, long double x, long double y)
+GridRow Grouped(std::string caption, long double x, long double y)
 {
-    return {caption, NumberToGroupedText(x), NumberToGroupedText(y)};
+    return {std::move(caption), NumberToGroupedText(x), NumberToGroupedText(y)};
 }
 
-GridRow Value(const char* caption, long double v, const char* unit)
+GridRow Value(std::string caption, long double v, std::string unit)
 {
-    return {caption, NumberToGroupedText(v), unit};
+    return {std::move(caption), NumberToGroupedText(v), std::move(unit)};
 }
 
 } // namespace
@@ -19,34 +21,34 @@ GridRows CoordinateRows(const TKonstrukce& k)
 {
     return {
         {"", "X", "Y"},
-        Grouped("Bod naprázdno Ao", k.Ao.x, k.Ao.y),
-        Grouped("Bod nakrátko Ak", k.Ak.x, k.Ak.y),
-        Grouped("Přímka výkonu (rozdíl X a Y)", k.PrimkaVykonu.x, k.PrimkaVykonu.y),
-        Grouped("Bod poměru R21f a R1f", k.BodPomeru.x, k.BodPomeru.y),
-        Grouped("Střed přímky výkonu", k.StredPrimky.x, k.StredPrimky.y),
-        Grouped("Střed kružnice S", k.StredKruznice.x, k.Ao.y),
-        Grouped("Bod A nekonečno", k.AInf.x, k.AInf.y),
+        Grouped(ORBITEK_TR("GridTexts", "Bod naprázdno Ao"), k.Ao.x, k.Ao.y),
+        Grouped(ORBITEK_TR("GridTexts", "Bod nakrátko Ak"), k.Ak.x, k.Ak.y),
+        Grouped(ORBITEK_TR("GridTexts", "Přímka výkonu (rozdíl X a Y)"), k.PrimkaVykonu.x, k.PrimkaVykonu.y),
+        Grouped(ORBITEK_TR("GridTexts", "Bod poměru R21f a R1f"), k.BodPomeru.x, k.BodPomeru.y),
+        Grouped(ORBITEK_TR("GridTexts", "Střed přímky výkonu"), k.StredPrimky.x, k.StredPrimky.y),
+        Grouped(ORBITEK_TR("GridTexts", "Střed kružnice S"), k.StredKruznice.x, k.Ao.y),
+        Grouped(ORBITEK_TR("GridTexts", "Bod A nekonečno"), k.AInf.x, k.AInf.y),
     };
 }
 
 GridRows ValueRows(const TKonstrukce& k)
 {
     return {
-        {"", "Hodnota", "Jedn."},
-        Value("Odpor R1f", k.R1f, "Ohmů"),
-        Value("Odpor R21f", k.R21f, "Ohmů"),
-        Value("Odpor Rf", k.Rf, "Ohmů"),
-        Value("Délka přímky výkonu", k.DelkaPrimky, "mm"),
-        Value("Poloměr kružnice (pomocí Ao)", k.Polomer, "mm"),
-        Value("Poloměr kružnice (pomocí Ak)", k.PolomerPomociAk, "mm"),
+        {"", ORBITEK_TR("GridTexts", "Hodnota"), ORBITEK_TR("GridTexts", "Jedn.")},
+        Value(ORBITEK_TR("GridTexts", "Odpor R1f"), k.R1f, ORBITEK_TR("GridTexts", "Ohmů")),
+        Value(ORBITEK_TR("GridTexts", "Odpor R21f"), k.R21f, ORBITEK_TR("GridTexts", "Ohmů")),
+        Value(ORBITEK_TR("GridTexts", "Odpor Rf"), k.Rf, ORBITEK_TR("GridTexts", "Ohmů")),
+        Value(ORBITEK_TR("GridTexts", "Délka přímky výkonu"), k.DelkaPrimky, "mm"),
+        Value(ORBITEK_TR("GridTexts", "Poloměr kružnice (pomocí Ao)"), k.Polomer, "mm"),
+        Value(ORBITEK_TR("GridTexts", "Poloměr kružnice (pomocí Ak)"), k.PolomerPomociAk, "mm"),
     };
 }
 
 GridRows TorqueRows(const TKonstrukce& k)
 {
     GridRows rows{
-        {"Skluz", "Omega", "Moment"},
-        {"", "s na -1", "Nm"},
+        {ORBITEK_TR("GridTexts", "Skluz"), "Omega", ORBITEK_TR("GridTexts", "Moment")},
+        {"", ORBITEK_TR("GridTexts", "s na -1"), "Nm"},
         {NumberToFixedText(0.0L, 1, 2), NumberToFixedText(k.OmegaSynchr, 1, 3), NumberToFixedText(std::int32_t{0}, 0)},
     };
     for (int i = 1; i <= SlipCount; ++i) {
@@ -65,7 +67,7 @@ std::string Cell(const OptionalValue& v)
 }
 
 // A characteristic point: its value and unit, then its slip and where it lies.
-WideGridRow PointRow(const char* caption, const std::optional<OperatingPoint>& o, OptionalValue OperatingPoint::*value,
+WideGridRow PointRow(std::string caption, const std::optional<OperatingPoint>& o, OptionalValue OperatingPoint::*value,
                      const char* unit)
 {
     if (!o)
@@ -83,16 +85,18 @@ WideGridRow PointRow(const char* caption, const std::optional<OperatingPoint>& o
 WideGridRows CharacteristicPointRows(const TKonstrukce& k, const CharacteristicPoints& c)
 {
     return {
-        {"", "Hodnota", "Jedn.", "Skluz", "X", "Y"},
-        PointRow("Maximální moment", c.maxTorque, &OperatingPoint::torque, "Nm"),
-        {"Záběrný moment", Cell(c.startingTorque), "Nm", Cell(c.operating[SlipCount].slip), NumberToGroupedText(k.Ak.x),
-         NumberToGroupedText(k.Ak.y)},
-        {"Poměr Mmax / Mz", Cell(c.torqueRatio), "", "", "", ""},
-        PointRow("Maximální výkon", c.maxOutput, &OperatingPoint::output, "W"),
-        PointRow("Maximální účiník", c.maxPowerFactor, &OperatingPoint::powerFactor, ""),
-        PointRow("Proud při maximálním účiníku", c.maxPowerFactor, &OperatingPoint::current, "A"),
-        PointRow("Maximální účinnost", c.maxEfficiency, &OperatingPoint::efficiency, ""),
-        PointRow("Maximální příkon", c.maxInput, &OperatingPoint::input, "W"),
+        {"", ORBITEK_TR("GridTexts", "Hodnota"), ORBITEK_TR("GridTexts", "Jedn."), ORBITEK_TR("GridTexts", "Skluz"),
+         "X", "Y"},
+        PointRow(ORBITEK_TR("GridTexts", "Maximální moment"), c.maxTorque, &OperatingPoint::torque, "Nm"),
+        {ORBITEK_TR("GridTexts", "Záběrný moment"), Cell(c.startingTorque), "Nm", Cell(c.operating[SlipCount].slip),
+         NumberToGroupedText(k.Ak.x), NumberToGroupedText(k.Ak.y)},
+        {ORBITEK_TR("GridTexts", "Poměr Mmax / Mz"), Cell(c.torqueRatio), "", "", "", ""},
+        PointRow(ORBITEK_TR("GridTexts", "Maximální výkon"), c.maxOutput, &OperatingPoint::output, "W"),
+        PointRow(ORBITEK_TR("GridTexts", "Maximální účiník"), c.maxPowerFactor, &OperatingPoint::powerFactor, ""),
+        PointRow(ORBITEK_TR("GridTexts", "Proud při maximálním účiníku"), c.maxPowerFactor, &OperatingPoint::current,
+                 "A"),
+        PointRow(ORBITEK_TR("GridTexts", "Maximální účinnost"), c.maxEfficiency, &OperatingPoint::efficiency, ""),
+        PointRow(ORBITEK_TR("GridTexts", "Maximální příkon"), c.maxInput, &OperatingPoint::input, "W"),
     };
 }
 
@@ -112,8 +116,9 @@ WideGridRow OperatingRow(const OperatingPoint& o)
 
 WideGridRows WorkingPointRows(const std::vector<AskedPoint>& points)
 {
-    WideGridRows rows{{"Veličina", "Zadáno", "s", "n (1/min)", "I1 (A)", "cos φ", "P1 (W)", "P2 (W)", "η", "M (Nm)",
-                       "Pδ (W)", "ΔPCu2 (W)", "ΔPCu1 (W)", "ΔP0 (W)", "Poznámka"}};
+    WideGridRows rows{{ORBITEK_TR("GridTexts", "Veličina"), ORBITEK_TR("GridTexts", "Zadáno"), "s", "n (1/min)",
+                       "I1 (A)", "cos φ", "P1 (W)", "P2 (W)", "η", "M (Nm)", "Pδ (W)", "ΔPCu2 (W)", "ΔPCu1 (W)",
+                       "ΔP0 (W)", ORBITEK_TR("GridTexts", "Poznámka")}};
     for (const AskedPoint& a : points) {
         const OperatingQuantityTexts& t = TextsOf(a.quantity);
         WideGridRow row{*t.unit != '\0' ? std::string(t.symbol) + " (" + t.unit + ")" : std::string(t.symbol),

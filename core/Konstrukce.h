@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "NumText.h"
+#include "Translation.h"
 
 // A point of the diagram in amperes: x reactive (horizontal), y active (vertical).
 struct Point {
@@ -80,8 +81,8 @@ extern TKonstrukce Konstrukce;
 
 // The input dialog's radio groups: what each item shows and what choosing it stores.
 struct PhaseChoice {
-    const char* caption;
-    int phases; // Spotrebic
+    const char* caption; // Czech, looked up in context "Konstrukce" where it is shown
+    int phases;          // Spotrebic
 };
 
 struct SpeedChoice {
@@ -93,7 +94,8 @@ struct SpeedChoice {
 constexpr int PhaseCount = 2;
 constexpr int SpeedCount = 10;
 
-constexpr std::array<PhaseChoice, PhaseCount> PhaseTable{{{"1-fázový", 1}, {"3-fázový", 3}}};
+constexpr std::array<PhaseChoice, PhaseCount> PhaseTable{
+    {{ORBITEK_TR_NOOP("Konstrukce", "1-fázový"), 1}, {ORBITEK_TR_NOOP("Konstrukce", "3-fázový"), 3}}};
 
 // 2p = 14 stores 428.5 and 2p = 18 the decimal 333.333, not 1000/3, whatever their captions show.
 // The captions carry two blanks on each side of the "»".

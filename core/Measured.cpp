@@ -9,62 +9,73 @@
 #include <utility>
 
 #include "CheckedMath.h"
+#include "TextTemplate.h"
+#include "Translation.h"
 
 namespace {
 
-// Every text the user can see from this unit. '%' stands for a number, written in the locale's form.
+// Every text the user can see from this unit, in Czech, looked up where it is used. "%1" … stand for
+// the parts put in: captions, and numbers in the locale's form.
 namespace text {
 // The readings that are numbers, as messages name them.
 constexpr std::pair<Reading, const char*> Caption[]{
-    {Reading::Un, "Jmenovité napětí"}, {Reading::U0, "Napětí naprázdno"},        {Reading::I0, "Proud naprázdno"},
-    {Reading::P0, "Příkon naprázdno"}, {Reading::Uk, "Napětí nakrátko"},         {Reading::Ik, "Proud nakrátko"},
-    {Reading::Pk, "Příkon nakrátko"},  {Reading::R1Factor, "Součinitel odporu"},
+    {Reading::Un, ORBITEK_TR_NOOP("Measured", "Jmenovité napětí")},
+    {Reading::U0, ORBITEK_TR_NOOP("Measured", "Napětí naprázdno")},
+    {Reading::I0, ORBITEK_TR_NOOP("Measured", "Proud naprázdno")},
+    {Reading::P0, ORBITEK_TR_NOOP("Measured", "Příkon naprázdno")},
+    {Reading::Uk, ORBITEK_TR_NOOP("Measured", "Napětí nakrátko")},
+    {Reading::Ik, ORBITEK_TR_NOOP("Measured", "Proud nakrátko")},
+    {Reading::Pk, ORBITEK_TR_NOOP("Measured", "Příkon nakrátko")},
+    {Reading::R1Factor, ORBITEK_TR_NOOP("Measured", "Součinitel odporu")},
 };
-constexpr const char* ResistancePerPhase = "Odpor statoru na fázi";
-constexpr const char* ResistanceBetweenTerminals = "Odpor mezi svorkami";
-constexpr const char* RotorShare = "Podíl rotoru na ztrátách nakrátko";
+constexpr const char* ResistancePerPhase = ORBITEK_TR_NOOP("Measured", "Odpor statoru na fázi");
+constexpr const char* ResistanceBetweenTerminals = ORBITEK_TR_NOOP("Measured", "Odpor mezi svorkami");
+constexpr const char* RotorShare = ORBITEK_TR_NOOP("Measured", "Podíl rotoru na ztrátách nakrátko");
 
-constexpr const char* NotAboveZero = " musí být větší než nula.";
-constexpr const char* ShareOutside = " musí ležet mezi 0 a 1.";
-constexpr const char* NoLoadPowerTooHigh = "Příkon naprázdno je větší než m · U · I.";
-constexpr const char* LockedPowerTooHigh = "Příkon nakrátko je větší než m · U · I.";
-constexpr const char* OutOfRange = "% je mimo rozsah % až %.";
-constexpr const char* R1NotBelowRf = "Odpor R1f % Ω není menší než odpor nakrátko Rf % Ω.";
+constexpr const char* NotAboveZero = ORBITEK_TR_NOOP("Measured", "%1 musí být větší než nula.");
+constexpr const char* ShareOutside = ORBITEK_TR_NOOP("Measured", "%1 musí ležet mezi 0 a 1.");
+constexpr const char* NoLoadPowerTooHigh = ORBITEK_TR_NOOP("Measured", "Příkon naprázdno je větší než m · U · I.");
+constexpr const char* LockedPowerTooHigh = ORBITEK_TR_NOOP("Measured", "Příkon nakrátko je větší než m · U · I.");
+constexpr const char* OutOfRange = ORBITEK_TR_NOOP("Measured", "%1 %2%3 je mimo rozsah %4 až %5%6.");
+constexpr const char* R1NotBelowRf = ORBITEK_TR_NOOP("Measured",
+                                                     "Odpor R1f %1 Ω není menší než odpor nakrátko Rf %2 Ω.");
 
 // The derived values: in range messages, then in the grid with its units.
-constexpr const char* NoLoadCurrent = "Proud naprázdno";
-constexpr const char* NoLoadPowerFactor = "Účiník naprázdno";
-constexpr const char* LockedCurrent = "Proud nakrátko";
-constexpr const char* LockedCurrentAtRated = "Proud nakrátko při jmenovitém napětí";
-constexpr const char* LockedPowerFactor = "Účiník nakrátko";
-constexpr const char* PhaseVoltage = "Fázové napětí";
-constexpr const char* StatorResistance = "Odpor R1f";
-constexpr const char* SynchronousSpeed = "Synchronní otáčky";
-constexpr const char* PerPhaseAmperes = " A (na fázi)";
+constexpr const char* NoLoadCurrent = ORBITEK_TR_NOOP("Measured", "Proud naprázdno");
+constexpr const char* NoLoadPowerFactor = ORBITEK_TR_NOOP("Measured", "Účiník naprázdno");
+constexpr const char* LockedCurrent = ORBITEK_TR_NOOP("Measured", "Proud nakrátko");
+constexpr const char* LockedCurrentAtRated = ORBITEK_TR_NOOP("Measured", "Proud nakrátko při jmenovitém napětí");
+constexpr const char* LockedPowerFactor = ORBITEK_TR_NOOP("Measured", "Účiník nakrátko");
+constexpr const char* PhaseVoltage = ORBITEK_TR_NOOP("Measured", "Fázové napětí");
+constexpr const char* StatorResistance = ORBITEK_TR_NOOP("Measured", "Odpor R1f");
+constexpr const char* SynchronousSpeed = ORBITEK_TR_NOOP("Measured", "Synchronní otáčky");
+constexpr const char* PerPhaseAmperes = ORBITEK_TR_NOOP("Measured", " A (na fázi)");
 constexpr const char* Amperes = " A";
 constexpr const char* Volts = " V";
 constexpr const char* Ohms = " Ω";
 
-constexpr const char* DerivedTitle = "Hodnoty odvozené z měření";
-constexpr const char* DerivedValue = "Hodnota";
-constexpr const char* DerivedUnit = "Jedn.";
+constexpr const char* DerivedTitle = ORBITEK_TR_NOOP("Measured", "Hodnoty odvozené z měření");
+constexpr const char* DerivedValue = ORBITEK_TR_NOOP("Measured", "Hodnota");
+constexpr const char* DerivedUnit = ORBITEK_TR_NOOP("Measured", "Jedn.");
 constexpr const char* GridAmperes = "A";
 constexpr const char* GridVolts = "V";
-constexpr const char* GridOhms = "Ohmů"; // as the values table writes it
+constexpr const char* GridOhms = ORBITEK_TR_NOOP("Measured", "Ohmů"); // as the values table writes it
 constexpr const char* GridSpeed = "1/min";
 
-constexpr const char* BadPhases = "počet fází musí být 1 nebo 3, ne '%'";
-constexpr const char* BadConnection = "spojení musí být star nebo delta, ne '%'";
-constexpr const char* BadFrequency = "kmitočet musí být 50 nebo 60, ne '%'";
-constexpr const char* BadPoles = "počet pólů musí být sudé číslo od 2 do 20, ne '%'";
-constexpr const char* BadResistanceKind = "druh odporu musí být phase, terminals nebo share, ne '%'";
+constexpr const char* BadPhases = ORBITEK_TR_NOOP("Measured", "počet fází musí být 1 nebo 3, ne '%1'");
+constexpr const char* BadConnection = ORBITEK_TR_NOOP("Measured", "spojení musí být star nebo delta, ne '%1'");
+constexpr const char* BadFrequency = ORBITEK_TR_NOOP("Measured", "kmitočet musí být 50 nebo 60, ne '%1'");
+constexpr const char* BadPoles = ORBITEK_TR_NOOP("Measured", "počet pólů musí být sudé číslo od 2 do 20, ne '%1'");
+constexpr const char* BadResistanceKind = ORBITEK_TR_NOOP("Measured",
+                                                          "druh odporu musí být phase, terminals nebo share, ne '%1'");
 
-constexpr const char* NoLoadVoltageOff =
-    "Napětí naprázdno se od jmenovitého liší o více než 5 %; proud naprázdno je použit tak, jak byl naměřen.";
-constexpr const char* LockedCurrentLow =
-    "Proud nakrátko přepočtený na jmenovité napětí % A je menší než trojnásobek proudu naprázdno % A.";
-constexpr const char* NoLoadPowerFactorHigh = "Účiník naprázdno % je větší než 0,5.";
-constexpr const char* LockedVoltageHigh = "Napětí nakrátko je vyšší než jmenovité napětí.";
+constexpr const char* NoLoadVoltageOff = ORBITEK_TR_NOOP(
+    "Measured",
+    "Napětí naprázdno se od jmenovitého liší o více než 5 %; proud naprázdno je použit tak, jak byl naměřen.");
+constexpr const char* LockedCurrentLow = ORBITEK_TR_NOOP(
+    "Measured", "Proud nakrátko přepočtený na jmenovité napětí %1 A je menší než trojnásobek proudu naprázdno %2 A.");
+constexpr const char* NoLoadPowerFactorHigh = ORBITEK_TR_NOOP("Measured", "Účiník naprázdno %1 je větší než 0,5.");
+constexpr const char* LockedVoltageHigh = ORBITEK_TR_NOOP("Measured", "Napětí nakrátko je vyšší než jmenovité napětí.");
 } // namespace text
 
 const char* CaptionOf(Reading reading)
@@ -110,18 +121,16 @@ bool InRange(long double v, long double low, long double high)
     return v >= low && v <= high;
 }
 
-// `pattern` with each '%' replaced by the next of `values`.
-std::string Fill(std::string_view pattern, std::initializer_list<std::string> values)
+// A text of this unit in the current language.
+std::string Tr(const char* text)
 {
-    std::string out;
-    auto next = values.begin();
-    for (const char c : pattern) {
-        if (c == '%' && next != values.end())
-            out += *next++;
-        else
-            out += c;
-    }
-    return out;
+    return translation::Text("Measured", text);
+}
+
+// A message in the current language: its template looked up, the parts put in.
+std::string Message(const char* pattern, std::initializer_list<std::string_view> parts)
+{
+    return translation::Fill(Tr(pattern), parts);
 }
 
 // A number for a message: `decimals` decimals with the locale's separator, no grouping.
@@ -176,7 +185,7 @@ std::optional<MeasuredRejection> ReadChoices(const MeasuredReadings& r, Choices&
     std::optional<MeasuredRejection> error;
     auto fail = [&error](Reading field, const char* pattern, const std::string& typed) {
         if (!error)
-            error = MeasuredRejection{Fill(pattern, {typed}), field};
+            error = MeasuredRejection{Message(pattern, {typed}), field};
     };
     if (const int index = PhaseIndex(r.phases); index >= 0)
         c.phases = PhaseTable[index].phases;
@@ -265,11 +274,11 @@ std::optional<long double> Converter::Number(Reading field, const std::string& t
     try {
         v = TextToNumber(typed);
     } catch (const EConvertError& e) {
-        Fail(Stage::Conversion, field, std::string(caption) + ": " + e.what());
+        Fail(Stage::Conversion, field, Tr(caption) + ": " + e.what());
         return std::nullopt;
     }
     if (!(v > 0)) {
-        Fail(Stage::NotPositive, field, std::string(caption) + text::NotAboveZero);
+        Fail(Stage::NotPositive, field, Message(text::NotAboveZero, {Tr(caption)}));
         return std::nullopt;
     }
     return v;
@@ -288,7 +297,7 @@ void Converter::ReadNumbers()
     if (c_.kind == ResistanceKind::Share) {
         r1_ = Number(Reading::R1, r_.r1, text::RotorShare);
         if (r1_ && !(*r1_ < 1)) {
-            Fail(Stage::NotPositive, Reading::R1, std::string(text::RotorShare) + text::ShareOutside);
+            Fail(Stage::NotPositive, Reading::R1, Message(text::ShareOutside, {Tr(text::RotorShare)}));
             r1_.reset();
         }
     } else {
@@ -354,18 +363,18 @@ void Converter::CheckRange(const RangeCheck& c, const std::optional<long double>
     if (!v || InRange(*v, c.low, c.high))
         return;
     Fail(Stage::Range, c.field,
-         Fill(text::OutOfRange,
-              {std::string(c.caption) + " " + OutsideNumber(*v, c.low, c.high, c.decimals) + c.unitOfValue,
-               BoundNumber(c.low), BoundNumber(c.high) + c.unitOfRange}));
+         Message(text::OutOfRange,
+                 {Tr(c.caption), OutsideNumber(*v, c.low, c.high, c.decimals), Tr(c.unitOfValue), BoundNumber(c.low),
+                  BoundNumber(c.high), Tr(c.unitOfRange)}));
 }
 
 void Converter::CheckDerived()
 {
     const DerivedInputs& d = out_.derived;
     if (d.UcNapr && !(*d.UcNapr < 1))
-        Fail(Stage::PowerAboveProduct, Reading::P0, text::NoLoadPowerTooHigh);
+        Fail(Stage::PowerAboveProduct, Reading::P0, Tr(text::NoLoadPowerTooHigh));
     if (d.UcNakr && !(*d.UcNakr < 1))
-        Fail(Stage::PowerAboveProduct, Reading::Pk, text::LockedPowerTooHigh);
+        Fail(Stage::PowerAboveProduct, Reading::Pk, Tr(text::LockedPowerTooHigh));
     CheckRange(CurrentRange0, d.PrNapr);
     CheckRange(PowerFactorRange0, d.UcNapr);
     CheckRange(CurrentRangeK, d.PrNakr);
@@ -374,8 +383,8 @@ void Converter::CheckDerived()
     CheckRange(ResistanceRange, d.R1f);
     if (d.R1f && rf_ && !(*d.R1f < *rf_))
         Fail(Stage::ResistanceNotBelowRf, Reading::R1,
-             Fill(text::R1NotBelowRf,
-                  {MessageNumber(*d.R1f, ResistanceRange.decimals), MessageNumber(*rf_, ResistanceRange.decimals)}));
+             Message(text::R1NotBelowRf,
+                     {MessageNumber(*d.R1f, ResistanceRange.decimals), MessageNumber(*rf_, ResistanceRange.decimals)}));
 }
 
 void Converter::Warn()
@@ -383,13 +392,13 @@ void Converter::Warn()
     const DerivedInputs& d = out_.derived;
     std::vector<std::string>& w = out_.warnings;
     if (u0_ && un_ && std::fabs(*u0_ - *un_) > VoltageTolerance * *un_)
-        w.emplace_back(text::NoLoadVoltageOff);
+        w.push_back(Tr(text::NoLoadVoltageOff));
     if (d.PrNakr && d.PrNapr && *d.PrNakr < LeastCurrentRatio * *d.PrNapr)
-        w.push_back(Fill(text::LockedCurrentLow, {MessageNumber(*d.PrNakr, 2), MessageNumber(*d.PrNapr, 2)}));
+        w.push_back(Message(text::LockedCurrentLow, {MessageNumber(*d.PrNakr, 2), MessageNumber(*d.PrNapr, 2)}));
     if (d.UcNapr && *d.UcNapr > HighNoLoadPowerFactor && *d.UcNapr < 1)
-        w.push_back(Fill(text::NoLoadPowerFactorHigh, {MessageNumber(*d.UcNapr, 3)}));
+        w.push_back(Message(text::NoLoadPowerFactorHigh, {MessageNumber(*d.UcNapr, 3)}));
     if (uk_ && un_ && *uk_ > *un_)
-        w.emplace_back(text::LockedVoltageHigh);
+        w.push_back(Tr(text::LockedVoltageHigh));
 }
 
 MeasuredConversion Converter::Run()
@@ -450,12 +459,16 @@ std::optional<MeasuredRejection> ChoiceError(const MeasuredReadings& readings)
 GridRows DerivedRows(const DerivedInputs& d)
 {
     auto row = [](const char* caption, const std::optional<long double>& v, const char* unit) {
-        return GridRow{caption, v ? NumberToGroupedText(*v) : std::string(), unit};
+        return GridRow{Tr(caption), v ? NumberToGroupedText(*v) : std::string(), Tr(unit)};
     };
     return {
-        {text::DerivedTitle, "Hodnota", "Jedn."}, row("Proud naprázdno", d.PrNapr, "A"),
-        row("Účiník naprázdno", d.UcNapr, ""),    row("Proud nakrátko", d.PrNakr, "A"),
-        row("Účiník nakrátko", d.UcNakr, ""),     row("Fázové napětí", d.FazoveNapeti, "V"),
-        row("Odpor R1f", d.R1f, "Ohmů"),          row("Synchronní otáčky", d.SynchrOtacky, "1/min"),
+        {Tr(text::DerivedTitle), Tr(text::DerivedValue), Tr(text::DerivedUnit)},
+        row(text::NoLoadCurrent, d.PrNapr, text::GridAmperes),
+        row(text::NoLoadPowerFactor, d.UcNapr, ""),
+        row(text::LockedCurrent, d.PrNakr, text::GridAmperes),
+        row(text::LockedPowerFactor, d.UcNakr, ""),
+        row(text::PhaseVoltage, d.FazoveNapeti, text::GridVolts),
+        row(text::StatorResistance, d.R1f, text::GridOhms),
+        row(text::SynchronousSpeed, d.SynchrOtacky, text::GridSpeed),
     };
 }

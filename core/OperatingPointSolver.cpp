@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "NumText.h"
+#include "TextTemplate.h"
 
 namespace {
 
@@ -248,14 +249,18 @@ std::string NoPointText(OperatingQuantity quantity, long double value, const Ope
     if (solution.point)
         return {};
     if (!solution.reachable)
-        return "Diagram ještě není spočten.";
+        return ORBITEK_TR("OperatingPointSolver", "Diagram ještě není spočten.");
     const OperatingQuantityTexts& t = TextsOf(quantity);
+    const std::string name = translation::Text("OperatingPointSolver", t.name);
     const std::string unit = *t.unit != '\0' ? std::string(" ") + t.unit : std::string();
     const QuantityRange& r = *solution.reachable;
+    // %1 the quantity's name, then the bound or bounds, then the unit with its space (or nothing).
     if (value > r.max)
-        return std::string(t.name) + " větší než maximální " + NumberToGroupedText(r.max) + unit + ".";
+        return translation::Fill(ORBITEK_TR("OperatingPointSolver", "%1 větší než maximální %2%3."),
+                                 {name, NumberToGroupedText(r.max), unit});
     if (value < r.min)
-        return std::string(t.name) + " menší než minimální " + NumberToGroupedText(r.min) + unit + ".";
-    return std::string(t.name) + " mimo rozsah " + NumberToGroupedText(r.min) + " až " + NumberToGroupedText(r.max) +
-        unit + ".";
+        return translation::Fill(ORBITEK_TR("OperatingPointSolver", "%1 menší než minimální %2%3."),
+                                 {name, NumberToGroupedText(r.min), unit});
+    return translation::Fill(ORBITEK_TR("OperatingPointSolver", "%1 mimo rozsah %2 až %3%4."),
+                             {name, NumberToGroupedText(r.min), NumberToGroupedText(r.max), unit});
 }

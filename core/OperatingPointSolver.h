@@ -9,6 +9,7 @@
 
 #include "Characteristic.h"
 #include "Konstrukce.h"
+#include "Translation.h"
 
 // What an operating point may be asked by.
 enum class OperatingQuantity { Output, Torque, Current, Input, Slip, Speed };
@@ -16,19 +17,26 @@ enum class OperatingQuantity { Output, Torque, Current, Input, Slip, Speed };
 // The texts of a quantity, for every place that asks for one or names it.
 struct OperatingQuantityTexts {
     OperatingQuantity quantity;
-    const char* symbol;  // "P2": the calculator's name for it
+    const char* symbol; // "P2": the calculator's name for it
+    // Both in Czech, to be looked up in context "OperatingPointSolver" where they are shown.
     const char* caption; // "P2 výkon": the choice in the window
     const char* name;    // "Výkon": what the message on a value off the arc starts with
     const char* unit;    // "W"; empty for the slip
 };
 
 constexpr std::array<OperatingQuantityTexts, 6> OperatingQuantities{{
-    {OperatingQuantity::Output, "P2", "P2 výkon", "Výkon", "W"},
-    {OperatingQuantity::Torque, "M", "M moment", "Moment", "Nm"},
-    {OperatingQuantity::Current, "I", "I proud", "Proud", "A"},
-    {OperatingQuantity::Input, "P1", "P1 příkon", "Příkon", "W"},
-    {OperatingQuantity::Slip, "s", "s skluz", "Skluz", ""},
-    {OperatingQuantity::Speed, "n", "n otáčky", "Otáčky", "1/min"},
+    {OperatingQuantity::Output, "P2", ORBITEK_TR_NOOP("OperatingPointSolver", "P2 výkon"),
+     ORBITEK_TR_NOOP("OperatingPointSolver", "Výkon"), "W"},
+    {OperatingQuantity::Torque, "M", ORBITEK_TR_NOOP("OperatingPointSolver", "M moment"),
+     ORBITEK_TR_NOOP("OperatingPointSolver", "Moment"), "Nm"},
+    {OperatingQuantity::Current, "I", ORBITEK_TR_NOOP("OperatingPointSolver", "I proud"),
+     ORBITEK_TR_NOOP("OperatingPointSolver", "Proud"), "A"},
+    {OperatingQuantity::Input, "P1", ORBITEK_TR_NOOP("OperatingPointSolver", "P1 příkon"),
+     ORBITEK_TR_NOOP("OperatingPointSolver", "Příkon"), "W"},
+    {OperatingQuantity::Slip, "s", ORBITEK_TR_NOOP("OperatingPointSolver", "s skluz"),
+     ORBITEK_TR_NOOP("OperatingPointSolver", "Skluz"), ""},
+    {OperatingQuantity::Speed, "n", ORBITEK_TR_NOOP("OperatingPointSolver", "n otáčky"),
+     ORBITEK_TR_NOOP("OperatingPointSolver", "Otáčky"), "1/min"},
 }};
 
 const OperatingQuantityTexts& TextsOf(OperatingQuantity quantity);

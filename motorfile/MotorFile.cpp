@@ -14,45 +14,59 @@
 #include <nlohmann/json.hpp>
 
 #include "NumText.h"
+#include "Translation.h"
 
 using Json = nlohmann::json;
 
 namespace {
 
-// Every text a user can see from this unit; %1, %2, … stand for what the message names.
+// Every text a user can see from this unit, in Czech, looked up where it is used; %1, %2, … stand for
+// what the message names.
 namespace text {
-constexpr const char* CannotOpen = "Soubor „%1“ nelze otevřít: %2.";
-constexpr const char* CannotRead = "Soubor „%1“ nelze přečíst: %2.";
-constexpr const char* NoSuchFile = "soubor neexistuje";
-constexpr const char* NoPermission = "chybí oprávnění ke čtení";
-constexpr const char* IsFolder = "je to složka";
-constexpr const char* TooLarge = "Soubor „%1“ není motor Orbiteku: je větší než 1 MiB.";
-constexpr const char* NotUtf8 = "Soubor „%1“ není motor Orbiteku: bajt %2 není text v kódování UTF-8.";
-constexpr const char* NotJson = "Soubor „%1“ není motor Orbiteku: není to JSON (řádek %2, znak %3).";
-constexpr const char* HugeNumber = "Soubor „%1“ není motor Orbiteku: obsahuje číslo mimo rozsah JSON.";
-constexpr const char* TooDeep = "Soubor „%1“ není motor Orbiteku: JSON je vnořený hlouběji než %2 úrovní.";
-constexpr const char* NotMotor = "Soubor „%1“ není motor Orbiteku: chybí \"format\": \"orbitek-motor\".";
-constexpr const char* Newer = "Soubor „%1“ je motor ve verzi %2 formátu, tento Orbitek čte jen verzi %3; "
-                              "otevřete jej novějším Orbitekem.";
-constexpr const char* Missing = "Soubor „%1“: chybí „%2“.";
-constexpr const char* WrongType = "Soubor „%1“: „%2“ má být %3, ne %4.";
-constexpr const char* NotNumber = "Soubor „%1“: „%2“ není číslo zapsané s desetinnou tečkou: „%3“.";
-constexpr const char* BadChoice = "Soubor „%1“: „%2“ smí být jen %3, ne %4.";
-constexpr const char* SixtyHertzInput = "Soubor „%1“: vstupní hodnoty platí pro 50 Hz; motor pro %2 Hz zadejte "
-                                        "naměřenými hodnotami.";
-constexpr const char* FactorWithShare = "Soubor „%1“: „input.r1factor“ nepatří k podílu rotoru („r1kind“: \"share\").";
+constexpr const char* CannotOpen = ORBITEK_TR_NOOP("MotorFile", "Soubor „%1“ nelze otevřít: %2.");
+constexpr const char* CannotRead = ORBITEK_TR_NOOP("MotorFile", "Soubor „%1“ nelze přečíst: %2.");
+constexpr const char* NoSuchFile = ORBITEK_TR_NOOP("MotorFile", "soubor neexistuje");
+constexpr const char* NoPermission = ORBITEK_TR_NOOP("MotorFile", "chybí oprávnění ke čtení");
+constexpr const char* IsFolder = ORBITEK_TR_NOOP("MotorFile", "je to složka");
+constexpr const char* TooLarge = ORBITEK_TR_NOOP("MotorFile", "Soubor „%1“ není motor Orbiteku: je větší než 1 MiB.");
+constexpr const char* NotUtf8 = ORBITEK_TR_NOOP("MotorFile",
+                                                "Soubor „%1“ není motor Orbiteku: bajt %2 není text v kódování UTF-8.");
+constexpr const char* NotJson = ORBITEK_TR_NOOP("MotorFile",
+                                                "Soubor „%1“ není motor Orbiteku: není to JSON (řádek %2, znak %3).");
+constexpr const char* HugeNumber = ORBITEK_TR_NOOP("MotorFile",
+                                                   "Soubor „%1“ není motor Orbiteku: obsahuje číslo mimo rozsah JSON.");
+constexpr const char* TooDeep = ORBITEK_TR_NOOP(
+    "MotorFile", "Soubor „%1“ není motor Orbiteku: JSON je vnořený hlouběji než %2 úrovní.");
+constexpr const char* NotMotor = ORBITEK_TR_NOOP(
+    "MotorFile", "Soubor „%1“ není motor Orbiteku: chybí \"format\": \"orbitek-motor\".");
+constexpr const char* Newer = ORBITEK_TR_NOOP(
+    "MotorFile",
+    "Soubor „%1“ je motor ve verzi %2 formátu, tento Orbitek čte jen verzi %3; "
+    "otevřete jej novějším Orbitekem.");
+constexpr const char* Missing = ORBITEK_TR_NOOP("MotorFile", "Soubor „%1“: chybí „%2“.");
+constexpr const char* WrongType = ORBITEK_TR_NOOP("MotorFile", "Soubor „%1“: „%2“ má být %3, ne %4.");
+constexpr const char* NotNumber = ORBITEK_TR_NOOP("MotorFile",
+                                                  "Soubor „%1“: „%2“ není číslo zapsané s desetinnou tečkou: „%3“.");
+constexpr const char* BadChoice = ORBITEK_TR_NOOP("MotorFile", "Soubor „%1“: „%2“ smí být jen %3, ne %4.");
+constexpr const char* SixtyHertzInput = ORBITEK_TR_NOOP(
+    "MotorFile",
+    "Soubor „%1“: vstupní hodnoty platí pro 50 Hz; motor pro %2 Hz zadejte "
+    "naměřenými hodnotami.");
+constexpr const char* FactorWithShare = ORBITEK_TR_NOOP(
+    "MotorFile", "Soubor „%1“: „input.r1factor“ nepatří k podílu rotoru („r1kind“: \"share\").");
 
 // What the messages call a JSON value's type, and what a value must be.
-constexpr const char* Text = "text";
-constexpr const char* NumberText = "text s číslem (například \"0.25\")";
-constexpr const char* Count = "celé číslo";
-constexpr const char* Object = "objekt";
-constexpr const char* WholeNumber = "celé číslo";
-constexpr const char* DecimalNumber = "desetinné číslo";
-constexpr const char* Array = "pole";
-constexpr const char* Boolean = "logická hodnota";
+constexpr const char* Text = ORBITEK_TR_NOOP("MotorFile", "text");
+constexpr const char* NumberText = ORBITEK_TR_NOOP("MotorFile", "text s číslem (například \"0.25\")");
+constexpr const char* Count = ORBITEK_TR_NOOP("MotorFile", "celé číslo");
+constexpr const char* Object = ORBITEK_TR_NOOP("MotorFile", "objekt");
+constexpr const char* WholeNumber = ORBITEK_TR_NOOP("MotorFile", "celé číslo");
+constexpr const char* DecimalNumber = ORBITEK_TR_NOOP("MotorFile", "desetinné číslo");
+constexpr const char* Array = ORBITEK_TR_NOOP("MotorFile", "pole");
+constexpr const char* Boolean = ORBITEK_TR_NOOP("MotorFile", "logická hodnota");
 constexpr const char* Null = "null";
-constexpr const char* Or = " nebo ";
+constexpr const char* Or = ORBITEK_TR_NOOP("MotorFile", " nebo ");
+constexpr const char* PoleRange = ORBITEK_TR_NOOP("MotorFile", "%1 až %2 (sudé)");
 } // namespace text
 
 // The keys of the file.
@@ -120,18 +134,24 @@ std::string Fill(std::string_view pattern, std::initializer_list<std::string_vie
     return out;
 }
 
-[[noreturn]] void Malformed(std::string_view pattern, std::initializer_list<std::string_view> args)
+// A text of this unit in the current language.
+std::string Tr(const char* text)
 {
-    throw EMotorFileError(EMotorFileError::Kind::Malformed, Fill(pattern, args));
+    return translation::Text("MotorFile", text);
+}
+
+[[noreturn]] void Malformed(const char* pattern, std::initializer_list<std::string_view> args)
+{
+    throw EMotorFileError(EMotorFileError::Kind::Malformed, Fill(Tr(pattern), args));
 }
 
 [[noreturn]] void CannotOpen(const char* pattern, std::string_view fileName, int error)
 {
-    const char* reason = error == ENOENT    ? text::NoSuchFile
-        : error == EACCES || error == EPERM ? text::NoPermission
-        : error == EISDIR                   ? text::IsFolder
-                                            : std::strerror(error);
-    throw EMotorFileError(EMotorFileError::Kind::CannotOpen, Fill(pattern, {fileName, reason}));
+    const std::string reason = error == ENOENT ? Tr(text::NoSuchFile)
+        : error == EACCES || error == EPERM    ? Tr(text::NoPermission)
+        : error == EISDIR                      ? Tr(text::IsFolder)
+                                               : std::string(std::strerror(error));
+    throw EMotorFileError(EMotorFileError::Kind::CannotOpen, Fill(Tr(pattern), {fileName, reason}));
 }
 
 // The index of the first byte that is not part of well-formed UTF-8, or npos.
@@ -254,7 +274,7 @@ public:
     void Expect(bool ok, const Json& v, const std::string& path, const char* expected) const
     {
         if (!ok)
-            Malformed(text::WrongType, {fileName_, path, expected, TypeName(v)});
+            Malformed(text::WrongType, {fileName_, path, Tr(expected), Tr(TypeName(v))});
     }
 
     std::string String(const Json& v, const std::string& path) const
@@ -335,7 +355,7 @@ private:
     {
         std::string out;
         for (std::size_t i = 0; i < words.size(); ++i)
-            out += (i == 0 ? "" : i + 1 == words.size() ? text::Or : ", ") + words[i];
+            out += (i == 0 ? std::string() : i + 1 == words.size() ? Tr(text::Or) : ", ") + words[i];
         return out;
     }
 
@@ -357,7 +377,7 @@ int PoleChoice(const Reader& r, const Json& v, const std::string& path)
     if (std::find(poles.begin(), poles.end(), n) == poles.end())
         Malformed(text::BadChoice,
                   {r.FileName(), path,
-                   std::to_string(poles.front()) + " až " + std::to_string(poles.back()) + " (sudé)",
+                   Fill(Tr(text::PoleRange), {std::to_string(poles.front()), std::to_string(poles.back())}),
                    std::to_string(n)});
     return static_cast<int>(n);
 }

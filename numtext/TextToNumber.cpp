@@ -8,7 +8,9 @@
 #include "FpState.h"
 #include "NumText.h"
 #include "NumTextParts.h"
+#include "TextTemplate.h"
 #include "TextToNumberPaths.h"
+#include "Translation.h"
 
 namespace numtext {
 
@@ -316,10 +318,11 @@ std::size_t CharacterCount(const std::string& text)
 
 [[noreturn]] void RejectNumberText(const std::string& text)
 {
-    static const std::string tail = "' is not a valid floating point value";
-    if (1 + CharacterCount(text) + tail.size() > numtext::MaxMessageLength)
-        throw EConvertError("Format result longer than 4096 characters");
-    throw EConvertError("'" + text + tail);
+    const std::string pattern = ORBITEK_TR("NumText", "'%1' is not a valid floating point value");
+    // The slot's two characters give way to the text.
+    if (CharacterCount(pattern) + CharacterCount(text) > numtext::MaxMessageLength + 2)
+        throw EConvertError(ORBITEK_TR("NumText", "Format result longer than 4096 characters"));
+    throw EConvertError(translation::Fill(pattern, {text}));
 }
 
 } // namespace

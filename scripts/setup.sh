@@ -8,6 +8,8 @@ packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchm
           qt6-translations-l10n poppler-utils libxml2-utils shared-mime-info
           nlohmann-json3-dev # motor files; the batch fuzz target reads its JSON lines back
           python3-numpy) # only bench/batch.sh uses NumPy
+# The calculator's English table is written from the translation file at build time.
+packages+=(python3)
 # Only for regenerating the golden files under tests/core/golden/ (the tests read the files).
 packages+=(python3-mpmath)
 
