@@ -65,10 +65,12 @@ std::string WindowUsageText()
     return "Usage: orbitek [FILE.orbitek]\n"
            "\n"
            "Computes and draws the circle diagram and the torque characteristic of an\n"
-           "induction motor; the user interface is Czech. FILE is a motor saved by\n"
-           "Orbitek, opened at start. orbitek-calc computes the same without a window.\n"
+           "induction motor; the user interface is Czech unless English is chosen\n"
+           "(Help > Jazyk / Language, or --lang en). FILE is a motor saved by Orbitek,\n"
+           "opened at start. orbitek-calc computes the same without a window.\n"
            "\n"
            "Options:\n"
+           "  --lang LANG  the interface's language for this run: cs or en\n"
            "  --help       show this help and exit\n"
            "  --version    show the version and exit\n"
            "Qt's own options, such as -platform NAME or -style NAME, are taken too.\n"
@@ -91,6 +93,14 @@ std::optional<int> ReadCommandLine(int argc, const char* const argv[], StartRequ
             optionsEnd = true;
         } else if (arg == "--help" || arg == "-h") {
             return Usage(stdout, 0);
+        } else if (arg == "--lang" || arg.starts_with("--lang=")) {
+            const bool joined = arg.size() > 6; // "--lang=en"
+            if (!joined && ++i >= argc)
+                return Usage(stderr, UsageStatus, "missing value for --lang");
+            const std::string_view code = joined ? arg.substr(7) : std::string_view(argv[i]);
+            if (code != "cs" && code != "en")
+                return Usage(stderr, UsageStatus, "unknown language '" + std::string(code) + "' (cs or en)");
+            request.language = code;
         } else if (arg == "--version") {
             std::printf("orbitek %s\n", ORBITEK_VERSION);
             return 0;

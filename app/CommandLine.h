@@ -1,5 +1,5 @@
-// The window program's command line, read before Qt starts: a motor file, --help, --version, Qt's own
-// options; and the one line that replaces Qt's abort when there is no display.
+// The window program's command line, read before Qt starts: a motor file, --lang, --help, --version,
+// Qt's own options; and the one line that replaces Qt's abort when there is no display.
 #pragma once
 
 #include <optional>
@@ -8,6 +8,7 @@
 // What the command line asks for when the window is to start.
 struct StartRequest {
     std::string motorFile; // empty: none
+    std::string language;  // "--lang": "cs" or "en" for this run; empty: the one chosen in the menu
 };
 
 // --help and --version print to standard output and give 0; an unknown option or a second file prints

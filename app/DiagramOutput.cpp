@@ -25,24 +25,29 @@
 
 namespace {
 
+QString Tr(const char* source)
+{
+    return QCoreApplication::translate("DiagramOutput", source);
+}
+
 const QString DefaultFileName = QStringLiteral("kruhovy-diagram.pdf");
-const QString PrintFailed = QStringLiteral("Diagram se nepodařilo vytisknout.");
+constexpr const char* PrintFailed = QT_TRANSLATE_NOOP("DiagramOutput", "Diagram se nepodařilo vytisknout.");
 constexpr int ClipboardDpi = 150; // enough for a report, small enough to paste quickly
 
 struct FileType {
-    QString filter;
+    const char* filter;
     QString suffix;
 };
 const FileType FileTypes[] = {
-    {QStringLiteral("Dokument PDF (*.pdf)"), QStringLiteral("pdf")},
-    {QStringLiteral("Obrázek SVG (*.svg)"), QStringLiteral("svg")},
-    {QStringLiteral("Obrázek PNG (*.png)"), QStringLiteral("png")},
+    {QT_TRANSLATE_NOOP("DiagramOutput", "Dokument PDF (*.pdf)"), QStringLiteral("pdf")},
+    {QT_TRANSLATE_NOOP("DiagramOutput", "Obrázek SVG (*.svg)"), QStringLiteral("svg")},
+    {QT_TRANSLATE_NOOP("DiagramOutput", "Obrázek PNG (*.png)"), QStringLiteral("png")},
 };
 
 QString SuffixOfFilter(const QString& filter)
 {
     for (const FileType& t : FileTypes)
-        if (t.filter == filter)
+        if (Tr(t.filter) == filter)
             return t.suffix;
     return FileTypes[0].suffix;
 }
@@ -94,7 +99,8 @@ public:
 
 QString SaveErrorText(const QString& fileName, const QString& reason)
 {
-    return QStringLiteral("Diagram se nepodařilo uložit: %1 (%2)").arg(QDir::toNativeSeparators(fileName), reason);
+    return Tr(QT_TRANSLATE_NOOP("DiagramOutput", "Diagram se nepodařilo uložit: %1 (%2)"))
+        .arg(QDir::toNativeSeparators(fileName), reason);
 }
 
 void SaveDiagramAs(QWidget* parent, const diagram::Diagram& d)
@@ -106,15 +112,15 @@ void SaveDiagramAs(QWidget* parent, const diagram::Diagram& d)
     const std::optional<diagram::PageLayout> page = diagram::ChoosePage(
         d.scene, {choice.paper.value_or(diagram::Paper::A4), choice.scale});
     if (!page)
-        return ShowOwnErrorMessage(DoesNotFitText); // the panel lets no such choice through
+        return ShowOwnErrorMessage(DoesNotFit()); // the panel lets no such choice through
     chosen.page = *page;
 
-    QFileDialog dialog(parent, QStringLiteral("Uložit kruhový diagram"));
+    QFileDialog dialog(parent, Tr(QT_TRANSLATE_NOOP("DiagramOutput", "Uložit kruhový diagram")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     QStringList filters;
     for (const FileType& t : FileTypes)
-        filters << t.filter;
+        filters << Tr(t.filter);
     dialog.setNameFilters(filters);
     dialog.setDirectory(settings::LastFolder(settings::FileDialog::SaveDiagram));
     dialog.selectFile(DefaultFileName);
@@ -191,7 +197,7 @@ std::optional<QString> PrintOn(QPrinter& printer, const diagram::Diagram& d, std
     const QSizeF paper = printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
     const std::optional<diagram::PageLayout> layout = diagram::LayoutOnPaper(d.scene, paper, scale);
     if (!layout)
-        return DoesNotFitText;
+        return DoesNotFit();
     // Into a file: the same pages as a PDF in memory first, so that the file is whole or not there.
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
         const QString file = printer.outputFileName();
@@ -211,7 +217,7 @@ std::optional<QString> PrintOn(QPrinter& printer, const diagram::Diagram& d, std
     printer.setPageOrientation(layout->landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(&printer))
-        return PrintFailed;
+        return Tr(PrintFailed);
     const double pixelsPerMm = printer.resolution() / diagram::MmPerInch;
     painter.scale(pixelsPerMm, pixelsPerMm);
     diagram::PaintPage(painter, d, *layout, pixelsPerMm);
@@ -219,7 +225,7 @@ std::optional<QString> PrintOn(QPrinter& printer, const diagram::Diagram& d, std
     printer.setPageOrientation(QPageLayout::Landscape);
     if (!printer.newPage()) {
         painter.end();
-        return PrintFailed;
+        return Tr(PrintFailed);
     }
     const QSizeF landscape = printer.pageLayout().fullRect(QPageLayout::Millimeter).size();
     painter.resetTransform();
@@ -229,12 +235,12 @@ std::optional<QString> PrintOn(QPrinter& printer, const diagram::Diagram& d, std
     // And the working characteristics against output.
     if (!printer.newPage()) {
         painter.end();
-        return PrintFailed;
+        return Tr(PrintFailed);
     }
     painter.resetTransform();
     painter.scale(pixelsPerMm, pixelsPerMm);
     diagram::PaintOutputCurvesPage(painter, d.curves.output, d.texts.inputsLine, landscape, diagram::PointOf(d));
     if (!painter.end())
-        return PrintFailed;
+        return Tr(PrintFailed);
     return std::nullopt;
 }

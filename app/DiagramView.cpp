@@ -18,7 +18,7 @@
 
 namespace {
 
-const QString EmptyText = QStringLiteral("F2 – zadání vstupních hodnot");
+constexpr const char* EmptyText = QT_TRANSLATE_NOOP("DiagramView", "F2 – zadání vstupních hodnot");
 const QColor QuietText(0x80, 0x80, 0x80);
 
 constexpr double ViewMargin = 10;        // px round the fitted drawing
@@ -304,7 +304,7 @@ void DiagramView::paintEvent(QPaintEvent*)
     if (!diagram_) {
         p.fillRect(rect(), Qt::white);
         p.setPen(QuietText);
-        p.drawText(rect(), Qt::AlignCenter, EmptyText);
+        p.drawText(rect(), Qt::AlignCenter, tr(EmptyText));
         return;
     }
     p.drawPixmap(0, 0, Drawing());

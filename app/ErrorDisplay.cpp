@@ -95,7 +95,7 @@ void ShowErrorMessage(const QString& text)
 
 void ShowOwnErrorMessage(const QString& text)
 {
-    ShowMessageDialog(text, OwnErrorCaption);
+    ShowMessageDialog(text, QCoreApplication::translate("ErrorDisplay", "Chyba"));
 }
 
 QString UnhandledErrorText(const QString& message)

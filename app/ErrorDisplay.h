@@ -9,8 +9,8 @@
 // the validation messages.
 void ShowErrorMessage(const QString& text);
 
-// The same dialog captioned in Czech, "Chyba": the messages of the program's own commands (saving,
-// printing, copying, the paper and scale panel).
+// The same dialog captioned in the interface's language, "Chyba" in Czech: the messages of the program's own commands
+// (saving, printing, copying, the paper and scale panel).
 inline const QString OwnErrorCaption = QStringLiteral("Chyba");
 void ShowOwnErrorMessage(const QString& text);
 

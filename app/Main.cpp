@@ -12,6 +12,7 @@
 #include "Fonts.h"
 #include "HintTracker.h"
 #include "Info.h"
+#include "Language.h"
 #include "LoadNumberSeparators.h"
 #include "MeasuredDialog.h"
 #include "Moment.h"
@@ -24,6 +25,7 @@
 #include "SourBod.h"
 #include "Zadani.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -57,17 +59,21 @@ constexpr QMargins DesignFrame(4, 23, 4, 4);
 constexpr int StatusBarHeight = 20;
 constexpr int DiagramShare = 2, CurvesShare = 1; // of the client area's width
 
-const QString NoDiagramYet = QStringLiteral("Nejprve zadejte vstupní hodnoty (F2).");
+constexpr const char* NoDiagramYet = QT_TRANSLATE_NOOP("TMainForm", "Nejprve zadejte vstupní hodnoty (F2).");
 
-const QString TorqueLineCaption = QStringLiteral("Momentová přímka od přímky naprázdno");
-const QString TorqueLineHint = QStringLiteral(
-    "Bod T dělí jen část pořadnice Ak nad přímkou naprázdno, jak momentovou přímku kreslí učebnice");
-const QString CurvesAxisCaption = QStringLiteral("Křivky");
+constexpr const char* TorqueLineCaption = QT_TRANSLATE_NOOP("TMainForm", "Momentová přímka od přímky naprázdno");
+constexpr const char* TorqueLineHint = QT_TRANSLATE_NOOP(
+    "TMainForm", "Bod T dělí jen část pořadnice Ak nad přímkou naprázdno, jak momentovou přímku kreslí učebnice");
+constexpr const char* CurvesAxisCaption = QT_TRANSLATE_NOOP("TMainForm", "Křivky");
 // The curves' axes in the order of diagram::CurvesAxis.
-const QString CurvesAxisItems[] = {QStringLiteral("podle skluzu"), QStringLiteral("podle výkonu")};
-const QString CurvesAxisHint = QStringLiteral(
-    "Vodorovná osa křivek: skluz od 0 do 1, nebo výkon P2 od nuly do maxima na stabilní větvi");
-constexpr int PaneSpacing = 4; // px
+constexpr const char* CurvesAxisItems[] = {QT_TRANSLATE_NOOP("TMainForm", "podle skluzu"),
+                                           QT_TRANSLATE_NOOP("TMainForm", "podle výkonu")};
+constexpr const char* CurvesAxisHint = QT_TRANSLATE_NOOP(
+    "TMainForm", "Vodorovná osa křivek: skluz od 0 do 1, nebo výkon P2 od nuly do maxima na stabilní větvi");
+// The language submenu reads the same in both languages, so that a user lost in either finds it.
+const QString LanguageMenuCaption = QStringLiteral("Jazyk / Language");
+const QString LanguageItems[] = {QStringLiteral("Čeština"), QStringLiteral("English")}; // as Language
+constexpr int PaneSpacing = 4;                                                          // px
 
 // Whether the record holds an accepted motor, which a new torque line or an operating point needs.
 bool MotorAccepted()
@@ -96,7 +102,7 @@ QStringList MotorFilesOf(const QMimeData* data)
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 {
-    setWindowTitle(QStringLiteral("Orbitek asynchronního motoru"));
+    language::Bind(this, this, "windowTitle", QT_TR_NOOP("Orbitek asynchronního motoru"));
     setWindowIcon(ProgramIconSet());
     setFont(DialogFont());
     Diagram = new DiagramView(this);
@@ -132,7 +138,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     StavovaRadka->setObjectName(QStringLiteral("StavovaRadka"));
     StavovaRadka->setSizeGripEnabled(false);
     StavovaRadka->setFixedHeight(qRound(StatusBarHeight * DesignScale(font())));
-    StavovaRadka->setStatusTip(QStringLiteral("Stavová řádka s nápovědou"));
+    language::Bind(this, StavovaRadka, "statusTip", QT_TR_NOOP("Stavová řádka s nápovědou"));
     StavovaRadka->installEventFilter(this);
     setStatusBar(StavovaRadka);
 
@@ -141,58 +147,60 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     HlavniMenu->setFont(font());
     setMenuBar(HlavniMenu);
 
-    auto newMenu = [this](const QString& caption) {
-        auto* menu = new QMenu(caption, this);
+    auto newMenu = [this](const char* caption) {
+        auto* menu = new QMenu(this);
+        if (caption != nullptr)
+            language::Bind(this, menu, "title", caption);
         menu->setFont(font());
         menu->setToolTipsVisible(false);
         HintTracker::Instance().TrackMenu(menu);
         return menu;
     };
-    QMenu* xx = newMenu(QStringLiteral("&XX"));
-    QMenu* diagram = newMenu(QStringLiteral("&Diagram"));
-    QMenu* help = newMenu(QStringLiteral("&Nápověda"));
+    QMenu* xx = newMenu(QT_TR_NOOP("&XX"));
+    QMenu* diagram = newMenu(QT_TR_NOOP("&Diagram"));
+    QMenu* help = newMenu(QT_TR_NOOP("&Nápověda"));
     Zadn1 = HlavniMenu->addMenu(xx);
     Vsledky1 = HlavniMenu->addMenu(diagram);
     Npovda1 = HlavniMenu->addMenu(help);
     HintTracker::Instance().TrackMenuBar(HlavniMenu);
 
-    OpenMotor = AddItem(xx, QStringLiteral("&Otevřít motor..."), QStringLiteral("Otevření motoru uloženého v souboru"),
+    OpenMotor = AddItem(xx, QT_TR_NOOP("&Otevřít motor..."), QT_TR_NOOP("Otevření motoru uloženého v souboru"),
                         &TMainForm::OpenMotorClick);
     OpenMotor->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    SaveMotor = AddItem(xx, QStringLiteral("Uložit &motor..."),
-                        QStringLiteral("Uložení vstupních hodnot motoru do souboru"), &TMainForm::SaveMotorClick);
+    SaveMotor = AddItem(xx, QT_TR_NOOP("Uložit &motor..."), QT_TR_NOOP("Uložení vstupních hodnot motoru do souboru"),
+                        &TMainForm::SaveMotorClick);
     SaveMotor->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    RecentMotorsMenu = newMenu(QStringLiteral("Naposledy otevřené"));
+    RecentMotorsMenu = newMenu(QT_TR_NOOP("Naposledy otevřené"));
     RecentMotors = xx->addMenu(RecentMotorsMenu);
-    RecentMotors->setStatusTip(QStringLiteral("Motory otevřené nebo uložené naposledy"));
+    language::Bind(this, RecentMotors, "statusTip", QT_TR_NOOP("Motory otevřené nebo uložené naposledy"));
     MotorSeparator = xx->addSeparator();
 
     SaveDiagramItem = AddItem(
-        xx, QStringLiteral("&Uložit diagram..."),
-        QStringLiteral("Uložení kruhového diagramu ve skutečném měřítku do souboru PDF, SVG nebo PNG"),
+        xx, QT_TR_NOOP("&Uložit diagram..."),
+        QT_TR_NOOP("Uložení kruhového diagramu ve skutečném měřítku do souboru PDF, SVG nebo PNG"),
         &TMainForm::SaveDiagramClick);
     SaveDiagramItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    PrintDiagramItem = AddItem(xx, QStringLiteral("&Tisk diagramu..."),
-                               QStringLiteral("Tisk kruhového diagramu ve skutečném měřítku"),
+    PrintDiagramItem = AddItem(xx, QT_TR_NOOP("&Tisk diagramu..."),
+                               QT_TR_NOOP("Tisk kruhového diagramu ve skutečném měřítku"),
                                &TMainForm::PrintDiagramClick);
     PrintDiagramItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    CopyDiagramItem = AddItem(xx, QStringLiteral("&Kopírovat diagram"),
-                              QStringLiteral("Zkopírování kruhového diagramu do schránky"),
-                              &TMainForm::CopyDiagramClick);
+    CopyDiagramItem = AddItem(xx, QT_TR_NOOP("&Kopírovat diagram"),
+                              QT_TR_NOOP("Zkopírování kruhového diagramu do schránky"), &TMainForm::CopyDiagramClick);
     CopyDiagramItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     DiagramSeparator = xx->addSeparator();
-    Konec1 = AddItem(xx, QStringLiteral("&Konec"), QStringLiteral("Ukončení programu"), &TMainForm::Konec1Click);
+    Konec1 = AddItem(xx, QT_TR_NOOP("&Konec"), QT_TR_NOOP("Ukončení programu"), &TMainForm::Konec1Click);
     Konec1->setShortcut(QKeySequence(Qt::ALT | Qt::Key_K));
 
     std::tie(Vstupnhodnoty1, N1, Souradnice, Momentovka) = AddDiagramItems(diagram);
 
-    Licennujednn1 = AddItem(help, QStringLiteral("&Licenční ujednání"),
-                            QStringLiteral("Podmínky pro používání tohoto programu"), &TMainForm::Licennujednn1Click);
+    Licennujednn1 = AddItem(help, QT_TR_NOOP("&Licenční ujednání"),
+                            QT_TR_NOOP("Podmínky pro používání tohoto programu"), &TMainForm::Licennujednn1Click);
     N3 = help->addSeparator();
-    Copyright1 = AddItem(help, QStringLiteral("&Copyright"), QStringLiteral("Informace o autorovi"),
+    Copyright1 = AddItem(help, QT_TR_NOOP("&Copyright"), QT_TR_NOOP("Informace o autorovi"),
                          &TMainForm::Copyright1Click);
+    AddLanguageMenu(help);
 
-    PodMenu1 = newMenu(QString());
+    PodMenu1 = newMenu(nullptr);
     PodMenu1->setObjectName(QStringLiteral("PodMenu1"));
     std::tie(Vstupnhodnoty3, N2, Souadnicebodprokonstrukci1, Momentovcharakteristika1) = AddDiagramItems(PodMenu1);
 
@@ -202,7 +210,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     Vstupnhodnoty3->setShortcut(QKeySequence(Qt::Key_F2));
     Vstupnhodnoty3->setShortcutContext(Qt::WindowShortcut);
     addAction(Vstupnhodnoty3);
-    Vstupnhodnoty1->setText(Vstupnhodnoty1->text() + QStringLiteral("\tF2"));
+    language::AddSuffix(Vstupnhodnoty1, "text", QStringLiteral("\tF2"));
 
     // The measured readings, with F3 owned by the popup item as F2 is.
     MeasuredInput = AddMeasuredItem(diagram, N1);
@@ -210,7 +218,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     MeasuredInputPopup->setShortcut(QKeySequence(Qt::Key_F3));
     MeasuredInputPopup->setShortcutContext(Qt::WindowShortcut);
     addAction(MeasuredInputPopup);
-    MeasuredInput->setText(MeasuredInput->text() + QStringLiteral("\tF3"));
+    language::AddSuffix(MeasuredInput, "text", QStringLiteral("\tF3"));
 
     // The current motor's values, after the other input items; Shift+F2 owned by the popup item.
     EditInput = AddEditItem(diagram, N1);
@@ -218,7 +226,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     EditInputPopup->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F2));
     EditInputPopup->setShortcutContext(Qt::WindowShortcut);
     addAction(EditInputPopup);
-    EditInput->setText(EditInput->text() + u'\t' + EditInputPopup->shortcut().toString(QKeySequence::NativeText));
+    language::AddSuffix(EditInput, "text", u'\t' + EditInputPopup->shortcut().toString(QKeySequence::NativeText));
 
     FillRecentMotors();
     setAcceptDrops(true);
@@ -231,11 +239,11 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     GuardHandler([this] { FormCreate(this); });
 }
 
-QAction* TMainForm::AddItem(QMenu* menu, const QString& caption, const QString& hint,
-                            void (TMainForm::*handler)(QObject*))
+QAction* TMainForm::AddItem(QMenu* menu, const char* caption, const char* hint, void (TMainForm::*handler)(QObject*))
 {
-    QAction* action = menu->addAction(caption);
-    action->setStatusTip(hint);
+    QAction* action = menu->addAction(QString());
+    language::Bind(this, action, "text", caption);
+    language::Bind(this, action, "statusTip", hint);
     connect(action, &QAction::triggered, this,
             [this, action, handler] { GuardHandler([this, action, handler] { (this->*handler)(action); }); });
     return action;
@@ -243,19 +251,19 @@ QAction* TMainForm::AddItem(QMenu* menu, const QString& caption, const QString& 
 
 std::tuple<QAction*, QAction*, QAction*, QAction*> TMainForm::AddDiagramItems(QMenu* menu)
 {
-    QAction* input = AddItem(menu, QStringLiteral("&Vstupní hodnoty..."),
-                             QStringLiteral("Zadání vstupních hodnot pro výpočet"), &TMainForm::Vstupnhodnoty1Click);
+    QAction* input = AddItem(menu, QT_TR_NOOP("&Vstupní hodnoty..."), QT_TR_NOOP("Zadání vstupních hodnot pro výpočet"),
+                             &TMainForm::Vstupnhodnoty1Click);
     QAction* separator = menu->addSeparator();
-    QAction* coordinates = AddItem(menu, QStringLiteral("&Souřadnice bodů pro konstrukci"),
-                                   QStringLiteral("Vypočtené souřadnice všech bodů které jsou potřeba pro konstrukci"),
+    QAction* coordinates = AddItem(menu, QT_TR_NOOP("&Souřadnice bodů pro konstrukci"),
+                                   QT_TR_NOOP("Vypočtené souřadnice všech bodů které jsou potřeba pro konstrukci"),
                                    &TMainForm::SouradniceClick);
-    QAction* torque = AddItem(menu, QStringLiteral("&Momentová charakteristika"),
-                              QStringLiteral("Vypočtené hodnoty momentu pro jednotlivé skluzy od 0 do 1 (po 0,05)"),
+    QAction* torque = AddItem(menu, QT_TR_NOOP("&Momentová charakteristika"),
+                              QT_TR_NOOP("Vypočtené hodnoty momentu pro jednotlivé skluzy od 0 do 1 (po 0,05)"),
                               &TMainForm::MomentovkaClick);
     return {input, separator, coordinates, torque};
 }
 
-QAction* TMainForm::InsertItem(QMenu* menu, QAction* before, const QString& caption, const QString& hint,
+QAction* TMainForm::InsertItem(QMenu* menu, QAction* before, const char* caption, const char* hint,
                                void (TMainForm::*handler)(QObject*))
 {
     QAction* item = AddItem(menu, caption, hint, handler);
@@ -266,16 +274,15 @@ QAction* TMainForm::InsertItem(QMenu* menu, QAction* before, const QString& capt
 
 QAction* TMainForm::AddMeasuredItem(QMenu* menu, QAction* before)
 {
-    return InsertItem(menu, before, QStringLiteral("&Naměřené hodnoty..."),
-                      QStringLiteral("Zadání hodnot naměřených při zkouškách naprázdno a nakrátko"),
+    return InsertItem(menu, before, QT_TR_NOOP("&Naměřené hodnoty..."),
+                      QT_TR_NOOP("Zadání hodnot naměřených při zkouškách naprázdno a nakrátko"),
                       &TMainForm::MeasuredInputClick);
 }
 
 QAction* TMainForm::AddEditItem(QMenu* menu, QAction* before)
 {
-    return InsertItem(menu, before, QStringLiteral("&Upravit zadání..."),
-                      QStringLiteral("Úprava vstupních hodnot motoru, který je právě spočten"),
-                      &TMainForm::EditInputClick);
+    return InsertItem(menu, before, QT_TR_NOOP("&Upravit zadání..."),
+                      QT_TR_NOOP("Úprava vstupních hodnot motoru, který je právě spočten"), &TMainForm::EditInputClick);
 }
 
 void TMainForm::FillRecentMotors()
@@ -291,7 +298,7 @@ void TMainForm::FillRecentMotors()
         connect(item, &QAction::triggered, this, [this, path] { GuardHandler([this, path] { OpenMotorFile(path); }); });
     }
     if (files.isEmpty())
-        RecentMotorsMenu->addAction(QStringLiteral("(žádné)"))->setEnabled(false);
+        RecentMotorsMenu->addAction(tr("(žádné)"))->setEnabled(false);
 }
 
 QWidget* TMainForm::MakeCurvesPane()
@@ -299,12 +306,13 @@ QWidget* TMainForm::MakeCurvesPane()
     CurvesPane = new QWidget(this);
     CurvesPane->setObjectName(QStringLiteral("CurvesPane"));
     PointBar = new OperatingPointBar(CurvesPane);
-    auto* axisCaption = new QLabel(CurvesAxisCaption, CurvesPane);
+    auto* axisCaption = new QLabel(CurvesPane);
+    language::Bind(this, axisCaption, "text", CurvesAxisCaption);
     CurvesAxisBox = new QComboBox(CurvesPane);
     CurvesAxisBox->setObjectName(QStringLiteral("CurvesAxisBox"));
-    for (const QString& item : CurvesAxisItems)
-        CurvesAxisBox->addItem(item);
-    CurvesAxisBox->setStatusTip(CurvesAxisHint);
+    for (const char* item : CurvesAxisItems)
+        CurvesAxisBox->addItem(tr(item));
+    language::Bind(this, CurvesAxisBox, "statusTip", CurvesAxisHint);
     Curves = new CurvesView(CurvesPane);
     auto* axisRow = new QHBoxLayout;
     axisRow->setContentsMargins(PaneSpacing, 0, PaneSpacing, 0);
@@ -387,7 +395,7 @@ void TMainForm::OpenMotorClick(QObject*)
 void TMainForm::SaveMotorClick(QObject*)
 {
     if (!current_) {
-        ShowErrorMessage(NoDiagramYet);
+        ShowErrorMessage(tr(NoDiagramYet));
         return;
     }
     const std::optional<QString> path = AskMotorToSave(this, current_->path);
@@ -501,7 +509,7 @@ void TMainForm::SaveDiagramClick(QObject*)
     if (Diagram->CurrentDiagram())
         SaveDiagramAs(this, *Diagram->CurrentDiagram());
     else
-        ShowOwnErrorMessage(NoDiagramYet);
+        ShowOwnErrorMessage(tr(NoDiagramYet));
 }
 
 void TMainForm::PrintDiagramClick(QObject*)
@@ -509,7 +517,7 @@ void TMainForm::PrintDiagramClick(QObject*)
     if (Diagram->CurrentDiagram())
         PrintDiagram(this, *Diagram->CurrentDiagram());
     else
-        ShowOwnErrorMessage(NoDiagramYet);
+        ShowOwnErrorMessage(tr(NoDiagramYet));
 }
 
 void TMainForm::CopyDiagramClick(QObject*)
@@ -517,7 +525,7 @@ void TMainForm::CopyDiagramClick(QObject*)
     if (Diagram->CurrentDiagram())
         CopyDiagram(*Diagram->CurrentDiagram());
     else
-        ShowOwnErrorMessage(NoDiagramYet);
+        ShowOwnErrorMessage(tr(NoDiagramYet));
 }
 
 void TMainForm::TorqueLineClick(QObject*)
@@ -533,7 +541,7 @@ void TMainForm::ShowAcceptedCalculation()
 void TMainForm::ShowDiagram(bool fit)
 {
     if (!MotorAccepted()) {
-        PointBar->ShowMessage(point_ ? NoDiagramYet : QString());
+        PointBar->ShowMessage(point_ ? tr(NoDiagramYet) : QString());
         return;
     }
     const CharacteristicPoints c = ReadCharacteristicPoints(Konstrukce);
@@ -712,15 +720,68 @@ void TMainForm::dropEvent(QDropEvent* event)
     QTimer::singleShot(0, this, [this, path] { GuardHandler([this, path] { OpenMotorFile(path); }); });
 }
 
+void TMainForm::AddLanguageMenu(QMenu* help)
+{
+    help->addSeparator();
+    LanguageMenu = new QMenu(LanguageMenuCaption, this);
+    LanguageMenu->setObjectName(QStringLiteral("LanguageMenu"));
+    LanguageMenu->setFont(font());
+    HintTracker::Instance().TrackMenu(LanguageMenu);
+    help->addMenu(LanguageMenu);
+    auto* choices = new QActionGroup(this);
+    for (const Language language : {Language::Czech, Language::English}) {
+        QAction* item = LanguageMenu->addAction(LanguageItems[int(language)]);
+        item->setCheckable(true);
+        item->setData(QString::fromLatin1(LanguageCode(language)));
+        choices->addAction(item);
+        connect(item, &QAction::triggered, this, [this, language] {
+            GuardHandler([language] {
+                settings::SetLanguageChoice(language);
+                if (language != CurrentLanguage())
+                    SetLanguage(language);
+            });
+        });
+    }
+    LanguageMenu->menuAction()->setStatusTip(QStringLiteral("Jazyk programu / The program's language"));
+    CheckLanguage();
+}
+
+void TMainForm::CheckLanguage()
+{
+    for (QAction* item : LanguageMenu->actions())
+        item->setChecked(item->data().toString() == QString::fromLatin1(LanguageCode(CurrentLanguage())));
+}
+
+void TMainForm::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        GuardHandler([this] { Retranslate(); });
+    QMainWindow::changeEvent(event);
+}
+
+void TMainForm::Retranslate()
+{
+    language::Retranslate(this);
+    CheckLanguage();
+    for (int i = 0; i < CurvesAxisBox->count(); ++i)
+        CurvesAxisBox->setItemText(i, tr(CurvesAxisItems[i]));
+    FillRecentMotors();
+    ShowMotorTitle();
+    // The diagram's names, the curves' captions and the point's message are made from the motor anew.
+    ShowDiagram(false);
+    Diagram->update();
+    Curves->update();
+}
+
 void TMainForm::OpenPopup(const QPoint& globalPos)
 {
     PodMenu1->popup(globalPos);
 }
 
-bool StartUp(const QString& motorFile)
+bool StartUp(const QString& motorFile, std::optional<Language> language)
 {
     SetApplicationTitle();
-    InstallQtTranslation();
+    SetLanguage(language.value_or(settings::LanguageChoice()));
     InstallFontSubstitutes();
     QApplication::setFont(DialogFont());
     LoadNumberSeparators();

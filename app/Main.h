@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "Curves.h"
+#include "Language.h"
 #include "MotorFiles.h"
 #include "OperatingPointSolver.h"
 
@@ -73,6 +74,8 @@ public:
     QAction* TorqueLineSeparator;
     QAction* TorqueLineItem;
     QAction* ClearPoint;
+    // The "Jazyk / Language" submenu of the "&Nápověda" menu.
+    QMenu* LanguageMenu;
 
     void FormCreate(QObject* Sender);
     void ShowHint(QObject* Sender);
@@ -136,18 +139,25 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    QAction* AddItem(QMenu* menu, const QString& caption, const QString& hint, void (TMainForm::*handler)(QObject*));
+    // `caption` and `hint` are texts of this class's translation context.
+    QAction* AddItem(QMenu* menu, const char* caption, const char* hint, void (TMainForm::*handler)(QObject*));
     // The input, coordinates and torque commands with the separator after the first, as both the
     // "Diagram" menu and the popup menu carry them.
     std::tuple<QAction*, QAction*, QAction*, QAction*> AddDiagramItems(QMenu* menu);
     // An item placed before `before`.
-    QAction* InsertItem(QMenu* menu, QAction* before, const QString& caption, const QString& hint,
+    QAction* InsertItem(QMenu* menu, QAction* before, const char* caption, const char* hint,
                         void (TMainForm::*handler)(QObject*));
     QAction* AddMeasuredItem(QMenu* menu, QAction* before);
     QAction* AddEditItem(QMenu* menu, QAction* before);
     void OpenPopup(const QPoint& globalPos);
+    // "Jazyk / Language" at the end of the "&Nápověda" menu: "Čeština" and "English", one checked.
+    void AddLanguageMenu(QMenu* help);
+    void CheckLanguage();
+    // Every text of the window in the language just chosen, the ones made from the motor too.
+    void Retranslate();
     void FillRecentMotors();
     // A motor accepted from a dialog: edited (Shift+F2) it keeps its file, name and note; else it is new.
     void TakeAcceptedMotor(std::variant<InputForm, MeasuredForm> input);
@@ -169,11 +179,12 @@ private:
 
 extern TMainForm* MainForm;
 
-// Start-up up to the loop, in its fixed order: the application title, the fonts, the locale's
-// separators, the remembered torque line, the six windows, the main window shown where it was last or
+// Start-up up to the loop, in its fixed order: the application title, the language (`language`, else
+// the one chosen in the menu), the fonts, the locale's separators, the remembered torque line, the six
+// windows, the main window shown where it was last or
 // centred; then, once the loop runs, the motor file named on the command line. False when there is no
 // main window.
-bool StartUp(const QString& motorFile = QString());
+bool StartUp(const QString& motorFile = QString(), std::optional<Language> language = std::nullopt);
 
 // The six windows, once each, in their fixed order, then the measured values dialog; sets the window
 // globals. An error raised while one is created is shown and creation goes on with the next.

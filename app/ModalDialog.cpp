@@ -1,6 +1,8 @@
 // The modal dialog protocol shared by every dialog of the program.
 #include "ModalDialog.h"
 
+#include "Language.h"
+
 #include "ErrorDisplay.h"
 #include "Fonts.h"
 
@@ -291,6 +293,13 @@ void ModalDialog::done(int result)
         modalResult_ = result;
     if (!inModalLoop_)
         QDialog::done(result);
+}
+
+void ModalDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        language::Retranslate(this);
+    QDialog::changeEvent(event);
 }
 
 void ModalDialog::showEvent(QShowEvent* event)

@@ -54,6 +54,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    // A change of language sets the texts bound with language::Bind again; a dialog that shows texts
+    // made from its content overrides this and calls it first.
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // QDialog's accept()/reject()/done() only set the result here; the modal loop hides the dialog.
     void done(int result) override;

@@ -1,6 +1,7 @@
 // The window's motor files: Qt's file dialogs, QSaveFile, and the motor's title.
 #include "MotorFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -11,8 +12,13 @@
 
 namespace {
 
-const QString FileFilter = QStringLiteral("Motor Orbiteku (*.orbitek)");
-const QString AllFiles = QStringLiteral("Všechny soubory (*)");
+QString Tr(const char* source)
+{
+    return QCoreApplication::translate("MotorFiles", source);
+}
+
+const char* const FileFilter = QT_TRANSLATE_NOOP("MotorFiles", "Motor Orbiteku (*.orbitek)");
+const char* const AllFiles = QT_TRANSLATE_NOOP("MotorFiles", "Všechny soubory (*)");
 const QString DefaultName = QStringLiteral("motor.orbitek");
 
 QString Suffix()
@@ -34,20 +40,20 @@ std::optional<QString> AskFile(QFileDialog& dialog, settings::FileDialog which)
 
 std::optional<QString> AskMotorToOpen(QWidget* parent)
 {
-    QFileDialog dialog(parent, QStringLiteral("Otevřít motor"));
+    QFileDialog dialog(parent, Tr(QT_TRANSLATE_NOOP("MotorFiles", "Otevřít motor")));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({FileFilter, AllFiles});
+    dialog.setNameFilters({Tr(FileFilter), Tr(AllFiles)});
     dialog.setDirectory(settings::LastFolder(settings::FileDialog::OpenMotor));
     return AskFile(dialog, settings::FileDialog::OpenMotor);
 }
 
 std::optional<QString> AskMotorToSave(QWidget* parent, const QString& suggested)
 {
-    QFileDialog dialog(parent, QStringLiteral("Uložit motor"));
+    QFileDialog dialog(parent, Tr(QT_TRANSLATE_NOOP("MotorFiles", "Uložit motor")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters({FileFilter});
+    dialog.setNameFilters({Tr(FileFilter)});
     dialog.setDefaultSuffix(Suffix().mid(1));
     if (suggested.isEmpty()) {
         dialog.setDirectory(settings::LastFolder(settings::FileDialog::SaveMotor));
@@ -85,7 +91,8 @@ std::optional<QString> WriteMotorFile(const QString& path, const MotorFile& moto
 
 QString SaveMotorErrorText(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Motor se nepodařilo uložit: %1 (%2)").arg(QDir::toNativeSeparators(path), reason);
+    return Tr(QT_TRANSLATE_NOOP("MotorFiles", "Motor se nepodařilo uložit: %1 (%2)"))
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 bool IsMotorFileName(const QString& path)
@@ -98,7 +105,7 @@ QString MotorTitle(const CurrentMotor& current)
     const QString name = QString::fromStdString(current.motor.name).simplified();
     QString file = QFileInfo(current.path).fileName();
     if (!file.isEmpty() && current.edited)
-        file += QStringLiteral(", upraveno");
+        file += Tr(QT_TRANSLATE_NOOP("MotorFiles", ", upraveno"));
     if (name.isEmpty() || file.isEmpty())
         return name.isEmpty() ? file : name;
     return name + QStringLiteral(" (") + file + u')';

@@ -9,15 +9,24 @@
 #include <QVBoxLayout>
 
 #include "DiagramTexts.h"
+#include "Language.h"
 #include "NumText.h"
 
 namespace {
 
-const QString BarHint = QStringLiteral("Pracovní bod motoru zadaný hodnotou jedné veličiny; kliknutí na kružnici "
-                                       "jej zadá skluzem, Esc jej zruší");
-const QString QuantityHint = QStringLiteral("Veličina, jejíž hodnotou je pracovní bod zadán");
-const QString ValueHint = QStringLiteral("Hodnota veličiny v pracovním bodě; Enter bod vyhledá na kružnici");
-const QString NotANumber = QStringLiteral("Hodnota „%1“ není číslo.");
+constexpr const char* BarHint = QT_TRANSLATE_NOOP("OperatingPointBar",
+                                                  "Pracovní bod motoru zadaný hodnotou jedné veličiny; kliknutí na "
+                                                  "kružnici jej zadá skluzem, Esc jej zruší");
+constexpr const char* QuantityHint = QT_TRANSLATE_NOOP("OperatingPointBar",
+                                                       "Veličina, jejíž hodnotou je pracovní bod zadán");
+constexpr const char* ValueHint = QT_TRANSLATE_NOOP("OperatingPointBar",
+                                                    "Hodnota veličiny v pracovním bodě; Enter bod vyhledá na kružnici");
+constexpr const char* NotANumber = QT_TRANSLATE_NOOP("OperatingPointBar", "Hodnota „%1“ není číslo.");
+// The quantities' captions as the solver's table has them, for the window's language.
+[[maybe_unused]] constexpr const char* QuantityCaptions[] = {
+    QT_TRANSLATE_NOOP("OperatingPointBar", "P2 výkon"), QT_TRANSLATE_NOOP("OperatingPointBar", "M moment"),
+    QT_TRANSLATE_NOOP("OperatingPointBar", "I proud"),  QT_TRANSLATE_NOOP("OperatingPointBar", "P1 příkon"),
+    QT_TRANSLATE_NOOP("OperatingPointBar", "s skluz"),  QT_TRANSLATE_NOOP("OperatingPointBar", "n otáčky")};
 const QColor MessageColour(0xA0, 0x20, 0x10);
 
 constexpr int Spacing = 4;          // px between the bar's controls
@@ -28,20 +37,21 @@ constexpr int LeastFieldWidth = 80; // px the field keeps beside the choice
 OperatingPointBar::OperatingPointBar(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("PointBar"));
-    setStatusTip(BarHint);
-    Caption = new QLabel(diagram::PointTitle, this);
+    language::Bind(this, this, "statusTip", BarHint);
+    Caption = new QLabel(this);
+    language::Bind(Caption, "text", "DiagramTexts", diagram::PointTitleSource);
     QFont bold = Caption->font();
     bold.setBold(true);
     Caption->setFont(bold);
     QuantityBox = new QComboBox(this);
     QuantityBox->setObjectName(QStringLiteral("QuantityBox"));
     for (const OperatingQuantityTexts& t : OperatingQuantities)
-        QuantityBox->addItem(QString::fromUtf8(t.caption));
-    QuantityBox->setStatusTip(QuantityHint);
+        QuantityBox->addItem(tr(t.caption));
+    language::Bind(this, QuantityBox, "statusTip", QuantityHint);
     QuantityBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     ValueEdit = new QLineEdit(this);
     ValueEdit->setObjectName(QStringLiteral("ValueEdit"));
-    ValueEdit->setStatusTip(ValueHint);
+    language::Bind(this, ValueEdit, "statusTip", ValueHint);
     UnitLabel = new QLabel(this);
     Message = new QLabel(this);
     Message->setObjectName(QStringLiteral("PointMessage"));
@@ -106,11 +116,19 @@ void OperatingPointBar::Ask()
     try {
         value = TextToNumber(text.toStdString());
     } catch (const EConvertError&) {
-        ShowMessage(NotANumber.arg(text));
+        ShowMessage(tr(NotANumber).arg(text));
         ValueEdit->selectAll();
         return;
     }
     emit PointAsked(Quantity(), value);
+}
+
+void OperatingPointBar::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        for (int i = 0; i < QuantityBox->count() && i < static_cast<int>(OperatingQuantities.size()); ++i)
+            QuantityBox->setItemText(i, tr(OperatingQuantities[i].caption));
+    QWidget::changeEvent(event);
 }
 
 void OperatingPointBar::resizeEvent(QResizeEvent* event)

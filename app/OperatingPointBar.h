@@ -39,6 +39,8 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The quantities' captions in the language just chosen; the bound texts follow on their own.
+    void changeEvent(QEvent* event) override;
 
 private:
     void Ask();

@@ -4,9 +4,7 @@
 #include "ErrorDisplay.h"
 #include "LoadNumberSeparators.h"
 
-#include <QLibraryInfo>
 #include <QSocketNotifier>
-#include <QTranslator>
 
 #include <cerrno>
 #include <csignal>
@@ -44,17 +42,8 @@ bool OrbitekApplication::event(QEvent* event)
 
 void SetApplicationTitle()
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Orbitek pro Windows 95/NT"));
-}
-
-void InstallQtTranslation()
-{
-    static QTranslator* translator = nullptr;
-    if (translator != nullptr)
-        return;
-    translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QStringLiteral("qtbase_cs"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
+    QCoreApplication::setApplicationName(
+        QCoreApplication::translate("OrbitekApplication", "Orbitek pro Windows 95/NT"));
 }
 
 void QuitOnTerminationSignals()

@@ -19,10 +19,8 @@ protected:
 // Sets the application title, the program's taskbar text and the caption of the unhandled-error box.
 // It is Qt's application name, which applicationDisplayName() also returns: setting the display
 // name itself would make X11 append it to every window caption.
+// In the interface's language: set again when it changes.
 void SetApplicationTitle();
-
-// Qt's own texts (the file and print dialogs, edit menus) in Czech, like the rest of the program.
-void InstallQtTranslation();
 
 // SIGTERM and SIGINT end the program through its event loop, as closing the main window does, so that
 // what it keeps is written and what it made in temporary folders is removed. A second signal ends it at once.

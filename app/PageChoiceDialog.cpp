@@ -13,14 +13,25 @@
 #include "DiagramTexts.h"
 #include "ErrorDisplay.h"
 
-const QString DoesNotFitText = QStringLiteral("Diagram se na zvolený papír nevejde.");
+#include <QCoreApplication>
+
+namespace {
+constexpr const char* DoesNotFitSource = QT_TRANSLATE_NOOP("PageChoiceDialog", "Diagram se na zvolený papír nevejde.");
+}
+
+const QString DoesNotFitText = QString::fromUtf8(DoesNotFitSource);
+
+QString DoesNotFit()
+{
+    return QCoreApplication::translate("PageChoiceDialog", DoesNotFitSource);
+}
 
 namespace {
 
 constexpr int FinerOffered = 9;   // scales finer than A4's automatic one, while A0 still holds them
 constexpr int CoarserOffered = 2; // and coarser ones
-const QString Automatic = QStringLiteral("Automaticky");
-const QString PrinterPaper = QStringLiteral("Papír tiskárny");
+constexpr const char* Automatic = QT_TRANSLATE_NOOP("PageChoiceDialog", "Automaticky");
+constexpr const char* PrinterPaper = QT_TRANSLATE_NOOP("PageChoiceDialog", "Papír tiskárny");
 
 // The scales worth offering: from the finest that A0 holds, through A4's automatic one, a little coarser.
 std::vector<diagram::Scale> OfferedScales(const diagram::Scene& s)
@@ -46,35 +57,35 @@ PageChoiceDialog::PageChoiceDialog(QWidget* parent, const diagram::Scene& scene,
     : QDialog(parent), scene_(scene), printing_(printing), scales_(OfferedScales(scene))
 {
     setObjectName(QStringLiteral("PageChoiceDialog"));
-    setWindowTitle(QStringLiteral("Papír a měřítko"));
+    setWindowTitle(tr("Papír a měřítko"));
 
     PaperBox = new QComboBox(this);
     PaperBox->setObjectName(QStringLiteral("PaperBox"));
     if (printing)
-        PaperBox->addItem(PrinterPaper);
+        PaperBox->addItem(tr(PrinterPaper));
     for (diagram::Paper paper : diagram::Papers)
         PaperBox->addItem(diagram::PaperName(paper));
-    PaperBox->setStatusTip(printing ? QStringLiteral("Papír, na který se diagram vytiskne: A4 až A0 nebo papír "
-                                                     "zvolený v tiskárně")
-                                    : QStringLiteral("Papír, na který se diagram vykreslí, A4 až A0"));
+    PaperBox->setStatusTip(printing ? tr("Papír, na který se diagram vytiskne: A4 až A0 nebo papír "
+                                         "zvolený v tiskárně")
+                                    : tr("Papír, na který se diagram vykreslí, A4 až A0"));
 
     ScaleBox = new QComboBox(this);
     ScaleBox->setObjectName(QStringLiteral("ScaleBox"));
-    ScaleBox->addItem(Automatic);
+    ScaleBox->addItem(tr(Automatic));
     for (const diagram::Scale& s : scales_)
         ScaleBox->addItem(diagram::ScaleText(s));
-    ScaleBox->setStatusTip(QStringLiteral("Měřítko diagramu: automatické (1 A = 1 mm, kde se diagram vejde) nebo "
-                                          "zvolené"));
+    ScaleBox->setStatusTip(tr("Měřítko diagramu: automatické (1 A = 1 mm, kde se diagram vejde) nebo "
+                              "zvolené"));
 
     Result = new QLabel(this);
     Result->setObjectName(QStringLiteral("Result"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Papír:"), PaperBox);
-    form->addRow(QStringLiteral("&Měřítko:"), ScaleBox);
+    form->addRow(tr("&Papír:"), PaperBox);
+    form->addRow(tr("&Měřítko:"), ScaleBox);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Storno"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Storno"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(Result);
@@ -127,13 +138,13 @@ std::optional<diagram::PageLayout> PageChoiceDialog::Layout() const
 QString PageChoiceDialog::ResultText() const
 {
     if (!Paper())
-        return Scale() ? QStringLiteral("Papír tiskárny, měřítko ") + diagram::ScaleText(*Scale())
-                       : QStringLiteral("Měřítko podle papíru zvoleného v tiskárně");
+        return Scale() ? tr("Papír tiskárny, měřítko %1").arg(diagram::ScaleText(*Scale()))
+                       : tr("Měřítko podle papíru zvoleného v tiskárně");
     const std::optional<diagram::PageLayout> l = Layout();
     if (!l)
-        return DoesNotFitText;
-    return QStringLiteral("%1 %2, měřítko %3")
-        .arg(diagram::PaperName(*Paper()), l->landscape ? QStringLiteral("na šířku") : QStringLiteral("na výšku"),
+        return DoesNotFit();
+    return tr("%1 %2, měřítko %3")
+        .arg(diagram::PaperName(*Paper()), l->landscape ? tr("na šířku") : tr("na výšku"),
              diagram::ScaleText(l->scale));
 }
 
@@ -147,7 +158,7 @@ void PageChoiceDialog::ShowResult()
 void PageChoiceDialog::accept()
 {
     if (Paper() && !Layout()) {
-        ShowOwnErrorMessage(DoesNotFitText);
+        ShowOwnErrorMessage(DoesNotFit());
         return;
     }
     QDialog::accept();

@@ -44,3 +44,5 @@ private:
 
 // The message of a paper and scale that cannot hold the diagram.
 extern const QString DoesNotFitText;
+// The same in the interface's language.
+QString DoesNotFit();

@@ -117,4 +117,14 @@ void SetCurvesAxisChoice(diagram::CurvesAxis axis)
                      axis == diagram::CurvesAxis::Output ? QStringLiteral("output") : QStringLiteral("slip"));
 }
 
+Language LanguageChoice()
+{
+    return LanguageOfCode(Store().value(key::Language).toString().toStdString()).value_or(Language::Czech);
+}
+
+void SetLanguageChoice(Language language)
+{
+    Store().setValue(key::Language, QString::fromLatin1(LanguageCode(language)));
+}
+
 } // namespace settings

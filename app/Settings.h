@@ -8,6 +8,7 @@
 
 #include "Curves.h"
 #include "Konstrukce.h"
+#include "Language.h"
 
 namespace settings {
 
@@ -20,6 +21,7 @@ inline constexpr char WindowGeometry[] = "window/geometry";
 inline constexpr char SplitterState[] = "window/splitter";
 inline constexpr char TorqueLine[] = "diagram/torqueLine";
 inline constexpr char CurvesAxis[] = "curves/axis";
+inline constexpr char Language[] = "interface/language";
 } // namespace key
 
 constexpr int RecentMotorCount = 8;
@@ -48,5 +50,9 @@ void SetTorqueLineChoice(TorqueLine line);
 // What the curves are drawn against; slip until output is chosen.
 diagram::CurvesAxis CurvesAxisChoice();
 void SetCurvesAxisChoice(diagram::CurvesAxis axis);
+
+// The interface's language chosen in the menu; Czech until English is.
+Language LanguageChoice();
+void SetLanguageChoice(Language language);
 
 } // namespace settings

@@ -1,4 +1,4 @@
-// Start-up: the command line, title, separators, the six windows, the loop, what to remember, exit code 0.
+// Start-up: the command line, title, language, separators, the six windows, the loop, what to remember, exit code 0.
 #include "Main.h"
 #include "CommandLine.h"
 #include "OrbitekApplication.h"
@@ -14,7 +14,7 @@ int main(int argc, char** argv)
     OrbitekApplication app(argc, argv);
     noDisplay.reset();
     QuitOnTerminationSignals();
-    if (StartUp(QFile::decodeName(request.motorFile.c_str())))
+    if (StartUp(QFile::decodeName(request.motorFile.c_str()), LanguageOfCode(request.language)))
         QApplication::exec();
     if (MainForm != nullptr)
         MainForm->SaveSettings();

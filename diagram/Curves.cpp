@@ -24,16 +24,19 @@ struct CurveLook {
 
 // The readout's captions, with the plot's unit.
 constexpr CurveLook Looks[] = {
-    {Quantity::Torque, "Moment M (Nm)", "M (Nm)"},  {Quantity::Current, "Proud I (A)", "I (A)"},
-    {Quantity::Output, "Výkon P2 (kW)", "P2 (kW)"}, {Quantity::PowerFactor, "Účiník cos φ", "cos φ"},
-    {Quantity::Efficiency, "Účinnost η", "η"},      {Quantity::Slip, "Skluz s", "s"},
+    {Quantity::Torque, QT_TRANSLATE_NOOP("DiagramTexts", "Moment M (Nm)"), "M (Nm)"},
+    {Quantity::Current, QT_TRANSLATE_NOOP("DiagramTexts", "Proud I (A)"), "I (A)"},
+    {Quantity::Output, QT_TRANSLATE_NOOP("DiagramTexts", "Výkon P2 (kW)"), "P2 (kW)"},
+    {Quantity::PowerFactor, QT_TRANSLATE_NOOP("DiagramTexts", "Účiník cos φ"), "cos φ"},
+    {Quantity::Efficiency, QT_TRANSLATE_NOOP("DiagramTexts", "Účinnost η"), "η"},
+    {Quantity::Slip, QT_TRANSLATE_NOOP("DiagramTexts", "Skluz s"), "s"},
 };
 
 Curve EmptyCurve(Quantity q)
 {
     for (const CurveLook& look : Looks)
         if (look.quantity == q)
-            return {q, QString::fromUtf8(look.legend), QString::fromUtf8(look.shortLegend), {}};
+            return {q, Tr(look.legend), QString::fromUtf8(look.shortLegend), {}};
     return {q, {}, {}, {}};
 }
 

@@ -50,9 +50,9 @@ constexpr double SpeedLabelSpacing = 2.5; // times the widest speed label: the s
 const QColor GridColour(0xE2, 0xE6, 0xEA);
 const QColor FrameColour(0x8C, 0x8C, 0x8C);
 
-const QString SlipTitle = QStringLiteral("Skluz s");
-const QString SpeedTitle = QStringLiteral("Otáčky n (1/min)");
-const QString OutputTitle = QStringLiteral("Výkon P2 (kW)");
+const TranslatedText SlipTitle{QT_TRANSLATE_NOOP("DiagramTexts", "Skluz s")};
+const TranslatedText SpeedTitle{QT_TRANSLATE_NOOP("DiagramTexts", "Otáčky n (1/min)")};
+const TranslatedText OutputTitle{QT_TRANSLATE_NOOP("DiagramTexts", "Výkon P2 (kW)")};
 
 // The asked operating point's line across the plots, apart from the pointer's solid cursor.
 constexpr double PointLineWidth = 0.3;
@@ -487,9 +487,10 @@ constexpr double TableShare = 0.5; // of the frame's width at most
 constexpr double ColumnGap = 3.2;
 constexpr double MaxRowPitch = 6.4;
 constexpr double CurvesUnit = 1.0;
-const QString PageTitle = QStringLiteral("Provozní charakteristiky asynchronního motoru");
-const QString TableTitle = QStringLiteral("Provozní charakteristiky");
-const QString OutputPageTitle = QStringLiteral("Pracovní charakteristiky asynchronního motoru");
+const TranslatedText PageTitle{QT_TRANSLATE_NOOP("DiagramTexts", "Provozní charakteristiky asynchronního motoru")};
+const TranslatedText TableTitle{QT_TRANSLATE_NOOP("DiagramTexts", "Provozní charakteristiky")};
+const TranslatedText OutputPageTitle{
+    QT_TRANSLATE_NOOP("DiagramTexts", "Pracovní charakteristiky asynchronního motoru")};
 
 // The widths of the table's columns; its header row and the row `bold` are set in bold.
 std::vector<double> ColumnWidths(Typesetter& type, const WideGridRows& table, double size, std::size_t bold)
@@ -796,7 +797,7 @@ QRectF PaintPageFrame(QPainter& p, const QString& title, const QString& inputs, 
     Typesetter type(p, DevicePolicy::Paper());
     type.Draw(frame.topLeft() + QPointF(3, HeaderHeight / 2), title, 3.4, Qt::AlignLeft | Qt::AlignVCenter, true);
     // The motor's inputs on one line, smaller where the paper is narrow.
-    const QString line = QStringLiteral("Vstupní hodnoty: ") + inputs;
+    const QString line = Tr(QT_TRANSLATE_NOOP("DiagramTexts", "Vstupní hodnoty: %1")).arg(inputs);
     const double room = frame.width() - 6;
     const double inputsSize = std::min(TableSize, TableSize * room / type.Size(line, TableSize).width());
     type.Draw(frame.topLeft() + QPointF(3, HeaderHeight + InputsHeight / 2), line, inputsSize,

@@ -274,7 +274,7 @@ std::optional<QString> SaveDiagram(const QByteArray& path, const Diagram& d)
 {
     const std::optional<FileFormat> format = FormatOfFileName(QFile::decodeName(path));
     if (!format)
-        return QStringLiteral("neznámý typ souboru, použijte .pdf, .svg nebo .png");
+        return Tr(QT_TRANSLATE_NOOP("DiagramTexts", "neznámý typ souboru, použijte .pdf, .svg nebo .png"));
     try {
         const EncodedFile file = EncodeDiagram(*format, d);
         if (file.error)

@@ -31,9 +31,9 @@ constexpr double AxisOverrun = 6;            // axes beyond the outermost point
 constexpr double TickLength = 1.2;
 constexpr double LabelGap = LabelGapMm; // between a point and its name
 
-const QString PowerLineName = QStringLiteral("přímka výkonu");
-const QString TorqueLineName = QStringLiteral("přímka momentu");
-const QString SlipScaleName = QStringLiteral("stupnice skluzu");
+const TranslatedText PowerLineName{QT_TRANSLATE_NOOP("DiagramTexts", "přímka výkonu")};
+const TranslatedText TorqueLineName{QT_TRANSLATE_NOOP("DiagramTexts", "přímka momentu")};
+const TranslatedText SlipScaleName{QT_TRANSLATE_NOOP("DiagramTexts", "stupnice skluzu")};
 
 // The slip scale's figures stand at every second division (0,1 apart), or thin out to every fifth,
 // tenth or twentieth where they would run together.
@@ -625,7 +625,7 @@ private:
 
     QString ScaleLine() const
     {
-        QString scale = QStringLiteral("Měřítko ") + ScaleText(l_.scale);
+        QString scale = Tr(QT_TRANSLATE_NOOP("DiagramTexts", "Měřítko %1")).arg(ScaleText(l_.scale));
         if (l_.paper)
             scale += QStringLiteral(", ") + PaperName(*l_.paper);
         return scale;
@@ -637,13 +637,16 @@ private:
     void Scales(double top, double second)
     {
         const double baseline = top + RowHeight - 1.5;
-        Text(TitleInset, baseline, QStringLiteral("Výkon ") + PowerScaleText(texts_, l_.scale));
-        Text(second, baseline, QStringLiteral("Moment ") + TorqueScaleText(texts_, l_.scale));
+        Text(TitleInset, baseline,
+             Tr(QT_TRANSLATE_NOOP("DiagramTexts", "Výkon %1")).arg(PowerScaleText(texts_, l_.scale)));
+        Text(second, baseline,
+             Tr(QT_TRANSLATE_NOOP("DiagramTexts", "Moment %1")).arg(TorqueScaleText(texts_, l_.scale)));
     }
 
     void Inputs(double left, double top, const SectionColumns& c)
     {
-        Text(left + TitleInset, top + SectionTitle, QStringLiteral("Vstupní hodnoty"), BodySize, true);
+        Text(left + TitleInset, top + SectionTitle, Tr(QT_TRANSLATE_NOOP("DiagramTexts", "Vstupní hodnoty")), BodySize,
+             true);
         for (std::size_t i = 0; i < texts_.inputs.size(); ++i) {
             const double y = top + SectionTitle + RowPitch * (i + 1);
             Text(left + TitleInset, y, texts_.inputs[i].caption);
@@ -653,7 +656,8 @@ private:
 
     void Characteristic(double left, double top, const SectionColumns& c)
     {
-        Text(left + TitleInset, top + SectionTitle, QStringLiteral("Charakteristické body"), BodySize, true);
+        Text(left + TitleInset, top + SectionTitle, Tr(QT_TRANSLATE_NOOP("DiagramTexts", "Charakteristické body")),
+             BodySize, true);
         for (std::size_t i = 0; i < texts_.characteristic.size(); ++i) {
             const TextRow& row = texts_.characteristic[i];
             const double y = top + SectionTitle + RowPitch * (i + 1);
@@ -669,10 +673,11 @@ private:
     void Construction(double top)
     {
         Text(TitleInset, top + RowHeight - 1.5, texts_.torqueLine);
+        const QString powerLine = PowerLineName, torqueLine = TorqueLineName, slipScale = SlipScaleName;
         const LegendEntry entries[] = {
-            {&PowerLineName, Palette::Vermillion, 0.35, {}},
-            {&TorqueLineName, Palette::BluishGreen, 0.35, {6, 3}},
-            {&SlipScaleName, Palette::Orange, 0.4, {}},
+            {&powerLine, Palette::Vermillion, 0.35, {}},
+            {&torqueLine, Palette::BluishGreen, 0.35, {6, 3}},
+            {&slipScale, Palette::Orange, 0.4, {}},
         };
         constexpr double Sample = 6, SampleGap = 1.2, EntryGap = 4;
         double x = TitleInset;
@@ -706,7 +711,7 @@ private:
         p_.drawRect(QRectF(QPointF(0, 0), size));
         const QRectF title = type_.Draw(QPointF(TitleInset, SectionTitle), PointTitle, BodySize,
                                         Qt::AlignLeft | Qt::AlignBottom, true);
-        const QString asked = QStringLiteral("zadáno ") + texts_.pointAsked;
+        const QString asked = Tr(QT_TRANSLATE_NOOP("DiagramTexts", "zadáno %1")).arg(texts_.pointAsked);
         double top = SectionTitle;
         if (column) {
             top += RowPitch;
@@ -729,7 +734,8 @@ private:
     // Two empty fields to fill in by hand.
     void Fields(double left, double top, double right)
     {
-        const QString names[] = {QStringLiteral("Vypracoval:"), QStringLiteral("Datum:")};
+        const QString names[] = {Tr(QT_TRANSLATE_NOOP("DiagramTexts", "Vypracoval:")),
+                                 Tr(QT_TRANSLATE_NOOP("DiagramTexts", "Datum:"))};
         for (int i = 0; i < 2; ++i) {
             const double y = top + i * RowHeight;
             if (i > 0)

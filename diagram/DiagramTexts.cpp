@@ -48,10 +48,15 @@ QString FixedText(double value, int decimals)
 
 TextRow Row(const char* caption, const OptionalValue& value, const char* unit)
 {
-    return {QString::fromUtf8(caption), ValueText(value, unit), QString(), std::nullopt};
+    return {Tr(caption), ValueText(value, unit), QString(), std::nullopt};
 }
 
 } // namespace
+
+QString Tr(const char* source)
+{
+    return QCoreApplication::translate("DiagramTexts", source);
+}
 
 QString InputText(long double value)
 {
@@ -103,16 +108,16 @@ TitleBlockTexts MakeTitleBlockTexts(const TKonstrukce& k, const CharacteristicPo
         QString text = InputText(value);
         if (*unit != '\0')
             text += u' ' + QString::fromUtf8(unit);
-        t.inputs.push_back({QString::fromUtf8(caption), text, QString(), std::nullopt});
+        t.inputs.push_back({Tr(caption), text, QString(), std::nullopt});
     };
-    input("Proud naprázdno I0", k.PrNapr, "A");
-    input("Účiník naprázdno cos φ0", k.UcNapr, "");
-    input("Proud nakrátko Ik", k.PrNakr, "A");
-    input("Účiník nakrátko cos φk", k.UcNakr, "");
-    input("Fázové napětí Uf", k.FazoveNapeti, "V");
-    input("Odpor R1f", k.R1f, "Ω");
-    input("Počet fází m", k.Spotrebic, "");
-    input("Synchronní otáčky ns", k.SynchrOtacky, "1/min");
+    input(QT_TRANSLATE_NOOP("DiagramTexts", "Proud naprázdno I0"), k.PrNapr, "A");
+    input(QT_TRANSLATE_NOOP("DiagramTexts", "Účiník naprázdno cos φ0"), k.UcNapr, "");
+    input(QT_TRANSLATE_NOOP("DiagramTexts", "Proud nakrátko Ik"), k.PrNakr, "A");
+    input(QT_TRANSLATE_NOOP("DiagramTexts", "Účiník nakrátko cos φk"), k.UcNakr, "");
+    input(QT_TRANSLATE_NOOP("DiagramTexts", "Fázové napětí Uf"), k.FazoveNapeti, "V");
+    input(QT_TRANSLATE_NOOP("DiagramTexts", "Odpor R1f"), k.R1f, "Ω");
+    input(QT_TRANSLATE_NOOP("DiagramTexts", "Počet fází m"), k.Spotrebic, "");
+    input(QT_TRANSLATE_NOOP("DiagramTexts", "Synchronní otáčky ns"), k.SynchrOtacky, "1/min");
 
     t.characteristic = CharacteristicRows(k, c, false);
 
@@ -133,8 +138,9 @@ TitleBlockTexts MakeTitleBlockTexts(const TKonstrukce& k, const CharacteristicPo
 QString TorqueLineText(TorqueLine line)
 {
     if (line == TorqueLine::NoLoadLine)
-        return QStringLiteral("Bod T dělí pořadnici Ak nad přímkou naprázdno v poměru R1f : R21f");
-    return QStringLiteral("Bod T dělí pořadnici Ak (od osy x) v poměru R1f : R21f");
+        return Tr(
+            QT_TRANSLATE_NOOP("DiagramTexts", "Bod T dělí pořadnici Ak nad přímkou naprázdno v poměru R1f : R21f"));
+    return Tr(QT_TRANSLATE_NOOP("DiagramTexts", "Bod T dělí pořadnici Ak (od osy x) v poměru R1f : R21f"));
 }
 
 QString AskedText(OperatingQuantity quantity, long double value)
@@ -155,18 +161,18 @@ std::vector<TextRow> PointRows(const PointValues& p, bool shortNames)
         const OptionalValue& value;
         const char* unit;
     } rows[] = {
-        {"Skluz s", "s", o.slip, ""},
-        {"Otáčky n", "n", p.speed, "1/min"},
-        {"Proud I", "I1", o.current, "A"},
-        {"Účiník cos φ", "cos φ", o.powerFactor, ""},
-        {"Příkon P1", "P1", o.input, "W"},
-        {"Výkon P2", "P2", o.output, "W"},
-        {"Účinnost η", "η", o.efficiency, ""},
-        {"Moment M", "M", o.torque, "Nm"},
-        {"Moment v synchronních wattech Pδ", "Pδ", p.airGapPower, "W"},
-        {"Ztráty ve vinutí rotoru ΔPCu2", "ΔPCu2", p.rotorCopperLoss, "W"},
-        {"Ztráty ve vinutí statoru ΔPCu1", "ΔPCu1", p.statorCopperLoss, "W"},
-        {"Ztráty naprázdno ΔP0", "ΔP0", p.noLoadLoss, "W"},
+        {QT_TRANSLATE_NOOP("DiagramTexts", "Skluz s"), "s", o.slip, ""},
+        {QT_TRANSLATE_NOOP("DiagramTexts", "Otáčky n"), "n", p.speed, "1/min"},
+        {QT_TRANSLATE_NOOP("DiagramTexts", "Proud I"), "I1", o.current, "A"},
+        {QT_TRANSLATE_NOOP("DiagramTexts", "Účiník cos φ"), "cos φ", o.powerFactor, ""},
+        {QT_TRANSLATE_NOOP("DiagramTexts", "Příkon P1"), "P1", o.input, "W"},
+        {QT_TRANSLATE_NOOP("DiagramTexts", "Výkon P2"), "P2", o.output, "W"},
+        {QT_TRANSLATE_NOOP("DiagramTexts", "Účinnost η"), "η", o.efficiency, ""},
+        {QT_TRANSLATE_NOOP("DiagramTexts", "Moment M"), "M", o.torque, "Nm"},
+        {QT_TRANSLATE_NOOP("DiagramTexts", "Moment v synchronních wattech Pδ"), "Pδ", p.airGapPower, "W"},
+        {QT_TRANSLATE_NOOP("DiagramTexts", "Ztráty ve vinutí rotoru ΔPCu2"), "ΔPCu2", p.rotorCopperLoss, "W"},
+        {QT_TRANSLATE_NOOP("DiagramTexts", "Ztráty ve vinutí statoru ΔPCu1"), "ΔPCu1", p.statorCopperLoss, "W"},
+        {QT_TRANSLATE_NOOP("DiagramTexts", "Ztráty naprázdno ΔP0"), "ΔP0", p.noLoadLoss, "W"},
     };
     std::vector<TextRow> texts;
     for (const auto& row : rows)
@@ -205,9 +211,10 @@ std::vector<TextRow> CharacteristicRows(const TKonstrukce& k, const Characterist
         bool slip;             // the current at the maximum power factor repeats the row above's slip
     };
     static const Look looks[] = {
-        {Symbol::Triangle, "", true}, {std::nullopt, "Mz", true},           {std::nullopt, "Mmax / Mz", false},
-        {Symbol::Square, "", true},   {Symbol::Diamond, "", true},          {std::nullopt, "I při cos φmax", false},
-        {Symbol::Circle, "", true},   {Symbol::InvertedTriangle, "", true},
+        {Symbol::Triangle, "", true},       {std::nullopt, "Mz", true},
+        {std::nullopt, "Mmax / Mz", false}, {Symbol::Square, "", true},
+        {Symbol::Diamond, "", true},        {std::nullopt, QT_TRANSLATE_NOOP("DiagramTexts", "I při cos φmax"), false},
+        {Symbol::Circle, "", true},         {Symbol::InvertedTriangle, "", true},
     };
     const WideGridRows grid = CharacteristicPointRows(k, c);
     std::vector<TextRow> rows;
@@ -221,7 +228,7 @@ std::vector<TextRow> CharacteristicRows(const TKonstrukce& k, const Characterist
                                                             : QString();
         QString caption = QString::fromStdString(cells[0]);
         if (shortNames)
-            caption = look.symbol ? SymbolName(*look.symbol) : QString::fromUtf8(look.shortName);
+            caption = look.symbol ? SymbolName(*look.symbol) : Tr(look.shortName);
         rows.push_back({caption, value, slip, look.symbol});
     }
     return rows;
@@ -230,15 +237,18 @@ std::vector<TextRow> CharacteristicRows(const TKonstrukce& k, const Characterist
 std::vector<TextRow> ReadoutRows(const OperatingPoint& p)
 {
     std::vector<TextRow> rows{
-        Row("Skluz s", p.slip, ""),          Row("Moment M", p.torque, "Nm"),
-        Row("Proud I", p.current, "A"),      Row("Účiník cos φ", p.powerFactor, ""),
-        Row("Účinnost η", p.efficiency, ""), Row("Výkon P2", p.output, "W"),
+        Row(QT_TRANSLATE_NOOP("DiagramTexts", "Skluz s"), p.slip, ""),
+        Row(QT_TRANSLATE_NOOP("DiagramTexts", "Moment M"), p.torque, "Nm"),
+        Row(QT_TRANSLATE_NOOP("DiagramTexts", "Proud I"), p.current, "A"),
+        Row(QT_TRANSLATE_NOOP("DiagramTexts", "Účiník cos φ"), p.powerFactor, ""),
+        Row(QT_TRANSLATE_NOOP("DiagramTexts", "Účinnost η"), p.efficiency, ""),
+        Row(QT_TRANSLATE_NOOP("DiagramTexts", "Výkon P2"), p.output, "W"),
     };
     // Where the motor gives nothing (at Ao) or takes power in (beyond slip 1), P2 / P1 is no efficiency.
     if (!(p.output && *p.output > 0))
         rows[4].value = NoEfficiency;
     if (p.slip && *p.slip > 1)
-        rows.push_back({QStringLiteral("Oblast"), BrakingRegion, QString(), std::nullopt});
+        rows.push_back({Tr(QT_TRANSLATE_NOOP("DiagramTexts", "Oblast")), BrakingRegion, QString(), std::nullopt});
     return rows;
 }
 

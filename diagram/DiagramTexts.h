@@ -1,6 +1,7 @@
 // The diagram's texts: numbers in the locale's form, the title block, the corner box and the readout.
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -13,10 +14,20 @@
 
 namespace diagram {
 
+// A text of the diagram's translation context ("DiagramTexts") in the interface's language.
+QString Tr(const char* source);
+
+// A fixed text that becomes its translation in the language current where it is used.
+struct TranslatedText {
+    const char* source;
+    operator QString() const { return Tr(source); }
+};
+
 // The diagram page's title, the files' and the printer's document name.
-inline const QString DiagramTitle = QStringLiteral("Kruhový diagram asynchronního motoru");
+inline constexpr TranslatedText DiagramTitle{QT_TRANSLATE_NOOP("DiagramTexts", "Kruhový diagram asynchronního motoru")};
 // The operating point asked for: the bar, its readout and its block in the title block.
-inline const QString PointTitle = QStringLiteral("Pracovní bod");
+inline constexpr char PointTitleSource[] = QT_TRANSLATE_NOOP("DiagramTexts", "Pracovní bod");
+inline constexpr TranslatedText PointTitle{PointTitleSource};
 
 // An input as the user would type it: the table's four decimals without their trailing zeros.
 QString InputText(long double value);
@@ -74,7 +85,7 @@ QString TorqueScaleText(const TitleBlockTexts& t, Scale scale);
 
 // The readout's efficiency where the motor gives no output, and the name of the region beyond slip 1.
 inline const QString NoEfficiency = QStringLiteral("—");
-inline const QString BrakingRegion = QStringLiteral("brzdění");
+inline constexpr TranslatedText BrakingRegion{QT_TRANSLATE_NOOP("DiagramTexts", "brzdění")};
 // The characteristic values as the grid "Charakteristické body" has them, with the diagram's symbols;
 // with `shortNames` under the names the diagram labels the points with (the main window's corner box).
 std::vector<TextRow> CharacteristicRows(const TKonstrukce& k, const CharacteristicPoints& c, bool shortNames);

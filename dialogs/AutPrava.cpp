@@ -7,6 +7,7 @@
 
 #include "Controls.h"
 #include "Fonts.h"
+#include "Language.h"
 
 TLicPodm* LicPodm = nullptr;
 
@@ -14,13 +15,16 @@ namespace {
 
 // The terms are those of the MIT licence the program is published under.
 constexpr std::array<const char*, TLicPodm::ConditionCount> ConditionTexts{
-    "1)  Program Orbitek smíte bezplatně používat, kopírovat, upravovat a šířit, samostatně "
-    "i jako součást jiného díla.",
-    "2)  Každá kopie nebo podstatná část programu musí obsahovat upozornění na autorská práva "
-    "a tyto podmínky.",
-    "3)  Program se poskytuje tak, jak je, bez jakékoli záruky; autoři neodpovídají za škody "
-    "vzniklé jeho používáním.",
-    "4)  Vypočtené hodnoty si uživatel před použitím sám ověří.",
+    QT_TRANSLATE_NOOP("TLicPodm",
+                      "1)  Program Orbitek smíte bezplatně používat, kopírovat, upravovat a šířit, samostatně "
+                      "i jako součást jiného díla."),
+    QT_TRANSLATE_NOOP("TLicPodm",
+                      "2)  Každá kopie nebo podstatná část programu musí obsahovat upozornění na autorská "
+                      "práva a tyto podmínky."),
+    QT_TRANSLATE_NOOP("TLicPodm",
+                      "3)  Program se poskytuje tak, jak je, bez jakékoli záruky; autoři neodpovídají za "
+                      "škody vzniklé jeho používáním."),
+    QT_TRANSLATE_NOOP("TLicPodm", "4)  Vypočtené hodnoty si uživatel před použitím sám ověří."),
 };
 
 // Inside Bevel1: a heading line, then the conditions, each given room for two lines.
@@ -35,27 +39,30 @@ constexpr int ConditionHeight = 26;
 
 TLicPodm::TLicPodm(QWidget* parent) : ModalDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Licenční ujednání"));
+    language::Bind(this, this, "windowTitle", QT_TR_NOOP("Licenční ujednání"));
 
     Bevel1 = new QFrame(this);
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel1->setGeometry(8, 8, 465, 145);
 
-    Heading = PlaceLabel(this, TextLeft, HeadingTop,
-                         QStringLiteral("Podmínky pro používání programu Orbitek (licence MIT):"),
-                         PixelFont(QStringLiteral("MS Sans Serif"), 11, true));
+    Heading = language::Bound(
+        this, PlaceLabel(this, TextLeft, HeadingTop, {}, PixelFont(QStringLiteral("MS Sans Serif"), 11, true)), "text",
+        QT_TR_NOOP("Podmínky pro používání programu Orbitek (licence MIT):"));
     for (int i = 0; i < ConditionCount; ++i) {
         Conditions[i] = PlaceLabel(this,
                                    QRect(TextLeft, FirstConditionTop + i * ConditionPitch, TextWidth, ConditionHeight),
-                                   QString::fromUtf8(ConditionTexts[i]), Qt::AlignLeft | Qt::AlignTop);
+                                   {}, Qt::AlignLeft | Qt::AlignTop);
+        language::Bind(this, Conditions[i], "text", ConditionTexts[i]);
         Conditions[i]->setWordWrap(true);
     }
 
     Datum = PlaceLabel(this, 426, 208, QStringLiteral("19.4.1998"));
     Datum->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Panel1 = new Panel(this, QRect(8, 160, 465, 25), Panel::bvRaised, Panel::bvNone,
-                       QStringLiteral("Připomínky a dotazy: autoři programu Orbitek, orbitek@example.org"));
-    TlacitkoOK = PlaceButton(this, QRect(186, 192, 109, 25), QStringLiteral("&Beru na vědomí"), true);
+    Panel1 = new Panel(this, QRect(8, 160, 465, 25), Panel::bvRaised, Panel::bvNone);
+    language::Bind(this, Panel1, "caption",
+                   QT_TR_NOOP("Připomínky a dotazy: autoři programu Orbitek, orbitek@example.org"));
+    TlacitkoOK = language::Bound(this, PlaceButton(this, QRect(186, 192, 109, 25), {}, true), "text",
+                                 QT_TR_NOOP("&Beru na vědomí"));
     SetButtonResult(TlacitkoOK, mrOk);
 
     SetDesignClientSize(481, 225);

@@ -1,6 +1,8 @@
 // Bevelled panels and placed controls of the dialogs.
 #include "Controls.h"
 
+#include "Language.h"
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QKeyEvent>
@@ -82,6 +84,12 @@ Panel::Panel(QWidget* parent, const QRect& geometry, Bevel outer, Bevel inner, c
     setAutoFillBackground(true);
 }
 
+void Panel::SetCaption(const QString& caption)
+{
+    caption_ = caption;
+    update();
+}
+
 void Panel::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -129,6 +137,7 @@ QLabel* PlaceLabel(QWidget* parent, int x, int y, const QString& text)
     auto* label = new QLabel(text, parent);
     label->setTextFormat(Qt::PlainText);
     label->move(x, y);
+    label->setProperty(language::FitsText, true); // in every language
     label->adjustSize();
     return label;
 }

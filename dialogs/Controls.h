@@ -13,6 +13,7 @@ class QPushButton;
 // A flat container with the classic one-pixel raised or lowered bevels and an optional centred caption.
 class Panel : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(QString caption READ Caption WRITE SetCaption)
 public:
     enum Bevel { bvNone, bvRaised, bvLowered };
 
@@ -20,6 +21,7 @@ public:
           const QString& caption = {});
 
     QString Caption() const { return caption_; }
+    void SetCaption(const QString& caption);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

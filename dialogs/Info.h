@@ -40,6 +40,9 @@ public:
     QLabel* Version;
     QLabel* Copyright;
     QPushButton* TlacitkoOK;
+
+protected:
+    void changeEvent(QEvent* event) override;
 };
 
 extern TAboutBox* AboutBox;

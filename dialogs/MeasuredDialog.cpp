@@ -4,6 +4,8 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,6 +16,7 @@
 
 #include "Controls.h"
 #include "ErrorDisplay.h"
+#include "Language.h"
 
 MeasuredDialog* MeasuredDlg = nullptr;
 
@@ -21,63 +24,78 @@ namespace {
 
 // Every text of the dialog.
 namespace text {
-const char* const Title = "Naměřené hodnoty";
-const char* const Motor = "Motor";
-const char* const NoLoad = "Zkouška naprázdno";
-const char* const Locked = "Zkouška nakrátko";
-const char* const StatorResistance = "Odpor statoru";
-const char* const Derived = "Odvozené vstupní hodnoty";
+const char* const Title = QT_TRANSLATE_NOOP("MeasuredDialog", "Naměřené hodnoty");
+const char* const Motor = QT_TRANSLATE_NOOP("MeasuredDialog", "Motor");
+const char* const NoLoad = QT_TRANSLATE_NOOP("MeasuredDialog", "Zkouška naprázdno");
+const char* const Locked = QT_TRANSLATE_NOOP("MeasuredDialog", "Zkouška nakrátko");
+const char* const StatorResistance = QT_TRANSLATE_NOOP("MeasuredDialog", "Odpor statoru");
+const char* const Derived = QT_TRANSLATE_NOOP("MeasuredDialog", "Odvozené vstupní hodnoty");
 
-const char* const RatedVoltage = "Jmenovité napětí";
-const char* const Connection = "Spojení";
-const char* const Star = "hvězda";
-const char* const Delta = "trojúhelník";
-const char* const Phases = "Počet fází";
-const char* const Frequency = "Kmitočet";
+const char* const RatedVoltage = QT_TRANSLATE_NOOP("MeasuredDialog", "Jmenovité napětí");
+const char* const Connection = QT_TRANSLATE_NOOP("MeasuredDialog", "Spojení");
+const char* const Star = QT_TRANSLATE_NOOP("MeasuredDialog", "hvězda");
+const char* const Delta = QT_TRANSLATE_NOOP("MeasuredDialog", "trojúhelník");
+const char* const Phases = QT_TRANSLATE_NOOP("MeasuredDialog", "Počet fází");
+const char* const Frequency = QT_TRANSLATE_NOOP("MeasuredDialog", "Kmitočet");
 const char* const Hz50 = "50 Hz";
 const char* const Hz60 = "60 Hz";
-const char* const Poles = "Počet pólů 2p";
-const char* const NoLoadVoltage = "Napětí U0";
-const char* const NoLoadCurrent = "Proud I0";
-const char* const NoLoadPower = "Příkon P0";
-const char* const LockedVoltage = "Napětí Uk";
-const char* const LockedCurrent = "Proud Ik";
-const char* const LockedPower = "Příkon Pk";
-const char* const PerPhase = "na fázi";
-const char* const Terminals = "mezi svorkami";
-const char* const Share = "podíl rotoru";
-const char* const PerPhaseValue = "Odpor R1 na fázi";
-const char* const TerminalsValue = "Odpor mezi dvěma svorkami";
-const char* const ShareValue = "Podíl rotoru q na ztrátách nakrátko";
-const char* const Factor = "Součinitel odporu";
+const char* const Poles = QT_TRANSLATE_NOOP("MeasuredDialog", "Počet pólů 2p");
+const char* const NoLoadVoltage = QT_TRANSLATE_NOOP("MeasuredDialog", "Napětí U0");
+const char* const NoLoadCurrent = QT_TRANSLATE_NOOP("MeasuredDialog", "Proud I0");
+const char* const NoLoadPower = QT_TRANSLATE_NOOP("MeasuredDialog", "Příkon P0");
+const char* const LockedVoltage = QT_TRANSLATE_NOOP("MeasuredDialog", "Napětí Uk");
+const char* const LockedCurrent = QT_TRANSLATE_NOOP("MeasuredDialog", "Proud Ik");
+const char* const LockedPower = QT_TRANSLATE_NOOP("MeasuredDialog", "Příkon Pk");
+const char* const PerPhase = QT_TRANSLATE_NOOP("MeasuredDialog", "na fázi");
+const char* const Terminals = QT_TRANSLATE_NOOP("MeasuredDialog", "mezi svorkami");
+const char* const Share = QT_TRANSLATE_NOOP("MeasuredDialog", "podíl rotoru");
+const char* const PerPhaseValue = QT_TRANSLATE_NOOP("MeasuredDialog", "Odpor R1 na fázi");
+const char* const TerminalsValue = QT_TRANSLATE_NOOP("MeasuredDialog", "Odpor mezi dvěma svorkami");
+const char* const ShareValue = QT_TRANSLATE_NOOP("MeasuredDialog", "Podíl rotoru q na ztrátách nakrátko");
+const char* const Factor = QT_TRANSLATE_NOOP("MeasuredDialog", "Součinitel odporu");
 const char* const Volts = "V";
 const char* const Amperes = "A";
 const char* const Watts = "W";
 const char* const Ohms = "Ω";
 const char* const DefaultFactor = "1";
 const char* const Ok = "OK";
-const char* const Cancel = "Storno";
+const char* const Cancel = QT_TRANSLATE_NOOP("MeasuredDialog", "Storno");
 
 // Hints for the status line.
-const char* const RatedVoltageHint = "Jmenovité sdružené napětí motoru";
-const char* const ConnectionHint = "Spojení vinutí statoru";
-const char* const PhasesHint = "Počet fází motoru";
-const char* const FrequencyHint = "Kmitočet napájecí sítě";
-const char* const PolesHint = "Počet pólů motoru; s kmitočtem dává synchronní otáčky";
-const char* const VoltageHint = "Sdružené napětí při zkoušce";
-const char* const CurrentHint = "Proud ve vedení při zkoušce";
-const char* const PowerHint = "Příkon všech fází při zkoušce (součet údajů wattmetrů)";
-const char* const ResistanceKindHint = "Co bylo u odporu statoru změřeno";
-const char* const ResistanceHint = "Odpor statoru, nebo podíl rotoru na ztrátách ve vinutí při zkoušce nakrátko";
-const char* const FactorHint = "Součinitel, kterým se naměřený odpor násobí (oteplení, střídavý odpor)";
-const char* const DerivedHint = "Vstupní hodnoty výpočtu odvozené z naměřených hodnot";
-const char* const OkHint = "Převzetí naměřených hodnot a výpočet";
-const char* const CancelHint = "Zavření dialogu beze změn";
+const char* const RatedVoltageHint = QT_TRANSLATE_NOOP("MeasuredDialog", "Jmenovité sdružené napětí motoru");
+const char* const ConnectionHint = QT_TRANSLATE_NOOP("MeasuredDialog", "Spojení vinutí statoru");
+const char* const PhasesHint = QT_TRANSLATE_NOOP("MeasuredDialog", "Počet fází motoru");
+const char* const FrequencyHint = QT_TRANSLATE_NOOP("MeasuredDialog", "Kmitočet napájecí sítě");
+const char* const PolesHint = QT_TRANSLATE_NOOP("MeasuredDialog",
+                                                "Počet pólů motoru; s kmitočtem dává synchronní otáčky");
+const char* const VoltageHint = QT_TRANSLATE_NOOP("MeasuredDialog", "Sdružené napětí při zkoušce");
+const char* const CurrentHint = QT_TRANSLATE_NOOP("MeasuredDialog", "Proud ve vedení při zkoušce");
+const char* const PowerHint = QT_TRANSLATE_NOOP("MeasuredDialog",
+                                                "Příkon všech fází při zkoušce (součet údajů wattmetrů)");
+const char* const ResistanceKindHint = QT_TRANSLATE_NOOP("MeasuredDialog", "Co bylo u odporu statoru změřeno");
+const char* const ResistanceHint = QT_TRANSLATE_NOOP(
+    "MeasuredDialog", "Odpor statoru, nebo podíl rotoru na ztrátách ve vinutí při zkoušce nakrátko");
+const char* const FactorHint = QT_TRANSLATE_NOOP(
+    "MeasuredDialog", "Součinitel, kterým se naměřený odpor násobí (oteplení, střídavý odpor)");
+const char* const DerivedHint = QT_TRANSLATE_NOOP("MeasuredDialog",
+                                                  "Vstupní hodnoty výpočtu odvozené z naměřených hodnot");
+const char* const OkHint = QT_TRANSLATE_NOOP("MeasuredDialog", "Převzetí naměřených hodnot a výpočet");
+const char* const CancelHint = QT_TRANSLATE_NOOP("MeasuredDialog", "Zavření dialogu beze změn");
 } // namespace text
+
+constexpr char Context[] = "MeasuredDialog";
 
 QString Text(const char* s)
 {
-    return QString::fromUtf8(s);
+    return QCoreApplication::translate(Context, s);
+}
+
+// `object`'s `property` shows `s` in the interface's language, also after it changes.
+template <class Object>
+Object* Bound(Object* object, const char* property, const char* s)
+{
+    language::Bind(object, property, Context, s);
+    return object;
 }
 
 // An edit box wide enough for a reading such as "12345,678", whatever the font.
@@ -95,7 +113,7 @@ public:
 
 QLabel* Label(const char* s, QWidget* parent)
 {
-    auto* label = new QLabel(Text(s), parent);
+    auto* label = Bound(new QLabel(parent), "text", s);
     label->setTextFormat(Qt::PlainText);
     return label;
 }
@@ -106,7 +124,7 @@ QLineEdit* AddEditRow(QGridLayout* grid, const char* caption, const char* unit, 
     QWidget* parent = grid->parentWidget();
     const int row = grid->rowCount();
     auto* edit = new ReadingEdit(parent);
-    edit->setStatusTip(Text(hint));
+    Bound(edit, "statusTip", hint);
     QLabel* label = Label(caption, parent);
     label->setBuddy(edit);
     grid->addWidget(label, row, 0);
@@ -123,13 +141,13 @@ std::array<QRadioButton*, N> AddRadioRow(QGridLayout* grid, const char* caption,
     QWidget* parent = grid->parentWidget();
     const int row = grid->rowCount();
     auto* box = new QWidget(parent);
-    box->setStatusTip(Text(hint));
+    Bound(box, "statusTip", hint);
     auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     auto* group = new QButtonGroup(box);
     std::array<QRadioButton*, N> buttons;
     for (std::size_t i = 0; i < N; ++i) {
-        buttons[i] = new QRadioButton(Text(items[i]), box);
+        buttons[i] = Bound(new QRadioButton(box), "text", items[i]);
         group->addButton(buttons[i], static_cast<int>(i));
         layout->addWidget(buttons[i]);
     }
@@ -155,7 +173,7 @@ QGridLayout* GroupGrid(QWidget* box)
 
 QGridLayout* AddGroup(QGridLayout* outer, const char* title, int row, int column, int rowSpan = 1)
 {
-    auto* box = new GroupBox(Text(title), outer->parentWidget());
+    auto* box = Bound(new GroupBox(QString(), outer->parentWidget()), "title", title);
     outer->addWidget(box, row, column, rowSpan, 1);
     return GroupGrid(box);
 }
@@ -169,7 +187,7 @@ std::string Typed(const QLineEdit* edit)
 
 MeasuredDialog::MeasuredDialog(QWidget* parent) : ModalDialog(parent)
 {
-    setWindowTitle(Text(text::Title));
+    Bound(this, "windowTitle", text::Title);
     auto* outer = new QGridLayout(this);
     outer->setSizeConstraint(QLayout::SetFixedSize); // sized for its texts in whatever font
 
@@ -185,7 +203,7 @@ MeasuredDialog::MeasuredDialog(QWidget* parent) : ModalDialog(parent)
     Hz50 = hertz[0];
     Hz60 = hertz[1];
     Poles = new QComboBox(motor->parentWidget());
-    Poles->setStatusTip(Text(text::PolesHint));
+    Bound(Poles, "statusTip", text::PolesHint);
     Poles->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     for (const SpeedChoice& s : SpeedTable)
         Poles->addItem(QString::number(s.poles));
@@ -199,7 +217,7 @@ MeasuredDialog::MeasuredDialog(QWidget* parent) : ModalDialog(parent)
     auto* tests = new QHBoxLayout;
     outer->addLayout(tests, 1, 0);
     auto testGroup = [this, tests](const char* title) {
-        auto* box = new GroupBox(Text(title), this);
+        auto* box = Bound(new GroupBox(QString(), this), "title", title);
         tests->addWidget(box);
         return GroupGrid(box);
     };
@@ -225,7 +243,7 @@ MeasuredDialog::MeasuredDialog(QWidget* parent) : ModalDialog(parent)
     ResistanceFactor->setText(Text(text::DefaultFactor));
 
     QGridLayout* derived = AddGroup(outer, text::Derived, 0, 1, 2);
-    derived->parentWidget()->setStatusTip(Text(text::DerivedHint));
+    Bound(derived->parentWidget(), "statusTip", text::DerivedHint);
     const GridRows rows = DerivedRows({});
     for (std::size_t i = 0; i < DerivedValues.size(); ++i) {
         const GridRow& row = rows[i + 1]; // row 0 is the grid's heading
@@ -233,7 +251,10 @@ MeasuredDialog::MeasuredDialog(QWidget* parent) : ModalDialog(parent)
         DerivedValues[i] = new QLabel(box);
         DerivedValues[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         DerivedValues[i]->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00 000,0000")));
-        derived->addWidget(Label(row[0].c_str(), box), static_cast<int>(i), 0);
+        // The captions are the calculator's, in the language of its texts: set again on a change.
+        DerivedCaptions[i] = new QLabel(QString::fromStdString(row[0]), box);
+        DerivedCaptions[i]->setTextFormat(Qt::PlainText);
+        derived->addWidget(DerivedCaptions[i], static_cast<int>(i), 0);
         derived->addWidget(DerivedValues[i], static_cast<int>(i), 1);
         derived->addWidget(Label(row[2].c_str(), box), static_cast<int>(i), 2);
     }
@@ -249,11 +270,11 @@ MeasuredDialog::MeasuredDialog(QWidget* parent) : ModalDialog(parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    OKBtn = new QPushButton(Text(text::Ok), this);
+    OKBtn = Bound(new QPushButton(this), "text", text::Ok);
     OKBtn->setDefault(true);
-    OKBtn->setStatusTip(Text(text::OkHint));
-    CancelBtn = new QPushButton(Text(text::Cancel), this);
-    CancelBtn->setStatusTip(Text(text::CancelHint));
+    Bound(OKBtn, "statusTip", text::OkHint);
+    CancelBtn = Bound(new QPushButton(this), "text", text::Cancel);
+    Bound(CancelBtn, "statusTip", text::CancelHint);
     buttons->addWidget(OKBtn);
     buttons->addWidget(CancelBtn);
     outer->addLayout(buttons, 3, 0, 1, 2);
@@ -381,6 +402,17 @@ void MeasuredDialog::ShowDerived()
     // A number stays on one line with its unit when the warnings wrap.
     static const QRegularExpression numberThenBlank(QStringLiteral("(\\d) "));
     Warnings->setText(warnings.join(u'\n').replace(numberThenBlank, QStringLiteral("\\1\u00A0")));
+}
+
+void MeasuredDialog::changeEvent(QEvent* event)
+{
+    ModalDialog::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    const GridRows rows = DerivedRows({});
+    for (std::size_t i = 0; i < DerivedCaptions.size(); ++i)
+        DerivedCaptions[i]->setText(QString::fromStdString(rows[i + 1][0]));
+    ShowDerived(); // the warnings and the resistance's caption
 }
 
 void MeasuredDialog::ShowResistanceKind()

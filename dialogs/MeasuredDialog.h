@@ -45,6 +45,7 @@ public:
     QLineEdit* ResistanceFactor;
     // "Odvozené vstupní hodnoty": the six inputs and the synchronous speed, then the warnings.
     std::array<QLabel*, 7> DerivedValues;
+    std::array<QLabel*, 7> DerivedCaptions;
     QLabel* Warnings;
 
     QPushButton* OKBtn;
@@ -69,6 +70,7 @@ signals:
 protected:
     // The values typed stay from one showing to the next; only what they give is shown afresh.
     void Activate() override { ShowDerived(); }
+    void changeEvent(QEvent* event) override;
 
 private:
     void ShowResistanceKind();

@@ -23,6 +23,8 @@ public:
 
 protected:
     void Activate() override { Vlozeni(); }
+    // The captions of the rows come in the interface's language.
+    void changeEvent(QEvent* event) override;
 };
 
 extern TTabulka1* Tabulka1;

@@ -10,6 +10,7 @@
 #include "Fonts.h"
 #include "GridFill.h"
 #include "GridTexts.h"
+#include "Language.h"
 #include "NumText.h"
 #include "StringGrid.h"
 
@@ -50,17 +51,18 @@ int ColumnWidth(const StringGrid* grid, int col, int designWidth, const QString&
 
 TSouradniceDlg::TSouradniceDlg(QWidget* parent) : ModalDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Souřadnice bodů pro konstrukci"));
+    language::Bind(this, this, "windowTitle", QT_TR_NOOP("Souřadnice bodů pro konstrukci"));
 
     const QFont headingFont = PixelFont(QStringLiteral("Arial CE"), 13, true, false, true);
     Panel2 = new Panel(this, PanelRect, Panel::bvNone, Panel::bvRaised);
-    Label22 = PlaceLabel(Panel2, CoordinatesHeading.x(), CoordinatesHeading.y(), QStringLiteral("SOUŘADNICE:"),
-                         headingFont);
-    Label1 = PlaceLabel(Panel2, ValuesHeading.x(), ValuesHeading.y(), QStringLiteral("HODNOTY:"), headingFont);
+    Label22 = language::Bound(this, PlaceLabel(Panel2, CoordinatesHeading.x(), CoordinatesHeading.y(), {}, headingFont),
+                              "text", QT_TR_NOOP("SOUŘADNICE:"));
+    Label1 = language::Bound(this, PlaceLabel(Panel2, ValuesHeading.x(), ValuesHeading.y(), {}, headingFont), "text",
+                             QT_TR_NOOP("HODNOTY:"));
     Tabulka2 = new StringGrid(Panel2, CoordinatesRect, {std::begin(CoordinateWidths), std::end(CoordinateWidths)}, 8,
                               RowHeight, 1, 1);
     Tabulka3 = new StringGrid(Panel2, ValuesRect, {std::begin(ValueWidths), std::end(ValueWidths)}, 7, RowHeight, 1, 1);
-    TlacitkoOK = PlaceButton(this, ButtonRect, QStringLiteral("&Beru na vědomí"), true);
+    TlacitkoOK = language::Bound(this, PlaceButton(this, ButtonRect, {}, true), "text", QT_TR_NOOP("&Beru na vědomí"));
 
     QWidget::setTabOrder(Tabulka2, Tabulka3);
     QWidget::setTabOrder(Tabulka3, TlacitkoOK);
@@ -87,6 +89,9 @@ void TSouradniceDlg::changeEvent(QEvent* event)
     if (event->type() == QEvent::LocaleChange || event->type() == QEvent::FontChange)
         LayOut();
     ModalDialog::changeEvent(event);
+    // The rows' captions are in the interface's language, and their widths with them.
+    if (event->type() == QEvent::LanguageChange)
+        VlozSouradnice();
 }
 
 void TSouradniceDlg::LayOut()

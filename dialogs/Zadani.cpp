@@ -11,31 +11,40 @@
 #include "Controls.h"
 #include "ErrorDisplay.h"
 #include "Fonts.h"
+#include "Language.h"
 
 TZadaniDlg* ZadaniDlg = nullptr;
 
 namespace {
 
-QLineEdit* PlaceEdit(QWidget* parent, const QRect& geometry, const QString& hint)
+constexpr char Context[] = "TZadaniDlg";
+
+// The phase table's captions, which the window shows in the interface's language.
+[[maybe_unused]] constexpr const char* PhaseCaptions[] = {QT_TRANSLATE_NOOP("TZadaniDlg", "1-fázový"),
+                                                          QT_TRANSLATE_NOOP("TZadaniDlg", "3-fázový")};
+
+QLineEdit* PlaceEdit(QWidget* parent, const QRect& geometry, const char* hint)
 {
     auto* edit = new QLineEdit(parent);
     edit->setGeometry(geometry);
-    edit->setStatusTip(hint);
+    language::Bind(edit, "statusTip", Context, hint);
     return edit;
 }
 
 // A radio group with one item per entry of `choices`, captioned as the entry says.
 template <class Choice, std::size_t N>
-QGroupBox* PlaceRadioGroup(QWidget* parent, const QRect& geometry, const QString& title, const QString& hint,
-                           int columns, const std::array<Choice, N>& choices, std::array<QRadioButton*, N>& items,
+QGroupBox* PlaceRadioGroup(QWidget* parent, const QRect& geometry, const char* title, const char* hint, int columns,
+                           const std::array<Choice, N>& choices, std::array<QRadioButton*, N>& items,
                            QButtonGroup*& group)
 {
-    auto* box = new GroupBox(title, parent);
+    auto* box = new GroupBox(QString(), parent);
     box->setGeometry(geometry);
-    box->setStatusTip(hint);
+    language::Bind(box, "title", Context, title);
+    language::Bind(box, "statusTip", Context, hint);
     group = new QButtonGroup(box);
     for (std::size_t k = 0; k < N; ++k) {
-        items[k] = new QRadioButton(QString::fromUtf8(choices[k].caption), box);
+        items[k] = new QRadioButton(box);
+        language::Bind(items[k], "text", Context, choices[k].caption);
         items[k]->setGeometry(
             RadioItemRect(static_cast<int>(k), static_cast<int>(N), columns, geometry.size(), DesignTextHeight));
         group->addButton(items[k], static_cast<int>(k));
@@ -65,34 +74,35 @@ QRect RadioItemRect(int k, int n, int columns, QSize group, int textHeight)
 
 TZadaniDlg::TZadaniDlg(QWidget* parent) : ModalDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Zadání vstupních hodnot"));
+    language::Bind(this, this, "windowTitle", QT_TR_NOOP("Zadání vstupních hodnot"));
 
     Panel1 = new Panel(this, QRect(8, 8, 385, 249));
-    Label1 = PlaceLabel(Panel1, 16, 16, QStringLiteral("Proud naprázdno"));
-    XPrNapr = PlaceEdit(Panel1, QRect(112, 14, 49, 21), QStringLiteral("Zadej proud naprázdno"));
+    Label1 = language::Bound(this, PlaceLabel(Panel1, 16, 16, QString()), "text", QT_TR_NOOP("Proud naprázdno"));
+    XPrNapr = PlaceEdit(Panel1, QRect(112, 14, 49, 21), QT_TR_NOOP("Zadej proud naprázdno"));
     Label2 = PlaceLabel(Panel1, 168, 16, QStringLiteral("A"));
-    Label3 = PlaceLabel(Panel1, 16, 40, QStringLiteral("Proud nakrátko"));
-    XPrNakr = PlaceEdit(Panel1, QRect(112, 38, 49, 21), QStringLiteral("Zadej proud nakrátko"));
+    Label3 = language::Bound(this, PlaceLabel(Panel1, 16, 40, QString()), "text", QT_TR_NOOP("Proud nakrátko"));
+    XPrNakr = PlaceEdit(Panel1, QRect(112, 38, 49, 21), QT_TR_NOOP("Zadej proud nakrátko"));
     Label4 = PlaceLabel(Panel1, 168, 40, QStringLiteral("A"));
-    Label5 = PlaceLabel(Panel1, 216, 16, QStringLiteral("Účiník naprázdno"));
-    XUcNapr = PlaceEdit(Panel1, QRect(312, 14, 49, 21), QStringLiteral("Účiník naprázdno"));
-    Label6 = PlaceLabel(Panel1, 216, 40, QStringLiteral("Účiník nakrátko"));
-    XUcNakr = PlaceEdit(Panel1, QRect(312, 38, 49, 21), QStringLiteral("Účiník nakrátko"));
-    Label7 = PlaceLabel(Panel1, 216, 72, QStringLiteral("Fázové napětí"));
-    XFazoveNapeti = PlaceEdit(Panel1, QRect(312, 70, 49, 21), QStringLiteral("Fázové napětí"));
+    Label5 = language::Bound(this, PlaceLabel(Panel1, 216, 16, QString()), "text", QT_TR_NOOP("Účiník naprázdno"));
+    XUcNapr = PlaceEdit(Panel1, QRect(312, 14, 49, 21), QT_TR_NOOP("Účiník naprázdno"));
+    Label6 = language::Bound(this, PlaceLabel(Panel1, 216, 40, QString()), "text", QT_TR_NOOP("Účiník nakrátko"));
+    XUcNakr = PlaceEdit(Panel1, QRect(312, 38, 49, 21), QT_TR_NOOP("Účiník nakrátko"));
+    Label7 = language::Bound(this, PlaceLabel(Panel1, 216, 72, QString()), "text", QT_TR_NOOP("Fázové napětí"));
+    XFazoveNapeti = PlaceEdit(Panel1, QRect(312, 70, 49, 21), QT_TR_NOOP("Fázové napětí"));
     Label8 = PlaceLabel(Panel1, 368, 72, QStringLiteral("V"));
-    Label9 = PlaceLabel(Panel1, 216, 96, QStringLiteral("Odpor R1f"));
-    XR1f = PlaceEdit(Panel1, QRect(312, 94, 49, 21), QStringLiteral("Odpor R1f"));
+    Label9 = language::Bound(this, PlaceLabel(Panel1, 216, 96, QString()), "text", QT_TR_NOOP("Odpor R1f"));
+    XR1f = PlaceEdit(Panel1, QRect(312, 94, 49, 21), QT_TR_NOOP("Odpor R1f"));
     Label10 = PlaceLabel(Panel1, 368, 96, QStringLiteral("Ω"));
-    XSpotrebic = PlaceRadioGroup(Panel1, QRect(16, 72, 89, 49), QStringLiteral("Spotřebič"),
-                                 QStringLiteral("Počet fází motoru"), 1, PhaseTable, SpotrebicItems, phaseGroup_);
-    XSynchrOtacky = PlaceRadioGroup(Panel1, QRect(16, 136, 225, 97), QStringLiteral("Synchronní otáčky"),
-                                    QStringLiteral("Vyber synchronní otáčky motoru"), 2, SpeedTable, SynchrOtackyItems,
+    XSpotrebic = PlaceRadioGroup(Panel1, QRect(16, 72, 89, 49), QT_TR_NOOP("Spotřebič"),
+                                 QT_TR_NOOP("Počet fází motoru"), 1, PhaseTable, SpotrebicItems, phaseGroup_);
+    XSynchrOtacky = PlaceRadioGroup(Panel1, QRect(16, 136, 225, 97), QT_TR_NOOP("Synchronní otáčky"),
+                                    QT_TR_NOOP("Vyber synchronní otáčky motoru"), 2, SpeedTable, SynchrOtackyItems,
                                     speedGroup_);
     OKBtn = PlaceButton(Panel1, QRect(295, 172, 75, 25), QStringLiteral("OK"), true);
-    OKBtn->setStatusTip(QStringLiteral("Akceptování zadaných hodnot"));
-    CancelBtn = PlaceButton(Panel1, QRect(295, 212, 75, 25), QStringLiteral("Storno"), false);
-    CancelBtn->setStatusTip(QStringLiteral("Zavření dialogu beze změn"));
+    language::Bind(this, OKBtn, "statusTip", QT_TR_NOOP("Akceptování zadaných hodnot"));
+    CancelBtn = language::Bound(this, PlaceButton(Panel1, QRect(295, 212, 75, 25), QString(), false), "text",
+                                QT_TR_NOOP("Storno"));
+    language::Bind(this, CancelBtn, "statusTip", QT_TR_NOOP("Zavření dialogu beze změn"));
 
     // The OK button first, the short-circuit current last.
     QWidget* chain[] = {OKBtn, CancelBtn, XPrNapr, XUcNapr, XUcNakr};

@@ -6,6 +6,7 @@ packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchm
           xvfb xauth fonts-liberation2 clang libclang-rt-14-dev clang-format git time
           qt6-svg-dev help2man dpkg-dev desktop-file-utils appstream lintian man-db file
           qt6-translations-l10n poppler-utils libxml2-utils shared-mime-info
+          qt6-l10n-tools qt6-tools-dev # the English translation: lupdate, lrelease, Qt6LinguistTools
           nlohmann-json3-dev # motor files; the batch fuzz target reads its JSON lines back
           python3-numpy) # only bench/batch.sh uses NumPy
 # The calculator's English table is written from the translation file at build time.

@@ -53,7 +53,7 @@ int main(int argc, char** argv)
     const std::optional<QPointF> about = withDiagram && argc > 5
         ? std::optional(QPointF(QByteArray(argv[4]).toDouble(), QByteArray(argv[5]).toDouble()))
         : std::nullopt;
-    if (!StartUp(motor))
+    if (!StartUp(motor, LanguageOfCode(qgetenv("SCREENSHOT_LANG").toStdString())))
         return 1;
     MainForm->activateWindow();
     QMenu* shownMenu = !motor.isEmpty() ? MainForm->Zadn1->menu() : MainForm->Vsledky1->menu();

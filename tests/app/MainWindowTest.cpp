@@ -203,7 +203,9 @@ private slots:
                                        "&Momentová charakteristika"};
         QCOMPARE(texts(MainForm->Vsledky1->menu()->actions()),
                  diagramItems + QStringList({"-", "Momentová přímka od přímky naprázdno"}));
-        QCOMPARE(texts(MainForm->Npovda1->menu()->actions()), QStringList({"&Licenční ujednání", "-", "&Copyright"}));
+        QCOMPARE(texts(MainForm->Npovda1->menu()->actions()),
+                 QStringList({"&Licenční ujednání", "-", "&Copyright", "-", "Jazyk / Language"}));
+        QCOMPARE(texts(MainForm->LanguageMenu->actions()), QStringList({"Čeština", "English"}));
         QCOMPARE(texts(MainForm->PodMenu1->actions()), diagramItems);
     }
 

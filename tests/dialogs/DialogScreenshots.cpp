@@ -88,7 +88,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!StartUp())
+    if (!StartUp(QString(), LanguageOfCode(qgetenv("SCREENSHOT_LANG").toStdString())))
         return 1;
     // Czech separators, as an engineer in Prague sees the tables.
     DecimalSeparator = U',';
