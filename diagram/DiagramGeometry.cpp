@@ -8,12 +8,6 @@
 
 namespace diagram {
 
-namespace {
-
-constexpr double Tolerance = 1e-9; // relative: rounding of the record's own values
-constexpr int ExponentLimit = SeriesExponentLimit;
-constexpr double TangentHalfLength = 0.3; // of the radius, each side of a tangent point
-
 QPointF At(const ::Point& p)
 {
     return {static_cast<double>(p.x), static_cast<double>(p.y)};
@@ -23,6 +17,12 @@ bool Finite(QPointF p)
 {
     return std::isfinite(p.x()) && std::isfinite(p.y());
 }
+
+namespace {
+
+constexpr double Tolerance = 1e-9; // relative: rounding of the record's own values
+constexpr int ExponentLimit = SeriesExponentLimit;
+constexpr double TangentHalfLength = 0.3; // of the radius, each side of a tangent point
 
 double Length(QPointF v)
 {

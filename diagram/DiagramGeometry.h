@@ -82,6 +82,10 @@ struct Scene {
 Scene BuildScene(const TKonstrukce& k, const CharacteristicPoints& c,
                  const std::optional<PointValues>& point = std::nullopt);
 
+// A record's point in amperes, and whether a point has both coordinates finite.
+QPointF At(const ::Point& p);
+bool Finite(QPointF p);
+
 // The point of the circle at `angle` (radians about the centre, y up).
 QPointF OnCircle(const Scene& s, double angle);
 QPointF OnCircle(QPointF centre, double radius, double angle);

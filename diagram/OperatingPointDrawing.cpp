@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "DiagramGeometry.h"
 #include "DiagramTexts.h"
 #include "DrawingPrimitives.h"
 #include "Palette.h"
@@ -38,16 +39,6 @@ const QString PointName = QStringLiteral("X");
 // The segments of the vertical, top down: output, rotor copper loss, stator copper loss, no-load loss.
 const QString SegmentNames[] = {QStringLiteral("P2"), QStringLiteral("ΔPCu2"), QStringLiteral("ΔPCu1"),
                                 QStringLiteral("ΔP0")};
-
-QPointF At(const ::Point& p)
-{
-    return {static_cast<double>(p.x), static_cast<double>(p.y)};
-}
-
-bool Finite(QPointF p)
-{
-    return std::isfinite(p.x()) && std::isfinite(p.y());
-}
 
 // The ordinates of the vertical's ends and cuts, top down.
 std::array<double, 5> Ordinates(const PointConstruction& c)
