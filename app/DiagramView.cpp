@@ -451,6 +451,8 @@ std::vector<diagram::TextRow> DiagramView::PinnedRows() const
         {diagram::PointTitle, diagram::AskedText(diagram_->asked->quantity, diagram_->asked->value), {}, {}}};
     for (diagram::TextRow& row : diagram::PointRows(*diagram_->asked->solution.point, false))
         rows.push_back(std::move(row));
+    if (const QString note = diagram::PointNote(*diagram_->asked->solution.point); !note.isEmpty())
+        rows.push_back({note, {}, {}, {}});
     return rows;
 }
 

@@ -61,7 +61,9 @@ std::string PointJson(const AskedPoint& a)
                  {"RotorCopperLoss", value(p ? p->rotorCopperLoss : OptionalValue())},
                  {"StatorCopperLoss", value(p ? p->statorCopperLoss : OptionalValue())},
                  {"NoLoadLoss", value(p ? p->noLoadLoss : OptionalValue())},
-                 {"Reachable", reachable}}) +
+                 {"Reachable", reachable},
+                 {"Reason", p ? "null" : JsonString(NoPointText(a.quantity, a.value, a.solution))},
+                 {"Note", p && p->copperSplitUndetermined ? JsonString(CopperSplitNote()) : "null"}}) +
         "}";
 }
 

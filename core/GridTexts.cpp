@@ -129,7 +129,12 @@ WideGridRows WorkingPointRows(const std::vector<AskedPoint>& points)
                  {o.slip, p->speed, o.current, o.powerFactor, o.input, o.output, o.efficiency, o.torque, p->airGapPower,
                   p->rotorCopperLoss, p->statorCopperLoss, p->noLoadLoss})
                 row.push_back(Cell(v));
-            row.emplace_back();
+            if (p->copperSplitUndetermined) {
+                row[11] = row[12] = "—";
+                row.push_back(CopperSplitNote());
+            } else {
+                row.emplace_back();
+            }
         } else {
             row.resize(rows.front().size() - 1);
             row.push_back(NoPointText(a.quantity, a.value, a.solution));

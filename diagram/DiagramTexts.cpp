@@ -131,6 +131,7 @@ TitleBlockTexts MakeTitleBlockTexts(const TKonstrukce& k, const CharacteristicPo
     if (point && point->solution.point) {
         t.pointAsked = AskedText(point->quantity, point->value);
         t.point = PointRows(*point->solution.point, true);
+        t.pointNote = PointNote(*point->solution.point);
     }
     return t;
 }
@@ -180,7 +181,14 @@ std::vector<TextRow> PointRows(const PointValues& p, bool shortNames)
     // Where the motor gives nothing (at Ao), P2 / P1 is no efficiency.
     if (!(o.output && *o.output > 0))
         texts[6].value = NoEfficiency;
+    if (p.copperSplitUndetermined)
+        texts[9].value = texts[10].value = NoEfficiency;
     return texts;
+}
+
+QString PointNote(const PointValues& p)
+{
+    return p.copperSplitUndetermined ? QString::fromStdString(CopperSplitNote()) : QString();
 }
 
 QString PowerScaleText(const TitleBlockTexts& t, Scale scale)
