@@ -11,6 +11,7 @@
 #include "DiagramTexts.h"
 #include "Language.h"
 #include "NumText.h"
+#include "QuantityValue.h"
 
 namespace {
 
@@ -21,7 +22,6 @@ constexpr const char* QuantityHint = QT_TRANSLATE_NOOP("OperatingPointBar",
                                                        "Veličina, jejíž hodnotou je pracovní bod zadán");
 constexpr const char* ValueHint = QT_TRANSLATE_NOOP("OperatingPointBar",
                                                     "Hodnota veličiny v pracovním bodě; Enter bod vyhledá na kružnici");
-constexpr const char* NotANumber = QT_TRANSLATE_NOOP("OperatingPointBar", "Hodnota „%1“ není číslo.");
 // The quantities' captions as the solver's table has them, for the window's language.
 [[maybe_unused]] constexpr const char* QuantityCaptions[] = {
     QT_TRANSLATE_NOOP("OperatingPointBar", "P2 výkon"), QT_TRANSLATE_NOOP("OperatingPointBar", "M moment"),
@@ -112,15 +112,13 @@ void OperatingPointBar::ShowMessage(const QString& text)
 void OperatingPointBar::Ask()
 {
     const QString text = ValueEdit->text().trimmed();
-    long double value = 0;
-    try {
-        value = TextToNumber(text.toStdString());
-    } catch (const EConvertError&) {
-        ShowMessage(tr(NotANumber).arg(text));
+    const QuantityValue read = ReadQuantityValue(Quantity(), text.toStdString());
+    if (!read.value) {
+        ShowMessage(QString::fromStdString(RefusalText(Quantity(), text.toStdString(), read)));
         ValueEdit->selectAll();
         return;
     }
-    emit PointAsked(Quantity(), value);
+    emit PointAsked(Quantity(), *read.value);
 }
 
 void OperatingPointBar::changeEvent(QEvent* event)

@@ -8,6 +8,7 @@
 
 #include "MeasuredCalc.h"
 #include "NumText.h"
+#include "QuantityValue.h"
 
 namespace {
 
@@ -82,7 +83,8 @@ std::optional<diagram::Scale> ScaleOption(std::string_view value)
     }
 }
 
-// "P2=15000": a quantity's symbol, '=', and a number in the locale's form.
+// "P2=15000", "P2=14,9 kW": a quantity's symbol, '=', and a number in the locale's form with an optional
+// unit of the quantity.
 std::variant<AtOption, UsageError> AtValue(std::string_view value)
 {
     const std::size_t equals = value.find('=');
@@ -95,12 +97,19 @@ std::variant<AtOption, UsageError> AtValue(std::string_view value)
             symbols += (symbols.empty() ? "" : ", ") + std::string(t.symbol);
         return UsageError{"invalid value '" + std::string(value) + "' for --at: Q=V with Q one of " + symbols};
     }
+    const std::string_view typed = value.substr(equals + 1);
+    const QuantityValue read = ReadQuantityValue(*quantity, typed);
+    if (read.value)
+        return AtOption{*quantity, *read.value, read.number};
+    if (!read.unitFits)
+        return UsageError{"invalid value '" + std::string(value) + "' for --at: '" + read.unit + "' is not a unit of " +
+                          TextsOf(*quantity).symbol + ", which takes " + UnitsOf(*quantity)};
     try {
-        const std::string typed(value.substr(equals + 1));
-        return AtOption{*quantity, TextToNumber(typed), typed};
+        TextToNumber(std::string(typed)); // for its message, which names the separator expected
     } catch (const EConvertError& e) {
         return UsageError{"invalid value '" + std::string(value) + "' for --at: " + e.what()};
     }
+    return UsageError{"invalid value '" + std::string(value) + "' for --at"};
 }
 
 // 1 to MaxJobs written in plain digits, or 0.
@@ -324,7 +333,8 @@ std::string UsageText()
         "                 scale that fits; finer where it would be under 100 mm across)\n"
         "  --at Q=V       also the operating point where Q has the value V, Q one of P2 (output,\n"
         "                 W), M (torque, Nm), I (current, A), P1 (input, W), s (slip), n (speed,\n"
-        "                 1/min); repeatable, one row each in a last grid (JSON: \"At\")\n"
+        "                 1/min); V may end in a unit: kW, MW or hp (745.7 W), kNm, kA, rpm,\n"
+        "                 % for the slip; repeatable, one row each in a last grid (JSON: \"At\")\n"
         "  --torque-line L\n"
         "                 axis: T divides Ak's ordinate from the x axis (default); no-load: only\n"
         "                 its part above the no-load line, as textbooks draw it; also for --batch\n"

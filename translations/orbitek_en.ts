@@ -1031,6 +1031,10 @@
         <source>Otáčky</source>
         <translation>Speed</translation>
     </message>
+    <message>
+        <source>přímka momentu leží pod přímkou naprázdno: rozdělení ztrát ve vinutí určuje učebnicová přímka momentu</source>
+        <translation>the torque line lies below the no-load line: the textbook torque line determines the split of the copper losses</translation>
+    </message>
 </context>
 <context>
     <name>OrbitekApplication</name>
@@ -1100,6 +1104,17 @@
     <message>
         <source>Papír tiskárny, měřítko %1</source>
         <translation>Printer&apos;s paper, scale %1</translation>
+    </message>
+</context>
+<context>
+    <name>QuantityValue</name>
+    <message>
+        <source>Jednotka „%1“ nepatří k veličině %2; ta se zadává v %3.</source>
+        <translation>The unit “%1” does not fit the quantity %2, which takes %3.</translation>
+    </message>
+    <message>
+        <source>Hodnota „%1“ není číslo.</source>
+        <translation>The value “%1” is not a number.</translation>
     </message>
 </context>
 <context>

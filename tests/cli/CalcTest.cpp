@@ -77,6 +77,11 @@ TEST(OrbitekCalc, ExitStatusAndMessages)
          {"--at", "s=0.04"},
          64,
          "orbitek-calc: invalid value 's=0.04' for --at: '0.04' is not a valid floating point value\nUsage: "},
+        {"unit of another quantity",
+         Czech,
+         {"--at", "P2=15Nm"},
+         64,
+         "orbitek-calc: invalid value 'P2=15Nm' for --at: 'Nm' is not a unit of P2, which takes W, kW, MW, hp\n"},
         {"bad torque line", Czech, {"--torque-line", "ak"}, 64, "orbitek-calc: invalid value 'ak' for --torque-line\n"},
         {"--at with --batch", Czech, {"--batch", "-", "--at", "P2=1"}, 64, "orbitek-calc: --at asks about the one"},
     };
@@ -361,6 +366,41 @@ TEST(OrbitekCalc, LinksNoQt)
     EXPECT_EQ(pclose(ldd), 0);
     EXPECT_NE(libraries.find("libc.so"), std::string::npos) << libraries;
     EXPECT_EQ(libraries.find("Qt"), std::string::npos) << libraries;
+}
+
+// Values with units are the values without; where the axis torque line lies below the no-load line the
+// copper losses are "—" with the note (JSON: null and "Note"), and a row off the arc gives its "Reason".
+TEST(OrbitekCalc, OperatingPointsTakeUnitsAndNameWhatTheyCannotSplit)
+{
+    const std::vector<std::string> motor{"--i0",   "50",   "--cos0", "0,19", "--ik", "165",
+                                         "--cosk", "0,88", "--uf",   "259",  "--r1", "0,05"};
+    auto run = [&motor](std::vector<std::string> more) {
+        std::vector<std::string> args = motor;
+        args.insert(args.end(), more.begin(), more.end());
+        const Outcome o = Calc(Czech, args);
+        EXPECT_EQ(o.status, 0) << o.err;
+        return o.out;
+    };
+    const std::vector<std::vector<std::string>> plain = ParseText(run({"--at", "P2=15000", "--at", "n=600"}));
+    const std::vector<std::vector<std::string>> units = ParseText(run({"--at", "P2=15 kW", "--at", "n=600 rpm"}));
+    ASSERT_EQ(plain, units);
+    const std::vector<std::string>& row = plain[plain.size() - 2];
+    EXPECT_EQ(row[11], "—");
+    EXPECT_EQ(row[12], "—");
+    EXPECT_EQ(row[14],
+              "přímka momentu leží pod přímkou naprázdno: rozdělení ztrát ve vinutí určuje učebnicová "
+              "přímka momentu");
+    EXPECT_EQ(row[10], "18\u00A0001,6930") << "the air-gap power stays";
+    const std::vector<std::vector<std::string>> textbook = ParseText(
+        run({"--at", "P2=15000", "--torque-line", "no-load"}));
+    EXPECT_EQ(textbook.back()[12], "105,3568");
+    EXPECT_EQ(textbook.back()[14], "");
+
+    const std::string json = run({"--at", "P2=15000", "--at", "M=9999", "--format", "json"});
+    EXPECT_NE(json.find("\"RotorCopperLoss\": null, \"StatorCopperLoss\": null"), std::string::npos);
+    EXPECT_NE(json.find("\"Reason\": null, \"Note\": \"přímka momentu leží pod"), std::string::npos);
+    EXPECT_NE(json.find("\"Reason\": \"Moment větší než maximální 1\u00A0384,5800 Nm.\", \"Note\": null"),
+              std::string::npos);
 }
 
 } // namespace
