@@ -1,6 +1,8 @@
 // Fills the result grids from the record exactly as the dialogs show them.
 #include "GridTexts.h"
 
+#include "LineCurrent.h"
+
 #include "Translation.h"
 
 namespace {
@@ -117,11 +119,13 @@ WideGridRow OperatingRow(const OperatingPoint& o)
 WideGridRows WorkingPointRows(const std::vector<AskedPoint>& points)
 {
     WideGridRows rows{{ORBITEK_TR("GridTexts", "Veličina"), ORBITEK_TR("GridTexts", "Zadáno"), "s", "n (1/min)",
-                       "I1 (A)", "cos φ", "P1 (W)", "P2 (W)", "η", "M (Nm)", "Pδ (W)", "ΔPCu2 (W)", "ΔPCu1 (W)",
+                       "I1f (A)", "cos φ", "P1 (W)", "P2 (W)", "η", "M (Nm)", "Pδ (W)", "ΔPCu2 (W)", "ΔPCu1 (W)",
                        "ΔP0 (W)", ORBITEK_TR("GridTexts", "Poznámka")}};
     for (const AskedPoint& a : points) {
         const OperatingQuantityTexts& t = TextsOf(a.quantity);
-        WideGridRow row{*t.unit != '\0' ? std::string(t.symbol) + " (" + t.unit + ")" : std::string(t.symbol),
+        WideGridRow row{a.byLine              ? std::string(LineCurrentSymbol) + " (A)"
+                            : *t.unit != '\0' ? std::string(t.symbol) + " (" + t.unit + ")"
+                                              : std::string(t.symbol),
                         NumberToGroupedText(a.value)};
         if (const std::optional<PointValues>& p = a.solution.point) {
             const OperatingPoint& o = p->values;

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
@@ -56,12 +57,32 @@ TEST(OrbitekCalc, ExitStatusAndMessages)
         {"conversion", Czech, {"--cosk", "abc"}, 2, "'abc' is not a valid floating point value\n"},
         {"point in Czech locale", Czech, {"--r1", "0.25"}, 2, "'0.25' is not a valid floating point value\n"},
         {"comma in C locale", Plain, {"--r1", "0,25"}, 2, "'0,25' is not a valid floating point value\n"},
-        {"unknown option", Czech, {"--bogus"}, 64, "orbitek-calc: unknown option '--bogus'\nUsage: "},
-        {"stray argument", Czech, {"15"}, 64, "orbitek-calc: unknown option '15'\nUsage: "},
-        {"missing value", Czech, {"--i0", "15", "--r1"}, 64, "orbitek-calc: missing value for --r1\nUsage: "},
-        {"bad phases", Czech, {"--phases", "2"}, 64, "orbitek-calc: invalid value '2' for --phases\nUsage: "},
-        {"bad poles", Czech, {"--poles", "7"}, 64, "orbitek-calc: invalid value '7' for --poles\nUsage: "},
-        {"bad format", Czech, {"--format", "xml"}, 64, "orbitek-calc: invalid value 'xml' for --format\nUsage: "},
+        {"unknown option",
+         Czech,
+         {"--bogus"},
+         64,
+         "orbitek-calc: unknown option '--bogus'\nTry 'orbitek-calc --help'.\n"},
+        {"stray argument", Czech, {"15"}, 64, "orbitek-calc: unknown option '15'\nTry 'orbitek-calc --help'.\n"},
+        {"missing value",
+         Czech,
+         {"--i0", "15", "--r1"},
+         64,
+         "orbitek-calc: missing value for --r1\nTry 'orbitek-calc --help'.\n"},
+        {"bad phases",
+         Czech,
+         {"--phases", "2"},
+         64,
+         "orbitek-calc: invalid value '2' for --phases\nTry 'orbitek-calc --help'.\n"},
+        {"bad poles",
+         Czech,
+         {"--poles", "7"},
+         64,
+         "orbitek-calc: invalid value '7' for --poles\nTry 'orbitek-calc --help'.\n"},
+        {"bad format",
+         Czech,
+         {"--format", "xml"},
+         64,
+         "orbitek-calc: invalid value 'xml' for --format\nTry 'orbitek-calc --help'.\n"},
         {"control characters quoted",
          Czech,
          {"--scale", "\n3\x1b[2J"},
@@ -71,12 +92,14 @@ TEST(OrbitekCalc, ExitStatusAndMessages)
          Czech,
          {"--at", "Q=1"},
          64,
-         "orbitek-calc: invalid value 'Q=1' for --at: Q=V with Q one of P2, M, I, P1, s, n\nUsage: "},
+         "orbitek-calc: invalid value 'Q=1' for --at: Q=V with Q one of P2, M, I, P1, s, n, IL\nTry 'orbitek-calc "
+         "--help'.\n"},
         {"point in Czech --at",
          Czech,
          {"--at", "s=0.04"},
          64,
-         "orbitek-calc: invalid value 's=0.04' for --at: '0.04' is not a valid floating point value\nUsage: "},
+         "orbitek-calc: invalid value 's=0.04' for --at: '0.04' is not a valid floating point value\nTry 'orbitek-calc "
+         "--help'.\n"},
         {"unit of another quantity",
          Czech,
          {"--at", "P2=15Nm"},
@@ -90,6 +113,11 @@ TEST(OrbitekCalc, ExitStatusAndMessages)
         EXPECT_EQ(o.status, c.status) << c.name;
         EXPECT_EQ(o.err.substr(0, c.errStart.size()), c.errStart) << c.name;
         EXPECT_EQ(o.out, "") << c.name;
+        // A usage error is its line and where help is, never the whole help after it.
+        if (c.status == 64) {
+            EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 2) << c.name;
+            EXPECT_TRUE(o.err.ends_with("\nTry 'orbitek-calc --help'.\n")) << c.name << ": " << o.err;
+        }
     }
 }
 
@@ -401,6 +429,67 @@ TEST(OrbitekCalc, OperatingPointsTakeUnitsAndNameWhatTheyCannotSplit)
     EXPECT_NE(json.find("\"Reason\": null, \"Note\": \"přímka momentu leží pod"), std::string::npos);
     EXPECT_NE(json.find("\"Reason\": \"Moment větší než maximální 1\u00A0384,5800 Nm.\", \"Note\": null"),
               std::string::npos);
+}
+
+// --at IL= takes a line current where the connection is known: for star and one phase the phase
+// current itself, for delta √3 times it; JSON gives the line current beside; without a connection it
+// is refused.
+TEST(OrbitekCalc, LineCurrentWhereTheConnectionIsKnown)
+{
+    const std::vector<std::string> tests{"--rated-voltage",
+                                         "400",
+                                         "--no-load-voltage",
+                                         "400",
+                                         "--no-load-current",
+                                         "12",
+                                         "--no-load-power",
+                                         "700",
+                                         "--locked-voltage",
+                                         "90",
+                                         "--locked-current",
+                                         "40",
+                                         "--locked-power",
+                                         "2000",
+                                         "--r1",
+                                         "0,4"};
+    const struct {
+        std::vector<std::string> connection;
+        const char* line;  // --at IL=
+        const char* phase; // the same point by --at I=
+    } cases[] = {
+        {{"--connection", "star"}, "IL=30", "I=30"},
+        {{"--phases", "1"}, "IL=0,03 kA", "I=30"},
+        {{"--connection", "delta"}, "IL=60", "I=34,64101615137754587054892683011744733886"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = tests;
+        args.insert(args.end(), c.connection.begin(), c.connection.end());
+        args.insert(args.end(), {"--at", c.line, "--at", c.phase});
+        const Outcome o = Calc(Czech, args);
+        ASSERT_EQ(o.status, 0) << c.line << o.err;
+        const std::vector<std::vector<std::string>> rows = ParseText(o.out);
+        const std::vector<std::string>& byLine = rows[rows.size() - 2];
+        const std::vector<std::string>& byPhase = rows.back();
+        EXPECT_EQ(byLine[0], "IL (A)");
+        EXPECT_EQ(byPhase[0], "I (A)");
+        EXPECT_FALSE(byLine[2].empty()) << c.line << ": " << byLine.back();
+        EXPECT_EQ(std::vector(byLine.begin() + 2, byLine.end()), std::vector(byPhase.begin() + 2, byPhase.end()))
+            << c.line;
+        args.insert(args.end(), {"--format", "json"});
+        const std::string json = Calc(Czech, args).out;
+        EXPECT_NE(json.find("{\"Quantity\": \"IL\", \"Value\": " +
+                            std::string(std::string(c.line).ends_with("kA") ? "30" : c.line + 3)),
+                  std::string::npos)
+            << c.line;
+        EXPECT_NEAR(double(JsonValue(json, {"At", "LineCurrent"})), c.connection[1] == "delta" ? 60 : 30, 1e-12);
+    }
+    const Outcome perPhase = Calc(Czech, {"--at", "IL=30"});
+    EXPECT_EQ(perPhase.status, 64);
+    EXPECT_TRUE(
+        perPhase.err.starts_with("orbitek-calc: --at IL= takes a line current, and the connection is known only "
+                                 "for a motor given as measured"))
+        << perPhase.err;
+    EXPECT_EQ(Calc(Czech, {"--at", "I=30", "--format", "json"}).out.find("LineCurrent"), std::string::npos);
 }
 
 } // namespace
