@@ -13,6 +13,7 @@
 #include "HintTracker.h"
 #include "Info.h"
 #include "Language.h"
+#include "LineCurrent.h"
 #include "LoadNumberSeparators.h"
 #include "MeasuredDialog.h"
 #include "Moment.h"
@@ -544,11 +545,12 @@ void TMainForm::ShowDiagram(bool fit)
         PointBar->ShowMessage(point_ ? tr(NoDiagramYet) : QString());
         return;
     }
+    PointBar->SetLineFactor(LineFactor());
     const CharacteristicPoints c = ReadCharacteristicPoints(Konstrukce);
     std::optional<AskedPoint> asked;
     if (point_)
         asked = AskedPoint{point_->quantity, point_->value,
-                           SolveOperatingPoint(Konstrukce, point_->quantity, point_->value)};
+                           SolveOperatingPoint(Konstrukce, point_->quantity, point_->value), false, LineFactor()};
     std::optional<diagram::Diagram> d = diagram::MakeDiagram(Konstrukce, c, {}, asked);
     if (!d && asked) // no page for the point's block: the motor without it rather than the one before
         d = diagram::MakeDiagram(Konstrukce, c);
@@ -567,6 +569,14 @@ void TMainForm::ShowDiagram(bool fit)
     Curves->SetOperatingPoint(at);
     PointBar->ShowMessage(asked ? QString::fromStdString(NoPointText(asked->quantity, asked->value, asked->solution))
                                 : QString());
+}
+
+std::optional<long double> TMainForm::LineFactor() const
+{
+    if (current_)
+        if (const auto* measured = std::get_if<MeasuredForm>(&current_->motor.input))
+            return LineCurrentFactor(measured->readings);
+    return std::nullopt;
 }
 
 void TMainForm::AskPoint(OperatingQuantity quantity, long double value)

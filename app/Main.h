@@ -119,6 +119,8 @@ public:
     void SetOperatingPoint(OperatingQuantity quantity, long double value);
     void ClearOperatingPoint();
     std::optional<AskedValue> CurrentOperatingPoint() const { return point_; }
+    // Line current / phase current of the motor shown where its connection is known (given as measured).
+    std::optional<long double> LineFactor() const;
 
     // The torque line of the record, and of every motor accepted after; the check item follows it and
     // the current motor is computed again with it.

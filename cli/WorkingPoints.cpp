@@ -102,9 +102,10 @@ std::vector<AskedPoint> SolveAsked(const TKonstrukce& k, const std::vector<AtOpt
     return points;
 }
 
-std::string WorkingPointsText(const std::vector<AskedPoint>& points)
+std::string WorkingPointsText(const std::vector<AskedPoint>& points, TorqueLine line)
 {
-    return Grid(points, '\t', "\n", false);
+    // The answers differ between the two torque lines: the line they come from is named under them.
+    return points.empty() ? std::string() : Grid(points, '\t', "\n", false) + TorqueLineName(line) + "\n";
 }
 
 std::string WorkingPointsCsv(const std::vector<AskedPoint>& points)

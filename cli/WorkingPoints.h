@@ -19,7 +19,8 @@ std::vector<AskedPoint> SolveAsked(const TKonstrukce& k, const std::vector<AtOpt
                                    std::optional<long double> lineFactor = std::nullopt);
 
 // An empty line and the grid "Pracovní body", to follow the other grids; nothing without points.
-std::string WorkingPointsText(const std::vector<AskedPoint>& points);
+// The text grid is followed by the torque line's name.
+std::string WorkingPointsText(const std::vector<AskedPoint>& points, TorqueLine line);
 std::string WorkingPointsCsv(const std::vector<AskedPoint>& points);
 
 // The array of "At": per point the quantity and value as asked, where the point lies, its values

@@ -53,7 +53,7 @@ std::string Render(const CalcOptions& options, const TKonstrukce& k, const Measu
     if (options.format == OutputFormat::Csv)
         out += WorkingPointsCsv(asked);
     else if (options.format == OutputFormat::Text)
-        out += WorkingPointsText(asked);
+        out += WorkingPointsText(asked, k.torqueLine);
     return out;
 }
 

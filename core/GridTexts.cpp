@@ -116,6 +116,13 @@ WideGridRow OperatingRow(const OperatingPoint& o)
             Cell(o.output), Cell(o.efficiency), Cell(o.torque),      Cell(o.omega)};
 }
 
+std::string TorqueLineName(TorqueLine line)
+{
+    if (line == TorqueLine::NoLoadLine)
+        return ORBITEK_TR("GridTexts", "Přímka momentu: T na pořadnici Ak nad přímkou naprázdno (učebnicová)");
+    return ORBITEK_TR("GridTexts", "Přímka momentu: T na pořadnici Ak od osy x");
+}
+
 WideGridRows WorkingPointRows(const std::vector<AskedPoint>& points)
 {
     WideGridRows rows{{ORBITEK_TR("GridTexts", "Veličina"), ORBITEK_TR("GridTexts", "Zadáno"), "s", "n (1/min)",

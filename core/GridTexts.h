@@ -25,6 +25,9 @@ WideGridRows OperatingRows(const CharacteristicPoints& c);                      
 // One row of Tabulka5's columns for any operating point: the table's own rows, or an asked point's.
 WideGridRow OperatingRow(const OperatingPoint& o);
 
+// Which torque line the results come from, one line for beside them: "Přímka momentu: …".
+std::string TorqueLineName(TorqueLine line);
+
 // An operating point as asked for, a quantity and its value, with what the solver found.
 struct AskedPoint {
     OperatingQuantity quantity;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "GridTexts.h"
+#include "LineCurrent.h"
 #include "NumText.h"
 
 namespace diagram {
@@ -129,7 +130,9 @@ TitleBlockTexts MakeTitleBlockTexts(const TKonstrukce& k, const CharacteristicPo
     t.torquePerAmpere = k.MeritkoMomentu;
     t.torqueLine = TorqueLineText(k.torqueLine);
     if (point && point->solution.point) {
-        t.pointAsked = AskedText(point->quantity, point->value);
+        t.pointAsked = point->byLine ? QString::fromUtf8(LineCurrentSymbol) + QStringLiteral(" = ") +
+                InputText(point->value) + QStringLiteral(" A")
+                                     : AskedText(point->quantity, point->value);
         t.point = PointRows(*point->solution.point, true);
         t.pointNote = PointNote(*point->solution.point);
     }
@@ -164,7 +167,7 @@ std::vector<TextRow> PointRows(const PointValues& p, bool shortNames)
     } rows[] = {
         {QT_TRANSLATE_NOOP("DiagramTexts", "Skluz s"), "s", o.slip, ""},
         {QT_TRANSLATE_NOOP("DiagramTexts", "Otáčky n"), "n", p.speed, "1/min"},
-        {QT_TRANSLATE_NOOP("DiagramTexts", "Proud I"), "I1", o.current, "A"},
+        {QT_TRANSLATE_NOOP("DiagramTexts", "Fázový proud I1f"), "I1f", o.current, "A"},
         {QT_TRANSLATE_NOOP("DiagramTexts", "Účiník cos φ"), "cos φ", o.powerFactor, ""},
         {QT_TRANSLATE_NOOP("DiagramTexts", "Příkon P1"), "P1", o.input, "W"},
         {QT_TRANSLATE_NOOP("DiagramTexts", "Výkon P2"), "P2", o.output, "W"},
@@ -184,6 +187,13 @@ std::vector<TextRow> PointRows(const PointValues& p, bool shortNames)
     if (p.copperSplitUndetermined)
         texts[9].value = texts[10].value = NoEfficiency;
     return texts;
+}
+
+std::optional<TextRow> LineCurrentRow(const PointValues& p, const std::optional<long double>& factor)
+{
+    if (!factor || !p.values.current)
+        return std::nullopt;
+    return Row(QT_TRANSLATE_NOOP("DiagramTexts", "Síťový proud IL"), *p.values.current * *factor, "A");
 }
 
 QString PointNote(const PointValues& p)
@@ -247,7 +257,7 @@ std::vector<TextRow> ReadoutRows(const OperatingPoint& p)
     std::vector<TextRow> rows{
         Row(QT_TRANSLATE_NOOP("DiagramTexts", "Skluz s"), p.slip, ""),
         Row(QT_TRANSLATE_NOOP("DiagramTexts", "Moment M"), p.torque, "Nm"),
-        Row(QT_TRANSLATE_NOOP("DiagramTexts", "Proud I"), p.current, "A"),
+        Row(QT_TRANSLATE_NOOP("DiagramTexts", "Fázový proud I1f"), p.current, "A"),
         Row(QT_TRANSLATE_NOOP("DiagramTexts", "Účiník cos φ"), p.powerFactor, ""),
         Row(QT_TRANSLATE_NOOP("DiagramTexts", "Účinnost η"), p.efficiency, ""),
         Row(QT_TRANSLATE_NOOP("DiagramTexts", "Výkon P2"), p.output, "W"),

@@ -80,6 +80,8 @@ QString AskedText(OperatingQuantity quantity, long double value);
 // under their symbols (the title block). No efficiency where the output is not positive, and "—" for
 // the copper losses where the construction does not split them (PointNote says why).
 std::vector<TextRow> PointRows(const PointValues& p, bool shortNames);
+// The line current beside the phase current, where the connection is known (`factor`: 1 or √3).
+std::optional<TextRow> LineCurrentRow(const PointValues& p, const std::optional<long double>& factor);
 // Why the point's copper losses are not given; empty where they are.
 QString PointNote(const PointValues& p);
 

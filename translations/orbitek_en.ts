@@ -241,10 +241,6 @@
         <translation>Speed n</translation>
     </message>
     <message>
-        <source>Proud I</source>
-        <translation>Current I</translation>
-    </message>
-    <message>
         <source>Příkon P1</source>
         <translation>Input P1</translation>
     </message>
@@ -291,6 +287,14 @@
     <message>
         <source>brzdění</source>
         <translation>braking</translation>
+    </message>
+    <message>
+        <source>Fázový proud I1f</source>
+        <translation>Phase current I1f</translation>
+    </message>
+    <message>
+        <source>Síťový proud IL</source>
+        <translation>Line current IL</translation>
     </message>
 </context>
 <context>
@@ -428,6 +432,14 @@
     <message>
         <source>Poznámka</source>
         <translation>Note</translation>
+    </message>
+    <message>
+        <source>Přímka momentu: T na pořadnici Ak nad přímkou naprázdno (učebnicová)</source>
+        <translation>Torque line: T on Ak&apos;s ordinate above the no-load line (textbook)</translation>
+    </message>
+    <message>
+        <source>Přímka momentu: T na pořadnici Ak od osy x</source>
+        <translation>Torque line: T on Ak&apos;s ordinate from the x axis</translation>
     </message>
 </context>
 <context>
@@ -584,12 +596,24 @@
         <translation>The locked-rotor current scaled to rated voltage, %1 A, is less than three times the no-load current, %2 A.</translation>
     </message>
     <message>
-        <source>Účiník naprázdno %1 je větší než 0,5.</source>
-        <translation>The power factor at no load, %1, is greater than 0.5.</translation>
-    </message>
-    <message>
         <source>Napětí nakrátko je vyšší než jmenovité napětí.</source>
         <translation>The locked-rotor voltage is higher than the rated voltage.</translation>
+    </message>
+    <message>
+        <source>Proud naprázdno na fázi</source>
+        <translation>No-load current per phase</translation>
+    </message>
+    <message>
+        <source>Proud nakrátko na fázi, při jmenovitém napětí</source>
+        <translation>Locked-rotor current per phase, at rated voltage</translation>
+    </message>
+    <message>
+        <source>Účiník naprázdno %1 je větší než %2.</source>
+        <translation>The no-load power factor %1 is greater than %2.</translation>
+    </message>
+    <message>
+        <source>cos φk %1 musí být větší než cos φ0 %2.</source>
+        <translation>cos φk %1 must be greater than cos φ0 %2.</translation>
     </message>
 </context>
 <context>
@@ -937,10 +961,6 @@
         <translation>The quantity&apos;s value at the operating point; Enter finds the point on the circle</translation>
     </message>
     <message>
-        <source>Hodnota „%1“ není číslo.</source>
-        <translation>The value “%1” is not a number.</translation>
-    </message>
-    <message>
         <source>P2 výkon</source>
         <translation>P2 output</translation>
     </message>
@@ -963,6 +983,10 @@
     <message>
         <source>n otáčky</source>
         <translation>n speed</translation>
+    </message>
+    <message>
+        <source>Proud síťový</source>
+        <translation>Line current</translation>
     </message>
 </context>
 <context>

@@ -255,8 +255,12 @@ TEST(OrbitekCalc, OperatingPointsAtGivenValues)
         return o.out;
     };
     const std::string text = run("text"), csv = run("csv"), json = run("json");
-    const std::vector<std::vector<std::string>> rows = ParseText(text);
-    ASSERT_GE(rows.size(), 4u);
+    std::vector<std::vector<std::string>> rows = ParseText(text);
+    ASSERT_GE(rows.size(), 5u);
+    // The text names the torque line under its last grid; the CSV is the grids alone.
+    EXPECT_EQ(rows.back(),
+              std::vector<std::string>{"Přímka momentu: T na pořadnici Ak nad přímkou naprázdno (učebnicová)"});
+    rows.pop_back();
     EXPECT_EQ(ParseCsv(csv), rows);
     EXPECT_EQ(rows[4][2], "36,4417") << "T above the no-load line";
     const std::vector<std::string>* grid = &rows[rows.size() - 4];
@@ -412,7 +416,8 @@ TEST(OrbitekCalc, OperatingPointsTakeUnitsAndNameWhatTheyCannotSplit)
     const std::vector<std::vector<std::string>> plain = ParseText(run({"--at", "P2=15000", "--at", "n=600"}));
     const std::vector<std::vector<std::string>> units = ParseText(run({"--at", "P2=15 kW", "--at", "n=600 rpm"}));
     ASSERT_EQ(plain, units);
-    const std::vector<std::string>& row = plain[plain.size() - 2];
+    EXPECT_EQ(plain.back(), std::vector<std::string>{"Přímka momentu: T na pořadnici Ak od osy x"});
+    const std::vector<std::string>& row = plain[plain.size() - 3];
     EXPECT_EQ(row[11], "—");
     EXPECT_EQ(row[12], "—");
     EXPECT_EQ(row[14],
@@ -421,8 +426,8 @@ TEST(OrbitekCalc, OperatingPointsTakeUnitsAndNameWhatTheyCannotSplit)
     EXPECT_EQ(row[10], "18\u00A0001,6930") << "the air-gap power stays";
     const std::vector<std::vector<std::string>> textbook = ParseText(
         run({"--at", "P2=15000", "--torque-line", "no-load"}));
-    EXPECT_EQ(textbook.back()[12], "105,3568");
-    EXPECT_EQ(textbook.back()[14], "");
+    EXPECT_EQ(textbook[textbook.size() - 2][12], "105,3568");
+    EXPECT_EQ(textbook[textbook.size() - 2][14], "");
 
     const std::string json = run({"--at", "P2=15000", "--at", "M=9999", "--format", "json"});
     EXPECT_NE(json.find("\"RotorCopperLoss\": null, \"StatorCopperLoss\": null"), std::string::npos);
@@ -468,8 +473,8 @@ TEST(OrbitekCalc, LineCurrentWhereTheConnectionIsKnown)
         const Outcome o = Calc(Czech, args);
         ASSERT_EQ(o.status, 0) << c.line << o.err;
         const std::vector<std::vector<std::string>> rows = ParseText(o.out);
-        const std::vector<std::string>& byLine = rows[rows.size() - 2];
-        const std::vector<std::string>& byPhase = rows.back();
+        const std::vector<std::string>& byLine = rows[rows.size() - 3];
+        const std::vector<std::string>& byPhase = rows[rows.size() - 2];
         EXPECT_EQ(byLine[0], "IL (A)");
         EXPECT_EQ(byPhase[0], "I (A)");
         EXPECT_FALSE(byLine[2].empty()) << c.line << ": " << byLine.back();

@@ -159,7 +159,7 @@ TEST(OperatingPoint, EveryAcceptedMotorSolvesBothWays)
                     EXPECT_TRUE(line == TorqueLine::Axis || !p.copperSplitUndetermined);
                     // No loss printed below zero: the grid's power and loss cells (P1 … ΔP0) carry no minus
                     // sign, and an open split shows "—" with the note.
-                    const WideGridRow row = WorkingPointRows({{t.quantity, value, {p, r}}}).at(1);
+                    const WideGridRow row = WorkingPointRows({{t.quantity, value, {p, r}, false, std::nullopt}}).at(1);
                     for (std::size_t c = 6; c <= 13; ++c)
                         EXPECT_TRUE(row[c].find('-') == std::string::npos && row[c].find("−") == std::string::npos)
                             << t.symbol << "=" << value << " column " << c << ": " << row[c];
