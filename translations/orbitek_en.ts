@@ -1373,6 +1373,22 @@
         <source>(žádné)</source>
         <translation>(none)</translation>
     </message>
+    <message>
+        <source>Uložit změny motoru?</source>
+        <translation>Save the changes to the motor?</translation>
+    </message>
+    <message>
+        <source>Uložit</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Zahodit</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Storno</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>TSouradniceDlg</name>
