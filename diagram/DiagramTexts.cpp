@@ -229,10 +229,15 @@ std::vector<TextRow> CharacteristicRows(const TKonstrukce& k, const Characterist
         bool slip;             // the current at the maximum power factor repeats the row above's slip
     };
     static const Look looks[] = {
-        {Symbol::Triangle, "", true},       {std::nullopt, "Mz", true},
-        {std::nullopt, "Mmax / Mz", false}, {Symbol::Square, "", true},
-        {Symbol::Diamond, "", true},        {std::nullopt, QT_TRANSLATE_NOOP("DiagramTexts", "I při cos φmax"), false},
-        {Symbol::Circle, "", true},         {Symbol::InvertedTriangle, "", true},
+        // The starting torque is "Mz" in Czech, "Mst" in English: translated like the captions.
+        {Symbol::Triangle, "", true},
+        {std::nullopt, QT_TRANSLATE_NOOP("DiagramTexts", "Mz"), true},
+        {std::nullopt, QT_TRANSLATE_NOOP("DiagramTexts", "Mmax / Mz"), false},
+        {Symbol::Square, "", true},
+        {Symbol::Diamond, "", true},
+        {std::nullopt, QT_TRANSLATE_NOOP("DiagramTexts", "I při cos φmax"), false},
+        {Symbol::Circle, "", true},
+        {Symbol::InvertedTriangle, "", true},
     };
     const WideGridRows grid = CharacteristicPointRows(k, c);
     std::vector<TextRow> rows;

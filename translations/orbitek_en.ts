@@ -101,6 +101,10 @@
         <source>Uložit kruhový diagram</source>
         <translation>Save circle diagram</translation>
     </message>
+    <message>
+        <source>kruhovy-diagram.pdf</source>
+        <translation>circle-diagram.pdf</translation>
+    </message>
 </context>
 <context>
     <name>DiagramTexts</name>
@@ -296,6 +300,14 @@
         <source>Síťový proud IL</source>
         <translation>Line current IL</translation>
     </message>
+    <message>
+        <source>Mz</source>
+        <translation>Mst</translation>
+    </message>
+    <message>
+        <source>Mmax / Mz</source>
+        <translation>Mmax / Mst</translation>
+    </message>
 </context>
 <context>
     <name>DiagramView</name>
@@ -323,7 +335,7 @@
     </message>
     <message>
         <source>Přímka výkonu (rozdíl X a Y)</source>
-        <translation>Output line (difference of X and Y)</translation>
+        <translation>Output line (ΔX and ΔY)</translation>
     </message>
     <message>
         <source>Bod poměru R21f a R1f</source>
@@ -387,7 +399,7 @@
     </message>
     <message>
         <source>s na -1</source>
-        <translation>1/s</translation>
+        <translation>s⁻¹</translation>
     </message>
     <message>
         <source>Maximální moment</source>
@@ -399,7 +411,7 @@
     </message>
     <message>
         <source>Poměr Mmax / Mz</source>
-        <translation>Ratio Mmax / Mz</translation>
+        <translation>Ratio Mmax / Mst</translation>
     </message>
     <message>
         <source>Maximální výkon</source>
