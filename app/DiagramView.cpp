@@ -356,7 +356,15 @@ QSizeF DiagramView::ValueBoxSize() const
     const QFontMetrics m(font());
     const Columns c = ColumnsOf(values_, m);
     const int lines = static_cast<int>(values_.size() + ValueBoxHeading().size());
-    return QSizeF(2 * BoxPadding + SymbolColumn + c.caption + ColumnGap + c.value + ColumnGap + c.slip,
+    // Wide enough for the torque line's name, which is never cut (the motor's name and note may be).
+    const QFont bold = [this] {
+        QFont f = font();
+        f.setBold(true);
+        return f;
+    }();
+    const int torqueLine = QFontMetrics(bold).horizontalAdvance(ValueBoxHeading().constLast());
+    return QSizeF(2 * BoxPadding +
+                      std::max<double>(SymbolColumn + c.caption + ColumnGap + c.value + ColumnGap + c.slip, torqueLine),
                   2 * BoxPadding + lines * m.height());
 }
 

@@ -113,10 +113,6 @@
         <translation>Torque M (Nm)</translation>
     </message>
     <message>
-        <source>Proud I (A)</source>
-        <translation>Current I (A)</translation>
-    </message>
-    <message>
         <source>Výkon P2 (kW)</source>
         <translation>Output P2 (kW)</translation>
     </message>
@@ -307,6 +303,10 @@
     <message>
         <source>Mmax / Mz</source>
         <translation>Mmax / Mst</translation>
+    </message>
+    <message>
+        <source>Fázový proud I1f (A)</source>
+        <translation>Phase current I1f (A)</translation>
     </message>
 </context>
 <context>
