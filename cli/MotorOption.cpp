@@ -9,7 +9,6 @@
 
 #include "ExitStatus.h"
 #include "MeasuredCalc.h"
-#include "ReplaceFile.h"
 #include "TextTemplate.h"
 #include "Translation.h"
 
@@ -104,7 +103,7 @@ std::vector<std::string> MotorArguments(const MotorFile& motor)
     return args;
 }
 
-int TakeMotorFile(int argc, const char* const argv[], ParseResult& parsed)
+int TakeMotorFile(int argc, const char* const argv[], ParseResult& parsed, std::optional<std::string>* fileText)
 {
     // Found by itself, not from `parsed`: the options beside the file may not make a motor on their own.
     std::optional<std::string> file;
@@ -120,7 +119,14 @@ int TakeMotorFile(int argc, const char* const argv[], ParseResult& parsed)
     const std::string& path = *file;
     MotorFile motor;
     try {
-        motor = LoadMotorFile(path, path);
+        if (fileText && *fileText) {
+            motor = ParseMotorFile(**fileText, path);
+        } else {
+            std::string bytes = ReadMotorFileBytes(path, path);
+            motor = ParseMotorFile(bytes, path);
+            if (fileText)
+                *fileText = std::move(bytes);
+        }
     } catch (const EMotorFileError& e) {
         std::cerr << e.what() << '\n';
         return e.kind == EMotorFileError::Kind::CannotOpen ? ExitNoInput : ExitMalformedInput;
@@ -173,7 +179,7 @@ int SaveMotorOption(const CalcOptions& options)
     if (!options.saveMotorFile)
         return 0;
     const std::string& path = *options.saveMotorFile;
-    if (const std::optional<std::string> error = ReplaceFile(path, MotorFileText(MotorOfOptions(options)))) {
+    if (const std::optional<std::string> error = SaveMotorFile(path, MotorOfOptions(options))) {
         std::cerr << translation::Fill(translation::Text("MotorOption", text::CannotSave), {path, *error}) << '\n';
         return ExitCannotWrite;
     }

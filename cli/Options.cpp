@@ -8,6 +8,7 @@
 
 #include "MeasuredCalc.h"
 #include "NumText.h"
+#include "TextTemplate.h"
 
 namespace {
 
@@ -112,28 +113,6 @@ int JobsOption(std::string_view value)
     return jobs <= MaxJobs ? jobs : 0;
 }
 
-// A usage error quotes what was typed: a control character in it (a newline, an escape sequence) is
-// written as an escape, so that the message stays one line and does nothing to the terminal.
-std::string OneLine(const std::string& message)
-{
-    std::string line;
-    for (const char c : message) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\n') {
-            line += "\\n";
-        } else if (c == '\t') {
-            line += "\\t";
-        } else if (byte < 0x20 || byte == 0x7F) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
-            line += escape;
-        } else {
-            line += c;
-        }
-    }
-    return line;
-}
-
 ParseResult ParseArguments(int argc, const char* const argv[]);
 
 } // namespace
@@ -142,7 +121,7 @@ ParseResult ParseOptions(int argc, const char* const argv[])
 {
     ParseResult result = ParseArguments(argc, argv);
     if (auto* error = std::get_if<UsageError>(&result))
-        error->message = OneLine(error->message);
+        error->message = translation::OneLine(error->message); // it quotes what was typed
     return result;
 }
 

@@ -113,7 +113,7 @@ TEST(OrbitekCalc, UnwritableOutputIsAnError)
          {std::vector<std::string>{}, std::vector<std::string>{"--help"}, std::vector<std::string>{"--version"}}) {
         const Outcome o = Calc(Plain, args, "/dev/full");
         EXPECT_EQ(o.status, 74);
-        EXPECT_EQ(o.err, "orbitek-calc: cannot write the output\n");
+        EXPECT_EQ(o.err, "orbitek-calc: cannot write the output: No space left on device\n");
     }
 }
 
