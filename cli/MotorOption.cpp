@@ -77,9 +77,21 @@ std::vector<OptionValue> MotorOptionValues(const MotorFile& motor)
     return options;
 }
 
+// The value last given to `option` on the command line, or nothing.
+std::optional<std::string_view> GivenValue(int argc, const char* const argv[], std::string_view option)
+{
+    std::optional<std::string_view> value;
+    for (int i = 1; i + 1 < argc; i += 2)
+        if (option == argv[i])
+            value = argv[i + 1];
+    return value;
+}
+
 // Whether an option the file gives stands aside for the ones given: the same option, any other way of
-// giving the stator resistance, the connection of a phase count given anew.
-bool GivenInstead(std::string_view fileOption, const std::vector<std::string>& given)
+// giving the stator resistance, the connection when a phase count other than three is given (three
+// phases keep the file's connection).
+bool GivenInstead(std::string_view fileOption, const std::vector<std::string>& given, int argc,
+                  const char* const argv[])
 {
     auto named = [&given](std::string_view option) {
         return std::find(given.begin(), given.end(), option) != given.end();
@@ -88,7 +100,7 @@ bool GivenInstead(std::string_view fileOption, const std::vector<std::string>& g
         return true;
     if (IsResistanceOption(fileOption))
         return std::any_of(std::begin(ResistanceOptions), std::end(ResistanceOptions), named);
-    return fileOption == "--connection" && named("--phases");
+    return fileOption == "--connection" && named("--phases") && GivenValue(argc, argv, "--phases") != "3";
 }
 
 } // namespace
@@ -143,7 +155,7 @@ int TakeMotorFile(int argc, const char* const argv[], ParseResult& parsed, std::
     // The file's options first: a repeated option keeps its last value, and the ones given come last.
     std::vector<std::string> args{argv[0]};
     for (auto& [option, value] : MotorOptionValues(motor))
-        if (!GivenInstead(option, given)) {
+        if (!GivenInstead(option, given, argc, argv)) {
             args.push_back(std::move(option));
             args.push_back(std::move(value));
         }
