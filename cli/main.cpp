@@ -70,6 +70,9 @@ int Run(const CalcOptions& options, const char* const argv[], const std::optiona
         try {
             if (const auto rejection = AcceptInput(options.input, Konstrukce))
                 return Fail(ExitRejected, rejection->message);
+        } catch (const EFieldConvertError& e) {
+            return Fail(ExitRejected,
+                        RejectedNumberText(e, options.input.*(TextOptions[static_cast<int>(e.field)].field)));
         } catch (const EConvertError& e) {
             return Fail(ExitRejected, e.what());
         } catch (const EMathError& e) {

@@ -1053,6 +1053,13 @@
     </message>
 </context>
 <context>
+    <name>Options</name>
+    <message>
+        <source>„%1…“ není číslo (text o %2 znacích)</source>
+        <translation>“%1…” is not a number (a text of %2 characters)</translation>
+    </message>
+</context>
+<context>
     <name>OrbitekApplication</name>
     <message>
         <source>Orbitek pro Windows 95/NT</source>
