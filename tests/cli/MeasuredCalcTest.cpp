@@ -49,7 +49,22 @@ TEST(MeasuredCalc, OptionsAndRefusals)
         {"factor with the share", With(star, {"--rotor-loss-share", "0,5", "--resistance-factor", "1,1"}), 64,
          "orbitek-calc: --resistance-factor does not go with --rotor-loss-share\n"},
         {"no resistance", star, 64,
-         "orbitek-calc: the measured readings need one of --r1, --r1-terminals, --rotor-loss-share\n"},
+         "orbitek-calc: the measured readings need one of --r1, --r1-terminals, --rotor-loss-share, "
+         "--rotor-stator-ratio\n"},
+        {"power and power factor", With(OnePhase, {"--no-load-pf", "0,25"}), 64,
+         "orbitek-calc: --no-load-pf does not go with --no-load-power\n"},
+        {"neither power nor power factor", {"--rated-voltage", "230", "--no-load-voltage", "230", "--no-load-current", "10"},
+         64, "orbitek-calc: the measured readings need --no-load-power or --no-load-pf\n"},
+        {"R2' beside terminals", With(Readings, {"--r1-terminals", "1", "--r2", "1"}), 64,
+         "orbitek-calc: --r2 does not go with --r1-terminals\n"},
+        {"turns ratio alone", With(OnePhase, {"--turns-ratio", "2"}), 64, "orbitek-calc: --turns-ratio needs --r2\n"},
+        {"factor with the ratio", With(Readings, {"--rotor-stator-ratio", "1", "--resistance-factor", "1,1"}), 64,
+         "orbitek-calc: --resistance-factor does not go with --rotor-stator-ratio\n"},
+        {"a power factor typed as watts", With(OnePhase, {"--no-load-power", "0,25"}), 2,
+         "Účiník naprázdno 0,000 je mimo rozsah 0,01 až 0,99. Je-li to účiník, zadejte jej jako „Účiník naprázdno“.\n"
+         "a power factor is given with --no-load-pf\n"},
+        {"the pair's sum far from Rf", With(Readings, {"--r1", "0,5", "--r2", "0,5"}), 0,
+         "varování: Součet R1 + R2' 1,0000 Ω se od odporu nakrátko Rf 1,3800 Ω liší o více než 10 %"},
         {"the first form's value beside", With(OnePhase, {"--uf", "230"}), 64,
          "orbitek-calc: --uf does not go with the measured readings\n"},
         {"with --batch", With(OnePhase, {"--batch", "-"}), 64, "orbitek-calc: --batch takes every motor from its file"},
@@ -68,6 +83,34 @@ TEST(MeasuredCalc, OptionsAndRefusals)
     }
     const Outcome refused = Calc(Czech, With(OnePhase, {"--locked-current", "5", "--locked-power", "690"}));
     EXPECT_NE(refused.err.find("\nChybné zadání proudu nakrátko.\n"), std::string::npos) << refused.err;
+}
+
+// The forms a book prints give the same motor as the watts and R1 per phase: power factors in place of
+// the powers, the pair R1, R2' (also as R2 and a turns ratio) whose sum is Rf = 1,38 Ω, and the rotor :
+// stator ratio 0,88 : 0,5.
+TEST(MeasuredCalc, BookFormsGiveTheSameMotor)
+{
+    std::vector<std::string> factors = OnePhase;
+    for (std::size_t i = 0; i < factors.size(); i += 2) {
+        if (factors[i] == "--no-load-power")
+            factors[i] = "--no-load-pf", factors[i + 1] = "0,25";
+        if (factors[i] == "--locked-power")
+            factors[i] = "--locked-pf", factors[i + 1] = "0,6";
+    }
+    const Outcome watts = Calc(Czech, OnePhase);
+    ASSERT_EQ(watts.status, 0);
+    const std::pair<const char*, std::vector<std::string>> cases[] = {
+        {"power factors", factors},
+        {"R1 and R2'", With(Readings, {"--r1", "0,5", "--r2", "0,88"})},
+        {"R1, R2 and the turns ratio", With(Readings, {"--r1", "0,5", "--r2", "0,22", "--turns-ratio", "2"})},
+        {"rotor : stator", With(Readings, {"--rotor-stator-ratio", "1,76"})},
+    };
+    for (const auto& [name, args] : cases) {
+        const Outcome o = Calc(Czech, args);
+        EXPECT_EQ(o.status, 0) << name << ": " << o.err;
+        EXPECT_EQ(o.err, "") << name;
+        EXPECT_EQ(o.out, watts.out) << name;
+    }
 }
 
 // Everything the first form prints for the same six values, then the derived values' grid; in JSON

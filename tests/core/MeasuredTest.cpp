@@ -111,10 +111,11 @@ TEST_F(Measured, RefusesInTheFixedOrderNamingTheReading)
         {"zero", Edited({{&R::p0, "0"}}), "Příkon naprázdno musí být větší než nula.", Reading::P0},
         {"share of 1", Edited({{&R::r1, "1"}, {&R::r1kind, "share"}}),
          "Podíl rotoru na ztrátách nakrátko musí ležet mezi 0 a 1.", Reading::R1},
-        {"no-load watts above m·U·I", Edited({{&R::p0, "7000"}}), "Příkon naprázdno je větší než m · U · I.",
+        {"no-load watts above m·U·I", Edited({{&R::p0, "7000"}}),
+         "Příkon naprázdno je větší než m · U · I. Je-li to účiník, zadejte jej jako „Účiník naprázdno“.",
          Reading::P0},
-        {"locked-rotor watts above m·U·I", Edited({{&R::pk, "3465"}}), "Příkon nakrátko je větší než m · U · I.",
-         Reading::Pk},
+        {"locked-rotor watts above m·U·I", Edited({{&R::pk, "3465"}}),
+         "Příkon nakrátko je větší než m · U · I. Je-li to účiník, zadejte jej jako „Účiník nakrátko“.", Reading::Pk},
         {"phase current below range",
          {"230", "", "50", "4", "1", "230", "0,8", "30", "50", "4", "150", "1", "phase", ""},
          "Proud naprázdno 0,80 A (na fázi) je mimo rozsah 1 až 1000 A.",
@@ -160,7 +161,11 @@ TEST_F(Measured, ChoicesWrittenWrongAreNamed)
         {Edited({{&R::f, "55"}}), "kmitočet musí být 50 nebo 60, ne '55'"},
         {Edited({{&R::poles, "04"}}), "počet pólů musí být sudé číslo od 2 do 20, ne '04'"},
         {Edited({{&R::phases, "2"}}), "počet fází musí být 1 nebo 3, ne '2'"},
-        {Edited({{&R::r1kind, "ohm"}}), "druh odporu musí být phase, terminals nebo share, ne 'ohm'"},
+        {Edited({{&R::r1kind, "ohm"}}), "druh odporu musí být phase, terminals, share, pair nebo ratio, ne 'ohm'"},
+        {Edited({{&R::pf0, "0,2"}}), "Zadejte jen jedno z: Příkon naprázdno, Účiník naprázdno."},
+        {Edited({{&R::pfk, "0,2"}}), "Zadejte jen jedno z: Příkon nakrátko, Účiník nakrátko."},
+        {Edited({{&R::r2, "0,5"}}), "Odpor rotoru a převod patří jen k dvojici odporů R1 a R2' (druh pair)."},
+        {Edited({{&R::r1kind, "pair"}, {&R::turns, "2"}}), "Převod a patří jen k odporu rotoru R2."},
     };
     for (const auto& [readings, message] : cases) {
         const std::optional<MeasuredRejection> e = ChoiceError(readings);
@@ -189,6 +194,80 @@ TEST_F(Measured, WarnsWithoutRefusing)
         const MeasuredOutcome o = AcceptMeasured(readings, k);
         EXPECT_FALSE(o.rejection) << o.rejection->message;
         EXPECT_EQ(o.conversion.warnings, warnings);
+    }
+}
+
+// Power factors in place of watts and the resistances as books print them, against hand values:
+// Star400 has Uf = 400/√3, Ik at rated voltage 80 A and Rf = Uf / Ik · cos φk = 1 Ω exactly enough.
+TEST_F(Measured, BookFormsConvertAsWorkedOutByHand)
+{
+    using R = MeasuredReadings;
+    const char* const pairOff =
+        "Součet R1 + R2' 0,8000 Ω se od odporu nakrátko Rf 1,0000 Ω liší o více než 10 %; použit je poměr R1 : R2'.";
+    const struct {
+        const char* name;
+        MeasuredReadings readings;
+        long double cos0, cosk, r1f;
+        std::optional<long double> turns;
+        std::vector<std::string> warnings;
+    } cases[] = {
+        {"both power factors", Edited({{&R::p0, ""}, {&R::pf0, "0,2"}, {&R::pk, ""}, {&R::pfk, "0,35"}}), 0.2L, 0.35L,
+         0.5L, std::nullopt, {}},
+        {"pair keeps R1 : R2' though the sum is 0,8 Ω", Edited({{&R::r1, "0,3"}, {&R::r1kind, "pair"}, {&R::r2, "0,5"}}),
+         0.144337567297406L, 0.346410161513775L, 0.375L, std::nullopt, {pairOff}},
+        {"pair with R2 on the rotor's side: R2' = 2² · 0,125", 
+         Edited({{&R::r1, "0,45"}, {&R::r1kind, "pair"}, {&R::r2, "0,125"}, {&R::turns, "2"}}), 0.144337567297406L,
+         0.346410161513775L, 0.473684210526316L, 2, {}},
+        {"pair and factor: the ratio stays, the sum is 1,05 Ω",
+         Edited({{&R::r1, "0,5"}, {&R::r1kind, "pair"}, {&R::r2, "0,5"}, {&R::r1factor, "1,05"}}), 0.144337567297406L,
+         0.346410161513775L, 0.5L, std::nullopt, {}},
+        {"rotor : stator 1,5 is q = 0,6", Edited({{&R::r1, "1,5"}, {&R::r1kind, "ratio"}}), 0.144337567297406L,
+         0.346410161513775L, 0.4L, std::nullopt, {}},
+    };
+    for (const auto& c : cases) {
+        TKonstrukce k{};
+        const MeasuredOutcome o = AcceptMeasured(c.readings, k);
+        ASSERT_FALSE(o.rejection) << c.name << ": " << o.rejection->message;
+        const DerivedInputs& d = o.conversion.derived;
+        EXPECT_NEAR(*d.UcNapr / c.cos0, 1, 1e-13L) << c.name;
+        EXPECT_NEAR(*d.UcNakr / c.cosk, 1, 1e-13L) << c.name;
+        EXPECT_NEAR(*d.R1f / c.r1f, 1, 1e-13L) << c.name << ": " << static_cast<double>(*d.R1f);
+        EXPECT_EQ(d.TurnsRatio, c.turns) << c.name;
+        EXPECT_EQ(o.conversion.warnings, c.warnings) << c.name;
+    }
+}
+
+// A value typed as the other kind of its test's third reading is refused naming that other kind.
+TEST_F(Measured, PowerOrPowerFactorTypedAsTheOtherIsNamed)
+{
+    using R = MeasuredReadings;
+    const struct {
+        const char* name;
+        MeasuredReadings readings;
+        const char* message;
+        Reading field;
+        std::optional<Reading> other;
+    } cases[] = {
+        {"a power factor typed as watts", Edited({{&R::p0, "0,2"}}),
+         "Účiník naprázdno 0,000 je mimo rozsah 0,01 až 0,99. Je-li to účiník, zadejte jej jako „Účiník naprázdno“.",
+         Reading::P0, Reading::Pf0},
+        {"watts typed as a power factor", Edited({{&R::pk, ""}, {&R::pfk, "1200"}}),
+         "Účiník nakrátko 1200,000 je větší než 1. Je-li to příkon ve W, zadejte jej jako „Příkon nakrátko“.",
+         Reading::Pfk, Reading::Pk},
+        {"a power factor of 1 is out of range", Edited({{&R::p0, ""}, {&R::pf0, "1"}}),
+         "Účiník naprázdno 1,000 je mimo rozsah 0,01 až 0,99.", Reading::Pf0, std::nullopt},
+        {"neither power nor power factor", Edited({{&R::p0, ""}}),
+         "Příkon naprázdno: '' is not a valid floating point value", Reading::P0, std::nullopt},
+        {"acceptance names the power factor typed", Edited({{&R::pk, ""}, {&R::pfk, "0,1"}, {&R::r1, "0,1"}}),
+         "Chybné zadání účiníku nakrátko.", Reading::Pfk, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        TKonstrukce k{};
+        const MeasuredOutcome o = AcceptMeasured(c.readings, k);
+        ASSERT_TRUE(o.rejection) << c.name;
+        EXPECT_EQ(o.rejection->message, c.message) << c.name;
+        EXPECT_EQ(o.rejection->field, c.field) << c.name;
+        EXPECT_EQ(o.rejection->otherKind, c.other) << c.name;
     }
 }
 
