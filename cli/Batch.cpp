@@ -370,8 +370,8 @@ std::array<OptionalValue, ResultColumns> Results(const TKonstrukce& k, const Cha
             at(c.maxEfficiency, &OperatingPoint::efficiency)};
 }
 
-RowKind MotorRow(const BatchForm&, std::string_view line, long long lineNumber, const RowWriter& writer, Scratch& s, std::string& out,
-                 std::string& reason)
+RowKind MotorRow(const BatchForm&, std::string_view line, long long lineNumber, const RowWriter& writer, Scratch& s,
+                 std::string& out, std::string& reason)
 {
     reason = ParseMotor(line, s);
     if (!reason.empty())

@@ -23,8 +23,8 @@ constexpr const char* NotWithReadings = " does not go with the measured readings
 
 using OptionValue = std::pair<std::string, std::string>;
 
-constexpr std::string_view ResistanceOptions[] = {"--r1",        "--r1-terminals", "--rotor-loss-share",
-                                                  "--rotor-stator-ratio", "--r2", "--turns-ratio"};
+constexpr std::string_view ResistanceOptions[] = {
+    "--r1", "--r1-terminals", "--rotor-loss-share", "--rotor-stator-ratio", "--r2", "--turns-ratio"};
 // A test's power and its power factor stand aside for each other.
 constexpr std::pair<std::string_view, std::string_view> PowerOrFactor[] = {{"--no-load-power", "--no-load-pf"},
                                                                            {"--locked-power", "--locked-pf"}};

@@ -250,8 +250,9 @@ std::optional<MeasuredRejection> ReadChoices(const MeasuredReadings& r, Choices&
                                         std::pair{&MeasuredReadings::pk, &MeasuredReadings::pfk}})
         if (!(r.*power).empty() && !(r.*factor).empty() && !error) {
             const bool noLoad = power == &MeasuredReadings::p0;
-            error = MeasuredRejection{Message(text::BothGiven, {Tr(CaptionOf(noLoad ? Reading::P0 : Reading::Pk)),
-                                                                 Tr(CaptionOf(noLoad ? Reading::Pf0 : Reading::Pfk))}),
+            error = MeasuredRejection{Message(text::BothGiven,
+                                              {Tr(CaptionOf(noLoad ? Reading::P0 : Reading::Pk)),
+                                               Tr(CaptionOf(noLoad ? Reading::Pf0 : Reading::Pfk))}),
                                       noLoad ? Reading::Pf0 : Reading::Pfk};
         }
     return error;
@@ -357,7 +358,7 @@ void Converter::ReadNumbers()
     } else {
         const bool pair = c_.kind == ResistanceKind::Pair;
         r1_ = Number(Reading::R1, r_.r1,
-                     pair                                   ? text::StatorOfPair
+                     pair                                       ? text::StatorOfPair
                          : c_.kind == ResistanceKind::Terminals ? text::ResistanceBetweenTerminals
                                                                 : text::ResistancePerPhase);
         if (pair) {
@@ -449,9 +450,9 @@ void Converter::CheckRange(const RangeCheck& c, const std::optional<long double>
 {
     if (!v || InRange(*v, c.low, c.high))
         return;
-    std::string message = Message(text::OutOfRange, {Tr(c.caption), OutsideNumber(*v, c.low, c.high, c.decimals),
-                                                     Tr(c.unitOfValue), BoundNumber(c.low), BoundNumber(c.high),
-                                                     Tr(c.unitOfRange)});
+    std::string message = Message(text::OutOfRange,
+                                  {Tr(c.caption), OutsideNumber(*v, c.low, c.high, c.decimals), Tr(c.unitOfValue),
+                                   BoundNumber(c.low), BoundNumber(c.high), Tr(c.unitOfRange)});
     // A power factor from watts far below the range is most likely a power factor typed as watts.
     if (otherKind && *v < c.low)
         message += " " + OtherKindHint(*otherKind);
@@ -507,8 +508,9 @@ void Converter::Warn()
     if (uk_ && un_ && *uk_ > *un_)
         w.push_back(Tr(text::LockedVoltageHigh));
     if (pairSum_ && rf_ && std::fabs(*pairSum_ - *rf_) > PairSumTolerance * *rf_)
-        w.push_back(Message(text::PairSumOff, {MessageNumber(*pairSum_, ResistanceRange.decimals),
-                                               MessageNumber(*rf_, ResistanceRange.decimals)}));
+        w.push_back(Message(
+            text::PairSumOff,
+            {MessageNumber(*pairSum_, ResistanceRange.decimals), MessageNumber(*rf_, ResistanceRange.decimals)}));
 }
 
 MeasuredConversion Converter::Run()

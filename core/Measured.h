@@ -30,7 +30,26 @@ struct MeasuredReadings {
 };
 
 // The readings in the order they are read and checked.
-enum class Reading { Un, Connection, F, Poles, Phases, U0, I0, P0, Uk, Ik, Pk, R1, R1Kind, R1Factor, Pf0, Pfk, R2, Turns };
+enum class Reading {
+    Un,
+    Connection,
+    F,
+    Poles,
+    Phases,
+    U0,
+    I0,
+    P0,
+    Uk,
+    Ik,
+    Pk,
+    R1,
+    R1Kind,
+    R1Factor,
+    Pf0,
+    Pfk,
+    R2,
+    Turns
+};
 
 struct ReadingColumn {
     Reading reading;
@@ -86,7 +105,7 @@ constexpr const char* Ratio = "ratio"; // the rotor : stator copper-loss ratio r
 // (also when it is then refused), the first error in the fixed order, and the warnings.
 struct DerivedInputs {
     std::optional<long double> PrNapr, UcNapr, PrNakr, UcNakr, FazoveNapeti, R1f, SynchrOtacky;
-    int Spotrebic = 0; // 0 while the phase count is not known
+    int Spotrebic = 0;                     // 0 while the phase count is not known
     std::optional<long double> TurnsRatio; // a, where R2 was given on the rotor's side
 };
 

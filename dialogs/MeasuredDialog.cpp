@@ -263,7 +263,8 @@ MeasuredDialog::MeasuredDialog(QWidget* parent) : ModalDialog(parent)
     LockedPowerKind = powerKind(locked);
 
     QGridLayout* resistance = AddGroup(outer, text::StatorResistance, 2, 0);
-    const auto kinds = AddRadioRow(resistance, "", {text::PerPhase, text::Terminals, text::Share, text::Pair, text::Ratio},
+    const auto kinds = AddRadioRow(resistance, "",
+                                   {text::PerPhase, text::Terminals, text::Share, text::Pair, text::Ratio},
                                    text::ResistanceKindHint);
     PerPhase = kinds[0];
     Terminals = kinds[1];
@@ -317,16 +318,33 @@ MeasuredDialog::MeasuredDialog(QWidget* parent) : ModalDialog(parent)
     outer->addLayout(buttons, 3, 0, 1, 2);
 
     // Tab order follows the layout: the motor, the two tests, the resistance, then the buttons.
-    QWidget* order[] = {
-        RatedVoltage, Star,          Delta,         ThreePhases, OnePhase,         Hz50,          Hz60,
-        Poles,        NoLoadVoltage, NoLoadCurrent, NoLoadPower, LockedVoltage,    LockedCurrent, LockedPower,
-        PerPhase,     Terminals,     Share,         Pair,        Ratio,            Resistance,    RotorResistance,
-        TurnsRatio,   ResistanceFactor, OKBtn,      CancelBtn};
-    // Each choice of a test's third reading follows its box.
-    setTabOrder(NoLoadPower, NoLoadPowerKind);
-    setTabOrder(NoLoadPowerKind, LockedVoltage);
-    setTabOrder(LockedPower, LockedPowerKind);
-    setTabOrder(LockedPowerKind, PerPhase);
+    QWidget* order[] = {RatedVoltage,
+                        Star,
+                        Delta,
+                        ThreePhases,
+                        OnePhase,
+                        Hz50,
+                        Hz60,
+                        Poles,
+                        NoLoadVoltage,
+                        NoLoadCurrent,
+                        NoLoadPower,
+                        NoLoadPowerKind,
+                        LockedVoltage,
+                        LockedCurrent,
+                        LockedPower,
+                        LockedPowerKind,
+                        PerPhase,
+                        Terminals,
+                        Share,
+                        Pair,
+                        Ratio,
+                        Resistance,
+                        RotorResistance,
+                        TurnsRatio,
+                        ResistanceFactor,
+                        OKBtn,
+                        CancelBtn};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     const std::pair<QObject*, const char*> names[] = {
@@ -390,11 +408,11 @@ MeasuredReadings MeasuredDialog::Readings() const
     r.ik = Typed(LockedCurrent);
     (LockedPowerKind->currentIndex() == 1 ? r.pfk : r.pk) = Typed(LockedPower);
     r.r1 = Typed(Resistance);
-    r.r1kind = PerPhase->isChecked()    ? choice::PerPhase
-        : Terminals->isChecked()        ? choice::Terminals
-        : Share->isChecked()            ? choice::Share
-        : Pair->isChecked()             ? choice::Pair
-                                        : choice::Ratio;
+    r.r1kind = PerPhase->isChecked() ? choice::PerPhase
+        : Terminals->isChecked()     ? choice::Terminals
+        : Share->isChecked()         ? choice::Share
+        : Pair->isChecked()          ? choice::Pair
+                                     : choice::Ratio;
     if (!Share->isChecked() && !Ratio->isChecked())
         r.r1factor = Typed(ResistanceFactor);
     if (Pair->isChecked()) {
@@ -423,7 +441,7 @@ void MeasuredDialog::SetReadings(const MeasuredReadings& r)
     LockedPowerKind->setCurrentIndex(r.pfk.empty() ? 0 : 1);
     set(LockedPower, r.pfk.empty() ? r.pk : r.pfk);
     set(Resistance, r.r1);
-    (r.r1kind == choice::Terminals ? Terminals
+    (r.r1kind == choice::Terminals   ? Terminals
          : r.r1kind == choice::Share ? Share
          : r.r1kind == choice::Pair  ? Pair
          : r.r1kind == choice::Ratio ? Ratio

@@ -117,7 +117,7 @@ bool IsCountReading(Reading r)
 }
 
 // Keys only the measured form has: one of them makes `input` that form.
-constexpr std::array<const char*, 13> MeasuredOnlyKeys{"un",     "connection", "f",   "u0",  "p0",  "uk",   "pk",
+constexpr std::array<const char*, 13> MeasuredOnlyKeys{"un",     "connection", "f",   "u0",  "p0", "uk",   "pk",
                                                        "r1kind", "r1factor",   "pf0", "pfk", "r2", "turns"};
 
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> args)
@@ -409,8 +409,7 @@ std::string ReadReading(const Reader& r, Reading reading, const Json& v, const s
     case Reading::Poles: return std::to_string(PoleChoice(r, v, path));
     case Reading::Phases: return std::to_string(r.Choice(v, path, {1, 3}));
     case Reading::Connection: return r.Word(v, path, {choice::Star, choice::Delta});
-    default:
-        return r.Word(v, path, {choice::PerPhase, choice::Terminals, choice::Share, choice::Pair, choice::Ratio});
+    default: return r.Word(v, path, {choice::PerPhase, choice::Terminals, choice::Share, choice::Pair, choice::Ratio});
     }
 }
 

@@ -572,10 +572,6 @@
         <translation>the number of poles must be an even number from 2 to 20, not &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>druh odporu musí být phase, terminals nebo share, ne &apos;%1&apos;</source>
-        <translation>the resistance kind must be phase, terminals or share, not &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>Napětí naprázdno se od jmenovitého liší o více než 5 %; proud naprázdno je použit tak, jak byl naměřen.</source>
         <translation>The no-load voltage differs from the rated voltage by more than 5 %; the no-load current is used as measured.</translation>
     </message>
@@ -590,6 +586,58 @@
     <message>
         <source>Napětí nakrátko je vyšší než jmenovité napětí.</source>
         <translation>The locked-rotor voltage is higher than the rated voltage.</translation>
+    </message>
+    <message>
+        <source>Převod a</source>
+        <translation>Turns ratio a</translation>
+    </message>
+    <message>
+        <source>Odpor statoru R1</source>
+        <translation>Stator resistance R1</translation>
+    </message>
+    <message>
+        <source>Odpor rotoru R2&apos;</source>
+        <translation>Rotor resistance R2&apos;</translation>
+    </message>
+    <message>
+        <source>Odpor rotoru R2</source>
+        <translation>Rotor resistance R2</translation>
+    </message>
+    <message>
+        <source>Poměr ztrát rotoru a statoru</source>
+        <translation>Rotor : stator copper-loss ratio</translation>
+    </message>
+    <message>
+        <source>Zadejte jen jedno z: %1, %2.</source>
+        <translation>Give only one of: %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2 je větší než 1.</source>
+        <translation>%1 %2 is greater than 1.</translation>
+    </message>
+    <message>
+        <source>Je-li to příkon ve W, zadejte jej jako „%1“.</source>
+        <translation>If it is a power in W, give it as “%1”.</translation>
+    </message>
+    <message>
+        <source>Je-li to účiník, zadejte jej jako „%1“.</source>
+        <translation>If it is a power factor, give it as “%1”.</translation>
+    </message>
+    <message>
+        <source>Odpor rotoru a převod patří jen k dvojici odporů R1 a R2&apos; (druh pair).</source>
+        <translation>The rotor resistance and the turns ratio belong only to the pair R1 and R2&apos; (kind pair).</translation>
+    </message>
+    <message>
+        <source>Převod a patří jen k odporu rotoru R2.</source>
+        <translation>The turns ratio a belongs only with the rotor resistance R2.</translation>
+    </message>
+    <message>
+        <source>Součet R1 + R2&apos; %1 Ω se od odporu nakrátko Rf %2 Ω liší o více než 10 %; použit je poměr R1 : R2&apos;.</source>
+        <translation>The sum R1 + R2&apos; %1 Ω differs from the locked-rotor resistance Rf %2 Ω by more than 10 %; the ratio R1 : R2&apos; is used.</translation>
+    </message>
+    <message>
+        <source>druh odporu musí být phase, terminals, share, pair nebo ratio, ne &apos;%1&apos;</source>
+        <translation>the resistance kind must be phase, terminals, share, pair or ratio, not &apos;%1&apos;</translation>
     </message>
 </context>
 <context>
@@ -764,6 +812,54 @@
     <message>
         <source>Zavření dialogu beze změn</source>
         <translation>Close the dialog without changes</translation>
+    </message>
+    <message>
+        <source>Účiník cos φ0</source>
+        <translation>Power factor cos φ0</translation>
+    </message>
+    <message>
+        <source>Účiník cos φk</source>
+        <translation>Power factor cos φk</translation>
+    </message>
+    <message>
+        <source>Zadává se příkon ve W, nebo účiník, jak jej uvádí zadání</source>
+        <translation>Give the power in W or the power factor, as the problem prints it</translation>
+    </message>
+    <message>
+        <source>Účiník při zkoušce</source>
+        <translation>Power factor in the test</translation>
+    </message>
+    <message>
+        <source>R1 a R2&apos;</source>
+        <translation>R1 and R2&apos;</translation>
+    </message>
+    <message>
+        <source>poměr rotor : stator</source>
+        <translation>rotor : stator ratio</translation>
+    </message>
+    <message>
+        <source>Poměr ztrát rotoru a statoru r</source>
+        <translation>Rotor : stator copper-loss ratio r</translation>
+    </message>
+    <message>
+        <source>Odpor R2&apos; na fázi</source>
+        <translation>Resistance R2&apos; per phase</translation>
+    </message>
+    <message>
+        <source>Odpor R2 na fázi rotoru</source>
+        <translation>Resistance R2 per rotor phase</translation>
+    </message>
+    <message>
+        <source>Převod a (je-li R2 na straně rotoru)</source>
+        <translation>Turns ratio a (where R2 is on the rotor&apos;s side)</translation>
+    </message>
+    <message>
+        <source>Odpor rotoru přepočtený na stator, nebo na straně rotoru, je-li zadán převod</source>
+        <translation>The rotor resistance referred to the stator, or on the rotor&apos;s side where the turns ratio is given</translation>
+    </message>
+    <message>
+        <source>Převod a: R2&apos; = a² R2; prázdné pole pro R2&apos;</source>
+        <translation>Turns ratio a: R2&apos; = a² R2; leave empty for R2&apos;</translation>
     </message>
 </context>
 <context>
