@@ -161,8 +161,7 @@ bool TakeMeasuredOption(MeasuredOptions& m, std::string_view option, std::string
     return !shared;
 }
 
-std::optional<std::string> FinishMeasuredOptions(MeasuredOptions& m, const std::string& defaultPoles,
-                                                 std::optional<MeasuredReadings>& readings)
+std::optional<std::string> FinishMeasuredOptions(MeasuredOptions& m, std::optional<MeasuredReadings>& readings)
 {
     if (!m.selected)
         return std::nullopt;
@@ -203,8 +202,7 @@ std::optional<std::string> FinishMeasuredOptions(MeasuredOptions& m, const std::
         r.phases = "3";
     if (r.f.empty())
         r.f = choice::Hz50;
-    if (r.poles.empty())
-        r.poles = defaultPoles;
+    // --poles left out stays "not given": the conversion computes 2p = 8 and says so.
     if (r.phases == "3" && !Given(m, "--connection"))
         return text::ConnectionNeeded;
     if (r.phases != "3" && Given(m, "--connection"))
@@ -234,8 +232,9 @@ std::string_view OptionOfReading(std::string MeasuredReadings::*reading, std::st
 std::string MeasuredUsageText()
 {
     return "Or give the motor as its tests were measured, with --phases and --poles as\n"
-           "above; the output then ends with the values derived from the readings, and\n"
-           "warnings go to standard error:\n"
+           "above (--poles may be left out: 2p = 8 then, with a warning); the output then\n"
+           "ends with the values derived from the readings, and warnings go to standard\n"
+           "error:\n"
            "  --rated-voltage U        rated line voltage in V\n"
            "  --connection C           star or delta (three phases only)\n"
            "  --frequency F            50 or 60 Hz (default 50)\n"

@@ -250,7 +250,7 @@ ParseResult ParseArguments(int argc, const char* const argv[])
         return UsageError{"--paper needs --diagram"};
     if (o.jobs != 0 && !o.batchFile)
         return UsageError{"--jobs needs --batch"};
-    if (auto error = FinishMeasuredOptions(measured, PolesText(SpeedTable[o.input.SynchrOtackyIndex]), o.measured))
+    if (auto error = FinishMeasuredOptions(measured, o.measured))
         return UsageError{*error};
     return o;
 }

@@ -94,6 +94,8 @@ constexpr const char* LockedCurrentLow = ORBITEK_TR_NOOP(
     "Measured", "Proud nakrátko přepočtený na jmenovité napětí %1 A je menší než trojnásobek proudu naprázdno %2 A.");
 constexpr const char* NoLoadPowerFactorHigh = ORBITEK_TR_NOOP("Measured", "Účiník naprázdno %1 je větší než 0,5.");
 constexpr const char* LockedVoltageHigh = ORBITEK_TR_NOOP("Measured", "Napětí nakrátko je vyšší než jmenovité napětí.");
+constexpr const char* PolesNotGiven = ORBITEK_TR_NOOP(
+    "Measured", "Počet pólů nezadán: momenty v N·m platí pro 2p = %1 (%2 1/min); synchronní watty platí vždy.");
 } // namespace text
 
 const char* CaptionOf(Reading reading)
@@ -196,6 +198,7 @@ struct Choices {
     std::optional<Connection> connection; // only with three phases
     std::optional<int> frequency, poleIndex;
     std::optional<ResistanceKind> kind;
+    bool polesGiven = true;
 };
 
 // Reads every choice it can; the first one written wrong is the error.
@@ -218,8 +221,12 @@ std::optional<MeasuredRejection> ReadChoices(const MeasuredReadings& r, Choices&
         c.frequency = 50;
     else if (r.f == choice::Hz60)
         c.frequency = 60;
-    if (const int index = PoleIndex(r.poles); index >= 0)
+    if (r.poles.empty()) {
+        c.poleIndex = DefaultSpeedIndex; // computed as before, with a warning
+        c.polesGiven = false;
+    } else if (const int index = PoleIndex(r.poles); index >= 0) {
         c.poleIndex = index;
+    }
     if (r.r1kind == choice::PerPhase)
         c.kind = ResistanceKind::PerPhase;
     else if (r.r1kind == choice::Terminals)
@@ -507,6 +514,9 @@ void Converter::Warn()
         w.push_back(Message(text::NoLoadPowerFactorHigh, {MessageNumber(*d.UcNapr, 3)}));
     if (uk_ && un_ && *uk_ > *un_)
         w.push_back(Tr(text::LockedVoltageHigh));
+    if (!c_.polesGiven && d.SynchrOtacky)
+        w.push_back(Message(text::PolesNotGiven,
+                            {std::to_string(SpeedTable[*c_.poleIndex].poles), MessageNumber(*d.SynchrOtacky, 0)}));
     if (pairSum_ && rf_ && std::fabs(*pairSum_ - *rf_) > PairSumTolerance * *rf_)
         w.push_back(Message(
             text::PairSumOff,

@@ -40,6 +40,7 @@ const char* const Frequency = QT_TRANSLATE_NOOP("MeasuredDialog", "Kmitočet");
 const char* const Hz50 = "50 Hz";
 const char* const Hz60 = "60 Hz";
 const char* const Poles = QT_TRANSLATE_NOOP("MeasuredDialog", "Počet pólů 2p");
+const char* const PolesNotGiven = QT_TRANSLATE_NOOP("MeasuredDialog", "neuvedeno");
 const char* const NoLoadVoltage = QT_TRANSLATE_NOOP("MeasuredDialog", "Napětí U0");
 const char* const NoLoadCurrent = QT_TRANSLATE_NOOP("MeasuredDialog", "Proud I0");
 const char* const NoLoadPower = QT_TRANSLATE_NOOP("MeasuredDialog", "Příkon P0");
@@ -223,6 +224,7 @@ MeasuredDialog::MeasuredDialog(QWidget* parent) : ModalDialog(parent)
     Poles->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     for (const SpeedChoice& s : SpeedTable)
         Poles->addItem(QString::number(s.poles));
+    Poles->addItem(Text(text::PolesNotGiven)); // last: the pole count a problem does not print
     Poles->setCurrentIndex(DefaultSpeedIndex); // as the input dialog and the calculator start
     const int polesRow = motor->rowCount();
     QLabel* polesLabel = Label(text::Poles, motor->parentWidget());
@@ -399,7 +401,8 @@ MeasuredReadings MeasuredDialog::Readings() const
     r.un = Typed(RatedVoltage);
     r.connection = Star->isChecked() ? choice::Star : choice::Delta;
     r.f = Hz50->isChecked() ? choice::Hz50 : choice::Hz60;
-    r.poles = Poles->currentText().toStdString();
+    if (Poles->currentIndex() < static_cast<int>(SpeedTable.size()))
+        r.poles = Poles->currentText().toStdString();
     r.phases = ThreePhases->isChecked() ? "3" : "1";
     r.u0 = Typed(NoLoadVoltage);
     r.i0 = Typed(NoLoadCurrent);
@@ -429,7 +432,9 @@ void MeasuredDialog::SetReadings(const MeasuredReadings& r)
     if (r.connection == choice::Star || r.connection == choice::Delta)
         (r.connection == choice::Star ? Star : Delta)->setChecked(true);
     (r.f == choice::Hz60 ? Hz60 : Hz50)->setChecked(true);
-    if (const int pole = Poles->findText(QString::fromStdString(r.poles)); pole >= 0)
+    if (r.poles.empty())
+        Poles->setCurrentIndex(static_cast<int>(SpeedTable.size()));
+    else if (const int pole = Poles->findText(QString::fromStdString(r.poles)); pole >= 0)
         Poles->setCurrentIndex(pole);
     (r.phases == "1" ? OnePhase : ThreePhases)->setChecked(true);
     set(NoLoadVoltage, r.u0);
@@ -499,6 +504,7 @@ void MeasuredDialog::changeEvent(QEvent* event)
     ModalDialog::changeEvent(event);
     if (event->type() != QEvent::LanguageChange)
         return;
+    Poles->setItemText(static_cast<int>(SpeedTable.size()), Text(text::PolesNotGiven));
     const GridRows rows = DerivedRows({});
     for (std::size_t i = 0; i < DerivedCaptions.size(); ++i)
         DerivedCaptions[i]->setText(QString::fromStdString(rows[i + 1][0]));

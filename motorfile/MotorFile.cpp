@@ -424,7 +424,7 @@ MeasuredForm ReadMeasuredForm(const Reader& r, const Json& input)
     for (const ReadingColumn& c : ReadingColumns) {
         const Json* v = r.Find(input, c.name);
         // A test's power may be left out for its power factor; acceptance refuses a test with neither.
-        const bool optional = c.reading == Reading::F || IsOptionalReading(c.reading) ||
+        const bool optional = c.reading == Reading::F || c.reading == Reading::Poles || IsOptionalReading(c.reading) ||
             (c.reading == Reading::Connection && connectionIgnored) ||
             (c.reading == Reading::P0 && r.Find(input, "pf0") != nullptr) ||
             (c.reading == Reading::Pk && r.Find(input, "pfk") != nullptr);

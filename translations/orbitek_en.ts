@@ -639,6 +639,10 @@
         <source>druh odporu musí být phase, terminals, share, pair nebo ratio, ne &apos;%1&apos;</source>
         <translation>the resistance kind must be phase, terminals, share, pair or ratio, not &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>Počet pólů nezadán: momenty v N·m platí pro 2p = %1 (%2 1/min); synchronní watty platí vždy.</source>
+        <translation>Pole count not given: torques in N·m hold for 2p = %1 (%2 1/min); synchronous watts hold in any case.</translation>
+    </message>
 </context>
 <context>
     <name>MeasuredCalc</name>
@@ -860,6 +864,10 @@
     <message>
         <source>Převod a: R2&apos; = a² R2; prázdné pole pro R2&apos;</source>
         <translation>Turns ratio a: R2&apos; = a² R2; leave empty for R2&apos;</translation>
+    </message>
+    <message>
+        <source>neuvedeno</source>
+        <translation>not given</translation>
     </message>
 </context>
 <context>

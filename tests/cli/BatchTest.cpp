@@ -301,11 +301,12 @@ TEST(Batch, ReadingsFormWithTheBooksColumns)
     const std::string watts = "230\t\t50\t8\t1\t230\t10\t575\t230\t100\t13800\t0,5\tphase";
     const BatchFile file(header + "\tturns\tpfk\tr2\tpf0\n" + watts + "\t\t\t\t\n" +
                          "230\t\t50\t8\t1\t230\t10\t\t230\t100\t\t0,5\tpair\t2\t0,6\t0,22\t0,25\n" +
-                         "230\t\t50\t8\t1\t230\t10\t575\t230\t100\t\t0,5\tphase\t\t\t\t\n");
+                         "230\t\t50\t8\t1\t230\t10\t575\t230\t100\t\t0,5\tphase\t\t\t\t\n" +
+                         "230\t\t50\t\t1\t230\t10\t575\t230\t100\t13800\t0,5\tphase\t\t\t\t\n");
     const Outcome o = Calc(Czech, {"--batch", file.path()});
     EXPECT_EQ(o.status, 2) << "one motor refused: " << o.err;
     const std::vector<std::vector<std::string>> rows = ParseText(o.out);
-    ASSERT_EQ(rows.size(), 4u);
+    ASSERT_EQ(rows.size(), 5u);
     ASSERT_EQ(rows[0].size(), 41u);
     EXPECT_EQ(std::vector<std::string>(rows[0].begin() + 13, rows[0].begin() + 20),
               (std::vector<std::string>{"r1kind", "turns", "pfk", "r2", "pf0", "status", "PrNapr"}));
@@ -313,6 +314,11 @@ TEST(Batch, ReadingsFormWithTheBooksColumns)
     for (std::size_t c = 19; c + 1 < rows[1].size(); ++c)
         EXPECT_EQ(rows[2][c], rows[1][c]) << rows[0][c] << ": the book's forms give the same motor";
     EXPECT_EQ(rows[3][18], "Příkon nakrátko: '' is not a valid floating point value");
+    // An empty pole count: 2p = 8, said in the warnings.
+    EXPECT_EQ(rows[4][18], "OK");
+    EXPECT_EQ(rows[4][25], rows[1][25]) << rows[0][25];
+    EXPECT_EQ(rows[4][40],
+              "Počet pólů nezadán: momenty v N·m platí pro 2p = 8 (750 1/min); synchronní watty platí vždy.");
 
     for (const char* extra : {"\tpf0\tpf0", "\tr1factor", "\tpf0\t"}) {
         const BatchFile bad(header + extra + "\n" + watts + "\n");

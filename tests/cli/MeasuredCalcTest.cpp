@@ -26,6 +26,8 @@ const std::vector<std::string> OnePhase = With(Readings, {"--r1", "0,5"});
 TEST(MeasuredCalc, OptionsAndRefusals)
 {
     const std::vector<std::string> star = With(Readings, {"--phases", "3", "--connection", "star"});
+    std::vector<std::string> noPoles = OnePhase;
+    noPoles.erase(noPoles.begin() + 2, noPoles.begin() + 4);
     const struct {
         const char* name;
         std::vector<std::string> args;
@@ -76,6 +78,8 @@ TEST(MeasuredCalc, OptionsAndRefusals)
          "varování: Proud nakrátko přepočtený"},
         {"a warning is no failure", With(OnePhase, {"--no-load-voltage", "200"}), 0,
          "varování: Napětí naprázdno se od jmenovitého liší o více než 5 %"},
+        {"no pole count is said", noPoles, 0,
+         "varování: Počet pólů nezadán: momenty v N·m platí pro 2p = 8 (750 1/min); synchronní watty platí vždy.\n"},
     };
     for (const auto& c : cases) {
         const Outcome o = Calc(Czech, c.args);

@@ -187,6 +187,10 @@ TEST_F(Measured, WarnsWithoutRefusing)
         {Edited({{&R::p0, "4000"}, {&R::pk, "3000"}}), {"Účiník naprázdno 0,577 je větší než 0,5."}},
         {Edited({{&R::uk, "401"}, {&R::ik, "81"}, {&R::pk, "19700"}}),
          {"Napětí nakrátko je vyšší než jmenovité napětí."}},
+        {Edited({{&R::poles, ""}}),
+         {"Počet pólů nezadán: momenty v N·m platí pro 2p = 8 (750 1/min); synchronní watty platí vždy."}},
+        {Edited({{&R::poles, ""}, {&R::f, "60"}}),
+         {"Počet pólů nezadán: momenty v N·m platí pro 2p = 8 (900 1/min); synchronní watty platí vždy."}},
     };
     for (const auto& [readings, warnings] : cases) {
         TKonstrukce k{};

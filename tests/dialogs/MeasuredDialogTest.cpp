@@ -161,6 +161,25 @@ private slots:
                               "LockedPowerKind", "PerPhase", "Resistance", "ResistanceFactor"}));
     }
 
+    // "neuvedeno" leaves the pole count out: computed for 2p = 8 and said so.
+    void polesNotGivenAreSaid()
+    {
+        QString warnings, speed;
+        MeasuredReadings typed;
+        RunModal(MeasuredDlg, [&] {
+            TypeStarMotor();
+            MeasuredDlg->Poles->setCurrentIndex(MeasuredDlg->Poles->count() - 1);
+            warnings = MeasuredDlg->Warnings->text();
+            speed = MeasuredDlg->DerivedValues[6]->text();
+            typed = MeasuredDlg->Readings();
+            QTest::keyClick(MeasuredDlg->focusWidget(), Qt::Key_Escape);
+        });
+        QCOMPARE(MeasuredDlg->Poles->currentText(), QStringLiteral("neuvedeno"));
+        QVERIFY2(warnings.startsWith(QStringLiteral("Počet pólů nezadán")), qPrintable(warnings));
+        QCOMPARE(speed, QStringLiteral("750,0000"));
+        QVERIFY(typed.poles.empty());
+    }
+
     // The power factors and the pair R1, R2' a book prints give the motor the watts and R1 give:
     // cos φ0 = 350 / (3 · 200/√3 · 5), cos φk = 1700 / (3 · 100/√3 · 26), and R1 : R2' = 0,4 : 1,2.
     void bookFormsGiveTheSameRecord()

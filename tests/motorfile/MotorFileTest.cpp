@@ -85,6 +85,7 @@ TEST(MotorFile, MotorsAsMeasuredComeBackBitForBitWithTheirPointAndTorqueLine)
         {"400", "star", "50", "4", "3", "400", "10", "1000", "100", "20", "1200", "0,45", "pair", "1,05", "", "",
          "0,125", "2"},
         {"400", "delta", "50", "4", "3", "400", "10", "1000", "100", "20", "1200", "1,5", "ratio", ""},
+        {"400", "star", "60", "", "3", "400", "10", "1000", "100", "20", "1200", "0,5", "phase", ""}, // no 2p
     };
     for (const MeasuredReadings& typed : cases) {
         MotorFile motor;
