@@ -1,6 +1,7 @@
 // Fills the result grids from the record exactly as the dialogs show them.
 #include "GridTexts.h"
 
+#include "BookAnswers.h"
 #include "Translation.h"
 
 namespace {
@@ -118,7 +119,8 @@ WideGridRows WorkingPointRows(const std::vector<AskedPoint>& points)
 {
     WideGridRows rows{{ORBITEK_TR("GridTexts", "Veličina"), ORBITEK_TR("GridTexts", "Zadáno"), "s", "n (1/min)",
                        "I1 (A)", "cos φ", "P1 (W)", "P2 (W)", "η", "M (Nm)", "Pδ (W)", "ΔPCu2 (W)", "ΔPCu1 (W)",
-                       "ΔP0 (W)", ORBITEK_TR("GridTexts", "Poznámka")}};
+                       "ΔP0 (W)", ORBITEK_TR("GridTexts", "Poznámka"), "M (kg·m)", "Mmax / M",
+                       ORBITEK_TR("GridTexts", "Mz / M")}};
     for (const AskedPoint& a : points) {
         const OperatingQuantityTexts& t = TextsOf(a.quantity);
         WideGridRow row{*t.unit != '\0' ? std::string(t.symbol) + " (" + t.unit + ")" : std::string(t.symbol),
@@ -129,10 +131,15 @@ WideGridRows WorkingPointRows(const std::vector<AskedPoint>& points)
                  {o.slip, p->speed, o.current, o.powerFactor, o.input, o.output, o.efficiency, o.torque, p->airGapPower,
                   p->rotorCopperLoss, p->statorCopperLoss, p->noLoadLoss})
                 row.push_back(Cell(v));
-            row.emplace_back();
+            row.push_back(a.branch == TorqueBranch::Unstable
+                              ? ORBITEK_TR("GridTexts", "za maximem momentu (nestabilní větev)")
+                              : std::string());
+            for (const OptionalValue& v : {TorqueKgm(o.torque), a.maxTorqueRatio, a.startingTorqueRatio})
+                row.push_back(Cell(v));
         } else {
-            row.resize(rows.front().size() - 1);
+            row.resize(rows.front().size() - 4);
             row.push_back(NoPointText(a.quantity, a.value, a.solution));
+            row.resize(rows.front().size());
         }
         rows.push_back(std::move(row));
     }

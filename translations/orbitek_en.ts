@@ -76,6 +76,64 @@
     </message>
 </context>
 <context>
+    <name>BookAnswers</name>
+    <message>
+        <source>Při nulovém momentu se motor nerozběhne.</source>
+        <translation>With zero torque the motor does not start.</translation>
+    </message>
+    <message>
+        <source>Diagram ještě není spočten.</source>
+        <translation>The diagram has not been computed yet.</translation>
+    </message>
+    <message>
+        <source>Motor se již rozbíhá s maximálním momentem nebo za ním: nic se nepřidává.</source>
+        <translation>The motor already starts at or beyond its maximum torque: nothing is added.</translation>
+    </message>
+</context>
+<context>
+    <name>BookOutput</name>
+    <message>
+        <source>Momenty v jednotkách učebnic</source>
+        <translation>Torques in textbook units</translation>
+    </message>
+    <message>
+        <source>synchronní watty (W)</source>
+        <translation>synchronous watts (W)</translation>
+    </message>
+    <message>
+        <source>Maximální moment</source>
+        <translation>Maximum torque</translation>
+    </message>
+    <message>
+        <source>Záběrný moment</source>
+        <translation>Starting torque</translation>
+    </message>
+    <message>
+        <source>Přidaný odpor rotoru pro rozběh</source>
+        <translation>Rotor resistance added for starting</translation>
+    </message>
+    <message>
+        <source>R&apos; na fázi (Ω)</source>
+        <translation>R&apos; per phase (Ω)</translation>
+    </message>
+    <message>
+        <source>R&apos;/a² na fázi rotoru (Ω)</source>
+        <translation>R&apos;/a² per rotor phase (Ω)</translation>
+    </message>
+    <message>
+        <source>Poznámka</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Záběrný moment %1 Nm</source>
+        <translation>Starting torque %1 Nm</translation>
+    </message>
+    <message>
+        <source>Maximální moment při rozběhu</source>
+        <translation>Maximum torque at start</translation>
+    </message>
+</context>
+<context>
     <name>DiagramOutput</name>
     <message>
         <source>Diagram se nepodařilo vytisknout.</source>
@@ -428,6 +486,14 @@
     <message>
         <source>Poznámka</source>
         <translation>Note</translation>
+    </message>
+    <message>
+        <source>Mz / M</source>
+        <translation>Mst / M</translation>
+    </message>
+    <message>
+        <source>za maximem momentu (nestabilní větev)</source>
+        <translation>past the maximum torque (unstable branch)</translation>
     </message>
 </context>
 <context>
