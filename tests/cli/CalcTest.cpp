@@ -240,8 +240,9 @@ TEST(OrbitekCalc, OperatingPointsAtGivenValues)
     EXPECT_EQ(torque[1], "700,0000");
     EXPECT_EQ(torque[14], "Moment větší než maximální 600,6403 Nm.");
     for (std::size_t c = 2; c < 18; ++c) {
-        if (c != 14)
+        if (c != 14) {
             EXPECT_EQ(torque[c], "") << c;
+        }
     }
     EXPECT_EQ(grid[3][2], "0,0400");
 
