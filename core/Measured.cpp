@@ -3,6 +3,7 @@
 // measured, and the synchronous speed from the pole count and the frequency.
 #include "Measured.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <string_view>
@@ -117,13 +118,20 @@ struct RangeCheck {
 };
 
 using namespace limits;
+// The currents and the voltage in the measured form's wide ranges; the other limits are the input dialog's.
 constexpr RangeCheck CurrentRange0{
-    Reading::I0, text::NoLoadCurrent, text::PerPhaseAmperes, text::Amperes, MinCurrent, MaxCurrent, 2};
+    Reading::I0, text::NoLoadCurrent, text::PerPhaseAmperes, text::Amperes, MeasuredMinCurrent, MeasuredMaxCurrent, 2};
 constexpr RangeCheck PowerFactorRange0{Reading::P0, text::NoLoadPowerFactor, "", "", MinPowerFactor, MaxPowerFactor, 3};
-constexpr RangeCheck CurrentRangeK{
-    Reading::Ik, text::LockedCurrentAtRated, text::PerPhaseAmperes, text::Amperes, MinCurrent, MaxCurrent, 2};
+constexpr RangeCheck CurrentRangeK{Reading::Ik,
+                                   text::LockedCurrentAtRated,
+                                   text::PerPhaseAmperes,
+                                   text::Amperes,
+                                   MeasuredMinCurrent,
+                                   MeasuredMaxCurrent,
+                                   2};
 constexpr RangeCheck PowerFactorRangeK{Reading::Pk, text::LockedPowerFactor, "", "", MinPowerFactor, MaxPowerFactor, 3};
-constexpr RangeCheck VoltageRange{Reading::Un, text::PhaseVoltage, text::Volts, text::Volts, MinVoltage, MaxVoltage, 2};
+constexpr RangeCheck VoltageRange{
+    Reading::Un, text::PhaseVoltage, text::Volts, text::Volts, MeasuredMinVoltage, MeasuredMaxVoltage, 2};
 constexpr RangeCheck ResistanceRange{Reading::R1, text::StatorResistance, text::Ohms, text::Ohms, MinR1f, MaxR1f, 4};
 
 // The tolerances and ratios the warnings use.
@@ -457,8 +465,12 @@ void Converter::CheckRange(const RangeCheck& c, const std::optional<long double>
 {
     if (!v || InRange(*v, c.low, c.high))
         return;
+    // Small values keep three significant digits: a laboratory motor's milliamperes are not "0,00".
+    int decimals = c.decimals;
+    if (std::isfinite(*v) && *v > 0 && *v < 1)
+        decimals = std::max(decimals, 2 - static_cast<int>(std::floor(std::log10(*v))));
     std::string message = Message(text::OutOfRange,
-                                  {Tr(c.caption), OutsideNumber(*v, c.low, c.high, c.decimals), Tr(c.unitOfValue),
+                                  {Tr(c.caption), OutsideNumber(*v, c.low, c.high, decimals), Tr(c.unitOfValue),
                                    BoundNumber(c.low), BoundNumber(c.high), Tr(c.unitOfRange)});
     // A power factor from watts far below the range is most likely a power factor typed as watts.
     if (otherKind && *v < c.low)
@@ -567,7 +579,7 @@ MeasuredOutcome AcceptMeasured(const MeasuredReadings& readings, TKonstrukce& ta
     const DerivedInputs& d = outcome.conversion.derived;
     const MotorValues values{*d.PrNapr,       *d.UcNapr, *d.PrNakr,   *d.UcNakr,
                              *d.FazoveNapeti, *d.R1f,    d.Spotrebic, *d.SynchrOtacky};
-    if (const std::optional<Rejection> r = AcceptValues(values, target)) {
+    if (const std::optional<Rejection> r = AcceptValues(values, target, MeasuredLimits)) {
         Reading field = ReadingOf(r->field);
         if (field == Reading::P0 && !readings.pf0.empty())
             field = Reading::Pf0;

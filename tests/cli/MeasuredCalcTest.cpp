@@ -65,7 +65,8 @@ TEST(MeasuredCalc, OptionsAndRefusals)
         {"factor with the ratio", With(Readings, {"--rotor-stator-ratio", "1", "--resistance-factor", "1,1"}), 64,
          "orbitek-calc: --resistance-factor does not go with --rotor-stator-ratio\n"},
         {"a power factor typed as watts", With(OnePhase, {"--no-load-power", "0,25"}), 2,
-         "Účiník naprázdno 0,000 je mimo rozsah 0,01 až 0,99. Je-li to účiník, zadejte jej jako „Účiník naprázdno“.\n"
+         "Účiník naprázdno 0,000109 je mimo rozsah 0,01 až 0,99. Je-li to účiník, zadejte jej jako „Účiník "
+         "naprázdno“.\n"
          "a power factor is given with --no-load-pf\n"},
         {"the pair's sum far from Rf", With(Readings, {"--r1", "0,5", "--r2", "0,5"}), 0,
          "varování: Součet R1 + R2' 1,0000 Ω se od odporu nakrátko Rf 1,3800 Ω liší o více než 10 %"},

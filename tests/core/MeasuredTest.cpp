@@ -116,16 +116,16 @@ TEST_F(Measured, RefusesInTheFixedOrderNamingTheReading)
         {"locked-rotor watts above m·U·I", Edited({{&R::pk, "3465"}}),
          "Příkon nakrátko je větší než m · U · I. Je-li to účiník, zadejte jej jako „Účiník nakrátko“.", Reading::Pk},
         {"phase current below range",
-         {"230", "", "50", "4", "1", "230", "0,8", "30", "50", "4", "150", "1", "phase", ""},
-         "Proud naprázdno 0,80 A (na fázi) je mimo rozsah 1 až 1000 A.",
+         {"230", "", "50", "4", "1", "230", "0,0008", "0,03", "50", "4", "150", "1", "phase", ""},
+         "Proud naprázdno 0,000800 A (na fázi) je mimo rozsah 0,001 až 100000 A.",
          Reading::I0},
         {"a value just below the bound shows its digits",
-         {"230", "", "50", "4", "1", "230", "0,999", "30", "50", "4", "150", "1", "phase", ""},
-         "Proud naprázdno 0,999 A (na fázi) je mimo rozsah 1 až 1000 A.",
+         {"230", "", "50", "4", "1", "230", "0,000999", "0,03", "50", "4", "150", "1", "phase", ""},
+         "Proud naprázdno 0,000999 A (na fázi) je mimo rozsah 0,001 až 100000 A.",
          Reading::I0},
         {"phase voltage below range",
-         Edited({{&R::un, "17"}, {&R::u0, "17"}, {&R::p0, "40"}, {&R::uk, "10"}, {&R::pk, "120"}}),
-         "Fázové napětí 9,81 V je mimo rozsah 10 až 1000 V.", Reading::Un},
+         Edited({{&R::un, "1,5"}, {&R::u0, "1,5"}, {&R::p0, "4"}, {&R::uk, "1"}, {&R::pk, "12"}}),
+         "Fázové napětí 0,866 V je mimo rozsah 1 až 30000 V.", Reading::Un},
         {"R1f below range", Edited({{&R::r1, "0,04"}}), "Odpor R1f 0,0400 Ω je mimo rozsah 0,05 až 100 Ω.",
          Reading::R1},
         {"R1f not below Rf", Edited({{&R::r1, "1,2"}}), "Odpor R1f 1,2000 Ω není menší než odpor nakrátko Rf 1,0000 Ω.",
@@ -135,7 +135,7 @@ TEST_F(Measured, RefusesInTheFixedOrderNamingTheReading)
         {"acceptance: cos φk not above cos φ0", Edited({{&R::pk, "300"}, {&R::r1, "0,1"}}),
          "Chybné zadání účiníku nakrátko.", Reading::Pk},
         {"huge readings overflow into the range check", Edited({{&R::ik, "1e4000"}, {&R::un, "1e4000"}}),
-         "Proud nakrátko při jmenovitém napětí +Inf A (na fázi) je mimo rozsah 1 až 1000 A.", Reading::Ik},
+         "Proud nakrátko při jmenovitém napětí +Inf A (na fázi) je mimo rozsah 0,001 až 100000 A.", Reading::Ik},
     };
     const TKonstrukce before = [] {
         TKonstrukce k{};
@@ -263,6 +263,42 @@ TEST_F(Measured, BookFormsConvertAsWorkedOutByHand)
     }
 }
 
+// The measured form takes currents from 1 mA to 100 kA and phase voltages from 1 V to 30 kV: a 6 kV
+// motor and a 0,2 kW laboratory motor; the input dialog's values refuse the same numbers as before.
+TEST_F(Measured, WideRangesInTheMeasuredFormOnly)
+{
+    const struct {
+        const char* name;
+        MeasuredReadings readings;
+        const char* partMessage; // the same six values through the input dialog's checks
+    } cases[] = {
+        {"6 kV, star",
+         {"6000", "star", "50", "6", "3", "6000", "9", "21000", "1300", "60", "45000", "0,9", "phase", ""},
+         "Chybné zadání fázového napětí."},
+        {"0,2 kW laboratory motor, delta",
+         {"400", "delta", "50", "4", "3", "400", "0,5", "60", "100", "1,2", "110", "18", "phase", ""},
+         "Chybné zadání proudu naprázdno."},
+        {"30 kV and 100 kA are the ends",
+         {"30000", "", "50", "4", "1", "30000", "1000", "6000000", "3000", "10000", "15000000", "0,05", "phase", ""},
+         "Chybné zadání proudu nakrátko."},
+    };
+    for (const auto& c : cases) {
+        TKonstrukce k{};
+        const MeasuredOutcome o = AcceptMeasured(c.readings, k);
+        ASSERT_FALSE(o.rejection) << c.name << ": " << o.rejection->message;
+        const DerivedInputs& d = o.conversion.derived;
+        const MotorValues v{*d.PrNapr,       *d.UcNapr, *d.PrNakr,   *d.UcNakr,
+                            *d.FazoveNapeti, *d.R1f,    d.Spotrebic, *d.SynchrOtacky};
+        TKonstrukce part{};
+        const std::optional<Rejection> r = AcceptValues(v, part);
+        ASSERT_TRUE(r) << c.name;
+        EXPECT_EQ(r->message, c.partMessage) << c.name;
+        TKonstrukce wide{};
+        EXPECT_FALSE(AcceptValues(v, wide, MeasuredLimits)) << c.name;
+        EXPECT_GT(k.Polomer, 0) << c.name;
+    }
+}
+
 // A value typed as the other kind of its test's third reading is refused naming that other kind.
 TEST_F(Measured, PowerOrPowerFactorTypedAsTheOtherIsNamed)
 {
@@ -275,7 +311,8 @@ TEST_F(Measured, PowerOrPowerFactorTypedAsTheOtherIsNamed)
         std::optional<Reading> other;
     } cases[] = {
         {"a power factor typed as watts", Edited({{&R::p0, "0,2"}}),
-         "Účiník naprázdno 0,000 je mimo rozsah 0,01 až 0,99. Je-li to účiník, zadejte jej jako „Účiník naprázdno“.",
+         "Účiník naprázdno 0,0000289 je mimo rozsah 0,01 až 0,99. Je-li to účiník, zadejte jej jako „Účiník "
+         "naprázdno“.",
          Reading::P0, Reading::Pf0},
         {"watts typed as a power factor", Edited({{&R::pk, ""}, {&R::pfk, "1200"}}),
          "Účiník nakrátko 1200,000 je větší než 1. Je-li to příkon ve W, zadejte jej jako „Příkon nakrátko“.",

@@ -92,8 +92,8 @@ private slots:
                                                 << "Chybné zadání proudu nakrátko."
                                                 << "LockedCurrent";
         QTest::newRow("derived value out of range") << "RatedVoltage"
-                                                    << "3000"
-                                                    << "Fázové napětí 1732,05 V je mimo rozsah 10 až 1000 V."
+                                                    << "60000"
+                                                    << "Fázové napětí 34641,02 V je mimo rozsah 1 až 30000 V."
                                                     << "RatedVoltage";
     }
     void refusalKeepsTheDialogOpenAtTheReading()
