@@ -1542,6 +1542,10 @@
         <source>(žádné)</source>
         <translation>(none)</translation>
     </message>
+    <message>
+        <source>Druhý bod s tímto momentem (za maximem, nestabilní): s = %1, I1 = %2 A.</source>
+        <translation>The second point with this torque (past the maximum, unstable): s = %1, I1 = %2 A.</translation>
+    </message>
 </context>
 <context>
     <name>TSouradniceDlg</name>
