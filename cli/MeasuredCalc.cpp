@@ -6,6 +6,7 @@
 #include <array>
 
 #include "ExitStatus.h"
+#include "NumText.h"
 #include "Render.h"
 #include "TextTemplate.h"
 #include "Translation.h"
@@ -253,7 +254,8 @@ std::string MeasuredUsageText()
            "  --r2 R                   with --r1: the rotor resistance per phase referred to\n"
            "                           the stator; the torque line keeps the ratio R1 : R2'\n"
            "  --turns-ratio A          with --r2: R2 is on the rotor's side, R2' = A^2 R2\n"
-           "  --resistance-factor K    multiplies a measured resistance (for example 1,1)\n";
+           "  --resistance-factor K    multiplies a measured resistance (for example 1" +
+        SeparatorText(DecimalSeparator) + "1)\n";
 }
 
 int AcceptMeasuredReadings(const MeasuredReadings& readings, MeasuredResult& result, std::FILE* err)

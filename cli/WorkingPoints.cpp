@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "BookAnswers.h"
+#include "LineCurrent.h"
 #include "Render.h"
 
 namespace {
@@ -45,13 +46,19 @@ std::string PointJson(const AskedPoint& a)
     const std::string reachable = "{" +
         Members({{"min", r ? JsonNumber(r->min) : "null"}, {"max", r ? JsonNumber(r->max) : "null"}}) + "}";
     return "{" +
-        Members({{"Quantity", JsonString(TextsOf(a.quantity).symbol)},
+        Members({{"Quantity", JsonString(a.byLine ? LineCurrentSymbol : TextsOf(a.quantity).symbol)},
                  {"Value", JsonNumber(a.value)},
                  {"x", value(o.point.x)},
                  {"y", value(o.point.y)},
                  {"Slip", value(o.slip)},
-                 {"Current", value(o.current)},
-                 {"PowerFactor", value(o.powerFactor)},
+                 {"Current", value(o.current)}}) +
+        // Only where the connection is known; the phase current times 1 or √3.
+        (a.lineFactor ? ", " +
+                 Members({{"LineCurrent",
+                           value(o.current ? OptionalValue(*o.current * *a.lineFactor) : OptionalValue())}})
+                      : std::string()) +
+        ", " +
+        Members({{"PowerFactor", value(o.powerFactor)},
                  {"Input", value(o.input)},
                  {"Output", value(o.output)},
                  {"Efficiency", value(o.efficiency)},
@@ -66,13 +73,31 @@ std::string PointJson(const AskedPoint& a)
                  {"MaxTorqueRatio", value(a.maxTorqueRatio)},
                  {"StartingTorqueRatio", value(a.startingTorqueRatio)},
                  {"Branch", a.branch ? JsonString(a.branch == TorqueBranch::Stable ? "stable" : "unstable") : "null"},
-                 {"Reachable", reachable}}) +
+                 {"Reachable", reachable},
+                 {"Reason", p ? "null" : JsonString(NoPointText(a.quantity, a.value, a.solution))},
+                 {"Note", p && p->copperSplitUndetermined ? JsonString(CopperSplitNote()) : "null"}}) +
         "}";
 }
 
 } // namespace
 
-std::vector<AskedPoint> SolveAsked(const TKonstrukce& k, const std::vector<AtOption>& at)
+std::optional<long double> LineFactorOf(const CalcOptions& options)
+{
+    return options.measured ? LineCurrentFactor(*options.measured) : std::nullopt;
+}
+
+std::optional<std::string> LineCurrentRefusal(const CalcOptions& options)
+{
+    for (const AtOption& a : options.at)
+        if (a.line && !LineFactorOf(options))
+            return std::string("--at ") + LineCurrentSymbol +
+                "= takes a line current, and the connection is known only for a motor given as measured "
+                "(--connection, or a motor file in that form); give the phase current with I=";
+    return std::nullopt;
+}
+
+std::vector<AskedPoint> SolveAsked(const TKonstrukce& k, const std::vector<AtOption>& at,
+                                   std::optional<long double> lineFactor)
 {
     std::vector<AskedPoint> points;
     if (at.empty())
@@ -90,7 +115,8 @@ std::vector<AskedPoint> SolveAsked(const TKonstrukce& k, const std::vector<AtOpt
             p.startingTorqueRatio = *c.startingTorque / m;
     };
     for (const AtOption& a : at) {
-        AskedPoint p{a.quantity, a.value, SolveOperatingPoint(k, a.quantity, a.value)};
+        const long double current = a.line && lineFactor ? PhaseCurrentOfLine(a.value, *lineFactor) : a.value;
+        AskedPoint p{a.quantity, a.value, SolveOperatingPoint(k, a.quantity, current), a.line, lineFactor};
         const bool torque = a.quantity == OperatingQuantity::Torque;
         if (torque && p.solution.point)
             p.branch = TorqueBranch::Stable;
@@ -99,7 +125,9 @@ std::vector<AskedPoint> SolveAsked(const TKonstrukce& k, const std::vector<AtOpt
         // A torque between the starting and the maximum torque has a second point, past the maximum.
         if (torque && p.solution.point)
             if (std::optional<PointValues> high = HighSlipTorquePoint(k, a.value)) {
-                AskedPoint second{a.quantity, a.value, {std::move(high), p.solution.reachable}, TorqueBranch::Unstable};
+                AskedPoint second = p;
+                second.solution.point = std::move(high);
+                second.branch = TorqueBranch::Unstable;
                 ratios(second);
                 points.push_back(std::move(second));
             }
@@ -107,9 +135,10 @@ std::vector<AskedPoint> SolveAsked(const TKonstrukce& k, const std::vector<AtOpt
     return points;
 }
 
-std::string WorkingPointsText(const std::vector<AskedPoint>& points)
+std::string WorkingPointsText(const std::vector<AskedPoint>& points, TorqueLine line)
 {
-    return Grid(points, '\t', "\n", false);
+    // The answers differ between the two torque lines: the line they come from is named under them.
+    return points.empty() ? std::string() : Grid(points, '\t', "\n", false) + TorqueLineName(line) + "\n";
 }
 
 std::string WorkingPointsCsv(const std::vector<AskedPoint>& points)

@@ -25,13 +25,18 @@ WideGridRows OperatingRows(const CharacteristicPoints& c);                      
 // One row of Tabulka5's columns for any operating point: the table's own rows, or an asked point's.
 WideGridRow OperatingRow(const OperatingPoint& o);
 
+// Which torque line the results come from, one line for beside them: "Přímka momentu: …".
+std::string TorqueLineName(TorqueLine line);
+
 // An operating point as asked for, a quantity and its value, with what the solver found.
 enum class TorqueBranch { Stable, Unstable };
 
 struct AskedPoint {
     OperatingQuantity quantity;
-    long double value;
+    long double value; // as asked: with `byLine` the line current, the solution's current times lineFactor
     OperatingPointSolution solution;
+    bool byLine = false;                   // asked by the line current, "IL"
+    std::optional<long double> lineFactor; // line current / phase current, where the connection is known
     // For a torque asked: which side of the maximum the point lies on (a torque has up to two points).
     std::optional<TorqueBranch> branch = std::nullopt;
     // Mmax / M and Mz / M at the point.

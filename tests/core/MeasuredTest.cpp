@@ -133,7 +133,7 @@ TEST_F(Measured, RefusesInTheFixedOrderNamingTheReading)
         {"acceptance: Ik not above I0", Edited({{&R::ik, "2"}, {&R::pk, "120"}}), "Chybné zadání proudu nakrátko.",
          Reading::Ik},
         {"acceptance: cos φk not above cos φ0", Edited({{&R::pk, "300"}, {&R::r1, "0,1"}}),
-         "Chybné zadání účiníku nakrátko.", Reading::Pk},
+         "cos φk 0,09 musí být větší než cos φ0 0,14.", Reading::Pk},
         {"huge readings overflow into the range check", Edited({{&R::ik, "1e4000"}, {&R::un, "1e4000"}}),
          "Proud nakrátko při jmenovitém napětí +Inf A (na fázi) je mimo rozsah 0,001 až 100000 A.", Reading::Ik},
     };
@@ -322,7 +322,7 @@ TEST_F(Measured, PowerOrPowerFactorTypedAsTheOtherIsNamed)
         {"neither power nor power factor", Edited({{&R::p0, ""}}),
          "Příkon naprázdno: '' is not a valid floating point value", Reading::P0, std::nullopt},
         {"acceptance names the power factor typed", Edited({{&R::pk, ""}, {&R::pfk, "0,1"}, {&R::r1, "0,1"}}),
-         "Chybné zadání účiníku nakrátko.", Reading::Pfk, std::nullopt},
+         "cos φk 0,10 musí být větší než cos φ0 0,14.", Reading::Pfk, std::nullopt},
     };
     for (const auto& c : cases) {
         TKonstrukce k{};
