@@ -119,6 +119,19 @@ private slots:
         QTest::newRow("no number") << 0 << "15.5 kW" << before << "Hodnota „15.5 kW“ není číslo.";
     }
 
+    // A torque between the starting and the maximum torque: the stable point is drawn, the bar names the
+    // high-slip one; a torque below the starting torque has only the one.
+    void bothTorquePointsAreListed()
+    {
+        Type(1, QStringLiteral("500"));
+        QVERIFY2(Message().startsWith(QStringLiteral("Druhý bod s tímto momentem (za maximem, nestabilní): s = 0,")),
+                 qPrintable(Message()));
+        QCOMPARE(MainForm->CurrentOperatingPoint()->quantity, OperatingQuantity::Torque);
+        Type(1, QStringLiteral("200"));
+        QCOMPARE(Message(), QString());
+        Type(4, QStringLiteral("0,1"));
+    }
+
     void typingAValue()
     {
         QFETCH(int, quantity);
