@@ -431,7 +431,8 @@ RowKind ReadingsRow(std::string_view line, long long lineNumber, const RowWriter
     std::vector<std::string> warnings;
     std::optional<MeasuredRejection> rejection;
     try {
-        MeasuredOutcome outcome = AcceptMeasured(s.readings, s.k);
+        // Only the last row, as in the first form: the row prints nothing else of the table.
+        MeasuredOutcome outcome = AcceptMeasured(s.readings, s.k, ConstructionRows::LastOnly);
         derived = outcome.conversion.derived;
         warnings = std::move(outcome.conversion.warnings);
         rejection = std::move(outcome.rejection);

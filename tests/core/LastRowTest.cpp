@@ -1,5 +1,7 @@
 // The construction a batch uses, with the last row of the characteristic alone, against the full one:
-// the same outcome for every motor and, when accepted, the same bits in every field but rows 1..19.
+// the same outcome for every motor (typed or measured) and, when accepted, the same bits in every
+// field but rows 1..19 and in every value a batch row prints.
+#include <cmath>
 #include <fstream>
 #include <random>
 #include <string>
@@ -8,6 +10,7 @@
 
 #include "Characteristic.h"
 #include "GoldenRecords.h"
+#include "Measured.h"
 #include "RandomMotors.h"
 #include "RecordBits.h"
 
@@ -123,6 +126,54 @@ TEST(LastRowConstruction, SeededMotorsGiveTheSameOutcomeAndBits)
                            i % SpeedCount};
         ExpectSameAsFull(z, "steep motor " + std::to_string(i));
     }
+}
+
+// Measured readings of every kind, most of them accepted, some refused by the conversion or by
+// acceptance: the batch's last row alone must give the full construction's outcome and bits.
+TEST(LastRowConstruction, SeededReadingsGiveTheSameOutcomeAndBits)
+{
+    struct CommaSeparator {
+        char32_t saved = DecimalSeparator;
+        CommaSeparator() { DecimalSeparator = U','; }
+        ~CommaSeparator() { DecimalSeparator = saved; }
+    } comma;
+    std::mt19937_64 random(20261212);
+    auto uniform = [&random](long long low, long long high) {
+        return std::uniform_int_distribution<long long>(low, high)(random);
+    };
+    const char* const kinds[] = {choice::PerPhase, choice::Terminals, choice::Share};
+    int accepted = 0;
+    for (int i = 0; i < 5000; ++i) {
+        const long long un = uniform(100, 1000), i0 = uniform(1000, 40000); // mA
+        MeasuredReadings r;
+        r.un = std::to_string(un);
+        r.connection = uniform(0, 1) ? choice::Star : choice::Delta;
+        r.f = uniform(0, 1) ? choice::Hz50 : choice::Hz60;
+        r.poles = std::to_string(2 * uniform(1, 10));
+        r.phases = uniform(0, 1) ? "3" : "1";
+        r.u0 = random_motors::Text(un * uniform(93, 107), 2);
+        r.i0 = random_motors::Text(i0, 3);
+        r.p0 = std::to_string(un * i0 / 1000 * uniform(5, 40) / 100 + 1);
+        r.uk = random_motors::Text(un * uniform(15, 35), 2);
+        r.ik = random_motors::Text(i0 * uniform(200, 600) / 1000, 2);
+        r.pk = std::to_string(un * i0 / 1000 * uniform(100, 300) / 100 + 1);
+        r.r1kind = kinds[uniform(0, 2)];
+        r.r1 = r.r1kind == choice::Share ? random_motors::Text(uniform(30, 70), 2)
+                                         : random_motors::Text(uniform(50, 20000), 4);
+        const std::string name = "readings " + std::to_string(i);
+        TKonstrukce full{}, last{};
+        const MeasuredOutcome a = AcceptMeasured(r, full, ConstructionRows::All);
+        const MeasuredOutcome b = AcceptMeasured(r, last, ConstructionRows::LastOnly);
+        ASSERT_EQ(a.rejection.has_value(), b.rejection.has_value()) << name;
+        if (a.rejection) {
+            EXPECT_EQ(a.rejection->message, b.rejection->message) << name;
+            continue;
+        }
+        ++accepted;
+        EXPECT_EQ(DifferingValue(WithoutSkippedRows(full), WithoutSkippedRows(last)), -1) << name;
+        ExpectSameCharacteristic(full, last, name);
+    }
+    EXPECT_GT(accepted, 500);
 }
 
 // Records acceptance would not pass, with Ak within a hair of Ao's abscissa: a skipped row's
