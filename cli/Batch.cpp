@@ -343,25 +343,12 @@ std::string ParseMotor(std::string_view line, Scratch& s)
 }
 
 // The results of one accepted motor, in the order of the last columns.
-std::array<OptionalValue, ResultColumns> Results(const TKonstrukce& k, const CharacteristicPoints& c)
+std::array<OptionalValue, ResultColumns> Results(const TKonstrukce& k)
 {
-    auto at = [](const std::optional<OperatingPoint>& o, OptionalValue OperatingPoint::*value) {
-        return o ? (*o).*value : OptionalValue();
-    };
-    return {k.Ao.x,
-            k.Ao.y,
-            k.Ak.x,
-            k.Ak.y,
-            k.StredKruznice.x,
-            k.Polomer,
-            k.AInf.x,
-            k.AInf.y,
-            at(c.maxTorque, &OperatingPoint::torque),
-            at(c.maxTorque, &OperatingPoint::slip),
-            c.startingTorque,
-            at(c.maxOutput, &OperatingPoint::output),
-            at(c.maxPowerFactor, &OperatingPoint::powerFactor),
-            at(c.maxEfficiency, &OperatingPoint::efficiency)};
+    const PrintedCharacteristic c = ReadPrintedCharacteristic(k);
+    return {k.Ao.x,           k.Ao.y,      k.Ak.x,           k.Ak.y,         k.StredKruznice.x,
+            k.Polomer,        k.AInf.x,    k.AInf.y,         c.maxTorque,    c.maxTorqueSlip,
+            c.startingTorque, c.maxOutput, c.maxPowerFactor, c.maxEfficiency};
 }
 
 RowKind MotorRow(std::string_view line, long long lineNumber, const RowWriter& writer, Scratch& s, std::string& out,
@@ -390,9 +377,7 @@ RowKind MotorRow(std::string_view line, long long lineNumber, const RowWriter& w
         writer.Text(out, ++column, field);
     writer.Text(out, ++column, status);
     if (rejection.empty()) {
-        const std::array<OptionalValue, ResultColumns> results = Results(
-            s.k, ReadCharacteristicPoints(s.k, OperatingRows::LastOnly));
-        for (const OptionalValue& v : results)
+        for (const OptionalValue& v : Results(s.k))
             writer.Number(out, ++column, v, s.cell);
     } else {
         for (std::size_t i = 0; i < ResultColumns; ++i)
@@ -449,7 +434,7 @@ RowKind ReadingsRow(std::string_view line, long long lineNumber, const RowWriter
     for (const OptionalValue& v : DerivedValues(derived))
         writer.Number(out, ++column, v, s.cell);
     if (!rejection) {
-        for (const OptionalValue& v : Results(s.k, ReadCharacteristicPoints(s.k, OperatingRows::LastOnly)))
+        for (const OptionalValue& v : Results(s.k))
             writer.Number(out, ++column, v, s.cell);
     } else {
         for (std::size_t i = 0; i < ResultColumns; ++i)

@@ -59,6 +59,21 @@ void ExpectSameCharacteristic(const TKonstrukce& full, const TKonstrukce& last, 
     EXPECT_EQ(bits(a.maxPowerFactor), bits(b.maxPowerFactor)) << name;
     EXPECT_EQ(bits(a.maxEfficiency), bits(b.maxEfficiency)) << name;
     EXPECT_EQ(golden::Hex(a.startingTorque.value_or(0)), golden::Hex(b.startingTorque.value_or(0))) << name;
+
+    // What the batch prints, read alone off the last row's record, against the whole reading of the
+    // full record; an empty value must stay empty.
+    const CharacteristicPoints whole = ReadCharacteristicPoints(full);
+    const PrintedCharacteristic printed = ReadPrintedCharacteristic(last);
+    auto value = [](const OptionalValue& v) { return v ? golden::Hex(*v) : std::string("none"); };
+    auto at = [&value](const std::optional<OperatingPoint>& o, OptionalValue OperatingPoint::*v) {
+        return o ? value((*o).*v) : std::string("none");
+    };
+    EXPECT_EQ(value(printed.maxTorque), at(whole.maxTorque, &OperatingPoint::torque)) << name;
+    EXPECT_EQ(value(printed.maxTorqueSlip), at(whole.maxTorque, &OperatingPoint::slip)) << name;
+    EXPECT_EQ(value(printed.startingTorque), value(whole.startingTorque)) << name;
+    EXPECT_EQ(value(printed.maxOutput), at(whole.maxOutput, &OperatingPoint::output)) << name;
+    EXPECT_EQ(value(printed.maxPowerFactor), at(whole.maxPowerFactor, &OperatingPoint::powerFactor)) << name;
+    EXPECT_EQ(value(printed.maxEfficiency), at(whole.maxEfficiency, &OperatingPoint::efficiency)) << name;
 }
 
 void ExpectSameAsFull(const TypedInput& z, const std::string& name)
