@@ -493,6 +493,24 @@ struct Block {
 
     bool done = false;
     std::exception_ptr error; // what computing it threw
+
+    // Ready for the next lines, keeping the buffers' room: blocks go round, so that the steady state
+    // allocates nothing and touches no new pages.
+    void Reset()
+    {
+        firstLine = 0;
+        text.clear();
+        starts.clear();
+        rows.clear();
+        accepted = notAccepted = 0;
+        malformedLine = 0;
+        reason.clear();
+        stop = Stop::None;
+        stopLine = 0;
+        readErrno = 0;
+        done = false;
+        error = nullptr;
+    }
 };
 
 void Compute(const BatchForm& form, const RowWriter& writer, Block& b, Scratch& s)
@@ -680,12 +698,20 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
     const std::size_t inFlightLimit = jobs > 1 ? BlocksPerJob * static_cast<std::size_t>(jobs) : 1;
     Scratch scratch(line);
     std::deque<std::shared_ptr<Block>> inFlight;
+    std::vector<std::shared_ptr<Block>> spare; // written blocks, for the next lines
     long long lineNumber = 1;
     long long motors = 0, notAccepted = 0;
     bool reading = true;
     for (;;) {
         while (reading && inFlight.size() < inFlightLimit) {
-            auto b = std::make_shared<Block>();
+            std::shared_ptr<Block> b;
+            if (spare.empty()) {
+                b = std::make_shared<Block>();
+            } else {
+                b = std::move(spare.back());
+                spare.pop_back();
+                b->Reset();
+            }
             if (!ReadBlock(reader, lineNumber, *b)) {
                 reading = false;
                 break;
@@ -717,6 +743,7 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
             return tooLong(b->stopLine);
         if (b->stop == Stop::ReadError)
             return cannotRead(b->readErrno);
+        spare.push_back(b);
     }
     if (std::fflush(out) != 0 || std::ferror(out))
         return cannotWrite();
