@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "Characteristic.h"
+#include "CheckedMath.h"
 #include "GoldenRecords.h"
 #include "Measured.h"
 #include "RandomMotors.h"
@@ -189,6 +190,31 @@ TEST(LastRowConstruction, SeededReadingsGiveTheSameOutcomeAndBits)
         ExpectSameCharacteristic(full, last, name);
     }
     EXPECT_GT(accepted, 500);
+}
+
+// The no-load and short-circuit points take sin φ and cos φ from a cache keyed by the power factor:
+// after any sequence of power factors, colliding ones included, each point must be the formula's own
+// bits, and a value outside the cached range must still be computed.
+TEST(LastRowConstruction, RememberedAnglesGiveTheFormulasBits)
+{
+    std::mt19937_64 random(35);
+    std::uniform_int_distribution<int> thousandths(-200, 1200);
+    for (int i = 0; i < 20000; ++i) {
+        const long double pf = thousandths(random) / 1000.0L;
+        const long double current = 1 + thousandths(random) / 7.0L;
+        const long double phi = atan2l(sqrtl(1.0L - pf * pf), pf);
+        const long double x = current * sinl(phi), y = current * cosl(phi);
+        Point p{};
+        const fpcheck::FaultScope faultScope; // the flags of one case are not the next one's
+        try {
+            CurrentPoint(p, current, pf);
+        } catch (const EMathError&) {
+            EXPECT_TRUE(std::isnan(x)) << "power factor " << static_cast<double>(pf);
+            continue;
+        }
+        EXPECT_EQ(golden::Hex(p.x) + golden::Hex(p.y), golden::Hex(x) + golden::Hex(y))
+            << "power factor " << static_cast<double>(pf);
+    }
 }
 
 // Records acceptance would not pass, with Ak within a hair of Ao's abscissa: a skipped row's
