@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 
 #include "CheckedMath.h"
 
@@ -62,13 +63,17 @@ public:
     // Where `powerFactor` is remembered, or would be: one place for each, shared with others.
     Entry& Slot(long double powerFactor)
     {
-        std::uint64_t mantissa = 0;
-        std::memcpy(&mantissa, &powerFactor, sizeof mantissa); // the 64 significand bits
-        return entries_[(mantissa * 0x9E3779B97F4A7C15ULL) >> (64 - SizeBits)];
+        // The 64 significand bits and the sign and exponent: 0.01, 0.08 and 0.64 share their significand.
+        std::uint64_t significand = 0;
+        std::uint16_t exponent = 0;
+        std::memcpy(&significand, &powerFactor, sizeof significand);
+        std::memcpy(&exponent, reinterpret_cast<const char*>(&powerFactor) + sizeof significand, sizeof exponent);
+        const std::uint64_t key = significand ^ (std::uint64_t{exponent} * 0xD6E8FEB86659FD93ULL);
+        return entries_[(key * 0x9E3779B97F4A7C15ULL) >> (64 - SizeBits)];
     }
 
 private:
-    static constexpr int SizeBits = 10;
+    static constexpr int SizeBits = 12; // room for a thousand power factors with few collisions
     std::array<Entry, std::size_t{1} << SizeBits> entries_{};
 };
 
@@ -82,8 +87,10 @@ void CurrentPoint(Point& point, long double current, long double powerFactor)
         point.y = X(current) * Cos(phi);
         return;
     }
-    static thread_local AngleCache cache;
-    AngleCache::Entry& e = cache.Slot(powerFactor);
+    static thread_local std::unique_ptr<AngleCache> cache; // made by the threads that compute
+    if (!cache)
+        cache = std::make_unique<AngleCache>();
+    AngleCache::Entry& e = cache->Slot(powerFactor);
     if (e.powerFactor != powerFactor) {
         const long double phi = Arccos(powerFactor);
         e.sin = Sin(phi);
