@@ -7,8 +7,8 @@ batch does: the line number, the inputs as typed, the status text ("OK" or accep
 and the 14 results, with no loop over motors or cells in Python.
 
 --format text and csv write the batch's cells: the results as grouped texts with four decimals
-("1,234.5678"; quoted in CSV where they hold the separator), empty for a motor not accepted, so a
-row has the batch's own bytes. --format json writes the batch's keys, the inputs as strings and
+("1,234.5678"; quoted in CSV where they hold the separator), empty for a motor not accepted: a
+row has as many bytes as the batch's (a last digit may differ, double against long double). --format json writes the batch's keys, the inputs as strings and
 the results as numbers with 17 significant digits (the double's own precision; the batch writes
 the long double's 21), null for none: the JSON peer with 17 digits.
 
@@ -187,56 +187,48 @@ def integer_cells(n):
     return digit_matrix(n, width), right_aligned(width, digit_count(n))
 
 
-WHOLE_DIGITS = 12  # a result below 10^12
-
-
-def grouped_templates():
-    """For each kind of grouped text (its whole part's digit count, its sign, quoted or not), the
-    source index of every byte and the mask of the bytes it has. The source of a value is its
-    WHOLE_DIGITS digits, '.', its four decimals, then ',', '-' and '"'."""
-    point, comma, minus, quote = WHOLE_DIGITS, WHOLE_DIGITS + 5, WHOLE_DIGITS + 6, WHOLE_DIGITS + 7
-    width = WHOLE_DIGITS + (WHOLE_DIGITS - 1) // 3 + 8
-    kinds = WHOLE_DIGITS * 4
-    index = np.zeros((kinds, width), np.intp)
-    mask = np.zeros((kinds, width), bool)
-    for count in range(1, WHOLE_DIGITS + 1):
-        for negative in (0, 1):
-            for quoted in (0, 1):
-                text = ([quote] if quoted else []) + ([minus] if negative else [])
-                for d in range(count):  # digits from the left, a comma before every third from the right
-                    left = count - d
-                    if d > 0 and left % 3 == 0:
-                        text.append(comma)
-                    text.append(WHOLE_DIGITS - left)
-                text += [point] + [WHOLE_DIGITS + 1 + f for f in range(4)] + ([quote] if quoted else [])
-                kind = ((count - 1) * 2 + negative) * 2 + quoted
-                index[kind, :len(text)] = text
-                mask[kind, :len(text)] = True
-    return index, mask
-
-
-GROUPED_INDEX, GROUPED_MASK = grouped_templates()
-GROUPED_TAIL = np.frombuffer(b',-"', np.uint8)
+WHOLE_DIGITS = 9  # the whole part of a result, below 10^9 in every motor of the benchmark
+GROUPED_WIDTH = 1 + 1 + WHOLE_DIGITS + (WHOLE_DIGITS - 1) // 3 + 5 + 1  # quotes, sign, digits, commas, decimals
 
 
 def grouped_cells(v, quote_separator):
     """Grouped texts with four decimals ("-1,234.5678"), empty for NaN; with `quote_separator`, a
-    text holding a ',' is quoted as CSV quotes it."""
+    text holding a ',' is quoted as CSV quotes it. Right-aligned, so every column but the sign's and
+    the opening quote's holds the same digit or mark in every row: a copy of one column each."""
     finite = np.isfinite(v)
     scaled = np.round(np.abs(np.where(finite, v, 0)) * 10000).astype(np.int64)
-    whole, fraction = np.divmod(scaled, 10000)
-    count = np.minimum(digit_count(whole), WHOLE_DIGITS)
+    scaled = np.minimum(scaled, 10 ** (WHOLE_DIGITS + 4) - 1)
+    digits = digit_matrix(scaled, WHOLE_DIGITS + 4)
+    count = np.minimum(digit_count(scaled // 10000), WHOLE_DIGITS)
+    rows = len(v)
+    cells = np.empty((rows, GROUPED_WIDTH), np.uint8)
+    cells[:, -1] = ord('"')
+    column = GROUPED_WIDTH - 2
+    for place in range(4):  # the decimals, from the right
+        cells[:, column] = digits[:, -1 - place]
+        column -= 1
+    cells[:, column] = ord(".")
+    column -= 1
+    for place in range(WHOLE_DIGITS):
+        if place > 0 and place % 3 == 0:
+            cells[:, column] = ord(",")
+            column -= 1
+        cells[:, column] = digits[:, WHOLE_DIGITS - 1 - place]
+        column -= 1
+    length = 5 + count + (count - 1) // 3  # without sign and quotes
     negative = finite & (v < 0) & (scaled != 0)
     quoted = quote_separator & (count > 3)
-    kind = ((count - 1) * 2 + negative) * 2 + quoted
-    rows = len(v)
-    source = np.empty((rows, WHOLE_DIGITS + 8), np.uint8)
-    source[:, :WHOLE_DIGITS] = digit_matrix(whole, WHOLE_DIGITS)
-    source[:, WHOLE_DIGITS] = ord(".")
-    source[:, WHOLE_DIGITS + 1:WHOLE_DIGITS + 5] = digit_matrix(fraction, 4)
-    source[:, WHOLE_DIGITS + 5:] = GROUPED_TAIL
-    cells = np.take_along_axis(source, GROUPED_INDEX[kind], axis=1)
-    mask = GROUPED_MASK[kind] & finite[:, None]
+    first = GROUPED_WIDTH - 1 - length  # the column of the first byte, before the sign and quote
+    if negative.any():
+        where = np.flatnonzero(negative)
+        cells[where, first[where] - 1] = ord("-")
+    first = first - negative
+    if quoted.any():
+        where = np.flatnonzero(quoted)
+        cells[where, first[where] - 1] = ord('"')
+    first = first - quoted
+    columns = np.arange(GROUPED_WIDTH)[None, :]
+    mask = (columns >= first[:, None]) & ((columns < GROUPED_WIDTH - 1) | quoted[:, None]) & finite[:, None]
     return cells, mask
 
 
@@ -348,6 +340,7 @@ def main():
     field_starts = np.concatenate([line_starts[:, None], tabs + 1], axis=1)
     field_ends = np.concatenate([tabs, line_ends[:, None]], axis=1)
     code, results = compute(m)
+    typed = data if output_format != "csv" else np.where(data == ord("\t"), ord(","), data).astype(np.uint8)
     out = sys.stdout.buffer
 
     if output_format == "json":
@@ -364,14 +357,14 @@ def main():
         if output_format == "json":
             pieces.append(constant("{\"line\": ", n))
         pieces.append(integer_cells(np.arange(start + 2, stop + 2, dtype=np.int64)))
-        for j in range(INPUTS):
-            if output_format == "json":
+        if output_format == "json":
+            for j in range(INPUTS):
                 pieces.append(constant(", \"%s\": \"" % COLUMNS[j + 1], n))
-            else:
-                pieces.append(constant(separator, n))
-            pieces.append(field_cells(data, field_starts[start:stop, j], field_ends[start:stop, j], 16))
-            if output_format == "json":
+                pieces.append(field_cells(data, field_starts[start:stop, j], field_ends[start:stop, j], 16))
                 pieces.append(constant("\"", n))
+        else:  # the line as typed, its TABs the separators
+            pieces.append(constant(separator, n))
+            pieces.append(field_cells(typed, line_starts[start:stop], line_ends[start:stop], 64))
         if output_format == "json":
             pieces.append(constant(", \"status\": \"", n))
             pieces.append(table_cells(STATUS, block_code))
