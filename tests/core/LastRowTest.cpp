@@ -202,7 +202,7 @@ TEST(LastRowConstruction, RememberedAnglesGiveTheFormulasBits)
     for (int i = 0; i < 20000; ++i) {
         const long double pf = thousandths(random) / 1000.0L;
         const long double current = 1 + thousandths(random) / 7.0L;
-        const long double phi = atan2l(sqrtl(1.0L - pf * pf), pf);
+        const long double phi = fpcheck::Atan2Extended(sqrtl(1.0L - pf * pf), pf);
         const long double x = current * sinl(phi), y = current * cosl(phi);
         Point p{};
         const fpcheck::FaultScope faultScope; // the flags of one case are not the next one's
