@@ -1,19 +1,41 @@
-"""The batch's computation written the way an engineer would write it in NumPy: the comparison for
-bench/batch.sh. Reads a batch file (header line, then i0 cos0 ik cosk uf r1 phases poles separated by
-TAB, '.' as the decimal point), checks every motor as acceptance does, constructs the circle, A-infinity
-and the slip line, the starting torque (row 20) and the closed-form maxima, all vectorised over the
-whole file in double precision, and writes one row per motor with '%.4f' numbers with np.savetxt, in
-blocks of 65,536 rows (the status as the number of the failed check, 0 for accepted).
+"""The batch's computation written the way an engineer would write it in NumPy, fully vectorised: the
+peer of `orbitek-calc --batch` for bench/batch.sh. It reads a batch file of the first form (header
+line, then i0 cos0 ik cosk uf r1 phases poles separated by TAB, '.' as the decimal point), checks
+every motor as acceptance does, constructs the circle, A-infinity and the slip line, the starting
+torque (row 20) and the closed-form maxima in double precision, and writes one row per motor as the
+batch does: the line number, the inputs as typed, the status text ("OK" or acceptance's message),
+and the 14 results, with no loop over motors or cells in Python.
 
-Usage: /usr/bin/python3 bench/batch_numpy.py FILE > OUTPUT
+--format text and csv write the batch's cells: the results as grouped texts with four decimals
+("1,234.5678"; quoted in CSV where they hold the separator), empty for a motor not accepted: a
+row has as many bytes as the batch's (a last digit may differ, double against long double). --format json writes the batch's keys, the inputs as strings and
+the results as numbers with 17 significant digits (the double's own precision; the batch writes
+the long double's 21), null for none: the JSON peer with 17 digits.
+
+The file is read in one piece and the rows written in blocks of 16,384 motors, each block built
+as a matrix of bytes and written with one call.
+
+Usage: /usr/bin/python3 bench/batch_numpy.py FILE [--format text|csv|json] > OUTPUT
 """
 import sys
 
 import numpy as np
 
-SPEED = {2: 3000.0, 4: 1500.0, 6: 1000.0, 8: 750.0, 10: 600.0, 12: 500.0, 14: 428.5, 16: 375.0,
-         18: 333.333, 20: 300.0}
-BLOCK = 65536
+HEADER = b"i0\tcos0\tik\tcosk\tuf\tr1\tphases\tpoles"
+COLUMNS = ["line", "i0", "cos0", "ik", "cosk", "uf", "r1", "phases", "poles", "status", "Ao.x", "Ao.y",
+           "Ak.x", "Ak.y", "S.x", "R", "AInf.x", "AInf.y", "MaxTorque", "MaxTorqueSlip", "StartingTorque",
+           "MaxOutput", "MaxPowerFactor", "MaxEfficiency"]
+INPUTS = 8
+# The synchronous speed by pole count, as the record stores it.
+SPEED = np.zeros(21)
+for poles, speed in {2: 3000.0, 4: 1500.0, 6: 1000.0, 8: 750.0, 10: 600.0, 12: 500.0, 14: 428.5, 16: 375.0,
+                     18: 333.333, 20: 300.0}.items():
+    SPEED[poles] = speed
+# Acceptance's messages by the number of the first failed check; 0 is accepted.
+STATUS = ["OK", "Chybné zadání proudu naprázdno.", "Chybné zadání účiníku naprázdno.",
+          "Chybné zadání proudu nakrátko.", "Chybné zadání účiníku nakrátko.", "Chybné zadání fázového napětí.",
+          "R1f ? R21f ? Rf ?", "Bod nakrátko Ak musí ležet zřetelně vpravo od bodu naprázdno Ao."]
+BLOCK = 16384
 
 
 def status_codes(i0, cos0, ik, cosk, uf, r1, ao_x, ak_x):
@@ -28,7 +50,7 @@ def status_codes(i0, cos0, ik, cosk, uf, r1, ao_x, ak_x):
         (r1 >= 0.05) & (r1 <= 100) & (rf - r1 > 0),
         ak_x - ao_x > 0.01 * ao_x,
     ]
-    code = np.zeros(i0.shape, dtype=np.int8)
+    code = np.zeros(i0.shape, dtype=np.int64)
     for number in range(len(checks), 0, -1):  # the first failure wins
         code[~checks[number - 1]] = number
     return code
@@ -71,12 +93,13 @@ def tangent_points(c_x, c_y, r, pole_x, pole_y):
 
 
 def compute(m):
-    i0, cos0, ik, cosk, uf, r1, phases, poles = (m[:, j] for j in range(8))
-    speed = np.vectorize(SPEED.get, otypes=[float])(poles)
-    ao_x, ao_y = i0 * np.sin(np.arccos(cos0)), i0 * cos0
-    ak_x, ak_y = ik * np.sin(np.arccos(cosk)), ik * cosk
-    code = status_codes(i0, cos0, ik, cosk, uf, r1, ao_x, ak_x)
+    """The status code and the 14 results of each motor, NaN where there is none."""
+    i0, cos0, ik, cosk, uf, r1, phases, poles = (m[:, j] for j in range(INPUTS))
+    speed = SPEED[np.clip(poles, 0, 20).astype(np.int64)]
     with np.errstate(all="ignore"):
+        ao_x, ao_y = i0 * np.sin(np.arccos(cos0)), i0 * cos0
+        ak_x, ak_y = ik * np.sin(np.arccos(cosk)), ik * cosk
+        code = status_codes(i0, cos0, ik, cosk, uf, r1, ao_x, ak_x)
         rf = uf / ik * cosk
         r21 = rf - r1
         dx, dy = np.abs(ao_x - ak_x), np.abs(ao_y - ak_y)
@@ -130,31 +153,237 @@ def compute(m):
 
     results = np.column_stack([ao_x, ao_y, ak_x, ak_y, s_x, radius, inf_x, inf_y, max_torque,
                                max_torque_slip, starting, max_output, max_pf, efficiency])
+    results[code != 0] = np.nan
     return code, results
 
 
+# ---- Cells as matrices of bytes: one row per motor, the cell right-aligned in a fixed width, and
+# a mask of the bytes that belong to it; the masks select each row's bytes in order. ----
+
+def digit_matrix(n, count):
+    """The last `count` decimal digits of each non-negative int64 in n, units last, as ASCII."""
+    out = np.empty((len(n), count), np.uint8)
+    rest = n.copy()
+    for place in range(count - 1, -1, -1):
+        rest, digit = np.divmod(rest, 10)
+        out[:, place] = digit
+    out += ord("0")
+    return out
+
+
+def digit_count(n):
+    """How many digits each non-negative int64 has, at least 1."""
+    return np.searchsorted(10 ** np.arange(1, 19, dtype=np.int64), n, side="right") + 1
+
+
+def right_aligned(width, length):
+    """The mask of the last `length` bytes in rows of `width`."""
+    return np.arange(width)[None, :] >= (width - length)[:, None]
+
+
+def integer_cells(n):
+    """Plain integers (the line numbers)."""
+    width = 12
+    return digit_matrix(n, width), right_aligned(width, digit_count(n))
+
+
+WHOLE_DIGITS = 9  # the whole part of a result, below 10^9 in every motor of the benchmark
+GROUPED_WIDTH = 1 + 1 + WHOLE_DIGITS + (WHOLE_DIGITS - 1) // 3 + 5 + 1  # quotes, sign, digits, commas, decimals
+
+
+def grouped_cells(v, quote_separator):
+    """Grouped texts with four decimals ("-1,234.5678"), empty for NaN; with `quote_separator`, a
+    text holding a ',' is quoted as CSV quotes it. Right-aligned, so every column but the sign's and
+    the opening quote's holds the same digit or mark in every row: a copy of one column each."""
+    finite = np.isfinite(v)
+    scaled = np.round(np.abs(np.where(finite, v, 0)) * 10000).astype(np.int64)
+    scaled = np.minimum(scaled, 10 ** (WHOLE_DIGITS + 4) - 1)
+    digits = digit_matrix(scaled, WHOLE_DIGITS + 4)
+    count = np.minimum(digit_count(scaled // 10000), WHOLE_DIGITS)
+    rows = len(v)
+    cells = np.empty((rows, GROUPED_WIDTH), np.uint8)
+    cells[:, -1] = ord('"')
+    column = GROUPED_WIDTH - 2
+    for place in range(4):  # the decimals, from the right
+        cells[:, column] = digits[:, -1 - place]
+        column -= 1
+    cells[:, column] = ord(".")
+    column -= 1
+    for place in range(WHOLE_DIGITS):
+        if place > 0 and place % 3 == 0:
+            cells[:, column] = ord(",")
+            column -= 1
+        cells[:, column] = digits[:, WHOLE_DIGITS - 1 - place]
+        column -= 1
+    length = 5 + count + (count - 1) // 3  # without sign and quotes
+    negative = finite & (v < 0) & (scaled != 0)
+    quoted = quote_separator & (count > 3)
+    first = GROUPED_WIDTH - 1 - length  # the column of the first byte, before the sign and quote
+    if negative.any():
+        where = np.flatnonzero(negative)
+        cells[where, first[where] - 1] = ord("-")
+    first = first - negative
+    if quoted.any():
+        where = np.flatnonzero(quoted)
+        cells[where, first[where] - 1] = ord('"')
+    first = first - quoted
+    columns = np.arange(GROUPED_WIDTH)[None, :]
+    mask = (columns >= first[:, None]) & ((columns < GROUPED_WIDTH - 1) | quoted[:, None]) & finite[:, None]
+    return cells, mask
+
+
+SIGNIFICANT = 17
+LOWEST, HIGHEST = -9, 15  # the exponents written in plain notation
+
+
+def significant_templates():
+    """For each exponent from LOWEST to HIGHEST and sign, and for null, the source index of every
+    byte: the source is 17 digits, then '.', '-', '0' and "null"."""
+    point, minus, zero, null = SIGNIFICANT, SIGNIFICANT + 1, SIGNIFICANT + 2, SIGNIFICANT + 3
+    exponents = HIGHEST - LOWEST + 1
+    width = SIGNIFICANT + 3 - LOWEST
+    index = np.zeros((exponents * 2 + 1, width), np.intp)
+    mask = np.zeros((exponents * 2 + 1, width), bool)
+    for e in range(LOWEST, HIGHEST + 1):
+        for negative in (0, 1):
+            text = [minus] if negative else []
+            digits = list(range(SIGNIFICANT))
+            if e >= 0:
+                text += digits[:e + 1] + [point] + digits[e + 1:]
+            else:
+                text += [zero, point] + [zero] * (-e - 1) + digits
+            kind = (e - LOWEST) * 2 + negative
+            index[kind, :len(text)] = text
+            mask[kind, :len(text)] = True
+    index[-1, :4] = range(null, null + 4)
+    mask[-1, :4] = True
+    return index, mask
+
+
+SIGNIFICANT_INDEX, SIGNIFICANT_MASK = significant_templates()
+SIGNIFICANT_TAIL = np.frombuffer(b".-0null", np.uint8)
+
+
+def significant_cells(v):
+    """Numbers with 17 significant digits in plain notation ("82.120770316452816",
+    "0.18287337746380045"), null for NaN."""
+    finite = np.isfinite(v)
+    magnitude = np.abs(np.where(finite & (v != 0), v, 1.0))
+    exponent = np.floor(np.log10(magnitude)).astype(np.int64)
+    mantissa = np.round(magnitude * 10.0 ** (SIGNIFICANT - 1 - exponent)).astype(np.int64)
+    carry = mantissa >= 10 ** SIGNIFICANT
+    exponent += carry
+    mantissa = np.where(carry, mantissa // 10, mantissa)
+    zero = v == 0
+    mantissa[zero] = 0
+    exponent[zero] = 0
+    kind = (np.clip(exponent, LOWEST, HIGHEST) - LOWEST) * 2 + (finite & (v < 0))
+    kind[~finite] = len(SIGNIFICANT_INDEX) - 1
+    rows = len(v)
+    source = np.empty((rows, SIGNIFICANT + len(SIGNIFICANT_TAIL)), np.uint8)
+    source[:, :SIGNIFICANT] = digit_matrix(mantissa, SIGNIFICANT)
+    source[:, SIGNIFICANT:] = SIGNIFICANT_TAIL
+    return np.take_along_axis(source, SIGNIFICANT_INDEX[kind], axis=1), SIGNIFICANT_MASK[kind]
+
+
+def constant(text, rows):
+    data = np.frombuffer(text.encode(), np.uint8)
+    return np.tile(data, (rows, 1)), np.ones((rows, len(data)), dtype=bool)
+
+
+def table_cells(texts, code):
+    """One of a few texts per row, chosen by `code`."""
+    encoded = [t.encode() for t in texts]
+    width = max(len(t) for t in encoded)
+    table = np.zeros((len(encoded), width), np.uint8)
+    for i, t in enumerate(encoded):
+        table[i, :len(t)] = np.frombuffer(t, np.uint8)
+    lengths = np.array([len(t) for t in encoded])
+    return table[code], np.arange(width)[None, :] < lengths[code][:, None]
+
+
+def field_cells(data, starts, ends, width):
+    """The bytes data[start:end] of every row, left-aligned."""
+    index = starts[:, None] + np.arange(width)[None, :]
+    mask = index < ends[:, None]
+    return data[np.minimum(index, len(data) - 1)], mask
+
+
+def write_rows(out, pieces):
+    cells = np.concatenate([c for c, _ in pieces], axis=1)
+    mask = np.concatenate([m for _, m in pieces], axis=1)
+    out.write(cells[mask].tobytes())
+
+
 def main():
-    path = sys.argv[1]
-    with open(path, "rb") as f:
-        header = f.readline().rstrip(b"\r\n")
-    if header != b"i0\tcos0\tik\tcosk\tuf\tr1\tphases\tpoles":
+    args = sys.argv[1:]
+    output_format = "text"
+    if "--format" in args:
+        i = args.index("--format")
+        output_format = args[i + 1]
+        del args[i:i + 2]
+    with open(args[0], "rb") as f:
+        raw = f.read()
+    first = raw.find(b"\n")
+    if raw[:first].rstrip(b"\r") != HEADER:
         sys.exit("the first line must be the batch header")
-    m = np.loadtxt(path, delimiter="\t", skiprows=1, ndmin=2)
+    body = raw[first + 1:]
+    data = np.frombuffer(body, dtype=np.uint8)
+    # Every number at once: TABs and line ends are white space to the parser.
+    m = np.fromstring(body, dtype=np.float64, sep=" ").reshape(-1, INPUTS)
+    rows = len(m)
+    line_ends = np.flatnonzero(data == ord("\n"))
+    if len(line_ends) < rows:
+        line_ends = np.append(line_ends, len(data))
+    line_starts = np.concatenate([[0], line_ends[:-1] + 1])
+    tabs = np.flatnonzero(data == ord("\t")).reshape(rows, INPUTS - 1)
+    field_starts = np.concatenate([line_starts[:, None], tabs + 1], axis=1)
+    field_ends = np.concatenate([tabs, line_ends[:, None]], axis=1)
     code, results = compute(m)
+    typed = data if output_format != "csv" else np.where(data == ord("\t"), ord(","), data).astype(np.uint8)
     out = sys.stdout.buffer
-    out.write(b"line\ti0\tcos0\tik\tcosk\tuf\tr1\tphases\tpoles\tstatus\tAo.x\tAo.y\tAk.x\tAk.y\tS.x\tR\t"
-              b"AInf.x\tAInf.y\tMaxTorque\tMaxTorqueSlip\tStartingTorque\tMaxOutput\tMaxPowerFactor\t"
-              b"MaxEfficiency\n")
-    # The line number, the inputs, the status (0 for accepted, else the number of the failed check)
-    # and the results, NaN for a motor not accepted.
-    results[code != 0] = np.nan
-    table = np.column_stack([np.arange(2, len(m) + 2), m, code, results])
-    fmt = ["%d", "%.3f", "%.2f", "%d", "%.2f", "%d", "%.4f", "%d", "%d", "%d"] + ["%.4f"] * results.shape[1]
-    for start in range(0, len(m), BLOCK):
-        np.savetxt(out, table[start:start + BLOCK], fmt=fmt, delimiter="\t")
+
+    if output_format == "json":
+        out.write(("{\"columns\": [" + ", ".join("\"%s\"" % c for c in COLUMNS) + "]}\n").encode())
+    else:
+        separator = "," if output_format == "csv" else "\t"
+        out.write((separator.join(COLUMNS) + ("\r\n" if output_format == "csv" else "\n")).encode())
+    end = {"csv": "\r\n", "text": "\n", "json": "}\n"}[output_format]
+    for start in range(0, rows, BLOCK):
+        stop = min(start + BLOCK, rows)
+        n = stop - start
+        block_code = code[start:stop]
+        pieces = []
+        if output_format == "json":
+            pieces.append(constant("{\"line\": ", n))
+        pieces.append(integer_cells(np.arange(start + 2, stop + 2, dtype=np.int64)))
+        if output_format == "json":
+            for j in range(INPUTS):
+                pieces.append(constant(", \"%s\": \"" % COLUMNS[j + 1], n))
+                pieces.append(field_cells(data, field_starts[start:stop, j], field_ends[start:stop, j], 16))
+                pieces.append(constant("\"", n))
+        else:  # the line as typed, its TABs the separators
+            pieces.append(constant(separator, n))
+            pieces.append(field_cells(typed, line_starts[start:stop], line_ends[start:stop], 64))
+        if output_format == "json":
+            pieces.append(constant(", \"status\": \"", n))
+            pieces.append(table_cells(STATUS, block_code))
+            pieces.append(constant("\"", n))
+        else:
+            pieces.append(constant(separator, n))
+            pieces.append(table_cells(STATUS, block_code))
+        for j in range(results.shape[1]):
+            if output_format == "json":
+                pieces.append(constant(", \"%s\": " % COLUMNS[10 + j], n))
+                pieces.append(significant_cells(results[start:stop, j]))
+            else:
+                pieces.append(constant(separator, n))
+                pieces.append(grouped_cells(results[start:stop, j], output_format == "csv"))
+        pieces.append(constant(end, n))
+        write_rows(out, pieces)
     rejected = int(np.count_nonzero(code))
     if rejected:
-        sys.stderr.write("rejected %d of %d motors\n" % (rejected, len(m)))
+        sys.stderr.write("rejected %d of %d motors\n" % (rejected, rows))
 
 
 if __name__ == "__main__":

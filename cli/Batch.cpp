@@ -351,25 +351,12 @@ std::string ParseMotor(std::string_view line, Scratch& s)
 }
 
 // The results of one accepted motor, in the order of the last columns.
-std::array<OptionalValue, ResultColumns> Results(const TKonstrukce& k, const CharacteristicPoints& c)
+std::array<OptionalValue, ResultColumns> Results(const TKonstrukce& k)
 {
-    auto at = [](const std::optional<OperatingPoint>& o, OptionalValue OperatingPoint::*value) {
-        return o ? (*o).*value : OptionalValue();
-    };
-    return {k.Ao.x,
-            k.Ao.y,
-            k.Ak.x,
-            k.Ak.y,
-            k.StredKruznice.x,
-            k.Polomer,
-            k.AInf.x,
-            k.AInf.y,
-            at(c.maxTorque, &OperatingPoint::torque),
-            at(c.maxTorque, &OperatingPoint::slip),
-            c.startingTorque,
-            at(c.maxOutput, &OperatingPoint::output),
-            at(c.maxPowerFactor, &OperatingPoint::powerFactor),
-            at(c.maxEfficiency, &OperatingPoint::efficiency)};
+    const PrintedCharacteristic c = ReadPrintedCharacteristic(k);
+    return {k.Ao.x,           k.Ao.y,      k.Ak.x,           k.Ak.y,         k.StredKruznice.x,
+            k.Polomer,        k.AInf.x,    k.AInf.y,         c.maxTorque,    c.maxTorqueSlip,
+            c.startingTorque, c.maxOutput, c.maxPowerFactor, c.maxEfficiency};
 }
 
 RowKind MotorRow(const BatchForm&, std::string_view line, long long lineNumber, const RowWriter& writer, Scratch& s,
@@ -398,9 +385,7 @@ RowKind MotorRow(const BatchForm&, std::string_view line, long long lineNumber, 
         writer.Text(out, ++column, field);
     writer.Text(out, ++column, status);
     if (rejection.empty()) {
-        const std::array<OptionalValue, ResultColumns> results = Results(
-            s.k, ReadCharacteristicPoints(s.k, OperatingRows::LastOnly));
-        for (const OptionalValue& v : results)
+        for (const OptionalValue& v : Results(s.k))
             writer.Number(out, ++column, v, s.cell);
     } else {
         for (std::size_t i = 0; i < ResultColumns; ++i)
@@ -441,7 +426,8 @@ RowKind ReadingsRow(const BatchForm& form, std::string_view line, long long line
     std::vector<std::string> warnings;
     std::optional<MeasuredRejection> rejection;
     try {
-        MeasuredOutcome outcome = AcceptMeasured(s.readings, s.k);
+        // Only the last row, as in the first form: the row prints nothing else of the table.
+        MeasuredOutcome outcome = AcceptMeasured(s.readings, s.k, ConstructionRows::LastOnly);
         derived = outcome.conversion.derived;
         warnings = std::move(outcome.conversion.warnings);
         rejection = std::move(outcome.rejection);
@@ -458,7 +444,7 @@ RowKind ReadingsRow(const BatchForm& form, std::string_view line, long long line
     for (const OptionalValue& v : DerivedValues(derived))
         writer.Number(out, ++column, v, s.cell);
     if (!rejection) {
-        for (const OptionalValue& v : Results(s.k, ReadCharacteristicPoints(s.k, OperatingRows::LastOnly)))
+        for (const OptionalValue& v : Results(s.k))
             writer.Number(out, ++column, v, s.cell);
     } else {
         for (std::size_t i = 0; i < ResultColumns; ++i)
@@ -546,6 +532,24 @@ struct Block {
 
     bool done = false;
     std::exception_ptr error; // what computing it threw
+
+    // Ready for the next lines, keeping the buffers' room: blocks go round, so that the steady state
+    // allocates nothing and touches no new pages.
+    void Reset()
+    {
+        firstLine = 0;
+        text.clear();
+        starts.clear();
+        rows.clear();
+        accepted = notAccepted = 0;
+        malformedLine = 0;
+        reason.clear();
+        stop = Stop::None;
+        stopLine = 0;
+        readErrno = 0;
+        done = false;
+        error = nullptr;
+    }
 };
 
 void Compute(const BatchForm& form, const RowWriter& writer, Block& b, Scratch& s)
@@ -738,12 +742,20 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
     const std::size_t inFlightLimit = jobs > 1 ? BlocksPerJob * static_cast<std::size_t>(jobs) : 1;
     Scratch scratch(line);
     std::deque<std::shared_ptr<Block>> inFlight;
+    std::vector<std::shared_ptr<Block>> spare; // written blocks, for the next lines
     long long lineNumber = 1;
     long long motors = 0, notAccepted = 0;
     bool reading = true;
     for (;;) {
         while (reading && inFlight.size() < inFlightLimit) {
-            auto b = std::make_shared<Block>();
+            std::shared_ptr<Block> b;
+            if (spare.empty()) {
+                b = std::make_shared<Block>();
+            } else {
+                b = std::move(spare.back());
+                spare.pop_back();
+                b->Reset();
+            }
             if (!ReadBlock(reader, lineNumber, *b)) {
                 reading = false;
                 break;
@@ -775,6 +787,7 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
             return tooLong(b->stopLine);
         if (b->stop == Stop::ReadError)
             return cannotRead(b->readErrno);
+        spare.push_back(b);
     }
     if (std::fflush(out) != 0 || std::ferror(out))
         return cannotWrite(errno);

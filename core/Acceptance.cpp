@@ -73,11 +73,12 @@ std::optional<Rejection> Check(TKonstrukce& k, const RangeLimits& r = InputLimit
 }
 
 // The checks on the inputs `k` now holds, then the construction; `target` takes the record only whole.
-std::optional<Rejection> CheckAndCommit(TKonstrukce& k, TKonstrukce& target, const RangeLimits& ranges = InputLimits)
+std::optional<Rejection> CheckAndCommit(TKonstrukce& k, TKonstrukce& target, const RangeLimits& ranges,
+                                        ConstructionRows rows)
 {
     if (std::optional<Rejection> rejection = Check(k, ranges))
         return rejection;
-    CompleteConstruction(k);
+    CompleteConstruction(k, rows);
     target = k;
     return std::nullopt;
 }
@@ -130,12 +131,13 @@ std::optional<Rejection> AcceptInput(const TypedInput& z, TKonstrukce& target)
     return std::nullopt;
 }
 
-std::optional<Rejection> AcceptValues(const MotorValues& v, TKonstrukce& target)
+std::optional<Rejection> AcceptValues(const MotorValues& v, TKonstrukce& target, ConstructionRows rows)
 {
-    return AcceptValues(v, target, InputLimits);
+    return AcceptValues(v, target, InputLimits, rows);
 }
 
-std::optional<Rejection> AcceptValues(const MotorValues& v, TKonstrukce& target, const RangeLimits& ranges)
+std::optional<Rejection> AcceptValues(const MotorValues& v, TKonstrukce& target, const RangeLimits& ranges,
+                                      ConstructionRows rows)
 {
     if ((v.Spotrebic != 1 && v.Spotrebic != 3) || !(v.SynchrOtacky > 0) || !std::isfinite(v.SynchrOtacky))
         throw std::invalid_argument("AcceptValues: phases must be 1 or 3 and the speed above zero");
@@ -149,5 +151,5 @@ std::optional<Rejection> AcceptValues(const MotorValues& v, TKonstrukce& target,
     k.R1f = v.R1f;
     k.Spotrebic = v.Spotrebic;
     k.SynchrOtacky = v.SynchrOtacky;
-    return CheckAndCommit(k, target, ranges);
+    return CheckAndCommit(k, target, ranges, rows);
 }

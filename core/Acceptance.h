@@ -78,7 +78,10 @@ struct MotorValues {
 };
 
 // AcceptInput without the conversion: the same checks, messages and commit. Raises EMathError, and
-// std::invalid_argument for a phase count or speed no caller may pass.
-std::optional<Rejection> AcceptValues(const MotorValues& v, TKonstrukce& target = Konstrukce);
+// std::invalid_argument for a phase count or speed no caller may pass. `rows` as in CompleteConstruction:
+// with LastOnly, rows 1..19 of `target` keep what they held (for a batch, which prints only the last).
+std::optional<Rejection> AcceptValues(const MotorValues& v, TKonstrukce& target = Konstrukce,
+                                      ConstructionRows rows = ConstructionRows::All);
 // The same with other ranges of the currents and the voltage (the measured form's wide ones).
-std::optional<Rejection> AcceptValues(const MotorValues& v, TKonstrukce& target, const RangeLimits& ranges);
+std::optional<Rejection> AcceptValues(const MotorValues& v, TKonstrukce& target, const RangeLimits& ranges,
+                                      ConstructionRows rows = ConstructionRows::All);

@@ -164,14 +164,24 @@ void PointAt(const Diagram& d, const Point& x, std::optional<OperatingPoint>& ta
 
 // Farthest above a line: the circle point whose tangent is parallel to it, at the end of the radius
 // along the line's upward normal (the classical maximum-torque and maximum-output construction).
-void FarthestAbove(const Diagram& d, const Point& direction, std::optional<OperatingPoint>& target)
+// Nothing for a vertical line or a point that is not finite.
+std::optional<Point> FarthestPoint(const Diagram& d, const Point& direction)
 {
     const long double length = Length(direction);
     if (direction.x == 0 || !(length > 0))
-        return;
+        return std::nullopt;
     const long double sign = direction.x > 0 ? 1.0L : -1.0L;
     const Point normal{-sign * direction.y / length, sign * direction.x / length};
-    PointAt(d, d.centre + d.radius * normal, target);
+    const Point x = d.centre + d.radius * normal;
+    if (!Finite(x))
+        return std::nullopt;
+    return x;
+}
+
+void FarthestAbove(const Diagram& d, const Point& direction, std::optional<OperatingPoint>& target)
+{
+    if (const std::optional<Point> x = FarthestPoint(d, direction))
+        Fill(d, *x, SlipAt(d, *x), target.emplace());
 }
 
 struct Tangents {
@@ -199,6 +209,63 @@ std::optional<Tangents> TangentPoints(const Diagram& d, const Point& pole)
 bool OnMotoringArc(const OptionalValue& slip)
 {
     return slip && *slip >= 0 && *slip <= 1;
+}
+
+// The best efficiency: the tangent point from T′ (the efficiency pole) above the power line, when
+// there is one.
+std::optional<Point> BestEfficiencyPoint(const Diagram& d, const std::optional<Point>& efficiencyPole)
+{
+    if (!efficiencyPole)
+        return std::nullopt;
+    const std::optional<Tangents> t = TangentPoints(d, *efficiencyPole);
+    if (!t)
+        return std::nullopt;
+    const OptionalValue first = AboveLine(d, t->first, d.powerSlope, 1.0L);
+    const OptionalValue second = AboveLine(d, t->second, d.powerSlope, 1.0L);
+    const bool secondAbove = second && (!first || *second > *first);
+    if (const OptionalValue& above = secondAbove ? second : first; above && *above > 0)
+        return secondAbove ? t->second : t->first;
+    return std::nullopt;
+}
+
+// Where the power line meets the x axis, when it does at a finite point.
+std::optional<Point> EfficiencyPole(const Diagram& d)
+{
+    if (d.powerDirection.y == 0)
+        return std::nullopt;
+    const Point pole{d.ao.x - d.ao.y * d.powerDirection.x / d.powerDirection.y, 0.0L};
+    if (!Finite(pole))
+        return std::nullopt;
+    return pole;
+}
+
+// The tangent point from the origin with the better power factor, when it lies on the motoring arc
+// and off the origin; `slip` is its slip.
+std::optional<Point> PowerFactorTangent(const Diagram& d, OptionalValue& slip)
+{
+    // cos φ = y / |x| compared without dividing: y1 · |x2| against y2 · |x1|.
+    const std::optional<Tangents> t = TangentPoints(d, {0.0L, 0.0L});
+    if (!t)
+        return std::nullopt;
+    const Point& p = t->first.y * Length(t->second) >= t->second.y * Length(t->first) ? t->first : t->second;
+    slip = SlipAt(d, p);
+    if (!OnMotoringArc(slip) || !(Length(p) > 0))
+        return std::nullopt;
+    return p;
+}
+
+// The single values FillPowers gives at x, each alone.
+OptionalValue PowerFactorAt(const Point& x)
+{
+    const long double current = std::sqrt(x.x * x.x + x.y * x.y);
+    return Value(current) && current != 0 ? Value(x.y / current) : std::nullopt;
+}
+
+OptionalValue EfficiencyAt(const Diagram& d, const Point& x)
+{
+    const long double input = d.powerScale * x.y;
+    const OptionalValue output = AboveLine(d, x, d.powerSlope, d.powerScale);
+    return output && Value(input) && input != 0 ? Value(*output / input) : std::nullopt;
 }
 
 // The end of the motoring arc, Ao or the table's last row, with the larger `value`, when either has one.
@@ -277,31 +344,15 @@ CharacteristicPoints ReadCharacteristicPoints(const TKonstrukce& k, OperatingRow
 
     // Efficiency pole T′: the power line meets the x axis there; efficiency is constant on every ray
     // from it, so the tangent from T′ above the power line touches the circle at the best efficiency.
-    if (d.powerDirection.y != 0) {
-        const Point pole{d.ao.x - d.ao.y * d.powerDirection.x / d.powerDirection.y, 0.0L};
-        if (Finite(pole))
-            c.efficiencyPole = pole;
-    }
-    if (c.efficiencyPole)
-        if (const std::optional<Tangents> t = TangentPoints(d, *c.efficiencyPole)) {
-            const OptionalValue first = AboveLine(d, t->first, d.powerSlope, 1.0L);
-            const OptionalValue second = AboveLine(d, t->second, d.powerSlope, 1.0L);
-            const bool secondAbove = second && (!first || *second > *first);
-            if (const OptionalValue& above = secondAbove ? second : first; above && *above > 0)
-                PointAt(d, secondAbove ? t->second : t->first, c.maxEfficiency);
-        }
+    c.efficiencyPole = EfficiencyPole(d);
+    if (const std::optional<Point> x = BestEfficiencyPoint(d, c.efficiencyPole))
+        PointAt(d, *x, c.maxEfficiency);
 
-    // Power factor: the tangent from the origin makes the least angle with the voltage (y axis);
-    // cos φ = y / |x| compared without dividing: y1 · |x2| against y2 · |x1|.
-    bool tangentOnArc = false;
-    if (const std::optional<Tangents> t = TangentPoints(d, {0.0L, 0.0L})) {
-        const Point& p = t->first.y * Length(t->second) >= t->second.y * Length(t->first) ? t->first : t->second;
-        if (const OptionalValue slip = SlipAt(d, p); OnMotoringArc(slip) && Length(p) > 0) {
-            Fill(d, p, slip, c.maxPowerFactor.emplace());
-            tangentOnArc = true;
-        }
-    }
-    if (!tangentOnArc)
+    // Power factor: the tangent from the origin makes the least angle with the voltage (y axis).
+    OptionalValue slip;
+    if (const std::optional<Point> p = PowerFactorTangent(d, slip))
+        Fill(d, *p, slip, c.maxPowerFactor.emplace());
+    else
         BetterEnd(d, end, &OperatingPoint::powerFactor, c.maxPowerFactor);
 
     // Input: the top of the circle, where the tangent is horizontal.
@@ -310,5 +361,31 @@ CharacteristicPoints ReadCharacteristicPoints(const TKonstrukce& k, OperatingRow
         Fill(d, top, slip, c.maxInput.emplace());
     else
         BetterEnd(d, end, &OperatingPoint::input, c.maxInput);
+    return c;
+}
+
+PrintedCharacteristic ReadPrintedCharacteristic(const TKonstrukce& k)
+{
+    const Diagram d = DiagramOf(k);
+    PrintedCharacteristic c;
+    if (const std::optional<Point> x = FarthestPoint(d, d.torqueDirection)) {
+        c.maxTorque = AboveLine(d, *x, d.torqueSlope, d.torqueScale);
+        c.maxTorqueSlip = SlipAt(d, *x);
+    }
+    c.startingTorque = Value(k.MomentSkluzu[SlipCount]);
+    if (const std::optional<Point> x = FarthestPoint(d, d.powerDirection))
+        c.maxOutput = AboveLine(d, *x, d.powerSlope, d.powerScale);
+    if (const std::optional<Point> x = BestEfficiencyPoint(d, EfficiencyPole(d)); x && Finite(*x))
+        c.maxEfficiency = EfficiencyAt(d, *x);
+
+    OptionalValue slip;
+    if (const std::optional<Point> p = PowerFactorTangent(d, slip)) {
+        c.maxPowerFactor = PowerFactorAt(*p);
+    } else {
+        // The better end of the motoring arc: Ao or the last row.
+        const OptionalValue a = PowerFactorAt(d.ao);
+        const OptionalValue b = PowerFactorAt({k.KruzniceX[SlipCount], k.KruzniceY[SlipCount]});
+        c.maxPowerFactor = b && (!a || *b > *a) ? b : a;
+    }
     return c;
 }

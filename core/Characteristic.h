@@ -51,3 +51,11 @@ enum class OperatingRows { All, LastOnly };
 // Reads all of it off a record that acceptance committed; never changes the record. With
 // OperatingRows::LastOnly, rows 1..19 stay empty; everything else is the same to the bit.
 CharacteristicPoints ReadCharacteristicPoints(const TKonstrukce& k, OperatingRows rows = OperatingRows::All);
+
+// What a batch row prints of the characteristic points, each the same to the bit as the value of
+// ReadCharacteristicPoints it is named after (empty where that point is), and nothing else: a batch
+// of a million motors does not pay for the values it never writes.
+struct PrintedCharacteristic {
+    OptionalValue maxTorque, maxTorqueSlip, startingTorque, maxOutput, maxPowerFactor, maxEfficiency;
+};
+PrintedCharacteristic ReadPrintedCharacteristic(const TKonstrukce& k);

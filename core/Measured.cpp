@@ -569,7 +569,7 @@ MeasuredConversion ConvertReadings(const MeasuredReadings& readings)
     return Converter(readings).Run();
 }
 
-MeasuredOutcome AcceptMeasured(const MeasuredReadings& readings, TKonstrukce& target)
+MeasuredOutcome AcceptMeasured(const MeasuredReadings& readings, TKonstrukce& target, ConstructionRows rows)
 {
     MeasuredOutcome outcome{ConvertReadings(readings), std::nullopt};
     if (outcome.conversion.error) {
@@ -579,7 +579,7 @@ MeasuredOutcome AcceptMeasured(const MeasuredReadings& readings, TKonstrukce& ta
     const DerivedInputs& d = outcome.conversion.derived;
     const MotorValues values{*d.PrNapr,       *d.UcNapr, *d.PrNakr,   *d.UcNakr,
                              *d.FazoveNapeti, *d.R1f,    d.Spotrebic, *d.SynchrOtacky};
-    if (const std::optional<Rejection> r = AcceptValues(values, target, MeasuredLimits)) {
+    if (const std::optional<Rejection> r = AcceptValues(values, target, MeasuredLimits, rows)) {
         Reading field = ReadingOf(r->field);
         if (field == Reading::P0 && !readings.pf0.empty())
             field = Reading::Pf0;

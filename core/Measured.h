@@ -132,8 +132,9 @@ struct MeasuredOutcome {
 };
 
 // Converts the readings, then accepts the derived inputs through AcceptValues into `target`, whole
-// or not at all. Raises EMathError from the construction.
-MeasuredOutcome AcceptMeasured(const MeasuredReadings& readings, TKonstrukce& target = Konstrukce);
+// or not at all (`rows` as there). Raises EMathError from the construction.
+MeasuredOutcome AcceptMeasured(const MeasuredReadings& readings, TKonstrukce& target = Konstrukce,
+                               ConstructionRows rows = ConstructionRows::All);
 
 // The reason a choice is written wrong ("connection" is checked only with three phases), or nothing.
 // The calculator treats such a text as a usage error and the batch as a line that is no motor.

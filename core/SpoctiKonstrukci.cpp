@@ -4,7 +4,11 @@
 // regroup a formula or hoist a common factor.
 #include "SpoctiKonstrukci.h"
 
+#include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <memory>
 
 #include "CheckedMath.h"
 
@@ -41,11 +45,60 @@ Line LineThrough(long double x1, long double y1, long double x2, long double y2)
 
 } // namespace
 
+namespace {
+
+// sin φ and cos φ of φ = arccos(power factor), remembered by the exact power factor: motors typed to
+// two or three digits share a few hundred values, and the three long-double functions are the
+// costliest steps of a motor. Only power factors between 0.01 and 0.99 are remembered: for them
+// none of the steps can fault, so a value taken from here is the very bits the steps would give and
+// leaves the fault flags as the steps would have left them. Each thread has its own.
+class AngleCache {
+public:
+    static constexpr long double Low = 0.01L, High = 0.99L;
+
+    struct Entry {
+        long double powerFactor = 0; // 0: empty
+        long double sin = 0, cos = 0;
+    };
+    // Where `powerFactor` is remembered, or would be: one place for each, shared with others.
+    Entry& Slot(long double powerFactor)
+    {
+        // The 64 significand bits and the sign and exponent: 0.01, 0.08 and 0.64 share their significand.
+        std::uint64_t significand = 0;
+        std::uint16_t exponent = 0;
+        std::memcpy(&significand, &powerFactor, sizeof significand);
+        std::memcpy(&exponent, reinterpret_cast<const char*>(&powerFactor) + sizeof significand, sizeof exponent);
+        const std::uint64_t key = significand ^ (std::uint64_t{exponent} * 0xD6E8FEB86659FD93ULL);
+        return entries_[(key * 0x9E3779B97F4A7C15ULL) >> (64 - SizeBits)];
+    }
+
+private:
+    static constexpr int SizeBits = 12; // room for a thousand power factors with few collisions
+    std::array<Entry, std::size_t{1} << SizeBits> entries_{};
+};
+
+} // namespace
+
 void CurrentPoint(Point& point, long double current, long double powerFactor)
 {
-    const long double phi = Arccos(powerFactor);
-    point.x = X(current) * Sin(phi);
-    point.y = X(current) * Cos(phi);
+    if (!(powerFactor >= AngleCache::Low && powerFactor <= AngleCache::High)) {
+        const long double phi = Arccos(powerFactor);
+        point.x = X(current) * Sin(phi);
+        point.y = X(current) * Cos(phi);
+        return;
+    }
+    static thread_local std::unique_ptr<AngleCache> cache; // made by the threads that compute
+    if (!cache)
+        cache = std::make_unique<AngleCache>();
+    AngleCache::Entry& e = cache->Slot(powerFactor);
+    if (e.powerFactor != powerFactor) {
+        const long double phi = Arccos(powerFactor);
+        e.sin = Sin(phi);
+        e.cos = Cos(phi);
+        e.powerFactor = powerFactor;
+    }
+    point.x = X(current) * e.sin;
+    point.y = X(current) * e.cos;
 }
 
 long double BodNaPrimce(long double x, long double x1, long double y1, long double x2, long double y2)

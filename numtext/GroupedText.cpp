@@ -35,6 +35,15 @@ struct DisplayDigits {
     std::uint64_t digits = 0; // count digits, leading zeros included
 };
 
+// 5^0 … 5^27, all below 2^64: looked up rather than multiplied up for every value.
+constexpr std::array<std::uint64_t, 28> PowersOfFive = [] {
+    std::array<std::uint64_t, 28> p{};
+    p[0] = 1;
+    for (std::size_t i = 1; i < p.size(); ++i)
+        p[i] = p[i - 1] * 5;
+    return p;
+}();
+
 // |x| · 10^n rounded to 64 bits and then to an integer, both halves to even, exactly as the x87
 // multiplication by the table's exact power and RoundHalfEven give it, on integers: for a normal x
 // and 0 ≤ n ≤ 27, where 10^n = 5^n · 2^n is exact. False otherwise.
@@ -45,9 +54,7 @@ bool ScaledIntegerQuickly(const ExtendedBits& bits, int n, std::uint64_t& y)
     const int field = bits.signAndExponent & 0x7FFF;
     if (n < 0 || n > ExactPowers || field == 0 || field == 0x7FFF || (bits.significand & IntegerBit) == 0)
         return false;
-    std::uint64_t five = 1;
-    for (int i = 0; i < n; ++i)
-        five *= 5;
+    const std::uint64_t five = PowersOfFive[n];
     const unsigned __int128 product = static_cast<unsigned __int128>(bits.significand) * five;
     const auto high = static_cast<std::uint64_t>(product >> 64);
     int shift = high == 0 ? 0 : 64 - std::countl_zero(high); // bits below the 64 kept

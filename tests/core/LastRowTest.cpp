@@ -1,5 +1,7 @@
 // The construction a batch uses, with the last row of the characteristic alone, against the full one:
-// the same outcome for every motor and, when accepted, the same bits in every field but rows 1..19.
+// the same outcome for every motor (typed or measured) and, when accepted, the same bits in every
+// field but rows 1..19 and in every value a batch row prints.
+#include <cmath>
 #include <fstream>
 #include <random>
 #include <string>
@@ -7,7 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "Characteristic.h"
+#include "CheckedMath.h"
 #include "GoldenRecords.h"
+#include "Measured.h"
 #include "RandomMotors.h"
 #include "RecordBits.h"
 
@@ -56,6 +60,21 @@ void ExpectSameCharacteristic(const TKonstrukce& full, const TKonstrukce& last, 
     EXPECT_EQ(bits(a.maxPowerFactor), bits(b.maxPowerFactor)) << name;
     EXPECT_EQ(bits(a.maxEfficiency), bits(b.maxEfficiency)) << name;
     EXPECT_EQ(golden::Hex(a.startingTorque.value_or(0)), golden::Hex(b.startingTorque.value_or(0))) << name;
+
+    // What the batch prints, read alone off the last row's record, against the whole reading of the
+    // full record; an empty value must stay empty.
+    const CharacteristicPoints whole = ReadCharacteristicPoints(full);
+    const PrintedCharacteristic printed = ReadPrintedCharacteristic(last);
+    auto value = [](const OptionalValue& v) { return v ? golden::Hex(*v) : std::string("none"); };
+    auto at = [&value](const std::optional<OperatingPoint>& o, OptionalValue OperatingPoint::*v) {
+        return o ? value((*o).*v) : std::string("none");
+    };
+    EXPECT_EQ(value(printed.maxTorque), at(whole.maxTorque, &OperatingPoint::torque)) << name;
+    EXPECT_EQ(value(printed.maxTorqueSlip), at(whole.maxTorque, &OperatingPoint::slip)) << name;
+    EXPECT_EQ(value(printed.startingTorque), value(whole.startingTorque)) << name;
+    EXPECT_EQ(value(printed.maxOutput), at(whole.maxOutput, &OperatingPoint::output)) << name;
+    EXPECT_EQ(value(printed.maxPowerFactor), at(whole.maxPowerFactor, &OperatingPoint::powerFactor)) << name;
+    EXPECT_EQ(value(printed.maxEfficiency), at(whole.maxEfficiency, &OperatingPoint::efficiency)) << name;
 }
 
 void ExpectSameAsFull(const TypedInput& z, const std::string& name)
@@ -122,6 +141,79 @@ TEST(LastRowConstruction, SeededMotorsGiveTheSameOutcomeAndBits)
                            i % 2,
                            i % SpeedCount};
         ExpectSameAsFull(z, "steep motor " + std::to_string(i));
+    }
+}
+
+// Measured readings of every kind, most of them accepted, some refused by the conversion or by
+// acceptance: the batch's last row alone must give the full construction's outcome and bits.
+TEST(LastRowConstruction, SeededReadingsGiveTheSameOutcomeAndBits)
+{
+    struct CommaSeparator {
+        char32_t saved = DecimalSeparator;
+        CommaSeparator() { DecimalSeparator = U','; }
+        ~CommaSeparator() { DecimalSeparator = saved; }
+    } comma;
+    std::mt19937_64 random(20261212);
+    auto uniform = [&random](long long low, long long high) {
+        return std::uniform_int_distribution<long long>(low, high)(random);
+    };
+    const char* const kinds[] = {choice::PerPhase, choice::Terminals, choice::Share};
+    int accepted = 0;
+    for (int i = 0; i < 5000; ++i) {
+        const long long un = uniform(100, 1000), i0 = uniform(1000, 40000); // mA
+        MeasuredReadings r;
+        r.un = std::to_string(un);
+        r.connection = uniform(0, 1) ? choice::Star : choice::Delta;
+        r.f = uniform(0, 1) ? choice::Hz50 : choice::Hz60;
+        r.poles = std::to_string(2 * uniform(1, 10));
+        r.phases = uniform(0, 1) ? "3" : "1";
+        r.u0 = random_motors::Text(un * uniform(93, 107), 2);
+        r.i0 = random_motors::Text(i0, 3);
+        r.p0 = std::to_string(un * i0 / 1000 * uniform(5, 40) / 100 + 1);
+        r.uk = random_motors::Text(un * uniform(15, 35), 2);
+        r.ik = random_motors::Text(i0 * uniform(200, 600) / 1000, 2);
+        r.pk = std::to_string(un * i0 / 1000 * uniform(100, 300) / 100 + 1);
+        r.r1kind = kinds[uniform(0, 2)];
+        r.r1 = r.r1kind == choice::Share ? random_motors::Text(uniform(30, 70), 2)
+                                         : random_motors::Text(uniform(50, 20000), 4);
+        const std::string name = "readings " + std::to_string(i);
+        TKonstrukce full{}, last{};
+        const MeasuredOutcome a = AcceptMeasured(r, full, ConstructionRows::All);
+        const MeasuredOutcome b = AcceptMeasured(r, last, ConstructionRows::LastOnly);
+        ASSERT_EQ(a.rejection.has_value(), b.rejection.has_value()) << name;
+        if (a.rejection) {
+            EXPECT_EQ(a.rejection->message, b.rejection->message) << name;
+            continue;
+        }
+        ++accepted;
+        EXPECT_EQ(DifferingValue(WithoutSkippedRows(full), WithoutSkippedRows(last)), -1) << name;
+        ExpectSameCharacteristic(full, last, name);
+    }
+    EXPECT_GT(accepted, 500);
+}
+
+// The no-load and short-circuit points take sin φ and cos φ from a cache keyed by the power factor:
+// after any sequence of power factors, colliding ones included, each point must be the formula's own
+// bits, and a value outside the cached range must still be computed.
+TEST(LastRowConstruction, RememberedAnglesGiveTheFormulasBits)
+{
+    std::mt19937_64 random(35);
+    std::uniform_int_distribution<int> thousandths(-200, 1200);
+    for (int i = 0; i < 20000; ++i) {
+        const long double pf = thousandths(random) / 1000.0L;
+        const long double current = 1 + thousandths(random) / 7.0L;
+        const long double phi = fpcheck::Atan2Extended(sqrtl(1.0L - pf * pf), pf);
+        const long double x = current * sinl(phi), y = current * cosl(phi);
+        Point p{};
+        const fpcheck::FaultScope faultScope; // the flags of one case are not the next one's
+        try {
+            CurrentPoint(p, current, pf);
+        } catch (const EMathError&) {
+            EXPECT_TRUE(std::isnan(x)) << "power factor " << static_cast<double>(pf);
+            continue;
+        }
+        EXPECT_EQ(golden::Hex(p.x) + golden::Hex(p.y), golden::Hex(x) + golden::Hex(y))
+            << "power factor " << static_cast<double>(pf);
     }
 }
 
