@@ -10,6 +10,7 @@
 #include "DiagramView.h"
 #include "DialogTestSupport.h"
 #include "ErrorDisplay.h"
+#include "FileDialogAnswer.h"
 #include "HintTracker.h"
 #include "PageChoiceDialog.h"
 #include "RecordBits.h"
@@ -688,16 +689,9 @@ void SaveToFile(Monkey& m)
     const QString path = m.NewFile(kind < 5       ? QStringLiteral("pdf")
                                        : kind < 9 ? QStringLiteral("svg")
                                                   : QStringLiteral("png"));
-    // Typed into the name field, as a user does: selectFile leaves a focused field as it is.
-    dialog->setDirectory(QFileInfo(path).absolutePath());
-    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    if (name == nullptr) {
-        m.Fail(QStringLiteral("the file dialog has no file name field"));
-        return;
-    }
-    name->setText(QFileInfo(path).fileName());
     m.ExpectFile(path);
-    static_cast<QDialog*>(dialog)->accept(); // the Save button
+    if (const QString problem = ChooseInFileDialog(dialog, path); !problem.isEmpty())
+        m.Fail(problem);
 }
 
 void PrintToFile(Monkey& m)
