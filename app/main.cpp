@@ -2,6 +2,7 @@
 #include "Main.h"
 #include "CommandLine.h"
 #include "OrbitekApplication.h"
+#include "ReplaceFile.h"
 #include "Settings.h"
 
 #include <QFile>
@@ -10,6 +11,7 @@
 
 int main(int argc, char** argv)
 {
+    ReportFileSizeLimitAsError();
     StartRequest request;
     if (const std::optional<int> status = ReadCommandLine(argc, argv, request))
         return *status;
