@@ -46,18 +46,41 @@ void SetApplicationTitle()
         QCoreApplication::translate("OrbitekApplication", "Orbitek pro Windows 95/NT"));
 }
 
+namespace {
+
+bool endingOnSignal = false;
+
+void EndOnSignal()
+{
+    endingOnSignal = true;
+    // exit(), not quit(): quit() first asks every window to close and gives up when one refuses, which a
+    // dialog in its modal loop does. exit() ends every running loop at once, each dialog's nested one
+    // included (the dialog then returns Cancel), and a loop a handler would start on the way out returns
+    // at once. No close handler runs, so nothing is asked.
+    QCoreApplication::exit(0);
+}
+
+} // namespace
+
+bool EndingOnSignal()
+{
+    return endingOnSignal;
+}
+
 void QuitOnTerminationSignals()
 {
-    // The handler may only write to a descriptor; the loop reads the byte and quits.
+    // The handler may only write to a descriptor; the loop reads the byte and ends the program.
     static int fds[2] = {-1, -1};
-    if (fds[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0)
-        return;
-    auto* notifier = new QSocketNotifier(fds[1], QSocketNotifier::Read, QCoreApplication::instance());
-    QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
-        char signal = 0;
-        [[maybe_unused]] const ssize_t n = ::read(fds[1], &signal, 1);
-        QCoreApplication::quit();
-    });
+    if (fds[0] < 0) {
+        if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0)
+            return;
+        auto* notifier = new QSocketNotifier(fds[1], QSocketNotifier::Read, QCoreApplication::instance());
+        QObject::connect(notifier, &QSocketNotifier::activated, notifier, [] {
+            char signal = 0;
+            [[maybe_unused]] const ssize_t n = ::read(fds[1], &signal, 1);
+            EndOnSignal();
+        });
+    }
     struct sigaction action {};
     action.sa_handler = [](int) {
         const int saved = errno;

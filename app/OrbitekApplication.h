@@ -22,6 +22,11 @@ protected:
 // In the interface's language: set again when it changes.
 void SetApplicationTitle();
 
-// SIGTERM and SIGINT end the program through its event loop, as closing the main window does, so that
-// what it keeps is written and what it made in temporary folders is removed. A second signal ends it at once.
+// SIGTERM and SIGINT end the program through its event loop, so that what it keeps is written and what it
+// made in temporary folders is removed, whatever dialogs are open: each ends as Cancel ends it. Nothing is
+// asked on the way. A second signal ends the program at once. Called again, arms the handlers again.
 void QuitOnTerminationSignals();
+
+// True once a termination signal has been taken: the program is ending and must not ask anything (a
+// window's close handler that would ask about unsaved work checks this first).
+bool EndingOnSignal();

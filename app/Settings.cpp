@@ -2,8 +2,10 @@
 #include "Settings.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include "MotorFile.h"
 
@@ -38,6 +40,33 @@ bool SameFile(const QString& a, const QString& b)
 }
 
 } // namespace
+
+QString StoreFileName()
+{
+    // Where QSettings puts a user-scope native store here (the window program's command-line test checks it).
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+        QStringLiteral("/%1/%2.conf")
+            .arg(QStringLiteral(ORBITEK_APP_ID).section(u'.', 1, 1),
+                 QStringLiteral(ORBITEK_APP_ID).section(u'.', 2, 2));
+}
+
+QString SetAsideOversizedStore()
+{
+    const QString file = StoreFileName();
+    const QFileInfo info(file);
+    if (!info.isFile() || info.size() <= MaxStoreBytes)
+        return {};
+    const QString aside = file + QStringLiteral(".too-large");
+    QFile::remove(aside);
+    const QString size = QString::number(info.size());
+    if (!QFile::rename(file, aside))
+        return QStringLiteral("the settings file %1 holds %2 bytes, far more than the program writes, and could not "
+                              "be moved aside")
+            .arg(QDir::toNativeSeparators(file), size);
+    return QStringLiteral("the settings file %1 held %2 bytes, far more than the program writes; moved aside to %3, "
+                          "starting with the default settings")
+        .arg(QDir::toNativeSeparators(file), size, QDir::toNativeSeparators(aside));
+}
 
 QStringList RecentMotors()
 {

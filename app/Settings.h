@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 #include "Curves.h"
 #include "Konstrukce.h"
@@ -25,6 +26,18 @@ inline constexpr char Language[] = "interface/language";
 } // namespace key
 
 constexpr int RecentMotorCount = 8;
+
+// What the program writes is a few kilobytes; a store past this size is not its own, and Qt would read the
+// whole of it again for every setting read or written (seconds for each at some megabytes).
+constexpr qint64 MaxStoreBytes = 1024 * 1024;
+
+// The file the settings are kept in.
+QString StoreFileName();
+
+// A store larger than MaxStoreBytes is moved aside to StoreFileName() + ".too-large", replacing an earlier
+// one, and the program starts with its defaults. Returns what to tell the user then, or an empty text.
+// Call before any setting is read.
+QString SetAsideOversizedStore();
 
 // The motor files opened or saved last, the newest first, at most eight.
 QStringList RecentMotors();

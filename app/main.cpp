@@ -3,8 +3,11 @@
 #include "CommandLine.h"
 #include "OrbitekApplication.h"
 #include "ReplaceFile.h"
+#include "Settings.h"
 
 #include <QFile>
+
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -16,7 +19,10 @@ int main(int argc, char** argv)
     OrbitekApplication app(argc, argv);
     noDisplay.reset();
     QuitOnTerminationSignals();
-    if (StartUp(QFile::decodeName(request.motorFile.c_str()), LanguageOfCode(request.language)))
+    if (const QString problem = settings::SetAsideOversizedStore(); !problem.isEmpty())
+        std::fprintf(stderr, "orbitek: %s\n", problem.toLocal8Bit().constData());
+    // A signal taken while the windows were made leaves no loop to end: then none is started.
+    if (StartUp(QFile::decodeName(request.motorFile.c_str()), LanguageOfCode(request.language)) && !EndingOnSignal())
         QApplication::exec();
     if (MainForm != nullptr)
         MainForm->SaveSettings();

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Fresh machine to passing tests: installs what is missing, then
-#   1. builds and runs every test through CTest,
+#   1. builds and runs every test through CTest, then the window and command-line tests three times more
+#      beside two busy processes (scripts/stress-tests.sh),
 #   2. checks the installation and the Debian package (scripts/check-package.sh),
 #   3. checks that the code is formatted,
 #   4. builds everything again with AddressSanitizer and UBSan and runs every test again,
@@ -15,6 +16,9 @@ jobs=$(nproc)
 echo "== Build and test"
 scripts/build.sh build
 ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Window and command-line tests with both processors busy"
+STRESS_BUILD_DIR=build scripts/stress-tests.sh 3
 
 echo "== Installation and Debian package"
 scripts/check-package.sh build

@@ -87,6 +87,19 @@ protected:
     fs::path folder_;
 };
 
+// Waits up to a minute for `pid` to end, leaving it to be reaped; a program still running then is killed,
+// so that a test of ending fails rather than hangs.
+void EndsWithinAMinute(pid_t pid)
+{
+    for (int i = 0; i < 600; ++i) {
+        siginfo_t info{};
+        if (waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) == 0 && info.si_pid == pid)
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    kill(pid, SIGKILL);
+}
+
 const std::string NoDisplay = "orbitek: there is no display to open the window on; orbitek-calc computes the same "
                               "tables without one\n";
 
@@ -151,6 +164,57 @@ TEST_F(CommandLine, AFileAtStartAndSigtermThroughTheEventLoop)
     for (const auto& entry : fs::directory_iterator(folder_ / "tmp"))
         left.push_back(entry.path().filename().string());
     EXPECT_TRUE(left.empty()) << left.front();
+}
+
+// A message open at start (the motor named there is gone): SIGTERM or SIGINT closes it and ends the
+// program at once, status 0 and the settings written; no second signal is needed.
+TEST_F(CommandLine, SignalsEndTheProgramWithAMessageOpen)
+{
+    for (const int signal : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(signal == SIGTERM ? "SIGTERM" : "SIGINT");
+        fs::remove_all(folder_ / "home" / ".config");
+        const fs::path motor = folder_ / "zmizely.orbitek";
+        const Outcome o = Run({"-platform", "offscreen", motor.string()}, {}, [this, signal](pid_t pid) {
+            // The gone file is dropped from the recent list, which writes the settings, in the same handler
+            // that then shows the message: the signal is taken inside the message's loop.
+            for (int i = 0; i < 600 && !fs::exists(Settings()); ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            kill(pid, signal);
+            EndsWithinAMinute(pid);
+        });
+        EXPECT_EQ(o.status, 0) << o.err;
+        EXPECT_NE(Read(Settings()).find("geometry=@ByteArray"), std::string::npos) << Read(Settings());
+    }
+}
+
+// A settings file far larger than the program writes (Qt would read all of it again for every setting, so
+// that quitting took seconds) is moved aside whole at start; the program keeps its settings in a new one.
+TEST_F(CommandLine, AnOversizedSettingsFileIsSetAside)
+{
+    fs::create_directories(Settings().parent_path());
+    {
+        std::ofstream big(Settings());
+        big << "[General]\n";
+        for (int i = 0; big.tellp() < 2 * 1024 * 1024; ++i)
+            big << "junk" << i << '=' << std::string(40, 'x') << '\n';
+    }
+    const auto size = fs::file_size(Settings());
+    const fs::path motor = folder_ / "cviceni.orbitek";
+    fs::copy_file(EXAMPLE_MOTOR, motor);
+    const Outcome o = Run({"-platform", "offscreen", motor.string()}, {}, [this](pid_t pid) {
+        for (int i = 0; i < 600 && Read(Settings()).find("cviceni.orbitek") == std::string::npos; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        kill(pid, SIGTERM);
+        EndsWithinAMinute(pid);
+    });
+    EXPECT_EQ(o.status, 0) << o.err;
+    fs::path aside = Settings();
+    aside += ".too-large";
+    ASSERT_TRUE(fs::exists(aside)) << o.err;
+    EXPECT_EQ(fs::file_size(aside), size);
+    EXPECT_LT(fs::file_size(Settings()), 64 * 1024);
+    EXPECT_NE(Read(Settings()).find("geometry=@ByteArray"), std::string::npos);
+    EXPECT_NE(o.err.find("moved aside to " + aside.string()), std::string::npos) << o.err;
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "DiagramTexts.h"
 #include "DiagramView.h"
 #include "ErrorDisplay.h"
+#include "FileDialogAnswer.h"
 #include "Main.h"
 #include "PageChoiceDialog.h"
 #include "Settings.h"
@@ -251,18 +252,11 @@ private slots:
         QVERIFY(MainForm->Diagram->CurrentDiagram());
         QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/orbitek-diagram-XXXXXX"));
         settings::SetLastFolder(settings::FileDialog::SaveDiagram, folder.path());
-        QString shown;
         AnswerPagePanel();
-        WhenModal([&shown](QWidget* top) {
-            auto* dialog = qobject_cast<QFileDialog*>(top);
-            if (dialog == nullptr)
-                return false;
-            shown = dialog->directory().absolutePath();
-            dialog->reject();
-            return true;
-        });
+        const auto seen = AnswerFileDialog({}); // cancelled
         MainForm->SaveDiagramItem->trigger();
-        QCOMPARE(shown, QDir(folder.path()).absolutePath());
+        QVERIFY(seen->answered);
+        QCOMPARE(seen->folder, QDir(folder.path()).absolutePath());
     }
 
     // The disk is full from the first byte, or half-way with a file of that name already there (the file
@@ -292,29 +286,21 @@ private slots:
         getrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of ending the process
 
-        QString defaultName;
-        QStringList filters;
         QString message, caption;
         AnswerPagePanel();
-        WhenModal([&](QWidget* top) {
-            auto* dialog = qobject_cast<QFileDialog*>(top);
-            if (dialog == nullptr)
-                return false;
-            defaultName = QFileInfo(dialog->selectedFiles().value(0)).fileName();
-            filters = dialog->nameFilters();
+        const auto seen = AnswerFileDialog(path, [&](QFileDialog* dialog) {
             dialog->setOption(QFileDialog::DontConfirmOverwrite);
-            dialog->selectFile(path);
             AnswerErrorMessage(message, caption);
             rlimit full = saved;
             full.rlim_cur = halfWay ? 4096 : 0;
             setrlimit(RLIMIT_FSIZE, &full);
-            static_cast<QDialog*>(dialog)->accept(); // the Save button
-            return true;
         });
         MainForm->SaveDiagramItem->trigger();
         setrlimit(RLIMIT_FSIZE, &saved);
 
-        QCOMPARE(defaultName, QStringLiteral("kruhovy-diagram.pdf"));
+        QVERIFY2(seen->answered && seen->problem.isEmpty(), qPrintable(seen->problem));
+        QCOMPARE(seen->suggestedName, QStringLiteral("kruhovy-diagram.pdf"));
+        const QStringList& filters = seen->filters;
         QCOMPARE(filters.size(), 3);
         QVERIFY(filters[0].contains("*.pdf") && filters[1].contains("*.svg") && filters[2].contains("*.png"));
         const QString prefix = QStringLiteral("Diagram se nepodařilo uložit: %1 (").arg(QDir::toNativeSeparators(path));
@@ -353,15 +339,9 @@ private slots:
                 panel->ScaleBox->setCurrentText(diagram::ScaleText({1, 0}));
             },
             &papers);
-        WhenModal([&](QWidget* top) {
-            auto* dialog = qobject_cast<QFileDialog*>(top);
-            if (dialog == nullptr)
-                return false;
-            dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->accept();
-            return true;
-        });
+        const auto seen = AnswerFileDialog(path);
         MainForm->SaveDiagramItem->trigger();
+        QVERIFY2(seen->answered && seen->problem.isEmpty(), qPrintable(seen->problem));
         QCOMPARE(papers, QStringList({"A4", "A3", "A2", "A1", "A0"}));
         QCOMPARE(result, DoesNotFitText);
         QCOMPARE(refused, DoesNotFitText);

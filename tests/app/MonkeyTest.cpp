@@ -10,6 +10,7 @@
 #include "DiagramView.h"
 #include "DialogTestSupport.h"
 #include "ErrorDisplay.h"
+#include "FileDialogAnswer.h"
 #include "HintTracker.h"
 #include "PageChoiceDialog.h"
 #include "RecordBits.h"
@@ -55,8 +56,9 @@ namespace {
 
 constexpr quint64 DefaultSeed = 20240611;
 constexpr int DefaultSteps = 3000;
-// The walk's time limit: this much a step, never under the least (a sanitizer build is many times slower).
-constexpr int MillisecondsPerStep = 30;
+// The walk's time limit, which only ends a walk that hangs: this much a step, never under the least. A
+// step takes about 15 ms with both processors busy and several times that under the sanitizers.
+constexpr int MillisecondsPerStep = 150;
 constexpr int LeastMilliseconds = 60000;
 
 quint64 EnvNumber(const char* name, quint64 fallback)
@@ -635,15 +637,20 @@ void ResizeWindow(Monkey& m)
     MainForm->resize(150 + m.Pick(1200), 120 + m.Pick(900));
 }
 
-void MoveDivider(Monkey& m)
+void MoveDividerBy(int dx)
 {
     QWidget* handle = MainForm->ClientArea->handle(1);
     const QPoint from(handle->width() / 2, handle->height() / 2);
-    const QPoint to = from + QPoint(m.Pick(801) - 400, 0);
+    const QPoint to = from + QPoint(dx, 0);
     QTest::mousePress(handle, Qt::LeftButton, Qt::NoModifier, from);
     QMouseEvent move(QEvent::MouseMove, to, handle->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(handle, &move);
     QTest::mouseRelease(handle, Qt::LeftButton, Qt::NoModifier, to);
+}
+
+void MoveDivider(Monkey& m)
+{
+    MoveDividerBy(m.Pick(801) - 400);
 }
 
 // Returns when the panel and the dialogs after it have closed. The offscreen platform has no window
@@ -688,16 +695,9 @@ void SaveToFile(Monkey& m)
     const QString path = m.NewFile(kind < 5       ? QStringLiteral("pdf")
                                        : kind < 9 ? QStringLiteral("svg")
                                                   : QStringLiteral("png"));
-    // Typed into the name field, as a user does: selectFile leaves a focused field as it is.
-    dialog->setDirectory(QFileInfo(path).absolutePath());
-    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    if (name == nullptr) {
-        m.Fail(QStringLiteral("the file dialog has no file name field"));
-        return;
-    }
-    name->setText(QFileInfo(path).fileName());
     m.ExpectFile(path);
-    static_cast<QDialog*>(dialog)->accept(); // the Save button
+    if (const QString problem = ChooseInFileDialog(dialog, path); !problem.isEmpty())
+        m.Fail(problem);
 }
 
 void PrintToFile(Monkey& m)
@@ -779,23 +779,33 @@ const Action Actions[] = {
     {"cancel", FileDialog | PrintDialog, 1, Reject},
 };
 
-// Runs the queued calls and one idle step; false when the event loop no longer runs them.
-bool Monkey::Settle()
+// Runs what is queued until nothing is, then one idle step; false when the event loop no longer runs queued
+// calls. A pass of the loop runs its idle step before the events it then dispatches, and an event may post
+// another (moving the divider lays the curves pane out again one pass later): the idle step that shows
+// the settled state is the one of a pass that finds nothing left to do.
+bool SettleToIdle()
 {
+    for (int pass = 0; pass < 1000 && QAbstractEventDispatcher::instance()->processEvents(QEventLoop::AllEvents);
+         ++pass) {}
     bool ran = false;
     QEventLoop loop;
     QMetaObject::invokeMethod(
         &loop, [&ran] { ran = true; }, Qt::QueuedConnection);
     // The hint tracker's idle step is connected earlier, so it runs before this quits the loop.
-    QMetaObject::Connection idle = connect(QAbstractEventDispatcher::instance(),
-                                           &QAbstractEventDispatcher::aboutToBlock, &loop, [&] {
-                                               if (ran)
-                                                   loop.quit();
-                                           });
+    QMetaObject::Connection idle = QObject::connect(QAbstractEventDispatcher::instance(),
+                                                    &QAbstractEventDispatcher::aboutToBlock, &loop, [&] {
+                                                        if (ran)
+                                                            loop.quit();
+                                                    });
     QTimer::singleShot(5000, &loop, &QEventLoop::quit);
     loop.exec();
-    disconnect(idle);
+    QObject::disconnect(idle);
     return ran;
+}
+
+bool Monkey::Settle()
+{
+    return SettleToIdle();
 }
 
 void Monkey::Check()
@@ -864,17 +874,22 @@ void Monkey::Check()
     }
 
     // The status line shows the current hint; after an idle step that is the hint under the pointer,
-    // unless a menu is open or the unhandled-error box holds the status line still.
+    // unless a menu is open or the unhandled-error box holds the status line still. What an event moves
+    // under a pointer that stays put (the curves pane laid out again after the divider moved: seeds 2024
+    // and 5) can land after the idle step of the loop's pass; the loop's next pass follows it before the
+    // loop waits, so the check lets it run a few passes before it calls the hint wrong.
+    const bool frozen = QApplication::activePopupWidget() != nullptr ||
+        (!boxes.isEmpty() && qobject_cast<QMessageBox*>(boxes.front()) != nullptr);
+    const auto underPointer = [] {
+        return HintTracker::LongHint(HintTracker::HintOf(QApplication::widgetAt(QCursor::pos())));
+    };
+    for (int pass = 0; !frozen && pass < 5 && HintTracker::Instance().Hint() != underPointer(); ++pass)
+        SettleToIdle();
     const QString hint = HintTracker::Instance().Hint();
     if (MainForm->StavovaRadka->currentMessage() != hint)
         Fail(QStringLiteral("status line \"%1\", hint \"%2\"").arg(MainForm->StavovaRadka->currentMessage(), hint));
-    const bool frozen = QApplication::activePopupWidget() != nullptr ||
-        (!boxes.isEmpty() && qobject_cast<QMessageBox*>(boxes.front()) != nullptr);
-    if (!frozen) {
-        const QString under = HintTracker::LongHint(HintTracker::HintOf(QApplication::widgetAt(QCursor::pos())));
-        if (hint != under)
-            Fail(QStringLiteral("hint \"%1\" after an idle step, pointer over \"%2\"").arg(hint, under));
-    }
+    if (!frozen && hint != underPointer())
+        Fail(QStringLiteral("hint \"%1\" after an idle step, pointer over \"%2\"").arg(hint, underPointer()));
 }
 
 // Whether the record is what accepting the texts of the last OK gives.
@@ -966,6 +981,32 @@ private slots:
     }
 
     void cleanupTestCase() { DestroyWindows(); }
+
+    // The walk's check of the status line, in the state where seeds 2024 and 5 failed it: the divider moved
+    // so that the curves' axis box comes under a pointer that did not move. The line shows the box's hint
+    // once the loop has settled.
+    void hintCheckWaitsForTheDividerMove()
+    {
+        auto* box = MainForm->findChild<QComboBox*>(QStringLiteral("CurvesAxisBox"));
+        QVERIFY(box != nullptr && !box->statusTip().isEmpty());
+        for (const int dx : {-300, 300}) {
+            MoveDividerBy(dx);
+            QVERIFY(SettleToIdle());
+            const QPoint target = box->mapToGlobal(box->rect().center());
+            MoveDividerBy(-dx);
+            QVERIFY(SettleToIdle());
+            QCursor::setPos(target);
+            QVERIFY(SettleToIdle());
+            QVERIFY(HintTracker::Instance().Hint() != box->statusTip()); // the box is elsewhere now
+            MoveDividerBy(dx);
+            QVERIFY(SettleToIdle());
+            QCOMPARE(QApplication::widgetAt(QCursor::pos()), box);
+            QCOMPARE(HintTracker::Instance().Hint(), box->statusTip());
+            QCOMPARE(MainForm->StavovaRadka->currentMessage(), box->statusTip());
+            MoveDividerBy(-dx);
+            QVERIFY(SettleToIdle());
+        }
+    }
 
     void randomWalk()
     {

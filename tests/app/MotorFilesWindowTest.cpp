@@ -4,6 +4,7 @@
 #include "DiagramExport.h"
 #include "DiagramView.h"
 #include "DialogTestSupport.h"
+#include "FileDialogAnswer.h"
 #include "Main.h"
 #include "MeasuredDialog.h"
 #include "MotorFile.h"
@@ -40,33 +41,6 @@ const char* const Typed = R"({"format": "orbitek-motor", "version": 1, "name": "
 const char* const Measured = R"({"format": "orbitek-motor", "version": 1, "input": {"un": "415",
   "connection": "delta", "f": 60, "poles": 14, "phases": 3, "u0": "415", "i0": "21", "p0": "1250", "uk": "100",
   "ik": "45", "pk": "2730", "r1": "0.4", "r1kind": "terminals", "r1factor": "1.1"}})";
-
-// Chooses `path` in the next file dialog as a user would type it into its name field, and presses its
-// button. The file it was given to suggest, selected in its list once it has read the folder, would
-// win over the typed name: the selection goes first. A dialog still open after a minute is cancelled,
-// so that a failing test ends.
-void AnswerFileDialog(const QString& path)
-{
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, path] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        auto* name = dialog != nullptr ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
-        if (name == nullptr || !dialog->isVisible())
-            return;
-        timer->deleteLater();
-        for (QAbstractItemView* view : dialog->findChildren<QAbstractItemView*>())
-            if (view->selectionModel() != nullptr)
-                view->selectionModel()->clearSelection();
-        name->setText(path);
-        static_cast<QDialog*>(dialog)->accept(); // the Open or Save button
-    });
-    timer->start(50);
-    QTimer::singleShot(60000, timer, [timer] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
-            dialog->reject();
-        timer->deleteLater();
-    });
-}
 
 QByteArray PageSvg()
 {
@@ -136,11 +110,12 @@ private slots:
     {
         const TKonstrukce before = Konstrukce;
         const QString saved = folder_.filePath(QStringLiteral("kopie")); // the ending comes by itself
-        AnswerFileDialog(saved);
+        const auto savedAs = AnswerFileDialog(saved);
         MainForm->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(MainForm));
         QTest::keyClick(MainForm, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         RunEventLoop();
+        QVERIFY2(savedAs->answered && savedAs->problem.isEmpty(), qPrintable(savedAs->problem));
         QCOMPARE(MainForm->Current()->path, saved + QStringLiteral(".orbitek"));
         const QByteArray page = PageSvg();
         QVERIFY(page.contains("kopie.orbitek"));
@@ -150,11 +125,12 @@ private slots:
         QVERIFY(MainForm->Current()->path.isEmpty());
         QVERIFY(MainForm->Diagram->CurrentDiagram()->texts.motor.isEmpty());
 
-        AnswerFileDialog(saved + QStringLiteral(".orbitek"));
+        const auto opened = AnswerFileDialog(saved + QStringLiteral(".orbitek"));
         MainForm->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(MainForm));
         QTest::keyClick(MainForm, Qt::Key_O, Qt::ControlModifier);
         RunEventLoop();
+        QVERIFY2(opened->answered && opened->problem.isEmpty(), qPrintable(opened->problem));
         QCOMPARE(DifferingValue(Konstrukce, before), -1);
         QCOMPARE(PageSvg(), page);
         QCOMPARE(settings::RecentMotors().value(0), saved + QStringLiteral(".orbitek"));
@@ -166,11 +142,12 @@ private slots:
     {
         MainForm->SetOperatingPoint(OperatingQuantity::Slip, 0.035L);
         const QString path = folder_.filePath(QStringLiteral("bod.orbitek"));
-        AnswerFileDialog(path);
+        const auto savedAs = AnswerFileDialog(path);
         MainForm->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(MainForm));
         QTest::keyClick(MainForm, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         RunEventLoop();
+        QVERIFY2(savedAs->answered && savedAs->problem.isEmpty(), qPrintable(savedAs->problem));
         const MotorFile written = LoadMotorFile(QFile::encodeName(path).toStdString(), "bod.orbitek");
         QCOMPARE(written.at, std::optional(AskedValue{OperatingQuantity::Slip, "0.035"}));
         MainForm->ClearOperatingPoint();
