@@ -47,7 +47,7 @@ bool IsReadingOption(std::string_view option)
 std::vector<std::string> GivenOptions(int argc, const char* const argv[])
 {
     std::vector<std::string> given;
-    for (int i = 1; i + 1 < argc; i += 2)
+    for (int i = 1; i < argc && (i + 1 < argc || IsFlagOption(argv[i])); i = NextOptionIndex(i, argv))
         given.emplace_back(argv[i]);
     return given;
 }
@@ -108,7 +108,7 @@ int TakeMotorFile(int argc, const char* const argv[], ParseResult& parsed)
 {
     // Found by itself, not from `parsed`: the options beside the file may not make a motor on their own.
     std::optional<std::string> file;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    for (int i = 1; i + 1 < argc; i = NextOptionIndex(i, argv)) {
         const std::string_view option = argv[i];
         if (option == "--help" || option == "--version")
             return 0;

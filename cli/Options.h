@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Acceptance.h"
+#include "CircuitOptions.h"
 #include "Language.h"
 #include "Measured.h"
 #include "OperatingPointSolver.h"
@@ -43,6 +44,9 @@ struct CalcOptions {
     std::optional<std::string> motorFile;
     std::optional<std::string> saveMotorFile;
     std::string motorName, motorNote;
+
+    // --circuit and its settings, --load-point.
+    CircuitOptions circuit;
 };
 
 // The most threads --jobs takes: far more than the cores of any machine the batch runs on.
@@ -71,6 +75,9 @@ constexpr std::array<TextOption, 6> TextOptions{{
     {"--uf", &TypedInput::FazoveNapeti},
     {"--r1", &TypedInput::R1f},
 }};
+
+// The index of the option after argv[i]: the next but one, or the next after a flag (--circuit).
+int NextOptionIndex(int i, const char* const argv[]);
 
 // Reads argv[1..argc-1]. Option values are taken verbatim from the next argument, so negative
 // numbers and texts the acceptance will reject still reach it; a repeated option keeps its last value,

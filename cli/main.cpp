@@ -6,6 +6,7 @@
 
 #include "Acceptance.h"
 #include "Batch.h"
+#include "CircuitCalc.h"
 #include "DrawingProgram.h"
 #include "ExitStatus.h"
 #include "Language.h"
@@ -51,7 +52,7 @@ std::string Render(const CalcOptions& options, const TKonstrukce& k, const Measu
         out += WorkingPointsCsv(asked);
     else if (options.format == OutputFormat::Text)
         out += WorkingPointsText(asked);
-    return out;
+    return WithCircuit(std::move(out), options, k);
 }
 
 int Run(const CalcOptions& options, const char* const argv[])
