@@ -4,6 +4,7 @@
 #include "Acceptance.h"
 #include "AutPrava.h"
 #include "Characteristic.h"
+#include "CircuitBox.h"
 #include "CurvesView.h"
 #include "DiagramExport.h"
 #include "DiagramOutput.h"
@@ -64,6 +65,11 @@ constexpr const char* NoDiagramYet = QT_TRANSLATE_NOOP("TMainForm", "Nejprve zad
 constexpr const char* TorqueLineCaption = QT_TRANSLATE_NOOP("TMainForm", "Momentová přímka od přímky naprázdno");
 constexpr const char* TorqueLineHint = QT_TRANSLATE_NOOP(
     "TMainForm", "Bod T dělí jen část pořadnice Ak nad přímkou naprázdno, jak momentovou přímku kreslí učebnice");
+constexpr const char* CircuitCaption = QT_TRANSLATE_NOOP("TMainForm", "Ná&hradní schéma");
+constexpr const char* CircuitHint = QT_TRANSLATE_NOOP(
+    "TMainForm",
+    "Náhradní schéma motoru ze stejných zkoušek: jeho kružnice proudu přes diagram a jeho hodnoty vedle "
+    "hodnot kružnice");
 constexpr const char* CurvesAxisCaption = QT_TRANSLATE_NOOP("TMainForm", "Křivky");
 // The curves' axes in the order of diagram::CurvesAxis.
 constexpr const char* CurvesAxisItems[] = {QT_TRANSLATE_NOOP("TMainForm", "podle skluzu"),
@@ -235,6 +241,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     TorqueLineItem = AddItem(diagram, TorqueLineCaption, TorqueLineHint, &TMainForm::TorqueLineClick);
     TorqueLineItem->setCheckable(true);
     TorqueLineItem->setChecked(Konstrukce.torqueLine == TorqueLine::NoLoadLine); // as the last run left it
+    CircuitItem = AddItem(diagram, CircuitCaption, CircuitHint, &TMainForm::CircuitClick);
+    CircuitItem->setCheckable(true);
 
     GuardHandler([this] { FormCreate(this); });
 }
@@ -325,6 +333,9 @@ QWidget* TMainForm::MakeCurvesPane()
     column->setSpacing(PaneSpacing);
     column->addWidget(PointBar);
     column->addLayout(axisRow);
+    CircuitPanel = new CircuitBox(CurvesPane);
+    CircuitPanel->hide();
+    column->addWidget(CircuitPanel);
     column->addWidget(Curves, 1);
     connect(CurvesAxisBox, &QComboBox::currentIndexChanged, this,
             [this](int i) { Curves->SetAxis(i == 1 ? diagram::CurvesAxis::Output : diagram::CurvesAxis::Slip); });
@@ -533,6 +544,13 @@ void TMainForm::TorqueLineClick(QObject*)
     SetTorqueLine(TorqueLineItem->isChecked() ? TorqueLine::NoLoadLine : TorqueLine::Axis);
 }
 
+void TMainForm::CircuitClick(QObject*)
+{
+    if (!CircuitItem->isChecked())
+        CircuitPanel->hide();
+    ShowDiagram(false);
+}
+
 void TMainForm::ShowAcceptedCalculation()
 {
     GuardHandler([this] { ShowDiagram(true); });
@@ -557,6 +575,13 @@ void TMainForm::ShowDiagram(bool fit)
     if (current_) {
         d->texts.motor = MotorTitle(*current_);
         d->texts.note = QString::fromStdString(current_->motor.note);
+    }
+    if (CircuitItem->isChecked()) {
+        const CircuitOutcome circuit = BuildCircuit(Konstrukce, circuitSettings_);
+        if (circuit.circuit)
+            d->scene.circuit = diagram::MakeCircuitLocus(*circuit.circuit);
+        CircuitPanel->Show(Konstrukce, circuit);
+        CircuitPanel->show();
     }
     const std::optional<OperatingPoint> at = diagram::PointOf(*d);
     Curves->SetCalculation(*d);

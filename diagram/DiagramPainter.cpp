@@ -86,6 +86,8 @@ public:
         const DiagramLabels labels = Place();
         ConstructionLines();
         Circle();
+        if (s_.circuit)
+            PaintCircuitLocus(draw_, *s_.circuit);
         Axes();
         SlipLine();
         if (s_.operatingPoint)
@@ -158,6 +160,10 @@ private:
         if (s_.operatingPoint)
             for (const QRectF& mark : PointDrawer().Marks(*s_.operatingPoint))
                 marks.push_back(mark);
+        if (s_.circuit)
+            for (int i = 1; i <= SlipCount; ++i)
+                if (Shown(s_.circuit->marks[i]))
+                    marks.push_back(Square(Page(s_.circuit->marks[i]), Size(OperatingDot)));
         return marks;
     }
 

@@ -599,11 +599,11 @@
     <name>LoadTest</name>
     <message>
         <source>Zatěžovací bod „%1“ nemá tvar U;I;P1;n[;P2[;M]].</source>
-        <translation>Load point '%1' is not of the form U;I;P1;n[;P2[;M]].</translation>
+        <translation>Load point &apos;%1&apos; is not of the form U;I;P1;n[;P2[;M]].</translation>
     </message>
     <message>
         <source>Zatěžovací bod „%1“: %2</source>
-        <translation>Load point '%1': %2</translation>
+        <translation>Load point &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>Napětí, proud a příkon zatěžovacího bodu musí být kladné.</source>
@@ -1510,6 +1510,14 @@
     <message>
         <source>(žádné)</source>
         <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Ná&amp;hradní schéma</source>
+        <translation>Equi&amp;valent circuit</translation>
+    </message>
+    <message>
+        <source>Náhradní schéma motoru ze stejných zkoušek: jeho kružnice proudu přes diagram a jeho hodnoty vedle hodnot kružnice</source>
+        <translation>The motor's equivalent circuit from the same tests: its current locus over the diagram and its values beside the circle's</translation>
     </message>
 </context>
 <context>

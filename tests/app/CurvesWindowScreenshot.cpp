@@ -1,10 +1,11 @@
 // Saves a picture of the main window with the diagram and the curves beside it, the cursor linked:
 // curves_window_screenshot FILE.png [WIDTHxHEIGHT] [circle ROW | curves SLIP | none] [R1 COSK]
-//     [--at Q=V] [--output] [--no-load-line]
+//     [--at Q=V] [--output] [--no-load-line] [--circuit]
 // The defaults are calculated (with R1 and COSK typed instead, where given), the window is resized
 // (default: its design size), and the pointer is put on the circle at table row ROW (default 5) or
 // over the curves at SLIP. --at types the operating point Q=V into the bar ("P2=15000"), --output draws
-// the curves against output, --no-load-line checks the textbook torque line.
+// the curves against output, --no-load-line checks the textbook torque line, --circuit shows the
+// equivalent circuit.
 #include "CurvesView.h"
 #include "DiagramView.h"
 #include "FreshHome.h"
@@ -43,11 +44,14 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QStringList args = QApplication::arguments().mid(1);
     QString asked;
-    bool output = false, noLoadLine = false;
+    bool output = false, noLoadLine = false, circuit = false;
     for (int i = 0; i < args.size();) {
         if (args[i] == QLatin1String("--at") && i + 1 < args.size()) {
             asked = args[i + 1];
             args.remove(i, 2);
+        } else if (args[i] == QLatin1String("--circuit")) {
+            circuit = true;
+            args.remove(i);
         } else if (args[i] == QLatin1String("--output") || args[i] == QLatin1String("--no-load-line")) {
             (args[i] == QLatin1String("--output") ? output : noLoadLine) = true;
             args.remove(i);
@@ -78,6 +82,8 @@ int main(int argc, char** argv)
         });
         if (noLoadLine)
             MainForm->TorqueLineItem->trigger();
+        if (circuit)
+            MainForm->CircuitItem->trigger();
         MainForm->Vstupnhodnoty3->trigger();
         if (output)
             MainForm->CurvesAxisBox->setCurrentIndex(1);
