@@ -414,6 +414,9 @@ void TMainForm::SaveMotorClick(QObject*)
         return;
     MotorFile motor = current_->motor;
     motor.torqueLine = Konstrukce.torqueLine;
+    motor.circuit.reset(); // the circuit shown now
+    if (CircuitItem->isChecked())
+        motor.circuit = circuitChoice_;
     motor.at.reset(); // the point shown now, not the one the file was opened with
     if (point_)
         motor.at = ::AskedValue{point_->quantity,
@@ -450,6 +453,13 @@ void TMainForm::OpenMotorFile(const QString& path)
     settings::AddRecentMotor(path);
     FillRecentMotors();
     TorqueLineItem->setChecked(Konstrukce.torqueLine == TorqueLine::NoLoadLine); // the file's, where it names one
+    // The file's circuit is shown with its share and loss; a file without one leaves the item as it is.
+    if (const std::optional<CircuitChoice>& circuit = current_->motor.circuit) {
+        circuitChoice_ = *circuit;
+        circuitSettings_ = {TextToNumber(TypedNumber(circuit->share)),
+                            TextToNumber(TypedNumber(circuit->frictionWindage))};
+        CircuitItem->setChecked(true);
+    }
     // The file's operating point replaces the one shown; without one, the point asked before stays.
     if (const std::optional<::AskedValue>& at = current_->motor.at) {
         point_ = AskedValue{at->quantity, TextToNumber(TypedNumber(at->value))};

@@ -182,6 +182,7 @@ private:
 
     std::optional<AskedValue> point_;
     CircuitSettings circuitSettings_; // the share k and Pfw the circuit is computed with
+    CircuitChoice circuitChoice_;     // the same as the motor file writes them
 };
 
 extern TMainForm* MainForm;

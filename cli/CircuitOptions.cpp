@@ -66,15 +66,18 @@ std::optional<std::string> TakeCircuitOption(CircuitOptions& o, std::string_view
         o.share = Number(value);
         if (!o.share || !(*o.share > 0 && *o.share < 1))
             return bad + ": a number between 0 and 1";
+        o.shareText = value;
     } else if (option == FrictionWindage) {
         o.frictionWindage = Number(value);
         if (!o.frictionWindage || !(*o.frictionWindage >= 0))
             return bad + ": watts, 0 or more";
+        o.frictionWindageText = value;
     } else if (option == LoadPointOption) {
         const ParsedLoadPoint p = ParseLoadPoint(std::string(value));
         if (!p.readings)
             return bad + ": " + p.error;
         o.loadPoints.push_back(*p.readings);
+        o.loadPointTexts.emplace_back(value);
     }
     // Kept as the constant's own view: `option` may point into a caller's temporary text.
     for (const std::string_view known : {CircuitFlag, DesignClassOption, Share, FrictionWindage, LoadPointOption})

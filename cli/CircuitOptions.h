@@ -16,6 +16,9 @@ struct CircuitOptions {
     std::optional<long double> frictionWindage; // --friction-windage, W
     std::vector<LoadPointReadings> loadPoints;  // --load-point, in the order given
     std::vector<std::string_view> given;        // the options above as named, for the checks
+    // As typed, for a motor file: --x1-share, --friction-windage and each --load-point.
+    std::string shareText, frictionWindageText;
+    std::vector<std::string> loadPointTexts;
 
     CircuitSettings Settings() const;
 };

@@ -75,6 +75,19 @@ std::vector<OptionValue> MotorOptionValues(const MotorFile& motor)
                              std::string(TextsOf(motor.at->quantity).symbol) + "=" + TypedNumber(motor.at->value));
     if (motor.torqueLine)
         options.emplace_back("--torque-line", TorqueLineWord(*motor.torqueLine));
+    if (motor.circuit) {
+        options.emplace_back("--circuit", "");
+        options.emplace_back("--x1-share", TypedNumber(motor.circuit->share));
+        options.emplace_back("--friction-windage", TypedNumber(motor.circuit->frictionWindage));
+    }
+    for (const LoadPointForm& p : motor.loadPoints) {
+        std::string text = TypedNumber(p.u) + ";" + TypedNumber(p.i) + ";" + TypedNumber(p.p1) + ";" + TypedNumber(p.n);
+        if (!p.p2.empty() || !p.m.empty())
+            text += ";" + (p.p2.empty() ? std::string() : TypedNumber(p.p2));
+        if (!p.m.empty())
+            text += ";" + TypedNumber(p.m);
+        options.emplace_back("--load-point", text);
+    }
     return options;
 }
 
@@ -87,6 +100,8 @@ bool GivenInstead(std::string_view fileOption, const std::vector<std::string>& g
     };
     if (named(fileOption))
         return true;
+    if (fileOption == "--x1-share" && named("--design-class"))
+        return true;
     if (IsResistanceOption(fileOption))
         return std::any_of(std::begin(ResistanceOptions), std::end(ResistanceOptions), named);
     return fileOption == "--connection" && named("--phases");
@@ -98,8 +113,10 @@ std::vector<std::string> MotorArguments(const MotorFile& motor)
 {
     std::vector<std::string> args;
     for (auto& [option, value] : MotorOptionValues(motor)) {
+        const bool flag = IsFlagOption(option);
         args.push_back(std::move(option));
-        args.push_back(std::move(value));
+        if (!flag)
+            args.push_back(std::move(value));
     }
     return args;
 }
@@ -138,8 +155,10 @@ int TakeMotorFile(int argc, const char* const argv[], ParseResult& parsed)
     std::vector<std::string> args{argv[0]};
     for (auto& [option, value] : MotorOptionValues(motor))
         if (!GivenInstead(option, given)) {
+            const bool flag = IsFlagOption(option);
             args.push_back(std::move(option));
-            args.push_back(std::move(value));
+            if (!flag)
+                args.push_back(std::move(value));
         }
     args.insert(args.end(), argv + 1, argv + argc);
     std::vector<const char*> combined;
@@ -165,6 +184,28 @@ MotorFile MotorOfOptions(const CalcOptions& options)
     if (!options.at.empty())
         motor.at = AskedValue{options.at.front().quantity, FileNumber(options.at.front().typed)};
     motor.torqueLine = options.torqueLine;
+    const CircuitOptions& c = options.circuit;
+    if (c.shown) {
+        CircuitChoice choice;
+        if (!c.shareText.empty())
+            choice.share = FileNumber(c.shareText);
+        else if (c.designClass)
+            choice.share = *c.designClass == DesignClass::B ? "0.4" : *c.designClass == DesignClass::C ? "0.3" : "0.5";
+        if (!c.frictionWindageText.empty())
+            choice.frictionWindage = FileNumber(c.frictionWindageText);
+        motor.circuit = choice;
+    }
+    for (const std::string& text : c.loadPointTexts) {
+        std::vector<std::string> f(1);
+        for (const char ch : text)
+            if (ch == ';')
+                f.emplace_back();
+            else
+                f.back() += ch;
+        f.resize(6);
+        motor.loadPoints.push_back({FileNumber(f[0]), FileNumber(f[1]), FileNumber(f[2]), FileNumber(f[3]),
+                                    FileNumber(f[4]), FileNumber(f[5])});
+    }
     return motor;
 }
 

@@ -1053,6 +1053,14 @@
         <source>%1 až %2 (sudé)</source>
         <translation>%1 to %2 (even)</translation>
     </message>
+    <message>
+        <source>číslo větší než 0 a menší než 1</source>
+        <translation>a number above 0 and below 1</translation>
+    </message>
+    <message>
+        <source>číslo 0 nebo větší</source>
+        <translation>a number of 0 or more</translation>
+    </message>
 </context>
 <context>
     <name>MotorFiles</name>
@@ -1517,7 +1525,7 @@
     </message>
     <message>
         <source>Náhradní schéma motoru ze stejných zkoušek: jeho kružnice proudu přes diagram a jeho hodnoty vedle hodnot kružnice</source>
-        <translation>The motor's equivalent circuit from the same tests: its current locus over the diagram and its values beside the circle's</translation>
+        <translation>The motor&apos;s equivalent circuit from the same tests: its current locus over the diagram and its values beside the circle&apos;s</translation>
     </message>
 </context>
 <context>

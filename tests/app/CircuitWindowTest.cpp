@@ -7,16 +7,48 @@
 #include "WindowTestMain.h"
 #include "Zadani.h"
 
+#include <QAbstractItemView>
 #include <QAction>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
+#include <fstream>
+
+#include "MotorFile.h"
 
 namespace {
 
 const std::optional<diagram::CircuitLocus>& DrawnLocus()
 {
     return MainForm->Diagram->CurrentDiagram()->scene.circuit;
+}
+
+// Chooses `path` in the next file dialog as a user would type it, and presses its button; a dialog
+// still open after a minute is cancelled, so that a failing test ends.
+void AnswerFileDialog(const QString& path)
+{
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, path] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        auto* name = dialog != nullptr ? dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")) : nullptr;
+        if (name == nullptr || !dialog->isVisible())
+            return;
+        timer->deleteLater();
+        for (QAbstractItemView* view : dialog->findChildren<QAbstractItemView*>())
+            if (view->selectionModel() != nullptr)
+                view->selectionModel()->clearSelection();
+        name->setText(path);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    timer->start(50);
+    QTimer::singleShot(60000, timer, [timer] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
+            dialog->reject();
+        timer->deleteLater();
+    });
 }
 
 } // namespace
@@ -75,6 +107,43 @@ private slots:
         QVERIFY(!MainForm->CircuitItem->isChecked());
         QVERIFY(!DrawnLocus());
         QVERIFY(MainForm->CircuitPanel->isHidden());
+    }
+
+    // A motor file's circuit is shown with its share and loss, and saved again with the load points.
+    void motorFileKeepsTheCircuitAndTheLoadPoints()
+    {
+        QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/orbitek-circuit-XXXXXX"));
+        QVERIFY(folder.isValid());
+        const QString opened = folder.filePath(QStringLiteral("trida-c.orbitek"));
+        {
+            std::ofstream out(opened.toStdString());
+            out << R"({"format": "orbitek-motor", "version": 1,
+  "input": {"i0": "15", "cos0": "0.11", "ik": "177", "cosk": "0.41", "uf": "220", "r1": "0.25", "phases": 3,
+            "poles": 8}, "circuit": {"share": "0.3", "frictionWindage": "300"},
+  "loadPoints": [{"u": "220", "i": "30", "p1": "15000", "n": "720", "m": "180"}]})";
+        }
+        QVERIFY(!MainForm->CircuitItem->isChecked());
+        MainForm->OpenMotorFile(opened);
+        QVERIFY(MainForm->CircuitItem->isChecked());
+        QVERIFY(DrawnLocus());
+        // X1 and Rfe of the defaults at k = 0,3 and Pfw = 300 W.
+        QVERIFY(MainForm->CircuitPanel->text().contains(QStringLiteral("0,3537")));
+        QVERIFY(MainForm->CircuitPanel->text().contains(QStringLiteral("222,2037")));
+
+        const QString saved = folder.filePath(QStringLiteral("ulozeny.orbitek"));
+        AnswerFileDialog(saved);
+        MainForm->SaveMotor->trigger();
+        const MotorFile motor = LoadMotorFile(saved.toStdString(), "ulozeny.orbitek");
+        QVERIFY(motor.circuit == (CircuitChoice{"0.3", "300"}));
+        QCOMPARE(motor.loadPoints.size(), std::size_t{1});
+        QVERIFY(motor.loadPoints[0] == (LoadPointForm{"220", "30", "15000", "720", "", "180"}));
+
+        // Unchecked, the circuit is no longer saved.
+        MainForm->CircuitItem->trigger();
+        const QString again = folder.filePath(QStringLiteral("bez-schematu.orbitek"));
+        AnswerFileDialog(again);
+        MainForm->SaveMotor->trigger();
+        QVERIFY(!LoadMotorFile(again.toStdString(), "bez-schematu.orbitek").circuit);
     }
 };
 

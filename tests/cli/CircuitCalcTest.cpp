@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cmath>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -133,6 +134,47 @@ TEST(CircuitCalc, LoadPointsOfMeasuredReadingsTakeTheConnection)
     EXPECT_NEAR(p["PowerFactor"].toDouble(), 4500 / (std::sqrt(3.0) * 400 * 8), 1e-15);
     EXPECT_TRUE(p["Circuit"].isNull()); // no --circuit: the circle's predictions alone
     EXPECT_TRUE(p["Circle"]["Current"].isDouble());
+}
+
+// --save-motor writes the circuit's choice and the load points; --motor gives them back, and an option
+// given beside the file takes the place of the file's.
+TEST(CircuitCalc, MotorFileCarriesTheCircuitAndTheLoadPoints)
+{
+    char folder[] = "/tmp/orbitek-circuit-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string file = std::string(folder) + "/motor.orbitek";
+    const std::vector<std::string> asked{"--circuit",
+                                         "--design-class",
+                                         "C",
+                                         "--friction-windage",
+                                         "300,5",
+                                         "--load-point",
+                                         "220;30;15000;720;;180",
+                                         "--load-point",
+                                         "221;29,5;14800;721;13500",
+                                         "--format",
+                                         "json"};
+    std::vector<std::string> saving = asked;
+    saving.insert(saving.end(), {"--save-motor", file});
+    const Outcome saved = Calc("cs_CZ.UTF-8", saving);
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    const std::string text = ReadFile(file);
+    EXPECT_NE(text.find("\"circuit\": {\n    \"share\": \"0.3\",\n    \"frictionWindage\": \"300.5\"\n  }"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\"p2\": \"13500\""), std::string::npos) << text;
+
+    const Outcome opened = Calc("cs_CZ.UTF-8", {"--motor", file, "--format", "json"});
+    ASSERT_EQ(opened.status, 0) << opened.err;
+    EXPECT_EQ(Json(opened)["Circuit"], Json(saved)["Circuit"]);
+    EXPECT_EQ(Json(opened)["LoadPoints"], Json(saved)["LoadPoints"]);
+
+    const Outcome classB = Calc("cs_CZ.UTF-8", {"--motor", file, "--design-class", "B", "--format", "json"});
+    ASSERT_EQ(classB.status, 0) << classB.err;
+    EXPECT_EQ(Json(classB)["Circuit"]["Share"].toDouble(), 0.4);
+    EXPECT_EQ(Json(classB)["Circuit"]["FrictionWindage"].toDouble(), 300.5);
+    std::remove(file.c_str());
+    rmdir(folder);
 }
 
 TEST(CircuitCalc, UsageErrors)
