@@ -34,7 +34,8 @@ CircuitBox::CircuitBox(QWidget* parent) : QLabel(parent)
     setWordWrap(false);
 }
 
-void CircuitBox::Show(const TKonstrukce& k, const CircuitOutcome& outcome)
+void CircuitBox::Show(const TKonstrukce& k, const CircuitOutcome& outcome,
+                      const std::vector<LoadPointComparison>& points, bool perPhase)
 {
     QString html = Table(CircuitRows(outcome));
     if (outcome.circuit) {
@@ -43,5 +44,7 @@ void CircuitBox::Show(const TKonstrukce& k, const CircuitOutcome& outcome)
             Table(ComparisonRows(ReadCharacteristicPoints(k, OperatingRows::LastOnly),
                                  CircuitCharacteristicOf(*outcome.circuit), {}));
     }
+    if (!points.empty())
+        html += QStringLiteral("<br>") + Table(LoadPointRows(points, perPhase));
     setText(html);
 }

@@ -4,8 +4,11 @@
 
 #include <QLabel>
 
+#include <vector>
+
 #include "Circuit.h"
 #include "Konstrukce.h"
+#include "LoadTest.h"
 
 class CircuitBox : public QLabel {
     Q_OBJECT
@@ -14,5 +17,7 @@ public:
     explicit CircuitBox(QWidget* parent = nullptr);
 
     // Fills the box from an accepted record; a refused circuit shows the reason.
-    void Show(const TKonstrukce& k, const CircuitOutcome& outcome);
+    // The load points' grid follows where there are any; `perPhase` as LoadPointRows takes it.
+    void Show(const TKonstrukce& k, const CircuitOutcome& outcome, const std::vector<LoadPointComparison>& points,
+              bool perPhase);
 };

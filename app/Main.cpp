@@ -15,6 +15,7 @@
 #include "Info.h"
 #include "Language.h"
 #include "LoadNumberSeparators.h"
+#include "LoadTestDialog.h"
 #include "MeasuredDialog.h"
 #include "Moment.h"
 #include "MotorFile.h"
@@ -70,6 +71,9 @@ constexpr const char* CircuitHint = QT_TRANSLATE_NOOP(
     "TMainForm",
     "Náhradní schéma motoru ze stejných zkoušek: jeho kružnice proudu přes diagram a jeho hodnoty vedle "
     "hodnot kružnice");
+constexpr const char* LoadTestCaption = QT_TRANSLATE_NOOP("TMainForm", "&Zatěžovací zkouška...");
+constexpr const char* LoadTestHint = QT_TRANSLATE_NOOP(
+    "TMainForm", "Body naměřené při zatěžovací zkoušce, porovnané s kružnicí a náhradním schématem");
 constexpr const char* CurvesAxisCaption = QT_TRANSLATE_NOOP("TMainForm", "Křivky");
 // The curves' axes in the order of diagram::CurvesAxis.
 constexpr const char* CurvesAxisItems[] = {QT_TRANSLATE_NOOP("TMainForm", "podle skluzu"),
@@ -243,6 +247,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     TorqueLineItem->setChecked(Konstrukce.torqueLine == TorqueLine::NoLoadLine); // as the last run left it
     CircuitItem = AddItem(diagram, CircuitCaption, CircuitHint, &TMainForm::CircuitClick);
     CircuitItem->setCheckable(true);
+    LoadTestItem = AddItem(diagram, LoadTestCaption, LoadTestHint, &TMainForm::LoadTestClick);
 
     GuardHandler([this] { FormCreate(this); });
 }
@@ -561,6 +566,25 @@ void TMainForm::CircuitClick(QObject*)
     ShowDiagram(false);
 }
 
+void TMainForm::LoadTestClick(QObject*)
+{
+    if (!current_ || !MotorAccepted()) {
+        ShowErrorMessage(tr(NoDiagramYet));
+        return;
+    }
+    LoadTestDialog dialog(this);
+    dialog.SetPoints(current_->motor.loadPoints);
+    if (dialog.exec() != QDialog::Accepted || !current_)
+        return;
+    std::vector<LoadPointForm> points = dialog.Points();
+    if (points != current_->motor.loadPoints) {
+        current_->motor.loadPoints = std::move(points);
+        current_->edited = true;
+        ShowMotorTitle();
+    }
+    ShowDiagram(false);
+}
+
 void TMainForm::ShowAcceptedCalculation()
 {
     GuardHandler([this] { ShowDiagram(true); });
@@ -586,11 +610,33 @@ void TMainForm::ShowDiagram(bool fit)
         d->texts.motor = MotorTitle(*current_);
         d->texts.note = QString::fromStdString(current_->motor.note);
     }
-    if (CircuitItem->isChecked()) {
-        const CircuitOutcome circuit = BuildCircuit(Konstrukce, circuitSettings_);
-        if (circuit.circuit)
-            d->scene.circuit = diagram::MakeCircuitLocus(*circuit.circuit);
-        CircuitPanel->Show(Konstrukce, circuit);
+    // The load points, converted as the motor's tests were measured: line values of its connection, or
+    // phase values for a motor typed by its six values.
+    LoadConnection connection = LoadConnection::PerPhase;
+    if (current_)
+        if (const auto* measured = std::get_if<MeasuredForm>(&current_->motor.input);
+            measured && measured->readings.phases != "1")
+            connection = measured->readings.connection == choice::Delta ? LoadConnection::Delta : LoadConnection::Star;
+    std::optional<CircuitOutcome> circuit;
+    if (CircuitItem->isChecked())
+        circuit = BuildCircuit(Konstrukce, circuitSettings_);
+    std::vector<LoadPointComparison> points;
+    if (current_)
+        for (const LoadPointForm& f : current_->motor.loadPoints) {
+            auto number = [](const std::string& text) {
+                return text.empty() ? std::optional<long double>() : TextToNumber(TypedNumber(text));
+            };
+            const LoadPointReadings r{*number(f.u), *number(f.i), *number(f.p1),
+                                      *number(f.n), number(f.p2), number(f.m)};
+            points.push_back(CompareLoadPoint(Konstrukce, circuit ? circuit->circuit : std::nullopt, connection, r));
+            if (points.back().point)
+                d->scene.loadPoints.emplace_back(double(points.back().point->point.x),
+                                                 double(points.back().point->point.y));
+        }
+    if (circuit) {
+        if (circuit->circuit)
+            d->scene.circuit = diagram::MakeCircuitLocus(*circuit->circuit);
+        CircuitPanel->Show(Konstrukce, *circuit, points, connection == LoadConnection::PerPhase);
         CircuitPanel->show();
     }
     const std::optional<OperatingPoint> at = diagram::PointOf(*d);

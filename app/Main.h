@@ -78,6 +78,8 @@ public:
     // "Náhradní schéma", the check item after the torque line's, and the box it shows above the curves.
     QAction* CircuitItem;
     CircuitBox* CircuitPanel;
+    // "&Zatěžovací zkouška...", after it: the load test's points of the motor.
+    QAction* LoadTestItem;
     QAction* ClearPoint;
     // The "Jazyk / Language" submenu of the "&Nápověda" menu.
     QMenu* LanguageMenu;
@@ -109,6 +111,7 @@ public:
 
     void TorqueLineClick(QObject* Sender);
     void CircuitClick(QObject* Sender);
+    void LoadTestClick(QObject* Sender);
 
     // An accepted calculation: the diagram of the record as it now stands.
     void ShowAcceptedCalculation();

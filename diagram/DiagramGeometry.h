@@ -72,6 +72,7 @@ struct Scene {
     std::vector<CharacteristicMark> characteristic;
     std::optional<PointConstruction> operatingPoint; // the point asked for, if any
     std::optional<CircuitLocus> circuit;             // the equivalent circuit's locus, when shown
+    std::vector<QPointF> loadPoints;                 // the load test's points, A
     // What the page must hold: the whole construction. O, Ao, Ak, T, S, A∞, the slip line, the
     // operating points, the arc from Ao through Ak to A∞ and every characteristic point on it.
     Extent workingRegion;

@@ -619,6 +619,29 @@
     </message>
 </context>
 <context>
+    <name>LoadTestDialog</name>
+    <message>
+        <source>Zatěžovací zkouška</source>
+        <translation>Load test</translation>
+    </message>
+    <message>
+        <source>&amp;Přidat řádek</source>
+        <translation>&amp;Add row</translation>
+    </message>
+    <message>
+        <source>&amp;Odebrat řádek</source>
+        <translation>&amp;Remove row</translation>
+    </message>
+    <message>
+        <source>Řádek %1: chybí %2.</source>
+        <translation>Row %1: %2 is missing.</translation>
+    </message>
+    <message>
+        <source>Řádek %1, %2: %3</source>
+        <translation>Row %1, %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>Measured</name>
     <message>
         <source>Jmenovité napětí</source>
@@ -1526,6 +1549,14 @@
     <message>
         <source>Náhradní schéma motoru ze stejných zkoušek: jeho kružnice proudu přes diagram a jeho hodnoty vedle hodnot kružnice</source>
         <translation>The motor&apos;s equivalent circuit from the same tests: its current locus over the diagram and its values beside the circle&apos;s</translation>
+    </message>
+    <message>
+        <source>&amp;Zatěžovací zkouška...</source>
+        <translation>&amp;Load test...</translation>
+    </message>
+    <message>
+        <source>Body naměřené při zatěžovací zkoušce, porovnané s kružnicí a náhradním schématem</source>
+        <translation>Points measured in a load test, compared with the circle and the equivalent circuit</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 // over the circle with its slip marks and shows the box of its values, and takes both away again.
 #include "CircuitBox.h"
 #include "DiagramView.h"
+#include "LoadTestDialog.h"
 #include "Main.h"
 #include "ShellTestSupport.h"
 #include "WindowTestMain.h"
@@ -12,6 +13,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -107,6 +109,43 @@ private slots:
         QVERIFY(!MainForm->CircuitItem->isChecked());
         QVERIFY(!DrawnLocus());
         QVERIFY(MainForm->CircuitPanel->isHidden());
+    }
+
+    // Points typed and pasted from a spreadsheet into the load test's table are drawn on the diagram and
+    // compared in the box; a row removed goes.
+    void loadTestDialogTakesPastedPoints()
+    {
+        QVERIFY(MainForm->CircuitItem->isChecked() || (MainForm->CircuitItem->trigger(), true));
+        QVERIFY(DrawnLocus());
+        std::vector<LoadPointForm> shown;
+        Later(MainForm, 100, [&shown] {
+            auto* dialog = qobject_cast<LoadTestDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr)
+                return;
+            dialog->Table->setCurrentCell(0, 0);
+            // Two rows from a spreadsheet (TAB, CRLF), the second's P2 empty and M given, and a third
+            // row beyond the table's three added by the paste.
+            dialog->Paste(QStringLiteral("220\t30\t15000\t720\t13570\r\n221\t29,5\t14800\t721\t\t180\r\n"
+                                         "219\t20\t10000\t730\r\n230\t12\t5000\t745\r\n"));
+            QCOMPARE(dialog->Table->rowCount(), 4);
+            dialog->Table->setCurrentCell(3, 0);
+            dialog->RemoveRow->click();
+            shown = dialog->Points();
+            dialog->accept();
+        });
+        MainForm->LoadTestItem->trigger();
+        QCOMPARE(shown.size(), std::size_t{3});
+        QVERIFY(shown[1] == (LoadPointForm{"221", "29.5", "14800", "721", "", "180"}));
+        QCOMPARE(MainForm->Current()->motor.loadPoints.size(), std::size_t{3});
+        QCOMPARE(MainForm->Diagram->CurrentDiagram()->scene.loadPoints.size(), std::size_t{3});
+        // The first point as drawn: 30 A at cos φ = 15000 / (3 · 220 · 30), per phase.
+        const QPointF first = MainForm->Diagram->CurrentDiagram()->scene.loadPoints[0];
+        QVERIFY(std::abs(std::hypot(first.x(), first.y()) - 30) < 1e-9);
+        QVERIFY(std::abs(first.y() - 15000.0 / (3 * 220)) < 1e-9);
+        const QString box = MainForm->CircuitPanel->text();
+        QVERIFY(box.contains(QStringLiteral("Zatěžovací bod")));
+        QVERIFY(box.contains(QStringLiteral("fázové hodnoty")));
+        MainForm->CircuitItem->trigger();
     }
 
     // A motor file's circuit is shown with its share and loss, and saved again with the load points.

@@ -152,6 +152,10 @@ private slots:
                                      << "Ná&hradní schéma"
                                      << "Náhradní schéma motoru ze stejných zkoušek: jeho kružnice proudu přes "
                                         "diagram a jeho hodnoty vedle hodnot kružnice";
+        QTest::newRow("LoadTestItem")
+            << "LoadTestItem"
+            << "&Zatěžovací zkouška..."
+            << "Body naměřené při zatěžovací zkoušce, porovnané s kružnicí a náhradním schématem";
     }
 
     void menuItems()
@@ -176,7 +180,8 @@ private slots:
                                             {"EditInput", MainForm->EditInput},
                                             {"EditInputPopup", MainForm->EditInputPopup},
                                             {"TorqueLineItem", MainForm->TorqueLineItem},
-                                            {"CircuitItem", MainForm->CircuitItem}};
+                                            {"CircuitItem", MainForm->CircuitItem},
+                                            {"LoadTestItem", MainForm->LoadTestItem}};
         QAction* action = items.value(item);
         QVERIFY(action);
         // What the menu shows: the caption, then after a tab the shortcut text.
@@ -207,7 +212,9 @@ private slots:
                                        "&Souřadnice bodů pro konstrukci",
                                        "&Momentová charakteristika"};
         QCOMPARE(texts(MainForm->Vsledky1->menu()->actions()),
-                 diagramItems + QStringList({"-", "Momentová přímka od přímky naprázdno", "Ná&hradní schéma"}));
+                 diagramItems +
+                     QStringList(
+                         {"-", "Momentová přímka od přímky naprázdno", "Ná&hradní schéma", "&Zatěžovací zkouška..."}));
         // No two items of the "Diagram" menu share an access key.
         QSet<QChar> keys;
         for (const QAction* a : MainForm->Vsledky1->menu()->actions())
