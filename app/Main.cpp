@@ -15,6 +15,7 @@
 #include "Info.h"
 #include "Language.h"
 #include "LoadNumberSeparators.h"
+#include "LoadPointMarks.h"
 #include "LoadTestDialog.h"
 #include "MeasuredDialog.h"
 #include "Moment.h"
@@ -633,6 +634,7 @@ void TMainForm::ShowDiagram(bool fit)
                 d->scene.loadPoints.emplace_back(double(points.back().point->point.x),
                                                  double(points.back().point->point.y));
         }
+    diagram::MarkLoadPoints(d->curves, points);
     if (circuit) {
         if (circuit->circuit)
             d->scene.circuit = diagram::MakeCircuitLocus(*circuit->circuit);

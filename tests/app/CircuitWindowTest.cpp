@@ -142,6 +142,13 @@ private slots:
         const QPointF first = MainForm->Diagram->CurrentDiagram()->scene.loadPoints[0];
         QVERIFY(std::abs(std::hypot(first.x(), first.y()) - 30) < 1e-9);
         QVERIFY(std::abs(first.y() - 15000.0 / (3 * 220)) < 1e-9);
+        // On the curves: the current of each at its slip; against output only the two with an output.
+        const diagram::DiagramCurves& curves = MainForm->Diagram->CurrentDiagram()->curves;
+        const std::vector<QPointF>& currents = curves.slip.plots[diagram::CurrentPlot].measured;
+        QCOMPARE(currents.size(), std::size_t{3});
+        QVERIFY(std::abs(currents[0].x() - 0.04) < 1e-15 && std::abs(currents[0].y() - 30) < 1e-12);
+        QCOMPARE(curves.output.plots[diagram::SlipPlot].measured.size(), std::size_t{2});
+        QCOMPARE(curves.slip.plots[diagram::TorquePlot].measured.size(), std::size_t{2});
         const QString box = MainForm->CircuitPanel->text();
         QVERIFY(box.contains(QStringLiteral("Zatěžovací bod")));
         QVERIFY(box.contains(QStringLiteral("fázové hodnoty")));

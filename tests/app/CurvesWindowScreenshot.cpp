@@ -1,11 +1,11 @@
 // Saves a picture of the main window with the diagram and the curves beside it, the cursor linked:
 // curves_window_screenshot FILE.png [WIDTHxHEIGHT] [circle ROW | curves SLIP | none] [R1 COSK]
-//     [--at Q=V] [--output] [--no-load-line] [--circuit]
+//     [--at Q=V] [--output] [--no-load-line] [--circuit] [--motor FILE]
 // The defaults are calculated (with R1 and COSK typed instead, where given), the window is resized
 // (default: its design size), and the pointer is put on the circle at table row ROW (default 5) or
 // over the curves at SLIP. --at types the operating point Q=V into the bar ("P2=15000"), --output draws
 // the curves against output, --no-load-line checks the textbook torque line, --circuit shows the
-// equivalent circuit.
+// equivalent circuit, --motor opens FILE at start instead of typing the defaults.
 #include "CurvesView.h"
 #include "DiagramView.h"
 #include "FreshHome.h"
@@ -43,11 +43,14 @@ int main(int argc, char** argv)
     const FreshHome home; // the pictures never show what this user's runs left
     QApplication app(argc, argv);
     QStringList args = QApplication::arguments().mid(1);
-    QString asked;
+    QString asked, motor;
     bool output = false, noLoadLine = false, circuit = false;
     for (int i = 0; i < args.size();) {
         if (args[i] == QLatin1String("--at") && i + 1 < args.size()) {
             asked = args[i + 1];
+            args.remove(i, 2);
+        } else if (args[i] == QLatin1String("--motor") && i + 1 < args.size()) {
+            motor = args[i + 1];
             args.remove(i, 2);
         } else if (args[i] == QLatin1String("--circuit")) {
             circuit = true;
@@ -64,7 +67,7 @@ int main(int argc, char** argv)
     const QString where = args.value(2, QStringLiteral("circle"));
     const double at = args.value(3, QStringLiteral("5")).toDouble();
     const QString r1 = args.value(4), cosk = args.value(5);
-    if (!StartUp())
+    if (!StartUp(motor))
         return 1;
     if (size.size() == 2) {
         MainForm->resize(size[0].toInt(), size[1].toInt());
@@ -74,6 +77,8 @@ int main(int argc, char** argv)
 
     QTimer::singleShot(500, [&] {
         QTimer::singleShot(300, [&] {
+            if (!motor.isEmpty())
+                return;
             if (!r1.isEmpty())
                 ZadaniDlg->XR1f->setText(r1);
             if (!cosk.isEmpty())
@@ -84,7 +89,8 @@ int main(int argc, char** argv)
             MainForm->TorqueLineItem->trigger();
         if (circuit)
             MainForm->CircuitItem->trigger();
-        MainForm->Vstupnhodnoty3->trigger();
+        if (motor.isEmpty())
+            MainForm->Vstupnhodnoty3->trigger();
         if (output)
             MainForm->CurvesAxisBox->setCurrentIndex(1);
         if (const qsizetype equals = asked.indexOf(u'='); equals > 0) {
