@@ -4,6 +4,7 @@
 #include "Acceptance.h"
 #include "AutPrava.h"
 #include "Characteristic.h"
+#include "CircuitBox.h"
 #include "CurvesView.h"
 #include "DiagramExport.h"
 #include "DiagramOutput.h"
@@ -15,6 +16,8 @@
 #include "Language.h"
 #include "LineCurrent.h"
 #include "LoadNumberSeparators.h"
+#include "LoadPointMarks.h"
+#include "LoadTestDialog.h"
 #include "MeasuredDialog.h"
 #include "Moment.h"
 #include "MotorFile.h"
@@ -72,6 +75,14 @@ constexpr const char* SecondTorquePoint = QT_TRANSLATE_NOOP(
 constexpr const char* TorqueLineCaption = QT_TRANSLATE_NOOP("TMainForm", "Momentová přímka od přímky naprázdno");
 constexpr const char* TorqueLineHint = QT_TRANSLATE_NOOP(
     "TMainForm", "Bod T dělí jen část pořadnice Ak nad přímkou naprázdno, jak momentovou přímku kreslí učebnice");
+constexpr const char* CircuitCaption = QT_TRANSLATE_NOOP("TMainForm", "Ná&hradní schéma");
+constexpr const char* CircuitHint = QT_TRANSLATE_NOOP(
+    "TMainForm",
+    "Náhradní schéma motoru ze stejných zkoušek: jeho kružnice proudu přes diagram a jeho hodnoty vedle "
+    "hodnot kružnice");
+constexpr const char* LoadTestCaption = QT_TRANSLATE_NOOP("TMainForm", "&Zatěžovací zkouška...");
+constexpr const char* LoadTestHint = QT_TRANSLATE_NOOP(
+    "TMainForm", "Body naměřené při zatěžovací zkoušce, porovnané s kružnicí a náhradním schématem");
 constexpr const char* CurvesAxisCaption = QT_TRANSLATE_NOOP("TMainForm", "Křivky");
 // The curves' axes in the order of diagram::CurvesAxis.
 constexpr const char* CurvesAxisItems[] = {QT_TRANSLATE_NOOP("TMainForm", "podle skluzu"),
@@ -244,6 +255,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
     TorqueLineItem = AddItem(diagram, TorqueLineCaption, TorqueLineHint, &TMainForm::TorqueLineClick);
     TorqueLineItem->setCheckable(true);
     TorqueLineItem->setChecked(Konstrukce.torqueLine == TorqueLine::NoLoadLine); // as the last run left it
+    CircuitItem = AddItem(diagram, CircuitCaption, CircuitHint, &TMainForm::CircuitClick);
+    CircuitItem->setCheckable(true);
+    LoadTestItem = AddItem(diagram, LoadTestCaption, LoadTestHint, &TMainForm::LoadTestClick);
 
     GuardHandler([this] { FormCreate(this); });
 }
@@ -341,6 +355,9 @@ QWidget* TMainForm::MakeCurvesPane()
     column->setSpacing(PaneSpacing);
     column->addWidget(PointBar);
     column->addLayout(axisRow);
+    CircuitPanel = new CircuitBox(CurvesPane);
+    CircuitPanel->hide();
+    column->addWidget(CircuitPanel);
     column->addWidget(Curves, 1);
     connect(CurvesAxisBox, &QComboBox::currentIndexChanged, this,
             [this](int i) { Curves->SetAxis(i == 1 ? diagram::CurvesAxis::Output : diagram::CurvesAxis::Slip); });
@@ -422,6 +439,9 @@ bool TMainForm::SaveMotorTo(const QString& path)
 {
     MotorFile motor = current_->motor;
     motor.torqueLine = Konstrukce.torqueLine;
+    motor.circuit.reset(); // the circuit shown now
+    if (CircuitItem->isChecked())
+        motor.circuit = circuitChoice_;
     motor.at.reset(); // the point shown now, not the one the file was opened with
     if (point_)
         motor.at = ::AskedValue{point_->quantity,
@@ -514,6 +534,13 @@ void TMainForm::OpenMotorFile(const QString& path)
     RememberMotorFolder(path);
     FillRecentMotors();
     TorqueLineItem->setChecked(Konstrukce.torqueLine == TorqueLine::NoLoadLine); // the file's, where it names one
+    // The file's circuit is shown with its share and loss; a file without one leaves the item as it is.
+    if (const std::optional<CircuitChoice>& circuit = current_->motor.circuit) {
+        circuitChoice_ = *circuit;
+        circuitSettings_ = {TextToNumber(TypedNumber(circuit->share)),
+                            TextToNumber(TypedNumber(circuit->frictionWindage))};
+        CircuitItem->setChecked(true);
+    }
     // The file's operating point replaces the one shown; without one, the point asked before stays.
     if (const std::optional<::AskedValue>& at = current_->motor.at) {
         point_ = AskedValue{at->quantity, TextToNumber(TypedNumber(at->value))};
@@ -609,6 +636,32 @@ void TMainForm::TorqueLineClick(QObject*)
     SetTorqueLine(TorqueLineItem->isChecked() ? TorqueLine::NoLoadLine : TorqueLine::Axis);
 }
 
+void TMainForm::CircuitClick(QObject*)
+{
+    if (!CircuitItem->isChecked())
+        CircuitPanel->hide();
+    ShowDiagram(false);
+}
+
+void TMainForm::LoadTestClick(QObject*)
+{
+    if (!current_ || !MotorAccepted()) {
+        ShowErrorMessage(tr(NoDiagramYet));
+        return;
+    }
+    LoadTestDialog dialog(this);
+    dialog.SetPoints(current_->motor.loadPoints);
+    if (dialog.exec() != QDialog::Accepted || !current_)
+        return;
+    std::vector<LoadPointForm> points = dialog.Points();
+    if (points != current_->motor.loadPoints) {
+        current_->motor.loadPoints = std::move(points);
+        current_->edited = true;
+        ShowMotorTitle();
+    }
+    ShowDiagram(false);
+}
+
 void TMainForm::ShowAcceptedCalculation()
 {
     GuardHandler([this] { ShowDiagram(true); });
@@ -635,6 +688,36 @@ void TMainForm::ShowDiagram(bool fit)
     if (current_) {
         d->texts.motor = MotorTitle(*current_);
         d->texts.note = QString::fromStdString(current_->motor.note);
+    }
+    // The load points, converted as the motor's tests were measured: line values of its connection, or
+    // phase values for a motor typed by its six values.
+    LoadConnection connection = LoadConnection::PerPhase;
+    if (current_)
+        if (const auto* measured = std::get_if<MeasuredForm>(&current_->motor.input);
+            measured && measured->readings.phases != "1")
+            connection = measured->readings.connection == choice::Delta ? LoadConnection::Delta : LoadConnection::Star;
+    std::optional<CircuitOutcome> circuit;
+    if (CircuitItem->isChecked())
+        circuit = BuildCircuit(Konstrukce, circuitSettings_);
+    std::vector<LoadPointComparison> points;
+    if (current_)
+        for (const LoadPointForm& f : current_->motor.loadPoints) {
+            auto number = [](const std::string& text) {
+                return text.empty() ? std::optional<long double>() : TextToNumber(TypedNumber(text));
+            };
+            const LoadPointReadings r{*number(f.u), *number(f.i), *number(f.p1),
+                                      *number(f.n), number(f.p2), number(f.m)};
+            points.push_back(CompareLoadPoint(Konstrukce, circuit ? circuit->circuit : std::nullopt, connection, r));
+            if (points.back().point)
+                d->scene.loadPoints.emplace_back(double(points.back().point->point.x),
+                                                 double(points.back().point->point.y));
+        }
+    diagram::MarkLoadPoints(d->curves, points);
+    if (circuit) {
+        if (circuit->circuit)
+            d->scene.circuit = diagram::MakeCircuitLocus(*circuit->circuit);
+        CircuitPanel->Show(Konstrukce, *circuit, points, connection == LoadConnection::PerPhase);
+        CircuitPanel->show();
     }
     const std::optional<OperatingPoint> at = diagram::PointOf(*d);
     Curves->SetCalculation(*d);

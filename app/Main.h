@@ -5,11 +5,13 @@
 #include <optional>
 #include <tuple>
 
+#include "Circuit.h"
 #include "Curves.h"
 #include "Language.h"
 #include "MotorFiles.h"
 #include "OperatingPointSolver.h"
 
+class CircuitBox;
 class CurvesView;
 class DiagramView;
 class OperatingPointBar;
@@ -73,6 +75,11 @@ public:
     // takes the operating point away.
     QAction* TorqueLineSeparator;
     QAction* TorqueLineItem;
+    // "Náhradní schéma", the check item after the torque line's, and the box it shows above the curves.
+    QAction* CircuitItem;
+    CircuitBox* CircuitPanel;
+    // "&Zatěžovací zkouška...", after it: the load test's points of the motor.
+    QAction* LoadTestItem;
     QAction* ClearPoint;
     // The "Jazyk / Language" submenu of the "&Nápověda" menu.
     QMenu* LanguageMenu;
@@ -103,6 +110,8 @@ public:
     void SaveSettings();
 
     void TorqueLineClick(QObject* Sender);
+    void CircuitClick(QObject* Sender);
+    void LoadTestClick(QObject* Sender);
 
     // An accepted calculation: the diagram of the record as it now stands.
     void ShowAcceptedCalculation();
@@ -194,6 +203,8 @@ private:
     void AskPoint(OperatingQuantity quantity, long double value);
 
     std::optional<AskedValue> point_;
+    CircuitSettings circuitSettings_; // the share k and Pfw the circuit is computed with
+    CircuitChoice circuitChoice_;     // the same as the motor file writes them
 };
 
 extern TMainForm* MainForm;

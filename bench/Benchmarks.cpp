@@ -1,8 +1,8 @@
 // Speed of the conversions against the C library and the former grouped text, of one acceptance, of converting
 // measured readings against acceptance, of reading the characteristic points off it, of one operating point at a
-// given value against one at a slip, of creating the windows, of painting and exporting the diagram against filling
-// the image and writing an empty PDF page, and of the curves panel and the linked cursor against filling the image
-// and painting both panels.
+// given value against one at a slip, of the equivalent circuit and its maxima against acceptance, of creating the
+// windows, of painting and exporting the diagram against filling the image and writing an empty PDF page, and of the
+// curves panel and the linked cursor against filling the image and painting both panels.
 #include <benchmark/benchmark.h>
 
 #include <charconv>
@@ -23,6 +23,7 @@
 
 #include "Acceptance.h"
 #include "Characteristic.h"
+#include "Circuit.h"
 #include "CurvesView.h"
 #include "DiagramExport.h"
 #include "DiagramView.h"
@@ -420,6 +421,22 @@ void BM_OperatingPointAtSlip(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(records.size() * 3));
 }
 
+// The equivalent circuit and its characteristic values (the Thévenin maxima, the locus and its
+// tangent), per motor, against half of acceptance plus construction of the same motors.
+void BM_CircuitAndMaximaPerMotor(benchmark::State& state)
+{
+    static const std::vector<TKonstrukce> records = AcceptedMotors();
+    for (const TKonstrukce& k : records)
+        if (!BuildCircuit(k, {}).circuit)
+            state.SkipWithError("a benchmark motor gives no circuit");
+    for (auto _ : state)
+        for (const TKonstrukce& k : records) {
+            const CircuitOutcome outcome = BuildCircuit(k, {});
+            benchmark::DoNotOptimize(CircuitCharacteristicOf(*outcome.circuit));
+        }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(records.size()));
+}
+
 BENCHMARK(BM_TextToNumber);
 BENCHMARK(BM_strtold);
 BENCHMARK(BM_NumberToGroupedText);
@@ -437,6 +454,7 @@ BENCHMARK(BM_AcceptInPlaceAllRowsPerMotor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ReadCharacteristicPointsPerMotor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SolveOperatingPoint)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OperatingPointAtSlip)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CircuitAndMaximaPerMotor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ConvertReadingsPerMotor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CreateSixWindows)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_FillImage1280x1024)->Unit(benchmark::kMillisecond);
@@ -531,6 +549,7 @@ int main(int argc, char** argv)
         std::printf("one operating point solve: %.3f us = %.1f x BM_OperatingPointAtSlip (%.3f us); target < 1 us\n",
                     perSolve / 1000, perSolve / perSlip, perSlip / 1000);
     }
+    PrintRatio(reporter, "BM_CircuitAndMaximaPerMotor", "BM_AcceptanceAndConstructionPerMotor", 0.5);
     PrintRatio(reporter, "BM_ConvertReadingsPerMotor", "BM_AcceptanceAndConstructionPerMotor", 0.1,
                static_cast<double>(Readings.size()), static_cast<double>(Motors.size()));
     PrintAgainst(reporter, "BM_PaintDiagram1280x1024", "BM_FillImage1280x1024", 5);

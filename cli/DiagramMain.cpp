@@ -34,7 +34,7 @@ DiagramHeader Header(const CalcOptions& options)
 
 bool HasMotorOption(int argc, const char* const argv[])
 {
-    for (int i = 1; i + 1 < argc; i += 2)
+    for (int i = 1; i + 1 < argc; i = NextOptionIndex(i, argv))
         if (std::string_view(argv[i]) == "--motor")
             return true;
     return false;

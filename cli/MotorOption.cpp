@@ -53,7 +53,7 @@ bool IsReadingOption(std::string_view option)
 std::vector<std::string> GivenOptions(int argc, const char* const argv[])
 {
     std::vector<std::string> given;
-    for (int i = 1; i + 1 < argc; i += 2)
+    for (int i = 1; i < argc && (i + 1 < argc || IsFlagOption(argv[i])); i = NextOptionIndex(i, argv))
         given.emplace_back(argv[i]);
     return given;
 }
@@ -81,6 +81,19 @@ std::vector<OptionValue> MotorOptionValues(const MotorFile& motor)
                              std::string(TextsOf(motor.at->quantity).symbol) + "=" + TypedNumber(motor.at->value));
     if (motor.torqueLine)
         options.emplace_back("--torque-line", TorqueLineWord(*motor.torqueLine));
+    if (motor.circuit) {
+        options.emplace_back("--circuit", "");
+        options.emplace_back("--x1-share", TypedNumber(motor.circuit->share));
+        options.emplace_back("--friction-windage", TypedNumber(motor.circuit->frictionWindage));
+    }
+    for (const LoadPointForm& p : motor.loadPoints) {
+        std::string text = TypedNumber(p.u) + ";" + TypedNumber(p.i) + ";" + TypedNumber(p.p1) + ";" + TypedNumber(p.n);
+        if (!p.p2.empty() || !p.m.empty())
+            text += ";" + (p.p2.empty() ? std::string() : TypedNumber(p.p2));
+        if (!p.m.empty())
+            text += ";" + TypedNumber(p.m);
+        options.emplace_back("--load-point", text);
+    }
     return options;
 }
 
@@ -88,7 +101,7 @@ std::vector<OptionValue> MotorOptionValues(const MotorFile& motor)
 std::optional<std::string_view> GivenValue(int argc, const char* const argv[], std::string_view option)
 {
     std::optional<std::string_view> value;
-    for (int i = 1; i + 1 < argc; i += 2)
+    for (int i = 1; i + 1 < argc; i = NextOptionIndex(i, argv))
         if (option == argv[i])
             value = argv[i + 1];
     return value;
@@ -105,6 +118,8 @@ bool GivenInstead(std::string_view fileOption, const std::vector<std::string>& g
     };
     if (named(fileOption))
         return true;
+    if (fileOption == "--x1-share" && named("--design-class"))
+        return true;
     if (IsResistanceOption(fileOption))
         return std::any_of(std::begin(ResistanceOptions), std::end(ResistanceOptions), named);
     for (const auto& [power, factor] : PowerOrFactor)
@@ -119,8 +134,10 @@ std::vector<std::string> MotorArguments(const MotorFile& motor)
 {
     std::vector<std::string> args;
     for (auto& [option, value] : MotorOptionValues(motor)) {
+        const bool flag = IsFlagOption(option);
         args.push_back(std::move(option));
-        args.push_back(std::move(value));
+        if (!flag)
+            args.push_back(std::move(value));
     }
     return args;
 }
@@ -129,7 +146,7 @@ int TakeMotorFile(int argc, const char* const argv[], ParseResult& parsed, std::
 {
     // Found by itself, not from `parsed`: the options beside the file may not make a motor on their own.
     std::optional<std::string> file;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    for (int i = 1; i + 1 < argc; i = NextOptionIndex(i, argv)) {
         const std::string_view option = argv[i];
         if (option == "--help" || option == "--version")
             return 0;
@@ -166,8 +183,10 @@ int TakeMotorFile(int argc, const char* const argv[], ParseResult& parsed, std::
     std::vector<std::string> args{argv[0]};
     for (auto& [option, value] : MotorOptionValues(motor))
         if (!GivenInstead(option, given, argc, argv)) {
+            const bool flag = IsFlagOption(option);
             args.push_back(std::move(option));
-            args.push_back(std::move(value));
+            if (!flag)
+                args.push_back(std::move(value));
         }
     args.insert(args.end(), argv + 1, argv + argc);
     std::vector<const char*> combined;
@@ -202,6 +221,28 @@ MotorFile MotorOfOptions(const CalcOptions& options)
         }
     }
     motor.torqueLine = options.torqueLine;
+    const CircuitOptions& c = options.circuit;
+    if (c.shown) {
+        CircuitChoice choice;
+        if (!c.shareText.empty())
+            choice.share = FileNumber(c.shareText);
+        else if (c.designClass)
+            choice.share = *c.designClass == DesignClass::B ? "0.4" : *c.designClass == DesignClass::C ? "0.3" : "0.5";
+        if (!c.frictionWindageText.empty())
+            choice.frictionWindage = FileNumber(c.frictionWindageText);
+        motor.circuit = choice;
+    }
+    for (const std::string& text : c.loadPointTexts) {
+        std::vector<std::string> f(1);
+        for (const char ch : text)
+            if (ch == ';')
+                f.emplace_back();
+            else
+                f.back() += ch;
+        f.resize(6);
+        motor.loadPoints.push_back({FileNumber(f[0]), FileNumber(f[1]), FileNumber(f[2]), FileNumber(f[3]),
+                                    FileNumber(f[4]), FileNumber(f[5])});
+    }
     return motor;
 }
 

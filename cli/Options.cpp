@@ -61,7 +61,8 @@ bool TakesValue(std::string_view option)
     return option == "--phases" || option == "--poles" || option == "--format" || option == "--batch" ||
         option == "--diagram" || option == "--scale" || option == "--paper" || option == "--jobs" || option == "--at" ||
         option == "--torque-line" || option == "--motor" || option == "--lang" || option == "--save-motor" ||
-        option == "--start-torque" || TextField(option) != nullptr || TakeMeasuredOption(probe, option, {});
+        option == "--start-torque" || IsCircuitOption(option) || TextField(option) != nullptr ||
+        TakeMeasuredOption(probe, option, {});
 }
 
 // Options that say how to compute or what to write, not which motor.
@@ -69,7 +70,7 @@ bool DescribesMotor(std::string_view option)
 {
     return option != "--format" && option != "--batch" && option != "--diagram" && option != "--scale" &&
         option != "--paper" && option != "--jobs" && option != "--at" && option != "--torque-line" &&
-        option != "--save-motor" && option != "--lang" && option != "--start-torque";
+        option != "--save-motor" && option != "--lang" && option != "--start-torque" && !IsCircuitOption(option);
 }
 
 // The characters of a text quoted from a number too long to quote whole.
@@ -175,6 +176,11 @@ ParseResult ParseArguments(int argc, const char* const argv[])
             return VersionRequested{};
         if (!TakesValue(option))
             return UsageError{"unknown option '" + std::string(option) + "'"};
+        if (IsFlagOption(option)) {
+            if (auto error = TakeCircuitOption(o.circuit, option, {}))
+                return UsageError{*error};
+            continue;
+        }
         if (i + 1 >= argc)
             return UsageError{"missing value for " + std::string(option)};
         const std::string_view value = argv[++i];
@@ -182,6 +188,11 @@ ParseResult ParseArguments(int argc, const char* const argv[])
             motorOption = option;
         if (TakeMeasuredOption(measured, option, value))
             continue;
+        if (IsCircuitOption(option)) {
+            if (auto error = TakeCircuitOption(o.circuit, option, value))
+                return UsageError{*error};
+            continue;
+        }
 
         if (option == "--batch") {
             o.batchFile = std::string(value);
@@ -263,6 +274,11 @@ ParseResult ParseArguments(int argc, const char* const argv[])
         return UsageError{"--diagram draws the one motor of the options; it does not go with --batch"};
     if (o.batchFile && o.saveMotorFile)
         return UsageError{"--save-motor writes the one motor of the options; it does not go with --batch"};
+    if (o.batchFile && (o.circuit.shown || !o.circuit.loadPoints.empty()))
+        return UsageError{"--circuit and --load-point ask about the one motor of the options; they do not go with "
+                          "--batch"};
+    if (auto error = FinishCircuitOptions(o.circuit))
+        return UsageError{*error};
     if (o.scale && o.diagramFile.empty())
         return UsageError{"--scale needs --diagram"};
     if (o.paper && o.diagramFile.empty())
@@ -276,14 +292,21 @@ ParseResult ParseArguments(int argc, const char* const argv[])
 
 } // namespace
 
+int NextOptionIndex(int i, const char* const argv[])
+{
+    return IsFlagOption(argv[i]) ? i + 1 : i + 2;
+}
+
 Language LanguageArgument(int argc, const char* const argv[])
 {
     // Every option but --help and --version takes the next argument as its value, whatever it says.
     Language language = Language::Czech;
-    for (int i = 1; i + 1 < argc; i += 2) {
+    for (int i = 1; i + 1 < argc; i = NextOptionIndex(i, argv)) {
         const std::string_view option = argv[i];
         if (option == "--help" || option == "--version")
             break;
+        if (IsFlagOption(option))
+            continue;
         if (option == "--lang")
             language = LanguageOfName(argv[i + 1]).value_or(language);
     }
@@ -358,6 +381,23 @@ std::string UsageText()
         "  --torque-line L\n"
         "                 axis: T divides Ak's ordinate from the x axis (default); no-load: only\n"
         "                 its part above the no-load line, as textbooks draw it; also for --batch\n"
+        "  --circuit      also the equivalent circuit from the same two tests: the grids\n"
+        "                 \"Náhradní schéma\" (R1, X1, R2', X2', Xm, Rfe) and \"Kružnice a náhradní\n"
+        "                 schéma\" (the characteristic values and each --at point by the circle\n"
+        "                 and by the circuit, with the difference in %) (JSON: \"Circuit\")\n"
+        "  --design-class C\n"
+        "                 the rotor's design class giving the share k = X1 / (X1 + X2'):\n"
+        "                 A 0.5, B 0.4, C 0.3, D 0.5, wound 0.5 (default 0.5); needs --circuit\n"
+        "  --x1-share K   the share k typed, 0 < K < 1, instead of a design class\n"
+        "  --friction-windage W\n"
+        "                 the friction and windage loss of all phases in W (default 0), taken\n"
+        "                 off the no-load loss before the iron loss; needs --circuit\n"
+        "  --load-point \"U;I;P1;n[;P2[;M]]\"\n"
+        "                 a point of a load test: line voltage V, line current A, input W,\n"
+        "                 speed 1/min, and the output W or (after an empty P2) the torque Nm;\n"
+        "                 converted with the connection of the readings (values per phase for\n"
+        "                 a motor given by the six values) and compared with the circle and\n"
+        "                 the circuit at its slip; repeatable (JSON: \"LoadPoints\")\n"
         "  --motor FILE   the motor of FILE (Orbitek's .orbitek): its values, --at and\n"
         "                 --torque-line; options given beside it take their place\n"
         "  --save-motor FILE\n"

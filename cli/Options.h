@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Acceptance.h"
+#include "CircuitOptions.h"
 #include "Language.h"
 #include "Measured.h"
 #include "OperatingPointSolver.h"
@@ -46,6 +47,9 @@ struct CalcOptions {
     std::optional<std::string> motorFile;
     std::optional<std::string> saveMotorFile;
     std::string motorName, motorNote;
+
+    // --circuit and its settings, --load-point.
+    CircuitOptions circuit;
 };
 
 // The most threads --jobs takes: far more than the cores of any machine the batch runs on.
@@ -74,6 +78,9 @@ constexpr std::array<TextOption, 6> TextOptions{{
     {"--uf", &TypedInput::FazoveNapeti},
     {"--r1", &TypedInput::R1f},
 }};
+
+// The index of the option after argv[i]: the next but one, or the next after a flag (--circuit).
+int NextOptionIndex(int i, const char* const argv[]);
 
 // The message of a number `typed` that TextToNumber refused with `e`: its own, or, for a text too long for
 // that message to quote (which then says only that the message would be too long), the text's start and

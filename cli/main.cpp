@@ -9,6 +9,7 @@
 #include "Acceptance.h"
 #include "Batch.h"
 #include "BookOutput.h"
+#include "CircuitCalc.h"
 #include "DrawingProgram.h"
 #include "ExitStatus.h"
 #include "Language.h"
@@ -75,7 +76,7 @@ std::string Render(const CalcOptions& options, const TKonstrukce& k, const Measu
             out.resize(out.size() - Closing.size());
         out += ",\n  \"StartingResistance\": " + StartingResistanceJson(k, points, book) + std::string(Closing);
     }
-    return out;
+    return WithCircuit(std::move(out), options, k);
 }
 
 int Run(const CalcOptions& options, const char* const argv[], const std::optional<std::string>& motorText)

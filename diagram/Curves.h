@@ -54,6 +54,7 @@ struct BeyondMark {
 struct Plot {
     std::vector<Curve> curves;
     std::vector<QPointF> rowMarks; // the torque table's points, (x, value)
+    std::vector<QPointF> measured; // the load test's points, (x, value); drawn where inside the axes
     std::vector<CurveMark> marks;
     std::optional<BeyondMark> beyond;
     double lowest = 0; // what the value axis must hold: the curves and marks along the x axis

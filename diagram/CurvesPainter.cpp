@@ -316,6 +316,11 @@ private:
         p_.setBrush(Qt::white);
         for (QPointF m : plot.rowMarks)
             p_.drawEllipse(l_.PointOf(i, m.x(), m.y()), U(RowMark) / 2, U(RowMark) / 2);
+        p_.setPen(Qt::NoPen);
+        p_.setBrush(Palette::Vermillion);
+        for (QPointF m : plot.measured)
+            if (m.x() >= 0 && m.x() <= c_.xTo && m.y() >= plot.lowest && m.y() <= plot.highest)
+                p_.drawEllipse(l_.PointOf(i, m.x(), m.y()), U(RowMark) * 0.8, U(RowMark) * 0.8);
         p_.setBrush(Qt::NoBrush);
 
         for (const CurveMark& m : plot.marks)

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Characteristic.h"
+#include "CircuitLocus.h"
 #include "Konstrukce.h"
 #include "OperatingPointDrawing.h"
 #include "PageChoices.h"
@@ -70,6 +71,8 @@ struct Scene {
     std::array<QPointF, SlipCount + 1> operatingPoints; // the table's points on the circle; entry 0 unused
     std::vector<CharacteristicMark> characteristic;
     std::optional<PointConstruction> operatingPoint; // the point asked for, if any
+    std::optional<CircuitLocus> circuit;             // the equivalent circuit's locus, when shown
+    std::vector<QPointF> loadPoints;                 // the load test's points, A
     // What the page must hold: the whole construction. O, Ao, Ak, T, S, A∞, the slip line, the
     // operating points, the arc from Ao through Ak to A∞ and every characteristic point on it.
     Extent workingRegion;

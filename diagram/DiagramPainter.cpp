@@ -25,6 +25,7 @@ constexpr double SlipLabelSize = 2.1;        // 0, 0,1, … 1
 constexpr double AxisTitleSize = 2.8;        // I · sin φ (A)
 constexpr double PointDot = 1.0;             // diameter of a named point
 constexpr double OperatingDot = 1.0;         // diameter of an operating point
+constexpr double LoadPointDot = 1.6;         // diameter of a load test's point
 constexpr double SymbolSize = SymbolMm;      // characteristic point symbols
 constexpr double ArrowSize = ArrowMm;        // axis and phasor arrowheads
 constexpr double AxisOverrun = 6;            // axes beyond the outermost point
@@ -86,6 +87,11 @@ public:
         const DiagramLabels labels = Place();
         ConstructionLines();
         Circle();
+        if (s_.circuit)
+            PaintCircuitLocus(draw_, *s_.circuit);
+        for (const QPointF& measured : s_.loadPoints)
+            if (Shown(measured))
+                draw_.Dot(measured, LoadPointDot, Palette::Vermillion);
         Axes();
         SlipLine();
         if (s_.operatingPoint)
@@ -158,6 +164,10 @@ private:
         if (s_.operatingPoint)
             for (const QRectF& mark : PointDrawer().Marks(*s_.operatingPoint))
                 marks.push_back(mark);
+        if (s_.circuit)
+            for (int i = 1; i <= SlipCount; ++i)
+                if (Shown(s_.circuit->marks[i]))
+                    marks.push_back(Square(Page(s_.circuit->marks[i]), Size(OperatingDot)));
         return marks;
     }
 

@@ -79,6 +79,8 @@ constexpr const char* Boolean = ORBITEK_TR_NOOP("MotorFile", "logická hodnota")
 constexpr const char* Null = "null";
 constexpr const char* Or = ORBITEK_TR_NOOP("MotorFile", " nebo ");
 constexpr const char* PoleRange = ORBITEK_TR_NOOP("MotorFile", "%1 až %2 (sudé)");
+constexpr const char* ShareRange = ORBITEK_TR_NOOP("MotorFile", "číslo větší než 0 a menší než 1");
+constexpr const char* NotNegative = ORBITEK_TR_NOOP("MotorFile", "číslo 0 nebo větší");
 } // namespace text
 
 // The keys of the file.
@@ -95,7 +97,26 @@ constexpr const char* Value = "value";
 constexpr const char* Phases = "phases";
 constexpr const char* Poles = "poles";
 constexpr const char* Frequency = "frequency";
+constexpr const char* Circuit = "circuit";
+constexpr const char* Share = "share";
+constexpr const char* FrictionWindage = "frictionWindage";
+constexpr const char* LoadPoints = "loadPoints";
 } // namespace key
+
+// A load point's numbers under their keys, in the order they are written; the first four are needed.
+struct LoadPointNumber {
+    const char* key;
+    std::string LoadPointForm::*text;
+};
+constexpr std::array<LoadPointNumber, 6> LoadPointNumbers{{
+    {"u", &LoadPointForm::u},
+    {"i", &LoadPointForm::i},
+    {"p1", &LoadPointForm::p1},
+    {"n", &LoadPointForm::n},
+    {"p2", &LoadPointForm::p2},
+    {"m", &LoadPointForm::m},
+}};
+constexpr std::size_t NeededLoadPointNumbers = 4;
 
 constexpr int DefaultFrequency = 50;
 constexpr int MaxNesting = 16;        // a motor nests two deep; anything far deeper is no motor
@@ -482,6 +503,41 @@ AskedValue ReadAt(const Reader& r, const Json& at)
     return asked;
 }
 
+// A number of the circuit's choice within its range; `range` says which in the message.
+std::string ReadChoiceNumber(const Reader& r, const Json& circuit, const char* name, bool share)
+{
+    const std::string path = Reader::Path(key::Circuit, name);
+    const std::string text = r.NumberText(r.Get(circuit, key::Circuit, name), path);
+    const long double v = TextToNumber(TypedNumber(text));
+    if (share ? !(v > 0 && v < 1) : !(v >= 0))
+        Malformed(text::BadChoice, {r.FileName(), path, Tr(share ? text::ShareRange : text::NotNegative), text});
+    return text;
+}
+
+CircuitChoice ReadCircuit(const Reader& r, const Json& circuit)
+{
+    return {ReadChoiceNumber(r, circuit, key::Share, true), ReadChoiceNumber(r, circuit, key::FrictionWindage, false)};
+}
+
+std::vector<LoadPointForm> ReadLoadPoints(const Reader& r, const Json& points)
+{
+    r.Expect(points.is_array(), points, key::LoadPoints, text::Array);
+    std::vector<LoadPointForm> forms;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const std::string parent = std::string(key::LoadPoints) + "[" + std::to_string(i) + "]";
+        const Json& point = r.Object(points[i], parent);
+        LoadPointForm form;
+        for (std::size_t n = 0; n < LoadPointNumbers.size(); ++n) {
+            const LoadPointNumber& number = LoadPointNumbers[n];
+            const Json* v = n < NeededLoadPointNumbers ? &r.Get(point, parent, number.key) : r.Find(point, number.key);
+            if (v != nullptr)
+                form.*number.text = r.NumberText(*v, Reader::Path(parent, number.key));
+        }
+        forms.push_back(std::move(form));
+    }
+    return forms;
+}
+
 MotorFile ReadMotor(const Reader& r, const Json& root)
 {
     const Json* format = root.is_object() ? r.Find(root, key::Format) : nullptr;
@@ -508,6 +564,10 @@ MotorFile ReadMotor(const Reader& r, const Json& root)
     if (const Json* line = r.Find(root, key::TorqueLine))
         motor.torqueLine = TorqueLineOfWord(
             r.Word(*line, key::TorqueLine, {TorqueLineWord(TorqueLine::Axis), TorqueLineWord(TorqueLine::NoLoadLine)}));
+    if (const Json* circuit = r.Find(root, key::Circuit))
+        motor.circuit = ReadCircuit(r, r.Object(*circuit, key::Circuit));
+    if (const Json* points = r.Find(root, key::LoadPoints))
+        motor.loadPoints = ReadLoadPoints(r, *points);
     return motor;
 }
 
@@ -629,6 +689,20 @@ std::string MotorFileText(const MotorFile& motor)
         root[key::At] = {{key::Quantity, TextsOf(motor.at->quantity).symbol}, {key::Value, motor.at->value}};
     if (motor.torqueLine)
         root[key::TorqueLine] = TorqueLineWord(*motor.torqueLine);
+    if (motor.circuit)
+        root[key::Circuit] = {{key::Share, motor.circuit->share},
+                              {key::FrictionWindage, motor.circuit->frictionWindage}};
+    if (!motor.loadPoints.empty()) {
+        nlohmann::ordered_json points = nlohmann::ordered_json::array();
+        for (const LoadPointForm& form : motor.loadPoints) {
+            nlohmann::ordered_json point = nlohmann::ordered_json::object();
+            for (const LoadPointNumber& number : LoadPointNumbers)
+                if (!(form.*number.text).empty())
+                    point[number.key] = form.*number.text;
+            points.push_back(point);
+        }
+        root[key::LoadPoints] = points;
+    }
     return root.dump(2) + "\n";
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <variant>
+#include <vector>
 
 #include "Acceptance.h"
 #include "Errors.h"
@@ -41,12 +42,29 @@ struct AskedValue {
     bool operator==(const AskedValue&) const = default;
 };
 
+// The equivalent circuit shown, with its share k = X1 / (X1 + X2') and friction and windage loss (W),
+// numbers with a full stop.
+struct CircuitChoice {
+    std::string share = "0.5";
+    std::string frictionWindage = "0";
+    bool operator==(const CircuitChoice&) const = default;
+};
+
+// A load test's point as typed, numbers with a full stop: line voltage, line current, input, speed, and
+// the output and torque, each empty where not measured.
+struct LoadPointForm {
+    std::string u, i, p1, n, p2, m;
+    bool operator==(const LoadPointForm&) const = default;
+};
+
 struct MotorFile {
     std::string name; // free texts for the window and the page's title block; empty for none
     std::string note;
     std::variant<InputForm, MeasuredForm> input;
     std::optional<AskedValue> at;
     std::optional<TorqueLine> torqueLine; // none: the choice of whoever computes the motor
+    std::optional<CircuitChoice> circuit; // none: no circuit shown
+    std::vector<LoadPointForm> loadPoints;
     bool operator==(const MotorFile&) const = default;
 };
 

@@ -138,6 +138,160 @@
     </message>
 </context>
 <context>
+    <name>Circuit</name>
+    <message>
+        <source>Náhradní schéma nelze sestavit: diagram ještě není spočten.</source>
+        <translation>No equivalent circuit: the diagram has not been computed yet.</translation>
+    </message>
+    <message>
+        <source>Náhradní schéma nelze sestavit: ztráty v železe P0 − m·I0²·R1f − Pfw = %1 W nejsou kladné.</source>
+        <translation>No equivalent circuit: the iron loss P0 − m·I0²·R1f − Pfw = %1 W is not above zero.</translation>
+    </message>
+    <message>
+        <source>Náhradní schéma nelze z těchto zkoušek sestavit.</source>
+        <translation>These tests give no equivalent circuit.</translation>
+    </message>
+</context>
+<context>
+    <name>CircuitGrids</name>
+    <message>
+        <source>Náhradní schéma</source>
+        <translation>Equivalent circuit</translation>
+    </message>
+    <message>
+        <source>Hodnota</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Jedn.</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Ohmů</source>
+        <translation>ohms</translation>
+    </message>
+    <message>
+        <source>Zkouška</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Schéma</source>
+        <translation>Circuit</translation>
+    </message>
+    <message>
+        <source>Rozdíl (%)</source>
+        <translation>Difference (%)</translation>
+    </message>
+    <message>
+        <source>I0 (A), s → 0</source>
+        <translation>I0 (A), s → 0</translation>
+    </message>
+    <message>
+        <source>cos φ0, s → 0</source>
+        <translation>cos φ0, s → 0</translation>
+    </message>
+    <message>
+        <source>Ik (A), s = 1</source>
+        <translation>Ik (A), s = 1</translation>
+    </message>
+    <message>
+        <source>cos φk, s = 1</source>
+        <translation>cos φk, s = 1</translation>
+    </message>
+    <message>
+        <source>Kružnice a náhradní schéma</source>
+        <translation>Circle and equivalent circuit</translation>
+    </message>
+    <message>
+        <source>Kružnice</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>Záběrný moment (Nm)</source>
+        <translation>Starting torque (Nm)</translation>
+    </message>
+    <message>
+        <source>Maximální moment (Nm)</source>
+        <translation>Maximum torque (Nm)</translation>
+    </message>
+    <message>
+        <source>Skluz maximálního momentu</source>
+        <translation>Slip of the maximum torque</translation>
+    </message>
+    <message>
+        <source>Maximální výkon (W)</source>
+        <translation>Maximum output (W)</translation>
+    </message>
+    <message>
+        <source>Skluz maximálního výkonu</source>
+        <translation>Slip of the maximum output</translation>
+    </message>
+    <message>
+        <source>Maximální účiník</source>
+        <translation>Maximum power factor</translation>
+    </message>
+    <message>
+        <source>Skluz maximálního účiníku</source>
+        <translation>Slip of the maximum power factor</translation>
+    </message>
+    <message>
+        <source>%1: skluz</source>
+        <translation>%1: slip</translation>
+    </message>
+    <message>
+        <source>%1: proud (A)</source>
+        <translation>%1: current (A)</translation>
+    </message>
+    <message>
+        <source>%1: účiník</source>
+        <translation>%1: power factor</translation>
+    </message>
+    <message>
+        <source>%1: účinnost</source>
+        <translation>%1: efficiency</translation>
+    </message>
+    <message>
+        <source>%1: moment (Nm)</source>
+        <translation>%1: torque (Nm)</translation>
+    </message>
+    <message>
+        <source>Zatěžovací bod</source>
+        <translation>Load point</translation>
+    </message>
+    <message>
+        <source>Údaj</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Poznámka</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>fázové hodnoty</source>
+        <translation>phase values</translation>
+    </message>
+    <message>
+        <source>napětí se od jmenovitého liší o více než 5 %</source>
+        <translation>voltage more than 5 % off the rated</translation>
+    </message>
+    <message>
+        <source>měření</source>
+        <translation>measured</translation>
+    </message>
+    <message>
+        <source>kružnice</source>
+        <translation>circle</translation>
+    </message>
+    <message>
+        <source>náhradní schéma</source>
+        <translation>equivalent circuit</translation>
+    </message>
+    <message>
+        <source>%1 − měření (%)</source>
+        <translation>%1 − measured (%)</translation>
+    </message>
+</context>
+<context>
     <name>DiagramOutput</name>
     <message>
         <source>Diagram se nepodařilo vytisknout.</source>
@@ -533,6 +687,52 @@
     <message>
         <source>3-fázový</source>
         <translation>three-phase</translation>
+    </message>
+</context>
+<context>
+    <name>LoadTest</name>
+    <message>
+        <source>Zatěžovací bod „%1“ nemá tvar U;I;P1;n[;P2[;M]].</source>
+        <translation>Load point &apos;%1&apos; is not of the form U;I;P1;n[;P2[;M]].</translation>
+    </message>
+    <message>
+        <source>Zatěžovací bod „%1“: %2</source>
+        <translation>Load point &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Napětí, proud a příkon zatěžovacího bodu musí být kladné.</source>
+        <translation>The voltage, current and input of a load point must be above zero.</translation>
+    </message>
+    <message>
+        <source>Otáčky zatěžovacího bodu musí ležet od 0 do %1 1/min.</source>
+        <translation>The speed of a load point must lie from 0 to %1 1/min.</translation>
+    </message>
+    <message>
+        <source>Příkon zatěžovacího bodu je větší než m·U·I (účiník nad 1).</source>
+        <translation>The input of a load point is more than m·U·I (a power factor above 1).</translation>
+    </message>
+</context>
+<context>
+    <name>LoadTestDialog</name>
+    <message>
+        <source>Zatěžovací zkouška</source>
+        <translation>Load test</translation>
+    </message>
+    <message>
+        <source>&amp;Přidat řádek</source>
+        <translation>&amp;Add row</translation>
+    </message>
+    <message>
+        <source>&amp;Odebrat řádek</source>
+        <translation>&amp;Remove row</translation>
+    </message>
+    <message>
+        <source>Řádek %1: chybí %2.</source>
+        <translation>Row %1: %2 is missing.</translation>
+    </message>
+    <message>
+        <source>Řádek %1, %2: %3</source>
+        <translation>Row %1, %2: %3</translation>
     </message>
 </context>
 <context>
@@ -1102,6 +1302,14 @@
         <source>Soubor „%1“ není motor Orbiteku: klíč „%2“ je v jednom objektu dvakrát.</source>
         <translation>File “%1” is not an Orbitek motor: the key “%2” is twice in one object.</translation>
     </message>
+    <message>
+        <source>číslo větší než 0 a menší než 1</source>
+        <translation>a number above 0 and below 1</translation>
+    </message>
+    <message>
+        <source>číslo 0 nebo větší</source>
+        <translation>a number of 0 or more</translation>
+    </message>
 </context>
 <context>
     <name>MotorFiles</name>
@@ -1612,6 +1820,22 @@
     <message>
         <source>Storno</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ná&amp;hradní schéma</source>
+        <translation>Equi&amp;valent circuit</translation>
+    </message>
+    <message>
+        <source>Náhradní schéma motoru ze stejných zkoušek: jeho kružnice proudu přes diagram a jeho hodnoty vedle hodnot kružnice</source>
+        <translation>The motor&apos;s equivalent circuit from the same tests: its current locus over the diagram and its values beside the circle&apos;s</translation>
+    </message>
+    <message>
+        <source>&amp;Zatěžovací zkouška...</source>
+        <translation>&amp;Load test...</translation>
+    </message>
+    <message>
+        <source>Body naměřené při zatěžovací zkoušce, porovnané s kružnicí a náhradním schématem</source>
+        <translation>Points measured in a load test, compared with the circle and the equivalent circuit</translation>
     </message>
 </context>
 <context>

@@ -1,12 +1,12 @@
 // Saves a picture of the main window with the diagram and the curves beside it, the cursor linked:
 // curves_window_screenshot FILE.png [WIDTHxHEIGHT] [circle ROW | curves SLIP | none] [R1 COSK]
-//     [--at Q=V] [--output] [--no-load-line] [--lang en] [--save-question MOTOR.orbitek]
+//     [--at Q=V] [--output] [--no-load-line] [--lang en] [--save-question MOTOR.orbitek] [--circuit]
 // The defaults are calculated (with R1 and COSK typed instead, where given), the window is resized
 // (default: its design size), and the pointer is put on the circle at table row ROW (default 5) or
 // over the curves at SLIP. --at types the operating point Q=V into the bar ("P2=15000"), --output draws
 // the curves against output, --no-load-line checks the textbook torque line, --lang en switches to
 // English. --save-question opens the motor file, edits its R1f, and pictures the question that Konec
-// then asks instead of the window.
+// then asks instead of the window. --circuit shows the equivalent circuit.
 #include "CurvesView.h"
 #include "DiagramView.h"
 #include "FreshHome.h"
@@ -47,11 +47,14 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QStringList args = QApplication::arguments().mid(1);
     QString asked, motor;
-    bool output = false, noLoadLine = false, english = false;
+    bool output = false, noLoadLine = false, english = false, circuit = false;
     for (int i = 0; i < args.size();) {
         if (args[i] == QLatin1String("--at") && i + 1 < args.size()) {
             asked = args[i + 1];
             args.remove(i, 2);
+        } else if (args[i] == QLatin1String("--circuit")) {
+            circuit = true;
+            args.remove(i);
         } else if (args[i] == QLatin1String("--lang") && i + 1 < args.size()) {
             english = args[i + 1] == QLatin1String("en");
             args.remove(i, 2);
@@ -90,6 +93,8 @@ int main(int argc, char** argv)
         });
         if (noLoadLine)
             MainForm->TorqueLineItem->trigger();
+        if (circuit)
+            MainForm->CircuitItem->trigger();
         MainForm->Vstupnhodnoty3->trigger();
         if (output)
             MainForm->CurvesAxisBox->setCurrentIndex(1);

@@ -148,6 +148,14 @@ private slots:
             << "TorqueLineItem"
             << "Momentová přímka od přímky naprázdno"
             << "Bod T dělí jen část pořadnice Ak nad přímkou naprázdno, jak momentovou přímku kreslí učebnice";
+        QTest::newRow("CircuitItem") << "CircuitItem"
+                                     << "Ná&hradní schéma"
+                                     << "Náhradní schéma motoru ze stejných zkoušek: jeho kružnice proudu přes "
+                                        "diagram a jeho hodnoty vedle hodnot kružnice";
+        QTest::newRow("LoadTestItem")
+            << "LoadTestItem"
+            << "&Zatěžovací zkouška..."
+            << "Body naměřené při zatěžovací zkoušce, porovnané s kružnicí a náhradním schématem";
     }
 
     void menuItems()
@@ -171,7 +179,9 @@ private slots:
                                             {"MeasuredInputPopup", MainForm->MeasuredInputPopup},
                                             {"EditInput", MainForm->EditInput},
                                             {"EditInputPopup", MainForm->EditInputPopup},
-                                            {"TorqueLineItem", MainForm->TorqueLineItem}};
+                                            {"TorqueLineItem", MainForm->TorqueLineItem},
+                                            {"CircuitItem", MainForm->CircuitItem},
+                                            {"LoadTestItem", MainForm->LoadTestItem}};
         QAction* action = items.value(item);
         QVERIFY(action);
         // What the menu shows: the caption, then after a tab the shortcut text.
@@ -181,8 +191,8 @@ private slots:
         QCOMPARE(shown, text);
         QCOMPARE(action->statusTip(), hint);
         QVERIFY(action->isEnabled() && action->isVisible());
-        // The torque line is the one item with a check mark, unchecked at start.
-        QCOMPARE(action->isCheckable(), item == "TorqueLineItem");
+        // The torque line and the circuit are the items with a check mark, unchecked at start.
+        QCOMPARE(action->isCheckable(), item == "TorqueLineItem" || item == "CircuitItem");
         QVERIFY(!action->isChecked());
     }
 
@@ -202,7 +212,16 @@ private slots:
                                        "&Souřadnice bodů pro konstrukci",
                                        "&Momentová charakteristika"};
         QCOMPARE(texts(MainForm->Vsledky1->menu()->actions()),
-                 diagramItems + QStringList({"-", "Momentová přímka od přímky naprázdno"}));
+                 diagramItems +
+                     QStringList(
+                         {"-", "Momentová přímka od přímky naprázdno", "Ná&hradní schéma", "&Zatěžovací zkouška..."}));
+        // No two items of the "Diagram" menu share an access key.
+        QSet<QChar> keys;
+        for (const QAction* a : MainForm->Vsledky1->menu()->actions())
+            if (const qsizetype amp = a->text().indexOf(u'&'); amp >= 0)
+                QVERIFY2(!std::exchange(keys, keys + QSet<QChar>{a->text()[amp + 1].toLower()})
+                              .contains(a->text()[amp + 1].toLower()),
+                         qPrintable(a->text()));
         QCOMPARE(texts(MainForm->Npovda1->menu()->actions()),
                  QStringList({"&Licenční ujednání", "-", "&Copyright", "-", "Jazyk / Language"}));
         QCOMPARE(texts(MainForm->LanguageMenu->actions()), QStringList({"Čeština", "English"}));

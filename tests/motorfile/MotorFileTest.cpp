@@ -98,6 +98,8 @@ TEST(MotorFile, MotorsAsMeasuredComeBackBitForBitWithTheirPointAndTorqueLine)
         motor.note = "Měřeno 12. 3.\n„teplý“ stav";
         motor.at = AskedValue{OperatingQuantity::Torque, "12.5"};
         motor.torqueLine = TorqueLine::NoLoadLine;
+        motor.circuit = CircuitChoice{"0.4", "150.5"};
+        motor.loadPoints = {{"400", "8.2", "4500", "1440", "", "25.5"}, {"398.5", "7", "3900", "1452", "3400", ""}};
         TKonstrukce computed{};
         computed.torqueLine = TorqueLine::NoLoadLine;
         {
@@ -182,6 +184,21 @@ TEST(MotorFile, EachFaultIsNamedWithTheFile)
          "„at.quantity“ smí být jen \"P2\", \"M\", \"I\", \"P1\", \"s\" nebo \"n\", ne \"Q\"."},
         {"a torque line misspelt", With(Defaults(), "\"torqueLine\": \"noload\""),
          "„torqueLine“ smí být jen \"axis\" nebo \"no-load\", ne \"noload\"."},
+        {"a circuit's share of 1", With(Defaults(), "\"circuit\": {\"share\": \"1\", \"frictionWindage\": \"0\"}"),
+         "„circuit.share“ smí být jen číslo větší než 0 a menší než 1, ne 1."},
+        {"a negative friction loss", With(Defaults(), "\"circuit\": {\"share\": \"0.3\", \"frictionWindage\": \"-5\"}"),
+         "„circuit.frictionWindage“ smí být jen číslo 0 nebo větší, ne -5."},
+        {"a circuit without its loss", With(Defaults(), "\"circuit\": {\"share\": \"0.3\"}"),
+         "chybí „circuit.frictionWindage“."},
+        {"a load point without speed",
+         With(Defaults(), "\"loadPoints\": [{\"u\": \"400\", \"i\": \"8\", \"p1\": \"4500\"}]"),
+         "chybí „loadPoints[0].n“."},
+        {"load points not a list", With(Defaults(), "\"loadPoints\": {}"), "„loadPoints“ má být pole, ne objekt."},
+        {"a load point's torque alone",
+         With(Defaults(),
+              "\"loadPoints\": [{\"u\": \"400\", \"i\": \"8\", \"p1\": \"4500\", \"n\": \"1440\", "
+              "\"m\": \"25\"}]"),
+         ""},
         {"unknown keys are ignored", Defaults("\"name\"", "\"colour\": [1, {}], \"name\""), ""},
         {"measured, three phases without connection", Measured(", \"r1kind\": \"phase\""), "chybí „input.connection“."},
         {"measured, a factor with the rotor's share",
