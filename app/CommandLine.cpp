@@ -47,11 +47,33 @@ struct HeldMessage {
 };
 std::vector<HeldMessage>* heldMessages = nullptr;
 
+// The plugin name in Qt's warning that it found no platform plugin of that name, or empty: a name
+// mistyped in -platform or QT_QPA_PLATFORM is no missing display.
+QString MissingPlugin()
+{
+    static const QString notFound = QStringLiteral("Could not find the Qt platform plugin \"");
+    for (const HeldMessage& m : *heldMessages)
+        if (const qsizetype at = m.text.indexOf(notFound); at >= 0) {
+            const qsizetype start = at + notFound.size();
+            const qsizetype end = m.text.indexOf(u'"', start);
+            if (end > start)
+                return m.text.mid(start, end - start);
+        }
+    return {};
+}
+
 void HoldOrExit(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type == QtFatalMsg) {
-        // The platform plugin could not start: no display. Qt would abort next.
-        std::fputs(NoDisplay, stderr);
+        // The platform plugin could not start: no display, or no plugin of the name asked for. Qt would
+        // abort next.
+        if (const QString plugin = MissingPlugin(); !plugin.isEmpty())
+            std::fprintf(stderr,
+                         "orbitek: the platform plugin '%s' could not be loaded (named by -platform or "
+                         "QT_QPA_PLATFORM)\n",
+                         qUtf8Printable(plugin));
+        else
+            std::fputs(NoDisplay, stderr);
         std::fflush(stderr);
         std::_Exit(NoDisplayStatus);
     }

@@ -1,4 +1,4 @@
-// The window's motor files: Qt's file dialogs, QSaveFile, and the motor's title.
+// The window's motor files: Qt's file dialogs, reading and saving them, and the motor's title.
 #include "MotorFiles.h"
 
 #include <QCoreApplication>
@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "Settings.h"
 
@@ -75,17 +74,8 @@ MotorFile ReadMotorFile(const QString& path)
 
 std::optional<QString> WriteMotorFile(const QString& path, const MotorFile& motor)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const std::string text = MotorFileText(motor);
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit())
-        return file.errorString();
+    if (const std::optional<std::string> error = SaveMotorFile(QFile::encodeName(path).toStdString(), motor))
+        return QString::fromStdString(*error);
     return std::nullopt;
 }
 

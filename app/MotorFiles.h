@@ -1,4 +1,4 @@
-// The window's motor files: asking for one, reading it, writing it through QSaveFile, and what names it.
+// The window's motor files: asking for one, reading it, writing it whole, and what names it.
 #pragma once
 
 #include <QString>

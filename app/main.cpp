@@ -2,11 +2,13 @@
 #include "Main.h"
 #include "CommandLine.h"
 #include "OrbitekApplication.h"
+#include "ReplaceFile.h"
 
 #include <QFile>
 
 int main(int argc, char** argv)
 {
+    ReportFileSizeLimitAsError();
     StartRequest request;
     if (const std::optional<int> status = ReadCommandLine(argc, argv, request))
         return *status;

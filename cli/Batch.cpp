@@ -18,11 +18,13 @@
 #include <thread>
 #include <vector>
 
-#include <sys/stat.h>
+#include <cstdio>
+#include <unistd.h>
 
 #include "Acceptance.h"
 #include "Characteristic.h"
 #include "ExitStatus.h"
+#include "InputFile.h"
 #include "Measured.h"
 #include "Render.h"
 #include "TextTemplate.h"
@@ -636,17 +638,19 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
     auto write = [out](const std::string& text) {
         return std::fwrite(text.data(), 1, text.size(), out) == text.size();
     };
-    auto cannotWrite = [err] {
-        std::fputs("orbitek-calc: cannot write the output\n", err);
+    // The reason is the one of the write that failed: errno is taken before anything else can change it.
+    auto cannotWrite = [err](int error) {
+        std::fprintf(err, "orbitek-calc: cannot write the output: %s\n", std::strerror(error != 0 ? error : EIO));
         return ExitCannotWrite;
     };
     // The rows before a malformed line stay written: they go out before its message.
     auto malformed = [&](long long lineNumber, const std::string& reason) {
         const bool flushed = std::fflush(out) == 0 && !std::ferror(out);
+        const int flushError = errno;
         const std::string message = translation::Fill(ORBITEK_TR("Batch", "řádek %1: %2"),
                                                       {std::to_string(lineNumber), reason});
         std::fprintf(err, "%s\n", message.c_str());
-        return flushed ? ExitMalformedInput : cannotWrite();
+        return flushed ? ExitMalformedInput : cannotWrite(flushError);
     };
     auto tooLong = [&](long long lineNumber) {
         return malformed(
@@ -684,7 +688,7 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
     std::string headerRow;
     writer.Header(headerRow, form->columns);
     if (!write(headerRow))
-        return cannotWrite();
+        return cannotWrite(errno);
 
     // With one job the reading thread computes each block itself; with more, the workers do, and
     // the reading thread keeps up to BlocksPerJob blocks per worker in flight and writes them in order.
@@ -722,7 +726,7 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
         if (b->error)
             std::rethrow_exception(b->error);
         if (!write(b->rows))
-            return cannotWrite();
+            return cannotWrite(errno);
         motors += b->accepted + b->notAccepted;
         notAccepted += b->notAccepted;
         if (b->malformedLine != 0)
@@ -733,7 +737,7 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
             return cannotRead(b->readErrno);
     }
     if (std::fflush(out) != 0 || std::ferror(out))
-        return cannotWrite();
+        return cannotWrite(errno);
     if (notAccepted > 0) {
         const std::string message = translation::Fill(ORBITEK_TR("Batch", "nepřijato %1 z %2 motorů"),
                                                       {std::to_string(notAccepted), std::to_string(motors)});
@@ -745,17 +749,24 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
 
 int RunBatch(const std::string& path, OutputFormat format, int jobs, TorqueLine line)
 {
-    std::FILE* in = path == "-" ? stdin : std::fopen(path.c_str(), "rb");
-    // A folder opens for reading but is no file of motors.
-    struct stat st {};
-    if (in && in != stdin && fstat(fileno(in), &st) == 0 && S_ISDIR(st.st_mode)) {
-        std::fclose(in);
-        in = nullptr;
-        errno = EISDIR;
-    }
-    if (!in) {
-        std::fprintf(stderr, "orbitek-calc: cannot open '%s': %s\n", path.c_str(), std::strerror(errno));
-        return ExitNoInput;
+    std::FILE* in = stdin;
+    if (path != "-") {
+        // A FIFO that no process writes to is refused after a while instead of waited for forever.
+        InputFile file = OpenInputFile(path);
+        in = file.fd >= 0 ? fdopen(file.fd, "rb") : nullptr;
+        if (!in && file.fd >= 0) {
+            file.error = errno;
+            close(file.fd);
+        }
+        if (in && !file.taken.empty())
+            std::ungetc(static_cast<unsigned char>(file.taken.front()), in);
+        if (!in) {
+            std::fprintf(stderr, "orbitek-calc: cannot open '%s': %s\n", path.c_str(),
+                         file.error == NoWriterError
+                             ? ORBITEK_TR("Batch", "do FIFO ani zařízení nikdo nezapisuje").c_str()
+                             : std::strerror(file.error));
+            return ExitNoInput;
+        }
     }
     if (jobs <= 0)
         jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));

@@ -3,6 +3,7 @@
 #include "DrawingProgram.h"
 
 #include <spawn.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -50,7 +51,7 @@ int Fail(const std::string& message)
 
 } // namespace
 
-int RunDrawingProgram(const char* const argv[])
+int RunDrawingProgram(const char* const argv[], const std::string* motorText)
 {
     const std::string program = DrawingProgramPath();
     std::vector<char*> args{const_cast<char*>(program.c_str())};
@@ -59,9 +60,32 @@ int RunDrawingProgram(const char* const argv[])
     args.push_back(nullptr);
 
     std::fflush(nullptr); // nothing of ours may come after what the drawing program writes
+    // A socket rather than a pipe: a drawing program that ends before reading it all gives EPIPE to
+    // send(MSG_NOSIGNAL), never SIGPIPE to the calculator.
+    int motorSocket[2] = {-1, -1};
+    if (motorText && socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, motorSocket) != 0)
+        return Fail(std::string("cannot give the motor to the drawing program: ") + std::strerror(errno));
+    posix_spawn_file_actions_t files;
+    posix_spawn_file_actions_init(&files);
+    if (motorText)
+        posix_spawn_file_actions_adddup2(&files, motorSocket[1], STDIN_FILENO);
     pid_t pid = 0;
-    if (const int error = posix_spawn(&pid, program.c_str(), nullptr, nullptr, args.data(), environ); error != 0)
-        return Fail("cannot run " + program + ": " + std::strerror(error));
+    const int spawnError = posix_spawn(&pid, program.c_str(), &files, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&files);
+    if (motorText) {
+        close(motorSocket[1]);
+        for (std::size_t sent = 0; spawnError == 0 && sent < motorText->size();) {
+            const ssize_t n = send(motorSocket[0], motorText->data() + sent, motorText->size() - sent, MSG_NOSIGNAL);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break; // the drawing program ended early: its status tells why
+            sent += static_cast<std::size_t>(n);
+        }
+        close(motorSocket[0]);
+    }
+    if (spawnError != 0)
+        return Fail("cannot run " + program + ": " + std::strerror(spawnError));
     int status = 0;
     while (waitpid(pid, &status, 0) < 0)
         if (errno != EINTR)

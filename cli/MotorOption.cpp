@@ -9,7 +9,6 @@
 
 #include "ExitStatus.h"
 #include "MeasuredCalc.h"
-#include "ReplaceFile.h"
 #include "TextTemplate.h"
 #include "Translation.h"
 
@@ -78,9 +77,21 @@ std::vector<OptionValue> MotorOptionValues(const MotorFile& motor)
     return options;
 }
 
+// The value last given to `option` on the command line, or nothing.
+std::optional<std::string_view> GivenValue(int argc, const char* const argv[], std::string_view option)
+{
+    std::optional<std::string_view> value;
+    for (int i = 1; i + 1 < argc; i += 2)
+        if (option == argv[i])
+            value = argv[i + 1];
+    return value;
+}
+
 // Whether an option the file gives stands aside for the ones given: the same option, any other way of
-// giving the stator resistance, the connection of a phase count given anew.
-bool GivenInstead(std::string_view fileOption, const std::vector<std::string>& given)
+// giving the stator resistance, the connection when a phase count other than three is given (three
+// phases keep the file's connection).
+bool GivenInstead(std::string_view fileOption, const std::vector<std::string>& given, int argc,
+                  const char* const argv[])
 {
     auto named = [&given](std::string_view option) {
         return std::find(given.begin(), given.end(), option) != given.end();
@@ -89,7 +100,7 @@ bool GivenInstead(std::string_view fileOption, const std::vector<std::string>& g
         return true;
     if (IsResistanceOption(fileOption))
         return std::any_of(std::begin(ResistanceOptions), std::end(ResistanceOptions), named);
-    return fileOption == "--connection" && named("--phases");
+    return fileOption == "--connection" && named("--phases") && GivenValue(argc, argv, "--phases") != "3";
 }
 
 } // namespace
@@ -104,7 +115,7 @@ std::vector<std::string> MotorArguments(const MotorFile& motor)
     return args;
 }
 
-int TakeMotorFile(int argc, const char* const argv[], ParseResult& parsed)
+int TakeMotorFile(int argc, const char* const argv[], ParseResult& parsed, std::optional<std::string>* fileText)
 {
     // Found by itself, not from `parsed`: the options beside the file may not make a motor on their own.
     std::optional<std::string> file;
@@ -120,7 +131,14 @@ int TakeMotorFile(int argc, const char* const argv[], ParseResult& parsed)
     const std::string& path = *file;
     MotorFile motor;
     try {
-        motor = LoadMotorFile(path, path);
+        if (fileText && *fileText) {
+            motor = ParseMotorFile(**fileText, path);
+        } else {
+            std::string bytes = ReadMotorFileBytes(path, path);
+            motor = ParseMotorFile(bytes, path);
+            if (fileText)
+                *fileText = std::move(bytes);
+        }
     } catch (const EMotorFileError& e) {
         std::cerr << e.what() << '\n';
         return e.kind == EMotorFileError::Kind::CannotOpen ? ExitNoInput : ExitMalformedInput;
@@ -137,7 +155,7 @@ int TakeMotorFile(int argc, const char* const argv[], ParseResult& parsed)
     // The file's options first: a repeated option keeps its last value, and the ones given come last.
     std::vector<std::string> args{argv[0]};
     for (auto& [option, value] : MotorOptionValues(motor))
-        if (!GivenInstead(option, given)) {
+        if (!GivenInstead(option, given, argc, argv)) {
             args.push_back(std::move(option));
             args.push_back(std::move(value));
         }
@@ -173,7 +191,7 @@ int SaveMotorOption(const CalcOptions& options)
     if (!options.saveMotorFile)
         return 0;
     const std::string& path = *options.saveMotorFile;
-    if (const std::optional<std::string> error = ReplaceFile(path, MotorFileText(MotorOfOptions(options)))) {
+    if (const std::optional<std::string> error = SaveMotorFile(path, MotorOfOptions(options))) {
         std::cerr << translation::Fill(translation::Text("MotorOption", text::CannotSave), {path, *error}) << '\n';
         return ExitCannotWrite;
     }

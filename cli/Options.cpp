@@ -1,6 +1,7 @@
 // Parses the calculator's command line into the same inputs the input dialog gives.
 #include "Options.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string>
@@ -8,6 +9,8 @@
 
 #include "MeasuredCalc.h"
 #include "NumText.h"
+#include "TextTemplate.h"
+#include "Translation.h"
 
 namespace {
 
@@ -67,6 +70,9 @@ bool DescribesMotor(std::string_view option)
         option != "--save-motor" && option != "--lang";
 }
 
+// The characters of a text quoted from a number too long to quote whole.
+constexpr std::size_t QuotedNumberCharacters = 40;
+
 UsageError BadValue(std::string_view option, std::string_view value)
 {
     return {"invalid value '" + std::string(value) + "' for " + std::string(option)};
@@ -99,6 +105,10 @@ std::variant<AtOption, UsageError> AtValue(std::string_view value)
         const std::string typed(value.substr(equals + 1));
         return AtOption{*quantity, TextToNumber(typed), typed};
     } catch (const EConvertError& e) {
+        const std::string typed(value.substr(equals + 1));
+        const std::string reason = RejectedNumberText(e, typed);
+        if (reason != translation::OneLine(e.what())) // a text too long to quote: the reason quotes its start
+            return UsageError{"invalid value for --at " + std::string(value.substr(0, equals + 1)) + ": " + reason};
         return UsageError{"invalid value '" + std::string(value) + "' for --at: " + e.what()};
     }
 }
@@ -112,37 +122,27 @@ int JobsOption(std::string_view value)
     return jobs <= MaxJobs ? jobs : 0;
 }
 
-// A usage error quotes what was typed: a control character in it (a newline, an escape sequence) is
-// written as an escape, so that the message stays one line and does nothing to the terminal.
-std::string OneLine(const std::string& message)
-{
-    std::string line;
-    for (const char c : message) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\n') {
-            line += "\\n";
-        } else if (c == '\t') {
-            line += "\\t";
-        } else if (byte < 0x20 || byte == 0x7F) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
-            line += escape;
-        } else {
-            line += c;
-        }
-    }
-    return line;
-}
-
 ParseResult ParseArguments(int argc, const char* const argv[]);
 
 } // namespace
+
+std::string RejectedNumberText(const EConvertError& e, const std::string& typed)
+{
+    if (e.what() != ORBITEK_TR("NumText", "Format result longer than 4096 characters"))
+        return translation::OneLine(e.what());
+    std::size_t characters = 0, cut = typed.size();
+    for (std::size_t i = 0; i < typed.size(); ++i)
+        if ((static_cast<unsigned char>(typed[i]) & 0xC0) != 0x80 && characters++ == QuotedNumberCharacters)
+            cut = std::min(cut, i);
+    return translation::Fill(ORBITEK_TR("Options", "„%1…“ není číslo (text o %2 znacích)"),
+                             {translation::OneLine(typed.substr(0, cut)), std::to_string(characters)});
+}
 
 ParseResult ParseOptions(int argc, const char* const argv[])
 {
     ParseResult result = ParseArguments(argc, argv);
     if (auto* error = std::get_if<UsageError>(&result))
-        error->message = OneLine(error->message);
+        error->message = translation::OneLine(error->message); // it quotes what was typed
     return result;
 }
 

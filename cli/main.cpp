@@ -1,5 +1,7 @@
 // orbitek-calc: the circle-diagram calculation on the command line, with the dialogs' texts.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -14,6 +16,7 @@
 #include "MotorOption.h"
 #include "Options.h"
 #include "Render.h"
+#include "ReplaceFile.h"
 #include "WorkingPoints.h"
 
 namespace {
@@ -28,8 +31,10 @@ int Fail(int status, const std::string& message)
 int Emit(const std::string& text)
 {
     const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
-    if (std::fflush(stdout) != 0 || !written || std::ferror(stdout))
-        return Fail(ExitCannotWrite, "orbitek-calc: cannot write the output");
+    if (std::fflush(stdout) != 0 || !written || std::ferror(stdout)) {
+        const int error = errno != 0 ? errno : EIO;
+        return Fail(ExitCannotWrite, std::string("orbitek-calc: cannot write the output: ") + std::strerror(error));
+    }
     return 0;
 }
 
@@ -54,7 +59,7 @@ std::string Render(const CalcOptions& options, const TKonstrukce& k, const Measu
     return out;
 }
 
-int Run(const CalcOptions& options, const char* const argv[])
+int Run(const CalcOptions& options, const char* const argv[], const std::optional<std::string>& motorText)
 {
     Konstrukce.torqueLine = options.torqueLine;
     MeasuredResult measured;
@@ -65,6 +70,9 @@ int Run(const CalcOptions& options, const char* const argv[])
         try {
             if (const auto rejection = AcceptInput(options.input, Konstrukce))
                 return Fail(ExitRejected, rejection->message);
+        } catch (const EFieldConvertError& e) {
+            return Fail(ExitRejected,
+                        RejectedNumberText(e, options.input.*(TextOptions[static_cast<int>(e.field)].field)));
         } catch (const EConvertError& e) {
             return Fail(ExitRejected, e.what());
         } catch (const EMathError& e) {
@@ -74,7 +82,7 @@ int Run(const CalcOptions& options, const char* const argv[])
     if (const int status = SaveMotorOption(options); status != 0)
         return status;
     if (!options.diagramFile.empty()) {
-        if (const int status = RunDrawingProgram(argv); status != 0)
+        if (const int status = RunDrawingProgram(argv, motorText ? &*motorText : nullptr); status != 0)
             return status;
         if (!options.formatGiven)
             return 0;
@@ -87,11 +95,13 @@ int Run(const CalcOptions& options, const char* const argv[])
 int main(int argc, char* argv[])
 {
     try {
+        ReportFileSizeLimitAsError();
         // Never setlocale: only our separators follow the user's locale.
         LoadNumberSeparatorsWithoutQt();
         InstallLanguage(LanguageArgument(argc, argv));
         ParseResult parsed = ParseOptions(argc, argv);
-        if (const int status = TakeMotorFile(argc, argv, parsed); status != 0)
+        std::optional<std::string> motorText; // read once: the drawing program gets these very bytes
+        if (const int status = TakeMotorFile(argc, argv, parsed, &motorText); status != 0)
             return status;
         if (std::holds_alternative<HelpRequested>(parsed))
             return Emit(UsageText());
@@ -102,7 +112,7 @@ int main(int argc, char* argv[])
         const CalcOptions& options = std::get<CalcOptions>(parsed);
         if (options.batchFile)
             return RunBatch(*options.batchFile, options.format, options.jobs, options.torqueLine);
-        return Run(options, argv);
+        return Run(options, argv, motorText);
     } catch (const std::exception& e) {
         return Fail(ExitInternal, std::string("orbitek-calc: ") + e.what());
     }

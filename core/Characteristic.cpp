@@ -241,6 +241,11 @@ std::optional<OperatingPoint> OperatingPointAtSlip(const TKonstrukce& k, long do
     // Ao lies on the circle only to rounding: a discriminant a rounding error below zero is zero.
     if (discriminant < 0 && -discriminant <= CrossSlack * (b * b + std::fabs(a * c)))
         discriminant = 0;
+    // Near slip 0 the chord from Ao is all but the tangent: b² shrinks with the slip while c, zero but for
+    // rounding, does not, and would refuse the smallest slips. Ao is on the circle by construction, so
+    // there c is taken for the zero it is: the far root is then −2b / a.
+    if (discriminant < 0 && std::fabs(c) <= CrossSlack * (Dot(fromCentre, fromCentre) + d.radius * d.radius))
+        discriminant = b * b;
     if (!(a > 0) || !(discriminant >= 0))
         return std::nullopt;
     const long double t = -(b + std::copysign(std::sqrt(discriminant), b)) / a;

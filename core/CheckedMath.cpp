@@ -6,6 +6,10 @@
 
 #include "Errors.h"
 
+// libquadmath's atan2 (software, the same bits everywhere); declared here because not every
+// compiler that builds the core finds quadmath.h.
+extern "C" __float128 atan2q(__float128 y, __float128 x);
+
 namespace fpcheck {
 
 namespace {
@@ -73,7 +77,7 @@ long double Apply(Op op, long double a, long double b)
     case Op::Sub: r = va - vb; break;
     case Op::Mul: r = va * vb; break;
     case Op::Div: r = va / vb; break;
-    case Op::Atan2: r = atan2l(va, vb); break;
+    case Op::Atan2: r = Atan2Extended(va, vb); break;
     }
     RaiseFault(std::fetestexcept(FaultFlags));
     return r;
@@ -98,6 +102,15 @@ long double Apply(Fn fn, long double a)
     }
     RaiseFault(std::fetestexcept(FaultFlags));
     return r;
+}
+
+long double Atan2Extended(long double y, long double x)
+{
+    // Infinities and NaNs keep the library's answer and its flags; for finite operands the software
+    // routine cannot fault, and its one rounding to extended raises at most inexact or underflow.
+    if (!std::isfinite(y) || !std::isfinite(x))
+        return atan2l(y, x);
+    return static_cast<long double>(atan2q(static_cast<__float128>(y), static_cast<__float128>(x)));
 }
 
 } // namespace fpcheck

@@ -10,22 +10,18 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QRandomGenerator>
 #include <QSvgGenerator>
 #include <cerrno>
-#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <memory>
 #include <new>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "CurvesPainter.h"
 #include "DrawingConstants.h"
 #include "GridTexts.h"
+#include "ReplaceFile.h"
 
 namespace diagram {
 
@@ -203,71 +199,11 @@ EncodedFile EncodeDiagram(FileFormat format, const Diagram& d)
     return {buffer.data(), std::nullopt};
 }
 
-namespace {
-
-// The file a name stands for: a symbolic link's target, so that saving over a link keeps the link.
-QByteArray Resolved(const QByteArray& path)
-{
-    struct stat st {};
-    if (lstat(path.constData(), &st) != 0 || !S_ISLNK(st.st_mode))
-        return path;
-    char resolved[PATH_MAX];
-    return realpath(path.constData(), resolved) != nullptr ? QByteArray(resolved) : path;
-}
-
-// Creates a new file of a name no other file has, beside `target`; -1 with errno set when it cannot.
-int CreateTemporary(const QByteArray& target, QByteArray& name)
-{
-    constexpr int Attempts = 100;
-    for (int i = 0; i < Attempts; ++i) {
-        name = target + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    return -1;
-}
-
-// Every byte of `bytes` to `fd`, then to the disk; 0, or the error number.
-int WriteAll(int fd, const QByteArray& bytes)
-{
-    qsizetype written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + written, static_cast<std::size_t>(bytes.size() - written));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return errno;
-        if (n == 0)
-            return ENOSPC;
-        written += n;
-    }
-    return ::fsync(fd) == 0 ? 0 : errno;
-}
-
-} // namespace
-
 std::optional<QString> WriteWholeFile(const QByteArray& path, const QByteArray& bytes)
 {
-    const QByteArray target = Resolved(path);
-    QByteArray temporary;
-    const int fd = CreateTemporary(target, temporary);
-    if (fd < 0)
-        return SystemErrorText(errno);
-    // A file that is replaced keeps its permissions.
-    struct stat old {};
-    if (::stat(target.constData(), &old) == 0 && S_ISREG(old.st_mode))
-        ::fchmod(fd, old.st_mode & 07777);
-    int error = WriteAll(fd, bytes);
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    if (error == 0 && ::rename(temporary.constData(), target.constData()) != 0)
-        error = errno;
-    if (error != 0) {
-        ::unlink(temporary.constData());
-        return SystemErrorText(error);
-    }
-    return std::nullopt;
+    const std::optional<std::string> error = ReplaceFile(
+        path.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return error ? std::optional(QString::fromStdString(*error)) : std::nullopt;
 }
 
 std::optional<QString> SaveDiagram(const QByteArray& path, const Diagram& d)

@@ -60,8 +60,8 @@ EncodedFile EncodeDiagram(FileFormat format, const Diagram& d);
 EncodedFile EncodePdf(const std::vector<DocumentPage>& pages);
 
 // Writes `bytes` as the file `path` (the system's bytes of its name, as the command line has them):
-// into a temporary file beside it, renamed over it only when every byte is written and synced, so
-// that a file of that name already there stays whole otherwise. The reason of a failure, or nothing.
+// as every save of the program does (ReplaceFile: links followed, only a regular file replaced, the old
+// file whole on any failure). The reason of a failure, or nothing.
 std::optional<QString> WriteWholeFile(const QByteArray& path, const QByteArray& bytes);
 
 // Writes `fileName` in the format its extension names, completely or not at all. The reason of a

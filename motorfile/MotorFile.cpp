@@ -5,15 +5,20 @@
 #include <array>
 #include <cerrno>
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
+#include <set>
 #include <stdexcept>
-#include <sys/stat.h>
+#include <unistd.h>
 
 #include <nlohmann/json.hpp>
 
+#include "InputFile.h"
 #include "NumText.h"
+#include "ReplaceFile.h"
+#include "TextTemplate.h"
 #include "Translation.h"
 
 using Json = nlohmann::json;
@@ -28,6 +33,9 @@ constexpr const char* CannotRead = ORBITEK_TR_NOOP("MotorFile", "Soubor „%1“
 constexpr const char* NoSuchFile = ORBITEK_TR_NOOP("MotorFile", "soubor neexistuje");
 constexpr const char* NoPermission = ORBITEK_TR_NOOP("MotorFile", "chybí oprávnění ke čtení");
 constexpr const char* IsFolder = ORBITEK_TR_NOOP("MotorFile", "je to složka");
+constexpr const char* NoWriter = ORBITEK_TR_NOOP("MotorFile", "do FIFO ani zařízení nikdo nezapisuje");
+constexpr const char* TooLargeToSave = ORBITEK_TR_NOOP(
+    "MotorFile", "soubor by měl %1 bajtů, víc než 1 MiB, a nešel by znovu otevřít; zkraťte název nebo poznámku");
 constexpr const char* TooLarge = ORBITEK_TR_NOOP("MotorFile", "Soubor „%1“ není motor Orbiteku: je větší než 1 MiB.");
 constexpr const char* NotUtf8 = ORBITEK_TR_NOOP("MotorFile",
                                                 "Soubor „%1“ není motor Orbiteku: bajt %2 není text v kódování UTF-8.");
@@ -44,6 +52,10 @@ constexpr const char* Newer = ORBITEK_TR_NOOP(
     "Soubor „%1“ je motor ve verzi %2 formátu, tento Orbitek čte jen verzi %3; "
     "otevřete jej novějším Orbitekem.");
 constexpr const char* Missing = ORBITEK_TR_NOOP("MotorFile", "Soubor „%1“: chybí „%2“.");
+constexpr const char* CountOutOfRange = ORBITEK_TR_NOOP("MotorFile",
+                                                        "Soubor „%1“: „%2“ je celé číslo mimo rozsah: %3.");
+constexpr const char* DuplicateKey = ORBITEK_TR_NOOP(
+    "MotorFile", "Soubor „%1“ není motor Orbiteku: klíč „%2“ je v jednom objektu dvakrát.");
 constexpr const char* WrongType = ORBITEK_TR_NOOP("MotorFile", "Soubor „%1“: „%2“ má být %3, ne %4.");
 constexpr const char* NotNumber = ORBITEK_TR_NOOP("MotorFile",
                                                   "Soubor „%1“: „%2“ není číslo zapsané s desetinnou tečkou: „%3“.");
@@ -119,13 +131,15 @@ bool IsCountReading(Reading r)
 constexpr std::array<const char*, 9> MeasuredOnlyKeys{"un", "connection", "f",      "u0",      "p0",
                                                       "uk", "pk",         "r1kind", "r1factor"};
 
+// The message's parts quote the file's name and its text: their control characters are escaped, as a
+// usage error escapes what was typed, so that a file cannot write to the terminal through a message.
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> args)
 {
     std::string out;
     for (std::size_t i = 0; i < pattern.size(); ++i) {
         const std::size_t n = i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '1') : args.size();
         if (pattern[i] == '%' && n < args.size()) {
-            out += args.begin()[n];
+            out += translation::OneLine(args.begin()[n]);
             ++i;
         } else {
             out += pattern[i];
@@ -150,6 +164,7 @@ std::string Tr(const char* text)
     const std::string reason = error == ENOENT ? Tr(text::NoSuchFile)
         : error == EACCES || error == EPERM    ? Tr(text::NoPermission)
         : error == EISDIR                      ? Tr(text::IsFolder)
+        : error == NoWriterError               ? Tr(text::NoWriter)
                                                : std::string(std::strerror(error));
     throw EMotorFileError(EMotorFileError::Kind::CannotOpen, Fill(Tr(pattern), {fileName, reason}));
 }
@@ -308,11 +323,17 @@ public:
         return FileNumber(s);
     }
 
+    // A whole number past 64 bits reaches us as a double: it is out of range, not "not whole".
     long long Count(const Json& v, const std::string& path) const
     {
+        if (v.is_number_float()) {
+            const double d = v.get<double>();
+            if (std::isfinite(d) && std::trunc(d) == d && std::fabs(d) >= 0x1p63)
+                Malformed(text::CountOutOfRange, {fileName_, path, v.dump()});
+        }
         Expect(v.is_number_integer(), v, path, text::Count);
-        if (v.is_number_unsigned())
-            return static_cast<long long>(std::min<unsigned long long>(v.get<unsigned long long>(), LLONG_MAX));
+        if (v.is_number_unsigned() && v.get<unsigned long long>() > static_cast<unsigned long long>(LLONG_MAX))
+            Malformed(text::CountOutOfRange, {fileName_, path, v.dump()}); // the digits as typed
         return v.get<long long>();
     }
 
@@ -526,37 +547,49 @@ MotorFile ParseMotorFile(std::string_view bytes, std::string_view fileName)
         Malformed(text::NotUtf8, {fileName, std::to_string(bad + 1)});
     if (Nesting(bytes) > MaxNesting)
         Malformed(text::TooDeep, {fileName, std::to_string(MaxNesting)});
+    // A key twice in one object would leave one of its values unread without a word: refused.
+    std::vector<std::set<std::string>> keys; // of each object open at this point
+    std::optional<std::string> duplicate;
+    const Json::parser_callback_t strict = [&](int, Json::parse_event_t event, Json& parsed) {
+        if (event == Json::parse_event_t::object_start)
+            keys.emplace_back();
+        else if (event == Json::parse_event_t::object_end && !keys.empty())
+            keys.pop_back();
+        else if (event == Json::parse_event_t::key && !keys.empty() &&
+                 !keys.back().insert(parsed.get<std::string>()).second && !duplicate)
+            duplicate = parsed.get<std::string>();
+        return true;
+    };
     Json root;
     try {
-        root = Json::parse(bytes.begin(), bytes.end());
+        root = Json::parse(bytes.begin(), bytes.end(), strict);
     } catch (const Json::parse_error& e) {
         const auto [line, column] = LineAndColumn(bytes, e.byte == 0 ? 0 : e.byte - 1);
         Malformed(text::NotJson, {fileName, std::to_string(line), std::to_string(column)});
     } catch (const Json::exception&) {
         Malformed(text::HugeNumber, {fileName}); // the one other fault of the parser: a number past a double
     }
+    if (duplicate)
+        Malformed(text::DuplicateKey, {fileName, Quoted(*duplicate)});
     return ReadMotor(Reader(fileName), root);
+}
+
+std::string ReadMotorFileBytes(const std::string& path, std::string_view fileName)
+{
+    InputFile file = OpenInputFile(path);
+    if (file.fd < 0)
+        CannotOpen(text::CannotOpen, fileName, file.error);
+    // One byte past the limit tells a file that is too large, whatever the size it claims.
+    const int error = ReadRest(file, MaxMotorFileBytes + 1);
+    ::close(file.fd);
+    if (error != 0)
+        CannotOpen(text::CannotRead, fileName, error);
+    return std::move(file.taken);
 }
 
 MotorFile LoadMotorFile(const std::string& path, std::string_view fileName)
 {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file == nullptr)
-        CannotOpen(text::CannotOpen, fileName, errno);
-    struct Closer {
-        std::FILE* f;
-        ~Closer() { std::fclose(f); }
-    } closer{file};
-    struct stat info {};
-    if (fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode))
-        CannotOpen(text::CannotOpen, fileName, EISDIR);
-    // One byte past the limit tells a file that is too large, whatever the size it claims.
-    std::string bytes(MaxMotorFileBytes + 1, '\0');
-    const std::size_t read = std::fread(bytes.data(), 1, bytes.size(), file);
-    if (std::ferror(file))
-        CannotOpen(text::CannotRead, fileName, errno != 0 ? errno : EIO);
-    bytes.resize(read);
-    return ParseMotorFile(bytes, fileName);
+    return ParseMotorFile(ReadMotorFileBytes(path, fileName), fileName);
 }
 
 std::string MotorFileText(const MotorFile& motor)
@@ -593,6 +626,14 @@ std::string MotorFileText(const MotorFile& motor)
     if (motor.torqueLine)
         root[key::TorqueLine] = TorqueLineWord(*motor.torqueLine);
     return root.dump(2) + "\n";
+}
+
+std::optional<std::string> SaveMotorFile(const std::string& path, const MotorFile& motor)
+{
+    const std::string text = MotorFileText(motor);
+    if (text.size() > MaxMotorFileBytes)
+        return Fill(Tr(text::TooLargeToSave), {std::to_string(text.size())});
+    return ReplaceFile(path, text);
 }
 
 std::string FileNumber(std::string_view typed)

@@ -63,8 +63,14 @@ public:
 MotorFile ParseMotorFile(std::string_view bytes, std::string_view fileName);
 // The same from the file at `path` (in the file system's encoding). Raises EMotorFileError.
 MotorFile LoadMotorFile(const std::string& path, std::string_view fileName);
+// The bytes of the file at `path`, read to its end or to one byte past MaxMotorFileBytes; a FIFO that no
+// process writes to is refused after a few seconds. Raises EMotorFileError (CannotOpen).
+std::string ReadMotorFileBytes(const std::string& path, std::string_view fileName);
 // The file's text: indented JSON, UTF-8, ending with a newline.
 std::string MotorFileText(const MotorFile& motor);
+// Writes the motor's file at `path` whole or not at all (ReplaceFile), refusing a text the reader would
+// refuse for its size. The reason of a failure, or nothing.
+std::optional<std::string> SaveMotorFile(const std::string& path, const MotorFile& motor);
 
 // Between a number typed in the locale's form and the file's form: the same characters with the decimal
 // separator swapped, so that the number converts to the same bits; blanks around it are dropped.

@@ -1,5 +1,7 @@
 #include "TextTemplate.h"
 
+#include <cstdio>
+
 namespace translation {
 
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> parts)
@@ -18,6 +20,31 @@ std::string Fill(std::string_view pattern, std::initializer_list<std::string_vie
         out += pattern[i];
     }
     return out;
+}
+
+} // namespace translation
+
+namespace translation {
+
+std::string OneLine(std::string_view text)
+{
+    std::string line;
+    line.reserve(text.size());
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '\n') {
+            line += "\\n";
+        } else if (c == '\t') {
+            line += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+            line += escape;
+        } else {
+            line += c;
+        }
+    }
+    return line;
 }
 
 } // namespace translation

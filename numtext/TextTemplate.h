@@ -12,4 +12,8 @@ namespace translation {
 // number beyond the parts, stays as it is.
 std::string Fill(std::string_view pattern, std::initializer_list<std::string_view> parts);
 
+// A text quoted in a message with its control characters written as escapes ("\n", "\t", "\x1B",
+// "\x00"), so that the message stays one line, does nothing to a terminal and no NUL cuts it short.
+std::string OneLine(std::string_view text);
+
 } // namespace translation

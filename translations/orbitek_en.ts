@@ -74,6 +74,10 @@
         <source>nepřijato %1 z %2 motorů</source>
         <translation>%1 of %2 motors not accepted</translation>
     </message>
+    <message>
+        <source>do FIFO ani zařízení nikdo nezapisuje</source>
+        <translation>no process writes to this FIFO or device</translation>
+    </message>
 </context>
 <context>
     <name>DiagramOutput</name>
@@ -876,6 +880,22 @@
         <source>%1 až %2 (sudé)</source>
         <translation>%1 to %2 (even)</translation>
     </message>
+    <message>
+        <source>do FIFO ani zařízení nikdo nezapisuje</source>
+        <translation>no process writes to this FIFO or device</translation>
+    </message>
+    <message>
+        <source>soubor by měl %1 bajtů, víc než 1 MiB, a nešel by znovu otevřít; zkraťte název nebo poznámku</source>
+        <translation>the file would have %1 bytes, more than 1 MiB, and could not be opened again; shorten the name or the note</translation>
+    </message>
+    <message>
+        <source>Soubor „%1“: „%2“ je celé číslo mimo rozsah: %3.</source>
+        <translation>File “%1”: “%2” is a whole number out of range: %3.</translation>
+    </message>
+    <message>
+        <source>Soubor „%1“ není motor Orbiteku: klíč „%2“ je v jednom objektu dvakrát.</source>
+        <translation>File “%1” is not an Orbitek motor: the key “%2” is twice in one object.</translation>
+    </message>
 </context>
 <context>
     <name>MotorFiles</name>
@@ -1033,6 +1053,13 @@
     </message>
 </context>
 <context>
+    <name>Options</name>
+    <message>
+        <source>„%1…“ není číslo (text o %2 znacích)</source>
+        <translation>“%1…” is not a number (a text of %2 characters)</translation>
+    </message>
+</context>
+<context>
     <name>OrbitekApplication</name>
     <message>
         <source>Orbitek pro Windows 95/NT</source>
@@ -1100,6 +1127,17 @@
     <message>
         <source>Papír tiskárny, měřítko %1</source>
         <translation>Printer&apos;s paper, scale %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceFile</name>
+    <message>
+        <source>není to obyčejný soubor (ale FIFO, zařízení nebo soket)</source>
+        <translation>it is not a regular file (but a FIFO, a device or a socket)</translation>
+    </message>
+    <message>
+        <source>příliš mnoho symbolických odkazů</source>
+        <translation>too many symbolic links</translation>
     </message>
 </context>
 <context>

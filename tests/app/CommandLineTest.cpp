@@ -113,6 +113,12 @@ TEST_F(CommandLine, OptionsAndNoDisplay)
         {"English for one run, without a display", {"--lang=en"}, {}, 1, "", NoDisplay},
         {"no display at all", {}, {}, 1, "", NoDisplay},
         {"a display that does not answer", {"-platform", "xcb"}, {"DISPLAY=:79"}, 1, "", NoDisplay},
+        {"a platform mistyped",
+         {},
+         {"QT_QPA_PLATFORM=offscreeen"},
+         1,
+         "",
+         "orbitek: the platform plugin 'offscreeen' could not be loaded (named by -platform or QT_QPA_PLATFORM)\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

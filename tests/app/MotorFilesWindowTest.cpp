@@ -29,6 +29,7 @@
 #include <QtTest>
 
 #include <fstream>
+#include <sys/stat.h>
 
 namespace {
 
@@ -279,6 +280,26 @@ private slots:
         QCOMPARE(DifferingValue(Konstrukce, before), -1);
         QCOMPARE(MainForm->Current()->path, current.path);
         QCOMPARE(PageSvg(), page);
+    }
+
+    // A FIFO nobody writes to: opening it is refused within seconds, not waited for with the window
+    // frozen, and saving onto it is refused with the FIFO left as it was.
+    void aFifoIsNeitherWaitedForNorReplaced()
+    {
+        const QString fifo = folder_.filePath(QStringLiteral("fifo.orbitek"));
+        QVERIFY(mkfifo(QFile::encodeName(fifo).constData(), 0644) == 0);
+        const QString path = MainForm->Current()->path;
+        {
+            BoxAnswerer answer(MainForm);
+            MainForm->OpenMotorFile(fifo);
+            QVERIFY2(answer.texts.value(0).contains(QStringLiteral("nikdo nezapisuje")),
+                     qPrintable(answer.texts.value(0)));
+        }
+        QCOMPARE(MainForm->Current()->path, path);
+        const std::optional<QString> error = WriteMotorFile(fifo, MainForm->Current()->motor);
+        QCOMPARE(error.value_or(QString()), QStringLiteral("není to obyčejný soubor (ale FIFO, zařízení nebo soket)"));
+        QVERIFY(!QFileInfo(fifo).isFile());
+        QFile::remove(fifo);
     }
 
     // The frame, the divider and the recent motors come back on the next start; the torque line too.

@@ -73,7 +73,9 @@ TEST(Batch, RejectedMotorsDoNotStopTheRun)
                 EXPECT_EQ(rows[r][c].empty(), !accepted) << e.line << " column " << rows[0][c];
         }
     }
-    EXPECT_EQ(Calc(Czech, {"--batch", file.path()}, "/dev/full").status, 74);
+    const Outcome full = Calc(Czech, {"--batch", file.path()}, "/dev/full");
+    EXPECT_EQ(full.status, 74);
+    EXPECT_EQ(full.err, "orbitek-calc: cannot write the output: No space left on device\n");
     EXPECT_EQ(Calc(Czech, {"--batch", "/nonexistent/motors.tsv"}).status, 66);
     const Outcome folder = Calc(Czech, {"--batch", "/tmp"});
     EXPECT_EQ(folder.status, 66);

@@ -56,6 +56,22 @@ TEST(OrbitekCalc, ExitStatusAndMessages)
         {"conversion", Czech, {"--cosk", "abc"}, 2, "'abc' is not a valid floating point value\n"},
         {"point in Czech locale", Czech, {"--r1", "0.25"}, 2, "'0.25' is not a valid floating point value\n"},
         {"comma in C locale", Plain, {"--r1", "0,25"}, 2, "'0,25' is not a valid floating point value\n"},
+        {"a number too long to quote",
+         Czech,
+         {"--uf", std::string(5000, '1')},
+         2,
+         "„" + std::string(40, '1') + "…“ není číslo (text o 5000 znacích)\n"},
+        {"a number too long to quote at a point",
+         Czech,
+         {"--at", "P2=" + std::string(5000, '2')},
+         64,
+         "orbitek-calc: invalid value for --at P2=: „" + std::string(40, '2') +
+             "…“ není číslo (text o 5000 znacích)\n"},
+        {"control characters in a number",
+         Czech,
+         {"--ik", "1\x1b[2J"},
+         2,
+         "'1\\x1B[2J' is not a valid floating point value\n"},
         {"unknown option", Czech, {"--bogus"}, 64, "orbitek-calc: unknown option '--bogus'\nUsage: "},
         {"stray argument", Czech, {"15"}, 64, "orbitek-calc: unknown option '15'\nUsage: "},
         {"missing value", Czech, {"--i0", "15", "--r1"}, 64, "orbitek-calc: missing value for --r1\nUsage: "},
@@ -113,7 +129,7 @@ TEST(OrbitekCalc, UnwritableOutputIsAnError)
          {std::vector<std::string>{}, std::vector<std::string>{"--help"}, std::vector<std::string>{"--version"}}) {
         const Outcome o = Calc(Plain, args, "/dev/full");
         EXPECT_EQ(o.status, 74);
-        EXPECT_EQ(o.err, "orbitek-calc: cannot write the output\n");
+        EXPECT_EQ(o.err, "orbitek-calc: cannot write the output: No space left on device\n");
     }
 }
 

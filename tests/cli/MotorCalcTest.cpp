@@ -6,8 +6,11 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <sys/stat.h>
+#include <thread>
 #include <vector>
 
+#include "FileSizeLimit.h"
 #include "RunCalc.h"
 
 namespace {
@@ -75,6 +78,10 @@ TEST_F(MotorCalc, AMotorGivesTheSameOutputFromAFileAsFromItsOptions)
          {"--r1", "0,35"},
          With(std::vector<std::string>(Readings.begin(), Readings.end() - 4),
               {"--r1", "0,35", "--resistance-factor", "1,1"})},
+        {"measured, three phases given again keep the file's connection",
+         Readings,
+         {"--phases", "3"},
+         With(Readings, {"--phases", "3"})},
         {"measured, one reading and the output form",
          Readings,
          {"--no-load-current", "19", "--format", "json"},
@@ -166,6 +173,99 @@ TEST_F(MotorCalc, TheExampleFileIsTheDefaultsAtFifteenKilowatts)
     const Outcome o = Calc(Czech, {"--motor", EXAMPLE_MOTOR});
     EXPECT_EQ(o.status, 0) << o.err;
     EXPECT_EQ(o.out, Calc(Czech, {"--at", "P2=15000"}).out);
+}
+
+// A save onto what is no regular file is refused and leaves it as it was; a FIFO that nobody writes to
+// is refused as a motor or a batch file instead of hanging.
+TEST_F(MotorCalc, NoSaveReplacesAFifoAndNoReadWaitsForOneForEver)
+{
+    const std::string fifo = File("fifo.orbitek");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        int status;
+        std::string err;
+    } cases[] = {
+        {"save onto a FIFO",
+         {"--save-motor", fifo},
+         74,
+         "Motor se nepodařilo uložit do souboru „" + fifo +
+             "“: není to obyčejný soubor (ale FIFO, zařízení nebo soket).\n"},
+        {"draw onto a FIFO",
+         {"--diagram", File("fifo.svg")},
+         74,
+         "orbitek-calc: cannot write the diagram " + File("fifo.svg") +
+             " (není to obyčejný soubor (ale FIFO, zařízení nebo soket))\n"},
+        {"a motor from a FIFO",
+         {"--motor", fifo},
+         66,
+         "Soubor „" + fifo + "“ nelze otevřít: do FIFO ani zařízení nikdo nezapisuje.\n"},
+        {"a batch from a FIFO",
+         {"--batch", fifo},
+         66,
+         "orbitek-calc: cannot open '" + fifo + "': do FIFO ani zařízení nikdo nezapisuje\n"},
+    };
+    ASSERT_EQ(mkfifo(File("fifo.svg").c_str(), 0644), 0);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Outcome o = Calc(Czech, c.args);
+        EXPECT_EQ(o.status, c.status);
+        EXPECT_EQ(o.out, "");
+        EXPECT_EQ(o.err, c.err);
+    }
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_TRUE(fs::is_fifo(File("fifo.svg")));
+}
+
+// Under a file-size limit whose signal would end the program (a shell's ulimit -f), every write ends
+// with status 74 and the reason, and leaves no temporary file.
+TEST_F(MotorCalc, AFileSizeLimitIsAFailureWithItsReason)
+{
+    std::string rows = "i0\tcos0\tik\tcosk\tuf\tr1\tphases\tpoles\n";
+    for (int i = 0; i < 5; ++i)
+        rows += "15\t0.11\t177\t0.41\t220\t0.25\t3\t8\n";
+    const std::string batch = Write("b.tsv", rows);
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        std::string err;
+    } cases[] = {
+        {"a motor",
+         {"--save-motor", File("m.orbitek")},
+         "Motor se nepodařilo uložit do souboru „" + File("m.orbitek") + "“: File too large.\n"},
+        {"a diagram",
+         {"--diagram", File("d.svg")},
+         "orbitek-calc: cannot write the diagram " + File("d.svg") + " (File too large)\n"},
+        {"the tables", {}, "orbitek-calc: cannot write the output: File too large\n"},
+        {"a batch", {"--batch", batch}, "orbitek-calc: cannot write the output: File too large\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Outcome o;
+        {
+            const FileSizeLimit limit(200, false);
+            o = Calc(Plain, c.args);
+        }
+        EXPECT_EQ(o.status, 74);
+        EXPECT_EQ(o.err, c.err);
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1); // the batch file only
+}
+
+// The drawing program gets the motor the calculator read: a motor from a pipe, which can be read once,
+// is drawn too.
+TEST_F(MotorCalc, AMotorFromAPipeIsDrawn)
+{
+    const std::string pipe = File("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    std::thread writer([&pipe] { std::ofstream(pipe) << ReadFile(EXAMPLE_MOTOR); });
+    const Outcome o = Calc(Plain, {"--motor", "/dev/stdin", "--diagram", File("d.svg"), "--format", "csv"}, nullptr,
+                           pipe.c_str());
+    writer.join();
+    EXPECT_EQ(o.status, 0) << o.err;
+    EXPECT_GT(fs::file_size(File("d.svg")), 1000u);
+    EXPECT_NE(o.out.find("\nP2 (W),\"15,000.0000\",0.0357,"), std::string::npos) << o.out;
 }
 
 } // namespace

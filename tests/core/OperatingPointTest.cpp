@@ -2,6 +2,7 @@
 // evaluation (golden/operating_points.py), and the properties every accepted motor must show.
 #include <cmath>
 #include <fstream>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -161,6 +162,39 @@ TEST(OperatingPoint, EveryAcceptedMotorSolvesBothWays)
         }
     }
     EXPECT_GT(torqueBeyondAk, 15) << "motors whose torque still rises at Ak";
+}
+
+// The smallest slips and the speeds just under synchronous are on the arc: each has its point, and the
+// points come no farther from Ao as the slip shrinks, however close to zero (the chord from Ao is then all
+// but the tangent, where the rounding of Ao's place on the circle once refused them).
+TEST(OperatingPoint, TheSmallestSlipsAndSpeedsInRangeAreSolved)
+{
+    std::mt19937_64 random(20261208);
+    for (int n = 0; n < 200;) {
+        const TypedInput z = random_motors::RandomMotor(random);
+        const std::optional<TKonstrukce> k = Accepted(z, n % 2 == 0 ? TorqueLine::Axis : TorqueLine::NoLoadLine);
+        if (!k)
+            continue;
+        ++n;
+        SCOPED_TRACE(z.PrNapr + " " + z.UcNapr + " " + z.PrNakr + " " + z.UcNakr + " " + z.FazoveNapeti + " " + z.R1f);
+        const long double sync = k->SynchrOtacky;
+        const long double slips[] = {
+            1e-6L, 1e-9L, 1e-10L, 1e-12L, 1e-300L, 1e-4900L, std::numeric_limits<long double>::denorm_min()};
+        const long double speeds[] = {sync * (1 - 1e-6L), sync - 1e-10L, std::nextafter(sync, 0.0L)};
+        for (const OperatingQuantity q : {OperatingQuantity::Slip, OperatingQuantity::Speed}) {
+            long double farthest = INFINITY;
+            for (const long double value : q == OperatingQuantity::Slip
+                     ? std::vector(std::begin(slips), std::end(slips))
+                     : std::vector(std::begin(speeds), std::end(speeds))) {
+                const OperatingPointSolution s = SolveOperatingPoint(*k, q, value);
+                ASSERT_TRUE(s.point) << TextsOf(q).symbol << "=" << value << ": " << NoPointText(q, value, s);
+                const Point x = s.point->values.point;
+                const long double distance = std::hypot(x.x - k->Ao.x, x.y - k->Ao.y);
+                EXPECT_LE(distance, farthest + Tight * k->Polomer) << TextsOf(q).symbol << "=" << value;
+                farthest = distance;
+            }
+        }
+    }
 }
 
 // The window switches the line on the motor it has: switching back gives the same bits.

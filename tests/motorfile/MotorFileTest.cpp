@@ -5,10 +5,15 @@
 #include <fstream>
 #include <sstream>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <thread>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include "InputFile.h"
 #include "MotorFile.h"
 #include "RecordBits.h"
 #include "ReplaceFile.h"
@@ -153,6 +158,17 @@ TEST(MotorFile, EachFaultIsNamedWithTheFile)
         {"a decimal comma", Defaults("\"0.25\"", "\"0,25\""),
          "„input.r1“ není číslo zapsané s desetinnou tečkou: „0,25“."},
         {"a number too large", Defaults("\"220\"", "\"1e5000\""), "„input.uf“ není číslo"},
+        {"an escape sequence quoted", Defaults("\"0.25\"", "\"\\u001b[2J\\n\""),
+         "„input.r1“ není číslo zapsané s desetinnou tečkou: „\\x1B[2J\\n“."},
+        {"a NUL quoted whole", Defaults("\"0.25\"", "\"1\\u0000x\""),
+         "„input.r1“ není číslo zapsané s desetinnou tečkou: „1\\x00x“."},
+        {"a whole number past 64 bits", Defaults("\"poles\": 8", "\"poles\": 99999999999999999999"),
+         "„input.poles“ je celé číslo mimo rozsah: 1e+20."},
+        {"a whole number past 63 bits", Defaults("\"poles\": 8", "\"poles\": 18446744073709551615"),
+         "„input.poles“ je celé číslo mimo rozsah: 18446744073709551615."},
+        {"a key twice", Defaults("\"ik\": \"177\"", "\"ik\": \"177\", \"ik\": \"150\""),
+         "není motor Orbiteku: klíč „ik“ je v jednom objektu dvakrát."},
+        {"the same key in two objects", Defaults("\"name\": \"M\"", "\"name\": \"M\", \"x\": {\"name\": 1}"), ""},
         {"two phases", Defaults("\"phases\": 3", "\"phases\": 2"), "„input.phases“ smí být jen 1 nebo 3, ne 2."},
         {"60 Hz typed values", Defaults("\"poles\": 8", "\"poles\": 8, \"frequency\": 60"),
          "pro 60 Hz zadejte naměřenými"},
@@ -224,6 +240,99 @@ TEST(ReplaceFile, WritesWholeOrLeavesTheOldFile)
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "second");
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
     fs::remove_all(folder);
+}
+
+// Every kind of target a save meets: a link is kept and its file replaced, even a link to a file not there
+// yet; what is no regular file is refused untouched; a name too long for any suffix still saves.
+TEST(ReplaceFile, WritesOnlyRegularFilesAndKeepsLinks)
+{
+    const fs::path folder = fs::temp_directory_path() / ("orbitek-targets-" + std::to_string(getpid()));
+    fs::remove_all(folder);
+    fs::create_directories(folder / "folder");
+    std::ofstream(folder / "real") << "old";
+    fs::create_symlink("real", folder / "link");
+    fs::create_symlink("link", folder / "chain");
+    fs::create_symlink("new", folder / "dangling");
+    fs::create_symlink("loop", folder / "loop");
+    ASSERT_EQ(mkfifo((folder / "fifo").c_str(), 0644), 0);
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const std::string socketPath = (folder / "socket").string();
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
+    ASSERT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    const std::string longName(255, 'm');
+
+    const struct {
+        std::string name; // what is saved to
+        std::string file; // the file that then holds the bytes, or empty when refused
+        bool refused = false;
+    } cases[] = {
+        {"link", "real"},   {"chain", "real"},    {"dangling", "new"}, {longName, longName},
+        {"loop", "", true}, {"folder", "", true}, {"fifo", "", true},  {"socket", "", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name.substr(0, 20));
+        const std::optional<std::string> error = ReplaceFile((folder / c.name).string(), "bytes of " + c.name);
+        EXPECT_EQ(error.has_value(), c.refused) << error.value_or("");
+        if (!c.refused) {
+            std::ifstream in(folder / c.file);
+            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "bytes of " + c.name);
+        }
+    }
+    EXPECT_TRUE(fs::is_symlink(folder / "link"));
+    EXPECT_TRUE(fs::is_symlink(folder / "dangling"));
+    EXPECT_TRUE(fs::is_fifo(folder / "fifo"));
+    EXPECT_TRUE(fs::is_socket(folder / "socket"));
+    EXPECT_EQ(ReplaceFile((folder / "fifo").string(), "x"),
+              std::optional<std::string>("není to obyčejný soubor (ale FIFO, zařízení nebo soket)"));
+    for (const fs::directory_entry& e : fs::directory_iterator(folder))
+        EXPECT_NE(e.path().filename().string().rfind(".orbitek-", 0), 0u) << "a temporary file left behind";
+    close(listener);
+    fs::remove_all(folder);
+}
+
+// A FIFO nobody writes to is refused after the wait, not waited for for ever; one whose writer is there,
+// even a slow one, is read to its end.
+TEST(InputFile, AFifoWithoutWriterIsRefusedAndAWriterIsWaitedFor)
+{
+    const fs::path fifo = fs::temp_directory_path() / ("orbitek-fifo-" + std::to_string(getpid()));
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const InputFile none = OpenInputFile(fifo, std::chrono::milliseconds(50));
+    EXPECT_EQ(none.fd, -1);
+    EXPECT_EQ(none.error, NoWriterError);
+
+    std::thread writer([&fifo] {
+        std::ofstream out(fifo); // opens once the reader is there
+        out << "first ";
+        out.flush();
+        std::this_thread::sleep_for(std::chrono::milliseconds(100)); // a slow writer, not a timing test
+        out << "second";
+    });
+    InputFile file = OpenInputFile(fifo, std::chrono::seconds(60));
+    ASSERT_GE(file.fd, 0);
+    EXPECT_EQ(ReadRest(file, 1000), 0);
+    close(file.fd);
+    writer.join();
+    EXPECT_EQ(file.taken, "first second");
+    fs::remove(fifo);
+}
+
+// A motor whose text would be refused on opening for its size is not saved.
+TEST(SaveMotorFile, RefusesWhatCouldNotBeOpenedAgain)
+{
+    const fs::path file = fs::temp_directory_path() / ("orbitek-large-" + std::to_string(getpid()) + ".orbitek");
+    MotorFile motor;
+    motor.input = InputForm{"15", "0.11", "177", "0.41", "220", "0.25", 3, 8};
+    motor.note = std::string(MaxMotorFileBytes - 20, 'n'); // under the limit, the file's text over it
+    const std::optional<std::string> error = SaveMotorFile(file, motor);
+    ASSERT_NE(error, std::nullopt);
+    EXPECT_NE(error->find("víc než 1 MiB"), std::string::npos) << *error;
+    EXPECT_FALSE(fs::exists(file));
+    motor.note.resize(1000);
+    ASSERT_EQ(SaveMotorFile(file, motor), std::nullopt);
+    EXPECT_EQ(LoadMotorFile(file, "m"), motor);
+    fs::remove(file);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 // A limit on the size of the files a process writes, standing in for a full disk: a write past it fails
-// with EFBIG instead of ending the process, and a child started meanwhile inherits both.
+// with EFBIG instead of ending the process, and a child started meanwhile inherits both. With
+// `signalIgnored` false the signal keeps its default (ending the process), as a shell's `ulimit -f` leaves
+// it: a program must then ignore it itself to report the failure.
 #pragma once
 
 #include <csignal>
@@ -7,10 +9,10 @@
 
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes)
+    explicit FileSizeLimit(rlim_t bytes, bool signalIgnored = true)
     {
         getrlimit(RLIMIT_FSIZE, &saved_);
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        previous_ = std::signal(SIGXFSZ, signalIgnored ? SIG_IGN : SIG_DFL);
         rlimit limit = saved_;
         limit.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limit);
