@@ -30,7 +30,8 @@ QString Tr(const char* source)
     return QCoreApplication::translate("DiagramOutput", source);
 }
 
-const QString DefaultFileName = QStringLiteral("kruhovy-diagram.pdf");
+// The file name offered, in the language of the window ("circle-diagram.pdf" in English).
+constexpr const char* DefaultFileName = QT_TRANSLATE_NOOP("DiagramOutput", "kruhovy-diagram.pdf");
 constexpr const char* PrintFailed = QT_TRANSLATE_NOOP("DiagramOutput", "Diagram se nepodařilo vytisknout.");
 constexpr int ClipboardDpi = 150; // enough for a report, small enough to paste quickly
 
@@ -123,7 +124,7 @@ void SaveDiagramAs(QWidget* parent, const diagram::Diagram& d)
         filters << Tr(t.filter);
     dialog.setNameFilters(filters);
     dialog.setDirectory(settings::LastFolder(settings::FileDialog::SaveDiagram));
-    dialog.selectFile(DefaultFileName);
+    dialog.selectFile(Tr(DefaultFileName));
     dialog.setDefaultSuffix(FileTypes[0].suffix);
     // Another type chosen: the name follows it.
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {

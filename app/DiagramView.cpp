@@ -440,7 +440,16 @@ QSizeF DiagramView::ValueBoxSize() const
     const QFontMetrics m(font());
     const Columns c = ColumnsOf(values_, m);
     const int lines = static_cast<int>(1 + values_.size() + ValueBoxHeading().size());
-    const double width = 2 * BoxPadding + SymbolColumn + c.caption + ColumnGap + c.value + ColumnGap + c.slip;
+    // Wide enough for the torque line's name, which is never cut (the motor's name and note may be),
+    // and for the title line.
+    const QFont bold = [this] {
+        QFont f = font();
+        f.setBold(true);
+        return f;
+    }();
+    const int torqueLine = QFontMetrics(bold).horizontalAdvance(ValueBoxHeading().constLast());
+    const double width = 2 * BoxPadding +
+        std::max<double>(SymbolColumn + c.caption + ColumnGap + c.value + ColumnGap + c.slip, torqueLine);
     return QSizeF(std::max(width, TitleLineSize(diagram::CharacteristicTitle, {}).width()),
                   2 * BoxPadding + lines * m.height());
 }
@@ -453,6 +462,7 @@ QStringList DiagramView::ValueBoxHeading() const
     for (const QString& line : {diagram_->texts.motor, diagram_->texts.note.simplified()})
         if (!line.isEmpty())
             lines << line.left(MaxHeadingCharacters);
+    lines << QString::fromStdString(TorqueLineName(diagram_->record.torqueLine));
     return lines;
 }
 
@@ -578,9 +588,16 @@ std::vector<diagram::TextRow> DiagramView::PinnedRows() const
     if (!diagram_ || !diagram_->scene.operatingPoint || !diagram_->asked || !diagram_->asked->solution.point)
         return {};
     std::vector<diagram::TextRow> rows{
-        {diagram::PointTitle, diagram::AskedText(diagram_->asked->quantity, diagram_->asked->value), {}, {}}};
+        {diagram::PointTitle, diagram::AskedText(diagram_->asked->quantity, diagram_->asked->value), {}, {}},
+        {QString::fromStdString(TorqueLineName(diagram_->record.torqueLine)), {}, {}, {}}};
     for (diagram::TextRow& row : diagram::PointRows(*diagram_->asked->solution.point, false))
         rows.push_back(std::move(row));
+    // After the phase current (the title, the torque line, slip and speed come first).
+    if (std::optional<diagram::TextRow> line = diagram::LineCurrentRow(*diagram_->asked->solution.point,
+                                                                       diagram_->asked->lineFactor))
+        rows.insert(rows.begin() + 5, std::move(*line));
+    if (const QString note = diagram::PointNote(*diagram_->asked->solution.point); !note.isEmpty())
+        rows.push_back({note, {}, {}, {}});
     return rows;
 }
 

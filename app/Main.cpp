@@ -13,6 +13,7 @@
 #include "HintTracker.h"
 #include "Info.h"
 #include "Language.h"
+#include "LineCurrent.h"
 #include "LoadNumberSeparators.h"
 #include "MeasuredDialog.h"
 #include "Moment.h"
@@ -27,6 +28,7 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDir>
@@ -39,14 +41,17 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
+#include <algorithm>
 
 TMainForm* MainForm = nullptr;
 
@@ -71,6 +76,7 @@ constexpr const char* CurvesAxisItems[] = {QT_TRANSLATE_NOOP("TMainForm", "podle
 constexpr const char* CurvesAxisHint = QT_TRANSLATE_NOOP(
     "TMainForm", "Vodorovná osa křivek: skluz od 0 do 1, nebo výkon P2 od nuly do maxima na stabilní větvi");
 // The language submenu reads the same in both languages, so that a user lost in either finds it.
+constexpr const char* WindowCaption = QT_TRANSLATE_NOOP("TMainForm", "Orbitek asynchronního motoru");
 const QString LanguageMenuCaption = QStringLiteral("Jazyk / Language");
 const QString LanguageItems[] = {QStringLiteral("Čeština"), QStringLiteral("English")}; // as Language
 constexpr int PaneSpacing = 4;                                                          // px
@@ -102,7 +108,7 @@ QStringList MotorFilesOf(const QMimeData* data)
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
 {
-    language::Bind(this, this, "windowTitle", QT_TR_NOOP("Orbitek asynchronního motoru"));
+    language::Bind(this, this, "windowTitle", WindowCaption);
     setWindowIcon(ProgramIconSet());
     setFont(DialogFont());
     Diagram = new DiagramView(this);
@@ -290,9 +296,16 @@ void TMainForm::FillRecentMotors()
     RecentMotorsMenu->clear();
     const QStringList files = settings::RecentMotors();
     for (int i = 0; i < files.size(); ++i) {
-        // "&1 motor.orbitek"; the status line gives the whole path.
-        QAction* item = RecentMotorsMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(
-            QFileInfo(files[i]).fileName().replace(u'&', QStringLiteral("&&"))));
+        // "&1 motor.orbitek"; where another file of the list has the same name, its folder after it;
+        // the status line gives the whole path.
+        const QString name = QFileInfo(files[i]).fileName();
+        const bool clash = std::count_if(files.begin(), files.end(),
+                                         [&name](const QString& f) { return QFileInfo(f).fileName() == name; }) > 1;
+        QString shown = name;
+        if (clash)
+            shown += QStringLiteral(" (") + QDir::toNativeSeparators(QFileInfo(files[i]).absolutePath()) + u')';
+        QAction* item = RecentMotorsMenu->addAction(
+            QStringLiteral("&%1 %2").arg(i + 1).arg(shown.replace(u'&', QStringLiteral("&&"))));
         item->setStatusTip(QDir::toNativeSeparators(files[i]));
         const QString path = files[i];
         connect(item, &QAction::triggered, this, [this, path] { GuardHandler([this, path] { OpenMotorFile(path); }); });
@@ -398,24 +411,82 @@ void TMainForm::SaveMotorClick(QObject*)
         ShowErrorMessage(tr(NoDiagramYet));
         return;
     }
-    const std::optional<QString> path = AskMotorToSave(this, current_->path);
-    if (!path)
-        return;
+    if (const std::optional<QString> path = AskMotorToSave(this, current_->path))
+        SaveMotorTo(*path);
+}
+
+bool TMainForm::SaveMotorTo(const QString& path)
+{
     MotorFile motor = current_->motor;
     motor.torqueLine = Konstrukce.torqueLine;
     motor.at.reset(); // the point shown now, not the one the file was opened with
     if (point_)
         motor.at = ::AskedValue{point_->quantity,
                                 FileNumber(OperatingPointBar::ValueText(point_->value).toStdString())};
-    if (const std::optional<QString> error = WriteMotorFile(*path, motor)) {
-        ShowErrorMessage(SaveMotorErrorText(*path, *error));
-        return;
+    if (const std::optional<QString> error = WriteMotorFile(path, motor)) {
+        ShowErrorMessage(SaveMotorErrorText(path, *error));
+        return false;
     }
-    current_->path = *path;
+    current_->path = path;
     current_->edited = false;
-    settings::AddRecentMotor(*path);
+    settings::AddRecentMotor(path);
+    RememberMotorFolder(path);
     FillRecentMotors();
     ShowMotorTitle();
+    return true;
+}
+
+bool TMainForm::HasUnsavedMotorEdits() const
+{
+    return current_ && !current_->path.isEmpty() && current_->edited;
+}
+
+void TMainForm::CloseWithoutAsking()
+{
+    closingWithoutAsking_ = true;
+    close();
+    closingWithoutAsking_ = false;
+}
+
+bool TMainForm::MayCloseMotor()
+{
+    if (!HasUnsavedMotorEdits())
+        return true;
+    QMessageBox box(QMessageBox::Question, windowTitle().remove(QStringLiteral("[*]")), tr("Uložit změny motoru?"),
+                    QMessageBox::NoButton, this);
+    box.setObjectName(QStringLiteral("SaveQuestion"));
+    box.setInformativeText(QDir::toNativeSeparators(current_->path));
+    QPushButton* save = box.addButton(tr("Uložit"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(tr("Zahodit"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(tr("Storno"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == discard)
+        return true;
+    return box.clickedButton() == save && SaveMotorTo(current_->path);
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    if (!closingWithoutAsking_ && !MayCloseMotor()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void TMainForm::ShowDocumentTitle()
+{
+    QString name;
+    if (current_)
+        name = current_->path.isEmpty() ? QString::fromStdString(current_->motor.name)
+                                        : QFileInfo(current_->path).fileName();
+    // "[*]" where Qt puts the modified mark; one in the name itself would be taken for it.
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[ *]"));
+    language::Bind(this, this, "windowTitle", WindowCaption,
+                   name.isEmpty() ? QString() : QStringLiteral(" — ") + name + QStringLiteral("[*]"));
+    setWindowModified(!name.isEmpty() && current_->edited);
 }
 
 void TMainForm::OpenMotorFile(const QString& path)
@@ -437,6 +508,7 @@ void TMainForm::OpenMotorFile(const QString& path)
     }
     current_ = CurrentMotor{std::move(motor), QFileInfo(path).absoluteFilePath(), false}; // as the recent list has it
     settings::AddRecentMotor(path);
+    RememberMotorFolder(path);
     FillRecentMotors();
     TorqueLineItem->setChecked(Konstrukce.torqueLine == TorqueLine::NoLoadLine); // the file's, where it names one
     // The file's operating point replaces the one shown; without one, the point asked before stays.
@@ -474,6 +546,7 @@ void TMainForm::TakeAcceptedMotor(std::variant<InputForm, MeasuredForm> input)
 
 void TMainForm::ShowMotorTitle()
 {
+    ShowDocumentTitle();
     if (current_)
         Diagram->SetMotorTitle(MotorTitle(*current_), QString::fromStdString(current_->motor.note));
 }
@@ -544,16 +617,18 @@ void TMainForm::ShowDiagram(bool fit)
         PointBar->ShowMessage(point_ ? tr(NoDiagramYet) : QString());
         return;
     }
+    PointBar->SetLineFactor(LineFactor());
     const CharacteristicPoints c = ReadCharacteristicPoints(Konstrukce);
     std::optional<AskedPoint> asked;
     if (point_)
         asked = AskedPoint{point_->quantity, point_->value,
-                           SolveOperatingPoint(Konstrukce, point_->quantity, point_->value)};
+                           SolveOperatingPoint(Konstrukce, point_->quantity, point_->value), false, LineFactor()};
     std::optional<diagram::Diagram> d = diagram::MakeDiagram(Konstrukce, c, {}, asked);
     if (!d && asked) // no page for the point's block: the motor without it rather than the one before
         d = diagram::MakeDiagram(Konstrukce, c);
     if (!d)
         return;
+    ShowDocumentTitle();
     if (current_) {
         d->texts.motor = MotorTitle(*current_);
         d->texts.note = QString::fromStdString(current_->motor.note);
@@ -567,6 +642,14 @@ void TMainForm::ShowDiagram(bool fit)
     Curves->SetOperatingPoint(at);
     PointBar->ShowMessage(asked ? QString::fromStdString(NoPointText(asked->quantity, asked->value, asked->solution))
                                 : QString());
+}
+
+std::optional<long double> TMainForm::LineFactor() const
+{
+    if (current_)
+        if (const auto* measured = std::get_if<MeasuredForm>(&current_->motor.input))
+            return LineCurrentFactor(measured->readings);
+    return std::nullopt;
 }
 
 void TMainForm::AskPoint(OperatingQuantity quantity, long double value)

@@ -119,6 +119,8 @@ public:
     void SetOperatingPoint(OperatingQuantity quantity, long double value);
     void ClearOperatingPoint();
     std::optional<AskedValue> CurrentOperatingPoint() const { return point_; }
+    // Line current / phase current of the motor shown where its connection is known (given as measured).
+    std::optional<long double> LineFactor() const;
 
     // The torque line of the record, and of every motor accepted after; the check item follows it and
     // the current motor is computed again with it.
@@ -140,8 +142,25 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void changeEvent(QEvent* event) override;
+    // A motor file with edits not in it asks "Uložit změny motoru?" first; Storno keeps the window.
+    void closeEvent(QCloseEvent* event) override;
+
+public:
+    // Whether the motor shown came from a file (or was saved to one) and was edited since.
+    bool HasUnsavedMotorEdits() const;
+    // Closes the window without the question: for a termination signal, which never asks.
+    void CloseWithoutAsking();
 
 private:
+    // The question on closing with unsaved edits: true where the window may close (Uložit and the save
+    // succeeded, or Zahodit), false for Storno, the close box of the question, or a failed save.
+    bool MayCloseMotor();
+    // Writes the motor shown, its torque line and point, to `path`; false (and the error shown) where
+    // it could not be written.
+    bool SaveMotorTo(const QString& path);
+    // The window's title: the caption, then " — " and the motor's file or name with the modified mark.
+    void ShowDocumentTitle();
+    bool closingWithoutAsking_ = false;
     // `caption` and `hint` are texts of this class's translation context.
     QAction* AddItem(QMenu* menu, const char* caption, const char* hint, void (TMainForm::*handler)(QObject*));
     // The input, coordinates and torque commands with the separator after the first, as both the

@@ -37,6 +37,13 @@ std::optional<QString> AskFile(QFileDialog& dialog, settings::FileDialog which)
 
 } // namespace
 
+void RememberMotorFolder(const QString& path)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    settings::SetLastFolder(settings::FileDialog::OpenMotor, folder);
+    settings::SetLastFolder(settings::FileDialog::SaveMotor, folder);
+}
+
 std::optional<QString> AskMotorToOpen(QWidget* parent)
 {
     QFileDialog dialog(parent, Tr(QT_TRANSLATE_NOOP("MotorFiles", "Otevřít motor")));

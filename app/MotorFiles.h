@@ -17,9 +17,12 @@ struct CurrentMotor {
 };
 
 // Asks for a motor file to open, or for the name to save one under (`suggested`: the file it came from,
-// or empty). The dialogs start in the folder each showed last. Nothing when the user cancels.
+// or empty). The dialogs start in the folder used last for motors. Nothing when the user cancels.
 std::optional<QString> AskMotorToOpen(QWidget* parent);
 std::optional<QString> AskMotorToSave(QWidget* parent, const QString& suggested);
+
+// The folder of a motor file opened or saved by any way: where both motor dialogs start next.
+void RememberMotorFolder(const QString& path);
 
 // Reads the motor at `path`; raises EMotorFileError whose message names the file as the user knows it.
 MotorFile ReadMotorFile(const QString& path);

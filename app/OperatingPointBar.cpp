@@ -10,7 +10,9 @@
 
 #include "DiagramTexts.h"
 #include "Language.h"
+#include "LineCurrent.h"
 #include "NumText.h"
+#include "QuantityValue.h"
 
 namespace {
 
@@ -21,7 +23,7 @@ constexpr const char* QuantityHint = QT_TRANSLATE_NOOP("OperatingPointBar",
                                                        "Veličina, jejíž hodnotou je pracovní bod zadán");
 constexpr const char* ValueHint = QT_TRANSLATE_NOOP("OperatingPointBar",
                                                     "Hodnota veličiny v pracovním bodě; Enter bod vyhledá na kružnici");
-constexpr const char* NotANumber = QT_TRANSLATE_NOOP("OperatingPointBar", "Hodnota „%1“ není číslo.");
+constexpr const char* LineCurrentCaption = QT_TRANSLATE_NOOP("OperatingPointBar", "Proud síťový");
 // The quantities' captions as the solver's table has them, for the window's language.
 [[maybe_unused]] constexpr const char* QuantityCaptions[] = {
     QT_TRANSLATE_NOOP("OperatingPointBar", "P2 výkon"), QT_TRANSLATE_NOOP("OperatingPointBar", "M moment"),
@@ -77,12 +79,32 @@ OperatingPointBar::OperatingPointBar(QWidget* parent) : QWidget(parent)
 
 OperatingQuantity OperatingPointBar::Quantity() const
 {
+    if (LineCurrentChosen())
+        return OperatingQuantity::Current;
     const int i = QuantityBox->currentIndex();
     return OperatingQuantities[i >= 0 && i < static_cast<int>(OperatingQuantities.size()) ? i : 0].quantity;
 }
 
+bool OperatingPointBar::LineCurrentChosen() const
+{
+    return lineFactor_ && QuantityBox->currentIndex() == static_cast<int>(OperatingQuantities.size());
+}
+
+void OperatingPointBar::SetLineFactor(std::optional<long double> factor)
+{
+    lineFactor_ = factor;
+    const int line = static_cast<int>(OperatingQuantities.size());
+    if (factor && QuantityBox->count() == line)
+        QuantityBox->addItem(tr(LineCurrentCaption));
+    else if (!factor && QuantityBox->count() > line)
+        QuantityBox->removeItem(line); // the current is then chosen by its phase value
+}
+
 void OperatingPointBar::ShowPoint(OperatingQuantity quantity, long double value)
 {
+    // The point a line current asked for is the phase current's: the field keeps what was typed.
+    if (LineCurrentChosen() && quantity == OperatingQuantity::Current)
+        return;
     for (std::size_t i = 0; i < OperatingQuantities.size(); ++i)
         if (OperatingQuantities[i].quantity == quantity)
             QuantityBox->setCurrentIndex(static_cast<int>(i));
@@ -112,22 +134,23 @@ void OperatingPointBar::ShowMessage(const QString& text)
 void OperatingPointBar::Ask()
 {
     const QString text = ValueEdit->text().trimmed();
-    long double value = 0;
-    try {
-        value = TextToNumber(text.toStdString());
-    } catch (const EConvertError&) {
-        ShowMessage(tr(NotANumber).arg(text));
+    const QuantityValue read = ReadQuantityValue(Quantity(), text.toStdString());
+    if (!read.value) {
+        ShowMessage(QString::fromStdString(RefusalText(Quantity(), text.toStdString(), read)));
         ValueEdit->selectAll();
         return;
     }
-    emit PointAsked(Quantity(), value);
+    emit PointAsked(Quantity(), LineCurrentChosen() ? PhaseCurrentOfLine(*read.value, *lineFactor_) : *read.value);
 }
 
 void OperatingPointBar::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
-        for (int i = 0; i < QuantityBox->count() && i < static_cast<int>(OperatingQuantities.size()); ++i)
-            QuantityBox->setItemText(i, tr(OperatingQuantities[i].caption));
+        for (int i = 0; i < QuantityBox->count(); ++i)
+            QuantityBox->setItemText(i,
+                                     tr(i < static_cast<int>(OperatingQuantities.size())
+                                            ? OperatingQuantities[i].caption
+                                            : LineCurrentCaption));
     QWidget::changeEvent(event);
 }
 

@@ -18,7 +18,7 @@ public:
     explicit OperatingPointBar(QWidget* parent = nullptr);
 
     QLabel* Caption;
-    QComboBox* QuantityBox; // the captions of OperatingQuantities, in their order
+    QComboBox* QuantityBox; // the captions of OperatingQuantities, in their order, then the line current's
     QLineEdit* ValueEdit;
     QLabel* UnitLabel;
     QLabel* Message; // hidden while it has nothing to say
@@ -28,6 +28,11 @@ public:
     void ShowPoint(OperatingQuantity quantity, long double value);
     // A value as the field shows it: the locale's decimal separator, no grouping.
     static QString ValueText(long double value);
+    // What the phase current is multiplied by for the line current where the motor's connection is
+    // known; the choice "Proud síťový" is offered only then. A line current typed there is asked as the
+    // phase current it gives.
+    void SetLineFactor(std::optional<long double> factor);
+    bool LineCurrentChosen() const;
     // Empties the field and the message.
     void Clear();
     // The reason the point asked for is not drawn; empty: none.
@@ -51,4 +56,5 @@ private:
 
     QGridLayout* grid_;
     std::optional<bool> oneRow_;
+    std::optional<long double> lineFactor_;
 };

@@ -89,7 +89,7 @@ int main(int argc, char* argv[])
         // The first --at is drawn; the others are rows of the tables only.
         std::optional<AskedPoint> point;
         if (!options->at.empty())
-            point = SolveAsked(k, {options->at.front()}).front();
+            point = SolveAsked(k, {options->at.front()}, LineFactorOf(*options)).front();
         return WriteDiagramFile(options->diagramFile, page, k, Header(*options), point);
     } catch (const std::exception& e) {
         std::cerr << "orbitek-calc: " << e.what() << '\n';

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "ExitStatus.h"
+#include "NumText.h"
 #include "Render.h"
 #include "TextTemplate.h"
 #include "Translation.h"
@@ -217,7 +218,8 @@ std::string MeasuredUsageText()
            "  --r1 R                   the stator resistance per phase in ohms, or\n"
            "  --r1-terminals R         the resistance measured between two terminals, or\n"
            "  --rotor-loss-share Q     rotor's share of the copper loss at standstill (0-1)\n"
-           "  --resistance-factor K    multiplies a measured resistance (for example 1,1)\n";
+           "  --resistance-factor K    multiplies a measured resistance (for example 1" +
+        SeparatorText(DecimalSeparator) + "1)\n";
 }
 
 int AcceptMeasuredReadings(const MeasuredReadings& readings, MeasuredResult& result, std::FILE* err)

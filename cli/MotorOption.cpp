@@ -8,9 +8,12 @@
 #include <utility>
 
 #include "ExitStatus.h"
+#include "LineCurrent.h"
 #include "MeasuredCalc.h"
+#include "NumText.h"
 #include "TextTemplate.h"
 #include "Translation.h"
+#include "WorkingPoints.h"
 
 namespace {
 
@@ -180,8 +183,17 @@ MotorFile MotorOfOptions(const CalcOptions& options)
         motor.input = MeasuredFormOf(*options.measured);
     else
         motor.input = InputFormOf(options.input);
-    if (!options.at.empty())
-        motor.at = AskedValue{options.at.front().quantity, FileNumber(options.at.front().typed)};
+    if (!options.at.empty()) {
+        const AtOption& at = options.at.front();
+        if (const std::optional<long double> factor = LineFactorOf(options); at.line && factor) {
+            // The file keeps the phase current the line current gives, to its very bits.
+            std::string phase;
+            AppendRoundTripText(phase, PhaseCurrentOfLine(at.value, *factor));
+            motor.at = AskedValue{at.quantity, phase};
+        } else {
+            motor.at = AskedValue{at.quantity, FileNumber(at.typed)};
+        }
+    }
     motor.torqueLine = options.torqueLine;
     return motor;
 }

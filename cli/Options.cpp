@@ -7,8 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "LineCurrent.h"
 #include "MeasuredCalc.h"
 #include "NumText.h"
+#include "QuantityValue.h"
 #include "TextTemplate.h"
 #include "Translation.h"
 
@@ -88,22 +90,32 @@ std::optional<diagram::Scale> ScaleOption(std::string_view value)
     }
 }
 
-// "P2=15000": a quantity's symbol, '=', and a number in the locale's form.
+// "P2=15000", "P2=14,9 kW": a quantity's symbol, '=', and a number in the locale's form with an optional
+// unit of the quantity.
 std::variant<AtOption, UsageError> AtValue(std::string_view value)
 {
     const std::size_t equals = value.find('=');
-    const std::optional<OperatingQuantity> quantity = equals == std::string_view::npos
-        ? std::nullopt
-        : QuantityOfSymbol(value.substr(0, equals));
+    const bool line = equals != std::string_view::npos && value.substr(0, equals) == LineCurrentSymbol;
+    const std::optional<OperatingQuantity> quantity = equals == std::string_view::npos ? std::nullopt
+        : line                                                                         ? OperatingQuantity::Current
+               : QuantityOfSymbol(value.substr(0, equals));
     if (!quantity) {
         std::string symbols;
         for (const OperatingQuantityTexts& t : OperatingQuantities)
             symbols += (symbols.empty() ? "" : ", ") + std::string(t.symbol);
+        symbols += std::string(", ") + LineCurrentSymbol;
         return UsageError{"invalid value '" + std::string(value) + "' for --at: Q=V with Q one of " + symbols};
     }
+    const std::string_view typed = value.substr(equals + 1);
+    const QuantityValue read = ReadQuantityValue(*quantity, typed);
+    if (read.value)
+        return AtOption{*quantity, *read.value, read.number, line};
+    if (!read.unitFits)
+        return UsageError{"invalid value '" + std::string(value) + "' for --at: '" + read.unit + "' is not a unit of " +
+                          (line ? LineCurrentSymbol : TextsOf(*quantity).symbol) + ", which takes " +
+                          UnitsOf(*quantity)};
     try {
-        const std::string typed(value.substr(equals + 1));
-        return AtOption{*quantity, TextToNumber(typed), typed};
+        TextToNumber(std::string(typed)); // for its message, which names the separator expected
     } catch (const EConvertError& e) {
         const std::string typed(value.substr(equals + 1));
         const std::string reason = RejectedNumberText(e, typed);
@@ -111,6 +123,7 @@ std::variant<AtOption, UsageError> AtValue(std::string_view value)
             return UsageError{"invalid value for --at " + std::string(value.substr(0, equals + 1)) + ": " + reason};
         return UsageError{"invalid value '" + std::string(value) + "' for --at: " + e.what()};
     }
+    return UsageError{"invalid value '" + std::string(value) + "' for --at"};
 }
 
 // 1 to MaxJobs written in plain digits, or 0.
@@ -278,7 +291,9 @@ std::string UsageText()
     return "Usage: orbitek-calc [OPTION]...\n"
            "\n"
            "Computes the circle diagram and the torque characteristic of an induction motor.\n"
-           "Numbers are typed with the locale's decimal separator and no digit grouping.\n"
+           "Numbers are typed with the locale's decimal separator and no digit grouping:\n"
+           "0.25 in the C or an English locale, 0,25 in a Czech one; the examples below\n"
+           "are written as this locale has them.\n"
            "\n"
            "Options:\n"
            "  --i0 TEXT      no-load current I0 in A (default " +
@@ -324,8 +339,12 @@ std::string UsageText()
         "                 (default: 1 A = 1 mm where the diagram fits the paper, else the finest\n"
         "                 scale that fits; finer where it would be under 100 mm across)\n"
         "  --at Q=V       also the operating point where Q has the value V, Q one of P2 (output,\n"
-        "                 W), M (torque, Nm), I (current, A), P1 (input, W), s (slip), n (speed,\n"
-        "                 1/min); repeatable, one row each in a last grid (JSON: \"At\")\n"
+        "                 W), M (torque, Nm), I (phase current, A), P1 (input, W), s (slip),\n"
+        "                 n (speed, 1/min), IL (line current, A; for a motor given as measured);\n"
+        "                 V may end in a unit: kW, MW or hp (745" +
+        SeparatorText(DecimalSeparator) +
+        "7 W), kNm, kA, rpm, % for the\n"
+        "                 slip; repeatable, one row each in a last grid (JSON: \"At\")\n"
         "  --torque-line L\n"
         "                 axis: T divides Ak's ordinate from the x axis (default); no-load: only\n"
         "                 its part above the no-load line, as textbooks draw it; also for --batch\n"

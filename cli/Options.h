@@ -20,6 +20,7 @@ struct AtOption {
     OperatingQuantity quantity;
     long double value;
     std::string typed; // the value as typed, for a motor file
+    bool line = false; // "IL=": a line current, `value` and `typed` of it; the quantity is the current
 };
 
 struct CalcOptions {

@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "LineCurrent.h"
 #include "Render.h"
 
 namespace {
@@ -44,13 +45,19 @@ std::string PointJson(const AskedPoint& a)
     const std::string reachable = "{" +
         Members({{"min", r ? JsonNumber(r->min) : "null"}, {"max", r ? JsonNumber(r->max) : "null"}}) + "}";
     return "{" +
-        Members({{"Quantity", JsonString(TextsOf(a.quantity).symbol)},
+        Members({{"Quantity", JsonString(a.byLine ? LineCurrentSymbol : TextsOf(a.quantity).symbol)},
                  {"Value", JsonNumber(a.value)},
                  {"x", value(o.point.x)},
                  {"y", value(o.point.y)},
                  {"Slip", value(o.slip)},
-                 {"Current", value(o.current)},
-                 {"PowerFactor", value(o.powerFactor)},
+                 {"Current", value(o.current)}}) +
+        // Only where the connection is known; the phase current times 1 or √3.
+        (a.lineFactor ? ", " +
+                 Members({{"LineCurrent",
+                           value(o.current ? OptionalValue(*o.current * *a.lineFactor) : OptionalValue())}})
+                      : std::string()) +
+        ", " +
+        Members({{"PowerFactor", value(o.powerFactor)},
                  {"Input", value(o.input)},
                  {"Output", value(o.output)},
                  {"Efficiency", value(o.efficiency)},
@@ -61,23 +68,44 @@ std::string PointJson(const AskedPoint& a)
                  {"RotorCopperLoss", value(p ? p->rotorCopperLoss : OptionalValue())},
                  {"StatorCopperLoss", value(p ? p->statorCopperLoss : OptionalValue())},
                  {"NoLoadLoss", value(p ? p->noLoadLoss : OptionalValue())},
-                 {"Reachable", reachable}}) +
+                 {"Reachable", reachable},
+                 {"Reason", p ? "null" : JsonString(NoPointText(a.quantity, a.value, a.solution))},
+                 {"Note", p && p->copperSplitUndetermined ? JsonString(CopperSplitNote()) : "null"}}) +
         "}";
 }
 
 } // namespace
 
-std::vector<AskedPoint> SolveAsked(const TKonstrukce& k, const std::vector<AtOption>& at)
+std::optional<long double> LineFactorOf(const CalcOptions& options)
+{
+    return options.measured ? LineCurrentFactor(*options.measured) : std::nullopt;
+}
+
+std::optional<std::string> LineCurrentRefusal(const CalcOptions& options)
+{
+    for (const AtOption& a : options.at)
+        if (a.line && !LineFactorOf(options))
+            return std::string("--at ") + LineCurrentSymbol +
+                "= takes a line current, and the connection is known only for a motor given as measured "
+                "(--connection, or a motor file in that form); give the phase current with I=";
+    return std::nullopt;
+}
+
+std::vector<AskedPoint> SolveAsked(const TKonstrukce& k, const std::vector<AtOption>& at,
+                                   std::optional<long double> lineFactor)
 {
     std::vector<AskedPoint> points;
-    for (const AtOption& a : at)
-        points.push_back({a.quantity, a.value, SolveOperatingPoint(k, a.quantity, a.value)});
+    for (const AtOption& a : at) {
+        const long double current = a.line && lineFactor ? PhaseCurrentOfLine(a.value, *lineFactor) : a.value;
+        points.push_back({a.quantity, a.value, SolveOperatingPoint(k, a.quantity, current), a.line, lineFactor});
+    }
     return points;
 }
 
-std::string WorkingPointsText(const std::vector<AskedPoint>& points)
+std::string WorkingPointsText(const std::vector<AskedPoint>& points, TorqueLine line)
 {
-    return Grid(points, '\t', "\n", false);
+    // The answers differ between the two torque lines: the line they come from is named under them.
+    return points.empty() ? std::string() : Grid(points, '\t', "\n", false) + TorqueLineName(line) + "\n";
 }
 
 std::string WorkingPointsCsv(const std::vector<AskedPoint>& points)

@@ -2,16 +2,25 @@
 // and CSV output and as the JSON member "At".
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "GridTexts.h"
 #include "Options.h"
 
-std::vector<AskedPoint> SolveAsked(const TKonstrukce& k, const std::vector<AtOption>& at);
+// What the phase current is multiplied by for the line current, where the options' motor says its
+// connection (given as measured); and why an "IL=" point cannot be asked where it does not.
+std::optional<long double> LineFactorOf(const CalcOptions& options);
+std::optional<std::string> LineCurrentRefusal(const CalcOptions& options);
+
+// The points of `at`, an "IL=" one by the phase current of its line current (`lineFactor` given).
+std::vector<AskedPoint> SolveAsked(const TKonstrukce& k, const std::vector<AtOption>& at,
+                                   std::optional<long double> lineFactor = std::nullopt);
 
 // An empty line and the grid "Pracovní body", to follow the other grids; nothing without points.
-std::string WorkingPointsText(const std::vector<AskedPoint>& points);
+// The text grid is followed by the torque line's name.
+std::string WorkingPointsText(const std::vector<AskedPoint>& points, TorqueLine line);
 std::string WorkingPointsCsv(const std::vector<AskedPoint>& points);
 
 // The array of "At": per point the quantity and value as asked, where the point lies, its values

@@ -21,6 +21,9 @@
 
 namespace {
 
+// A usage error's second line: the help is long, and would push the error off the screen.
+constexpr const char* TryHelp = "Try 'orbitek-calc --help'.";
+
 int Fail(int status, const std::string& message)
 {
     std::cerr << message << '\n';
@@ -43,7 +46,7 @@ std::string Render(const CalcOptions& options, const TKonstrukce& k, const Measu
 {
     const CharacteristicPoints points = ReadCharacteristicPoints(k);
     const ResultGrids grids = GridsOf(k, points);
-    const std::vector<AskedPoint> asked = SolveAsked(k, options.at);
+    const std::vector<AskedPoint> asked = SolveAsked(k, options.at, LineFactorOf(options));
     std::string out;
     switch (options.format) {
     case OutputFormat::Csv: out = RenderCsv(grids); break;
@@ -55,7 +58,7 @@ std::string Render(const CalcOptions& options, const TKonstrukce& k, const Measu
     if (options.format == OutputFormat::Csv)
         out += WorkingPointsCsv(asked);
     else if (options.format == OutputFormat::Text)
-        out += WorkingPointsText(asked);
+        out += WorkingPointsText(asked, k.torqueLine);
     return out;
 }
 
@@ -108,8 +111,10 @@ int main(int argc, char* argv[])
         if (std::holds_alternative<VersionRequested>(parsed))
             return Emit(VersionText());
         if (const auto* error = std::get_if<UsageError>(&parsed))
-            return Fail(ExitUsage, "orbitek-calc: " + error->message + "\n" + UsageText());
+            return Fail(ExitUsage, "orbitek-calc: " + error->message + "\n" + TryHelp);
         const CalcOptions& options = std::get<CalcOptions>(parsed);
+        if (const std::optional<std::string> refusal = LineCurrentRefusal(options))
+            return Fail(ExitUsage, "orbitek-calc: " + *refusal + "\n" + TryHelp);
         if (options.batchFile)
             return RunBatch(*options.batchFile, options.format, options.jobs, options.torqueLine);
         return Run(options, argv, motorText);

@@ -1,6 +1,8 @@
 // Fills the result grids from the record exactly as the dialogs show them.
 #include "GridTexts.h"
 
+#include "LineCurrent.h"
+
 #include "Translation.h"
 
 namespace {
@@ -114,14 +116,23 @@ WideGridRow OperatingRow(const OperatingPoint& o)
             Cell(o.output), Cell(o.efficiency), Cell(o.torque),      Cell(o.omega)};
 }
 
+std::string TorqueLineName(TorqueLine line)
+{
+    if (line == TorqueLine::NoLoadLine)
+        return ORBITEK_TR("GridTexts", "Přímka momentu: T na pořadnici Ak nad přímkou naprázdno (učebnicová)");
+    return ORBITEK_TR("GridTexts", "Přímka momentu: T na pořadnici Ak od osy x");
+}
+
 WideGridRows WorkingPointRows(const std::vector<AskedPoint>& points)
 {
     WideGridRows rows{{ORBITEK_TR("GridTexts", "Veličina"), ORBITEK_TR("GridTexts", "Zadáno"), "s", "n (1/min)",
-                       "I1 (A)", "cos φ", "P1 (W)", "P2 (W)", "η", "M (Nm)", "Pδ (W)", "ΔPCu2 (W)", "ΔPCu1 (W)",
+                       "I1f (A)", "cos φ", "P1 (W)", "P2 (W)", "η", "M (Nm)", "Pδ (W)", "ΔPCu2 (W)", "ΔPCu1 (W)",
                        "ΔP0 (W)", ORBITEK_TR("GridTexts", "Poznámka")}};
     for (const AskedPoint& a : points) {
         const OperatingQuantityTexts& t = TextsOf(a.quantity);
-        WideGridRow row{*t.unit != '\0' ? std::string(t.symbol) + " (" + t.unit + ")" : std::string(t.symbol),
+        WideGridRow row{a.byLine              ? std::string(LineCurrentSymbol) + " (A)"
+                            : *t.unit != '\0' ? std::string(t.symbol) + " (" + t.unit + ")"
+                                              : std::string(t.symbol),
                         NumberToGroupedText(a.value)};
         if (const std::optional<PointValues>& p = a.solution.point) {
             const OperatingPoint& o = p->values;
@@ -129,7 +140,12 @@ WideGridRows WorkingPointRows(const std::vector<AskedPoint>& points)
                  {o.slip, p->speed, o.current, o.powerFactor, o.input, o.output, o.efficiency, o.torque, p->airGapPower,
                   p->rotorCopperLoss, p->statorCopperLoss, p->noLoadLoss})
                 row.push_back(Cell(v));
-            row.emplace_back();
+            if (p->copperSplitUndetermined) {
+                row[11] = row[12] = "—";
+                row.push_back(CopperSplitNote());
+            } else {
+                row.emplace_back();
+            }
         } else {
             row.resize(rows.front().size() - 1);
             row.push_back(NoPointText(a.quantity, a.value, a.solution));

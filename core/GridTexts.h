@@ -25,11 +25,16 @@ WideGridRows OperatingRows(const CharacteristicPoints& c);                      
 // One row of Tabulka5's columns for any operating point: the table's own rows, or an asked point's.
 WideGridRow OperatingRow(const OperatingPoint& o);
 
+// Which torque line the results come from, one line for beside them: "Přímka momentu: …".
+std::string TorqueLineName(TorqueLine line);
+
 // An operating point as asked for, a quantity and its value, with what the solver found.
 struct AskedPoint {
     OperatingQuantity quantity;
-    long double value;
+    long double value; // as asked: with `byLine` the line current, the solution's current times lineFactor
     OperatingPointSolution solution;
+    bool byLine = false;                   // asked by the line current, "IL"
+    std::optional<long double> lineFactor; // line current / phase current, where the connection is known
 };
 
 // The grid "Pracovní body": its header and a row per asked point, 15 columns; a point off the arc has

@@ -74,7 +74,7 @@ constexpr const char* NoLoadVoltageOff = ORBITEK_TR_NOOP(
     "Napětí naprázdno se od jmenovitého liší o více než 5 %; proud naprázdno je použit tak, jak byl naměřen.");
 constexpr const char* LockedCurrentLow = ORBITEK_TR_NOOP(
     "Measured", "Proud nakrátko přepočtený na jmenovité napětí %1 A je menší než trojnásobek proudu naprázdno %2 A.");
-constexpr const char* NoLoadPowerFactorHigh = ORBITEK_TR_NOOP("Measured", "Účiník naprázdno %1 je větší než 0,5.");
+constexpr const char* NoLoadPowerFactorHigh = ORBITEK_TR_NOOP("Measured", "Účiník naprázdno %1 je větší než %2.");
 constexpr const char* LockedVoltageHigh = ORBITEK_TR_NOOP("Measured", "Napětí nakrátko je vyšší než jmenovité napětí.");
 } // namespace text
 
@@ -396,7 +396,7 @@ void Converter::Warn()
     if (d.PrNakr && d.PrNapr && *d.PrNakr < LeastCurrentRatio * *d.PrNapr)
         w.push_back(Message(text::LockedCurrentLow, {MessageNumber(*d.PrNakr, 2), MessageNumber(*d.PrNapr, 2)}));
     if (d.UcNapr && *d.UcNapr > HighNoLoadPowerFactor && *d.UcNapr < 1)
-        w.push_back(Message(text::NoLoadPowerFactorHigh, {MessageNumber(*d.UcNapr, 3)}));
+        w.push_back(Message(text::NoLoadPowerFactorHigh, {MessageNumber(*d.UcNapr, 3), MessageNumber(0.5L, 1)}));
     if (uk_ && un_ && *uk_ > *un_)
         w.push_back(Tr(text::LockedVoltageHigh));
 }
@@ -445,8 +445,19 @@ MeasuredOutcome AcceptMeasured(const MeasuredReadings& readings, TKonstrukce& ta
     const DerivedInputs& d = outcome.conversion.derived;
     const MotorValues values{*d.PrNapr,       *d.UcNapr, *d.PrNakr,   *d.UcNakr,
                              *d.FazoveNapeti, *d.R1f,    d.Spotrebic, *d.SynchrOtacky};
-    if (const std::optional<Rejection> r = AcceptValues(values, target))
+    if (const std::optional<Rejection> r = AcceptValues(values, target)) {
         outcome.rejection = MeasuredRejection{r->message, ReadingOf(r->field)};
+        // From readings the two power factors are not typed: the rule and both values say what to check.
+        if (r->field == InputField::UcNakr && !(*d.UcNapr < *d.UcNakr)) {
+            int decimals = 2;
+            while (decimals < 6 && MessageNumber(*d.UcNakr, decimals) == MessageNumber(*d.UcNapr, decimals) &&
+                   *d.UcNakr != *d.UcNapr)
+                ++decimals;
+            outcome.rejection->message = Message(
+                ORBITEK_TR_NOOP("Measured", "cos φk %1 musí být větší než cos φ0 %2."),
+                {MessageNumber(*d.UcNakr, decimals), MessageNumber(*d.UcNapr, decimals)});
+        }
+    }
     return outcome;
 }
 
@@ -463,9 +474,10 @@ GridRows DerivedRows(const DerivedInputs& d)
     };
     return {
         {Tr(text::DerivedTitle), Tr(text::DerivedValue), Tr(text::DerivedUnit)},
-        row(text::NoLoadCurrent, d.PrNapr, text::GridAmperes),
+        // The currents are phase values, the locked-rotor one brought to the rated voltage.
+        row(ORBITEK_TR_NOOP("Measured", "Proud naprázdno na fázi"), d.PrNapr, text::GridAmperes),
         row(text::NoLoadPowerFactor, d.UcNapr, ""),
-        row(text::LockedCurrent, d.PrNakr, text::GridAmperes),
+        row(ORBITEK_TR_NOOP("Measured", "Proud nakrátko na fázi, při jmenovitém napětí"), d.PrNakr, text::GridAmperes),
         row(text::LockedPowerFactor, d.UcNakr, ""),
         row(text::PhaseVoltage, d.FazoveNapeti, text::GridVolts),
         row(text::StatorResistance, d.R1f, text::GridOhms),

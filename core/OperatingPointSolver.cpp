@@ -128,13 +128,17 @@ PointValues ValuesFrom(const TKonstrukce& k, const Diagram& d, const OperatingPo
         torqueRise = Finite(*d.torqueSlope * run);
         if (torqueRise) {
             p.airGapPower = Finite(d.powerScale * (above - *torqueRise));
-            p.statorCopperLoss = Finite(d.powerScale * *torqueRise);
+            // The torque line below the no-load line: the segment between them is negative, no loss.
+            p.copperSplitUndetermined = *torqueRise < 0;
+            if (!p.copperSplitUndetermined)
+                p.statorCopperLoss = *torqueRise == 0 ? 0.0L : Finite(d.powerScale * *torqueRise);
         }
     }
     if (d.powerSlope)
         powerRise = Finite(*d.powerSlope * run);
     if (torqueRise && powerRise) {
-        p.rotorCopperLoss = Finite(d.powerScale * (*powerRise - *torqueRise));
+        if (!p.copperSplitUndetermined)
+            p.rotorCopperLoss = Finite(d.powerScale * (*powerRise - *torqueRise));
         p.vertical = {x.x, x.y, d.ao.y + *powerRise, d.ao.y + *torqueRise, d.ao.y};
     }
     return p;
@@ -242,6 +246,13 @@ PointValues PointValuesAt(const TKonstrukce& k, const Point& x)
     PointValues p;
     p.values = values;
     return p;
+}
+
+std::string CopperSplitNote()
+{
+    return ORBITEK_TR("OperatingPointSolver",
+                      "přímka momentu leží pod přímkou naprázdno: rozdělení ztrát ve vinutí "
+                      "určuje učebnicová přímka momentu");
 }
 
 std::string NoPointText(OperatingQuantity quantity, long double value, const OperatingPointSolution& solution)

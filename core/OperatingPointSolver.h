@@ -59,11 +59,13 @@ struct PointValues {
     OptionalValue speed;       // 1/min: (1 − s) · SynchrOtacky
     OptionalValue airGapPower; // W: m · Uf · the ordinate above the torque line, the torque in synchronous watts
     // The segments of the vertical below the output's, as powers (m · Uf · length); with the output they
-    // add up to the input. They are the construction's segments, not measured losses, and signed: with
-    // T below Ao the stator copper segment is negative.
+    // add up to the input. They are the construction's segments, not measured losses. Where the torque
+    // line lies below the no-load line at the point (the axis line with T below Ao) the segment between
+    // them is no loss at all: the two copper losses are then left empty and copperSplitUndetermined set.
     OptionalValue rotorCopperLoss;
     OptionalValue statorCopperLoss;
     OptionalValue noLoadLoss;
+    bool copperSplitUndetermined = false;
     std::optional<PointVertical> vertical; // empty where a line through Ao is vertical
 };
 
@@ -86,6 +88,9 @@ OperatingPointSolution SolveOperatingPoint(const TKonstrukce& k, OperatingQuanti
 
 // Everything at a point X of the circle (X is taken to lie on it), the slip read off the slip line.
 PointValues PointValuesAt(const TKonstrukce& k, const Point& x);
+
+// Why the copper losses of a point with copperSplitUndetermined are not given, one line.
+std::string CopperSplitNote();
 
 // Why a solution has no point, in the locale's number form: "Výkon větší než maximální 37 419,1320 W."
 std::string NoPointText(OperatingQuantity quantity, long double value, const OperatingPointSolution& solution);

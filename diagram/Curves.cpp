@@ -25,7 +25,7 @@ struct CurveLook {
 // The readout's captions, with the plot's unit.
 constexpr CurveLook Looks[] = {
     {Quantity::Torque, QT_TRANSLATE_NOOP("DiagramTexts", "Moment M (Nm)"), "M (Nm)"},
-    {Quantity::Current, QT_TRANSLATE_NOOP("DiagramTexts", "Proud I (A)"), "I (A)"},
+    {Quantity::Current, QT_TRANSLATE_NOOP("DiagramTexts", "Fázový proud I1f (A)"), "I1f (A)"},
     {Quantity::Output, QT_TRANSLATE_NOOP("DiagramTexts", "Výkon P2 (kW)"), "P2 (kW)"},
     {Quantity::PowerFactor, QT_TRANSLATE_NOOP("DiagramTexts", "Účiník cos φ"), "cos φ"},
     {Quantity::Efficiency, QT_TRANSLATE_NOOP("DiagramTexts", "Účinnost η"), "η"},

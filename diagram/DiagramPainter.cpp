@@ -900,12 +900,14 @@ private:
                                         Qt::AlignLeft | Qt::AlignBottom, true);
         const QString asked = Tr(QT_TRANSLATE_NOOP("DiagramTexts", "zadáno %1")).arg(texts_.pointAsked);
         double top = SectionTitle;
+        QRectF noteRoom;
         if (column) {
             top += RowPitch;
             Text(TitleInset, top, asked);
             columns = 1;
         } else {
-            Text(title.right() + 2, top, u'(' + asked + u')');
+            const QRectF after = Text(title.right() + 2, top, u'(' + asked + u')');
+            noteRoom = QRectF(after.right() + 3, 0.5, w_ - TitleInset - after.right() - 3, SectionTitle);
         }
         const std::size_t perColumn = (texts_.point.size() + columns - 1) / columns;
         const double width = (w_ - TitleInset) / columns;
@@ -915,7 +917,39 @@ private:
             Text(x, y, texts_.point[i].caption);
             Text(x + width - TitleInset, y, texts_.point[i].value, BodySize, false, Qt::AlignRight);
         }
+        if (column) {
+            const double end = top + RowPitch * static_cast<double>(perColumn) + 0.8;
+            noteRoom = QRectF(TitleInset, end, w_ - 2 * TitleInset, size.height() - end - 0.5);
+        }
+        Note(noteRoom, texts_.pointNote);
         p_.restore();
+    }
+
+    // The point's note in `room`: on one line where it fits at a readable size, else in two lines
+    // broken after its colon, as large as the room lets it be.
+    void Note(const QRectF& room, const QString& note)
+    {
+        if (note.isEmpty() || !(room.width() > 0) || !(room.height() > 0))
+            return;
+        const QSizeF one = type_.Size(note, BodySize, false);
+        const double oneSize = std::min(
+            {BodySize, BodySize * room.width() / one.width(), BodySize * room.height() / one.height()});
+        const qsizetype colon = note.indexOf(u':');
+        const QStringList lines = colon < 0 ? QStringList{note}
+                                            : QStringList{note.left(colon + 1), note.mid(colon + 1).trimmed()};
+        double wide = 0;
+        for (const QString& line : lines)
+            wide = std::max(wide, type_.Size(line, BodySize, false).width());
+        const double twoSize = std::min(
+            {BodySize, BodySize * room.width() / wide, BodySize * room.height() / (one.height() * lines.size())});
+        if (oneSize >= twoSize) {
+            type_.Draw(QPointF(room.left(), room.center().y()), note, oneSize, Qt::AlignLeft | Qt::AlignVCenter);
+            return;
+        }
+        const double pitch = room.height() / lines.size();
+        for (qsizetype i = 0; i < lines.size(); ++i)
+            type_.Draw(QPointF(room.left(), room.top() + pitch * (i + 0.5)), lines[i], twoSize,
+                       Qt::AlignLeft | Qt::AlignVCenter);
     }
 
     // Two empty fields to fill in by hand.

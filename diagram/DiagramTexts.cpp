@@ -7,6 +7,7 @@
 #include <string>
 
 #include "GridTexts.h"
+#include "LineCurrent.h"
 #include "NumText.h"
 
 namespace diagram {
@@ -129,8 +130,11 @@ TitleBlockTexts MakeTitleBlockTexts(const TKonstrukce& k, const CharacteristicPo
     t.torquePerAmpere = k.MeritkoMomentu;
     t.torqueLine = TorqueLineText(k.torqueLine);
     if (point && point->solution.point) {
-        t.pointAsked = AskedText(point->quantity, point->value);
+        t.pointAsked = point->byLine ? QString::fromUtf8(LineCurrentSymbol) + QStringLiteral(" = ") +
+                InputText(point->value) + QStringLiteral(" A")
+                                     : AskedText(point->quantity, point->value);
         t.point = PointRows(*point->solution.point, true);
+        t.pointNote = PointNote(*point->solution.point);
     }
     return t;
 }
@@ -163,7 +167,7 @@ std::vector<TextRow> PointRows(const PointValues& p, bool shortNames)
     } rows[] = {
         {QT_TRANSLATE_NOOP("DiagramTexts", "Skluz s"), "s", o.slip, ""},
         {QT_TRANSLATE_NOOP("DiagramTexts", "Otáčky n"), "n", p.speed, "1/min"},
-        {QT_TRANSLATE_NOOP("DiagramTexts", "Proud I"), "I1", o.current, "A"},
+        {QT_TRANSLATE_NOOP("DiagramTexts", "Fázový proud I1f"), "I1f", o.current, "A"},
         {QT_TRANSLATE_NOOP("DiagramTexts", "Účiník cos φ"), "cos φ", o.powerFactor, ""},
         {QT_TRANSLATE_NOOP("DiagramTexts", "Příkon P1"), "P1", o.input, "W"},
         {QT_TRANSLATE_NOOP("DiagramTexts", "Výkon P2"), "P2", o.output, "W"},
@@ -180,7 +184,21 @@ std::vector<TextRow> PointRows(const PointValues& p, bool shortNames)
     // Where the motor gives nothing (at Ao), P2 / P1 is no efficiency.
     if (!(o.output && *o.output > 0))
         texts[6].value = NoEfficiency;
+    if (p.copperSplitUndetermined)
+        texts[9].value = texts[10].value = NoEfficiency;
     return texts;
+}
+
+std::optional<TextRow> LineCurrentRow(const PointValues& p, const std::optional<long double>& factor)
+{
+    if (!factor || !p.values.current)
+        return std::nullopt;
+    return Row(QT_TRANSLATE_NOOP("DiagramTexts", "Síťový proud IL"), *p.values.current * *factor, "A");
+}
+
+QString PointNote(const PointValues& p)
+{
+    return p.copperSplitUndetermined ? QString::fromStdString(CopperSplitNote()) : QString();
 }
 
 QString PowerScaleText(const TitleBlockTexts& t, Scale scale)
@@ -211,10 +229,15 @@ std::vector<TextRow> CharacteristicRows(const TKonstrukce& k, const Characterist
         bool slip;             // the current at the maximum power factor repeats the row above's slip
     };
     static const Look looks[] = {
-        {Symbol::Triangle, "", true},       {std::nullopt, "Mz", true},
-        {std::nullopt, "Mmax / Mz", false}, {Symbol::Square, "", true},
-        {Symbol::Diamond, "", true},        {std::nullopt, QT_TRANSLATE_NOOP("DiagramTexts", "I při cos φmax"), false},
-        {Symbol::Circle, "", true},         {Symbol::InvertedTriangle, "", true},
+        // The starting torque is "Mz" in Czech, "Mst" in English: translated like the captions.
+        {Symbol::Triangle, "", true},
+        {std::nullopt, QT_TRANSLATE_NOOP("DiagramTexts", "Mz"), true},
+        {std::nullopt, QT_TRANSLATE_NOOP("DiagramTexts", "Mmax / Mz"), false},
+        {Symbol::Square, "", true},
+        {Symbol::Diamond, "", true},
+        {std::nullopt, QT_TRANSLATE_NOOP("DiagramTexts", "I při cos φmax"), false},
+        {Symbol::Circle, "", true},
+        {Symbol::InvertedTriangle, "", true},
     };
     const WideGridRows grid = CharacteristicPointRows(k, c);
     std::vector<TextRow> rows;
@@ -239,7 +262,7 @@ std::vector<TextRow> ReadoutRows(const OperatingPoint& p)
     std::vector<TextRow> rows{
         Row(QT_TRANSLATE_NOOP("DiagramTexts", "Skluz s"), p.slip, ""),
         Row(QT_TRANSLATE_NOOP("DiagramTexts", "Moment M"), p.torque, "Nm"),
-        Row(QT_TRANSLATE_NOOP("DiagramTexts", "Proud I"), p.current, "A"),
+        Row(QT_TRANSLATE_NOOP("DiagramTexts", "Fázový proud I1f"), p.current, "A"),
         Row(QT_TRANSLATE_NOOP("DiagramTexts", "Účiník cos φ"), p.powerFactor, ""),
         Row(QT_TRANSLATE_NOOP("DiagramTexts", "Účinnost η"), p.efficiency, ""),
         Row(QT_TRANSLATE_NOOP("DiagramTexts", "Výkon P2"), p.output, "W"),

@@ -60,8 +60,9 @@ struct TitleBlockTexts {
     // a point on the diagram.
     QString pointAsked;
     std::vector<TextRow> point;
-    QString motor; // the motor's name and file; empty for one typed in and not saved
-    QString note;  // the motor file's note
+    QString pointNote; // why the copper losses show "—", or empty
+    QString motor;     // the motor's name and file; empty for one typed in and not saved
+    QString note;      // the motor file's note
 };
 
 // What the title block's header says of the motor after the diagram's title: name and file, then the
@@ -78,8 +79,13 @@ QString TorqueLineText(TorqueLine line);
 QString AskedText(OperatingQuantity quantity, long double value);
 // The values at an operating point: slip, speed, current, power factor, input, output, efficiency,
 // torque, the torque in synchronous watts and the three losses; under long captions (the readout) or
-// under their symbols (the title block). No efficiency where the output is not positive.
+// under their symbols (the title block). No efficiency where the output is not positive, and "—" for
+// the copper losses where the construction does not split them (PointNote says why).
 std::vector<TextRow> PointRows(const PointValues& p, bool shortNames);
+// The line current beside the phase current, where the connection is known (`factor`: 1 or √3).
+std::optional<TextRow> LineCurrentRow(const PointValues& p, const std::optional<long double>& factor);
+// Why the point's copper losses are not given; empty where they are.
+QString PointNote(const PointValues& p);
 
 // What one millimetre of ordinate stands for at `scale`: "1 mm = 660 W", "1 mm = 8,404 Nm".
 QString PowerScaleText(const TitleBlockTexts& t, Scale scale);

@@ -256,7 +256,10 @@ MeasuredDialog::MeasuredDialog(QWidget* parent) : ModalDialog(parent)
         DerivedCaptions[i]->setTextFormat(Qt::PlainText);
         derived->addWidget(DerivedCaptions[i], static_cast<int>(i), 0);
         derived->addWidget(DerivedValues[i], static_cast<int>(i), 1);
-        derived->addWidget(Label(row[2].c_str(), box), static_cast<int>(i), 2);
+        // The units too: the grid's texts are already translated, no source to look up again.
+        DerivedUnits[i] = new QLabel(QString::fromStdString(row[2]), box);
+        DerivedUnits[i]->setTextFormat(Qt::PlainText);
+        derived->addWidget(DerivedUnits[i], static_cast<int>(i), 2);
     }
     derived->setRowStretch(derived->rowCount(), 1);
 
@@ -413,8 +416,10 @@ void MeasuredDialog::changeEvent(QEvent* event)
     if (event->type() != QEvent::LanguageChange)
         return;
     const GridRows rows = DerivedRows({});
-    for (std::size_t i = 0; i < DerivedCaptions.size(); ++i)
+    for (std::size_t i = 0; i < DerivedCaptions.size(); ++i) {
         DerivedCaptions[i]->setText(QString::fromStdString(rows[i + 1][0]));
+        DerivedUnits[i]->setText(QString::fromStdString(rows[i + 1][2]));
+    }
     ShowDerived(); // the warnings and the resistance's caption
 }
 

@@ -46,6 +46,7 @@ public:
     // "Odvozené vstupní hodnoty": the six inputs and the synchronous speed, then the warnings.
     std::array<QLabel*, 7> DerivedValues;
     std::array<QLabel*, 7> DerivedCaptions;
+    std::array<QLabel*, 7> DerivedUnits;
     QLabel* Warnings;
 
     QPushButton* OKBtn;

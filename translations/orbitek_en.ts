@@ -105,16 +105,16 @@
         <source>Uložit kruhový diagram</source>
         <translation>Save circle diagram</translation>
     </message>
+    <message>
+        <source>kruhovy-diagram.pdf</source>
+        <translation>circle-diagram.pdf</translation>
+    </message>
 </context>
 <context>
     <name>DiagramTexts</name>
     <message>
         <source>Moment M (Nm)</source>
         <translation>Torque M (Nm)</translation>
-    </message>
-    <message>
-        <source>Proud I (A)</source>
-        <translation>Current I (A)</translation>
     </message>
     <message>
         <source>Výkon P2 (kW)</source>
@@ -245,10 +245,6 @@
         <translation>Speed n</translation>
     </message>
     <message>
-        <source>Proud I</source>
-        <translation>Current I</translation>
-    </message>
-    <message>
         <source>Příkon P1</source>
         <translation>Input P1</translation>
     </message>
@@ -296,6 +292,26 @@
         <source>brzdění</source>
         <translation>braking</translation>
     </message>
+    <message>
+        <source>Fázový proud I1f</source>
+        <translation>Phase current I1f</translation>
+    </message>
+    <message>
+        <source>Síťový proud IL</source>
+        <translation>Line current IL</translation>
+    </message>
+    <message>
+        <source>Mz</source>
+        <translation>Mst</translation>
+    </message>
+    <message>
+        <source>Mmax / Mz</source>
+        <translation>Mmax / Mst</translation>
+    </message>
+    <message>
+        <source>Fázový proud I1f (A)</source>
+        <translation>Phase current I1f (A)</translation>
+    </message>
 </context>
 <context>
     <name>DiagramView</name>
@@ -323,7 +339,7 @@
     </message>
     <message>
         <source>Přímka výkonu (rozdíl X a Y)</source>
-        <translation>Output line (difference of X and Y)</translation>
+        <translation>Output line (ΔX and ΔY)</translation>
     </message>
     <message>
         <source>Bod poměru R21f a R1f</source>
@@ -387,7 +403,7 @@
     </message>
     <message>
         <source>s na -1</source>
-        <translation>1/s</translation>
+        <translation>s⁻¹</translation>
     </message>
     <message>
         <source>Maximální moment</source>
@@ -399,7 +415,7 @@
     </message>
     <message>
         <source>Poměr Mmax / Mz</source>
-        <translation>Ratio Mmax / Mz</translation>
+        <translation>Ratio Mmax / Mst</translation>
     </message>
     <message>
         <source>Maximální výkon</source>
@@ -432,6 +448,14 @@
     <message>
         <source>Poznámka</source>
         <translation>Note</translation>
+    </message>
+    <message>
+        <source>Přímka momentu: T na pořadnici Ak nad přímkou naprázdno (učebnicová)</source>
+        <translation>Torque line: T on Ak&apos;s ordinate above the no-load line (textbook)</translation>
+    </message>
+    <message>
+        <source>Přímka momentu: T na pořadnici Ak od osy x</source>
+        <translation>Torque line: T on Ak&apos;s ordinate from the x axis</translation>
     </message>
 </context>
 <context>
@@ -588,12 +612,24 @@
         <translation>The locked-rotor current scaled to rated voltage, %1 A, is less than three times the no-load current, %2 A.</translation>
     </message>
     <message>
-        <source>Účiník naprázdno %1 je větší než 0,5.</source>
-        <translation>The power factor at no load, %1, is greater than 0.5.</translation>
-    </message>
-    <message>
         <source>Napětí nakrátko je vyšší než jmenovité napětí.</source>
         <translation>The locked-rotor voltage is higher than the rated voltage.</translation>
+    </message>
+    <message>
+        <source>Proud naprázdno na fázi</source>
+        <translation>No-load current per phase</translation>
+    </message>
+    <message>
+        <source>Proud nakrátko na fázi, při jmenovitém napětí</source>
+        <translation>Locked-rotor current per phase, at rated voltage</translation>
+    </message>
+    <message>
+        <source>Účiník naprázdno %1 je větší než %2.</source>
+        <translation>The no-load power factor %1 is greater than %2.</translation>
+    </message>
+    <message>
+        <source>cos φk %1 musí být větší než cos φ0 %2.</source>
+        <translation>cos φk %1 must be greater than cos φ0 %2.</translation>
     </message>
 </context>
 <context>
@@ -957,10 +993,6 @@
         <translation>The quantity&apos;s value at the operating point; Enter finds the point on the circle</translation>
     </message>
     <message>
-        <source>Hodnota „%1“ není číslo.</source>
-        <translation>The value “%1” is not a number.</translation>
-    </message>
-    <message>
         <source>P2 výkon</source>
         <translation>P2 output</translation>
     </message>
@@ -983,6 +1015,10 @@
     <message>
         <source>n otáčky</source>
         <translation>n speed</translation>
+    </message>
+    <message>
+        <source>Proud síťový</source>
+        <translation>Line current</translation>
     </message>
 </context>
 <context>
@@ -1050,6 +1086,10 @@
     <message>
         <source>Otáčky</source>
         <translation>Speed</translation>
+    </message>
+    <message>
+        <source>přímka momentu leží pod přímkou naprázdno: rozdělení ztrát ve vinutí určuje učebnicová přímka momentu</source>
+        <translation>the torque line lies below the no-load line: the textbook torque line determines the split of the copper losses</translation>
     </message>
 </context>
 <context>
@@ -1127,6 +1167,17 @@
     <message>
         <source>Papír tiskárny, měřítko %1</source>
         <translation>Printer&apos;s paper, scale %1</translation>
+    </message>
+</context>
+<context>
+    <name>QuantityValue</name>
+    <message>
+        <source>Jednotka „%1“ nepatří k veličině %2; ta se zadává v %3.</source>
+        <translation>The unit “%1” does not fit the quantity %2, which takes %3.</translation>
+    </message>
+    <message>
+        <source>Hodnota „%1“ není číslo.</source>
+        <translation>The value “%1” is not a number.</translation>
     </message>
 </context>
 <context>
@@ -1371,6 +1422,22 @@
     <message>
         <source>(žádné)</source>
         <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Uložit změny motoru?</source>
+        <translation>Save the changes to the motor?</translation>
+    </message>
+    <message>
+        <source>Uložit</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Zahodit</source>
+        <translation>Discard</translation>
+    </message>
+    <message>
+        <source>Storno</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

@@ -181,6 +181,29 @@ private slots:
         QVERIFY(MainForm->LanguageMenu->actions().front()->isChecked());
         QVERIFY(!MainForm->LanguageMenu->actions().back()->isChecked());
     }
+
+    // Switched while running, every window shows what it shows when the program starts in English:
+    // the measured values dialog's units, the window's title and every other text alike.
+    void aLiveSwitchShowsWhatAnEnglishStartShows()
+    {
+        Choose(QStringLiteral("English"));
+        QStringList live = VisibleTexts();
+        DestroyWindows();
+        QVERIFY(StartUp(QStringLiteral(ORBITEK_SOURCE_DIR "/data/example.orbitek"))); // English, as chosen
+        QVERIFY(QTest::qWaitForWindowExposed(MainForm));
+        RunEventLoop();
+        QCOMPARE(CurrentLanguage(), Language::English);
+        QStringList fresh = VisibleTexts();
+        // The top-level windows come in no fixed order: each object's texts are compared as a set.
+        live.sort();
+        fresh.sort();
+        QCOMPARE(live.size(), fresh.size());
+        for (qsizetype i = 0; i < live.size(); ++i)
+            QCOMPARE(live[i], fresh[i]);
+        QVERIFY(fresh.join(u' ').contains(QStringLiteral("ohms")));
+        QVERIFY(!fresh.join(u' ').contains(QStringLiteral("Ohmů")));
+        Choose(QStringLiteral("Čeština"));
+    }
 };
 
 ORBITEK_WINDOW_TEST_MAIN(LanguageTest)

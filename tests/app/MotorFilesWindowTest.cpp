@@ -22,6 +22,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSplitter>
@@ -280,6 +281,93 @@ private slots:
         QCOMPARE(DifferingValue(Konstrukce, before), -1);
         QCOMPARE(MainForm->Current()->path, current.path);
         QCOMPARE(PageSvg(), page);
+    }
+
+    // The title names the motor's file and marks it edited; closing an edited motor file asks, and each
+    // answer does what it says; with nothing edited, or for a termination signal, it closes at once.
+    void closingAnEditedMotorAsks_data()
+    {
+        QTest::addColumn<QString>("answer"); // empty: no question expected
+        QTest::addColumn<bool>("edit");
+        QTest::addColumn<bool>("byKonec"); // Konec (Alt+K) rather than the close box
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<QString>("r1InFile");
+        QTest::newRow("Storno keeps it") << "Storno" << true << true << false << "0.3";
+        QTest::newRow("Zahodit closes") << "Zahodit" << true << false << true << "0.3";
+        QTest::newRow("Uložit writes and closes") << "Uložit" << true << true << true << "0.31";
+        QTest::newRow("unedited closes") << "" << false << false << true << "0.3";
+    }
+
+    void closingAnEditedMotorAsks()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, edit);
+        QFETCH(bool, byKonec);
+        QFETCH(bool, closes);
+        QFETCH(QString, r1InFile);
+        const QString path = Write("otazka.orbitek", Typed);
+        MainForm->show();
+        MainForm->OpenMotorFile(path);
+        QCOMPARE(MainForm->windowTitle(), QStringLiteral("Orbitek asynchronního motoru — otazka.orbitek[*]"));
+        QVERIFY(!MainForm->isWindowModified());
+        if (edit) {
+            WithDialogOf(MainForm->EditInputPopup, ZadaniDlg, [] {
+                ZadaniDlg->XR1f->setText(QString::fromStdString(TypedNumber("0.31")));
+                ZadaniDlg->OKBtn->click();
+            });
+            QVERIFY(MainForm->isWindowModified());
+        }
+        QStringList asked;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &poll, [&asked, answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr || box->objectName() != QLatin1String("SaveQuestion") || !box->isVisible())
+                return;
+            asked << box->text();
+            for (QAbstractButton* button : box->buttons())
+                if (button->text() == answer) {
+                    button->click();
+                    return;
+                }
+            box->reject();
+        });
+        poll.start(10);
+        if (byKonec)
+            MainForm->Konec1->trigger();
+        else
+            MainForm->close();
+        RunEventLoop();
+        poll.stop();
+        QCOMPARE(asked, answer.isEmpty() ? QStringList() : QStringList{QStringLiteral("Uložit změny motoru?")});
+        QCOMPARE(MainForm->isVisible(), !closes);
+        const MotorFile file = LoadMotorFile(QFile::encodeName(path).toStdString(), "otazka.orbitek");
+        QCOMPARE(QString::fromStdString(std::get<InputForm>(file.input).r1), r1InFile);
+        QCOMPARE(MainForm->HasUnsavedMotorEdits(), answer == QLatin1String("Storno") || answer == "Zahodit");
+        if (MainForm->HasUnsavedMotorEdits()) { // a signal never asks
+            MainForm->show();
+            MainForm->CloseWithoutAsking();
+            QVERIFY(!MainForm->isVisible());
+        }
+        MainForm->show();
+        QVERIFY(QTest::qWaitForWindowExposed(MainForm));
+    }
+
+    // The recent list tells two files of one name apart by their folders; a motor opened from anywhere
+    // is where the open and save dialogs start next.
+    void recentNamesThatClashShowTheirFolders()
+    {
+        QVERIFY(QDir(folder_.path()).mkpath(QStringLiteral("a")) && QDir(folder_.path()).mkpath(QStringLiteral("b")));
+        const QString a = Write("a/motor.orbitek", Typed), b = Write("b/motor.orbitek", Typed);
+        MainForm->OpenMotorFile(a);
+        MainForm->OpenMotorFile(b);
+        const QList<QAction*> items = MainForm->RecentMotorsMenu->actions();
+        QCOMPARE(items[0]->text(),
+                 QStringLiteral("&1 motor.orbitek (%1)").arg(QDir::toNativeSeparators(QFileInfo(b).absolutePath())));
+        QCOMPARE(items[1]->text(),
+                 QStringLiteral("&2 motor.orbitek (%1)").arg(QDir::toNativeSeparators(QFileInfo(a).absolutePath())));
+        QCOMPARE(items[0]->statusTip(), QDir::toNativeSeparators(b));
+        QCOMPARE(settings::LastFolder(settings::FileDialog::OpenMotor), QFileInfo(b).absolutePath());
+        QCOMPARE(settings::LastFolder(settings::FileDialog::SaveMotor), QFileInfo(b).absolutePath());
     }
 
     // A FIFO nobody writes to: opening it is refused within seconds, not waited for with the window

@@ -107,7 +107,15 @@ private slots:
         QTest::newRow("speed above synchronous")
             << 5 << "751" << before << "Otáčky větší než maximální 750,0000 1/min.";
         QTest::newRow("input below no load") << 3 << "-1" << before << "Příkon menší než minimální 1 089,0000 W.";
-        QTest::newRow("no number") << 0 << "15 kW" << before << "Hodnota „15 kW“ není číslo.";
+        QTest::newRow("output in kW") << 0 << "15 kW"
+                                      << "0,0357"
+                                      << "";
+        QTest::newRow("slip in percent") << 4 << "4 %"
+                                         << "0,0400"
+                                         << "";
+        QTest::newRow("unit of another quantity")
+            << 0 << "15 Nm" << before << "Jednotka „Nm“ nepatří k veličině Výkon; ta se zadává v W, kW, MW, hp.";
+        QTest::newRow("no number") << 0 << "15.5 kW" << before << "Hodnota „15.5 kW“ není číslo.";
     }
 
     void typingAValue()

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
@@ -72,12 +73,32 @@ TEST(OrbitekCalc, ExitStatusAndMessages)
          {"--ik", "1\x1b[2J"},
          2,
          "'1\\x1B[2J' is not a valid floating point value\n"},
-        {"unknown option", Czech, {"--bogus"}, 64, "orbitek-calc: unknown option '--bogus'\nUsage: "},
-        {"stray argument", Czech, {"15"}, 64, "orbitek-calc: unknown option '15'\nUsage: "},
-        {"missing value", Czech, {"--i0", "15", "--r1"}, 64, "orbitek-calc: missing value for --r1\nUsage: "},
-        {"bad phases", Czech, {"--phases", "2"}, 64, "orbitek-calc: invalid value '2' for --phases\nUsage: "},
-        {"bad poles", Czech, {"--poles", "7"}, 64, "orbitek-calc: invalid value '7' for --poles\nUsage: "},
-        {"bad format", Czech, {"--format", "xml"}, 64, "orbitek-calc: invalid value 'xml' for --format\nUsage: "},
+        {"unknown option",
+         Czech,
+         {"--bogus"},
+         64,
+         "orbitek-calc: unknown option '--bogus'\nTry 'orbitek-calc --help'.\n"},
+        {"stray argument", Czech, {"15"}, 64, "orbitek-calc: unknown option '15'\nTry 'orbitek-calc --help'.\n"},
+        {"missing value",
+         Czech,
+         {"--i0", "15", "--r1"},
+         64,
+         "orbitek-calc: missing value for --r1\nTry 'orbitek-calc --help'.\n"},
+        {"bad phases",
+         Czech,
+         {"--phases", "2"},
+         64,
+         "orbitek-calc: invalid value '2' for --phases\nTry 'orbitek-calc --help'.\n"},
+        {"bad poles",
+         Czech,
+         {"--poles", "7"},
+         64,
+         "orbitek-calc: invalid value '7' for --poles\nTry 'orbitek-calc --help'.\n"},
+        {"bad format",
+         Czech,
+         {"--format", "xml"},
+         64,
+         "orbitek-calc: invalid value 'xml' for --format\nTry 'orbitek-calc --help'.\n"},
         {"control characters quoted",
          Czech,
          {"--scale", "\n3\x1b[2J"},
@@ -87,12 +108,19 @@ TEST(OrbitekCalc, ExitStatusAndMessages)
          Czech,
          {"--at", "Q=1"},
          64,
-         "orbitek-calc: invalid value 'Q=1' for --at: Q=V with Q one of P2, M, I, P1, s, n\nUsage: "},
+         "orbitek-calc: invalid value 'Q=1' for --at: Q=V with Q one of P2, M, I, P1, s, n, IL\nTry 'orbitek-calc "
+         "--help'.\n"},
         {"point in Czech --at",
          Czech,
          {"--at", "s=0.04"},
          64,
-         "orbitek-calc: invalid value 's=0.04' for --at: '0.04' is not a valid floating point value\nUsage: "},
+         "orbitek-calc: invalid value 's=0.04' for --at: '0.04' is not a valid floating point value\nTry 'orbitek-calc "
+         "--help'.\n"},
+        {"unit of another quantity",
+         Czech,
+         {"--at", "P2=15Nm"},
+         64,
+         "orbitek-calc: invalid value 'P2=15Nm' for --at: 'Nm' is not a unit of P2, which takes W, kW, MW, hp\n"},
         {"bad torque line", Czech, {"--torque-line", "ak"}, 64, "orbitek-calc: invalid value 'ak' for --torque-line\n"},
         {"--at with --batch", Czech, {"--batch", "-", "--at", "P2=1"}, 64, "orbitek-calc: --at asks about the one"},
     };
@@ -101,6 +129,11 @@ TEST(OrbitekCalc, ExitStatusAndMessages)
         EXPECT_EQ(o.status, c.status) << c.name;
         EXPECT_EQ(o.err.substr(0, c.errStart.size()), c.errStart) << c.name;
         EXPECT_EQ(o.out, "") << c.name;
+        // A usage error is its line and where help is, never the whole help after it.
+        if (c.status == 64) {
+            EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 2) << c.name;
+            EXPECT_TRUE(o.err.ends_with("\nTry 'orbitek-calc --help'.\n")) << c.name << ": " << o.err;
+        }
     }
 }
 
@@ -238,8 +271,12 @@ TEST(OrbitekCalc, OperatingPointsAtGivenValues)
         return o.out;
     };
     const std::string text = run("text"), csv = run("csv"), json = run("json");
-    const std::vector<std::vector<std::string>> rows = ParseText(text);
-    ASSERT_GE(rows.size(), 4u);
+    std::vector<std::vector<std::string>> rows = ParseText(text);
+    ASSERT_GE(rows.size(), 5u);
+    // The text names the torque line under its last grid; the CSV is the grids alone.
+    EXPECT_EQ(rows.back(),
+              std::vector<std::string>{"Přímka momentu: T na pořadnici Ak nad přímkou naprázdno (učebnicová)"});
+    rows.pop_back();
     EXPECT_EQ(ParseCsv(csv), rows);
     EXPECT_EQ(rows[4][2], "36,4417") << "T above the no-load line";
     const std::vector<std::string>* grid = &rows[rows.size() - 4];
@@ -377,6 +414,103 @@ TEST(OrbitekCalc, LinksNoQt)
     EXPECT_EQ(pclose(ldd), 0);
     EXPECT_NE(libraries.find("libc.so"), std::string::npos) << libraries;
     EXPECT_EQ(libraries.find("Qt"), std::string::npos) << libraries;
+}
+
+// Values with units are the values without; where the axis torque line lies below the no-load line the
+// copper losses are "—" with the note (JSON: null and "Note"), and a row off the arc gives its "Reason".
+TEST(OrbitekCalc, OperatingPointsTakeUnitsAndNameWhatTheyCannotSplit)
+{
+    const std::vector<std::string> motor{"--i0",   "50",   "--cos0", "0,19", "--ik", "165",
+                                         "--cosk", "0,88", "--uf",   "259",  "--r1", "0,05"};
+    auto run = [&motor](std::vector<std::string> more) {
+        std::vector<std::string> args = motor;
+        args.insert(args.end(), more.begin(), more.end());
+        const Outcome o = Calc(Czech, args);
+        EXPECT_EQ(o.status, 0) << o.err;
+        return o.out;
+    };
+    const std::vector<std::vector<std::string>> plain = ParseText(run({"--at", "P2=15000", "--at", "n=600"}));
+    const std::vector<std::vector<std::string>> units = ParseText(run({"--at", "P2=15 kW", "--at", "n=600 rpm"}));
+    ASSERT_EQ(plain, units);
+    EXPECT_EQ(plain.back(), std::vector<std::string>{"Přímka momentu: T na pořadnici Ak od osy x"});
+    const std::vector<std::string>& row = plain[plain.size() - 3];
+    EXPECT_EQ(row[11], "—");
+    EXPECT_EQ(row[12], "—");
+    EXPECT_EQ(row[14],
+              "přímka momentu leží pod přímkou naprázdno: rozdělení ztrát ve vinutí určuje učebnicová "
+              "přímka momentu");
+    EXPECT_EQ(row[10], "18\u00A0001,6930") << "the air-gap power stays";
+    const std::vector<std::vector<std::string>> textbook = ParseText(
+        run({"--at", "P2=15000", "--torque-line", "no-load"}));
+    EXPECT_EQ(textbook[textbook.size() - 2][12], "105,3568");
+    EXPECT_EQ(textbook[textbook.size() - 2][14], "");
+
+    const std::string json = run({"--at", "P2=15000", "--at", "M=9999", "--format", "json"});
+    EXPECT_NE(json.find("\"RotorCopperLoss\": null, \"StatorCopperLoss\": null"), std::string::npos);
+    EXPECT_NE(json.find("\"Reason\": null, \"Note\": \"přímka momentu leží pod"), std::string::npos);
+    EXPECT_NE(json.find("\"Reason\": \"Moment větší než maximální 1\u00A0384,5800 Nm.\", \"Note\": null"),
+              std::string::npos);
+}
+
+// --at IL= takes a line current where the connection is known: for star and one phase the phase
+// current itself, for delta √3 times it; JSON gives the line current beside; without a connection it
+// is refused.
+TEST(OrbitekCalc, LineCurrentWhereTheConnectionIsKnown)
+{
+    const std::vector<std::string> tests{"--rated-voltage",
+                                         "400",
+                                         "--no-load-voltage",
+                                         "400",
+                                         "--no-load-current",
+                                         "12",
+                                         "--no-load-power",
+                                         "700",
+                                         "--locked-voltage",
+                                         "90",
+                                         "--locked-current",
+                                         "40",
+                                         "--locked-power",
+                                         "2000",
+                                         "--r1",
+                                         "0,4"};
+    const struct {
+        std::vector<std::string> connection;
+        const char* line;  // --at IL=
+        const char* phase; // the same point by --at I=
+    } cases[] = {
+        {{"--connection", "star"}, "IL=30", "I=30"},
+        {{"--phases", "1"}, "IL=0,03 kA", "I=30"},
+        {{"--connection", "delta"}, "IL=60", "I=34,64101615137754587054892683011744733886"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = tests;
+        args.insert(args.end(), c.connection.begin(), c.connection.end());
+        args.insert(args.end(), {"--at", c.line, "--at", c.phase});
+        const Outcome o = Calc(Czech, args);
+        ASSERT_EQ(o.status, 0) << c.line << o.err;
+        const std::vector<std::vector<std::string>> rows = ParseText(o.out);
+        const std::vector<std::string>& byLine = rows[rows.size() - 3];
+        const std::vector<std::string>& byPhase = rows[rows.size() - 2];
+        EXPECT_EQ(byLine[0], "IL (A)");
+        EXPECT_EQ(byPhase[0], "I (A)");
+        EXPECT_FALSE(byLine[2].empty()) << c.line << ": " << byLine.back();
+        EXPECT_EQ(std::vector(byLine.begin() + 2, byLine.end()), std::vector(byPhase.begin() + 2, byPhase.end()))
+            << c.line;
+        args.insert(args.end(), {"--format", "json"});
+        const std::string json = Calc(Czech, args).out;
+        EXPECT_NE(json.find("{\"Quantity\": \"IL\", \"Value\": " +
+                            std::string(std::string(c.line).ends_with("kA") ? "30" : c.line + 3)),
+                  std::string::npos)
+            << c.line;
+        EXPECT_NEAR(double(JsonValue(json, {"At", "LineCurrent"})), c.connection[1] == "delta" ? 60 : 30, 1e-12);
+    }
+    const Outcome perPhase = Calc(Czech, {"--at", "IL=30"});
+    EXPECT_EQ(perPhase.status, 64);
+    EXPECT_TRUE(
+        perPhase.err.starts_with("orbitek-calc: --at IL= takes a line current, and the connection is known only "
+                                 "for a motor given as measured"))
+        << perPhase.err;
+    EXPECT_EQ(Calc(Czech, {"--at", "I=30", "--format", "json"}).out.find("LineCurrent"), std::string::npos);
 }
 
 } // namespace

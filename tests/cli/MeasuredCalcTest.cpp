@@ -77,9 +77,9 @@ TEST(MeasuredCalc, OutputIsTheFirstFormsThenTheDerivedValues)
     const std::vector<std::string> first{"--phases", "1",   "--poles", "8",   "--i0", "10",  "--cos0", "0,25",
                                          "--ik",     "100", "--cosk",  "0,6", "--uf", "230", "--r1",   "0,5"};
     const char* const grid[] = {"Hodnoty odvozené z měření\tHodnota\tJedn.\n",
-                                "Proud naprázdno\t10,0000\tA\n",
+                                "Proud naprázdno na fázi\t10,0000\tA\n",
                                 "Účiník naprázdno\t0,2500\t\n",
-                                "Proud nakrátko\t100,0000\tA\n",
+                                "Proud nakrátko na fázi, při jmenovitém napětí\t100,0000\tA\n",
                                 "Účiník nakrátko\t0,6000\t\n",
                                 "Fázové napětí\t230,0000\tV\n",
                                 "Odpor R1f\t0,5000\tOhmů\n",

@@ -133,7 +133,7 @@ TEST_F(Measured, RefusesInTheFixedOrderNamingTheReading)
         {"acceptance: Ik not above I0", Edited({{&R::ik, "2"}, {&R::pk, "120"}}), "Chybné zadání proudu nakrátko.",
          Reading::Ik},
         {"acceptance: cos φk not above cos φ0", Edited({{&R::pk, "300"}, {&R::r1, "0,1"}}),
-         "Chybné zadání účiníku nakrátko.", Reading::Pk},
+         "cos φk 0,09 musí být větší než cos φ0 0,14.", Reading::Pk},
         {"huge readings overflow into the range check", Edited({{&R::ik, "1e4000"}, {&R::un, "1e4000"}}),
          "Proud nakrátko při jmenovitém napětí +Inf A (na fázi) je mimo rozsah 1 až 1000 A.", Reading::Ik},
     };
