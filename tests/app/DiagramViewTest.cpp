@@ -278,7 +278,7 @@ private slots:
         std::optional<AskedPoint> asked;
         if (quantity >= 0) {
             const auto q = OperatingQuantity(quantity);
-            asked = AskedPoint{q, value, SolveOperatingPoint(k, q, value)};
+            asked = AskedPoint{q, value, SolveOperatingPoint(k, q, value), false, std::nullopt};
         }
         DiagramView view;
         view.resize(430, 395);

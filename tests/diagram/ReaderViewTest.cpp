@@ -72,7 +72,8 @@ std::vector<Diagram> Diagrams(const PageChoice& page = {})
         if (!c.maxOutput || !c.maxOutput->output)
             continue;
         const long double p2 = *c.maxOutput->output / 2;
-        const AskedPoint asked{OperatingQuantity::Output, p2, SolveOperatingPoint(*k, OperatingQuantity::Output, p2)};
+        const AskedPoint asked{OperatingQuantity::Output, p2, SolveOperatingPoint(*k, OperatingQuantity::Output, p2),
+                               false, std::nullopt};
         if (std::optional<Diagram> d = MakeDiagram(*k, c, page, asked))
             diagrams.push_back(std::move(*d));
     }
