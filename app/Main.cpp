@@ -65,6 +65,9 @@ constexpr int StatusBarHeight = 20;
 constexpr int DiagramShare = 2, CurvesShare = 1; // of the client area's width
 
 constexpr const char* NoDiagramYet = QT_TRANSLATE_NOOP("TMainForm", "Nejprve zadejte vstupní hodnoty (F2).");
+// A torque between the starting and the maximum torque has a second point, past the maximum.
+constexpr const char* SecondTorquePoint = QT_TRANSLATE_NOOP(
+    "TMainForm", "Druhý bod s tímto momentem (za maximem, nestabilní): s = %1, I1 = %2 A.");
 
 constexpr const char* TorqueLineCaption = QT_TRANSLATE_NOOP("TMainForm", "Momentová přímka od přímky naprázdno");
 constexpr const char* TorqueLineHint = QT_TRANSLATE_NOOP(
@@ -640,8 +643,15 @@ void TMainForm::ShowDiagram(bool fit)
     else
         Diagram->ReplaceDiagram(std::move(*d));
     Curves->SetOperatingPoint(at);
-    PointBar->ShowMessage(asked ? QString::fromStdString(NoPointText(asked->quantity, asked->value, asked->solution))
-                                : QString());
+    QString message = asked ? QString::fromStdString(NoPointText(asked->quantity, asked->value, asked->solution))
+                            : QString();
+    if (asked && asked->quantity == OperatingQuantity::Torque && asked->solution.point)
+        if (const std::optional<PointValues> high = HighSlipTorquePoint(Konstrukce, asked->value);
+            high && high->values.slip && high->values.current)
+            message = tr(SecondTorquePoint)
+                          .arg(QString::fromStdString(NumberToGroupedText(*high->values.slip)),
+                               QString::fromStdString(NumberToGroupedText(*high->values.current)));
+    PointBar->ShowMessage(message);
 }
 
 std::optional<long double> TMainForm::LineFactor() const

@@ -14,6 +14,7 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string_view>
 #include <thread>
 #include <vector>
@@ -284,13 +285,18 @@ private:
 // One input form of the batch: the header line that selects it, its output columns, and the one
 // function that reads a line of it, computes the motor and appends its output row. Rows are computed
 // on several threads at once, so the function keeps its state in the thread's Scratch.
+struct BatchForm;
+using RowFunction = RowKind (*)(const BatchForm& form, std::string_view line, long long lineNumber,
+                                const RowWriter& writer, Scratch& s, std::string& out, std::string& reason);
+
 struct BatchForm {
     std::string_view header;
     std::vector<std::string_view> columns;
     // Appends the row of `line` to `out` and says how it ended; for a malformed line, sets `reason`
     // and appends nothing.
-    RowKind (*row)(std::string_view line, long long lineNumber, const RowWriter& writer, Scratch& s, std::string& out,
-                   std::string& reason);
+    RowFunction row;
+    // The readings form's optional columns the header names after its own, in their order.
+    std::vector<const ReadingColumn*> optional{};
 };
 
 // ---- The motor form: the input dialog's eight values ----
@@ -366,8 +372,8 @@ std::array<OptionalValue, ResultColumns> Results(const TKonstrukce& k, const Cha
             at(c.maxEfficiency, &OperatingPoint::efficiency)};
 }
 
-RowKind MotorRow(std::string_view line, long long lineNumber, const RowWriter& writer, Scratch& s, std::string& out,
-                 std::string& reason)
+RowKind MotorRow(const BatchForm&, std::string_view line, long long lineNumber, const RowWriter& writer, Scratch& s,
+                 std::string& out, std::string& reason)
 {
     reason = ParseMotor(line, s);
     if (!reason.empty())
@@ -416,14 +422,16 @@ std::array<OptionalValue, DerivedColumns> DerivedValues(const DerivedInputs& d)
 
 // The readings converted and accepted as the measured values dialog does it; the row holds the readings
 // as typed, the status, the derived values, the first form's results and the warnings.
-RowKind ReadingsRow(std::string_view line, long long lineNumber, const RowWriter& writer, Scratch& s, std::string& out,
-                    std::string& reason)
+RowKind ReadingsRow(const BatchForm& form, std::string_view line, long long lineNumber, const RowWriter& writer,
+                    Scratch& s, std::string& out, std::string& reason)
 {
-    reason = SplitFields(line, BatchReadingCount, s);
+    reason = SplitFields(line, BatchReadingCount + form.optional.size(), s);
     if (!reason.empty())
         return RowKind::Malformed;
     for (std::size_t i = 0; i < BatchReadingCount; ++i)
         (s.readings.*(ReadingColumns[i].text)).assign(s.fields[i]);
+    for (std::size_t i = 0; i < form.optional.size(); ++i)
+        (s.readings.*(form.optional[i]->text)).assign(s.fields[BatchReadingCount + i]);
     if (const std::optional<MeasuredRejection> e = ChoiceError(s.readings)) {
         reason = e->message;
         return RowKind::Malformed;
@@ -486,6 +494,35 @@ const std::vector<BatchForm>& Forms()
     return forms;
 }
 
+// The readings form with optional columns after its own (pf0, pfk, r2, turns, each at most once, in
+// any order): they come after the readings in the output too. Nothing for any other header.
+std::optional<BatchForm> WithOptionalColumns(std::string_view header)
+{
+    const BatchForm& measured = Forms()[1];
+    if (header.size() <= measured.header.size() || header.substr(0, measured.header.size()) != measured.header ||
+        header[measured.header.size()] != '\t')
+        return std::nullopt;
+    BatchForm form = measured;
+    std::string_view rest = header.substr(measured.header.size() + 1);
+    auto insertAt = std::find(form.columns.begin(), form.columns.end(), "r1kind") + 1;
+    for (;;) {
+        const std::size_t tab = rest.find('\t');
+        const std::string_view name = rest.substr(0, tab);
+        const auto found = std::find_if(ReadingColumns.begin() + FirstOptionalReading, ReadingColumns.end(),
+                                        [name](const ReadingColumn& c) { return name == c.name; });
+        if (found == ReadingColumns.end())
+            return std::nullopt;
+        const ReadingColumn* column = &*found;
+        if (std::find(form.optional.begin(), form.optional.end(), column) != form.optional.end())
+            return std::nullopt;
+        form.optional.push_back(column);
+        insertAt = form.columns.insert(insertAt, column->name) + 1;
+        if (tab == std::string_view::npos)
+            return form;
+        rest.remove_prefix(tab + 1);
+    }
+}
+
 // ---- Blocks of lines, computed in parallel and written in order ----
 
 // What ends the reading: the end of the file, a line too long, or a read error.
@@ -519,7 +556,7 @@ void Compute(const BatchForm& form, const RowWriter& writer, Block& b, Scratch& 
             continue;
         line = ValidUtf8(line, s.repaired);
         const long long lineNumber = b.firstLine + static_cast<long long>(i);
-        switch (form.row(line, lineNumber, writer, s, b.rows, b.reason)) {
+        switch (form.row(form, line, lineNumber, writer, s, b.rows, b.reason)) {
         case RowKind::Accepted: ++b.accepted; break;
         case RowKind::NotAccepted: ++b.notAccepted; break;
         case RowKind::Malformed: b.malformedLine = lineNumber; return;
@@ -678,6 +715,9 @@ int RunBatch(std::FILE* in, std::FILE* out, std::FILE* err, OutputFormat format,
     for (const BatchForm& f : Forms())
         if (header == f.header)
             form = &f;
+    const std::optional<BatchForm> extended = WithOptionalColumns(header);
+    if (extended)
+        form = &*extended;
     if (!form)
         return malformed(1,
                          ORBITEK_TR("Batch",

@@ -18,7 +18,11 @@ namespace {
 namespace text {
 constexpr const char* NotWithReadings = " does not go with the measured readings";
 constexpr const char* ReadingsNeed = "the measured readings need ";
-constexpr const char* OneResistance = "one of --r1, --r1-terminals, --rotor-loss-share";
+constexpr const char* OneResistance = "one of --r1, --r1-terminals, --rotor-loss-share, --rotor-stator-ratio";
+constexpr const char* Or = " or ";
+constexpr const char* Needs = " needs ";
+constexpr const char* UseForPowerFactor = "a power factor is given with ";
+constexpr const char* UseForPower = "a power in W is given with ";
 constexpr const char* NotWith = " does not go with ";
 constexpr const char* ConnectionNeeded = "three phases need --connection star or delta";
 constexpr const char* InvalidValue = "invalid value '";
@@ -33,7 +37,7 @@ struct ReadingOption {
     const char* kind; // r1kind for the resistance options, else nullptr
 };
 
-constexpr std::array<ReadingOption, 13> Options{{
+constexpr std::array<ReadingOption, 18> Options{{
     {"--rated-voltage", &MeasuredReadings::un, nullptr},
     {"--connection", &MeasuredReadings::connection, nullptr},
     {"--frequency", &MeasuredReadings::f, nullptr},
@@ -47,13 +51,22 @@ constexpr std::array<ReadingOption, 13> Options{{
     {"--rotor-loss-share", &MeasuredReadings::r1, choice::Share},
     {"--resistance-factor", &MeasuredReadings::r1factor, nullptr},
     {"--r1", &MeasuredReadings::r1, choice::PerPhase}, // shared with the first form
+    {"--no-load-pf", &MeasuredReadings::pf0, nullptr},
+    {"--locked-pf", &MeasuredReadings::pfk, nullptr},
+    {"--r2", &MeasuredReadings::r2, nullptr}, // makes --r1 the pair's R1
+    {"--turns-ratio", &MeasuredReadings::turns, nullptr},
+    {"--rotor-stator-ratio", &MeasuredReadings::r1, choice::Ratio},
 }};
 
 // The readings that must be given, in the order they are asked for.
 constexpr std::string_view Required[] = {"--rated-voltage", "--no-load-voltage", "--no-load-current",
                                          "--no-load-power", "--locked-voltage",  "--locked-current",
                                          "--locked-power"};
-constexpr std::string_view ResistanceOptions[] = {"--r1", "--r1-terminals", "--rotor-loss-share"};
+// Each test's power and the power factor that may stand in for it: exactly one of each pair.
+constexpr std::pair<std::string_view, std::string_view> PowerOrFactor[] = {{"--no-load-power", "--no-load-pf"},
+                                                                           {"--locked-power", "--locked-pf"}};
+constexpr std::string_view ResistanceOptions[] = {"--r1", "--r1-terminals", "--rotor-loss-share",
+                                                  "--rotor-stator-ratio"};
 // The first form's values, which the readings replace.
 constexpr std::string_view FirstFormOptions[] = {"--i0", "--cos0", "--ik", "--cosk", "--uf"};
 
@@ -95,8 +108,8 @@ std::string MeasuredJson(const MeasuredResult& m)
     std::string readings = "{";
     for (const ReadingColumn& c : ReadingColumns) {
         const std::string& typed = m.readings.*(c.text);
-        if (c.reading == Reading::R1Factor && typed.empty())
-            continue; // not given: the resistance as measured
+        if (IsOptionalReading(c.reading) && typed.empty())
+            continue; // not given
         readings += (readings.size() > 1 ? ", " : "") + JsonString(c.name) + ": " + JsonString(typed);
     }
     const DerivedInputs& d = m.derived;
@@ -149,8 +162,7 @@ bool TakeMeasuredOption(MeasuredOptions& m, std::string_view option, std::string
     return !shared;
 }
 
-std::optional<std::string> FinishMeasuredOptions(MeasuredOptions& m, const std::string& defaultPoles,
-                                                 std::optional<MeasuredReadings>& readings)
+std::optional<std::string> FinishMeasuredOptions(MeasuredOptions& m, std::optional<MeasuredReadings>& readings)
 {
     if (!m.selected)
         return std::nullopt;
@@ -158,9 +170,19 @@ std::optional<std::string> FinishMeasuredOptions(MeasuredOptions& m, const std::
     for (std::string_view option : FirstFormOptions)
         if (Given(m, option))
             return std::string(option) + text::NotWithReadings;
-    for (std::string_view option : Required)
-        if (!Given(m, option))
-            return text::ReadingsNeed + std::string(option);
+    for (std::string_view option : Required) {
+        const auto* pair = std::find_if(std::begin(PowerOrFactor), std::end(PowerOrFactor),
+                                        [option](const auto& p) { return p.first == option; });
+        if (pair == std::end(PowerOrFactor)) {
+            if (!Given(m, option))
+                return text::ReadingsNeed + std::string(option);
+            continue;
+        }
+        if (Given(m, pair->first) && Given(m, pair->second))
+            return std::string(pair->second) + text::NotWith + std::string(pair->first);
+        if (!Given(m, pair->first) && !Given(m, pair->second))
+            return text::ReadingsNeed + std::string(pair->first) + text::Or + std::string(pair->second);
+    }
     std::vector<std::string_view> resistance;
     for (std::string_view option : ResistanceOptions)
         if (Given(m, option))
@@ -169,14 +191,19 @@ std::optional<std::string> FinishMeasuredOptions(MeasuredOptions& m, const std::
         return std::string(text::ReadingsNeed) + text::OneResistance;
     if (resistance.size() > 1)
         return std::string(resistance[1]) + text::NotWith + std::string(resistance[0]);
-    if (Given(m, "--resistance-factor") && r.r1kind == choice::Share)
-        return std::string("--resistance-factor") + text::NotWith + "--rotor-loss-share";
+    if (Given(m, "--resistance-factor") && (r.r1kind == choice::Share || r.r1kind == choice::Ratio))
+        return std::string("--resistance-factor") + text::NotWith + std::string(resistance[0]);
+    if (Given(m, "--r2") && r.r1kind != choice::PerPhase)
+        return std::string("--r2") + text::NotWith + std::string(resistance[0]);
+    if (Given(m, "--turns-ratio") && !Given(m, "--r2"))
+        return std::string("--turns-ratio") + text::Needs + "--r2";
+    if (Given(m, "--r2"))
+        r.r1kind = choice::Pair; // --r1 and --r2: the pair R1, R2
     if (r.phases.empty())
         r.phases = "3";
     if (r.f.empty())
         r.f = choice::Hz50;
-    if (r.poles.empty())
-        r.poles = defaultPoles;
+    // --poles left out stays "not given": the conversion computes 2p = 8 and says so.
     if (r.phases == "3" && !Given(m, "--connection"))
         return text::ConnectionNeeded;
     if (r.phases != "3" && Given(m, "--connection"))
@@ -195,6 +222,8 @@ std::string_view OptionOfReading(std::string MeasuredReadings::*reading, std::st
         return "--phases";
     if (reading == &MeasuredReadings::poles)
         return "--poles";
+    if (reading == &MeasuredReadings::r1 && r1kind == choice::Pair)
+        return "--r1";
     for (const ReadingOption& o : Options)
         if (o.reading == reading && (o.kind == nullptr || r1kind == o.kind))
             return o.name;
@@ -204,20 +233,27 @@ std::string_view OptionOfReading(std::string MeasuredReadings::*reading, std::st
 std::string MeasuredUsageText()
 {
     return "Or give the motor as its tests were measured, with --phases and --poles as\n"
-           "above; the output then ends with the values derived from the readings, and\n"
-           "warnings go to standard error:\n"
+           "above (--poles may be left out: 2p = 8 then, with a warning); the output then\n"
+           "ends with the values derived from the readings, and warnings go to standard\n"
+           "error:\n"
            "  --rated-voltage U        rated line voltage in V\n"
            "  --connection C           star or delta (three phases only)\n"
            "  --frequency F            50 or 60 Hz (default 50)\n"
            "  --no-load-voltage U      line voltage of the no-load test in V\n"
            "  --no-load-current I      line current of the no-load test in A\n"
-           "  --no-load-power P        power of all phases in the no-load test in W\n"
+           "  --no-load-power P        power of all phases in the no-load test in W, or\n"
+           "  --no-load-pf COS         its power factor\n"
            "  --locked-voltage U       line voltage of the locked-rotor test in V\n"
            "  --locked-current I       line current of the locked-rotor test in A\n"
-           "  --locked-power P         power of all phases in the locked-rotor test in W\n"
+           "  --locked-power P         power of all phases in the locked-rotor test in W, or\n"
+           "  --locked-pf COS          its power factor\n"
            "  --r1 R                   the stator resistance per phase in ohms, or\n"
            "  --r1-terminals R         the resistance measured between two terminals, or\n"
-           "  --rotor-loss-share Q     rotor's share of the copper loss at standstill (0-1)\n"
+           "  --rotor-loss-share Q     rotor's share of the copper loss at standstill (0-1), or\n"
+           "  --rotor-stator-ratio R   rotor : stator copper-loss ratio (share R / (1 + R))\n"
+           "  --r2 R                   with --r1: the rotor resistance per phase referred to\n"
+           "                           the stator; the torque line keeps the ratio R1 : R2'\n"
+           "  --turns-ratio A          with --r2: R2 is on the rotor's side, R2' = A^2 R2\n"
            "  --resistance-factor K    multiplies a measured resistance (for example 1" +
         SeparatorText(DecimalSeparator) + "1)\n";
 }
@@ -239,6 +275,12 @@ int AcceptMeasuredReadings(const MeasuredReadings& readings, MeasuredResult& res
         std::fprintf(err, "%s\n", translation::Fill(warningLine, {w}).c_str());
     if (outcome.rejection) {
         std::fprintf(err, "%s\n", outcome.rejection->message.c_str());
+        if (const std::optional<Reading> other = outcome.rejection->otherKind) {
+            const bool factor = *other == Reading::Pf0 || *other == Reading::Pfk;
+            const ReadingColumn& c = ReadingColumns[static_cast<std::size_t>(*other)];
+            std::fprintf(err, "%s%s\n", factor ? text::UseForPowerFactor : text::UseForPower,
+                         std::string(OptionOfReading(c.text, readings.r1kind)).c_str());
+        }
         return ExitRejected;
     }
     return 0;

@@ -23,9 +23,8 @@ bool TakeMeasuredOption(MeasuredOptions& m, std::string_view option, std::string
 
 // Once every option is read: nothing when the measured form was not asked for or is complete (its
 // readings are then in `readings`); otherwise why not, naming the option missing or in excess.
-// `defaultPoles` is the pole count the first form would use.
-std::optional<std::string> FinishMeasuredOptions(MeasuredOptions& m, const std::string& defaultPoles,
-                                                 std::optional<MeasuredReadings>& readings);
+// --poles left out stays empty: the pole count not given.
+std::optional<std::string> FinishMeasuredOptions(MeasuredOptions& m, std::optional<MeasuredReadings>& readings);
 
 // The option that gives a reading, for r1 the one of its kind (--phases and --poles too); empty for none.
 std::string_view OptionOfReading(std::string MeasuredReadings::*reading, std::string_view r1kind);

@@ -25,7 +25,11 @@ constexpr const char* NotWithReadings = " does not go with the measured readings
 
 using OptionValue = std::pair<std::string, std::string>;
 
-constexpr std::string_view ResistanceOptions[] = {"--r1", "--r1-terminals", "--rotor-loss-share"};
+constexpr std::string_view ResistanceOptions[] = {
+    "--r1", "--r1-terminals", "--rotor-loss-share", "--rotor-stator-ratio", "--r2", "--turns-ratio"};
+// A test's power and its power factor stand aside for each other.
+constexpr std::pair<std::string_view, std::string_view> PowerOrFactor[] = {{"--no-load-power", "--no-load-pf"},
+                                                                           {"--locked-power", "--locked-pf"}};
 
 bool IsResistanceOption(std::string_view option)
 {
@@ -103,6 +107,9 @@ bool GivenInstead(std::string_view fileOption, const std::vector<std::string>& g
         return true;
     if (IsResistanceOption(fileOption))
         return std::any_of(std::begin(ResistanceOptions), std::end(ResistanceOptions), named);
+    for (const auto& [power, factor] : PowerOrFactor)
+        if (fileOption == power || fileOption == factor)
+            return named(power) || named(factor);
     return fileOption == "--connection" && named("--phases") && GivenValue(argc, argv, "--phases") != "3";
 }
 

@@ -61,7 +61,7 @@ bool TakesValue(std::string_view option)
     return option == "--phases" || option == "--poles" || option == "--format" || option == "--batch" ||
         option == "--diagram" || option == "--scale" || option == "--paper" || option == "--jobs" || option == "--at" ||
         option == "--torque-line" || option == "--motor" || option == "--lang" || option == "--save-motor" ||
-        TextField(option) != nullptr || TakeMeasuredOption(probe, option, {});
+        option == "--start-torque" || TextField(option) != nullptr || TakeMeasuredOption(probe, option, {});
 }
 
 // Options that say how to compute or what to write, not which motor.
@@ -69,7 +69,7 @@ bool DescribesMotor(std::string_view option)
 {
     return option != "--format" && option != "--batch" && option != "--diagram" && option != "--scale" &&
         option != "--paper" && option != "--jobs" && option != "--at" && option != "--torque-line" &&
-        option != "--save-motor" && option != "--lang";
+        option != "--save-motor" && option != "--lang" && option != "--start-torque";
 }
 
 // The characters of a text quoted from a number too long to quote whole.
@@ -215,6 +215,12 @@ ParseResult ParseArguments(int argc, const char* const argv[])
             if (const auto* error = std::get_if<UsageError>(&at))
                 return *error;
             o.at.push_back(std::get<AtOption>(at));
+        } else if (option == "--start-torque") {
+            try {
+                o.startTorque = TextToNumber(std::string(value));
+            } catch (const EConvertError& e) {
+                return UsageError{"invalid value '" + std::string(value) + "' for --start-torque: " + e.what()};
+            }
         } else if (option == "--torque-line") {
             if (value == "axis")
                 o.torqueLine = TorqueLine::Axis;
@@ -264,7 +270,7 @@ ParseResult ParseArguments(int argc, const char* const argv[])
         return UsageError{"--paper needs --diagram"};
     if (o.jobs != 0 && !o.batchFile)
         return UsageError{"--jobs needs --batch"};
-    if (auto error = FinishMeasuredOptions(measured, PolesText(SpeedTable[o.input.SynchrOtackyIndex]), o.measured))
+    if (auto error = FinishMeasuredOptions(measured, o.measured))
         return UsageError{*error};
     return o;
 }
@@ -327,7 +333,8 @@ std::string UsageText()
         "                 header line i0 cos0 ik cosk uf r1 phases poles, then one motor per\n"
         "                 line; writes one row per motor with its status and main results.\n"
         "                 Motors as measured take the header un connection f poles phases u0\n"
-        "                 i0 p0 uk ik pk r1 r1kind (r1kind: phase, terminals or share)\n"
+        "                 i0 p0 uk ik pk r1 r1kind (r1kind: phase, terminals, share, pair\n"
+        "                 or ratio), optionally followed by pf0, pfk, r2, turns\n"
         "  --jobs N       compute the batch on N threads (default: one per processor); the rows\n"
         "                 come out in the file's order and the same for every N\n"
         "  --diagram FILE draw the circle diagram to true scale into FILE as the extension says:\n"
@@ -345,6 +352,10 @@ std::string UsageText()
         SeparatorText(DecimalSeparator) +
         "7 W), kNm, kA, rpm, % for the\n"
         "                 slip; repeatable, one row each in a last grid (JSON: \"At\")\n"
+        "  --start-torque M\n"
+        "                 also the external rotor resistance per phase, referred to the stator,\n"
+        "                 that makes the motor start with M Nm, and the one for its maximum\n"
+        "                 torque at start (JSON: \"StartingResistance\")\n"
         "  --torque-line L\n"
         "                 axis: T divides Ak's ordinate from the x axis (default); no-load: only\n"
         "                 its part above the no-load line, as textbooks draw it; also for --batch\n"

@@ -38,6 +38,8 @@ struct CalcOptions {
     // --at in the order given, and --torque-line.
     std::vector<AtOption> at;
     TorqueLine torqueLine = TorqueLine::Axis;
+    // --start-torque: the starting torque (Nm) to find the added rotor resistance for.
+    std::optional<long double> startTorque;
 
     // --motor: the motor of a file, whose options come before the ones given; --save-motor: where to
     // write the motor of the options. The file's name and note go on to the file written.

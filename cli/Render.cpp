@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "BookAnswers.h"
+
 namespace {
 
 template <class Rows>
@@ -124,12 +126,24 @@ std::string PointMembers(const std::optional<OperatingPoint>& o,
     return out + "}";
 }
 
-std::string CharacteristicJson(const CharacteristicPoints& c)
+// The torque in kg·m and in synchronous watts after the members of the maximum torque's point.
+std::string WithBookUnits(std::string members, const BookTorque& b)
+{
+    members.pop_back(); // its closing brace
+    return members + ", \"TorqueKgm\": " + JsonNumber(b.kgm) + ", \"AirGapPower\": " + JsonNumber(b.synchronousWatts) +
+        "}";
+}
+
+std::string CharacteristicJson(const TKonstrukce& k, const CharacteristicPoints& c)
 {
     using P = OperatingPoint;
+    const BookCharacteristic book = BookTorques(k, c);
     const std::pair<const char*, std::string> members[] = {
-        {"MaxTorque", PointMembers(c.maxTorque, {{"Torque", &P::torque}, {"Omega", &P::omega}})},
+        {"MaxTorque",
+         WithBookUnits(PointMembers(c.maxTorque, {{"Torque", &P::torque}, {"Omega", &P::omega}}), book.maxTorque)},
         {"StartingTorque", JsonNumber(c.startingTorque)},
+        {"StartingTorqueKgm", JsonNumber(book.startingTorque.kgm)},
+        {"StartingAirGapPower", JsonNumber(book.startingTorque.synchronousWatts)},
         {"TorqueRatio", JsonNumber(c.torqueRatio)},
         {"MaxOutput", PointMembers(c.maxOutput, {{"Output", &P::output}})},
         {"MaxPowerFactor",
@@ -312,7 +326,7 @@ std::string RenderJson(const TKonstrukce& k, const CharacteristicPoints& c, cons
         .Field("KruzniceY", Characteristic(k.KruzniceY))
         .Field("MomentSkluzu", Characteristic(k.MomentSkluzu))
         .Field("OmegaSkluzu", Characteristic(k.OmegaSkluzu))
-        .Field("Characteristic", CharacteristicJson(c))
+        .Field("Characteristic", CharacteristicJson(k, c))
         .Field("Operating", OperatingJson(c))
         .Field("Tabulka2", Grid(g.coordinates))
         .Field("Tabulka3", Grid(g.values))

@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "BookAnswers.h"
 #include "LineCurrent.h"
 #include "Render.h"
 
@@ -62,12 +63,16 @@ std::string PointJson(const AskedPoint& a)
                  {"Output", value(o.output)},
                  {"Efficiency", value(o.efficiency)},
                  {"Torque", value(o.torque)},
+                 {"TorqueKgm", value(TorqueKgm(o.torque))},
                  {"Omega", value(o.omega)},
                  {"Speed", value(p ? p->speed : OptionalValue())},
                  {"AirGapPower", value(p ? p->airGapPower : OptionalValue())},
                  {"RotorCopperLoss", value(p ? p->rotorCopperLoss : OptionalValue())},
                  {"StatorCopperLoss", value(p ? p->statorCopperLoss : OptionalValue())},
                  {"NoLoadLoss", value(p ? p->noLoadLoss : OptionalValue())},
+                 {"MaxTorqueRatio", value(a.maxTorqueRatio)},
+                 {"StartingTorqueRatio", value(a.startingTorqueRatio)},
+                 {"Branch", a.branch ? JsonString(a.branch == TorqueBranch::Stable ? "stable" : "unstable") : "null"},
                  {"Reachable", reachable},
                  {"Reason", p ? "null" : JsonString(NoPointText(a.quantity, a.value, a.solution))},
                  {"Note", p && p->copperSplitUndetermined ? JsonString(CopperSplitNote()) : "null"}}) +
@@ -95,9 +100,37 @@ std::vector<AskedPoint> SolveAsked(const TKonstrukce& k, const std::vector<AtOpt
                                    std::optional<long double> lineFactor)
 {
     std::vector<AskedPoint> points;
+    if (at.empty())
+        return points;
+    const CharacteristicPoints c = ReadCharacteristicPoints(k, OperatingRows::LastOnly);
+    const bool hasMax = c.maxTorque && c.maxTorque->torque;
+    const long double maxTorque = hasMax ? *c.maxTorque->torque : 0;
+    auto ratios = [&](AskedPoint& p) {
+        if (!p.solution.point || !p.solution.point->values.torque || !(*p.solution.point->values.torque != 0))
+            return;
+        const long double m = *p.solution.point->values.torque;
+        if (hasMax)
+            p.maxTorqueRatio = maxTorque / m;
+        if (c.startingTorque)
+            p.startingTorqueRatio = *c.startingTorque / m;
+    };
     for (const AtOption& a : at) {
         const long double current = a.line && lineFactor ? PhaseCurrentOfLine(a.value, *lineFactor) : a.value;
-        points.push_back({a.quantity, a.value, SolveOperatingPoint(k, a.quantity, current), a.line, lineFactor});
+        AskedPoint p{a.quantity, a.value, SolveOperatingPoint(k, a.quantity, current), a.line, lineFactor};
+        const bool torque = a.quantity == OperatingQuantity::Torque;
+        if (torque && p.solution.point)
+            p.branch = TorqueBranch::Stable;
+        ratios(p);
+        points.push_back(p);
+        // A torque between the starting and the maximum torque has a second point, past the maximum.
+        if (torque && p.solution.point)
+            if (std::optional<PointValues> high = HighSlipTorquePoint(k, a.value)) {
+                AskedPoint second = p;
+                second.solution.point = std::move(high);
+                second.branch = TorqueBranch::Unstable;
+                ratios(second);
+                points.push_back(std::move(second));
+            }
     }
     return points;
 }

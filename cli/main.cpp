@@ -8,6 +8,7 @@
 
 #include "Acceptance.h"
 #include "Batch.h"
+#include "BookOutput.h"
 #include "DrawingProgram.h"
 #include "ExitStatus.h"
 #include "Language.h"
@@ -59,6 +60,21 @@ std::string Render(const CalcOptions& options, const TKonstrukce& k, const Measu
         out += WorkingPointsCsv(asked);
     else if (options.format == OutputFormat::Text)
         out += WorkingPointsText(asked, k.torqueLine);
+    // A textbook's answers: for a motor as measured, and wherever a starting torque is asked.
+    BookQuestions book;
+    book.torques = measured != nullptr;
+    book.startTorque = options.startTorque;
+    book.startingResistance = measured != nullptr || options.startTorque;
+    if (measured)
+        book.turnsRatio = measured->derived.TurnsRatio;
+    if (options.format != OutputFormat::Json) {
+        out += BookGrids(k, points, book, options.format);
+    } else if (book.startingResistance) {
+        constexpr std::string_view Closing = "\n}\n";
+        if (out.size() >= Closing.size() && out.compare(out.size() - Closing.size(), Closing.size(), Closing) == 0)
+            out.resize(out.size() - Closing.size());
+        out += ",\n  \"StartingResistance\": " + StartingResistanceJson(k, points, book) + std::string(Closing);
+    }
     return out;
 }
 

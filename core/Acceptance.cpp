@@ -42,17 +42,17 @@ long double Convert(const std::string& text, InputField field)
 
 // The checks in their fixed order; the first failure is the one reported. Stores Rf and R21f, and
 // Ao and Ak for the last check.
-std::optional<Rejection> Check(TKonstrukce& k)
+std::optional<Rejection> Check(TKonstrukce& k, const RangeLimits& r = InputLimits)
 {
-    if (!InRange(k.PrNapr, MinCurrent, MaxCurrent))
+    if (!InRange(k.PrNapr, r.minCurrent, r.maxCurrent))
         return Rejection{ORBITEK_TR("Acceptance", "Chybné zadání proudu naprázdno."), InputField::PrNapr};
     if (!InRange(k.UcNapr, MinPowerFactor, MaxPowerFactor))
         return Rejection{ORBITEK_TR("Acceptance", "Chybné zadání účiníku naprázdno."), InputField::UcNapr};
-    if (!(InRange(k.PrNakr, MinCurrent, MaxCurrent) && k.PrNapr < k.PrNakr))
+    if (!(InRange(k.PrNakr, r.minCurrent, r.maxCurrent) && k.PrNapr < k.PrNakr))
         return Rejection{ORBITEK_TR("Acceptance", "Chybné zadání proudu nakrátko."), InputField::PrNakr};
     if (!(InRange(k.UcNakr, MinPowerFactor, MaxPowerFactor) && k.UcNapr < k.UcNakr))
         return Rejection{ORBITEK_TR("Acceptance", "Chybné zadání účiníku nakrátko."), InputField::UcNakr};
-    if (!InRange(k.FazoveNapeti, MinVoltage, MaxVoltage))
+    if (!InRange(k.FazoveNapeti, r.minVoltage, r.maxVoltage))
         return Rejection{ORBITEK_TR("Acceptance", "Chybné zadání fázového napětí."), InputField::FazoveNapeti};
 
     k.Rf = X(k.FazoveNapeti) / k.PrNakr * k.UcNakr; // division first
@@ -73,9 +73,9 @@ std::optional<Rejection> Check(TKonstrukce& k)
 }
 
 // The checks on the inputs `k` now holds, then the construction; `target` takes the record only whole.
-std::optional<Rejection> CheckAndCommit(TKonstrukce& k, TKonstrukce& target)
+std::optional<Rejection> CheckAndCommit(TKonstrukce& k, TKonstrukce& target, const RangeLimits& ranges = InputLimits)
 {
-    if (std::optional<Rejection> rejection = Check(k))
+    if (std::optional<Rejection> rejection = Check(k, ranges))
         return rejection;
     CompleteConstruction(k);
     target = k;
@@ -132,6 +132,11 @@ std::optional<Rejection> AcceptInput(const TypedInput& z, TKonstrukce& target)
 
 std::optional<Rejection> AcceptValues(const MotorValues& v, TKonstrukce& target)
 {
+    return AcceptValues(v, target, InputLimits);
+}
+
+std::optional<Rejection> AcceptValues(const MotorValues& v, TKonstrukce& target, const RangeLimits& ranges)
+{
     if ((v.Spotrebic != 1 && v.Spotrebic != 3) || !(v.SynchrOtacky > 0) || !std::isfinite(v.SynchrOtacky))
         throw std::invalid_argument("AcceptValues: phases must be 1 or 3 and the speed above zero");
     const FaultScope faultScope;
@@ -144,5 +149,5 @@ std::optional<Rejection> AcceptValues(const MotorValues& v, TKonstrukce& target)
     k.R1f = v.R1f;
     k.Spotrebic = v.Spotrebic;
     k.SynchrOtacky = v.SynchrOtacky;
-    return CheckAndCommit(k, target);
+    return CheckAndCommit(k, target, ranges);
 }

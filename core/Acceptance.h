@@ -18,7 +18,18 @@ constexpr long double MinCurrent = 1, MaxCurrent = 1000; // A
 constexpr long double MinPowerFactor = 0.01L, MaxPowerFactor = 0.99L;
 constexpr long double MinVoltage = 10, MaxVoltage = 1000; // V
 constexpr long double MinR1f = 0.05L, MaxR1f = 100;       // Ω
+// A motor given as measured may be a high-voltage motor or a laboratory one.
+constexpr long double MeasuredMinCurrent = 0.001L, MeasuredMaxCurrent = 100000; // A
+constexpr long double MeasuredMinVoltage = 1, MeasuredMaxVoltage = 30000;       // V
 } // namespace limits
+
+// The ranges of the currents and the phase voltage acceptance checks.
+struct RangeLimits {
+    long double minCurrent, maxCurrent, minVoltage, maxVoltage;
+};
+constexpr RangeLimits InputLimits{limits::MinCurrent, limits::MaxCurrent, limits::MinVoltage, limits::MaxVoltage};
+constexpr RangeLimits MeasuredLimits{limits::MeasuredMinCurrent, limits::MeasuredMaxCurrent, limits::MeasuredMinVoltage,
+                                     limits::MeasuredMaxVoltage};
 
 // The radio items the input dialog selects when it opens: three phases, 2p = 8 (750 1/min).
 constexpr int DefaultPhaseIndex = 1;
@@ -69,3 +80,5 @@ struct MotorValues {
 // AcceptInput without the conversion: the same checks, messages and commit. Raises EMathError, and
 // std::invalid_argument for a phase count or speed no caller may pass.
 std::optional<Rejection> AcceptValues(const MotorValues& v, TKonstrukce& target = Konstrukce);
+// The same with other ranges of the currents and the voltage (the measured form's wide ones).
+std::optional<Rejection> AcceptValues(const MotorValues& v, TKonstrukce& target, const RangeLimits& ranges);

@@ -1,6 +1,7 @@
 // Fills the result grids from the record exactly as the dialogs show them.
 #include "GridTexts.h"
 
+#include "BookAnswers.h"
 #include "LineCurrent.h"
 
 #include "Translation.h"
@@ -127,7 +128,8 @@ WideGridRows WorkingPointRows(const std::vector<AskedPoint>& points)
 {
     WideGridRows rows{{ORBITEK_TR("GridTexts", "Veličina"), ORBITEK_TR("GridTexts", "Zadáno"), "s", "n (1/min)",
                        "I1f (A)", "cos φ", "P1 (W)", "P2 (W)", "η", "M (Nm)", "Pδ (W)", "ΔPCu2 (W)", "ΔPCu1 (W)",
-                       "ΔP0 (W)", ORBITEK_TR("GridTexts", "Poznámka")}};
+                       "ΔP0 (W)", ORBITEK_TR("GridTexts", "Poznámka"), "M (kg·m)", "Mmax / M",
+                       ORBITEK_TR("GridTexts", "Mz / M")}};
     for (const AskedPoint& a : points) {
         const OperatingQuantityTexts& t = TextsOf(a.quantity);
         WideGridRow row{a.byLine              ? std::string(LineCurrentSymbol) + " (A)"
@@ -143,12 +145,17 @@ WideGridRows WorkingPointRows(const std::vector<AskedPoint>& points)
             if (p->copperSplitUndetermined) {
                 row[11] = row[12] = "—";
                 row.push_back(CopperSplitNote());
+            } else if (a.branch == TorqueBranch::Unstable) {
+                row.push_back(ORBITEK_TR("GridTexts", "za maximem momentu (nestabilní větev)"));
             } else {
                 row.emplace_back();
             }
+            for (const OptionalValue& v : {TorqueKgm(o.torque), a.maxTorqueRatio, a.startingTorqueRatio})
+                row.push_back(Cell(v));
         } else {
-            row.resize(rows.front().size() - 1);
+            row.resize(rows.front().size() - 4);
             row.push_back(NoPointText(a.quantity, a.value, a.solution));
+            row.resize(rows.front().size());
         }
         rows.push_back(std::move(row));
     }

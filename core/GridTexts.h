@@ -29,14 +29,22 @@ WideGridRow OperatingRow(const OperatingPoint& o);
 std::string TorqueLineName(TorqueLine line);
 
 // An operating point as asked for, a quantity and its value, with what the solver found.
+enum class TorqueBranch { Stable, Unstable };
+
 struct AskedPoint {
     OperatingQuantity quantity;
     long double value; // as asked: with `byLine` the line current, the solution's current times lineFactor
     OperatingPointSolution solution;
     bool byLine = false;                   // asked by the line current, "IL"
     std::optional<long double> lineFactor; // line current / phase current, where the connection is known
+    // For a torque asked: which side of the maximum the point lies on (a torque has up to two points).
+    std::optional<TorqueBranch> branch = std::nullopt;
+    // Mmax / M and Mz / M at the point.
+    OptionalValue maxTorqueRatio = std::nullopt;
+    OptionalValue startingTorqueRatio = std::nullopt;
 };
 
-// The grid "Pracovní body": its header and a row per asked point, 15 columns; a point off the arc has
-// empty value cells and the reason in the last.
+// The grid "Pracovní body": its header and a row per asked point, 18 columns; a point off the arc has
+// empty value cells and the reason in the fifteenth ("Poznámka"), which notes a torque's high-slip
+// point; the last three give the torque in kg·m, Mmax / M and Mz / M.
 WideGridRows WorkingPointRows(const std::vector<AskedPoint>& points);

@@ -3,6 +3,7 @@
 // measured, and the synchronous speed from the pole count and the frequency.
 #include "Measured.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <string_view>
@@ -27,10 +28,28 @@ constexpr std::pair<Reading, const char*> Caption[]{
     {Reading::Ik, ORBITEK_TR_NOOP("Measured", "Proud nakrátko")},
     {Reading::Pk, ORBITEK_TR_NOOP("Measured", "Příkon nakrátko")},
     {Reading::R1Factor, ORBITEK_TR_NOOP("Measured", "Součinitel odporu")},
+    {Reading::Pf0, ORBITEK_TR_NOOP("Measured", "Účiník naprázdno")},
+    {Reading::Pfk, ORBITEK_TR_NOOP("Measured", "Účiník nakrátko")},
+    {Reading::Turns, ORBITEK_TR_NOOP("Measured", "Převod a")},
 };
 constexpr const char* ResistancePerPhase = ORBITEK_TR_NOOP("Measured", "Odpor statoru na fázi");
 constexpr const char* ResistanceBetweenTerminals = ORBITEK_TR_NOOP("Measured", "Odpor mezi svorkami");
 constexpr const char* RotorShare = ORBITEK_TR_NOOP("Measured", "Podíl rotoru na ztrátách nakrátko");
+constexpr const char* StatorOfPair = ORBITEK_TR_NOOP("Measured", "Odpor statoru R1");
+constexpr const char* RotorReferred = ORBITEK_TR_NOOP("Measured", "Odpor rotoru R2'");
+constexpr const char* RotorOwnSide = ORBITEK_TR_NOOP("Measured", "Odpor rotoru R2");
+constexpr const char* RotorStatorRatio = ORBITEK_TR_NOOP("Measured", "Poměr ztrát rotoru a statoru");
+
+constexpr const char* BothGiven = ORBITEK_TR_NOOP("Measured", "Zadejte jen jedno z: %1, %2.");
+constexpr const char* PowerFactorAboveOne = ORBITEK_TR_NOOP("Measured", "%1 %2 je větší než 1.");
+// After a refusal where the value looks typed as the other reading of its test.
+constexpr const char* GiveAsPower = ORBITEK_TR_NOOP("Measured", "Je-li to příkon ve W, zadejte jej jako „%1“.");
+constexpr const char* GiveAsPowerFactor = ORBITEK_TR_NOOP("Measured", "Je-li to účiník, zadejte jej jako „%1“.");
+constexpr const char* RotorOnlyInPair = ORBITEK_TR_NOOP(
+    "Measured", "Odpor rotoru a převod patří jen k dvojici odporů R1 a R2' (druh pair).");
+constexpr const char* TurnsWithoutR2 = ORBITEK_TR_NOOP("Measured", "Převod a patří jen k odporu rotoru R2.");
+constexpr const char* PairSumOff = ORBITEK_TR_NOOP(
+    "Measured", "Součet R1 + R2' %1 Ω se od odporu nakrátko Rf %2 Ω liší o více než 10 %; použit je poměr R1 : R2'.");
 
 constexpr const char* NotAboveZero = ORBITEK_TR_NOOP("Measured", "%1 musí být větší než nula.");
 constexpr const char* ShareOutside = ORBITEK_TR_NOOP("Measured", "%1 musí ležet mezi 0 a 1.");
@@ -66,8 +85,8 @@ constexpr const char* BadPhases = ORBITEK_TR_NOOP("Measured", "počet fází mus
 constexpr const char* BadConnection = ORBITEK_TR_NOOP("Measured", "spojení musí být star nebo delta, ne '%1'");
 constexpr const char* BadFrequency = ORBITEK_TR_NOOP("Measured", "kmitočet musí být 50 nebo 60, ne '%1'");
 constexpr const char* BadPoles = ORBITEK_TR_NOOP("Measured", "počet pólů musí být sudé číslo od 2 do 20, ne '%1'");
-constexpr const char* BadResistanceKind = ORBITEK_TR_NOOP("Measured",
-                                                          "druh odporu musí být phase, terminals nebo share, ne '%1'");
+constexpr const char* BadResistanceKind = ORBITEK_TR_NOOP(
+    "Measured", "druh odporu musí být phase, terminals, share, pair nebo ratio, ne '%1'");
 
 constexpr const char* NoLoadVoltageOff = ORBITEK_TR_NOOP(
     "Measured",
@@ -76,6 +95,8 @@ constexpr const char* LockedCurrentLow = ORBITEK_TR_NOOP(
     "Measured", "Proud nakrátko přepočtený na jmenovité napětí %1 A je menší než trojnásobek proudu naprázdno %2 A.");
 constexpr const char* NoLoadPowerFactorHigh = ORBITEK_TR_NOOP("Measured", "Účiník naprázdno %1 je větší než %2.");
 constexpr const char* LockedVoltageHigh = ORBITEK_TR_NOOP("Measured", "Napětí nakrátko je vyšší než jmenovité napětí.");
+constexpr const char* PolesNotGiven = ORBITEK_TR_NOOP(
+    "Measured", "Počet pólů nezadán: momenty v N·m platí pro 2p = %1 (%2 1/min); synchronní watty platí vždy.");
 } // namespace text
 
 const char* CaptionOf(Reading reading)
@@ -97,17 +118,25 @@ struct RangeCheck {
 };
 
 using namespace limits;
+// The currents and the voltage in the measured form's wide ranges; the other limits are the input dialog's.
 constexpr RangeCheck CurrentRange0{
-    Reading::I0, text::NoLoadCurrent, text::PerPhaseAmperes, text::Amperes, MinCurrent, MaxCurrent, 2};
+    Reading::I0, text::NoLoadCurrent, text::PerPhaseAmperes, text::Amperes, MeasuredMinCurrent, MeasuredMaxCurrent, 2};
 constexpr RangeCheck PowerFactorRange0{Reading::P0, text::NoLoadPowerFactor, "", "", MinPowerFactor, MaxPowerFactor, 3};
-constexpr RangeCheck CurrentRangeK{
-    Reading::Ik, text::LockedCurrentAtRated, text::PerPhaseAmperes, text::Amperes, MinCurrent, MaxCurrent, 2};
+constexpr RangeCheck CurrentRangeK{Reading::Ik,
+                                   text::LockedCurrentAtRated,
+                                   text::PerPhaseAmperes,
+                                   text::Amperes,
+                                   MeasuredMinCurrent,
+                                   MeasuredMaxCurrent,
+                                   2};
 constexpr RangeCheck PowerFactorRangeK{Reading::Pk, text::LockedPowerFactor, "", "", MinPowerFactor, MaxPowerFactor, 3};
-constexpr RangeCheck VoltageRange{Reading::Un, text::PhaseVoltage, text::Volts, text::Volts, MinVoltage, MaxVoltage, 2};
+constexpr RangeCheck VoltageRange{
+    Reading::Un, text::PhaseVoltage, text::Volts, text::Volts, MeasuredMinVoltage, MeasuredMaxVoltage, 2};
 constexpr RangeCheck ResistanceRange{Reading::R1, text::StatorResistance, text::Ohms, text::Ohms, MinR1f, MaxR1f, 4};
 
 // The tolerances and ratios the warnings use.
 constexpr long double VoltageTolerance = 0.05L;
+constexpr long double PairSumTolerance = 0.1L;
 constexpr long double LeastCurrentRatio = 3;
 constexpr long double HighNoLoadPowerFactor = 0.5L;
 constexpr int MaxMessageDecimals = 12;
@@ -169,7 +198,7 @@ std::string BoundNumber(long double v)
 }
 
 enum class Connection { Star, Delta };
-enum class ResistanceKind { PerPhase, Terminals, Share };
+enum class ResistanceKind { PerPhase, Terminals, Share, Pair, Ratio };
 
 // The choices as read; each stays empty while its text is wrong.
 struct Choices {
@@ -177,6 +206,7 @@ struct Choices {
     std::optional<Connection> connection; // only with three phases
     std::optional<int> frequency, poleIndex;
     std::optional<ResistanceKind> kind;
+    bool polesGiven = true;
 };
 
 // Reads every choice it can; the first one written wrong is the error.
@@ -199,14 +229,22 @@ std::optional<MeasuredRejection> ReadChoices(const MeasuredReadings& r, Choices&
         c.frequency = 50;
     else if (r.f == choice::Hz60)
         c.frequency = 60;
-    if (const int index = PoleIndex(r.poles); index >= 0)
+    if (r.poles.empty()) {
+        c.poleIndex = DefaultSpeedIndex; // computed as before, with a warning
+        c.polesGiven = false;
+    } else if (const int index = PoleIndex(r.poles); index >= 0) {
         c.poleIndex = index;
+    }
     if (r.r1kind == choice::PerPhase)
         c.kind = ResistanceKind::PerPhase;
     else if (r.r1kind == choice::Terminals)
         c.kind = ResistanceKind::Terminals;
     else if (r.r1kind == choice::Share)
         c.kind = ResistanceKind::Share;
+    else if (r.r1kind == choice::Pair)
+        c.kind = ResistanceKind::Pair;
+    else if (r.r1kind == choice::Ratio)
+        c.kind = ResistanceKind::Ratio;
 
     // Reported in the order of the batch columns.
     if (c.phases == 3 && !c.connection)
@@ -219,7 +257,27 @@ std::optional<MeasuredRejection> ReadChoices(const MeasuredReadings& r, Choices&
         fail(Reading::Phases, text::BadPhases, r.phases);
     if (!c.kind)
         fail(Reading::R1Kind, text::BadResistanceKind, r.r1kind);
+    if (c.kind && c.kind != ResistanceKind::Pair && !(r.r2.empty() && r.turns.empty()) && !error)
+        error = MeasuredRejection{Tr(text::RotorOnlyInPair), r.r2.empty() ? Reading::Turns : Reading::R2};
+    if (c.kind == ResistanceKind::Pair && r.r2.empty() && !r.turns.empty() && !error)
+        error = MeasuredRejection{Tr(text::TurnsWithoutR2), Reading::Turns};
+    for (const auto& [power, factor] : {std::pair{&MeasuredReadings::p0, &MeasuredReadings::pf0},
+                                        std::pair{&MeasuredReadings::pk, &MeasuredReadings::pfk}})
+        if (!(r.*power).empty() && !(r.*factor).empty() && !error) {
+            const bool noLoad = power == &MeasuredReadings::p0;
+            error = MeasuredRejection{Message(text::BothGiven,
+                                              {Tr(CaptionOf(noLoad ? Reading::P0 : Reading::Pk)),
+                                               Tr(CaptionOf(noLoad ? Reading::Pf0 : Reading::Pfk))}),
+                                      noLoad ? Reading::Pf0 : Reading::Pfk};
+        }
     return error;
+}
+
+// Names the reading a value looks typed in place of.
+std::string OtherKindHint(Reading other)
+{
+    const bool powerFactor = other == Reading::Pf0 || other == Reading::Pfk;
+    return Message(powerFactor ? text::GiveAsPowerFactor : text::GiveAsPower, {Tr(CaptionOf(other))});
 }
 
 // The order of the errors: the first stage that fails is reported, within it the first reading.
@@ -232,18 +290,19 @@ public:
     MeasuredConversion Run();
 
 private:
-    void Fail(Stage stage, Reading field, std::string message)
+    void Fail(Stage stage, Reading field, std::string message, std::optional<Reading> otherKind = {})
     {
         if (stage < stage_) {
             stage_ = stage;
-            out_.error = MeasuredRejection{std::move(message), field};
+            out_.error = MeasuredRejection{std::move(message), field, otherKind};
         }
     }
 
     std::optional<long double> Number(Reading field, const std::string& typed, const char* caption);
     void ReadNumbers();
     void Derive();
-    void CheckRange(const RangeCheck& c, const std::optional<long double>& v);
+    void CheckRange(const RangeCheck& c, const std::optional<long double>& v, std::optional<Reading> field = {},
+                    std::optional<Reading> otherKind = {});
     void CheckDerived();
     void Warn();
 
@@ -263,6 +322,8 @@ private:
 
     Choices c_;
     std::optional<long double> un_, u0_, i0_, p0_, uk_, ik_, pk_, r1_;
+    std::optional<long double> pf0_, pfk_, r2_, turns_;
+    std::optional<long double> pairSum_; // R1 + R2' of the pair, as multiplied by the factor
     long double factor_ = 1;
     std::optional<long double> rf_;
 };
@@ -290,20 +351,38 @@ void Converter::ReadNumbers()
     un_ = number(Reading::Un, r_.un);
     u0_ = number(Reading::U0, r_.u0);
     i0_ = number(Reading::I0, r_.i0);
-    p0_ = number(Reading::P0, r_.p0);
+    // A test's power factor, where given, stands in for its power.
+    if (r_.pf0.empty())
+        p0_ = number(Reading::P0, r_.p0);
+    else
+        pf0_ = number(Reading::Pf0, r_.pf0);
     uk_ = number(Reading::Uk, r_.uk);
     ik_ = number(Reading::Ik, r_.ik);
-    pk_ = number(Reading::Pk, r_.pk);
+    if (r_.pfk.empty())
+        pk_ = number(Reading::Pk, r_.pk);
+    else
+        pfk_ = number(Reading::Pfk, r_.pfk);
     if (c_.kind == ResistanceKind::Share) {
         r1_ = Number(Reading::R1, r_.r1, text::RotorShare);
         if (r1_ && !(*r1_ < 1)) {
             Fail(Stage::NotPositive, Reading::R1, Message(text::ShareOutside, {Tr(text::RotorShare)}));
             r1_.reset();
         }
+    } else if (c_.kind == ResistanceKind::Ratio) {
+        r1_ = Number(Reading::R1, r_.r1, text::RotorStatorRatio);
     } else {
+        const bool pair = c_.kind == ResistanceKind::Pair;
         r1_ = Number(Reading::R1, r_.r1,
-                     c_.kind == ResistanceKind::Terminals ? text::ResistanceBetweenTerminals
-                                                          : text::ResistancePerPhase);
+                     pair                                       ? text::StatorOfPair
+                         : c_.kind == ResistanceKind::Terminals ? text::ResistanceBetweenTerminals
+                                                                : text::ResistancePerPhase);
+        if (pair) {
+            r2_ = Number(Reading::R2, r_.r2, r_.turns.empty() ? text::RotorReferred : text::RotorOwnSide);
+            if (!r_.turns.empty())
+                turns_ = number(Reading::Turns, r_.turns);
+            if (!r2_ || (!r_.turns.empty() && !turns_))
+                r1_.reset();
+        }
         if (!r_.r1factor.empty()) {
             const std::optional<long double> factor = number(Reading::R1Factor, r_.r1factor);
             if (!factor)
@@ -327,10 +406,14 @@ void Converter::Derive()
         d.PrNapr = PhaseCurrent(*i0_);
     if (p0_ && u0_ && i0_)
         d.UcNapr = *p0_ / (m * PhaseVoltage(*u0_) * PhaseCurrent(*i0_));
+    else if (pf0_)
+        d.UcNapr = *pf0_;
     if (ik_ && un_ && uk_)
         d.PrNakr = PhaseCurrent(*ik_) * *un_ / *uk_;
     if (pk_ && uk_ && ik_)
         d.UcNakr = *pk_ / (m * PhaseVoltage(*uk_) * PhaseCurrent(*ik_));
+    else if (pfk_)
+        d.UcNakr = *pfk_;
     if (un_)
         d.FazoveNapeti = PhaseVoltage(*un_);
     if (d.FazoveNapeti && d.PrNakr && d.UcNakr)
@@ -350,6 +433,25 @@ void Converter::Derive()
             if (rf_)
                 d.R1f = *rf_ * (1 - *r1_);
             break;
+        case ResistanceKind::Ratio:
+            // q = r / (1 + r), then as the share.
+            if (rf_)
+                d.R1f = *rf_ * (1 - *r1_ / (1 + *r1_));
+            break;
+        case ResistanceKind::Pair: {
+            // The torque line keeps the book's ratio R1 : R2'; their sum need not be Rf.
+            const long double r1 = *r1_ * factor_;
+            long double r2 = *r2_;
+            if (turns_) {
+                r2 = *turns_ * *turns_ * r2;
+                d.TurnsRatio = turns_;
+            }
+            r2 = r2 * factor_;
+            pairSum_ = r1 + r2;
+            if (rf_)
+                d.R1f = *rf_ * r1 / *pairSum_;
+            break;
+        }
         }
     }
     if (c_.frequency == 50 && c_.poleIndex)
@@ -358,27 +460,52 @@ void Converter::Derive()
         d.SynchrOtacky = SixtyHertzSpeedNumerator / SpeedTable[*c_.poleIndex].poles;
 }
 
-void Converter::CheckRange(const RangeCheck& c, const std::optional<long double>& v)
+void Converter::CheckRange(const RangeCheck& c, const std::optional<long double>& v, std::optional<Reading> field,
+                           std::optional<Reading> otherKind)
 {
     if (!v || InRange(*v, c.low, c.high))
         return;
-    Fail(Stage::Range, c.field,
-         Message(text::OutOfRange,
-                 {Tr(c.caption), OutsideNumber(*v, c.low, c.high, c.decimals), Tr(c.unitOfValue), BoundNumber(c.low),
-                  BoundNumber(c.high), Tr(c.unitOfRange)}));
+    // Small values keep three significant digits: a laboratory motor's milliamperes are not "0,00".
+    int decimals = c.decimals;
+    if (std::isfinite(*v) && *v > 0 && *v < 1)
+        decimals = std::max(decimals, 2 - static_cast<int>(std::floor(std::log10(*v))));
+    std::string message = Message(text::OutOfRange,
+                                  {Tr(c.caption), OutsideNumber(*v, c.low, c.high, decimals), Tr(c.unitOfValue),
+                                   BoundNumber(c.low), BoundNumber(c.high), Tr(c.unitOfRange)});
+    // A power factor from watts far below the range is most likely a power factor typed as watts.
+    if (otherKind && *v < c.low)
+        message += " " + OtherKindHint(*otherKind);
+    else
+        otherKind.reset();
+    Fail(Stage::Range, field.value_or(c.field), std::move(message), otherKind);
 }
 
 void Converter::CheckDerived()
 {
     const DerivedInputs& d = out_.derived;
-    if (d.UcNapr && !(*d.UcNapr < 1))
-        Fail(Stage::PowerAboveProduct, Reading::P0, Tr(text::NoLoadPowerTooHigh));
-    if (d.UcNakr && !(*d.UcNakr < 1))
-        Fail(Stage::PowerAboveProduct, Reading::Pk, Tr(text::LockedPowerTooHigh));
+    // Each test's third reading: a power above m · U · I, or a power factor above 1, names the other kind.
+    auto checkThird = [this](const std::optional<long double>& pf, const std::optional<long double>& typedPf,
+                             Reading power, Reading factor, const char* powerTooHigh) {
+        if (typedPf && *typedPf > 1)
+            Fail(Stage::PowerAboveProduct, factor,
+                 Message(text::PowerFactorAboveOne, {Tr(CaptionOf(factor)), MessageNumber(*typedPf, 3)}) + " " +
+                     OtherKindHint(power),
+                 power);
+        else if (!typedPf && pf && !(*pf < 1))
+            Fail(Stage::PowerAboveProduct, power, Tr(powerTooHigh) + " " + OtherKindHint(factor), factor);
+    };
+    checkThird(d.UcNapr, pf0_, Reading::P0, Reading::Pf0, text::NoLoadPowerTooHigh);
+    checkThird(d.UcNakr, pfk_, Reading::Pk, Reading::Pfk, text::LockedPowerTooHigh);
     CheckRange(CurrentRange0, d.PrNapr);
-    CheckRange(PowerFactorRange0, d.UcNapr);
+    if (pf0_)
+        CheckRange(PowerFactorRange0, d.UcNapr, Reading::Pf0);
+    else
+        CheckRange(PowerFactorRange0, d.UcNapr, std::nullopt, Reading::Pf0);
     CheckRange(CurrentRangeK, d.PrNakr);
-    CheckRange(PowerFactorRangeK, d.UcNakr);
+    if (pfk_)
+        CheckRange(PowerFactorRangeK, d.UcNakr, Reading::Pfk);
+    else
+        CheckRange(PowerFactorRangeK, d.UcNakr, std::nullopt, Reading::Pfk);
     CheckRange(VoltageRange, d.FazoveNapeti);
     CheckRange(ResistanceRange, d.R1f);
     if (d.R1f && rf_ && !(*d.R1f < *rf_))
@@ -399,6 +526,13 @@ void Converter::Warn()
         w.push_back(Message(text::NoLoadPowerFactorHigh, {MessageNumber(*d.UcNapr, 3), MessageNumber(0.5L, 1)}));
     if (uk_ && un_ && *uk_ > *un_)
         w.push_back(Tr(text::LockedVoltageHigh));
+    if (!c_.polesGiven && d.SynchrOtacky)
+        w.push_back(Message(text::PolesNotGiven,
+                            {std::to_string(SpeedTable[*c_.poleIndex].poles), MessageNumber(*d.SynchrOtacky, 0)}));
+    if (pairSum_ && rf_ && std::fabs(*pairSum_ - *rf_) > PairSumTolerance * *rf_)
+        w.push_back(Message(
+            text::PairSumOff,
+            {MessageNumber(*pairSum_, ResistanceRange.decimals), MessageNumber(*rf_, ResistanceRange.decimals)}));
 }
 
 MeasuredConversion Converter::Run()
@@ -445,8 +579,13 @@ MeasuredOutcome AcceptMeasured(const MeasuredReadings& readings, TKonstrukce& ta
     const DerivedInputs& d = outcome.conversion.derived;
     const MotorValues values{*d.PrNapr,       *d.UcNapr, *d.PrNakr,   *d.UcNakr,
                              *d.FazoveNapeti, *d.R1f,    d.Spotrebic, *d.SynchrOtacky};
-    if (const std::optional<Rejection> r = AcceptValues(values, target)) {
-        outcome.rejection = MeasuredRejection{r->message, ReadingOf(r->field)};
+    if (const std::optional<Rejection> r = AcceptValues(values, target, MeasuredLimits)) {
+        Reading field = ReadingOf(r->field);
+        if (field == Reading::P0 && !readings.pf0.empty())
+            field = Reading::Pf0;
+        else if (field == Reading::Pk && !readings.pfk.empty())
+            field = Reading::Pfk;
+        outcome.rejection = MeasuredRejection{r->message, field};
         // From readings the two power factors are not typed: the rule and both values say what to check.
         if (r->field == InputField::UcNakr && !(*d.UcNapr < *d.UcNakr)) {
             int decimals = 2;

@@ -22,10 +22,34 @@ struct MeasuredReadings {
     std::string r1;         // the stator resistance as `r1kind` says: Ω, or the rotor's share q
     std::string r1kind;     // "phase", "terminals" or "share"
     std::string r1factor;   // multiplies a measured resistance; empty for 1; not used with "share"
+    // Optional: each test's power factor in place of its power (exactly one of p0/pf0 and of pk/pfk),
+    // and with `r1kind` "pair" the rotor's resistance R2' referred to the stator, or R2 on the rotor's
+    // side with the turns ratio a (R2' = a² R2).
+    std::string pf0{}, pfk{};
+    std::string r2{}, turns{};
 };
 
 // The readings in the order they are read and checked.
-enum class Reading { Un, Connection, F, Poles, Phases, U0, I0, P0, Uk, Ik, Pk, R1, R1Kind, R1Factor };
+enum class Reading {
+    Un,
+    Connection,
+    F,
+    Poles,
+    Phases,
+    U0,
+    I0,
+    P0,
+    Uk,
+    Ik,
+    Pk,
+    R1,
+    R1Kind,
+    R1Factor,
+    Pf0,
+    Pfk,
+    R2,
+    Turns
+};
 
 struct ReadingColumn {
     Reading reading;
@@ -34,7 +58,9 @@ struct ReadingColumn {
 };
 
 constexpr std::size_t BatchReadingCount = 13;
-constexpr std::array<ReadingColumn, BatchReadingCount + 1> ReadingColumns{{
+// The batch header's optional columns follow r1factor, in the order a file may give them.
+constexpr std::size_t OptionalReadingCount = 4;
+constexpr std::array<ReadingColumn, BatchReadingCount + 1 + OptionalReadingCount> ReadingColumns{{
     {Reading::Un, "un", &MeasuredReadings::un},
     {Reading::Connection, "connection", &MeasuredReadings::connection},
     {Reading::F, "f", &MeasuredReadings::f},
@@ -49,7 +75,18 @@ constexpr std::array<ReadingColumn, BatchReadingCount + 1> ReadingColumns{{
     {Reading::R1, "r1", &MeasuredReadings::r1},
     {Reading::R1Kind, "r1kind", &MeasuredReadings::r1kind},
     {Reading::R1Factor, "r1factor", &MeasuredReadings::r1factor}, // not a batch column
+    {Reading::Pf0, "pf0", &MeasuredReadings::pf0},
+    {Reading::Pfk, "pfk", &MeasuredReadings::pfk},
+    {Reading::R2, "r2", &MeasuredReadings::r2},
+    {Reading::Turns, "turns", &MeasuredReadings::turns},
 }};
+constexpr std::size_t FirstOptionalReading = BatchReadingCount + 1;
+
+// Whether a reading may be left empty: the optional ones, which are then not given.
+constexpr bool IsOptionalReading(Reading r)
+{
+    return r == Reading::R1Factor || r == Reading::Pf0 || r == Reading::Pfk || r == Reading::R2 || r == Reading::Turns;
+}
 
 // The words the choices are written with.
 namespace choice {
@@ -60,18 +97,24 @@ constexpr const char* Hz60 = "60";
 constexpr const char* PerPhase = "phase";
 constexpr const char* Terminals = "terminals";
 constexpr const char* Share = "share";
+constexpr const char* Pair = "pair";   // R1 and R2' as a book prints them
+constexpr const char* Ratio = "ratio"; // the rotor : stator copper-loss ratio r
 } // namespace choice
 
 // What the readings give: each of the record's inputs once the readings it comes from are numbers
 // (also when it is then refused), the first error in the fixed order, and the warnings.
 struct DerivedInputs {
     std::optional<long double> PrNapr, UcNapr, PrNakr, UcNakr, FazoveNapeti, R1f, SynchrOtacky;
-    int Spotrebic = 0; // 0 while the phase count is not known
+    int Spotrebic = 0;                     // 0 while the phase count is not known
+    std::optional<long double> TurnsRatio; // a, where R2 was given on the rotor's side
 };
 
 struct MeasuredRejection {
     std::string message;
     Reading field; // the reading to correct
+    // Where the value looks typed as the other kind of its test's third reading (a power factor as
+    // watts, or watts as a power factor): that other reading, which the calculator names as its option.
+    std::optional<Reading> otherKind = std::nullopt;
 };
 
 struct MeasuredConversion {

@@ -238,6 +238,40 @@ OperatingPointSolution SolveOperatingPoint(const TKonstrukce& k, OperatingQuanti
     return SolveOnWave(k, *d, quantity, *w, value);
 }
 
+std::optional<PointValues> HighSlipTorquePoint(const TKonstrukce& k, long double torque)
+{
+    const std::optional<Diagram> d = DiagramOf(k);
+    if (!d)
+        return std::nullopt;
+    const std::optional<Wave> w = WaveOf(*d, OperatingQuantity::Torque);
+    if (!w)
+        return std::nullopt;
+    const long double rho = std::hypot(w->beta, w->gamma);
+    if (!(rho > 0) || !std::isfinite(rho))
+        return std::nullopt;
+    const long double cosCrest = w->beta / rho;
+    const long double sinCrest = w->gamma / rho;
+    // As SolveOnWave: the crest lies inside the arc only where the torque falls at Ak.
+    const long double slopeAtAk = w->gamma * (d->radius - (d->ak.x - d->ao.x)) - w->beta * (d->ak.y - d->ao.y);
+    if (!(slopeAtAk < 0))
+        return std::nullopt;
+    const OptionalValue atAk = ValueAt(*d, OperatingQuantity::Torque, d->ak);
+    const OptionalValue max = ValueAt(*d, OperatingQuantity::Torque, OnCircle(*d, cosCrest, sinCrest));
+    if (!atAk || !max)
+        return std::nullopt;
+    const long double slack = EndSlack * std::max(std::fabs(*atAk), std::fabs(*max));
+    if (!(torque >= *atAk - slack && torque < *max - slack))
+        return std::nullopt;
+    Point x = d->ak;
+    if (torque > *atAk + slack) {
+        // The falling side: θ = θ0 + a with cos a = u, sin a ≥ 0.
+        const long double u = std::clamp((torque - w->alpha) / rho, -1.0L, 1.0L);
+        const long double sinA = std::sqrt((1 - u) * (1 + u));
+        x = OnCircle(*d, cosCrest * u - sinCrest * sinA, sinCrest * u + cosCrest * sinA);
+    }
+    return ValuesFrom(k, *d, OperatingPointAt(k, x));
+}
+
 PointValues PointValuesAt(const TKonstrukce& k, const Point& x)
 {
     const OperatingPoint values = OperatingPointAt(k, x);

@@ -86,6 +86,11 @@ struct OperatingPointSolution {
 // from OperatingPointAtSlip. A value within rounding of an end of the range is taken as that end.
 OperatingPointSolution SolveOperatingPoint(const TKonstrukce& k, OperatingQuantity quantity, long double value);
 
+// The other point of the motoring arc with torque `torque`: the one past the maximum torque, on the
+// high-slip side (slip up to 1 at Ak). Empty where there is none: the torque is below the starting
+// torque or not below the maximum (where the two points are one), or the maximum lies past Ak.
+std::optional<PointValues> HighSlipTorquePoint(const TKonstrukce& k, long double torque);
+
 // Everything at a point X of the circle (X is taken to lie on it), the slip read off the slip line.
 PointValues PointValuesAt(const TKonstrukce& k, const Point& x);
 

@@ -40,18 +40,35 @@ const char* const Frequency = QT_TRANSLATE_NOOP("MeasuredDialog", "Kmitočet");
 const char* const Hz50 = "50 Hz";
 const char* const Hz60 = "60 Hz";
 const char* const Poles = QT_TRANSLATE_NOOP("MeasuredDialog", "Počet pólů 2p");
+const char* const PolesNotGiven = QT_TRANSLATE_NOOP("MeasuredDialog", "neuvedeno");
 const char* const NoLoadVoltage = QT_TRANSLATE_NOOP("MeasuredDialog", "Napětí U0");
 const char* const NoLoadCurrent = QT_TRANSLATE_NOOP("MeasuredDialog", "Proud I0");
 const char* const NoLoadPower = QT_TRANSLATE_NOOP("MeasuredDialog", "Příkon P0");
 const char* const LockedVoltage = QT_TRANSLATE_NOOP("MeasuredDialog", "Napětí Uk");
 const char* const LockedCurrent = QT_TRANSLATE_NOOP("MeasuredDialog", "Proud Ik");
 const char* const LockedPower = QT_TRANSLATE_NOOP("MeasuredDialog", "Příkon Pk");
+const char* const NoLoadPowerFactor = QT_TRANSLATE_NOOP("MeasuredDialog", "Účiník cos φ0");
+const char* const LockedPowerFactor = QT_TRANSLATE_NOOP("MeasuredDialog", "Účiník cos φk");
+const char* const PowerKind = "P (W)";
+const char* const PowerFactorKind = "cos φ";
+const char* const PowerKindHint = QT_TRANSLATE_NOOP("MeasuredDialog",
+                                                    "Zadává se příkon ve W, nebo účiník, jak jej uvádí zadání");
+const char* const PowerFactorHint = QT_TRANSLATE_NOOP("MeasuredDialog", "Účiník při zkoušce");
 const char* const PerPhase = QT_TRANSLATE_NOOP("MeasuredDialog", "na fázi");
 const char* const Terminals = QT_TRANSLATE_NOOP("MeasuredDialog", "mezi svorkami");
 const char* const Share = QT_TRANSLATE_NOOP("MeasuredDialog", "podíl rotoru");
 const char* const PerPhaseValue = QT_TRANSLATE_NOOP("MeasuredDialog", "Odpor R1 na fázi");
 const char* const TerminalsValue = QT_TRANSLATE_NOOP("MeasuredDialog", "Odpor mezi dvěma svorkami");
 const char* const ShareValue = QT_TRANSLATE_NOOP("MeasuredDialog", "Podíl rotoru q na ztrátách nakrátko");
+const char* const Pair = QT_TRANSLATE_NOOP("MeasuredDialog", "R1 a R2'");
+const char* const Ratio = QT_TRANSLATE_NOOP("MeasuredDialog", "poměr rotor : stator");
+const char* const RatioValue = QT_TRANSLATE_NOOP("MeasuredDialog", "Poměr ztrát rotoru a statoru r");
+const char* const RotorReferred = QT_TRANSLATE_NOOP("MeasuredDialog", "Odpor R2' na fázi");
+const char* const RotorOwnSide = QT_TRANSLATE_NOOP("MeasuredDialog", "Odpor R2 na fázi rotoru");
+const char* const Turns = QT_TRANSLATE_NOOP("MeasuredDialog", "Převod a (je-li R2 na straně rotoru)");
+const char* const RotorHint = QT_TRANSLATE_NOOP(
+    "MeasuredDialog", "Odpor rotoru přepočtený na stator, nebo na straně rotoru, je-li zadán převod");
+const char* const TurnsHint = QT_TRANSLATE_NOOP("MeasuredDialog", "Převod a: R2' = a² R2; prázdné pole pro R2'");
 const char* const Factor = QT_TRANSLATE_NOOP("MeasuredDialog", "Součinitel odporu");
 const char* const Volts = "V";
 const char* const Amperes = "A";
@@ -207,6 +224,7 @@ MeasuredDialog::MeasuredDialog(QWidget* parent) : ModalDialog(parent)
     Poles->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     for (const SpeedChoice& s : SpeedTable)
         Poles->addItem(QString::number(s.poles));
+    Poles->addItem(Text(text::PolesNotGiven)); // last: the pole count a problem does not print
     Poles->setCurrentIndex(DefaultSpeedIndex); // as the input dialog and the calculator start
     const int polesRow = motor->rowCount();
     QLabel* polesLabel = Label(text::Poles, motor->parentWidget());
@@ -229,16 +247,38 @@ MeasuredDialog::MeasuredDialog(QWidget* parent) : ModalDialog(parent)
     LockedVoltage = AddEditRow(locked, text::LockedVoltage, text::Volts, text::VoltageHint);
     LockedCurrent = AddEditRow(locked, text::LockedCurrent, text::Amperes, text::CurrentHint);
     LockedPower = AddEditRow(locked, text::LockedPower, text::Watts, text::PowerHint);
+    // The third row's unit becomes the choice of what it holds.
+    auto powerKind = [](QGridLayout* grid) {
+        const int row = grid->rowCount() - 1;
+        QWidget* unit = grid->itemAtPosition(row, 2)->widget();
+        grid->removeWidget(unit);
+        delete unit;
+        auto* kind = new QComboBox(grid->parentWidget());
+        Bound(kind, "statusTip", text::PowerKindHint);
+        kind->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        kind->addItem(QString::fromUtf8(text::PowerKind));
+        kind->addItem(QString::fromUtf8(text::PowerFactorKind));
+        grid->addWidget(kind, row, 2);
+        return kind;
+    };
+    NoLoadPowerKind = powerKind(noLoad);
+    LockedPowerKind = powerKind(locked);
 
     QGridLayout* resistance = AddGroup(outer, text::StatorResistance, 2, 0);
-    const auto kinds = AddRadioRow(resistance, "", {text::PerPhase, text::Terminals, text::Share},
+    const auto kinds = AddRadioRow(resistance, "",
+                                   {text::PerPhase, text::Terminals, text::Share, text::Pair, text::Ratio},
                                    text::ResistanceKindHint);
     PerPhase = kinds[0];
     Terminals = kinds[1];
     Share = kinds[2];
+    Pair = kinds[3];
+    Ratio = kinds[4];
     Resistance = AddEditRow(resistance, text::PerPhaseValue, text::Ohms, text::ResistanceHint);
     ResistanceCaption = qobject_cast<QLabel*>(resistance->itemAtPosition(resistance->rowCount() - 1, 0)->widget());
     ResistanceUnit = qobject_cast<QLabel*>(resistance->itemAtPosition(resistance->rowCount() - 1, 2)->widget());
+    RotorResistance = AddEditRow(resistance, text::RotorReferred, text::Ohms, text::RotorHint);
+    RotorCaption = qobject_cast<QLabel*>(resistance->itemAtPosition(resistance->rowCount() - 1, 0)->widget());
+    TurnsRatio = AddEditRow(resistance, text::Turns, "", text::TurnsHint);
     ResistanceFactor = AddEditRow(resistance, text::Factor, "", text::FactorHint);
     ResistanceFactor->setText(Text(text::DefaultFactor));
 
@@ -286,10 +326,33 @@ MeasuredDialog::MeasuredDialog(QWidget* parent) : ModalDialog(parent)
     outer->addLayout(buttons, 3, 0, 1, 2);
 
     // Tab order follows the layout: the motor, the two tests, the resistance, then the buttons.
-    QWidget* order[] = {
-        RatedVoltage, Star,          Delta,         ThreePhases, OnePhase,         Hz50,          Hz60,
-        Poles,        NoLoadVoltage, NoLoadCurrent, NoLoadPower, LockedVoltage,    LockedCurrent, LockedPower,
-        PerPhase,     Terminals,     Share,         Resistance,  ResistanceFactor, OKBtn,         CancelBtn};
+    QWidget* order[] = {RatedVoltage,
+                        Star,
+                        Delta,
+                        ThreePhases,
+                        OnePhase,
+                        Hz50,
+                        Hz60,
+                        Poles,
+                        NoLoadVoltage,
+                        NoLoadCurrent,
+                        NoLoadPower,
+                        NoLoadPowerKind,
+                        LockedVoltage,
+                        LockedCurrent,
+                        LockedPower,
+                        LockedPowerKind,
+                        PerPhase,
+                        Terminals,
+                        Share,
+                        Pair,
+                        Ratio,
+                        Resistance,
+                        RotorResistance,
+                        TurnsRatio,
+                        ResistanceFactor,
+                        OKBtn,
+                        CancelBtn};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     const std::pair<QObject*, const char*> names[] = {
@@ -307,10 +370,16 @@ MeasuredDialog::MeasuredDialog(QWidget* parent) : ModalDialog(parent)
         {LockedVoltage, "LockedVoltage"},
         {LockedCurrent, "LockedCurrent"},
         {LockedPower, "LockedPower"},
+        {NoLoadPowerKind, "NoLoadPowerKind"},
+        {LockedPowerKind, "LockedPowerKind"},
         {PerPhase, "PerPhase"},
         {Terminals, "Terminals"},
         {Share, "Share"},
+        {Pair, "Pair"},
+        {Ratio, "Ratio"},
         {Resistance, "Resistance"},
+        {RotorResistance, "RotorResistance"},
+        {TurnsRatio, "TurnsRatio"},
         {ResistanceFactor, "ResistanceFactor"},
         {OKBtn, "OKBtn"},
         {CancelBtn, "CancelBtn"},
@@ -326,7 +395,8 @@ MeasuredDialog::MeasuredDialog(QWidget* parent) : ModalDialog(parent)
         connect(edit, &QLineEdit::textChanged, this, &MeasuredDialog::ShowDerived);
     for (QRadioButton* radio : findChildren<QRadioButton*>())
         connect(radio, &QRadioButton::toggled, this, &MeasuredDialog::ShowDerived);
-    connect(Poles, &QComboBox::currentIndexChanged, this, &MeasuredDialog::ShowDerived);
+    for (QComboBox* box : findChildren<QComboBox*>())
+        connect(box, &QComboBox::currentIndexChanged, this, &MeasuredDialog::ShowDerived);
     ShowDerived();
     RatedVoltage->setFocus();
 }
@@ -337,18 +407,27 @@ MeasuredReadings MeasuredDialog::Readings() const
     r.un = Typed(RatedVoltage);
     r.connection = Star->isChecked() ? choice::Star : choice::Delta;
     r.f = Hz50->isChecked() ? choice::Hz50 : choice::Hz60;
-    r.poles = Poles->currentText().toStdString();
+    if (Poles->currentIndex() < static_cast<int>(SpeedTable.size()))
+        r.poles = Poles->currentText().toStdString();
     r.phases = ThreePhases->isChecked() ? "3" : "1";
     r.u0 = Typed(NoLoadVoltage);
     r.i0 = Typed(NoLoadCurrent);
-    r.p0 = Typed(NoLoadPower);
+    (NoLoadPowerKind->currentIndex() == 1 ? r.pf0 : r.p0) = Typed(NoLoadPower);
     r.uk = Typed(LockedVoltage);
     r.ik = Typed(LockedCurrent);
-    r.pk = Typed(LockedPower);
+    (LockedPowerKind->currentIndex() == 1 ? r.pfk : r.pk) = Typed(LockedPower);
     r.r1 = Typed(Resistance);
-    r.r1kind = PerPhase->isChecked() ? choice::PerPhase : Terminals->isChecked() ? choice::Terminals : choice::Share;
-    if (!Share->isChecked())
+    r.r1kind = PerPhase->isChecked() ? choice::PerPhase
+        : Terminals->isChecked()     ? choice::Terminals
+        : Share->isChecked()         ? choice::Share
+        : Pair->isChecked()          ? choice::Pair
+                                     : choice::Ratio;
+    if (!Share->isChecked() && !Ratio->isChecked())
         r.r1factor = Typed(ResistanceFactor);
+    if (Pair->isChecked()) {
+        r.r2 = Typed(RotorResistance);
+        r.turns = Typed(TurnsRatio);
+    }
     return r;
 }
 
@@ -359,17 +438,28 @@ void MeasuredDialog::SetReadings(const MeasuredReadings& r)
     if (r.connection == choice::Star || r.connection == choice::Delta)
         (r.connection == choice::Star ? Star : Delta)->setChecked(true);
     (r.f == choice::Hz60 ? Hz60 : Hz50)->setChecked(true);
-    if (const int pole = Poles->findText(QString::fromStdString(r.poles)); pole >= 0)
+    if (r.poles.empty())
+        Poles->setCurrentIndex(static_cast<int>(SpeedTable.size()));
+    else if (const int pole = Poles->findText(QString::fromStdString(r.poles)); pole >= 0)
         Poles->setCurrentIndex(pole);
     (r.phases == "1" ? OnePhase : ThreePhases)->setChecked(true);
     set(NoLoadVoltage, r.u0);
     set(NoLoadCurrent, r.i0);
-    set(NoLoadPower, r.p0);
+    NoLoadPowerKind->setCurrentIndex(r.pf0.empty() ? 0 : 1);
+    set(NoLoadPower, r.pf0.empty() ? r.p0 : r.pf0);
     set(LockedVoltage, r.uk);
     set(LockedCurrent, r.ik);
-    set(LockedPower, r.pk);
+    LockedPowerKind->setCurrentIndex(r.pfk.empty() ? 0 : 1);
+    set(LockedPower, r.pfk.empty() ? r.pk : r.pfk);
     set(Resistance, r.r1);
-    (r.r1kind == choice::Terminals ? Terminals : r.r1kind == choice::Share ? Share : PerPhase)->setChecked(true);
+    (r.r1kind == choice::Terminals   ? Terminals
+         : r.r1kind == choice::Share ? Share
+         : r.r1kind == choice::Pair  ? Pair
+         : r.r1kind == choice::Ratio ? Ratio
+                                     : PerPhase)
+        ->setChecked(true);
+    set(RotorResistance, r.r2);
+    set(TurnsRatio, r.turns);
     set(ResistanceFactor, r.r1factor);
 }
 
@@ -390,6 +480,10 @@ QWidget* MeasuredDialog::FieldOf(Reading reading) const
     case Reading::R1: return Resistance;
     case Reading::R1Kind: return PerPhase;
     case Reading::R1Factor: return ResistanceFactor;
+    case Reading::Pf0: return NoLoadPower;
+    case Reading::Pfk: return LockedPower;
+    case Reading::R2: return RotorResistance;
+    case Reading::Turns: return TurnsRatio;
     }
     return nullptr;
 }
@@ -397,6 +491,7 @@ QWidget* MeasuredDialog::FieldOf(Reading reading) const
 void MeasuredDialog::ShowDerived()
 {
     ShowResistanceKind();
+    ShowPowerKinds();
     Star->parentWidget()->setEnabled(ThreePhases->isChecked()); // one phase has no connection
     const MeasuredConversion c = ConvertReadings(Readings());
     const GridRows rows = DerivedRows(c.derived);
@@ -415,6 +510,7 @@ void MeasuredDialog::changeEvent(QEvent* event)
     ModalDialog::changeEvent(event);
     if (event->type() != QEvent::LanguageChange)
         return;
+    Poles->setItemText(static_cast<int>(SpeedTable.size()), Text(text::PolesNotGiven));
     const GridRows rows = DerivedRows({});
     for (std::size_t i = 0; i < DerivedCaptions.size(); ++i) {
         DerivedCaptions[i]->setText(QString::fromStdString(rows[i + 1][0]));
@@ -423,14 +519,33 @@ void MeasuredDialog::changeEvent(QEvent* event)
     ShowDerived(); // the warnings and the resistance's caption
 }
 
+void MeasuredDialog::ShowPowerKinds()
+{
+    auto show = [](QLineEdit* edit, const QComboBox* kind, const char* powerCaption, const char* factorCaption) {
+        const bool factor = kind->currentIndex() == 1;
+        for (QLabel* l : edit->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            if (l->buddy() == edit)
+                l->setText(Text(factor ? factorCaption : powerCaption));
+        edit->setStatusTip(Text(factor ? text::PowerFactorHint : text::PowerHint));
+    };
+    show(NoLoadPower, NoLoadPowerKind, text::NoLoadPower, text::NoLoadPowerFactor);
+    show(LockedPower, LockedPowerKind, text::LockedPower, text::LockedPowerFactor);
+}
+
 void MeasuredDialog::ShowResistanceKind()
 {
     const bool share = Share->isChecked();
+    const bool ratio = Ratio->isChecked();
+    const bool pair = Pair->isChecked();
     ResistanceCaption->setText(Text(share                        ? text::ShareValue
+                                        : ratio                  ? text::RatioValue
                                         : Terminals->isChecked() ? text::TerminalsValue
                                                                  : text::PerPhaseValue));
-    ResistanceUnit->setText(share ? QString() : Text(text::Ohms));
-    ResistanceFactor->setEnabled(!share); // the share is no measured resistance
+    ResistanceUnit->setText(share || ratio ? QString() : Text(text::Ohms));
+    ResistanceFactor->setEnabled(!share && !ratio); // neither is a measured resistance
+    RotorResistance->setEnabled(pair);
+    TurnsRatio->setEnabled(pair);
+    RotorCaption->setText(Text(TurnsRatio->text().trimmed().isEmpty() ? text::RotorReferred : text::RotorOwnSide));
 }
 
 void MeasuredDialog::AcceptReadings()

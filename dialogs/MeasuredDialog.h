@@ -35,13 +35,21 @@ public:
     QLineEdit* LockedVoltage;
     QLineEdit* LockedCurrent;
     QLineEdit* LockedPower;
+    // Each test's third reading: its power "P (W)" or its power factor "cos φ".
+    QComboBox* NoLoadPowerKind;
+    QComboBox* LockedPowerKind;
     // "Odpor statoru"
     QRadioButton* PerPhase;
     QRadioButton* Terminals;
     QRadioButton* Share;
+    QRadioButton* Pair;  // R1 and R2' as a book prints them
+    QRadioButton* Ratio; // the rotor : stator copper-loss ratio
     QLabel* ResistanceCaption;
     QLineEdit* Resistance;
     QLabel* ResistanceUnit;
+    QLabel* RotorCaption;
+    QLineEdit* RotorResistance; // R2', or R2 with the turns ratio
+    QLineEdit* TurnsRatio;
     QLineEdit* ResistanceFactor;
     // "Odvozené vstupní hodnoty": the six inputs and the synchronous speed, then the warnings.
     std::array<QLabel*, 7> DerivedValues;
@@ -75,6 +83,7 @@ protected:
 
 private:
     void ShowResistanceKind();
+    void ShowPowerKinds();
     void StayOpenAt(QWidget* field);
 };
 

@@ -119,7 +119,8 @@ constexpr std::array<InputNumber, 6> InputNumbers{{
 bool IsNumberReading(Reading r)
 {
     return r == Reading::Un || r == Reading::U0 || r == Reading::I0 || r == Reading::P0 || r == Reading::Uk ||
-        r == Reading::Ik || r == Reading::Pk || r == Reading::R1 || r == Reading::R1Factor;
+        r == Reading::Ik || r == Reading::Pk || r == Reading::R1 || r == Reading::R1Factor || r == Reading::Pf0 ||
+        r == Reading::Pfk || r == Reading::R2 || r == Reading::Turns;
 }
 
 bool IsCountReading(Reading r)
@@ -128,8 +129,8 @@ bool IsCountReading(Reading r)
 }
 
 // Keys only the measured form has: one of them makes `input` that form.
-constexpr std::array<const char*, 9> MeasuredOnlyKeys{"un", "connection", "f",      "u0",      "p0",
-                                                      "uk", "pk",         "r1kind", "r1factor"};
+constexpr std::array<const char*, 13> MeasuredOnlyKeys{"un",     "connection", "f",   "u0",  "p0", "uk",   "pk",
+                                                       "r1kind", "r1factor",   "pf0", "pfk", "r2", "turns"};
 
 // The message's parts quote the file's name and its text: their control characters are escaped, as a
 // usage error escapes what was typed, so that a file cannot write to the terminal through a message.
@@ -429,7 +430,7 @@ std::string ReadReading(const Reader& r, Reading reading, const Json& v, const s
     case Reading::Poles: return std::to_string(PoleChoice(r, v, path));
     case Reading::Phases: return std::to_string(r.Choice(v, path, {1, 3}));
     case Reading::Connection: return r.Word(v, path, {choice::Star, choice::Delta});
-    default: return r.Word(v, path, {choice::PerPhase, choice::Terminals, choice::Share});
+    default: return r.Word(v, path, {choice::PerPhase, choice::Terminals, choice::Share, choice::Pair, choice::Ratio});
     }
 }
 
@@ -443,8 +444,11 @@ MeasuredForm ReadMeasuredForm(const Reader& r, const Json& input)
     const bool connectionIgnored = m.phases != "3";
     for (const ReadingColumn& c : ReadingColumns) {
         const Json* v = r.Find(input, c.name);
-        const bool optional = c.reading == Reading::F || c.reading == Reading::R1Factor ||
-            (c.reading == Reading::Connection && connectionIgnored);
+        // A test's power may be left out for its power factor; acceptance refuses a test with neither.
+        const bool optional = c.reading == Reading::F || c.reading == Reading::Poles || IsOptionalReading(c.reading) ||
+            (c.reading == Reading::Connection && connectionIgnored) ||
+            (c.reading == Reading::P0 && r.Find(input, "pf0") != nullptr) ||
+            (c.reading == Reading::Pk && r.Find(input, "pfk") != nullptr);
         if (c.reading == Reading::Phases || (c.reading == Reading::Connection && connectionIgnored))
             continue;
         if (v == nullptr && !optional)
@@ -686,7 +690,7 @@ MeasuredForm MeasuredFormOf(const MeasuredReadings& typed)
     }
     if (form.readings.phases != "3")
         form.readings.connection.clear();
-    if (form.readings.r1kind == choice::Share)
+    if (form.readings.r1kind == choice::Share || form.readings.r1kind == choice::Ratio)
         form.readings.r1factor.clear();
     return form;
 }

@@ -80,6 +80,64 @@
     </message>
 </context>
 <context>
+    <name>BookAnswers</name>
+    <message>
+        <source>Při nulovém momentu se motor nerozběhne.</source>
+        <translation>With zero torque the motor does not start.</translation>
+    </message>
+    <message>
+        <source>Diagram ještě není spočten.</source>
+        <translation>The diagram has not been computed yet.</translation>
+    </message>
+    <message>
+        <source>Motor se již rozbíhá s maximálním momentem nebo za ním: nic se nepřidává.</source>
+        <translation>The motor already starts at or beyond its maximum torque: nothing is added.</translation>
+    </message>
+</context>
+<context>
+    <name>BookOutput</name>
+    <message>
+        <source>Momenty v jednotkách učebnic</source>
+        <translation>Torques in textbook units</translation>
+    </message>
+    <message>
+        <source>synchronní watty (W)</source>
+        <translation>synchronous watts (W)</translation>
+    </message>
+    <message>
+        <source>Maximální moment</source>
+        <translation>Maximum torque</translation>
+    </message>
+    <message>
+        <source>Záběrný moment</source>
+        <translation>Starting torque</translation>
+    </message>
+    <message>
+        <source>Přidaný odpor rotoru pro rozběh</source>
+        <translation>Rotor resistance added for starting</translation>
+    </message>
+    <message>
+        <source>R&apos; na fázi (Ω)</source>
+        <translation>R&apos; per phase (Ω)</translation>
+    </message>
+    <message>
+        <source>R&apos;/a² na fázi rotoru (Ω)</source>
+        <translation>R&apos;/a² per rotor phase (Ω)</translation>
+    </message>
+    <message>
+        <source>Poznámka</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Záběrný moment %1 Nm</source>
+        <translation>Starting torque %1 Nm</translation>
+    </message>
+    <message>
+        <source>Maximální moment při rozběhu</source>
+        <translation>Maximum torque at start</translation>
+    </message>
+</context>
+<context>
     <name>DiagramOutput</name>
     <message>
         <source>Diagram se nepodařilo vytisknout.</source>
@@ -450,6 +508,14 @@
         <translation>Note</translation>
     </message>
     <message>
+        <source>Mz / M</source>
+        <translation>Mst / M</translation>
+    </message>
+    <message>
+        <source>za maximem momentu (nestabilní větev)</source>
+        <translation>past the maximum torque (unstable branch)</translation>
+    </message>
+    <message>
         <source>Přímka momentu: T na pořadnici Ak nad přímkou naprázdno (učebnicová)</source>
         <translation>Torque line: T on Ak&apos;s ordinate above the no-load line (textbook)</translation>
     </message>
@@ -600,10 +666,6 @@
         <translation>the number of poles must be an even number from 2 to 20, not &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>druh odporu musí být phase, terminals nebo share, ne &apos;%1&apos;</source>
-        <translation>the resistance kind must be phase, terminals or share, not &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>Napětí naprázdno se od jmenovitého liší o více než 5 %; proud naprázdno je použit tak, jak byl naměřen.</source>
         <translation>The no-load voltage differs from the rated voltage by more than 5 %; the no-load current is used as measured.</translation>
     </message>
@@ -614,6 +676,62 @@
     <message>
         <source>Napětí nakrátko je vyšší než jmenovité napětí.</source>
         <translation>The locked-rotor voltage is higher than the rated voltage.</translation>
+    </message>
+    <message>
+        <source>Převod a</source>
+        <translation>Turns ratio a</translation>
+    </message>
+    <message>
+        <source>Odpor statoru R1</source>
+        <translation>Stator resistance R1</translation>
+    </message>
+    <message>
+        <source>Odpor rotoru R2&apos;</source>
+        <translation>Rotor resistance R2&apos;</translation>
+    </message>
+    <message>
+        <source>Odpor rotoru R2</source>
+        <translation>Rotor resistance R2</translation>
+    </message>
+    <message>
+        <source>Poměr ztrát rotoru a statoru</source>
+        <translation>Rotor : stator copper-loss ratio</translation>
+    </message>
+    <message>
+        <source>Zadejte jen jedno z: %1, %2.</source>
+        <translation>Give only one of: %1, %2.</translation>
+    </message>
+    <message>
+        <source>%1 %2 je větší než 1.</source>
+        <translation>%1 %2 is greater than 1.</translation>
+    </message>
+    <message>
+        <source>Je-li to příkon ve W, zadejte jej jako „%1“.</source>
+        <translation>If it is a power in W, give it as “%1”.</translation>
+    </message>
+    <message>
+        <source>Je-li to účiník, zadejte jej jako „%1“.</source>
+        <translation>If it is a power factor, give it as “%1”.</translation>
+    </message>
+    <message>
+        <source>Odpor rotoru a převod patří jen k dvojici odporů R1 a R2&apos; (druh pair).</source>
+        <translation>The rotor resistance and the turns ratio belong only to the pair R1 and R2&apos; (kind pair).</translation>
+    </message>
+    <message>
+        <source>Převod a patří jen k odporu rotoru R2.</source>
+        <translation>The turns ratio a belongs only with the rotor resistance R2.</translation>
+    </message>
+    <message>
+        <source>Součet R1 + R2&apos; %1 Ω se od odporu nakrátko Rf %2 Ω liší o více než 10 %; použit je poměr R1 : R2&apos;.</source>
+        <translation>The sum R1 + R2&apos; %1 Ω differs from the locked-rotor resistance Rf %2 Ω by more than 10 %; the ratio R1 : R2&apos; is used.</translation>
+    </message>
+    <message>
+        <source>druh odporu musí být phase, terminals, share, pair nebo ratio, ne &apos;%1&apos;</source>
+        <translation>the resistance kind must be phase, terminals, share, pair or ratio, not &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Počet pólů nezadán: momenty v N·m platí pro 2p = %1 (%2 1/min); synchronní watty platí vždy.</source>
+        <translation>Pole count not given: torques in N·m hold for 2p = %1 (%2 1/min); synchronous watts hold in any case.</translation>
     </message>
     <message>
         <source>Proud naprázdno na fázi</source>
@@ -804,6 +922,58 @@
     <message>
         <source>Zavření dialogu beze změn</source>
         <translation>Close the dialog without changes</translation>
+    </message>
+    <message>
+        <source>Účiník cos φ0</source>
+        <translation>Power factor cos φ0</translation>
+    </message>
+    <message>
+        <source>Účiník cos φk</source>
+        <translation>Power factor cos φk</translation>
+    </message>
+    <message>
+        <source>Zadává se příkon ve W, nebo účiník, jak jej uvádí zadání</source>
+        <translation>Give the power in W or the power factor, as the problem prints it</translation>
+    </message>
+    <message>
+        <source>Účiník při zkoušce</source>
+        <translation>Power factor in the test</translation>
+    </message>
+    <message>
+        <source>R1 a R2&apos;</source>
+        <translation>R1 and R2&apos;</translation>
+    </message>
+    <message>
+        <source>poměr rotor : stator</source>
+        <translation>rotor : stator ratio</translation>
+    </message>
+    <message>
+        <source>Poměr ztrát rotoru a statoru r</source>
+        <translation>Rotor : stator copper-loss ratio r</translation>
+    </message>
+    <message>
+        <source>Odpor R2&apos; na fázi</source>
+        <translation>Resistance R2&apos; per phase</translation>
+    </message>
+    <message>
+        <source>Odpor R2 na fázi rotoru</source>
+        <translation>Resistance R2 per rotor phase</translation>
+    </message>
+    <message>
+        <source>Převod a (je-li R2 na straně rotoru)</source>
+        <translation>Turns ratio a (where R2 is on the rotor&apos;s side)</translation>
+    </message>
+    <message>
+        <source>Odpor rotoru přepočtený na stator, nebo na straně rotoru, je-li zadán převod</source>
+        <translation>The rotor resistance referred to the stator, or on the rotor&apos;s side where the turns ratio is given</translation>
+    </message>
+    <message>
+        <source>Převod a: R2&apos; = a² R2; prázdné pole pro R2&apos;</source>
+        <translation>Turns ratio a: R2&apos; = a² R2; leave empty for R2&apos;</translation>
+    </message>
+    <message>
+        <source>neuvedeno</source>
+        <translation>not given</translation>
     </message>
 </context>
 <context>
@@ -1422,6 +1592,10 @@
     <message>
         <source>(žádné)</source>
         <translation>(none)</translation>
+    </message>
+    <message>
+        <source>Druhý bod s tímto momentem (za maximem, nestabilní): s = %1, I1 = %2 A.</source>
+        <translation>The second point with this torque (past the maximum, unstable): s = %1, I1 = %2 A.</translation>
     </message>
     <message>
         <source>Uložit změny motoru?</source>

@@ -77,7 +77,7 @@ TEST(Language, MessagesAndStatuses)
         {{"--i0", "0"}, 2, "", "Invalid no-load current.\n"},
         {{"--uf", "0"}, 2, "", "Invalid phase voltage.\n"},
         {{"--i0", "x"}, 2, "", "'x' is not a valid floating point value\n"},
-        {{"--at", "P2=50000"}, 0, "\tOutput above the maximum 37\u00A0419,1320 W.\n", ""},
+        {{"--at", "P2=50000"}, 0, "\tOutput above the maximum 37\u00A0419,1320 W.\t", ""},
         {{"--batch", batch.path()}, 2, "\tOK\t14,9090\t", "orbitek-calc: 1 of 2 motors not accepted\n"},
         {{"--batch", batch.path()}, 2, "\t0,1\t220\t0,25\t3\t8\tInvalid power factor at locked rotor.\t", ""},
         {{"--batch", malformed.path()}, 65, "", "line 2: expected 8 columns separated by TAB, found 3\n"},

@@ -111,21 +111,21 @@ TEST_F(Measured, RefusesInTheFixedOrderNamingTheReading)
         {"zero", Edited({{&R::p0, "0"}}), "Příkon naprázdno musí být větší než nula.", Reading::P0},
         {"share of 1", Edited({{&R::r1, "1"}, {&R::r1kind, "share"}}),
          "Podíl rotoru na ztrátách nakrátko musí ležet mezi 0 a 1.", Reading::R1},
-        {"no-load watts above m·U·I", Edited({{&R::p0, "7000"}}), "Příkon naprázdno je větší než m · U · I.",
-         Reading::P0},
-        {"locked-rotor watts above m·U·I", Edited({{&R::pk, "3465"}}), "Příkon nakrátko je větší než m · U · I.",
-         Reading::Pk},
+        {"no-load watts above m·U·I", Edited({{&R::p0, "7000"}}),
+         "Příkon naprázdno je větší než m · U · I. Je-li to účiník, zadejte jej jako „Účiník naprázdno“.", Reading::P0},
+        {"locked-rotor watts above m·U·I", Edited({{&R::pk, "3465"}}),
+         "Příkon nakrátko je větší než m · U · I. Je-li to účiník, zadejte jej jako „Účiník nakrátko“.", Reading::Pk},
         {"phase current below range",
-         {"230", "", "50", "4", "1", "230", "0,8", "30", "50", "4", "150", "1", "phase", ""},
-         "Proud naprázdno 0,80 A (na fázi) je mimo rozsah 1 až 1000 A.",
+         {"230", "", "50", "4", "1", "230", "0,0008", "0,03", "50", "4", "150", "1", "phase", ""},
+         "Proud naprázdno 0,000800 A (na fázi) je mimo rozsah 0,001 až 100000 A.",
          Reading::I0},
         {"a value just below the bound shows its digits",
-         {"230", "", "50", "4", "1", "230", "0,999", "30", "50", "4", "150", "1", "phase", ""},
-         "Proud naprázdno 0,999 A (na fázi) je mimo rozsah 1 až 1000 A.",
+         {"230", "", "50", "4", "1", "230", "0,000999", "0,03", "50", "4", "150", "1", "phase", ""},
+         "Proud naprázdno 0,000999 A (na fázi) je mimo rozsah 0,001 až 100000 A.",
          Reading::I0},
         {"phase voltage below range",
-         Edited({{&R::un, "17"}, {&R::u0, "17"}, {&R::p0, "40"}, {&R::uk, "10"}, {&R::pk, "120"}}),
-         "Fázové napětí 9,81 V je mimo rozsah 10 až 1000 V.", Reading::Un},
+         Edited({{&R::un, "1,5"}, {&R::u0, "1,5"}, {&R::p0, "4"}, {&R::uk, "1"}, {&R::pk, "12"}}),
+         "Fázové napětí 0,866 V je mimo rozsah 1 až 30000 V.", Reading::Un},
         {"R1f below range", Edited({{&R::r1, "0,04"}}), "Odpor R1f 0,0400 Ω je mimo rozsah 0,05 až 100 Ω.",
          Reading::R1},
         {"R1f not below Rf", Edited({{&R::r1, "1,2"}}), "Odpor R1f 1,2000 Ω není menší než odpor nakrátko Rf 1,0000 Ω.",
@@ -135,7 +135,7 @@ TEST_F(Measured, RefusesInTheFixedOrderNamingTheReading)
         {"acceptance: cos φk not above cos φ0", Edited({{&R::pk, "300"}, {&R::r1, "0,1"}}),
          "cos φk 0,09 musí být větší než cos φ0 0,14.", Reading::Pk},
         {"huge readings overflow into the range check", Edited({{&R::ik, "1e4000"}, {&R::un, "1e4000"}}),
-         "Proud nakrátko při jmenovitém napětí +Inf A (na fázi) je mimo rozsah 1 až 1000 A.", Reading::Ik},
+         "Proud nakrátko při jmenovitém napětí +Inf A (na fázi) je mimo rozsah 0,001 až 100000 A.", Reading::Ik},
     };
     const TKonstrukce before = [] {
         TKonstrukce k{};
@@ -160,7 +160,11 @@ TEST_F(Measured, ChoicesWrittenWrongAreNamed)
         {Edited({{&R::f, "55"}}), "kmitočet musí být 50 nebo 60, ne '55'"},
         {Edited({{&R::poles, "04"}}), "počet pólů musí být sudé číslo od 2 do 20, ne '04'"},
         {Edited({{&R::phases, "2"}}), "počet fází musí být 1 nebo 3, ne '2'"},
-        {Edited({{&R::r1kind, "ohm"}}), "druh odporu musí být phase, terminals nebo share, ne 'ohm'"},
+        {Edited({{&R::r1kind, "ohm"}}), "druh odporu musí být phase, terminals, share, pair nebo ratio, ne 'ohm'"},
+        {Edited({{&R::pf0, "0,2"}}), "Zadejte jen jedno z: Příkon naprázdno, Účiník naprázdno."},
+        {Edited({{&R::pfk, "0,2"}}), "Zadejte jen jedno z: Příkon nakrátko, Účiník nakrátko."},
+        {Edited({{&R::r2, "0,5"}}), "Odpor rotoru a převod patří jen k dvojici odporů R1 a R2' (druh pair)."},
+        {Edited({{&R::r1kind, "pair"}, {&R::turns, "2"}}), "Převod a patří jen k odporu rotoru R2."},
     };
     for (const auto& [readings, message] : cases) {
         const std::optional<MeasuredRejection> e = ChoiceError(readings);
@@ -183,12 +187,150 @@ TEST_F(Measured, WarnsWithoutRefusing)
         {Edited({{&R::p0, "4000"}, {&R::pk, "3000"}}), {"Účiník naprázdno 0,577 je větší než 0,5."}},
         {Edited({{&R::uk, "401"}, {&R::ik, "81"}, {&R::pk, "19700"}}),
          {"Napětí nakrátko je vyšší než jmenovité napětí."}},
+        {Edited({{&R::poles, ""}}),
+         {"Počet pólů nezadán: momenty v N·m platí pro 2p = 8 (750 1/min); synchronní watty platí vždy."}},
+        {Edited({{&R::poles, ""}, {&R::f, "60"}}),
+         {"Počet pólů nezadán: momenty v N·m platí pro 2p = 8 (900 1/min); synchronní watty platí vždy."}},
     };
     for (const auto& [readings, warnings] : cases) {
         TKonstrukce k{};
         const MeasuredOutcome o = AcceptMeasured(readings, k);
         EXPECT_FALSE(o.rejection) << o.rejection->message;
         EXPECT_EQ(o.conversion.warnings, warnings);
+    }
+}
+
+// Power factors in place of watts and the resistances as books print them, against hand values:
+// Star400 has Uf = 400/√3, Ik at rated voltage 80 A and Rf = Uf / Ik · cos φk = 1 Ω exactly enough.
+TEST_F(Measured, BookFormsConvertAsWorkedOutByHand)
+{
+    using R = MeasuredReadings;
+    const char* const pairOff =
+        "Součet R1 + R2' 0,8000 Ω se od odporu nakrátko Rf 1,0000 Ω liší o více než 10 %; použit je poměr R1 : R2'.";
+    const struct {
+        const char* name;
+        MeasuredReadings readings;
+        long double cos0, cosk, r1f;
+        std::optional<long double> turns;
+        std::vector<std::string> warnings;
+    } cases[] = {
+        {"both power factors",
+         Edited({{&R::p0, ""}, {&R::pf0, "0,2"}, {&R::pk, ""}, {&R::pfk, "0,35"}}),
+         0.2L,
+         0.35L,
+         0.5L,
+         std::nullopt,
+         {}},
+        {"pair keeps R1 : R2' though the sum is 0,8 Ω",
+         Edited({{&R::r1, "0,3"}, {&R::r1kind, "pair"}, {&R::r2, "0,5"}}),
+         0.144337567297406L,
+         0.346410161513775L,
+         0.375L,
+         std::nullopt,
+         {pairOff}},
+        {"pair with R2 on the rotor's side: R2' = 2² · 0,125",
+         Edited({{&R::r1, "0,45"}, {&R::r1kind, "pair"}, {&R::r2, "0,125"}, {&R::turns, "2"}}),
+         0.144337567297406L,
+         0.346410161513775L,
+         0.473684210526316L,
+         2,
+         {}},
+        {"pair and factor: the ratio stays, the sum is 1,05 Ω",
+         Edited({{&R::r1, "0,5"}, {&R::r1kind, "pair"}, {&R::r2, "0,5"}, {&R::r1factor, "1,05"}}),
+         0.144337567297406L,
+         0.346410161513775L,
+         0.5L,
+         std::nullopt,
+         {}},
+        {"rotor : stator 1,5 is q = 0,6",
+         Edited({{&R::r1, "1,5"}, {&R::r1kind, "ratio"}}),
+         0.144337567297406L,
+         0.346410161513775L,
+         0.4L,
+         std::nullopt,
+         {}},
+    };
+    for (const auto& c : cases) {
+        TKonstrukce k{};
+        const MeasuredOutcome o = AcceptMeasured(c.readings, k);
+        ASSERT_FALSE(o.rejection) << c.name << ": " << o.rejection->message;
+        const DerivedInputs& d = o.conversion.derived;
+        EXPECT_NEAR(*d.UcNapr / c.cos0, 1, 1e-13L) << c.name;
+        EXPECT_NEAR(*d.UcNakr / c.cosk, 1, 1e-13L) << c.name;
+        EXPECT_NEAR(*d.R1f / c.r1f, 1, 1e-13L) << c.name << ": " << static_cast<double>(*d.R1f);
+        EXPECT_EQ(d.TurnsRatio, c.turns) << c.name;
+        EXPECT_EQ(o.conversion.warnings, c.warnings) << c.name;
+    }
+}
+
+// The measured form takes currents from 1 mA to 100 kA and phase voltages from 1 V to 30 kV: a 6 kV
+// motor and a 0,2 kW laboratory motor; the input dialog's values refuse the same numbers as before.
+TEST_F(Measured, WideRangesInTheMeasuredFormOnly)
+{
+    const struct {
+        const char* name;
+        MeasuredReadings readings;
+        const char* partMessage; // the same six values through the input dialog's checks
+    } cases[] = {
+        {"6 kV, star",
+         {"6000", "star", "50", "6", "3", "6000", "9", "21000", "1300", "60", "45000", "0,9", "phase", ""},
+         "Chybné zadání fázového napětí."},
+        {"0,2 kW laboratory motor, delta",
+         {"400", "delta", "50", "4", "3", "400", "0,5", "60", "100", "1,2", "110", "18", "phase", ""},
+         "Chybné zadání proudu naprázdno."},
+        {"30 kV and 100 kA are the ends",
+         {"30000", "", "50", "4", "1", "30000", "1000", "6000000", "3000", "10000", "15000000", "0,05", "phase", ""},
+         "Chybné zadání proudu nakrátko."},
+    };
+    for (const auto& c : cases) {
+        TKonstrukce k{};
+        const MeasuredOutcome o = AcceptMeasured(c.readings, k);
+        ASSERT_FALSE(o.rejection) << c.name << ": " << o.rejection->message;
+        const DerivedInputs& d = o.conversion.derived;
+        const MotorValues v{*d.PrNapr,       *d.UcNapr, *d.PrNakr,   *d.UcNakr,
+                            *d.FazoveNapeti, *d.R1f,    d.Spotrebic, *d.SynchrOtacky};
+        TKonstrukce part{};
+        const std::optional<Rejection> r = AcceptValues(v, part);
+        ASSERT_TRUE(r) << c.name;
+        EXPECT_EQ(r->message, c.partMessage) << c.name;
+        TKonstrukce wide{};
+        EXPECT_FALSE(AcceptValues(v, wide, MeasuredLimits)) << c.name;
+        EXPECT_GT(k.Polomer, 0) << c.name;
+    }
+}
+
+// A value typed as the other kind of its test's third reading is refused naming that other kind.
+TEST_F(Measured, PowerOrPowerFactorTypedAsTheOtherIsNamed)
+{
+    using R = MeasuredReadings;
+    const struct {
+        const char* name;
+        MeasuredReadings readings;
+        const char* message;
+        Reading field;
+        std::optional<Reading> other;
+    } cases[] = {
+        {"a power factor typed as watts", Edited({{&R::p0, "0,2"}}),
+         "Účiník naprázdno 0,0000289 je mimo rozsah 0,01 až 0,99. Je-li to účiník, zadejte jej jako „Účiník "
+         "naprázdno“.",
+         Reading::P0, Reading::Pf0},
+        {"watts typed as a power factor", Edited({{&R::pk, ""}, {&R::pfk, "1200"}}),
+         "Účiník nakrátko 1200,000 je větší než 1. Je-li to příkon ve W, zadejte jej jako „Příkon nakrátko“.",
+         Reading::Pfk, Reading::Pk},
+        {"a power factor of 1 is out of range", Edited({{&R::p0, ""}, {&R::pf0, "1"}}),
+         "Účiník naprázdno 1,000 je mimo rozsah 0,01 až 0,99.", Reading::Pf0, std::nullopt},
+        {"neither power nor power factor", Edited({{&R::p0, ""}}),
+         "Příkon naprázdno: '' is not a valid floating point value", Reading::P0, std::nullopt},
+        {"acceptance names the power factor typed", Edited({{&R::pk, ""}, {&R::pfk, "0,1"}, {&R::r1, "0,1"}}),
+         "cos φk 0,10 musí být větší než cos φ0 0,14.", Reading::Pfk, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        TKonstrukce k{};
+        const MeasuredOutcome o = AcceptMeasured(c.readings, k);
+        ASSERT_TRUE(o.rejection) << c.name;
+        EXPECT_EQ(o.rejection->message, c.message) << c.name;
+        EXPECT_EQ(o.rejection->field, c.field) << c.name;
+        EXPECT_EQ(o.rejection->otherKind, c.other) << c.name;
     }
 }
 

@@ -77,6 +77,36 @@ void GrabMeasured(const QString& path)
     d->ShowModal();
 }
 
+// Textbook problems typed as printed: the power factors, no pole count and the rotor : stator ratio of
+// the first; the 6 kV motor with R1 and R2' of the second. Grabbed, then cancelled.
+void GrabTextbookProblem(int problem, const QString& path)
+{
+    MeasuredDialog* d = MeasuredDlg;
+    QTimer::singleShot(300, d, [d, path, problem] {
+        const bool first = problem == 1;
+        d->RatedVoltage->setText(first ? QStringLiteral("400") : QStringLiteral("6000"));
+        d->Star->setChecked(true);
+        d->Poles->setCurrentIndex(first ? d->Poles->count() - 1 : d->Poles->findText(QStringLiteral("6")));
+        d->NoLoadVoltage->setText(first ? QStringLiteral("400") : QStringLiteral("6000"));
+        d->NoLoadCurrent->setText(first ? QStringLiteral("8") : QStringLiteral("9"));
+        d->NoLoadPowerKind->setCurrentIndex(first ? 1 : 0);
+        d->NoLoadPower->setText(first ? QStringLiteral("0,2") : QStringLiteral("21000"));
+        d->LockedVoltage->setText(first ? QStringLiteral("100") : QStringLiteral("1300"));
+        d->LockedCurrent->setText(first ? QStringLiteral("30") : QStringLiteral("60"));
+        d->LockedPowerKind->setCurrentIndex(first ? 1 : 0);
+        d->LockedPower->setText(first ? QStringLiteral("0,4") : QStringLiteral("45000"));
+        (first ? d->Ratio : d->Pair)->setChecked(true);
+        d->Resistance->setText(first ? QStringLiteral("1") : QStringLiteral("2"));
+        d->RotorResistance->setText(first ? QString() : QStringLiteral("2,1"));
+        QTimer::singleShot(200, d, [d, path] {
+            if (!d->grab().save(path))
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            d->CancelBtn->click();
+        });
+    });
+    d->ShowModal();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -102,6 +132,8 @@ int main(int argc, char** argv)
     GrabRejection(ZadaniDlg->XPrNapr, QStringLiteral("0,5"), out.filePath(QStringLiteral("chyba-zadani.png")));
     GrabRejection(ZadaniDlg->XUcNapr, QStringLiteral("0.11"), out.filePath(QStringLiteral("chyba-prevodu.png")));
     GrabMeasured(out.filePath(QStringLiteral("namerene-hodnoty.png")));
+    GrabTextbookProblem(1, out.filePath(QStringLiteral("ucebnicova-uloha-1.png")));
+    GrabTextbookProblem(2, out.filePath(QStringLiteral("ucebnicova-uloha-2.png")));
 
     DestroyWindows();
     return 0;

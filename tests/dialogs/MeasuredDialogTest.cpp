@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <cmath>
 
 #include "DiagramView.h"
 #include "DialogTestSupport.h"
@@ -100,8 +101,8 @@ private slots:
                                                 << "Chybné zadání proudu nakrátko."
                                                 << "LockedCurrent";
         QTest::newRow("derived value out of range") << "RatedVoltage"
-                                                    << "3000"
-                                                    << "Fázové napětí 1732,05 V je mimo rozsah 10 až 1000 V."
+                                                    << "60000"
+                                                    << "Fázové napětí 34641,02 V je mimo rozsah 1 až 30000 V."
                                                     << "RatedVoltage";
     }
     void refusalKeepsTheDialogOpenAtTheReading()
@@ -157,7 +158,7 @@ private slots:
         QStringList visited;
         RunModal(MeasuredDlg, [&] {
             MeasuredDlg->RatedVoltage->setFocus();
-            for (int i = 0; i < 14; ++i) {
+            for (int i = 0; i < 16; ++i) {
                 visited << MeasuredDlg->focusWidget()->objectName();
                 QTest::keyClick(MeasuredDlg->focusWidget(), Qt::Key_Tab);
             }
@@ -165,8 +166,74 @@ private slots:
         });
         QCOMPARE(visited,
                  (QStringList{"RatedVoltage", "Star", "ThreePhases", "Hz50", "Poles", "NoLoadVoltage", "NoLoadCurrent",
-                              "NoLoadPower", "LockedVoltage", "LockedCurrent", "LockedPower", "PerPhase", "Resistance",
-                              "ResistanceFactor"}));
+                              "NoLoadPower", "NoLoadPowerKind", "LockedVoltage", "LockedCurrent", "LockedPower",
+                              "LockedPowerKind", "PerPhase", "Resistance", "ResistanceFactor"}));
+    }
+
+    // "neuvedeno" leaves the pole count out: computed for 2p = 8 and said so.
+    void polesNotGivenAreSaid()
+    {
+        QString warnings, speed;
+        MeasuredReadings typed;
+        RunModal(MeasuredDlg, [&] {
+            TypeStarMotor();
+            MeasuredDlg->Poles->setCurrentIndex(MeasuredDlg->Poles->count() - 1);
+            warnings = MeasuredDlg->Warnings->text();
+            speed = MeasuredDlg->DerivedValues[6]->text();
+            typed = MeasuredDlg->Readings();
+            QTest::keyClick(MeasuredDlg->focusWidget(), Qt::Key_Escape);
+        });
+        QCOMPARE(MeasuredDlg->Poles->currentText(), QStringLiteral("neuvedeno"));
+        QVERIFY2(warnings.startsWith(QStringLiteral("Počet pólů nezadán")), qPrintable(warnings));
+        QCOMPARE(speed, QStringLiteral("750,0000"));
+        QVERIFY(typed.poles.empty());
+    }
+
+    // The power factors and the pair R1, R2' a book prints give the motor the watts and R1 give:
+    // cos φ0 = 350 / (3 · 200/√3 · 5), cos φk = 1700 / (3 · 100/√3 · 26), and R1 : R2' = 0,4 : 1,2.
+    void bookFormsGiveTheSameRecord()
+    {
+        Konstrukce = TKonstrukce{};
+        RunModal(MeasuredDlg, [] {
+            TypeStarMotor();
+            QTest::keyClick(MeasuredDlg->LockedPower, Qt::Key_Return);
+        });
+        const TKonstrukce watts = Konstrukce;
+        Konstrukce = TKonstrukce{};
+        QString caption, pairWarning;
+        const int result = RunModal(MeasuredDlg, [&] {
+            TypeStarMotor();
+            MeasuredDlg->NoLoadPowerKind->setCurrentIndex(1);
+            MeasuredDlg->NoLoadPower->setText(QStringLiteral("0,202072594216369"));
+            MeasuredDlg->LockedPowerKind->setCurrentIndex(1);
+            MeasuredDlg->LockedPower->setText(QStringLiteral("0,377498252931678"));
+            MeasuredDlg->Pair->setChecked(true);
+            MeasuredDlg->RotorResistance->setText(QStringLiteral("1,2"));
+            const auto labels = MeasuredDlg->findChildren<QLabel*>();
+            for (const QLabel* l : labels)
+                if (l->buddy() == MeasuredDlg->NoLoadPower)
+                    caption = l->text();
+            pairWarning = MeasuredDlg->Warnings->text();
+            QTest::keyClick(MeasuredDlg->LockedPower, Qt::Key_Return);
+        });
+        QCOMPARE(result, int(ModalDialog::mrOk));
+        QCOMPARE(caption, QStringLiteral("Účiník cos φ0"));
+        QVERIFY2(pairWarning.startsWith(QStringLiteral("Součet R1")), qPrintable(pairWarning));
+        QVERIFY(std::fabs(Konstrukce.UcNapr / watts.UcNapr - 1) < 1e-14L);
+        QVERIFY(std::fabs(Konstrukce.UcNakr / watts.UcNakr - 1) < 1e-14L);
+        // Rf = 200/√3 / 52 · 0,3775 = 0,8383 Ω; R1f = Rf · 0,4 / 1,6.
+        QVERIFY(std::fabs(Konstrukce.R1f / (Konstrukce.Rf * 0.25L) - 1) < 1e-14L);
+        MeasuredReadings kept;
+        RunModal(MeasuredDlg, [&] {
+            kept = MeasuredDlg->Readings();
+            QTest::keyClick(MeasuredDlg->focusWidget(), Qt::Key_Escape);
+        });
+        QCOMPARE(QString::fromStdString(kept.pf0), QStringLiteral("0,202072594216369"));
+        QVERIFY(kept.p0.empty());
+        QCOMPARE(QString::fromStdString(kept.r1kind), QStringLiteral("pair"));
+        MeasuredDlg->NoLoadPowerKind->setCurrentIndex(0);
+        MeasuredDlg->LockedPowerKind->setCurrentIndex(0);
+        MeasuredDlg->PerPhase->setChecked(true);
     }
 
     // Every text fits its label with the font half as large again.

@@ -85,6 +85,12 @@ TEST(MotorFile, MotorsAsMeasuredComeBackBitForBitWithTheirPointAndTorqueLine)
         {"415", "delta", "60", "14", "3", "415", "21", "1250", "100", "45", "2730", "0,4", "terminals", "1,1"},
         {"230", "", "50", "2", "1", "230", "3", "150", "60", "8", "300", "2", "terminals", ""},
         {"200", "star", "50", "4", "3", "200", "5", "350", "100", "26", "1700", "0,5", "share", ""},
+        // As books print them: power factors, the pair with R2 on the rotor's side, the ratio.
+        {"400", "star", "50", "4", "3", "400", "10", "", "100", "20", "", "0,5", "phase", "", "0,2", "0,35"},
+        {"400", "star", "50", "4", "3", "400", "10", "1000", "100", "20", "1200", "0,45", "pair", "1,05", "", "",
+         "0,125", "2"},
+        {"400", "delta", "50", "4", "3", "400", "10", "1000", "100", "20", "1200", "1,5", "ratio", ""},
+        {"400", "star", "60", "", "3", "400", "10", "1000", "100", "20", "1200", "0,5", "phase", ""}, // no 2p
     };
     for (const MeasuredReadings& typed : cases) {
         MotorFile motor;
