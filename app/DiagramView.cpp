@@ -15,6 +15,7 @@
 
 #include "DrawingConstants.h"
 #include "Fonts.h"
+#include "Settings.h"
 
 namespace {
 
@@ -35,6 +36,8 @@ constexpr int ColumnGap = 10;
 constexpr int SymbolColumn = 14;
 constexpr double SymbolPixels = 9;
 constexpr int MarkerRadius = 5;
+const QString ExpandedMark = QStringLiteral("▾ ");
+const QString CollapsedMark = QStringLiteral("▸ ");
 
 QRectF Shifted(const QRectF& r, const QSizeF& within)
 {
@@ -95,6 +98,8 @@ DiagramView::DiagramView(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(ScreenTextFont());
+    valuesExpanded_ = settings::DiagramBoxExpanded(settings::DiagramBox::Values);
+    pointExpanded_ = settings::DiagramBoxExpanded(settings::DiagramBox::Point);
     AddKeys();
 }
 
@@ -122,6 +127,82 @@ void DiagramView::AddKeys()
     add("PanUp", {Qt::Key_Up}, &DiagramView::PanUpStep);
     add("PanDown", {Qt::Key_Down}, &DiagramView::PanDownStep);
     add("Fit", {Qt::Key_Home}, &DiagramView::FitToView);
+    add("ToggleValuesBox", {Qt::Key_C}, &DiagramView::ToggleValuesBox);
+    add("TogglePointBox", {Qt::Key_P}, &DiagramView::TogglePointBox);
+}
+
+void DiagramView::ToggleValuesBox()
+{
+    if (!diagram_)
+        return;
+    const diagram::ViewArrangement a = Arrangement();
+    // Expanded where it is shown collapsed only for want of room: the drawing makes room for it.
+    valuesExpanded_ = !a.expanded[0];
+    valuesForced_ = valuesExpanded_;
+    settings::SetDiagramBoxExpanded(settings::DiagramBox::Values, valuesExpanded_);
+    if (fitted_)
+        FitToView();
+    update();
+}
+
+void DiagramView::TogglePointBox()
+{
+    if (!diagram_)
+        return;
+    const diagram::ViewArrangement a = Arrangement();
+    if (a.expanded.size() < 2)
+        return;
+    pointExpanded_ = !a.expanded[1];
+    pointForced_ = pointExpanded_;
+    settings::SetDiagramBoxExpanded(settings::DiagramBox::Point, pointExpanded_);
+    if (fitted_)
+        FitToView();
+    update();
+}
+
+bool DiagramView::ToggleBoxAt(QPointF pixel)
+{
+    if (!diagram_)
+        return false;
+    const diagram::ViewArrangement a = Arrangement();
+    const double titleHeight = BoxPadding + QFontMetrics(font()).height();
+    for (std::size_t i = 0; i < a.boxes.size(); ++i) {
+        QRectF title = a.boxes[i];
+        title.setHeight(std::min(title.height(), titleHeight));
+        if (title.contains(pixel)) {
+            i == 0 ? ToggleValuesBox() : TogglePointBox();
+            return true;
+        }
+    }
+    return false;
+}
+
+QString DiagramView::BoxTitle(const QString& title, bool expanded) const
+{
+    return (expanded ? ExpandedMark : CollapsedMark) + title;
+}
+
+QSizeF DiagramView::TitleLineSize(const QString& title, const QString& value) const
+{
+    QFont bold = font();
+    bold.setBold(true);
+    const QFontMetrics m(bold);
+    const double width = m.horizontalAdvance(BoxTitle(title, true)) + (value.isEmpty() ? 0 : ColumnGap) +
+        m.horizontalAdvance(value);
+    return QSizeF(2 * BoxPadding + width, 2 * BoxPadding + QFontMetrics(font()).height());
+}
+
+diagram::ViewArrangement DiagramView::Arrangement() const
+{
+    if (!diagram_)
+        return {};
+    std::vector<diagram::CornerBox> boxes;
+    boxes.push_back({diagram::ViewCorner::BottomRight, ValueBoxSize(), TitleLineSize(diagram::CharacteristicTitle, {}),
+                     valuesExpanded_, valuesForced_});
+    if (const std::vector<diagram::TextRow> rows = PinnedRows(); !rows.empty())
+        boxes.push_back({diagram::ViewCorner::TopLeft, PinnedBoxSize(), TitleLineSize(rows[0].caption, rows[0].value),
+                         pointExpanded_, pointForced_});
+    return diagram::ArrangeView(size(), inkRect_, boxes, ViewMargin, BoxMargin);
 }
 
 void DiagramView::ZoomInStep()
@@ -159,6 +240,9 @@ void DiagramView::SetDiagram(diagram::Diagram d)
     diagram_ = std::move(d);
     ++diagramCount_;
     values_ = diagram::CharacteristicRows(diagram_->record, diagram_->points, true);
+    ink_ = diagram::ConstructionInk(diagram_->scene);
+    inkRect_ = diagram::InkRectMm(diagram_->scene, diagram_->page);
+    pointForced_ = false;
     marked_.reset();
     SetPointerReadout(std::nullopt);
     FitToView();
@@ -187,6 +271,8 @@ void DiagramView::ReplaceDiagram(diagram::Diagram d)
     diagram_ = std::move(d);
     ++diagramCount_;
     values_ = diagram::CharacteristicRows(diagram_->record, diagram_->points, true);
+    ink_ = diagram::ConstructionInk(diagram_->scene);
+    inkRect_ = diagram::InkRectMm(diagram_->scene, diagram_->page);
     zoom_ = diagram_->page.scale.Value() / ampsPerPixel;
     topLeft_ = diagram_->page.ToPage(corner);
     marked_.reset();
@@ -207,8 +293,7 @@ void DiagramView::FitToView()
 
 diagram::ViewFit DiagramView::Fit() const
 {
-    const QSizeF box = ValueBoxSize() + QSizeF(BoxMargin, BoxMargin);
-    return diagram::FitDrawing(size(), diagram_->page.drawing, box, ViewMargin);
+    return Arrangement().fit;
 }
 
 QPointF DiagramView::PixelOf(QPointF amps) const
@@ -316,7 +401,8 @@ void DiagramView::paintEvent(QPaintEvent*)
 
 const QPixmap& DiagramView::Drawing() const
 {
-    const DrawingKey key{size(), devicePixelRatioF(), zoom_, topLeft_, font(), diagramCount_};
+    const diagram::ViewArrangement arranged = Arrangement();
+    const DrawingKey key{size(), devicePixelRatioF(), zoom_, topLeft_, font(), diagramCount_, arranged.expanded};
     if (!drawing_.isNull() && key == drawingKey_)
         return drawing_;
     const QSize pixels = size() * key.pixelRatio;
@@ -331,20 +417,18 @@ const QPixmap& DiagramView::Drawing() const
     target.pixelsPerMm = zoom_ * key.pixelRatio; // device pixels: the paper's lines and hairlines
     target.device = diagram::DevicePolicy::Screen(diagram::ScreenPixelsPerMm(QFontInfo(font()).pixelSize()) / zoom_);
     // The corner boxes stand over the drawing: no name goes under them.
-    const QSizeF box = ValueBoxSize();
-    target.keepClear.push_back(
-        QRectF(topLeft_ + QPointF(width() - BoxMargin - box.width(), height() - BoxMargin - box.height()) / zoom_,
-               box / zoom_));
-    if (const QSizeF pinned = PinnedBoxSize(); !pinned.isEmpty())
-        target.keepClear.push_back(QRectF(topLeft_ + QPointF(BoxMargin, BoxMargin) / zoom_, pinned / zoom_));
+    target.rulers = true;
+    for (const QRectF& box : arranged.boxes)
+        target.keepClear.push_back(QRectF(topLeft_ + box.topLeft() / zoom_, box.size() / zoom_));
     p.save();
     p.scale(zoom_, zoom_);
     p.translate(-topLeft_);
     diagram::PaintPaper(p, target.visible, target);
     diagram::PaintDiagram(p, diagram_->scene, diagram_->page, target);
     p.restore();
-    PaintValueBox(p);
-    PaintPinnedBox(p);
+    PaintValueBox(p, arranged.boxes[0], arranged.expanded[0]);
+    if (arranged.boxes.size() > 1)
+        PaintPinnedBox(p, arranged.boxes[1], arranged.expanded[1]);
     drawingKey_ = key;
     return drawing_;
 }
@@ -355,16 +439,18 @@ QSizeF DiagramView::ValueBoxSize() const
         return {};
     const QFontMetrics m(font());
     const Columns c = ColumnsOf(values_, m);
-    const int lines = static_cast<int>(values_.size() + ValueBoxHeading().size());
-    // Wide enough for the torque line's name, which is never cut (the motor's name and note may be).
+    const int lines = static_cast<int>(1 + values_.size() + ValueBoxHeading().size());
+    // Wide enough for the torque line's name, which is never cut (the motor's name and note may be),
+    // and for the title line.
     const QFont bold = [this] {
         QFont f = font();
         f.setBold(true);
         return f;
     }();
     const int torqueLine = QFontMetrics(bold).horizontalAdvance(ValueBoxHeading().constLast());
-    return QSizeF(2 * BoxPadding +
-                      std::max<double>(SymbolColumn + c.caption + ColumnGap + c.value + ColumnGap + c.slip, torqueLine),
+    const double width = 2 * BoxPadding +
+        std::max<double>(SymbolColumn + c.caption + ColumnGap + c.value + ColumnGap + c.slip, torqueLine);
+    return QSizeF(std::max(width, TitleLineSize(diagram::CharacteristicTitle, {}).width()),
                   2 * BoxPadding + lines * m.height());
 }
 
@@ -380,16 +466,23 @@ QStringList DiagramView::ValueBoxHeading() const
     return lines;
 }
 
-void DiagramView::PaintValueBox(QPainter& p) const
+void DiagramView::PaintValueBox(QPainter& p, const QRectF& box, bool expanded) const
 {
-    const QSizeF size = ValueBoxSize();
-    const QRectF box(QPointF(width() - BoxMargin - size.width(), height() - BoxMargin - size.height()), size);
     PaintBoxFrame(p, box);
     const QFontMetrics m(font());
     const Columns c = ColumnsOf(values_, m);
-    p.setFont(font());
     double y = box.top() + BoxPadding;
     const double left = box.left() + BoxPadding;
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    p.setFont(titleFont);
+    p.setPen(Qt::black);
+    p.drawText(QRectF(left, y, box.width() - 2 * BoxPadding, m.height()), Qt::AlignLeft | Qt::AlignVCenter,
+               BoxTitle(diagram::CharacteristicTitle, expanded));
+    y += m.height();
+    p.setFont(font());
+    if (!expanded)
+        return;
     // The motor above its values, as wide as they are: its name and file in bold, its note below.
     p.setPen(Qt::black);
     const int room = static_cast<int>(box.width() - 2 * BoxPadding);
@@ -439,6 +532,44 @@ void DiagramView::PaintReadout(QPainter& p, const Readout& r) const
     if (box.bottom() > height() - BoxMargin)
         box.moveBottom(at.y() - 2 * MarkerRadius);
     box = Shifted(box, QSizeF(this->size()));
+    // Better beside the point on another side, or in a corner of the view, where it hides none of the
+    // construction and none of the corner boxes.
+    const diagram::ViewArrangement arranged = Arrangement();
+    auto clear = [&](const QRectF& r, bool overBoxes) {
+        if (!QRectF(rect()).contains(r))
+            return false;
+        for (const QRectF& b : arranged.boxes)
+            if (!overBoxes && b.intersects(r))
+                return false;
+        for (const std::vector<QPointF>& line : ink_)
+            for (std::size_t i = 1; i < line.size(); ++i)
+                if (diagram::SegmentCrossesBox(PixelOf(line[i - 1]), PixelOf(line[i]), r))
+                    return false;
+        return true;
+    };
+    if (!clear(box, false)) {
+        const double off = 2 * MarkerRadius;
+        const QSizeF view = QSizeF(this->size());
+        const std::vector<QRectF> candidates{
+            QRectF(at + QPointF(off, off), size),
+            QRectF(at + QPointF(-off - size.width(), off), size),
+            QRectF(at + QPointF(off, -off - size.height()), size),
+            QRectF(at + QPointF(-off - size.width(), -off - size.height()), size),
+            QRectF(QPointF(BoxMargin, BoxMargin), size),
+            QRectF(QPointF(view.width() - BoxMargin - size.width(), BoxMargin), size),
+            QRectF(QPointF(BoxMargin, view.height() - BoxMargin - size.height()), size),
+            QRectF(QPointF(view.width() - BoxMargin - size.width(), view.height() - BoxMargin - size.height()), size),
+        };
+        // Where every place would hide some of it, over a corner box rather: that can wait.
+        const auto free = std::find_if(candidates.begin(), candidates.end(),
+                                       [&](const QRectF& c) { return clear(c, false); });
+        const auto overBox = std::find_if(candidates.begin(), candidates.end(),
+                                          [&](const QRectF& c) { return clear(c, true); });
+        if (free != candidates.end())
+            box = *free;
+        else if (overBox != candidates.end())
+            box = *overBox;
+    }
     PaintBoxFrame(p, box);
     p.setFont(font());
     p.setPen(Qt::black);
@@ -476,22 +607,29 @@ QSizeF DiagramView::PinnedBoxSize() const
     if (rows.empty())
         return {};
     const QFontMetrics m(font());
-    const Columns c = PinnedColumns(rows, font());
+    std::vector<diagram::TextRow> marked = rows;
+    marked[0].caption = BoxTitle(marked[0].caption, true);
+    const Columns c = PinnedColumns(marked, font());
     return QSizeF(2 * BoxPadding + c.caption + ColumnGap + c.value,
                   2 * BoxPadding + m.height() * static_cast<double>(rows.size()));
 }
 
-void DiagramView::PaintPinnedBox(QPainter& p) const
+void DiagramView::PaintPinnedBox(QPainter& p, const QRectF& box, bool expanded) const
 {
-    const std::vector<diagram::TextRow> rows = PinnedRows();
+    std::vector<diagram::TextRow> rows = PinnedRows();
     if (rows.empty())
         return;
     const QFontMetrics m(font());
-    const Columns c = PinnedColumns(rows, font());
-    const QRectF box(QPointF(BoxMargin, BoxMargin), PinnedBoxSize());
-    PaintBoxFrame(p, box);
+    rows[0].caption = BoxTitle(rows[0].caption, expanded);
+    Columns c = PinnedColumns(rows, font());
     QFont bold = font();
     bold.setBold(true);
+    if (!expanded) {
+        rows.resize(1);
+        c.caption = QFontMetrics(bold).horizontalAdvance(rows[0].caption);
+        c.value = QFontMetrics(bold).horizontalAdvance(rows[0].value);
+    }
+    PaintBoxFrame(p, box);
     p.setPen(Qt::black);
     double y = box.top() + BoxPadding;
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -530,6 +668,10 @@ void DiagramView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || !diagram_) {
         event->ignore(); // the right button belongs to the main window's popup menu
+        return;
+    }
+    if (ToggleBoxAt(event->position())) {
+        event->accept();
         return;
     }
     dragFrom_ = event->position();

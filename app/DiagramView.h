@@ -36,6 +36,9 @@ public:
     void ZoomAbout(QPointF pixel, double factor);
     // The zoom against the fitted drawing: 1 when fitted.
     double ZoomOfFit() const;
+    // The corner boxes and the drawing fitted into what they leave free: the values' box first, then
+    // the operating point's where there is one.
+    diagram::ViewArrangement Arrangement() const;
 
 public slots:
     // Marks the operating point of slip `slip` on the circle with its readout (nothing: no mark).
@@ -79,21 +82,33 @@ private:
     void SetPointerReadout(std::optional<OperatingPoint> point);
     QSizeF ValueBoxSize() const;
     QStringList ValueBoxHeading() const;
-    void PaintValueBox(QPainter& p) const;
+    void PaintValueBox(QPainter& p, const QRectF& box, bool expanded) const;
     void PaintReadout(QPainter& p, const Readout& r) const;
     // The operating point asked for: its values pinned in the view's top-left corner.
     std::vector<diagram::TextRow> PinnedRows() const;
     QSizeF PinnedBoxSize() const;
-    void PaintPinnedBox(QPainter& p) const;
+    void PaintPinnedBox(QPainter& p, const QRectF& box, bool expanded) const;
+    // A box's title line alone, its marker of expanded or collapsed before it.
+    QString BoxTitle(const QString& title, bool expanded) const;
+    QSizeF TitleLineSize(const QString& title, const QString& value) const;
+    // A click on a box's title, or its key: the box collapsed or expanded, remembered.
+    void ToggleValuesBox();
+    void TogglePointBox();
+    bool ToggleBoxAt(QPointF pixel);
     // The drawing and its value box as they stand: repainted only when the view or the diagram
     // changes, so a pointer move repaints just the readout on top of it.
     const QPixmap& Drawing() const;
 
     std::optional<diagram::Diagram> diagram_;
-    std::vector<diagram::TextRow> values_; // the corner box's rows, made once per diagram
-    double zoom_ = 1;                      // pixels per mm
-    QPointF topLeft_;                      // mm
-    bool fitted_ = true;                   // follows the view's size until the user zooms or pans
+    std::vector<diagram::TextRow> values_;  // the corner box's rows, made once per diagram
+    std::vector<std::vector<QPointF>> ink_; // the construction in amperes: no readout box over it
+    QRectF inkRect_;                        // the drawing and that construction, in page mm
+    // Each box as the user wants it, and whether it was expanded at a size too small for it.
+    bool valuesExpanded_ = true, pointExpanded_ = true;
+    bool valuesForced_ = false, pointForced_ = false;
+    double zoom_ = 1;    // pixels per mm
+    QPointF topLeft_;    // mm
+    bool fitted_ = true; // follows the view's size until the user zooms or pans
     std::optional<QPointF> dragFrom_;
     QPointF pressedAt_; // where the left button went down: a release near it is a click
     QPointF dragTopLeft_;
@@ -108,6 +123,7 @@ private:
         QPointF topLeft;
         QFont font;
         int diagram = 0;
+        std::vector<bool> expanded;
         bool operator==(const DrawingKey&) const = default;
     };
     int diagramCount_ = 0; // diagrams shown so far: a new one invalidates the kept drawing

@@ -156,4 +156,23 @@ void SetLanguageChoice(Language language)
     Store().setValue(key::Language, QString::fromLatin1(LanguageCode(language)));
 }
 
+namespace {
+
+const char* BoxKey(DiagramBox box)
+{
+    return box == DiagramBox::Point ? key::PointBoxExpanded : key::ValuesBoxExpanded;
+}
+
+} // namespace
+
+bool DiagramBoxExpanded(DiagramBox box)
+{
+    return Store().value(BoxKey(box), true).toBool();
+}
+
+void SetDiagramBoxExpanded(DiagramBox box, bool expanded)
+{
+    Store().setValue(BoxKey(box), expanded);
+}
+
 } // namespace settings

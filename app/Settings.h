@@ -23,6 +23,8 @@ inline constexpr char SplitterState[] = "window/splitter";
 inline constexpr char TorqueLine[] = "diagram/torqueLine";
 inline constexpr char CurvesAxis[] = "curves/axis";
 inline constexpr char Language[] = "interface/language";
+inline constexpr char ValuesBoxExpanded[] = "diagram/valuesBoxExpanded";
+inline constexpr char PointBoxExpanded[] = "diagram/pointBoxExpanded";
 } // namespace key
 
 constexpr int RecentMotorCount = 8;
@@ -67,5 +69,11 @@ void SetCurvesAxisChoice(diagram::CurvesAxis axis);
 // The interface's language chosen in the menu; Czech until English is.
 Language LanguageChoice();
 void SetLanguageChoice(Language language);
+
+// Whether the diagram's box of characteristic values and its box of the operating point stand
+// expanded or collapsed to their title lines; expanded until collapsed.
+enum class DiagramBox { Values, Point };
+bool DiagramBoxExpanded(DiagramBox box);
+void SetDiagramBoxExpanded(DiagramBox box, bool expanded);
 
 } // namespace settings

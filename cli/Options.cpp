@@ -219,7 +219,8 @@ ParseResult ParseArguments(int argc, const char* const argv[])
         } else if (option == "--paper") {
             o.paper = diagram::PaperOfName(value);
             if (!o.paper)
-                return UsageError{"invalid value '" + std::string(value) + "' for --paper: A4, A3, A2, A1 or A0"};
+                return UsageError{"invalid value '" + std::string(value) +
+                                  "' for --paper: A5, A4, A3, A2, A1, A0, Letter or Legal"};
         } else if (option == "--at") {
             std::variant<AtOption, UsageError> at = AtValue(value);
             if (const auto* error = std::get_if<UsageError>(&at))
@@ -362,8 +363,8 @@ std::string UsageText()
         "  --diagram FILE draw the circle diagram to true scale into FILE as the extension says:\n"
         "                 a PDF (with the characteristic curves on a second page), an SVG or a\n"
         "                 PNG page; the tables are then printed only with --format\n"
-        "  --paper P      the diagram's paper, A4, A3, A2, A1 or A0 (default A4), landscape\n"
-        "                 unless portrait gives a finer scale\n"
+        "  --paper P      the diagram's paper, A5, A4, A3, A2, A1, A0, Letter or Legal, in any\n"
+        "                 case (default A4), landscape unless portrait gives a finer scale\n"
         "  --scale A      amperes per millimetre of the diagram, 1, 2 or 5 times a power of ten\n"
         "                 (default: 1 A = 1 mm where the diagram fits the paper, else the finest\n"
         "                 scale that fits; finer where it would be under 100 mm across)\n"

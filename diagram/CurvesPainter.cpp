@@ -181,9 +181,10 @@ public:
     const std::array<LabelPlacer, PlotCount>& Place()
     {
         for (int i = 0; i < PlotCount; ++i) {
-            // A name's white may reach a little past the plot's frame; its text stays inside.
-            LabelPlacer& placer = placers_[i] = LabelPlacer(
-                l_.plots[i].adjusted(-U(NameSpacing), -U(Halo), U(NameSpacing), U(Halo)));
+            // A name's white stays inside the plot's frame: the placed box is wider than the white by the
+            // spacing beside it.
+            const double beside = std::max(0.0, U(NameSpacing) - U(Halo));
+            LabelPlacer& placer = placers_[i] = LabelPlacer(l_.plots[i].adjusted(-beside, 0, beside, 0));
             for (const PlacedLabel& label : l_.scaleLabels)
                 placer.Block(label.box);
             for (const QRectF& legend : l_.legends)
@@ -348,7 +349,7 @@ private:
     }
 
     // The value and slip of a maximum beyond the x axis' end, two lines left of its arrow: beside it, or as near
-    // above or below it as leaves the curves clear, else as near as there is room.
+    // above or below it as leaves the curves clear; left out where nothing does.
     void BeyondTexts(int i)
     {
         const BeyondMark& b = *c_.plots[i].beyond;
@@ -370,9 +371,7 @@ private:
         for (const QRectF& c : candidates)
             if (!CrossesCurves(i, c))
                 clear.push_back(c);
-        std::optional<QRectF> placed = placers_[i].Place(clear);
-        if (!placed)
-            placed = placers_[i].Place(candidates);
+        const std::optional<QRectF> placed = placers_[i].Place(clear);
         if (!placed)
             return;
         const QRectF inner = placed->adjusted(pad, pad, -pad, -pad);
@@ -419,7 +418,7 @@ private:
         static constexpr struct {
             int x, y; // -1 left or above, 0 centred, 1 right or below
         } sides[] = {{1, -1}, {0, -1}, {-1, -1}, {1, 1}, {0, 1}, {-1, 1}};
-        std::vector<QRectF> near, clear;
+        std::vector<QRectF> clear;
         for (double distance : {off, FartherOut * off})
             for (const auto& side : sides) {
                 const Qt::Alignment align = (side.x > 0       ? Qt::AlignLeft
@@ -439,14 +438,12 @@ private:
                 }
                 if (!nearest)
                     continue;
-                near.push_back(box);
-                if (!CrossesCurves(i, text))
+                if (!CrossesCurves(i, text.adjusted(-pad, -pad, pad, pad)))
                     clear.push_back(box);
             }
+        // Never over a curve: a name that has no room clear of them is left out, the symbol says it, as
+        // in the diagram's box.
         std::optional<QRectF> placed = placers_[i].Place(clear);
-        if (!placed)
-            placed = placers_[i].Place(near);
-        // A name that has no room is left out: the symbol says it, as in the diagram's box.
         if (placed)
             names_.push_back(
                 {name, placed->adjusted(space - pad, 0, pad - space, 0), pad, U(MarkNameSize), false, Palette::Black});
@@ -608,10 +605,18 @@ CurvesLayout LayOutCurves(QPainter& p, const CurveSet& c, const QRectF& area, co
     const double height = std::max(
         0.0, (area.height() - below - PlotCount * perPlot - (PlotCount - 1) * u(PlotGap)) / PlotCount);
 
+    // Labels closer together, down to one label's height apart, where a low plot would have fewer than
+    // three.
+    constexpr std::size_t MinimumTicks = 3;
+    constexpr double Closer = 0.1;
     for (int i = 0; i < PlotCount; ++i)
-        l.axes[i] = ValueAxis(
-            c.plots[i], height,
-            std::clamp(height / LabelsPerPlot, MinLabelSpacing * tickHeight, MaxLabelSpacing * tickHeight));
+        for (double spacing = MinLabelSpacing; spacing > 1 - Closer / 2; spacing -= Closer) {
+            l.axes[i] = ValueAxis(
+                c.plots[i], height,
+                std::clamp(height / LabelsPerPlot, spacing * tickHeight, MaxLabelSpacing * tickHeight));
+            if (l.axes[i].ticks.size() >= MinimumTicks)
+                break;
+        }
     double labels = 0;
     for (int i = 0; i < PlotCount; ++i)
         for (double v : l.axes[i].ticks)

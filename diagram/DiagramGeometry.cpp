@@ -85,7 +85,7 @@ void EdgeCrossings(QPointF c, double r, const Extent& box, std::vector<double>& 
 std::optional<Paper> PaperOfSize(QSizeF mm)
 {
     constexpr double Slack = 1; // mm: printer drivers round paper sizes
-    for (Paper p : Papers) {
+    for (Paper p : AllPapers) {
         const QSizeF size = PortraitSizeMm(p);
         for (const QSizeF s : {size, size.transposed()})
             if (std::abs(s.width() - mm.width()) <= Slack && std::abs(s.height() - mm.height()) <= Slack)
@@ -271,6 +271,9 @@ QSizeF PortraitSizeMm(Paper paper)
     case Paper::A3: return {297, 420};
     case Paper::A2: return {420, 594};
     case Paper::A1: return {594, 841};
+    case Paper::A5: return {148, 210};
+    case Paper::Letter: return {215.9, 279.4};
+    case Paper::Legal: return {215.9, 355.6};
     case Paper::A0: break;
     }
     return {841, 1189};
@@ -278,7 +281,7 @@ QSizeF PortraitSizeMm(Paper paper)
 
 QString PaperName(Paper paper)
 {
-    return QStringLiteral("A%1").arg(4 - static_cast<int>(paper));
+    return QString::fromLatin1(PaperCode(paper));
 }
 
 QPointF PageLayout::ToPage(QPointF amps) const
@@ -300,6 +303,11 @@ Extent PageLayout::InAmps(const QRectF& mm) const
     return {topLeft.x(), bottomRight.y(), bottomRight.x(), topLeft.y()};
 }
 
+bool CompactPaper(std::optional<Paper> paper)
+{
+    return paper == Paper::A5 || paper == Paper::Letter;
+}
+
 QSizeF TitleBlockSizeFor(double frameWidth)
 {
     if (frameWidth >= TitleBlockSize.width())
@@ -317,7 +325,10 @@ std::optional<PageLayout> FitOnPage(const Scene& s, Scale scale, QSizeF pageMm)
     const QRectF frame(PageMargin, PageMargin, pageMm.width() - 2 * PageMargin, pageMm.height() - 2 * PageMargin);
     if (drawing.width() > frame.width() || drawing.height() > frame.height())
         return std::nullopt;
-    const QSizeF block = TitleBlockSizeFor(frame.width());
+    const std::optional<Paper> paper = PaperOfSize(pageMm);
+    const QSizeF block = CompactPaper(paper) && frame.width() >= CompactTitleBlockSize.width()
+        ? CompactTitleBlockSize
+        : TitleBlockSizeFor(frame.width());
     const bool beside = drawing.width() + TitleBlockGap + block.width() <= frame.width();
     const bool below = drawing.height() + TitleBlockGap + block.height() <= frame.height();
     if (!beside && !below)
@@ -326,7 +337,7 @@ std::optional<PageLayout> FitOnPage(const Scene& s, Scale scale, QSizeF pageMm)
     PageLayout l;
     l.page = pageMm;
     l.landscape = pageMm.width() > pageMm.height();
-    l.paper = PaperOfSize(pageMm);
+    l.paper = paper;
     l.scale = scale;
     l.frame = frame;
     l.titleBlock = QRectF(QPointF(frame.right() - block.width(), frame.bottom() - block.height()), block);
@@ -469,26 +480,184 @@ Extent AxisExtent(const Scene& s, const Extent& visible, const std::optional<Ext
 
 // ---- Screen ----
 
-ViewFit FitDrawing(QSizeF viewPx, const QRectF& drawingMm, QSizeF boxPx, double marginPx)
+namespace {
+
+// The largest pixels per millimetre at which the drawing, `marginPx` inside the view, clears every box
+// in `boxes`, and the drawing's top-left pixel there, as near the view's centre as the boxes allow;
+// nothing when there is no room.
+std::optional<std::pair<double, QPointF>> LargestClearFit(QSizeF view, QSizeF d, const std::vector<QRectF>& boxes,
+                                                          double marginPx)
 {
-    const QSizeF available = viewPx - QSizeF(2 * marginPx, 2 * marginPx);
-    const QSizeF d = drawingMm.size();
-    if (available.width() <= 0 || available.height() <= 0 || d.isEmpty())
-        return {1, drawingMm.topLeft()};
-    // The corner box beside the drawing or below it, whichever leaves the drawing larger; over it
-    // when the view is too small for either.
-    const QSizeF beside(available.width() - boxPx.width(), available.height());
-    const QSizeF below(available.width(), available.height() - boxPx.height());
-    auto zoom = [&d](QSizeF area) {
-        return area.width() > 0 && area.height() > 0 ? std::min(area.width() / d.width(), area.height() / d.height())
-                                                     : 0.0;
+    const QRectF inside(QPointF(marginPx, marginPx), view - QSizeF(2 * marginPx, 2 * marginPx));
+    if (inside.isEmpty() || d.isEmpty())
+        return std::nullopt;
+    const double gap = marginPx / 2;
+    auto place = [&](double z) -> std::optional<QPointF> {
+        const QSizeF size = d * z;
+        std::vector<double> xs{inside.left(), inside.right() - size.width(), (view.width() - size.width()) / 2};
+        std::vector<double> ys{inside.top(), inside.bottom() - size.height(), (view.height() - size.height()) / 2};
+        for (const QRectF& b : boxes) {
+            xs.insert(xs.end(), {b.right() + gap, b.left() - gap - size.width()});
+            ys.insert(ys.end(), {b.bottom() + gap, b.top() - gap - size.height()});
+        }
+        const QPointF centred((view.width() - size.width()) / 2, (view.height() - size.height()) / 2);
+        std::optional<QPointF> best;
+        constexpr double Slack = 1e-9;
+        for (double x : xs)
+            for (double y : ys) {
+                const QRectF r(QPointF(x, y), size);
+                if (r.left() < inside.left() - Slack || r.top() < inside.top() - Slack ||
+                    r.right() > inside.right() + Slack || r.bottom() > inside.bottom() + Slack)
+                    continue;
+                if (std::any_of(boxes.begin(), boxes.end(), [&r](const QRectF& b) { return b.intersects(r); }))
+                    continue;
+                const QPointF off = QPointF(x, y) - centred;
+                if (!best || QPointF::dotProduct(off, off) < QPointF::dotProduct(*best - centred, *best - centred))
+                    best = QPointF(x, y);
+            }
+        return best;
     };
-    QSizeF area = zoom(beside) >= zoom(below) ? beside : below;
-    if (zoom(area) <= 0)
-        area = available;
-    const double z = zoom(area);
-    const QPointF areaCentre = QPointF(marginPx, marginPx) + QPointF(area.width(), area.height()) / 2;
-    return {z, drawingMm.center() - areaCentre / z};
+    double low = 0, high = std::min(inside.width() / d.width(), inside.height() / d.height());
+    if (const std::optional<QPointF> all = place(high))
+        return std::pair(high, *all);
+    constexpr int Halvings = 40;
+    for (int i = 0; i < Halvings; ++i) {
+        const double mid = (low + high) / 2;
+        (place(mid) ? low : high) = mid;
+    }
+    if (!(low > 0))
+        return std::nullopt;
+    return std::pair(low, *place(low));
+}
+
+} // namespace
+
+ViewArrangement ArrangeView(QSizeF viewPx, const QRectF& drawingMm, const std::vector<CornerBox>& boxes,
+                            double marginPx, double boxMarginPx)
+{
+    const std::size_t n = boxes.size();
+    auto rectsFor = [&](const std::vector<bool>& expanded) {
+        std::vector<QRectF> rects;
+        for (std::size_t i = 0; i < n; ++i) {
+            const QSizeF size = expanded[i] ? boxes[i].full : boxes[i].title;
+            rects.push_back(boxes[i].corner == ViewCorner::TopLeft
+                                ? QRectF(QPointF(boxMarginPx, boxMarginPx), size)
+                                : QRectF(QPointF(viewPx.width() - boxMarginPx - size.width(),
+                                                 viewPx.height() - boxMarginPx - size.height()),
+                                         size));
+        }
+        return rects;
+    };
+    // Every choice of which boxes the user wants expanded stay so; the one with the most expanded that
+    // still leaves the drawing its share, the larger drawing among equals.
+    std::vector<bool> base(n);
+    for (std::size_t i = 0; i < n; ++i)
+        base[i] = boxes[i].expanded && boxes[i].forced;
+    auto baseFit = LargestClearFit(viewPx, drawingMm.size(), rectsFor(base), marginPx);
+    if (!baseFit) { // no room for a box expanded by force: collapsed after all
+        base.assign(n, false);
+        baseFit = LargestClearFit(viewPx, drawingMm.size(), rectsFor(base), marginPx);
+    }
+    std::vector<bool> chosen = base;
+    auto chosenFit = baseFit;
+    int chosenCount = -1;
+    for (unsigned mask = 0; mask < (1u << n); ++mask) {
+        std::vector<bool> expanded = base;
+        int count = 0;
+        bool possible = true;
+        for (std::size_t i = 0; i < n; ++i)
+            if (mask & (1u << i)) {
+                possible = possible && boxes[i].expanded;
+                expanded[i] = true;
+                ++count;
+            }
+        if (!possible)
+            continue;
+        const auto fit = LargestClearFit(viewPx, drawingMm.size(), rectsFor(expanded), marginPx);
+        if (!fit || (baseFit && fit->first < MinimumShareOfFit * baseFit->first))
+            continue;
+        if (count > chosenCount || (count == chosenCount && fit->first > chosenFit->first)) {
+            chosen = expanded;
+            chosenFit = fit;
+            chosenCount = count;
+        }
+    }
+    ViewArrangement a;
+    a.expanded = chosen;
+    a.boxes = rectsFor(chosen);
+    if (!chosenFit) {
+        // A view too small for the drawing beside even the title lines: the drawing fills it.
+        a.crowded = true;
+        const QSizeF available = viewPx - QSizeF(2 * marginPx, 2 * marginPx);
+        const QSizeF d = drawingMm.size();
+        if (available.width() <= 0 || available.height() <= 0 || d.isEmpty()) {
+            a.fit = {1, drawingMm.topLeft()};
+        } else {
+            const double z = std::min(available.width() / d.width(), available.height() / d.height());
+            a.fit = {z, drawingMm.center() - QPointF(viewPx.width(), viewPx.height()) / 2 / z};
+        }
+    } else {
+        a.fit = {chosenFit->first, drawingMm.topLeft() - chosenFit->second / chosenFit->first};
+    }
+    a.drawingPx = QRectF((drawingMm.topLeft() - a.fit.topLeftMm) * a.fit.pixelsPerMm,
+                         drawingMm.size() * a.fit.pixelsPerMm);
+    return a;
+}
+
+QRectF InkRectMm(const Scene& s, const PageLayout& l)
+{
+    double left = l.drawing.left(), top = l.drawing.top(), right = l.drawing.right(), bottom = l.drawing.bottom();
+    for (const std::vector<QPointF>& line : ConstructionInk(s))
+        for (QPointF p : line) {
+            const QPointF mm = l.ToPage(p);
+            left = std::min(left, mm.x());
+            right = std::max(right, mm.x());
+            top = std::min(top, mm.y());
+            bottom = std::max(bottom, mm.y());
+        }
+    return QRectF(QPointF(left, top), QPointF(right, bottom));
+}
+
+std::vector<std::vector<QPointF>> ConstructionInk(const Scene& s)
+{
+    std::vector<std::vector<QPointF>> ink;
+    auto line = [&ink](const QLineF& l) {
+        if (Finite(l.p1()) && Finite(l.p2()))
+            ink.push_back({l.p1(), l.p2()});
+    };
+    // A cross a hundredth of the radius across: the point and its symbol's middle.
+    const double arm = s.radius / 100;
+    auto point = [&](QPointF p) {
+        if (!Finite(p))
+            return;
+        ink.push_back({p - QPointF(arm, 0), p + QPointF(arm, 0)});
+        ink.push_back({p - QPointF(0, arm), p + QPointF(0, arm)});
+    };
+    constexpr int ArcSteps = 180;
+    std::vector<QPointF> arc;
+    for (int i = 0; i <= ArcSteps; ++i)
+        arc.push_back(OnCircle(s, Pi + (s.arcEnd - Pi) * i / ArcSteps));
+    ink.push_back(std::move(arc));
+    for (const QLineF& l : {s.diameter, s.powerLine, s.bisector, s.torqueLine, s.slipLine})
+        line(l);
+    for (const LabelledPoint& p : s.points)
+        point(p.at);
+    for (const QPointF& p : s.divisions)
+        point(p);
+    for (const CharacteristicMark& m : s.characteristic) {
+        point(m.at);
+        if (m.construction)
+            line(*m.construction);
+    }
+    if (s.operatingPoint) {
+        const PointConstruction& c = *s.operatingPoint;
+        line(QLineF(s.Point(Named::O).at, c.x));
+        line(QLineF(c.x, QPointF(c.x.x(), 0)));
+        line(QLineF(c.ao, c.slipPoint));
+        point(c.x);
+        point(c.slipPoint);
+    }
+    return ink;
 }
 
 } // namespace diagram

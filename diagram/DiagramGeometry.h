@@ -101,6 +101,10 @@ QString PaperName(Paper paper);
 constexpr double PageMargin = 10;                  // mm round the frame
 constexpr QSizeF TitleBlockSize(182, 62);          // mm, in the frame's bottom-right corner
 constexpr QSizeF NarrowTitleBlockSize(112, 116.5); // mm: the same content in one column
+// On small paper (A5, Letter) a compact block, one column without the characteristic values (the
+// second page has them): the inputs, the scales, the torque line, the paper and scale, the fields.
+constexpr QSizeF CompactTitleBlockSize(112, 78.5);
+bool CompactPaper(std::optional<Paper> paper);
 // The block "Pracovní bod" of an operating point joins the title block: a column on its left, or else
 // a band on its top in three columns of four values (the narrow form: two of six).
 constexpr double PointColumnWidth = 58;               // mm
@@ -187,12 +191,43 @@ Extent AxisExtent(const Scene& s, const Extent& visible, const std::optional<Ext
 
 // ---- Screen ----
 
-// How a drawing of `drawingMm` fits a view of `viewPx` with a box of `boxPx` kept free in its
-// bottom-right corner: pixels per millimetre and the millimetre point at the view's top-left.
+// How a drawing of `drawingMm` fits a view: pixels per millimetre and the millimetre point at the
+// view's top-left.
 struct ViewFit {
     double pixelsPerMm = 1;
     QPointF topLeftMm;
 };
-ViewFit FitDrawing(QSizeF viewPx, const QRectF& drawingMm, QSizeF boxPx, double marginPx);
+
+// A box the view draws in one of its corners over the drawing: its full size and its title line alone.
+enum class ViewCorner { TopLeft, BottomRight };
+struct CornerBox {
+    ViewCorner corner = ViewCorner::BottomRight;
+    QSizeF full;          // px, expanded
+    QSizeF title;         // px, collapsed to its title line
+    bool expanded = true; // as the user wants it
+    bool forced = false;  // expanded by the user at a size where it does not fit: kept expanded
+};
+
+// The drawing fitted into what the view's corner boxes leave free, and the boxes as they stand: a box
+// the user wants expanded collapses to its title line where the drawing would otherwise shrink below
+// `MinimumShareOfFit` of the size it has with that box collapsed.
+struct ViewArrangement {
+    ViewFit fit;
+    std::vector<QRectF> boxes; // px, in the order given
+    std::vector<bool> expanded;
+    QRectF drawingPx;     // where the fitted drawing stands
+    bool crowded = false; // no room beside even the title lines: the drawing fills the view under them
+};
+constexpr double MinimumShareOfFit = 0.7;
+ViewArrangement ArrangeView(QSizeF viewPx, const QRectF& drawingMm, const std::vector<CornerBox>& boxes,
+                            double marginPx, double boxMarginPx);
+
+// The construction as polylines in amperes: the arc from Ao through Ak to A∞, its lines, the slip scale,
+// the characteristic points' constructions and a small cross at each named and characteristic point; what
+// no readout box may cover.
+std::vector<std::vector<QPointF>> ConstructionInk(const Scene& s);
+// What a view keeps clear of its boxes, in page millimetres: the drawing with its labels' room, and
+// whatever of the construction reaches beyond it (a long diameter, a tangent).
+QRectF InkRectMm(const Scene& s, const PageLayout& l);
 
 } // namespace diagram

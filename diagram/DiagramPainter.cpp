@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "DrawingPrimitives.h"
@@ -100,6 +101,9 @@ public:
             if (Shown(s_.operatingPoints[i]))
                 draw_.Ring(s_.operatingPoints[i], OperatingDot);
         Points();
+        p_.setPen(draw_.Pen(Palette::Grey, 0.15));
+        for (const QLineF& leader : labels.leaders)
+            p_.drawLine(leader);
         for (const PlacedLabel& label : labels.labels)
             draw_.Label(label);
         p_.restore();
@@ -118,7 +122,10 @@ public:
             placer_.Block(mark);
             result.marks.push_back(mark);
         }
+        BlockLines();
+        result.lines = placer_.BlockedLines();
         TickLabels();
+        RulerLabels();
         AxisTitles();
         for (const LabelledPoint& point : s_.points)
             PointName(point.at, point.labelDirection, point.name, NameSize, true);
@@ -136,6 +143,7 @@ public:
         LineName(s_.torqueLine, TorqueLineName);
         LineName(s_.slipLine, SlipScaleName);
         result.labels = std::move(labels_);
+        result.leaders = std::move(nameLeaders_);
         return result;
     }
 
@@ -259,7 +267,7 @@ private:
             const double length = upright ? r.height() : r.width();
             // Along the edge from the middle of the names outwards; where marks crowd it, a row or two in.
             std::vector<QRectF> candidates;
-            for (double in : {0.0, 1.5, 3.0})
+            for (double in : {0.0, 1.5, 3.0, 5.0, 8.0, 12.0})
                 for (int k = 0; k * step <= length; ++k)
                     for (double sign : {1.0, -1.0}) {
                         const double at = middle + sign * k * step, inset = in * box.height();
@@ -286,21 +294,102 @@ private:
         }
     }
 
-    // Beside the visible part of a line.
+    // Every line the labels' white must leave whole, on the page: the construction, the circle, the
+    // axes, the slip scale and the operating point's lines.
+    void BlockLines()
+    {
+        auto line = [this](const QLineF& amps) { placer_.BlockLine(QLineF(Page(amps.p1()), Page(amps.p2()))); };
+        const QPointF ao = s_.Point(Named::Ao).at;
+        const QPointF ak = s_.Point(Named::Ak).at;
+        line(s_.diameter);
+        line(s_.bisector);
+        line(QLineF(QPointF(ak.x(), 0), ak));
+        line(s_.torqueLine);
+        if (s_.efficiencyPole)
+            line(QLineF(*s_.efficiencyPole, ao));
+        line(s_.powerLine);
+        for (const CharacteristicMark& m : s_.characteristic)
+            if (m.construction)
+                line(*m.construction);
+        line(s_.slipLine);
+        const AxisLines a = AxesOf();
+        line(a.x);
+        line(a.y);
+        if (s_.operatingPoint) {
+            const PointConstruction& c = *s_.operatingPoint;
+            line(QLineF(c.ao, c.slipPoint));
+            line(QLineF(QPointF(c.x.x(), 0), c.x));
+            line(QLineF(QPointF(0, 0), c.x));
+        }
+        // The whole circle, in steps short against a label wherever it is visible.
+        constexpr int StepsAnArc = 96;
+        for (const auto& [from, to] : VisibleArcs(s_.centre, s_.radius, Pi, -Pi, box_, std::nullopt)) {
+            std::vector<QPointF> points;
+            for (int i = 0; i <= StepsAnArc; ++i)
+                points.push_back(Page(OnCircle(s_, from + (to - from) * i / StepsAnArc)));
+            placer_.BlockPolyline(points);
+        }
+    }
+
+    // Beside the visible part of its line, parallel to nothing else nearer: close to it where a place
+    // there is nearer to it than to any other line, else a little farther out with a short leader.
     void LineName(const QLineF& amps, const QString& text)
     {
         const std::optional<QLineF> part = ClipLine(amps, box_);
         if (!part)
             return;
+        const QLineF own(Page(part->p1()), Page(part->p2()));
         const double size = Size(MarkNameSize);
-        // Close beside it, or a little farther out where the line's neighbourhood is crowded.
-        std::vector<QRectF> candidates;
-        for (double gap : {LabelGap / 2, 2 * LabelGap, 4 * LabelGap}) {
-            const std::vector<QRectF> ring = BesideLine(Page(part->p1()), Page(part->p2()),
-                                                        PaddedSize(text, size, false), Size(gap));
-            candidates.insert(candidates.end(), ring.begin(), ring.end());
+        const QSizeF box = PaddedSize(text, size, false);
+        const QPointF along = Unit(own.p2() - own.p1());
+        auto onOwn = [&](const QLineF& l) {
+            // A line lying along this one: its own, or a part of it.
+            auto off = [&](QPointF p) {
+                const QPointF v = p - own.p1();
+                return std::abs(v.x() * along.y() - v.y() * along.x());
+            };
+            return off(l.p1()) < Size(0.05) && off(l.p2()) < Size(0.05);
+        };
+        auto nearestOther = [&](const QRectF& r) {
+            double nearest = std::numeric_limits<double>::infinity();
+            for (const QLineF& l : placer_.BlockedLines())
+                if (!onOwn(l))
+                    nearest = std::min(nearest, SegmentBoxDistance(l, r));
+            return nearest;
+        };
+        for (double gap : {LabelGap / 2, LabelGap, 2 * LabelGap})
+            for (const QRectF& r : BesideLine(own.p1(), own.p2(), box, Size(gap)))
+                if (placer_.Free(r) && SegmentBoxDistance(own, r) < nearestOther(r)) {
+                    Put({r}, text, size);
+                    return;
+                }
+        // Farther out beside it, else round a point of it, with a leader from the box's edge to the line.
+        std::vector<QRectF> away;
+        for (double gap : {3 * LabelGap, 5 * LabelGap, 8 * LabelGap})
+            for (const QRectF& r : BesideLine(own.p1(), own.p2(), box, Size(gap)))
+                away.push_back(r);
+        for (double t : {0.5, 0.3, 0.7, 0.1, 0.9})
+            for (double gap : {4 * LabelGap, 8 * LabelGap})
+                for (const QRectF& r : AroundPoint(own.pointAt(t), box, QPointF(along.y(), -along.x()), Size(gap)))
+                    away.push_back(r);
+        for (const QRectF& r : away) {
+            if (!placer_.Free(r))
+                continue;
+            const QPointF c = r.center();
+            const double t = std::clamp(QPointF::dotProduct(c - own.p1(), along) / own.length(), 0.05, 0.95);
+            const QPointF foot = own.pointAt(t);
+            const QPointF towards = foot - c;
+            const double reach = std::min(std::abs(towards.x()) > 0 ? r.width() / 2 / std::abs(towards.x())
+                                                                    : std::numeric_limits<double>::infinity(),
+                                          std::abs(towards.y()) > 0 ? r.height() / 2 / std::abs(towards.y())
+                                                                    : std::numeric_limits<double>::infinity());
+            const QLineF leader(c + towards * std::min(reach, 1.0), foot);
+            if (!placer_.LeaderFree(leader))
+                continue;
+            if (Put({r}, text, size))
+                nameLeaders_.push_back(leader);
+            return;
         }
-        Put(candidates, text, size);
     }
 
     void ConstructionLines()
@@ -344,12 +433,27 @@ private:
         a.x = QLineF(std::min(0.0, a.e.left), 0, a.e.right + overrun, 0);
         a.y = QLineF(0, std::min(0.0, a.e.bottom), 0, a.e.top + overrun);
         a.uf = QPointF(0, 0.8 * a.e.top);
+        // Ten millimetres apart, or closer, down to four, where the visible part of an axis or a
+        // ruler would have fewer than three.
         a.step = TickStep(l_.scale, Size(10));
+        // Only an axis that is visible counts: a ruler spans the whole view.
+        double shortest = std::numeric_limits<double>::infinity();
+        const double xPart = std::min(a.e.right, box_.right) - std::max(a.x.x1(), box_.left);
+        const double yPart = std::min(a.e.top, box_.top) - std::max(a.y.y1(), box_.bottom);
+        if (box_.bottom <= 0 && box_.top >= 0 && xPart > 0)
+            shortest = std::min(shortest, xPart);
+        if (box_.left <= 0 && box_.right >= 0 && yPart > 0)
+            shortest = std::min(shortest, yPart);
+        const Series finest = TickStep(l_.scale, Size(4));
+        while (a.step.Value() > finest.Value() && shortest < MinimumTicks * a.step.Value())
+            a.step = a.step.Previous();
         return a;
     }
 
     // The ticks of each axis over the part of it that is visible: at any zoom as many as the view
-    // has room for.
+    // has room for. Where that part is too short for three, or the axis lies beyond the visible area
+    // altogether, a ruler along the area's edge carries them.
+    static constexpr double MinimumTicks = 3;
     std::vector<double> XTicks(const AxisLines& a) const
     {
         return Ticks(std::max(a.x.x1(), box_.left), std::min(a.e.right, box_.right), a.step);
@@ -358,6 +462,24 @@ private:
     {
         return Ticks(std::max(a.y.y1(), box_.bottom), std::min(a.e.top, box_.top), a.step);
     }
+    bool XRuler(const AxisLines& a) const
+    {
+        return !(box_.bottom <= 0 && box_.top >= 0) || XTicks(a).size() < MinimumTicks;
+    }
+    bool YRuler(const AxisLines& a) const
+    {
+        return !(box_.left <= 0 && box_.right >= 0) || YTicks(a).size() < MinimumTicks;
+    }
+    // The ruler's ticks: every step of the edge, zero too.
+    std::vector<double> RulerTicks(double from, double to, Series step) const
+    {
+        std::vector<double> ticks = Ticks(from, to, step);
+        if (from <= 0 && to >= 0)
+            ticks.insert(std::lower_bound(ticks.begin(), ticks.end(), 0.0), 0.0);
+        return ticks;
+    }
+    // A ruler only where the view could pan off an axis: on paper the axes are always drawn whole.
+    bool Rulers() const { return t_.rulers; }
 
     void Axes()
     {
@@ -386,6 +508,66 @@ private:
                 const QPointF at = Page(QPointF(0, y));
                 p_.drawLine(at, at - QPointF(Size(TickLength), 0));
             }
+        if (!Rulers())
+            return;
+        // The rulers: ticks along the bottom (or top) and the left (or right) edge of the view.
+        const QRectF& v = t_.visible;
+        p_.setPen(draw_.Pen(Palette::Grey, 0.3));
+        if (XRuler(a)) {
+            const bool top = box_.top < 0;
+            const double y = top ? v.top() : v.bottom();
+            p_.drawLine(QPointF(v.left(), y), QPointF(v.right(), y));
+            for (double x : RulerTicks(box_.left, box_.right, a.step)) {
+                const double px = Page(QPointF(x, 0)).x();
+                p_.drawLine(QPointF(px, y), QPointF(px, y + (top ? 1 : -1) * Size(TickLength * 1.5)));
+            }
+        }
+        if (YRuler(a)) {
+            const bool right = box_.right < 0;
+            const double x = right ? v.right() : v.left();
+            p_.drawLine(QPointF(x, v.top()), QPointF(x, v.bottom()));
+            for (double y : RulerTicks(box_.bottom, box_.top, a.step)) {
+                const double py = Page(QPointF(0, y)).y();
+                p_.drawLine(QPointF(x, py), QPointF(x + (right ? -1 : 1) * Size(TickLength * 1.5), py));
+            }
+        }
+    }
+
+    // The rulers' figures inside the view's edge, beside their ticks.
+    void RulerLabels()
+    {
+        if (!Rulers())
+            return;
+        const AxisLines a = AxesOf();
+        const QRectF& v = t_.visible;
+        const double size = Size(TickLabelSize);
+        const double in = Size(TickLength * 1.5 + 0.4);
+        if (XRuler(a)) {
+            const bool top = box_.top < 0;
+            for (double x : RulerTicks(box_.left, box_.right, a.step)) {
+                const QString text = TickText(x, a.step);
+                const QPointF anchor(Page(QPointF(x, 0)).x(), top ? v.top() + in : v.bottom() - in);
+                const QSizeF box = PaddedSize(text, size, false);
+                std::vector<QRectF> candidates;
+                for (double row : {0.0, 1.0, 2.0})
+                    candidates.push_back(Aligned(anchor + QPointF(0, (top ? 1 : -1) * row * box.height()), box,
+                                                 Qt::AlignHCenter | (top ? Qt::AlignTop : Qt::AlignBottom)));
+                Put(candidates, text, size, false, Palette::Grey);
+            }
+        }
+        if (YRuler(a)) {
+            const bool right = box_.right < 0;
+            for (double y : RulerTicks(box_.bottom, box_.top, a.step)) {
+                const QString text = TickText(y, a.step);
+                const QPointF anchor(right ? v.right() - in : v.left() + in, Page(QPointF(0, y)).y());
+                const QSizeF box = PaddedSize(text, size, false);
+                std::vector<QRectF> candidates;
+                for (double shift : {0.0, 0.5, 1.0})
+                    candidates.push_back(Aligned(anchor + QPointF((right ? -1 : 1) * shift * box.width(), 0), box,
+                                                 (right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter));
+                Put(candidates, text, size, false, Palette::Grey);
+            }
+        }
     }
 
     void TickLabels()
@@ -523,6 +705,7 @@ private:
     LabelPlacer placer_;
     std::vector<PlacedLabel> labels_;
     std::vector<QLineF> pointLeaders_; // to the operating point's segments
+    std::vector<QLineF> nameLeaders_;  // to the lines whose names stand away from them
     // The names of the points beyond each edge of the visible area, with their places along it.
     std::array<std::vector<std::pair<double, QString>>, SideCount> beyond_;
 };
@@ -541,6 +724,7 @@ constexpr double HeaderSize = 3;
 constexpr int MaxHeaderCharacters = 120; // more never fits; a long note is cut before it is measured
 static_assert(HeaderHeight + RowHeight + SectionHeight + 2 * RowHeight == TitleBlockSize.height());
 static_assert(HeaderHeight + 2 * RowHeight + 2 * SectionHeight + 4 * RowHeight == NarrowTitleBlockSize.height());
+static_assert(HeaderHeight + 2 * RowHeight + SectionHeight + 4 * RowHeight == CompactTitleBlockSize.height());
 // The operating point's block: its title, then its twelve values in one column (beside the title block,
 // the asked value on a line of its own), or in three columns of four or two of six (on top of it).
 constexpr int PointValueCount = 12;
@@ -585,7 +769,10 @@ public:
         else if (l_.pointBlock)
             r.setTop(l_.pointBlock->bottom());
         const bool wide = r.width() >= TitleBlockSize.width() - 1e-9;
-        const QSizeF size = wide ? TitleBlockSize : NarrowTitleBlockSize;
+        // The compact block is the one of its proportions.
+        const bool compact = !wide && CompactPaper(l_.paper) &&
+            std::abs(r.height() / r.width() - CompactTitleBlockSize.height() / CompactTitleBlockSize.width()) < 1e-6;
+        const QSizeF size = wide ? TitleBlockSize : compact ? CompactTitleBlockSize : NarrowTitleBlockSize;
         if (l_.pointBlock && !texts_.point.empty())
             PointBlock(*l_.pointBlock, column, wide ? BandColumns : NarrowBandColumns, r.width() / size.width());
         p_.save();
@@ -599,7 +786,7 @@ public:
         if (wide)
             Wide();
         else
-            Narrow();
+            Narrow(!compact);
         p_.restore();
     }
 
@@ -808,7 +995,8 @@ private:
         Fields(BandSplit, band, w_);
     }
 
-    void Narrow()
+    // One column; the characteristic values only where `characteristic`.
+    void Narrow(bool characteristic)
     {
         Rule(HeaderHeight);
         Title(HeaderHeight / 2 + 1.2);
@@ -821,9 +1009,11 @@ private:
         Inputs(0, y, NarrowColumns);
         y += SectionHeight;
         Rule(y);
-        Characteristic(0, y, NarrowColumns);
-        y += SectionHeight;
-        Rule(y);
+        if (characteristic) {
+            Characteristic(0, y, NarrowColumns);
+            y += SectionHeight;
+            Rule(y);
+        }
         Construction(y);
         y += 2 * RowHeight;
         Rule(y);

@@ -18,8 +18,10 @@ namespace diagram {
 // Where the labels of one painting stand, and the marks they keep clear of.
 struct DiagramLabels {
     std::vector<PlacedLabel> labels;
-    std::vector<QRectF> marks; // the named points, the operating points and the symbols, as drawn
-    QRectF bounds;             // the area the labels stay in
+    std::vector<QRectF> marks;   // the named points, the operating points and the symbols, as drawn
+    QRectF bounds;               // the area the labels stay in
+    std::vector<QLineF> lines;   // the lines no label's white crosses: construction, circle, axes, scales
+    std::vector<QLineF> leaders; // from the lines' names set away from their lines
 };
 
 // The diagram itself, without paper and title block.

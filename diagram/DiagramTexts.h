@@ -28,6 +28,8 @@ inline constexpr TranslatedText DiagramTitle{QT_TRANSLATE_NOOP("DiagramTexts", "
 // The operating point asked for: the bar, its readout and its block in the title block.
 inline constexpr char PointTitleSource[] = QT_TRANSLATE_NOOP("DiagramTexts", "Pracovní bod");
 inline constexpr TranslatedText PointTitle{PointTitleSource};
+// The characteristic values: the title block's section and the main window's corner box.
+inline constexpr TranslatedText CharacteristicTitle{QT_TRANSLATE_NOOP("DiagramTexts", "Charakteristické body")};
 
 // An input as the user would type it: the table's four decimals without their trailing zeros.
 QString InputText(long double value);

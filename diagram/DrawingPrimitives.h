@@ -28,6 +28,7 @@ struct PaintTarget {
     double pixelsPerMm = VectorPixelsPerMm; // device pixels per mm: the grid and the curves' smoothness
     DevicePolicy device;                    // how the target draws: text, line widths and symbols
     std::vector<QRectF> keepClear;          // drawn over the drawing (the window's boxes): no label there
+    bool rulers = false;                    // a view that pans: a ruler at the edge an axis lies beyond
 };
 
 // Millimetre paper over `area`: fine lines every 1 mm, medium every 5, bold every 10, each where its

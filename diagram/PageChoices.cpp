@@ -77,15 +77,17 @@ long double ExactValue(Series s)
 
 const char* PaperCode(Paper paper)
 {
-    constexpr std::array<const char*, Papers.size()> Codes{"A4", "A3", "A2", "A1", "A0"};
+    constexpr std::array<const char*, AllPapers.size()> Codes{"A4", "A3", "A2", "A1", "A0", "A5", "Letter", "Legal"};
     return Codes[static_cast<std::size_t>(paper)];
 }
 
 std::optional<Paper> PaperOfName(std::string_view name)
 {
-    for (Paper paper : Papers) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    for (Paper paper : AllPapers) {
         const std::string_view code = PaperCode(paper);
-        if (name.size() == code.size() && (name[0] == code[0] || name[0] == 'a') && name[1] == code[1])
+        if (name.size() == code.size() &&
+            std::equal(name.begin(), name.end(), code.begin(), [&](char a, char b) { return lower(a) == lower(b); }))
             return paper;
     }
     return std::nullopt;

@@ -31,11 +31,15 @@ std::optional<Series> SeriesValue(long double value);
 // The value in the calculation's precision: the mantissa times or divided by a power of ten, rounded once.
 long double ExactValue(Series s);
 
-enum class Paper { A4, A3, A2, A1, A0 };
+enum class Paper { A4, A3, A2, A1, A0, A5, Letter, Legal };
+// The papers the save panel offers.
 constexpr std::array<Paper, 5> Papers{Paper::A4, Paper::A3, Paper::A2, Paper::A1, Paper::A0};
-// "A4" … "A0".
+// Every paper a page is drawn on: the panel's, and those a printer offers besides.
+constexpr std::array<Paper, 8> AllPapers{Paper::A5, Paper::A4, Paper::A3,     Paper::A2,
+                                         Paper::A1, Paper::A0, Paper::Letter, Paper::Legal};
+// "A4" … "A0", "A5", "Letter", "Legal".
 const char* PaperCode(Paper paper);
-// The paper a name such as "A3" or "a3" names, or nothing.
+// The paper a name such as "A3", "a3" or "LETTER" names, or nothing.
 std::optional<Paper> PaperOfName(std::string_view name);
 
 enum class FileFormat { Pdf, Svg, Png };

@@ -309,6 +309,9 @@ MeasuredDialog::MeasuredDialog(QWidget* parent) : ModalDialog(parent)
     Warnings->setWordWrap(true);
     Warnings->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Warnings->setMinimumHeight(fontMetrics().lineSpacing() * 4);
+    // No wider than the derived values above them, whatever they say: they wrap there, and the
+    // dialog keeps its width as they come and go.
+    Warnings->setMaximumWidth(derived->parentWidget()->sizeHint().width());
     outer->addWidget(Warnings, 2, 1);
 
     auto* buttons = new QHBoxLayout;

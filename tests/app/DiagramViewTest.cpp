@@ -5,6 +5,7 @@
 #include "Acceptance.h"
 #include "Characteristic.h"
 #include "CurvesView.h"
+#include "Settings.h"
 #include "WindowTestMain.h"
 
 #include <QHBoxLayout>
@@ -255,6 +256,71 @@ private slots:
         w->setFont(font);
         QVERIFY2(after > before * 5 / 4, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(after)));
         QCOMPARE(ink(), before);
+    }
+
+    // At the size the view has in the window as it opens, with the defaults alone and with a point
+    // asked by torque or by output: no box over any part of the construction; a click on a box's title
+    // and its key collapse and expand it, and the settings keep the choice.
+    void boxesLeaveTheConstructionFree_data()
+    {
+        QTest::addColumn<int>("quantity"); // -1: no point
+        QTest::addColumn<double>("value");
+        QTest::newRow("defaults") << -1 << 0.0;
+        QTest::newRow("M = 200 Nm") << int(OperatingQuantity::Torque) << 200.0;
+        QTest::newRow("P2 = 15 000 W") << int(OperatingQuantity::Output) << 15000.0;
+    }
+
+    void boxesLeaveTheConstructionFree()
+    {
+        QFETCH(int, quantity);
+        QFETCH(double, value);
+        const TKonstrukce k = DefaultMotor();
+        std::optional<AskedPoint> asked;
+        if (quantity >= 0) {
+            const auto q = OperatingQuantity(quantity);
+            asked = AskedPoint{q, value, SolveOperatingPoint(k, q, value), false, std::nullopt};
+        }
+        DiagramView view;
+        view.resize(430, 395);
+        view.SetDiagram(*diagram::MakeDiagram(k, ReadCharacteristicPoints(k), {}, asked));
+        view.show();
+        view.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        auto hidden = [&view] {
+            QStringList under;
+            const diagram::ViewArrangement a = view.Arrangement();
+            for (const std::vector<QPointF>& line : diagram::ConstructionInk(view.CurrentDiagram()->scene))
+                for (std::size_t i = 1; i < line.size(); ++i)
+                    for (const QRectF& box : a.boxes)
+                        if (diagram::SegmentCrossesBox(view.PixelOf(line[i - 1]), view.PixelOf(line[i]), box))
+                            under << QStringLiteral("%1,%2").arg(line[i].x()).arg(line[i].y());
+            return under;
+        };
+        QCOMPARE(hidden(), QStringList{});
+        QCOMPARE(view.Arrangement().boxes.size(), asked ? 2u : 1u);
+        QVERIFY(view.ZoomOfFit() == 1);
+
+        const bool before = view.Arrangement().expanded[0];
+        const QRectF box = view.Arrangement().boxes[0];
+        QTest::mouseClick(&view, Qt::LeftButton, {}, (box.topLeft() + QPointF(8, 8)).toPoint());
+        QCOMPARE(view.Arrangement().expanded[0], !before);
+        QCOMPARE(settings::DiagramBoxExpanded(settings::DiagramBox::Values), !before);
+        QCOMPARE(hidden(), QStringList{});
+        view.setFocus();
+        QTest::keyClick(&view, Qt::Key_C);
+        QCOMPARE(view.Arrangement().expanded[0], before);
+        QCOMPARE(settings::DiagramBoxExpanded(settings::DiagramBox::Values), before);
+        QCOMPARE(hidden(), QStringList{});
+        if (asked) {
+            const bool point = view.Arrangement().expanded[1];
+            QTest::keyClick(&view, Qt::Key_P);
+            QCOMPARE(view.Arrangement().expanded[1], !point);
+            QCOMPARE(settings::DiagramBoxExpanded(settings::DiagramBox::Point), !point);
+            QCOMPARE(hidden(), QStringList{});
+            QTest::keyClick(&view, Qt::Key_P);
+        }
+        settings::SetDiagramBoxExpanded(settings::DiagramBox::Values, true);
+        settings::SetDiagramBoxExpanded(settings::DiagramBox::Point, true);
     }
 
 private:

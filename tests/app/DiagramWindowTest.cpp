@@ -352,8 +352,8 @@ private slots:
             Poppler(QStringLiteral(PDFTOTEXT), {path, QStringLiteral("-")}).contains(QStringLiteral("1 A = 1 mm, A3")));
     }
 
-    // The printer's PDF on A4, A5 and Letter: all pages, the title block whole with its scales and
-    // fields, and with an operating point its block, every word inside the frame.
+    // The printer's PDF on A4, A5 and Letter: all pages, the title block whole with its scales, paper and
+    // fields (compact on A5 and Letter), and with an operating point its block, every word inside the frame.
     void printOnPaper_data()
     {
         QTest::addColumn<int>("paper");
@@ -408,8 +408,15 @@ private slots:
         const QString text = words.join(u' ');
         for (const char* expected :
              {"Kruhový diagram asynchronního motoru", "Výkon 1 mm =", "Moment 1 mm =", "Vypracoval:", "Datum:",
-              "Bod T dělí pořadnici Ak", "přímka výkonu", "Vstupní hodnoty", "Charakteristické body"})
+              "Bod T dělí pořadnici Ak", "přímka výkonu", "Vstupní hodnoty", "Měřítko"})
             QVERIFY2(text.contains(QString::fromUtf8(expected)), expected);
+        // Every block names its paper; A5's and Letter's compact one leaves the characteristic values to
+        // the second page.
+        const bool compact = paper == QPageSize::A5 || paper == QPageSize::Letter;
+        const QString name = paper == QPageSize::Letter ? QStringLiteral("Letter") // Qt's "US Letter"
+                                                        : QPageSize(QPageSize::PageSizeId(paper)).name();
+        QVERIFY2(text.contains(QStringLiteral("mm, ") + name), qPrintable(name));
+        QCOMPARE(text.contains(QStringLiteral("Charakteristické body")), !compact);
         for (const char* expected : {"Pracovní bod", "zadáno P2", "ΔPCu1", "ΔP0"})
             QVERIFY2(text.contains(QString::fromUtf8(expected)) == point, expected);
     }

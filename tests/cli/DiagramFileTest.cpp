@@ -74,7 +74,12 @@ TEST(DiagramFile, PaperAndScale)
          64,
          "orbitek-calc: the diagram does not fit on A4 at 0,2 A = 1 mm: choose a coarser --scale or a larger --paper\n",
          ""},
-        {"no such paper", {"--paper", "A5"}, 64, "orbitek-calc: invalid value 'A5' for --paper", ""},
+        // The papers a printer offers besides, in any case: A5 upright gives a finer scale.
+        {"a5 upright", {"--paper", "a5"}, 0, "", "420 x 595"},
+        {"LETTER", {"--paper", "LETTER"}, 0, "", "792 x 612"},
+        {"Legal", {"--paper", "Legal"}, 0, "", "1008 x 612"},
+        {"no such paper", {"--paper", "B5"}, 64, "orbitek-calc: invalid value 'B5' for --paper", ""},
+        {"no paper by its start", {"--paper", "Lett"}, 64, "orbitek-calc: invalid value 'Lett' for --paper", ""},
     };
     for (const auto& c : cases) {
         const std::string pdf = folder / "diagram.pdf";

@@ -2,6 +2,7 @@
 // an accepted motor drawn, the keyboard, and room for its texts in a larger font.
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -60,15 +61,23 @@ private slots:
     void derivedValuesFollowTheTyping()
     {
         QStringList derived, warnings;
+        QList<int> widths; // the dialog's, as warnings come and go: it keeps it
         RunModal(MeasuredDlg, [&] {
             TypeStarMotor();
             derived = DerivedTexts();
+            MeasuredDlg->layout()->activate();
+            widths << MeasuredDlg->width();
             MeasuredDlg->NoLoadVoltage->setText(QStringLiteral("180"));
             warnings << MeasuredDlg->Warnings->text();
+            MeasuredDlg->layout()->activate();
+            widths << MeasuredDlg->width();
             MeasuredDlg->NoLoadVoltage->setText(QStringLiteral("200"));
             warnings << MeasuredDlg->Warnings->text();
+            MeasuredDlg->layout()->activate();
+            widths << MeasuredDlg->width();
             QTest::keyClick(MeasuredDlg->focusWidget(), Qt::Key_Escape);
         });
+        QCOMPARE(widths, (QList<int>{widths[0], widths[0], widths[0]}));
         QCOMPARE(derived,
                  (QStringList{"5,0000", "0,2021", "52,0000", "0,3775", "115,4701", "0,4000",
                               QStringLiteral("1\u00A0500,0000")}));
