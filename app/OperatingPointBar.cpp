@@ -103,7 +103,7 @@ void OperatingPointBar::SetLineFactor(std::optional<long double> factor)
 void OperatingPointBar::ShowPoint(OperatingQuantity quantity, long double value)
 {
     // The point a line current asked for is the phase current's: the field keeps what was typed.
-    if (LineCurrentChosen() && quantity == OperatingQuantity::Current)
+    if (LineCurrentChosen() && quantity == OperatingQuantity::Current && lineAsked_ == value)
         return;
     for (std::size_t i = 0; i < OperatingQuantities.size(); ++i)
         if (OperatingQuantities[i].quantity == quantity)
@@ -140,7 +140,12 @@ void OperatingPointBar::Ask()
         ValueEdit->selectAll();
         return;
     }
-    emit PointAsked(Quantity(), LineCurrentChosen() ? PhaseCurrentOfLine(*read.value, *lineFactor_) : *read.value);
+    if (!LineCurrentChosen()) {
+        emit PointAsked(Quantity(), *read.value);
+        return;
+    }
+    lineAsked_ = PhaseCurrentOfLine(*read.value, *lineFactor_);
+    emit PointAsked(OperatingQuantity::Current, *lineAsked_);
 }
 
 void OperatingPointBar::changeEvent(QEvent* event)

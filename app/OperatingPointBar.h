@@ -57,4 +57,5 @@ private:
     QGridLayout* grid_;
     std::optional<bool> oneRow_;
     std::optional<long double> lineFactor_;
+    std::optional<long double> lineAsked_; // the phase current the last line current typed gives
 };

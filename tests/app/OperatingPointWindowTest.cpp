@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinter>
@@ -259,6 +260,44 @@ private slots:
             QCOMPARE(PdfText(pdf, 2).contains(QStringLiteral("0,0357")), point);
             QVERIFY(PdfText(pdf, 3).contains(QStringLiteral("Pracovní charakteristiky")));
         }
+    }
+
+    // A motor given as measured offers the line current: typed there it asks the point of the phase
+    // current it gives (delta: divided by √3), the field keeps what was typed and the readout gives
+    // both currents; a motor given per phase does not offer it.
+    void lineCurrentOfAMeasuredMotor()
+    {
+        QTemporaryDir folder(QDir::homePath() + QStringLiteral("/motors-XXXXXX")); // in the test's own home
+        QVERIFY(folder.isValid());
+        const QString path = folder.filePath(QStringLiteral("delta.orbitek"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(R"({"format": "orbitek-motor", "version": 1, "input": {"un": "415", "connection": "delta",
+            "f": 50, "poles": 4, "phases": 3, "u0": "415", "i0": "21", "p0": "1250", "uk": "100", "ik": "45",
+            "pk": "2730", "r1": "0.5", "r1kind": "share"}})");
+        file.close();
+        MainForm->OpenMotorFile(path);
+        QCOMPARE(Bar()->QuantityBox->count(), 7);
+        QCOMPARE(Bar()->QuantityBox->itemText(6), QStringLiteral("Proud síťový"));
+        for (const QString& typed : {QStringLiteral("60"), QStringLiteral("0,06 kA")}) {
+            Type(6, typed);
+            QCOMPARE(Message(), QString());
+            QCOMPARE(MainForm->CurrentOperatingPoint()->quantity, OperatingQuantity::Current);
+            QCOMPARE(MainForm->CurrentOperatingPoint()->value, 60 / 1.732050807568877293527446341505872366943L);
+            QCOMPARE(Bar()->ValueEdit->text(), typed);
+            QCOMPARE(Bar()->QuantityBox->currentIndex(), 6);
+            const std::optional<AskedPoint>& asked = MainForm->Diagram->CurrentDiagram()->asked;
+            QVERIFY(asked && asked->solution.point);
+            const std::optional<diagram::TextRow> line = diagram::LineCurrentRow(*asked->solution.point,
+                                                                                 asked->lineFactor);
+            QVERIFY(line);
+            QCOMPARE(line->caption, QStringLiteral("Síťový proud IL"));
+            QCOMPARE(line->value, QStringLiteral("60,0000 A"));
+        }
+        Later(ZadaniDlg, 50, [] { ZadaniDlg->OKBtn->click(); });
+        MainForm->Vstupnhodnoty3->trigger();
+        QCOMPARE(Bar()->QuantityBox->count(), 6);
+        MainForm->ClearOperatingPoint();
     }
 
     // Against output the curves end at the maximum output; the pointer over them still marks the

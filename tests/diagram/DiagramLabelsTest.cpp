@@ -102,7 +102,8 @@ TEST(DiagramLabels, NeverCoverEachOtherAPointOrTheEdge)
         std::optional<AskedPoint> asked;
         if (motors % 2 == 0) {
             const long double p2 = share(random) * *c.maxOutput->output;
-            asked = AskedPoint{OperatingQuantity::Output, p2, SolveOperatingPoint(*k, OperatingQuantity::Output, p2)};
+            asked = AskedPoint{OperatingQuantity::Output, p2, SolveOperatingPoint(*k, OperatingQuantity::Output, p2),
+                               false, std::nullopt};
         }
         const std::optional<Diagram> d = MakeDiagram(*k, c, {}, asked);
         ASSERT_TRUE(d.has_value());
@@ -352,7 +353,8 @@ TEST(DiagramTexts, TorqueLineAndOperatingPoint)
          "0,8727"},
     };
     for (const auto& t : cases) {
-        const AskedPoint asked{t.quantity, t.value, SolveOperatingPoint(*t.record, t.quantity, t.value)};
+        const AskedPoint asked{t.quantity, t.value, SolveOperatingPoint(*t.record, t.quantity, t.value), false,
+                               std::nullopt};
         const TitleBlockTexts texts = MakeTitleBlockTexts(*t.record, c, asked);
         EXPECT_EQ(texts.torqueLine.toStdString(), t.torqueLine);
         EXPECT_EQ(texts.pointAsked.toStdString(), t.asked);
