@@ -35,8 +35,8 @@ struct AskedPoint {
     OperatingQuantity quantity;
     long double value; // as asked: with `byLine` the line current, the solution's current times lineFactor
     OperatingPointSolution solution;
-    bool byLine = false;                   // asked by the line current, "IL"
-    std::optional<long double> lineFactor; // line current / phase current, where the connection is known
+    bool byLine = false;                                  // asked by the line current, "IL"
+    std::optional<long double> lineFactor = std::nullopt; // line current / phase current, where known
     // For a torque asked: which side of the maximum the point lies on (a torque has up to two points).
     std::optional<TorqueBranch> branch = std::nullopt;
     // Mmax / M and Mz / M at the point.
