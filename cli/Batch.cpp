@@ -33,6 +33,20 @@
 
 namespace {
 
+// The text a motor's row typed for one of the six inputs.
+const std::string& TypedText(const TypedInput& input, InputField field)
+{
+    switch (field) {
+    case InputField::PrNapr: return input.PrNapr;
+    case InputField::UcNapr: return input.UcNapr;
+    case InputField::PrNakr: return input.PrNakr;
+    case InputField::UcNakr: return input.UcNakr;
+    case InputField::FazoveNapeti: return input.FazoveNapeti;
+    case InputField::R1f: break;
+    }
+    return input.R1f;
+}
+
 // A motor line is a few dozen bytes; a line this long is no motor, and the bound keeps memory fixed.
 constexpr std::size_t MaxLineBytes = 64 * 1024;
 constexpr std::string_view Utf8Bom = "\xEF\xBB\xBF";
@@ -373,7 +387,9 @@ RowKind MotorRow(const BatchForm&, std::string_view line, long long lineNumber, 
     try {
         if (const std::optional<Rejection> r = AcceptInPlace(s.input, s.k, ConstructionRows::LastOnly))
             rejection = r->message;
-    } catch (const OrbitekError& e) { // a text that is no number, or a fault of the construction
+    } catch (const EFieldConvertError& e) { // a text that is no number
+        rejection = TooLongToQuote(e) ? RejectedNumberText(e, TypedText(s.input, e.field)) : e.what();
+    } catch (const OrbitekError& e) { // a fault of the construction
         rejection = e.what();
     }
     if (!rejection.empty())

@@ -73,9 +73,6 @@ bool DescribesMotor(std::string_view option)
         option != "--save-motor" && option != "--lang" && option != "--start-torque" && !IsCircuitOption(option);
 }
 
-// The characters of a text quoted from a number too long to quote whole.
-constexpr std::size_t QuotedNumberCharacters = 40;
-
 UsageError BadValue(std::string_view option, std::string_view value)
 {
     return {"invalid value '" + std::string(value) + "' for " + std::string(option)};
@@ -139,18 +136,6 @@ int JobsOption(std::string_view value)
 ParseResult ParseArguments(int argc, const char* const argv[]);
 
 } // namespace
-
-std::string RejectedNumberText(const EConvertError& e, const std::string& typed)
-{
-    if (e.what() != ORBITEK_TR("NumText", "Format result longer than 4096 characters"))
-        return translation::OneLine(e.what());
-    std::size_t characters = 0, cut = typed.size();
-    for (std::size_t i = 0; i < typed.size(); ++i)
-        if ((static_cast<unsigned char>(typed[i]) & 0xC0) != 0x80 && characters++ == QuotedNumberCharacters)
-            cut = std::min(cut, i);
-    return translation::Fill(ORBITEK_TR("Options", "„%1…“ není číslo (text o %2 znacích)"),
-                             {translation::OneLine(typed.substr(0, cut)), std::to_string(characters)});
-}
 
 ParseResult ParseOptions(int argc, const char* const argv[])
 {

@@ -82,11 +82,6 @@ constexpr std::array<TextOption, 6> TextOptions{{
 // The index of the option after argv[i]: the next but one, or the next after a flag (--circuit).
 int NextOptionIndex(int i, const char* const argv[]);
 
-// The message of a number `typed` that TextToNumber refused with `e`: its own, or, for a text too long for
-// that message to quote (which then says only that the message would be too long), the text's start and
-// its length. Control characters escaped either way.
-std::string RejectedNumberText(const EConvertError& e, const std::string& typed);
-
 // Reads argv[1..argc-1]. Option values are taken verbatim from the next argument, so negative
 // numbers and texts the acceptance will reject still reach it; a repeated option keeps its last value,
 // but every --at counts.

@@ -335,7 +335,9 @@ std::optional<long double> Converter::Number(Reading field, const std::string& t
     try {
         v = TextToNumber(typed);
     } catch (const EConvertError& e) {
-        Fail(Stage::Conversion, field, Tr(caption) + ": " + e.what());
+        // A text too long for the conversion's message is named by its start and length.
+        Fail(Stage::Conversion, field,
+             Tr(caption) + ": " + (TooLongToQuote(e) ? RejectedNumberText(e, typed) : e.what()));
         return std::nullopt;
     }
     if (!(v > 0)) {

@@ -16,6 +16,12 @@ extern char32_t ThousandSeparator; // ',' until loaded
 // The value of a typed text; raises EConvertError for anything but a plain decimal number.
 long double TextToNumber(const std::string& text);
 
+// Whether TextToNumber refused a text too long for its message to quote (the message then says only that).
+bool TooLongToQuote(const EConvertError& e);
+// The message of a number `typed` that TextToNumber refused with `e`: its own, or, for a text too long for
+// that message to quote, the text's start and its length. Control characters escaped either way.
+std::string RejectedNumberText(const EConvertError& e, const std::string& typed);
+
 // At most 8 significant digits, exactly 4 decimals, grouped with the locale's separators.
 std::string NumberToGroupedText(long double value);
 // The same text appended to `out`, for rows built in one reused string.

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstdint>
 #include <fpu_control.h>
+#include <string_view>
 
 #include "FpState.h"
 #include "NumText.h"
@@ -336,4 +337,22 @@ long double TextToNumber(const std::string& text)
     if (!numtext::ValueInOneRounding(number, value) && !numtext::ValueOnX87(number, value))
         RejectNumberText(text);
     return value;
+}
+
+bool TooLongToQuote(const EConvertError& e)
+{
+    return e.what() == std::string_view(ORBITEK_TR("NumText", "Format result longer than 4096 characters"));
+}
+
+std::string RejectedNumberText(const EConvertError& e, const std::string& typed)
+{
+    if (!TooLongToQuote(e))
+        return translation::OneLine(e.what());
+    constexpr std::size_t QuotedCharacters = 40;
+    std::size_t characters = 0, cut = typed.size();
+    for (std::size_t i = 0; i < typed.size(); ++i)
+        if ((static_cast<unsigned char>(typed[i]) & 0xC0) != 0x80 && characters++ == QuotedCharacters)
+            cut = std::min(cut, i);
+    return translation::Fill(ORBITEK_TR("NumText", "„%1…“ není číslo (text o %2 znacích)"),
+                             {translation::OneLine(typed.substr(0, cut)), std::to_string(characters)});
 }

@@ -1355,6 +1355,10 @@
         <source>Format result longer than 4096 characters</source>
         <translation>Format result longer than 4096 characters</translation>
     </message>
+    <message>
+        <source>„%1…“ není číslo (text o %2 znacích)</source>
+        <translation>“%1…” is not a number (a text of %2 characters)</translation>
+    </message>
 </context>
 <context>
     <name>OperatingPointBar</name>
@@ -1468,13 +1472,6 @@
     <message>
         <source>přímka momentu leží pod přímkou naprázdno: rozdělení ztrát ve vinutí určuje učebnicová přímka momentu</source>
         <translation>the torque line lies below the no-load line: the textbook torque line determines the split of the copper losses</translation>
-    </message>
-</context>
-<context>
-    <name>Options</name>
-    <message>
-        <source>„%1…“ není číslo (text o %2 znacích)</source>
-        <translation>“%1…” is not a number (a text of %2 characters)</translation>
     </message>
 </context>
 <context>

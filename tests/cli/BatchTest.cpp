@@ -43,23 +43,26 @@ TEST(Batch, RejectedMotorsDoNotStopTheRun)
 {
     // CRLF and LF line ends, an empty line, and no line end after the last motor.
     const BatchFile file(Header + "\r\n" + Defaults + "\r\n\r\n" + "15\t0,11\t177\t0,41\t220\t0,51\t3\t8\n" +
-                         "15\tx\t177\t0,41\t220\t0,25\t1\t2\n" + "15\t0,11\t177\t0,41\t220\t0,25\t1\t20");
+                         "15\tx\t177\t0,41\t220\t0,25\t1\t2\n" + "15\t0,11\t177\t0,41\t220\t0,25\t1\t20\n" +
+                         "15\t0,11\t177\t0,41\t" + std::string(5000, '2') + "\t0,25\t1\t2");
     const struct {
         const char* line;
-        const char* status;
+        std::string status;
         const char* maxTorque;
     } expected[] = {
         {"2", "OK", "604,0041"},
         {"4", "R1f ? R21f ? Rf ?", ""},
         {"5", "'x' is not a valid floating point value", ""},
         {"6", "OK", "503,3368"},
+        // A text too long for the conversion's message is named by its start and length.
+        {"7", "„" + std::string(40, '2') + "…“ není číslo (text o 5000 znacích)", ""},
     };
     for (const Outcome& o :
          {Calc(Czech, {"--batch", file.path()}), Calc(Czech, {"--batch", "-"}, nullptr, file.path())}) {
         EXPECT_EQ(o.status, 2);
-        EXPECT_EQ(o.err, "orbitek-calc: nepřijato 2 z 4 motorů\n");
+        EXPECT_EQ(o.err, "orbitek-calc: nepřijato 3 z 5 motorů\n");
         const std::vector<std::vector<std::string>> rows = ParseText(o.out);
-        ASSERT_EQ(rows.size(), 5u) << o.out;
+        ASSERT_EQ(rows.size(), 6u) << o.out;
         EXPECT_EQ(rows[0][0], "line");
         for (std::size_t r = 0; r < rows.size(); ++r)
             EXPECT_EQ(rows[r].size(), OutputColumns) << r;
@@ -68,7 +71,7 @@ TEST(Batch, RejectedMotorsDoNotStopTheRun)
             EXPECT_EQ(rows[r][0], e.line);
             EXPECT_EQ(rows[r][9], e.status) << e.line;
             EXPECT_EQ(rows[r][18], e.maxTorque) << e.line;
-            const bool accepted = std::string(e.status) == "OK";
+            const bool accepted = e.status == "OK";
             for (std::size_t c = FirstResult; c < OutputColumns; ++c)
                 EXPECT_EQ(rows[r][c].empty(), !accepted) << e.line << " column " << rows[0][c];
         }
