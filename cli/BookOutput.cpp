@@ -2,6 +2,7 @@
 #include "BookOutput.h"
 
 #include "BookAnswers.h"
+#include "GridOutput.h"
 #include "GridTexts.h"
 #include "Render.h"
 #include "TextTemplate.h"
@@ -12,24 +13,6 @@ namespace {
 std::string Cell(const OptionalValue& v)
 {
     return v ? NumberToGroupedText(*v) : std::string();
-}
-
-void Append(std::string& out, const WideGridRows& rows, OutputFormat format)
-{
-    const bool csv = format == OutputFormat::Csv;
-    const char* lineEnd = csv ? "\r\n" : "\n";
-    out += lineEnd;
-    for (const WideGridRow& row : rows) {
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            if (c > 0)
-                out += csv ? ',' : '\t';
-            if (csv)
-                AppendCsvField(out, row[c]);
-            else
-                out += row[c];
-        }
-        out += lineEnd;
-    }
 }
 
 WideGridRow ResistanceRow(std::string caption, const StartingResistance& r)
@@ -56,12 +39,12 @@ std::string BookGrids(const TKonstrukce& k, const CharacteristicPoints& c, const
         auto row = [](std::string caption, const BookTorque& t) {
             return WideGridRow{std::move(caption), Cell(t.newtonMetres), Cell(t.kgm), Cell(t.synchronousWatts)};
         };
-        Append(out,
-               {{ORBITEK_TR("BookOutput", "Momenty v jednotkách učebnic"), "M (Nm)", "M (kg·m)",
-                 ORBITEK_TR("BookOutput", "synchronní watty (W)")},
-                row(ORBITEK_TR("BookOutput", "Maximální moment"), b.maxTorque),
-                row(ORBITEK_TR("BookOutput", "Záběrný moment"), b.startingTorque)},
-               format);
+        AppendGrid<WideGridRows>(out,
+                                 {{ORBITEK_TR("BookOutput", "Momenty v jednotkách učebnic"), "M (Nm)", "M (kg·m)",
+                                   ORBITEK_TR("BookOutput", "synchronní watty (W)")},
+                                  row(ORBITEK_TR("BookOutput", "Maximální moment"), b.maxTorque),
+                                  row(ORBITEK_TR("BookOutput", "Záběrný moment"), b.startingTorque)},
+                                 format);
     }
     if (q.startingResistance) {
         WideGridRows rows{{ORBITEK_TR("BookOutput", "Přidaný odpor rotoru pro rozběh"), "s*",
@@ -73,7 +56,7 @@ std::string BookGrids(const TKonstrukce& k, const CharacteristicPoints& c, const
                                          ResistanceForStartingTorque(k, *q.startTorque, q.turnsRatio)));
         rows.push_back(ResistanceRow(ORBITEK_TR("BookOutput", "Maximální moment při rozběhu"),
                                      ResistanceForMaxTorqueAtStart(k, c, q.turnsRatio)));
-        Append(out, rows, format);
+        AppendGrid(out, rows, format);
     }
     return out;
 }

@@ -6,28 +6,11 @@
 #include <utility>
 
 #include "CircuitGrids.h"
+#include "GridOutput.h"
 #include "Render.h"
 #include "WorkingPoints.h"
 
 namespace {
-
-template <class Rows>
-void AppendGrid(std::string& out, const Rows& rows, OutputFormat format)
-{
-    const bool csv = format == OutputFormat::Csv;
-    out += csv ? "\r\n" : "\n"; // an empty line between two grids
-    for (const auto& row : rows) {
-        for (std::size_t c = 0; c < row.size(); ++c) {
-            if (c > 0)
-                out += csv ? ',' : '\t';
-            if (csv)
-                AppendCsvField(out, row[c]);
-            else
-                out += row[c];
-        }
-        out += csv ? "\r\n" : "\n";
-    }
-}
 
 std::string Members(std::initializer_list<std::pair<const char*, std::string>> members)
 {
